@@ -1,0 +1,5 @@
+#include "components/SkinLabel.h"
+
+SkinLabel::SkinLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setObjectName(QStringLiteral("SkinLabel"));
+}

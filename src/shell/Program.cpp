@@ -1,0 +1,27 @@
+#include "shell/Program.h"
+
+#include "components/ComponentError.h"
+#include "shell/ToolWindows.h"
+#include "shell/WindowServices.h"
+#include "shell/frmmainpro.h"
+
+#include <QApplication>
+#include <QPointer>
+
+int runProgram() {
+    ui::resetProgramEnding();
+    QPointer<frmmainpro> launcher = new frmmainpro;
+    try {
+        launcher->Form_Load();
+    } catch (const ComponentError& e) {
+        delete launcher.data();
+        ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
+        return 1;
+    }
+    launcher->show();
+    const int rc = QApplication::exec();
+    // The program ends at once: what is left is destroyed without any close handling.
+    delete launcher.data();
+    tools::destroyAll();
+    return rc;
+}

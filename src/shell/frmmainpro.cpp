@@ -1,0 +1,81 @@
+#include "shell/frmmainpro.h"
+
+#include "shell/ToolWindows.h"
+#include "shell/WindowServices.h"
+
+#include <QPushButton>
+#include <QWindow>
+
+frmmainpro::frmmainpro(QWidget* parent)
+    : QWidget(parent), Splash1(makeSplashControl()), Skin1(makeSkinControl()) {
+    setObjectName(QStringLiteral("frmmainpro"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Corvane"));
+
+    // Stacked in this order: the movie, created last, lies on top of the buttons.
+    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdaudioconverter = new QPushButton(QStringLiteral("Audio Converter"), this);
+    cmdaudioconverter->setObjectName(QStringLiteral("cmdaudioconverter"));
+    cmdaudioextractor = new QPushButton(QStringLiteral("Audio Extractor"), this);
+    cmdaudioextractor->setObjectName(QStringLiteral("cmdaudioextractor"));
+    cmdExit->setGeometry(8, 8, 120, 28);
+    cmdaudioconverter->setGeometry(136, 8, 140, 28);
+    cmdaudioextractor->setGeometry(284, 8, 140, 28);
+    flash = makeMoviePlayer(this);
+    flash->setVisible(false);
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmmainpro::cmdExit_Click);
+    connect(cmdaudioconverter, &QPushButton::clicked, this, &frmmainpro::cmdaudioconverter_Click);
+    connect(cmdaudioextractor, &QPushButton::clicked, this, &frmmainpro::cmdaudioextractor_Click);
+    connect(flash, &MoviePlayer::FSCommand, this, &frmmainpro::flash_FSCommand);
+}
+
+frmmainpro::~frmmainpro() = default;
+
+void frmmainpro::Form_Load() {
+    Splash1->LoadSplash(ui::programFile(QStringLiteral("\\Mediq.spl")));
+    Splash1->Display(0);
+    Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Mask.skn")));
+    flash->setGeometry(0, 0, ui::twipsToPixelsX(451), ui::twipsToPixelsY(150));
+    resize(ui::twipsToPixelsX(451), ui::twipsToPixelsY(150));
+    flash->LoadMovie(0, ui::programFile(QStringLiteral("\\Quab_Skin.swf")));
+    Skin1->ApplySkin(this);
+    flash->setVisible(true);
+    flash->setGeometry(rect());
+}
+
+void frmmainpro::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The movie is the launcher's face: it covers the window at whatever size the skin gives.
+    flash->setGeometry(rect());
+}
+
+void frmmainpro::cmdExit_Click() {
+    hide();
+    deleteLater();
+    ui::EndProgram(0);
+}
+
+void frmmainpro::cmdaudioconverter_Click() { tools::showAudioConverter(); }
+void frmmainpro::cmdaudioextractor_Click() { tools::showAudioExtractor(); }
+
+void frmmainpro::flash_FSCommand(const QString& command, const QString& /*args*/) {
+    try {
+        if (command == QStringLiteral("IDC_FS_Close")) {
+            ui::EndProgram(0);
+        } else if (command == QStringLiteral("IDC_FS_Minimize")) {
+            showMinimized();
+        } else if (command == QStringLiteral("IDC_FS_DragArea")) {
+            if (QWindow* handle = windowHandle()) handle->startSystemMove();
+        } else if (command == QStringLiteral("IDC_FS_AudioConverter")) {
+            cmdaudioconverter_Click();
+        } else if (command == QStringLiteral("IDC_FS_AudioExtractor")) {
+            cmdaudioextractor_Click();
+        }
+    } catch (const std::exception& e) {
+        // A failure while handling a command is fatal: report it and end.
+        ui::MsgBox(QString::fromStdString(e.what()), ui::MsgButtons::OK, ui::MsgIcon::Critical);
+        ui::EndProgram(1);
+    }
+}

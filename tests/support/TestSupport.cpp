@@ -1,0 +1,77 @@
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace testing_support {
+
+MsgBoxRecorder::MsgBoxRecorder() {
+    m_previous = ui::setMsgBoxResponder([this](const ui::MsgBoxRequest& request) {
+        m_boxes.push_back(request);
+        if (onBox) onBox(request);
+        if (!m_answers.empty()) {
+            const ui::MsgResult answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        }
+        return ui::msgBoxDefaultAnswer(request);
+    });
+}
+
+MsgBoxRecorder::~MsgBoxRecorder() { ui::setMsgBoxResponder(std::move(m_previous)); }
+
+QStringList MsgBoxRecorder::texts() const {
+    QStringList out;
+    for (const auto& b : m_boxes) out << b.text;
+    return out;
+}
+
+FileDialogRecorder::FileDialogRecorder() {
+    m_previous = ui::setFileDialogResponder([this](const ui::FileDialogRequest& request) {
+        m_requests.push_back(request);
+        if (m_results.empty()) return ui::FileDialogResult{};
+        ui::FileDialogResult r = m_results.front();
+        m_results.pop_front();
+        return r;
+    });
+}
+
+FileDialogRecorder::~FileDialogRecorder() { ui::setFileDialogResponder(std::move(m_previous)); }
+
+void FileDialogRecorder::queueLocal(const QStringList& paths, int filterIndex) {
+    ui::FileDialogResult r;
+    r.accepted = true;
+    r.filterIndex = filterIndex;
+    for (const QString& p : paths) r.urls << QUrl::fromLocalFile(p);
+    m_results.push_back(r);
+}
+
+TempConfigHome::TempConfigHome() {
+    m_hadPrevious = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    m_previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+}
+
+TempConfigHome::~TempConfigHome() {
+    if (m_hadPrevious) qputenv("XDG_CONFIG_HOME", m_previous);
+    else qunsetenv("XDG_CONFIG_HOME");
+}
+
+QString TempConfigHome::machineStoreFile() const {
+    return m_dir.path() + QStringLiteral("/Brindlewood/HKEY_LOCAL_MACHINE.ini");
+}
+
+bool waitFor(const std::function<bool()>& condition, int limitMs) {
+    QDeadlineTimer deadline(limitMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) return condition();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+QString programDirForTests() { return QStringLiteral(VELLORIA_TEST_PROGRAM_DIR); }
+
+}  // namespace testing_support
