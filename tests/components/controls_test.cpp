@@ -119,9 +119,10 @@ TEST(Skin, BandMovesTheWindowContentsDownAndStaysAcrossTheTop) {
     EXPECT_EQ(band->geometry(), QRect(0, 0, 800, band->height()));
     EXPECT_EQ(window.contentsMargins().top(), 4 + band->height());
     // Applying again replaces the band instead of stacking a second one below it.
+    const int bandHeight = band->height();
     skin->ApplySkin(&window);
     EXPECT_EQ(window.findChildren<QWidget*>(QStringLiteral("SkinBand")).size(), 1);
-    EXPECT_EQ(window.contentsMargins().top(), 4 + band->height());
+    EXPECT_EQ(window.contentsMargins().top(), 4 + bandHeight);
 }
 
 TEST(Skin, OutlineMakesTheLauncherFramelessShapedAndSized) {
@@ -202,8 +203,11 @@ TEST(Splash, GoesByItselfAndNeverKeepsTheProgramRunning) {
     splash->LoadSplash(shipped(QStringLiteral("Mediq.spl")));
     splash->Display(30);
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows)
-        if (w->objectName() == QStringLiteral("SplashWindow")) EXPECT_FALSE(w->testAttribute(Qt::WA_QuitOnClose));
+    for (QWidget* w : windows) {
+        if (w->objectName() == QStringLiteral("SplashWindow")) {
+            EXPECT_FALSE(w->testAttribute(Qt::WA_QuitOnClose));
+        }
+    }
     EXPECT_TRUE(testing_support::waitFor([&] { return !splash->isShowing(); }));
 }
 

@@ -62,7 +62,7 @@ TEST(WindowServices, BoxesCarryTheApplicationTitleUnlessGivenOne) {
 TEST(WindowServices, RealBoxShowsTextCaptionButtonsAndDefault) {
     const ui::MsgBoxResponder saved = ui::setMsgBoxResponder({});
     QString seenTitle, seenText;
-    QAbstractButton* seenDefault = nullptr;
+    QString seenDefault;
     int buttons = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -70,7 +70,7 @@ TEST(WindowServices, RealBoxShowsTextCaptionButtonsAndDefault) {
         seenTitle = box->windowTitle();
         seenText = box->text();
         buttons = static_cast<int>(box->buttons().size());
-        seenDefault = box->defaultButton();
+        if (box->defaultButton()) seenDefault = box->defaultButton()->text().remove(QLatin1Char('&'));
         box->button(QMessageBox::Cancel)->click();
     });
     const MsgResult answer =
@@ -80,8 +80,7 @@ TEST(WindowServices, RealBoxShowsTextCaptionButtonsAndDefault) {
     EXPECT_EQ(seenTitle, QStringLiteral("Velloria"));
     EXPECT_EQ(seenText, QStringLiteral("Overwrite?"));
     EXPECT_EQ(buttons, 3);
-    ASSERT_NE(seenDefault, nullptr);
-    EXPECT_EQ(seenDefault->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+    EXPECT_EQ(seenDefault, QStringLiteral("No"));
 }
 
 TEST(WindowServices, HourglassIsAStateNotAStack) {
