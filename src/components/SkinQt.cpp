@@ -273,6 +273,14 @@ private:
                 const QString buttonName = b.name;
                 connect(button, &QToolButton::clicked, this, [this, buttonName] { Q_EMIT Click(SkinObject{buttonName}); });
                 band->m_stretch->addWidget(button);
+                // The size hint does not see a bold weight set by the style sheet; leave room
+                // for it so the caption is never cut short.
+                button->ensurePolished();
+                QFont bold = button->font();
+                bold.setBold(true);
+                const int extra = QFontMetrics(bold).horizontalAdvance(b.caption) -
+                                  button->fontMetrics().horizontalAdvance(b.caption);
+                button->setMinimumWidth(button->sizeHint().width() + std::max(0, extra));
             }
             if (!stretchAdded) band->m_stretch->addStretch(1);
             band->show();
