@@ -1,6 +1,8 @@
 // Skin control over Qt style sheets, window masks and a band of skin buttons.
 #include "components/Skin.h"
 
+#include "components/Picture.h"
+
 #include <QBitmap>
 #include <QEvent>
 #include <QFileInfo>
@@ -37,31 +39,6 @@ struct SectionDef {
         return !outline.isEmpty() || band > 0 || size.isValid() || !buttons.isEmpty();
     }
 };
-
-// Renders an SVG or PNG picture at the given size; a null image when it cannot be read.
-QImage renderPicture(const QString& path, QSize size) {
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QSvgRenderer renderer(path);
-        if (!renderer.isValid()) return {};
-        if (!size.isValid()) size = renderer.defaultSize();
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        return image;
-    }
-    QImage image(path);
-    if (image.isNull() || !size.isValid() || image.size() == size) return image;
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QSize pictureSize(const QString& path) {
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        QSvgRenderer renderer(path);
-        return renderer.isValid() ? renderer.defaultSize() : QSize();
-    }
-    return QImage(path).size();
-}
 
 // The band across the top of a skinned window: a picture with the skin buttons over it.
 class SkinBand : public QWidget {

@@ -1,6 +1,8 @@
 // Splash control: a frameless, click-through-closable window with a picture and a caption.
 #include "components/Splash.h"
 
+#include "components/Picture.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -62,7 +64,7 @@ public:
         if (ini.status() != QSettings::NoError || image.isEmpty())
             throw ComponentError(QStringLiteral("Splash file \"%1\" is not a valid splash file.").arg(path));
         const QString picturePath = QFileInfo(image).isAbsolute() ? image : info.absolutePath() + QLatin1Char('/') + image;
-        QImage picture = render(picturePath);
+        QImage picture = renderPicture(picturePath);
         if (picture.isNull())
             throw ComponentError(
                 QStringLiteral("Splash file \"%1\": the picture \"%2\" could not be read.").arg(path, image));
@@ -92,19 +94,6 @@ public:
     QString caption() const override { return m_caption; }
 
 private:
-    static QImage render(const QString& path) {
-        if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-            QSvgRenderer renderer(path);
-            if (!renderer.isValid() || renderer.defaultSize().isEmpty()) return {};
-            QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            renderer.render(&painter);
-            return image;
-        }
-        return QImage(path);
-    }
-
     void takeDown() {
         if (m_window) m_window->close();
         m_window = nullptr;

@@ -17,6 +17,10 @@ int runProgram() {
         delete launcher.data();
         ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
         return 1;
+    } catch (const std::exception& e) {
+        delete launcher.data();
+        ui::MsgBox(QString::fromLocal8Bit(e.what()), ui::MsgButtons::OK, ui::MsgIcon::Critical);
+        return 1;
     }
     launcher->show();
     const int rc = QApplication::exec();

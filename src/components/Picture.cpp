@@ -1,0 +1,33 @@
+#include "components/Picture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+bool isSvg(const QString& path) { return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive); }
+}  // namespace
+
+QImage renderPicture(const QString& path, QSize size) {
+    if (isSvg(path)) {
+        QSvgRenderer renderer(path);
+        if (!renderer.isValid()) return {};
+        if (!size.isValid()) size = renderer.defaultSize();
+        if (size.isEmpty()) return {};
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        return image;
+    }
+    QImage image(path);
+    if (image.isNull() || !size.isValid() || image.size() == size) return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize pictureSize(const QString& path) {
+    if (isSvg(path)) {
+        QSvgRenderer renderer(path);
+        return renderer.isValid() ? renderer.defaultSize() : QSize();
+    }
+    return QImage(path).size();
+}
