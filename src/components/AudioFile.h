@@ -1,0 +1,94 @@
+#pragma once
+// Audio file object: reader or writer of WAV, MP3 and Ogg Vorbis files (`AudioRead`,
+// `AudioWrite`, `AudioFile1`, `AudioFileOut`, `AudioFileRec`, `AudioFilePlay`).
+//
+// Reading decodes whatever FFmpeg reads to blocks of 16-bit interleaved samples at the file's
+// own rate and channels. Writing picks the encoder from the output name's extension, without
+// regard to case ("mp3", "ogg", "wav"), with the settings set on the object before the file is
+// created, and converts the blocks from the declared incoming format to the encoder's format
+// when they differ.
+//
+// Contract: user-interface thread. A failed open or create sets status() below 0 and throws
+// nothing; every other failure (writing to a full disk, finishing the file, an unknown
+// extension, an invalid setting) throws ComponentError with a readable description. Closing is
+// harmless when no file is open. A writer destroyed without Close() closes its file as it is.
+
+#include "components/ComponentError.h"
+#include "components/MP3Settings.h"
+#include "components/SampleBlock.h"
+#include "components/audio/Encoder.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class QWidget;
+class Decoder;
+class Resampler;
+
+class AudioFile {
+public:
+    AudioFile();
+    ~AudioFile();
+    AudioFile(const AudioFile&) = delete;
+    AudioFile& operator=(const AudioFile&) = delete;
+
+    // Opens a file for reading. The two numbers are accepted for compatibility and unused.
+    void OpenRead(const QString& path, int = 0, int = 1);
+    void Close();
+    // Creates a file for writing; the second number is accepted and unused.
+    void Create(const QString& path, int = 0);
+    void WriteBlock(const SampleBlock& block);
+    // Reads up to `sampleCount` samples (whole frames; at least one frame); empty at the end.
+    SampleBlock ReadBlock(int sampleCount);
+    // Moves the reader to a frame; origin 3 counts from the start (the only origin offered).
+    std::int64_t Seek(std::int64_t position, int origin = 3);
+
+    // Whether libvorbisenc can encode the combination (kbit/s, 0 = not set).
+    bool CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const;
+    // The true rate and channel count of the blocks that will be written.
+    void DeclareInputFormat(int sampleRate, int channels);
+    // Shows the PCM format chooser; the chosen format becomes the WAV format. Throws when
+    // the chosen format cannot be written. Returns false when the user cancelled.
+    bool ChooseWavFormat(QWidget* owner = nullptr);
+    void SetPcmFormat(int sampleRate, int channels, int bitsPerSample);
+    // Rate, bitrate (kbit/s) and channels for MP3 and Ogg Vorbis output.
+    void SetEncodingParameters(int sampleRate, int kbps, int channels);
+    void UseMp3Settings(const MP3Settings& settings);
+    void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
+
+    std::int64_t length() const;  // sample frames of the open file
+    int outputSampleRate() const;  // rate of the encoder of the last created (or next) file
+    // The output format the next file of this kind gets: the MP3 settings' description when
+    // MP3 settings were handed over last, otherwise the WAV format's.
+    QString formatDescription() const;
+    int status() const { return m_status; }
+    int channels() const;
+    int sampleRate() const;
+    // Kept for callers that switch it on; the reader behaves the same either way.
+    void setOption(bool on) { m_option = on; }
+    bool option() const { return m_option; }
+
+    bool isReading() const;
+    bool isWriting() const;
+    // The settings the writer holds.
+    const MP3Settings& mp3Settings() const { return m_mp3; }
+    const OggFormat& oggFormat() const { return m_ogg; }
+    const WavFormat& wavFormat() const { return m_wav; }
+
+private:
+    enum class Kind { Mp3, Ogg, Wav };
+    std::unique_ptr<Encoder> makeEncoder(Kind kind) const;
+
+    std::unique_ptr<Decoder> m_reader;
+    std::unique_ptr<Encoder> m_writer;
+    std::unique_ptr<Resampler> m_resampler;
+    MP3Settings m_mp3;
+    OggFormat m_ogg;
+    WavFormat m_wav;
+    PcmFormat m_declared{0, 0};  // 0: same as the encoder's
+    bool m_mp3HandedLast = false;
+    int m_status = 0;
+    bool m_option = false;
+};

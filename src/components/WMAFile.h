@@ -1,0 +1,66 @@
+#pragma once
+// WMA file object (`WMAFileR`, `WMAFileW`, `WMAoutFile`, `WMAFile1`): reads WMA (and anything
+// else FFmpeg reads) and writes WMA with FFmpeg's wmav2 encoder in an ASF file, in one of a
+// numbered table of profiles.
+//
+// Contract: user-interface thread. A failed open or create sets status() below 0; other
+// failures throw ComponentError. Profiles are numbered 0 .. ProfileCount() - 1; the current
+// profile is used by the next Create. The end of the written audio is padded with silence so
+// that the encoder's dropped last partial frame loses nothing.
+
+#include "components/ComponentError.h"
+#include "components/SampleBlock.h"
+#include "components/audio/Encoder.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class Decoder;
+class Resampler;
+
+class WMAFile {
+public:
+    WMAFile();
+    ~WMAFile();
+    WMAFile(const WMAFile&) = delete;
+    WMAFile& operator=(const WMAFile&) = delete;
+
+    static const std::vector<WmaProfile>& profiles();
+
+    void OpenRead(const QString& path);
+    void Close();
+    void Create(const QString& path);
+    void WriteBlock(const SampleBlock& block);
+    SampleBlock ReadBlock(int sampleCount);
+    void DeclareInputFormat(int sampleRate, int channels);
+
+    int channels() const;
+    int sampleRate() const;
+    // Sample frames of the open file; with no file open, one second of the current profile
+    // when WMA can be encoded here (0 otherwise).
+    std::int64_t length() const;
+    // The current profile's sample rate, channels and bits per sample (16).
+    int formatFigure1() const;
+    int formatFigure2() const;
+    int formatFigure3() const;
+    QString formatDescription() const;
+    // Greater than 0 while a file is open for reading or writing.
+    std::int16_t state() const;
+    int status() const { return m_status; }
+    bool WMASupported() const;
+
+    int WMProfile() const { return m_profile; }
+    void setWMProfile(int number);  // throws for a number outside the table
+    void SetFormatWMA(int number) { setWMProfile(number); }
+    int ProfileCount() const;
+
+private:
+    std::unique_ptr<Decoder> m_reader;
+    std::unique_ptr<Encoder> m_writer;
+    std::unique_ptr<Resampler> m_resampler;
+    PcmFormat m_declared{0, 0};
+    int m_profile = 2;
+    int m_status = 0;
+};

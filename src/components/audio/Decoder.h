@@ -1,0 +1,45 @@
+#pragma once
+// Decoder of every input FFmpeg reads (WAV, MP3, Ogg Vorbis, WMA, FLAC, …) to 16-bit
+// interleaved PCM at the file's own rate and channel count (more than two channels are mixed
+// down to stereo).
+//
+// Contract: one thread at a time. open() throws ComponentError with a readable description
+// when the file is missing, unreadable, a folder, empty or holds no decodable audio. read()
+// never throws for damaged data: a corrupt stretch is skipped, and a file that cannot go on
+// ends (read returns 0). Memory stays bounded whatever the file claims about its size.
+
+#include "components/ComponentError.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class Decoder {
+public:
+    Decoder();
+    ~Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    void open(const QString& path);
+    void close();
+    bool isOpen() const;
+
+    int sampleRate() const;
+    int channels() const;
+    // Length in sample frames, from the container's duration (0 when unknown).
+    std::int64_t lengthFrames() const;
+
+    // Reads up to `frames` frames into `out` (frames × channels samples); returns the frames
+    // read, 0 at the end.
+    std::size_t read(std::int16_t* out, std::size_t frames);
+    // Moves to a frame from the start; returns the new position.
+    std::int64_t seek(std::int64_t frame);
+    std::int64_t position() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

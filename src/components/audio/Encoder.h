@@ -1,0 +1,77 @@
+#pragma once
+// The one shape of every output encoder (MP3, Ogg Vorbis, WAV, WMA). An encoder takes blocks
+// in its own format (format()): the audio file object converts to it beforehand.
+//
+// Contract: one thread at a time. open() creates the file and throws ComponentError with a
+// readable description when it cannot (missing or read-only folder, unwritable format).
+// write() and finish() throw ComponentError when the data cannot be written (full disk);
+// a failed write is never reported as success. finish() flushes the encoder, completes the
+// file's headers and closes it. An encoder destroyed without finish() closes its file as it is
+// (a partial file stays on disk; callers decide whether to keep it).
+
+#include "components/ComponentError.h"
+#include "components/MP3Settings.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+struct PcmFormat {
+    int sampleRate = 44100;
+    int channels = 2;
+    bool operator==(const PcmFormat&) const = default;
+};
+
+class Encoder {
+public:
+    virtual ~Encoder() = default;
+    virtual void open(const QString& path) = 0;
+    virtual PcmFormat format() const = 0;
+    // `frames` frames of format().channels interleaved samples.
+    virtual void write(const std::int16_t* samples, std::size_t frames) = 0;
+    virtual void finish() = 0;
+    virtual QString description() const = 0;
+};
+
+// Ogg Vorbis: quality > 0 selects quality mode at quality/100 on Vorbis' 0..10 scale;
+// otherwise managed bitrate with nominal, minimum and maximum in kbit/s (0 = not set).
+struct OggFormat {
+    int sampleRate = 44100;
+    int channels = 2;
+    int nominalKbps = 128;
+    int minKbps = 0;
+    int maxKbps = 0;
+    int quality = 300;  // hundredths; 300 = quality 3
+};
+
+// PCM WAV: 8, 16, 24 or 32 bits; 1 or 2 channels; 8000..96000 Hz.
+struct WavFormat {
+    int sampleRate = 44100;
+    int channels = 2;
+    int bits = 16;
+};
+
+// One WMA output profile.
+struct WmaProfile {
+    int bitrate;  // bit/s
+    int sampleRate;
+    int channels;
+};
+
+// Whether libvorbisenc can encode the combination (bitrates in kbit/s, 0 = not set).
+bool vorbisCanEncode(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps);
+// Whether the WAV format can be written.
+bool wavFormatSupported(const WavFormat& format);
+// Whether FFmpeg's wmav2 encoder is present.
+bool wmaEncoderAvailable();
+
+std::unique_ptr<Encoder> makeLameEncoder(const MP3Settings& settings);
+std::unique_ptr<Encoder> makeVorbisEncoder(const OggFormat& format);
+std::unique_ptr<Encoder> makeWavEncoder(const WavFormat& format);
+std::unique_ptr<Encoder> makeWmaEncoder(const WmaProfile& profile);
+
+// Descriptions shared by the writers and the dialogs.
+QString describeWav(const WavFormat& format);  // "44100 Hz, 16 bit, Stereo"
+QString describeWma(const WmaProfile& profile);  // "128 kbit/s, 44100 Hz, Stereo"
