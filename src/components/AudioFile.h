@@ -70,6 +70,8 @@ public:
     void setOption(bool on) { m_option = on; }
     bool option() const { return m_option; }
 
+    // Why the last open or create failed (status below 0).
+    QString lastError() const { return m_lastError; }
     bool isReading() const;
     bool isWriting() const;
     // The settings the writer holds.
@@ -88,6 +90,8 @@ private:
     OggFormat m_ogg;
     WavFormat m_wav;
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
+    PcmFormat m_incoming;        // what the open writer takes
+    QString m_lastError;         // why the last open or create failed
     bool m_mp3HandedLast = false;
     int m_status = 0;
     bool m_option = false;

@@ -14,7 +14,9 @@
 //                  back as a number (the object holds the configuration, not the name), but
 //                  presetName() tells the last one chosen until a property is changed.
 // A fresh object holds LAME's own defaults (44100 Hz, stereo joint, 128 kbit/s CBR, quality
-// 5, VBR quality 4, VBR header and bit reservoir on).
+// 3, VBR quality 4, ABR 128 kbit/s, VBR header and bit reservoir on, short blocks on).
+// Filter frequency 0 is stored as -1. One channel, or the mono mode with two (downmixed),
+// writes a mono file. Whether a bitrate fits the sample rate is checked by the encoder.
 //
 // Contract: a plain value object, copyable, any thread. A setter given a value LAME cannot
 // take (a bitrate that is not an MPEG bitrate, a rate LAME cannot write, an index outside its
@@ -99,7 +101,7 @@ private:
     int m_codingMethod = -1;
     int m_abrBitrate = 128;
     int m_channelMode = 2;
-    int m_encoderQuality = 5;
+    int m_encoderQuality = 3;
     bool m_writeVbrHeader = true;
     bool m_bitReservoir = true;
     bool m_blockTypesMayDiffer = false;

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class Decoder;
 class Resampler;
@@ -60,7 +61,9 @@ private:
     std::unique_ptr<Decoder> m_reader;
     std::unique_ptr<Encoder> m_writer;
     std::unique_ptr<Resampler> m_resampler;
-    PcmFormat m_declared{0, 0};
+    PcmFormat m_declared{0, 0};  // 0: same as the profile's
+    PcmFormat m_incoming{0, 0};  // what the open writer takes
+    std::int64_t m_framesWritten = 0;  // in the profile's format
     int m_profile = 2;
     int m_status = 0;
 };

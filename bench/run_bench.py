@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Times Velloria's conversion loop beside the reference tools on the same input and settings.
+
+Each comparison alternates ours and the reference, several runs each, and reports the median
+time of each and their ratio. Peak memory is compared between converting 30 minutes and
+1 minute of audio. The last lines have the form `ratio <name> <value>`.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = int(os.environ.get("BENCH_RUNS", "5"))
+
+
+def run(cmd):
+    """Runs a command; returns (seconds, peak RSS in KiB)."""
+    start = time.perf_counter()
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    _, status, usage = os.wait4(proc.pid, 0)
+    elapsed = time.perf_counter() - start
+    err = proc.stderr.read().decode(errors="replace")
+    proc.stderr.close()
+    if status != 0:
+        sys.exit(f"failed ({status}): {' '.join(cmd)}\n{err}")
+    return elapsed, usage.ru_maxrss
+
+
+def main():
+    tool = sys.argv[1]
+    work = tempfile.mkdtemp(prefix="velloria-bench-")
+    wav = os.path.join(work, "in.wav")
+    mp3 = os.path.join(work, "in.mp3")
+    print(f"making 10 minutes of stereo 44100 Hz input in {work}", flush=True)
+    run([tool, "generate", "600", wav])
+    run(["lame", "--quiet", "-b", "128", wav, mp3])
+
+    out = lambda name: os.path.join(work, name)
+    ff = ["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-threads", "1"]
+    comparisons = [
+        ("wav-mp3-cbr", [tool, "convert", wav, out("a.mp3"), "mp3-cbr", "128"],
+         ["lame", "--quiet", "-b", "128", wav, out("b.mp3")]),
+        ("wav-mp3-vbr", [tool, "convert", wav, out("a.mp3"), "mp3-vbr", "2"],
+         ["lame", "--quiet", "-V", "2", wav, out("b.mp3")]),
+        ("wav-ogg", [tool, "convert", wav, out("a.ogg"), "ogg", "3"],
+         ["oggenc", "--quiet", "-q", "3", "-o", out("b.ogg"), wav]),
+        ("mp3-wav", [tool, "convert", mp3, out("a.wav")],
+         ff + ["-i", mp3, "-c:a", "pcm_s16le", out("b.wav")]),
+        ("wav-wma", [tool, "convert", wav, out("a.wma"), "wma", "128"],
+         ff + ["-i", wav, "-c:a", "wmav2", "-b:a", "128k", out("b.wma")]),
+    ]
+    ratios = []
+    print(f"{'conversion':<14}{'ours (s)':>10}{'reference (s)':>15}{'ratio':>8}")
+    for name, ours_cmd, ref_cmd in comparisons:
+        ours, ref = [], []
+        for _ in range(RUNS):
+            ours.append(run(ours_cmd)[0])
+            ref.append(run(ref_cmd)[0])
+        o, r = statistics.median(ours), statistics.median(ref)
+        print(f"{name:<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+        ratios.append((name, o / r))
+
+    # Memory: converting 30 minutes against converting 1 minute, to MP3.
+    short, long_ = out("short.wav"), out("long.wav")
+    run([tool, "generate", "60", short])
+    run([tool, "generate", "1800", long_])
+    rss_short = max(run([tool, "convert", short, out("s.mp3"), "mp3-cbr", "128"])[1] for _ in range(2))
+    rss_long = max(run([tool, "convert", long_, out("l.mp3"), "mp3-cbr", "128"])[1] for _ in range(2))
+    print(f"peak RSS: 1 minute {rss_short} KiB, 30 minutes {rss_long} KiB")
+    for name, value in ratios:
+        print(f"ratio {name} {value:.3f}")
+    print(f"ratio rss-30min-vs-1min {rss_long / rss_short:.3f}")
+    subprocess.run(["rm", "-rf", work])
+
+
+if __name__ == "__main__":
+    main()

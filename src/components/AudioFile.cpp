@@ -1,0 +1,173 @@
+#include "components/AudioFile.h"
+
+#include "components/WavFormatChooser.h"
+#include "components/audio/BlockIO.h"
+#include "components/audio/Decoder.h"
+#include "components/audio/Resampler.h"
+
+#include <QFileInfo>
+
+namespace {
+
+void requireFormat(int sampleRate, int channels) {
+    if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > 2)
+        throw ComponentError(QStringLiteral("Blocks of %1 Hz with %2 channels cannot be written.")
+                                 .arg(sampleRate)
+                                 .arg(channels));
+}
+
+}  // namespace
+
+AudioFile::AudioFile() = default;
+
+AudioFile::~AudioFile() {
+    // A writer dropped without Close keeps what was written; nothing may throw here.
+    try {
+        Close();
+    } catch (const ComponentError&) {
+    }
+}
+
+void AudioFile::OpenRead(const QString& path, int, int) {
+    Close();
+    auto reader = std::make_unique<Decoder>();
+    try {
+        reader->open(path);
+    } catch (const ComponentError& e) {
+        m_lastError = e.description();
+        m_status = -1;
+        return;
+    }
+    m_reader = std::move(reader);
+    m_status = 0;
+}
+
+void AudioFile::Close() {
+    m_reader.reset();
+    // The writer is taken out first so that a failure while finishing leaves the object closed.
+    audio_detail::finishThrough(std::move(m_writer), std::move(m_resampler));
+}
+
+std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind) const {
+    switch (kind) {
+    case Kind::Mp3: return makeLameEncoder(m_mp3);
+    case Kind::Ogg: return makeVorbisEncoder(m_ogg);
+    case Kind::Wav: return makeWavEncoder(m_wav);
+    }
+    return nullptr;
+}
+
+void AudioFile::Create(const QString& path, int) {
+    Close();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    Kind kind;
+    if (suffix == QStringLiteral("mp3")) kind = Kind::Mp3;
+    else if (suffix == QStringLiteral("ogg")) kind = Kind::Ogg;
+    else if (suffix == QStringLiteral("wav")) kind = Kind::Wav;
+    else {
+        m_lastError = QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix);
+        m_status = -1;
+        return;
+    }
+    try {
+        std::unique_ptr<Encoder> writer = makeEncoder(kind);
+        writer->open(path);
+        const PcmFormat target = writer->format();
+        const PcmFormat incoming = m_declared.sampleRate > 0 ? m_declared : target;
+        m_resampler = incoming == target ? nullptr : std::make_unique<Resampler>(incoming, target);
+        m_incoming = incoming;
+        m_writer = std::move(writer);
+        m_status = 0;
+    } catch (const ComponentError& e) {
+        m_resampler.reset();
+        m_lastError = e.description();
+        m_status = -1;
+    }
+}
+
+void AudioFile::WriteBlock(const SampleBlock& block) {
+    if (!m_writer) throw ComponentError(QStringLiteral("No file is open for writing."));
+    audio_detail::writeThrough(*m_writer, m_resampler.get(), m_incoming, block);
+}
+
+SampleBlock AudioFile::ReadBlock(int sampleCount) {
+    if (!m_reader) return {};
+    return audio_detail::readThrough(*m_reader, sampleCount);
+}
+
+std::int64_t AudioFile::Seek(std::int64_t position, int origin) {
+    if (origin != 3) throw ComponentError(QStringLiteral("Only seeking from the start (origin 3) is offered."));
+    if (!m_reader) throw ComponentError(QStringLiteral("No file is open for reading."));
+    return m_reader->seek(std::max<std::int64_t>(0, position));
+}
+
+bool AudioFile::CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const {
+    return vorbisCanEncode(rate, channels, nominal, minimum, maximum);
+}
+
+void AudioFile::DeclareInputFormat(int sampleRate, int channels) {
+    requireFormat(sampleRate, channels);
+    m_declared = {sampleRate, channels};
+}
+
+bool AudioFile::ChooseWavFormat(QWidget* owner) {
+    WavFormatChooser chooser(m_wav, owner);
+    if (chooser.exec() != QDialog::Accepted) return false;
+    const WavFormat chosen = chooser.chosenFormat();
+    if (!wavFormatSupported(chosen))
+        throw ComponentError(QStringLiteral("The format %1 cannot be written.").arg(describeWav(chosen)));
+    m_wav = chosen;
+    m_mp3HandedLast = false;
+    return true;
+}
+
+void AudioFile::SetPcmFormat(int sampleRate, int channels, int bitsPerSample) {
+    const WavFormat format{sampleRate, channels, bitsPerSample};
+    if (!wavFormatSupported(format))
+        throw ComponentError(QStringLiteral("The format %1 cannot be written.").arg(describeWav(format)));
+    m_wav = format;
+    m_mp3HandedLast = false;
+}
+
+void AudioFile::SetEncodingParameters(int sampleRate, int kbps, int channels) {
+    MP3Settings mp3 = m_mp3;
+    mp3.setSampleRate(sampleRate);
+    mp3.setChannels(channels);
+    if (channels == 1) mp3.setChannelMode(0);
+    else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
+    mp3.setCodingMethod(-1);
+    mp3.setBitrate(kbps);
+    m_mp3 = mp3;
+    m_ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
+}
+
+void AudioFile::UseMp3Settings(const MP3Settings& settings) {
+    m_mp3 = settings;
+    m_mp3HandedLast = true;
+}
+
+void AudioFile::SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality) {
+    m_ogg = OggFormat{rate, channels, nominal, minimum, maximum, quality};
+}
+
+std::int64_t AudioFile::length() const { return m_reader ? m_reader->lengthFrames() : 0; }
+
+int AudioFile::outputSampleRate() const { return m_writer ? m_writer->format().sampleRate : m_wav.sampleRate; }
+
+QString AudioFile::formatDescription() const {
+    if (m_writer) return m_writer->description();
+    return m_mp3HandedLast ? m_mp3.description() : describeWav(m_wav);
+}
+
+int AudioFile::channels() const {
+    if (m_reader) return m_reader->channels();
+    return m_writer ? m_writer->format().channels : 0;
+}
+
+int AudioFile::sampleRate() const {
+    if (m_reader) return m_reader->sampleRate();
+    return m_writer ? m_writer->format().sampleRate : 0;
+}
+
+bool AudioFile::isReading() const { return m_reader != nullptr; }
+bool AudioFile::isWriting() const { return m_writer != nullptr; }

@@ -1,0 +1,24 @@
+#pragma once
+// The block paths shared by the audio file object and the WMA file object: reading whole
+// frames from a decoder, and writing through an optional format conversion into an encoder.
+
+#include "components/SampleBlock.h"
+#include "components/audio/Encoder.h"
+
+#include <memory>
+
+class Decoder;
+class Resampler;
+
+namespace audio_detail {
+
+// Writes one block of `incoming` frames; converts first when a resampler is given. Throws
+// ComponentError for a block that does not hold whole frames and for write failures.
+void writeThrough(Encoder& encoder, Resampler* resampler, PcmFormat incoming, const SampleBlock& block);
+// Drains the resampler into the encoder and finishes the file; both are gone afterwards even
+// when finishing throws.
+void finishThrough(std::unique_ptr<Encoder> encoder, std::unique_ptr<Resampler> resampler);
+// Reads up to `sampleCount` samples as whole frames (at least one frame); empty at the end.
+SampleBlock readThrough(Decoder& decoder, int sampleCount);
+
+}  // namespace audio_detail

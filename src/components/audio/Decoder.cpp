@@ -1,0 +1,453 @@
+// Decoding of any input FFmpeg reads to 16-bit interleaved PCM at the file's own rate.
+//
+// Decoded samples pass through a small queue so that read() can hand out blocks of exactly
+// the size asked for. The queue only ever holds what one decoded frame produced, so memory
+// does not depend on what the file claims about its length.
+#include "components/audio/Decoder.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/error.h>
+#include <libavutil/log.h>
+#include <libavutil/mathematics.h>
+#include <libavutil/samplefmt.h>
+#include <libswresample/swresample.h>
+}
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+// Consecutive failures (unreadable packets, undecodable frames) after which a file is taken
+// to have ended.
+constexpr int kMaxConsecutiveErrors = 500;
+// Forward moves up to this many seconds decode through instead of seeking the container.
+constexpr int kDecodeThroughSeconds = 2;
+// Container seeks land this far before the target, so that the decoder has settled there.
+constexpr int kSeekMarginMs = 500;
+// Below this score FFmpeg only guessed the format (from the name, or from a stray header in
+// arbitrary bytes); such files decode to noise at best.
+constexpr int kMinProbeScore = 5;
+
+QString avErrorText(int code) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+
+QString quoted(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+}
+
+void silenceLibraryLog() {
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+AVChannelLayout outputLayout(int channels) {
+    AVChannelLayout layout{};
+    av_channel_layout_default(&layout, channels == 1 ? 1 : 2);
+    return layout;
+}
+
+}  // namespace
+
+struct Decoder::Impl {
+    QString path;
+    AVFormatContext* format = nullptr;
+    AVCodecContext* codec = nullptr;
+    SwrContext* converter = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    int streamIndex = -1;
+    AVRational timeBase{1, 1};
+    std::int64_t startTs = 0;  // stream time of frame 0
+
+    int rate = 0;
+    int channels = 0;
+    std::int64_t length = 0;
+    std::int64_t position = 0;
+
+    // What the converter was set up for; a frame that differs gets a new converter.
+    AVSampleFormat convertedFormat = AV_SAMPLE_FMT_NONE;
+    int convertedRate = 0;
+    AVChannelLayout convertedLayout{};
+
+    std::vector<std::int16_t> queue;  // decoded samples, interleaved
+    std::size_t queueStart = 0;       // first sample not yet handed out
+    std::int64_t lastFrameStart = -1;  // stream time of the last decoded frame in frames, -1 unknown
+    // Stream time of the first sample read. Some decoders hold back their first frames (WMA),
+    // so frame 0 of what is read can lie after the stream's start time.
+    std::int64_t origin = 0;
+
+    bool inputDone = false;  // the decoder was told that no more packets follow
+    bool finished = false;   // nothing more will be decoded
+    int lastError = 0;
+
+    ~Impl() { release(); }
+
+    void release() {
+        swr_free(&converter);
+        av_channel_layout_uninit(&convertedLayout);
+        avcodec_free_context(&codec);
+        avformat_close_input(&format);
+        av_packet_free(&packet);
+        av_frame_free(&frame);
+        streamIndex = -1;
+        rate = channels = 0;
+        length = position = origin = 0;
+        queue.clear();
+        queueStart = 0;
+        inputDone = finished = false;
+        lastError = 0;
+    }
+
+    std::size_t queuedFrames() const {
+        return channels > 0 ? (queue.size() - queueStart) / static_cast<std::size_t>(channels) : 0;
+    }
+
+    void openFile(const QString& filePath);
+    bool decodeMore();
+    bool appendFrame();
+    bool setUpConverter(AVChannelLayout& layout);
+    void drainConverter();
+    void resetDecoding();
+    bool seekNear(std::int64_t target);
+    void rewind();
+    void skipTo(std::int64_t target);
+};
+
+void Decoder::Impl::openFile(const QString& filePath) {
+    release();
+    silenceLibraryLog();
+    path = filePath;
+    const QString name = quoted(filePath);
+
+    // Checked beforehand for readable descriptions, and because opening a pipe or a device
+    // would block or never end.
+    const QFileInfo info(filePath);
+    if (filePath.isEmpty() || !info.exists()) throw ComponentError(QStringLiteral("%1 does not exist.").arg(name));
+    if (info.isDir()) throw ComponentError(QStringLiteral("%1 is a folder, not an audio file.").arg(name));
+    if (!info.isFile()) throw ComponentError(QStringLiteral("%1 is not a regular file.").arg(name));
+    if (!info.isReadable()) throw ComponentError(QStringLiteral("%1 cannot be read: permission denied.").arg(name));
+    if (info.size() == 0) throw ComponentError(QStringLiteral("%1 is empty.").arg(name));
+
+    format = avformat_alloc_context();
+    packet = av_packet_alloc();
+    frame = av_frame_alloc();
+    if (!format || !packet || !frame) throw ComponentError(QStringLiteral("Out of memory opening %1.").arg(name));
+    format->probesize = 5 * 1000 * 1000;
+    format->max_analyze_duration = 5 * std::int64_t{AV_TIME_BASE};
+
+    // The "file:" prefix keeps a name with a colon from being taken for another protocol, and
+    // the white list keeps playlists and the like from reaching anything but local files.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const QByteArray url = QByteArrayLiteral("file:") + QFile::encodeName(filePath);
+    int rc = avformat_open_input(&format, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (rc < 0)
+        throw ComponentError(
+            QStringLiteral("%1 is not an audio file FFmpeg can read: %2").arg(name, avErrorText(rc)));
+    if (format->probe_score < kMinProbeScore)
+        throw ComponentError(
+            QStringLiteral("%1 is not an audio file FFmpeg can read: its format is not recognised.").arg(name));
+
+    rc = avformat_find_stream_info(format, nullptr);
+    if (rc < 0)
+        throw ComponentError(
+            QStringLiteral("%1 is not an audio file FFmpeg can read: %2").arg(name, avErrorText(rc)));
+
+    const AVCodec* decoder = nullptr;
+    rc = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (rc == AVERROR_STREAM_NOT_FOUND) throw ComponentError(QStringLiteral("%1 holds no audio.").arg(name));
+    if (rc < 0 || !decoder)
+        throw ComponentError(QStringLiteral("%1 holds audio in a format that cannot be decoded here.").arg(name));
+    streamIndex = rc;
+    for (unsigned i = 0; i < format->nb_streams; ++i)
+        if (static_cast<int>(i) != streamIndex) format->streams[i]->discard = AVDISCARD_ALL;
+    AVStream* stream = format->streams[streamIndex];
+    timeBase = stream->time_base;
+    if (timeBase.num <= 0 || timeBase.den <= 0) timeBase = AVRational{1, AV_TIME_BASE};
+    startTs = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
+
+    codec = avcodec_alloc_context3(decoder);
+    if (!codec) throw ComponentError(QStringLiteral("Out of memory opening %1.").arg(name));
+    rc = avcodec_parameters_to_context(codec, stream->codecpar);
+    if (rc >= 0) {
+        codec->pkt_timebase = timeBase;
+        rc = avcodec_open2(codec, decoder, nullptr);
+    }
+    if (rc < 0)
+        throw ComponentError(
+            QStringLiteral("The audio of %1 cannot be decoded: %2").arg(name, avErrorText(rc)));
+
+    rate = codec->sample_rate > 0 ? codec->sample_rate : stream->codecpar->sample_rate;
+    const int sourceChannels = codec->ch_layout.nb_channels;
+    if (rate <= 0 || rate > 768000 || sourceChannels <= 0)
+        throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode.").arg(name));
+    channels = std::min(sourceChannels, 2);
+
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        length = av_rescale_q(stream->duration, timeBase, AVRational{1, rate});
+    else if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        length = av_rescale(format->duration, rate, AV_TIME_BASE);
+    // Uncompressed audio cannot be longer than the file; a header may claim otherwise.
+    const int bits = av_get_bits_per_sample(codec->codec_id);
+    if (bits > 0) {
+        const std::int64_t fileFrames = info.size() * 8 / (std::int64_t{bits} * sourceChannels);
+        length = std::min(length, fileFrames);
+    }
+    length = std::max<std::int64_t>(length, 0);
+
+    // Decode the start now, so that a file whose data is not audio fails here and not later.
+    if (!decodeMore()) {
+        if (lastError < 0)
+            throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode: %2")
+                                     .arg(name, avErrorText(lastError)));
+        throw ComponentError(QStringLiteral("%1 contains no audio.").arg(name));
+    }
+    origin = std::max<std::int64_t>(lastFrameStart, 0);
+}
+
+// Decodes until at least one frame reached the queue; false when the file has ended.
+bool Decoder::Impl::decodeMore() {
+    int errors = 0;
+    while (!finished) {
+        int rc = avcodec_receive_frame(codec, frame);
+        if (rc >= 0) {
+            const bool added = appendFrame();
+            av_frame_unref(frame);
+            if (added) return true;
+            continue;
+        }
+        if (rc == AVERROR_EOF) {
+            finished = true;
+            drainConverter();
+            return queuedFrames() > 0;
+        }
+        if (rc != AVERROR(EAGAIN)) {
+            // A frame that does not decode is skipped.
+            lastError = rc;
+            if (++errors > kMaxConsecutiveErrors) break;
+            continue;
+        }
+        if (inputDone) break;  // the decoder wants input after it was drained: nothing follows
+
+        rc = av_read_frame(format, packet);
+        if (rc < 0) {
+            if (rc != AVERROR_EOF) lastError = rc;
+            // The end, or a read error the demuxer may resynchronise after.
+            if (rc == AVERROR_EOF || avio_feof(format->pb) || ++errors > kMaxConsecutiveErrors) {
+                avcodec_send_packet(codec, nullptr);
+                inputDone = true;
+            }
+            continue;
+        }
+        if (packet->stream_index != streamIndex) {
+            av_packet_unref(packet);
+            continue;
+        }
+        rc = avcodec_send_packet(codec, packet);
+        av_packet_unref(packet);
+        if (rc < 0 && rc != AVERROR(EAGAIN)) {
+            lastError = rc;
+            if (++errors > kMaxConsecutiveErrors) break;
+        }
+    }
+    finished = true;
+    drainConverter();
+    return queuedFrames() > 0;
+}
+
+bool Decoder::Impl::setUpConverter(AVChannelLayout& layout) {
+    swr_free(&converter);
+    av_channel_layout_uninit(&convertedLayout);
+    AVChannelLayout out = outputLayout(channels);
+    const auto sourceFormat = static_cast<AVSampleFormat>(frame->format);
+    if (swr_alloc_set_opts2(&converter, &out, AV_SAMPLE_FMT_S16, rate, &layout, sourceFormat, frame->sample_rate, 0,
+                            nullptr) < 0 ||
+        swr_init(converter) < 0) {
+        swr_free(&converter);
+        return false;
+    }
+    convertedFormat = sourceFormat;
+    convertedRate = frame->sample_rate;
+    av_channel_layout_copy(&convertedLayout, &layout);
+    return true;
+}
+
+// Converts the decoded frame into the queue; false when it added nothing.
+bool Decoder::Impl::appendFrame() {
+    if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0) return false;
+
+    AVChannelLayout layout{};
+    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0)
+        av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+    else
+        av_channel_layout_copy(&layout, &frame->ch_layout);
+
+    if (!converter || convertedFormat != frame->format || convertedRate != frame->sample_rate ||
+        av_channel_layout_compare(&convertedLayout, &layout) != 0) {
+        drainConverter();
+        // A layout the converter refuses (custom orders) is taken as the plain one of its size.
+        if (!setUpConverter(layout)) {
+            av_channel_layout_uninit(&layout);
+            av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+            if (!setUpConverter(layout)) {
+                av_channel_layout_uninit(&layout);
+                return false;
+            }
+        }
+    }
+    av_channel_layout_uninit(&layout);
+
+    const std::int64_t ts = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+    lastFrameStart = ts != AV_NOPTS_VALUE ? av_rescale_q(ts - startTs, timeBase, AVRational{1, rate}) : -1;
+
+    const int room = swr_get_out_samples(converter, frame->nb_samples);
+    if (room <= 0) return false;
+    // Everything handed out is dropped before new samples arrive.
+    queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(queueStart));
+    queueStart = 0;
+    const std::size_t used = queue.size();
+    queue.resize(used + static_cast<std::size_t>(room) * static_cast<std::size_t>(channels));
+    auto* out = reinterpret_cast<std::uint8_t*>(queue.data() + used);
+    const int produced = swr_convert(converter, &out, room, const_cast<const std::uint8_t**>(frame->extended_data),
+                                     frame->nb_samples);
+    queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * static_cast<std::size_t>(channels));
+    return produced > 0;
+}
+
+// Moves what the converter still holds (a resampler's delay) into the queue.
+void Decoder::Impl::drainConverter() {
+    if (!converter) return;
+    queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(queueStart));
+    queueStart = 0;
+    for (;;) {
+        const int room = swr_get_out_samples(converter, 0) + 64;
+        const std::size_t used = queue.size();
+        queue.resize(used + static_cast<std::size_t>(room) * static_cast<std::size_t>(channels));
+        auto* out = reinterpret_cast<std::uint8_t*>(queue.data() + used);
+        const int produced = swr_convert(converter, &out, room, nullptr, 0);
+        queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * static_cast<std::size_t>(channels));
+        if (produced <= 0) break;
+    }
+    swr_free(&converter);
+    av_channel_layout_uninit(&convertedLayout);
+}
+
+void Decoder::Impl::resetDecoding() {
+    avcodec_flush_buffers(codec);
+    swr_free(&converter);
+    av_channel_layout_uninit(&convertedLayout);
+    queue.clear();
+    queueStart = 0;
+    inputDone = finished = false;
+    lastFrameStart = -1;
+}
+
+// Seeks the container to shortly before `target`; true when the decoder now stands at a known
+// frame at or before it.
+bool Decoder::Impl::seekNear(std::int64_t target) {
+    const std::int64_t aim = target - std::int64_t{rate} * kSeekMarginMs / 1000;
+    if (aim <= 0) return false;
+    const std::int64_t ts = startTs + av_rescale_q(origin + aim, AVRational{1, rate}, timeBase);
+    if (avformat_seek_file(format, streamIndex, INT64_MIN, ts, ts, 0) < 0) return false;
+    resetDecoding();
+    if (!decodeMore() || lastFrameStart < origin || lastFrameStart - origin > target) return false;
+    position = lastFrameStart - origin;
+    return true;
+}
+
+// Back to frame 0. Reopening is the one way to the start that is exact for every format
+// (encoder delay trimming included).
+void Decoder::Impl::rewind() {
+    const QString filePath = path;
+    try {
+        openFile(filePath);
+    } catch (const ComponentError&) {
+        // The file went away or changed: nothing more can be read.
+        release();
+        path = filePath;
+    }
+}
+
+void Decoder::Impl::skipTo(std::int64_t target) {
+    while (position < target) {
+        if (queuedFrames() == 0 && !decodeMore()) break;
+        const auto step = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(queuedFrames()), target - position));
+        queueStart += step * static_cast<std::size_t>(channels);
+        position += static_cast<std::int64_t>(step);
+    }
+}
+
+Decoder::Decoder() : d(std::make_unique<Impl>()) {}
+Decoder::~Decoder() = default;
+
+void Decoder::open(const QString& path) {
+    try {
+        d->openFile(path);
+    } catch (...) {
+        d->release();
+        throw;
+    }
+}
+
+void Decoder::close() {
+    d->release();
+    d->path.clear();
+}
+
+bool Decoder::isOpen() const { return d->codec != nullptr; }
+int Decoder::sampleRate() const { return d->rate; }
+int Decoder::channels() const { return d->channels; }
+std::int64_t Decoder::lengthFrames() const { return d->length; }
+std::int64_t Decoder::position() const { return d->position; }
+
+std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
+    if (!isOpen() || !out) return 0;
+    const auto channels = static_cast<std::size_t>(d->channels);
+    std::size_t done = 0;
+    try {
+        while (done < frames) {
+            const std::size_t available = d->queuedFrames();
+            if (available == 0) {
+                if (!d->decodeMore()) break;
+                continue;
+            }
+            const std::size_t step = std::min(available, frames - done);
+            std::memcpy(out + done * channels, d->queue.data() + d->queueStart, step * channels * sizeof(std::int16_t));
+            d->queueStart += step * channels;
+            done += step;
+        }
+    } catch (const std::exception&) {
+        // Damaged data never escapes as an exception: the file ends here.
+        d->finished = true;
+    }
+    d->position += static_cast<std::int64_t>(done);
+    return done;
+}
+
+std::int64_t Decoder::seek(std::int64_t frame) {
+    if (!isOpen()) return 0;
+    const std::int64_t target = std::max<std::int64_t>(frame, 0);
+    try {
+        const bool nearAhead =
+            target >= d->position && target - d->position <= std::int64_t{d->rate} * kDecodeThroughSeconds;
+        if (!nearAhead && !d->seekNear(target)) d->rewind();
+        if (isOpen()) d->skipTo(target);
+    } catch (const std::exception&) {
+        d->finished = true;
+    }
+    return d->position;
+}

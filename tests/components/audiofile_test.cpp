@@ -1,0 +1,337 @@
+// The audio file object and the WMA file object end to end: every writer and back through the
+// reader, format conversion of declared blocks, failed opens and creates, the format chooser.
+#include "components/AudioFile.h"
+#include "components/WMAFile.h"
+#include "components/WavFormatChooser.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A music-like test signal: a few partials that move, with a little noise; channel 2 differs.
+SampleBlock makeSignal(int rate, int channels, double seconds) {
+    const auto frames = static_cast<std::size_t>(rate * seconds);
+    SampleBlock out(frames * static_cast<std::size_t>(channels));
+    std::mt19937 noise(7);
+    std::normal_distribution<double> n(0.0, 300.0);
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / rate;
+        for (int c = 0; c < channels; ++c) {
+            const double f = (c == 0 ? 220.0 : 330.0) * (1.0 + 0.05 * std::sin(2 * kPi * 0.5 * t));
+            const double v = 6000 * std::sin(2 * kPi * f * t) + 3000 * std::sin(2 * kPi * 2.01 * f * t) +
+                             1500 * std::sin(2 * kPi * 3.02 * f * t) + n(noise);
+            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
+                static_cast<std::int16_t>(std::clamp(v, -32768.0, 32767.0));
+        }
+    }
+    return out;
+}
+
+// The best normalised correlation of channel `c` of two signals over lags of up to `maxLag` frames.
+double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int c,
+                       int maxLag = 3000) {
+    const auto framesA = static_cast<long>(a.size()) / channelsA;
+    const auto framesB = static_cast<long>(b.size()) / channelsB;
+    double best = 0;
+    for (int lag = -maxLag; lag <= maxLag; lag += 1) {
+        double sab = 0, saa = 0, sbb = 0;
+        for (long i = 2000; i + 2000 < framesA; i += 7) {
+            const long j = i + lag;
+            if (j < 0 || j >= framesB) continue;
+            const double x = a[static_cast<std::size_t>(i * channelsA + c)];
+            const double y = b[static_cast<std::size_t>(j * channelsB + std::min(c, channelsB - 1))];
+            sab += x * y;
+            saa += x * x;
+            sbb += y * y;
+        }
+        if (saa > 0 && sbb > 0) best = std::max(best, sab / std::sqrt(saa * sbb));
+    }
+    return best;
+}
+
+template <typename Reader>
+SampleBlock readAll(Reader& reader, int blockSamples) {
+    SampleBlock all;
+    for (;;) {
+        const SampleBlock block = reader.ReadBlock(blockSamples);
+        if (block.empty()) break;
+        all.insert(all.end(), block.begin(), block.end());
+    }
+    return all;
+}
+
+template <typename Writer>
+void writeInSeconds(Writer& writer, const SampleBlock& signal, int rate, int channels) {
+    const auto step = static_cast<std::size_t>(rate * channels);
+    for (std::size_t at = 0; at < signal.size(); at += step) {
+        const auto end = std::min(signal.size(), at + step);
+        writer.WriteBlock(SampleBlock(signal.begin() + static_cast<long>(at), signal.begin() + static_cast<long>(end)));
+    }
+}
+
+// ---- Round trips ---------------------------------------------------------------------------
+
+struct RoundTrip {
+    const char* ext;
+    int rate;
+    int channels;
+};
+
+std::string roundTripName(const ::testing::TestParamInfo<RoundTrip>& p) {
+    return std::string(p.param.ext) + "_" + std::to_string(p.param.rate) + "_" + std::to_string(p.param.channels) + "ch";
+}
+
+class WriterRoundTrip : public ::testing::TestWithParam<RoundTrip> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(WriterRoundTrip, ReadsBackWithItsRateChannelsLengthAndSignal) {
+    const RoundTrip p = GetParam();
+    const QString ext = QString::fromLatin1(p.ext);
+    const QString path = dir.filePath(QStringLiteral("out.") + ext.toUpper());  // extension case must not matter
+    const SampleBlock signal = makeSignal(p.rate, p.channels, 3.0);
+    const std::int64_t frames = static_cast<std::int64_t>(signal.size()) / p.channels;
+
+    if (ext == QStringLiteral("wma")) {
+        WMAFile writer;
+        int profile = -1;
+        for (std::size_t i = 0; i < WMAFile::profiles().size(); ++i)
+            if (WMAFile::profiles()[i].sampleRate == p.rate && WMAFile::profiles()[i].channels == p.channels)
+                profile = static_cast<int>(i);
+        ASSERT_GE(profile, 0) << "no WMA profile for this format";
+        writer.setWMProfile(profile);
+        writer.DeclareInputFormat(p.rate, p.channels);
+        writer.Create(path);
+        ASSERT_GE(writer.status(), 0);
+        writeInSeconds(writer, signal, p.rate, p.channels);
+        writer.Close();
+    } else {
+        AudioFile writer;
+        if (ext == QStringLiteral("wav")) writer.SetPcmFormat(p.rate, p.channels, 16);
+        if (ext == QStringLiteral("ogg")) writer.SetOggFormat(p.rate, p.channels, 0, 0, 0, 500);
+        if (ext == QStringLiteral("mp3")) {
+            MP3Settings mp3;
+            mp3.setSampleRate(p.rate);
+            mp3.setChannels(p.channels);
+            mp3.setChannelMode(p.channels == 1 ? 0 : 2);
+            mp3.setBitrate(p.rate < 32000 ? 64 : 192);
+            writer.UseMp3Settings(mp3);
+        }
+        writer.DeclareInputFormat(p.rate, p.channels);
+        writer.Create(path, 0);
+        ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        writeInSeconds(writer, signal, p.rate, p.channels);
+        writer.Close();
+    }
+
+    AudioFile reader;
+    reader.OpenRead(path, 0, 1);
+    ASSERT_GE(reader.status(), 0) << reader.lastError().toStdString();
+    EXPECT_EQ(reader.sampleRate(), p.rate);
+    EXPECT_EQ(reader.channels(), p.channels);
+    const SampleBlock back = readAll(reader, p.rate);
+    const auto backFrames = static_cast<std::int64_t>(back.size()) / p.channels;
+    if (ext == QStringLiteral("wav")) {
+        EXPECT_EQ(reader.length(), frames);
+        EXPECT_EQ(back, signal);
+        return;
+    }
+    // Lossy codecs: the length within the codec's padding, none of the audio lost.
+    EXPECT_GE(backFrames, frames - 64);
+    EXPECT_LE(backFrames, frames + 4096);
+    EXPECT_NEAR(static_cast<double>(reader.length()), static_cast<double>(frames), 4096.0);
+    for (int c = 0; c < p.channels; ++c)
+        EXPECT_GT(bestCorrelation(signal, p.channels, back, p.channels, c), 0.9) << "channel " << c;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWriter, WriterRoundTrip,
+    ::testing::Values(RoundTrip{"wav", 8000, 1}, RoundTrip{"wav", 22050, 2}, RoundTrip{"wav", 44100, 2},
+                      RoundTrip{"wav", 48000, 1}, RoundTrip{"mp3", 8000, 1}, RoundTrip{"mp3", 22050, 2},
+                      RoundTrip{"mp3", 44100, 1}, RoundTrip{"mp3", 48000, 2}, RoundTrip{"ogg", 8000, 1},
+                      RoundTrip{"ogg", 22050, 2}, RoundTrip{"ogg", 44100, 2}, RoundTrip{"ogg", 48000, 1},
+                      RoundTrip{"wma", 22050, 1}, RoundTrip{"wma", 44100, 2}, RoundTrip{"wma", 48000, 2}),
+    roundTripName);
+
+// ---- Declared formats ----------------------------------------------------------------------
+
+TEST(AudioFileConversion, MonoDeclaredAsMonoIsTheSameSignalInBothStereoChannels) {
+    QTemporaryDir dir;
+    const SampleBlock mono = makeSignal(44100, 1, 2.0);
+    AudioFile writer;
+    MP3Settings mp3;
+    mp3.setChannels(2);
+    mp3.setChannelMode(1);
+    mp3.setBitrate(192);
+    writer.UseMp3Settings(mp3);
+    writer.DeclareInputFormat(44100, 1);
+    writer.Create(dir.filePath(QStringLiteral("m.mp3")));
+    ASSERT_GE(writer.status(), 0);
+    writeInSeconds(writer, mono, 44100, 1);
+    writer.Close();
+
+    AudioFile reader;
+    reader.OpenRead(dir.filePath(QStringLiteral("m.mp3")));
+    ASSERT_EQ(reader.channels(), 2);
+    const SampleBlock back = readAll(reader, 44100);
+    const auto frames = static_cast<std::int64_t>(back.size()) / 2;
+    // Not pairs of mono samples read as left and right: the same signal, at the same speed.
+    EXPECT_NEAR(static_cast<double>(frames), 88200.0, 2000.0);
+    EXPECT_GT(bestCorrelation(mono, 1, back, 2, 0), 0.95);
+    EXPECT_GT(bestCorrelation(mono, 1, back, 2, 1), 0.95);
+    double diff = 0;
+    for (std::size_t i = 0; i + 1 < back.size(); i += 2) diff += std::abs(back[i] - back[i + 1]);
+    EXPECT_LT(diff / static_cast<double>(frames), 50.0);
+}
+
+TEST(AudioFileConversion, DeclaredRateDifferentFromTheOutputIsResampled) {
+    QTemporaryDir dir;
+    const SampleBlock in = makeSignal(48000, 2, 2.0);
+    AudioFile writer;
+    writer.SetPcmFormat(22050, 1, 16);
+    writer.DeclareInputFormat(48000, 2);
+    writer.Create(dir.filePath(QStringLiteral("r.wav")));
+    ASSERT_GE(writer.status(), 0);
+    writeInSeconds(writer, in, 48000, 2);
+    writer.Close();
+    AudioFile reader;
+    reader.OpenRead(dir.filePath(QStringLiteral("r.wav")));
+    EXPECT_EQ(reader.sampleRate(), 22050);
+    EXPECT_EQ(reader.channels(), 1);
+    EXPECT_NEAR(static_cast<double>(reader.length()), 44100.0, 64.0);
+}
+
+TEST(AudioFileConversion, BlocksMustHoldWholeFrames) {
+    QTemporaryDir dir;
+    AudioFile writer;
+    EXPECT_THROW(writer.WriteBlock(SampleBlock(10)), ComponentError);  // nothing open
+    writer.SetPcmFormat(44100, 2, 16);
+    writer.Create(dir.filePath(QStringLiteral("w.wav")));
+    EXPECT_THROW(writer.WriteBlock(SampleBlock(3)), ComponentError);
+    EXPECT_THROW(writer.DeclareInputFormat(44100, 6), ComponentError);
+    writer.Close();
+    writer.Close();  // harmless when nothing is open
+}
+
+// ---- Failed opens and creates --------------------------------------------------------------
+
+class UnwritablePlace : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnwritablePlace, CreateReportsAStatusBelowZero) {
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString name = QStringLiteral("out.") + QString::fromLatin1(GetParam());
+    for (const QString& path : {dir.filePath(QStringLiteral("missing/") + name),
+                                dir.filePath(QStringLiteral("plain/") + name), QStringLiteral("/proc/") + name}) {
+        if (QString::fromLatin1(GetParam()) == QStringLiteral("wma")) {
+            WMAFile writer;
+            writer.Create(path);
+            EXPECT_LT(writer.status(), 0) << path.toStdString();
+            EXPECT_EQ(writer.state(), 0);
+        } else {
+            AudioFile writer;
+            writer.Create(path);
+            EXPECT_LT(writer.status(), 0) << path.toStdString();
+            EXPECT_FALSE(writer.lastError().isEmpty());
+            EXPECT_FALSE(writer.isWriting());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWriter, UnwritablePlace, ::testing::Values("wav", "mp3", "ogg", "wma"));
+
+TEST(AudioFileOpen, UnknownTypesAndBadFilesGiveAStatusBelowZeroAndNoData) {
+    QTemporaryDir dir;
+    AudioFile file;
+    file.Create(dir.filePath(QStringLiteral("out.flac")));
+    EXPECT_LT(file.status(), 0);
+    QFile junk(dir.filePath(QStringLiteral("junk.mp3")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, '\x5a'));
+    junk.close();
+    file.OpenRead(junk.fileName(), 0, 1);
+    EXPECT_LT(file.status(), 0);
+    EXPECT_TRUE(file.ReadBlock(44100).empty());
+    EXPECT_EQ(file.length(), 0);
+    // A good open afterwards clears the failure.
+    AudioFile writer;
+    writer.SetPcmFormat(8000, 1, 16);
+    writer.Create(dir.filePath(QStringLiteral("ok.wav")));
+    writer.WriteBlock(SampleBlock(800, 100));
+    writer.Close();
+    file.OpenRead(dir.filePath(QStringLiteral("ok.wav")));
+    EXPECT_EQ(file.status(), 0);
+    EXPECT_EQ(file.length(), 800);
+}
+
+TEST(AudioFileSeek, MovesFromTheStartOnly) {
+    QTemporaryDir dir;
+    const SampleBlock signal = makeSignal(8000, 1, 1.0);
+    AudioFile writer;
+    writer.SetPcmFormat(8000, 1, 16);
+    writer.Create(dir.filePath(QStringLiteral("s.wav")));
+    writer.WriteBlock(signal);
+    writer.Close();
+    AudioFile reader;
+    reader.OpenRead(dir.filePath(QStringLiteral("s.wav")));
+    EXPECT_EQ(reader.Seek(4000, 3), 4000);
+    const SampleBlock rest = reader.ReadBlock(10);
+    EXPECT_EQ(rest, SampleBlock(signal.begin() + 4000, signal.begin() + 4010));
+    EXPECT_THROW(reader.Seek(0, 1), ComponentError);
+}
+
+// ---- Descriptions and the format chooser ---------------------------------------------------
+
+TEST(AudioFileFormat, DescriptionFollowsWhatWasSetLast) {
+    AudioFile writer;
+    writer.SetPcmFormat(22050, 1, 8);
+    EXPECT_EQ(writer.formatDescription(), QStringLiteral("22050 Hz, 8 bit, Mono"));
+    MP3Settings mp3;
+    writer.UseMp3Settings(mp3);
+    EXPECT_EQ(writer.formatDescription(), mp3.description());
+    writer.SetPcmFormat(44100, 2, 16);
+    EXPECT_EQ(writer.formatDescription(), QStringLiteral("44100 Hz, 16 bit, Stereo"));
+    EXPECT_THROW(writer.SetPcmFormat(44100, 2, 12), ComponentError);
+    EXPECT_THROW(writer.SetPcmFormat(4000, 2, 16), ComponentError);
+    EXPECT_EQ(writer.formatDescription(), QStringLiteral("44100 Hz, 16 bit, Stereo"));
+}
+
+TEST(AudioFileFormat, ChooserSetsTheWavFormatAndCancelKeepsIt) {
+    AudioFile writer;
+    writer.SetPcmFormat(44100, 2, 16);
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<WavFormatChooser*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooser->cmbRate->setCurrentIndex(chooser->cmbRate->findData(8000));
+        chooser->cmbBits->setCurrentIndex(chooser->cmbBits->findData(8));
+        chooser->cmbChannels->setCurrentIndex(0);
+        chooser->accept();
+    });
+    EXPECT_TRUE(writer.ChooseWavFormat());
+    EXPECT_EQ(writer.formatDescription(), QStringLiteral("8000 Hz, 8 bit, Mono"));
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<WavFormatChooser*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooser->cmbRate->setCurrentIndex(0);
+        chooser->reject();
+    });
+    EXPECT_FALSE(writer.ChooseWavFormat());
+    EXPECT_EQ(writer.formatDescription(), QStringLiteral("8000 Hz, 8 bit, Mono"));
+}
+
+}  // namespace
