@@ -38,8 +38,7 @@ WavFormatChooser::WavFormatChooser(const WavFormat& current, QWidget* owner) : Q
     for (int bits : {8, 16, 24, 32}) cmbBits->addItem(QStringLiteral("%1 bit").arg(bits), bits);
     cmbChannels = new QComboBox(this);
     cmbChannels->setObjectName(QStringLiteral("cmbChannels"));
-    cmbChannels->addItem(QStringLiteral("Mono"), 1);
-    cmbChannels->addItem(QStringLiteral("Stereo"), 2);
+    for (int channels : {1, 2}) cmbChannels->addItem(channelsName(channels), channels);
     lblDescription = new QLabel(this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
 

@@ -15,23 +15,13 @@
 
 #include <gtest/gtest.h>
 
+using testing_support::expectComponentError;
 using testing_support::programDirForTests;
 
 namespace {
 
 QString shipped(const QString& name) { return programDirForTests() + QLatin1Char('/') + name; }
 
-// Expects the call to throw ComponentError whose description contains every given text.
-template <typename F>
-void expectComponentError(F&& call, const QStringList& mentions) {
-    try {
-        call();
-        ADD_FAILURE() << "no error was raised";
-    } catch (const ComponentError& e) {
-        for (const QString& m : mentions)
-            EXPECT_TRUE(e.description().contains(m)) << e.description().toStdString() << " lacks " << m.toStdString();
-    }
-}
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
     const QString path = dir.filePath(name);

@@ -2,6 +2,7 @@
 // by frame (MPEG header bits) and by decoding them back with ffmpeg.
 #include "components/MP3Settings.h"
 #include "components/audio/Encoder.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -90,16 +91,6 @@ void encodeTo(const MP3Settings& settings, const QString& path, const Samples& p
     encoder->finish();
 }
 
-// Expects the call to throw ComponentError whose description contains every given text.
-void expectError(const std::function<void()>& call, const QStringList& mentions) {
-    try {
-        call();
-        ADD_FAILURE() << "no error was raised";
-    } catch (const ComponentError& e) {
-        for (const QString& m : mentions)
-            EXPECT_TRUE(e.description().contains(m)) << e.description().toStdString() << " lacks " << m.toStdString();
-    }
-}
 
 // One MPEG audio layer III frame header.
 struct Frame {
@@ -344,7 +335,7 @@ TEST_P(Mp3SettingsInvalid, ThrowsAndKeepsTheObject) {
     MP3Settings s;
     s.setPreset(4);
     const MP3Settings before = s;
-    expectError([&] { p.set(s, p.value); }, {QLatin1String(p.mentions), QString::number(p.value)});
+    testing_support::expectComponentError([&] { p.set(s, p.value); }, {QLatin1String(p.mentions), QString::number(p.value)});
     EXPECT_EQ(s, before);
     EXPECT_EQ(s.presetName(), QStringLiteral("FM"));
 }
@@ -524,7 +515,7 @@ TEST(Mp3Errors, BitrateOutsideTheRatesMpegVersionThrowsAtOpen) {
         else if (c.method == 4) s.setAbrBitrate(c.kbps);
         else s.setMaxVbrBitrate(c.kbps);
         if (c.method == 4 && c.rate < 32000) s.setMaxVbrBitrate(160);  // so the ABR target is what fails
-        expectError([&] { makeLameEncoder(s)->open(path); },
+        testing_support::expectComponentError([&] { makeLameEncoder(s)->open(path); },
                     {QLatin1String(c.mentions), QStringLiteral("%1 Hz").arg(c.rate)});
         EXPECT_FALSE(QFile::exists(path));
     }
@@ -550,10 +541,10 @@ TEST(Mp3Errors, MissingFolderAndMisuseThrow) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("absent/out.mp3"));
     auto encoder = makeLameEncoder(MP3Settings());
-    expectError([&] { encoder->open(path); }, {path});
+    testing_support::expectComponentError([&] { encoder->open(path); }, {path});
     const Samples pcm = testSignal(44100, 2, 0.1);
-    expectError([&] { encoder->write(pcm.data(), 100); }, {QStringLiteral("not open")});
-    expectError([&] { encoder->finish(); }, {QStringLiteral("not open")});
+    testing_support::expectComponentError([&] { encoder->write(pcm.data(), 100); }, {QStringLiteral("not open")});
+    testing_support::expectComponentError([&] { encoder->finish(); }, {QStringLiteral("not open")});
 }
 
 TEST(Mp3Errors, FullDiskThrows) {

@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <gtest/gtest.h>
+
 namespace testing_support {
 
 MsgBoxRecorder::MsgBoxRecorder() {
@@ -70,6 +72,16 @@ bool waitFor(const std::function<bool()>& condition, int limitMs) {
         QThread::msleep(5);
     }
     return true;
+}
+
+void expectComponentError(const std::function<void()>& call, const QStringList& mentions) {
+    try {
+        call();
+        ADD_FAILURE() << "no error was raised";
+    } catch (const ComponentError& e) {
+        for (const QString& m : mentions)
+            EXPECT_TRUE(e.description().contains(m)) << e.description().toStdString() << " lacks " << m.toStdString();
+    }
 }
 
 QString programDirForTests() { return QStringLiteral(VELLORIA_TEST_PROGRAM_DIR); }

@@ -2,6 +2,7 @@
 // Helpers shared by all test executables: answering message boxes and file dialogs,
 // a private settings folder per test, and waiting for a condition with an upper bound.
 
+#include "components/ComponentError.h"
 #include "shell/WindowServices.h"
 
 #include <QTemporaryDir>
@@ -73,6 +74,9 @@ private:
 // Lets events run until the condition holds or the limit passes; returns the condition.
 // The limit only guards against a hang, it is not a timing assertion.
 bool waitFor(const std::function<bool()>& condition, int limitMs = 10000);
+
+// Expects the call to throw ComponentError whose description contains every given text.
+void expectComponentError(const std::function<void()>& call, const QStringList& mentions);
 
 // The folder of the program's own files in the build tree.
 QString programDirForTests();

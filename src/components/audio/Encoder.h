@@ -73,5 +73,6 @@ std::unique_ptr<Encoder> makeWavEncoder(const WavFormat& format);
 std::unique_ptr<Encoder> makeWmaEncoder(const WmaProfile& profile);
 
 // Descriptions shared by the writers and the dialogs.
+QString channelsName(int channels);  // "Mono", "Stereo", "3 channels"
 QString describeWav(const WavFormat& format);  // "44100 Hz, 16 bit, Stereo"
 QString describeWma(const WmaProfile& profile);  // "128 kbit/s, 44100 Hz, Stereo"

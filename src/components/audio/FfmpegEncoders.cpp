@@ -21,14 +21,6 @@ extern "C" {
 
 namespace {
 
-QString channelsLabel(int channels) {
-    if (channels == 1)
-        return QStringLiteral("Mono");
-    if (channels == 2)
-        return QStringLiteral("Stereo");
-    return QStringLiteral("%1 channels").arg(channels);
-}
-
 QString avError(int code) {
     std::array<char, AV_ERROR_MAX_STRING_SIZE> text{};
     av_strerror(code, text.data(), text.size());
@@ -422,13 +414,19 @@ std::unique_ptr<Encoder> makeWavEncoder(const WavFormat& format) { return std::m
 
 std::unique_ptr<Encoder> makeWmaEncoder(const WmaProfile& profile) { return std::make_unique<WmaEncoder>(profile); }
 
+QString channelsName(int channels) {
+    if (channels == 1) return QStringLiteral("Mono");
+    if (channels == 2) return QStringLiteral("Stereo");
+    return QStringLiteral("%1 channels").arg(channels);
+}
+
 QString describeWav(const WavFormat& format) {
-    return QStringLiteral("%1 Hz, %2 bit, %3").arg(format.sampleRate).arg(format.bits).arg(channelsLabel(format.channels));
+    return QStringLiteral("%1 Hz, %2 bit, %3").arg(format.sampleRate).arg(format.bits).arg(channelsName(format.channels));
 }
 
 QString describeWma(const WmaProfile& profile) {
     return QStringLiteral("%1 kbit/s, %2 Hz, %3")
         .arg(profile.bitrate / 1000)
         .arg(profile.sampleRate)
-        .arg(channelsLabel(profile.channels));
+        .arg(channelsName(profile.channels));
 }

@@ -23,16 +23,8 @@ bool plausible(int sampleRate, int channels, int nominal, int minimum, int maxim
            minimum >= 0 && maximum >= 0 && nominal <= maxKbps && minimum <= maxKbps && maximum <= maxKbps;
 }
 
-QString channelsLabel(int channels) {
-    if (channels == 1)
-        return QStringLiteral("Mono");
-    if (channels == 2)
-        return QStringLiteral("Stereo");
-    return QStringLiteral("%1 channels").arg(channels);
-}
-
 QString describeOgg(const OggFormat& f) {
-    QString text = QStringLiteral("%1 Hz, %2, ").arg(f.sampleRate).arg(channelsLabel(f.channels));
+    QString text = QStringLiteral("%1 Hz, %2, ").arg(f.sampleRate).arg(channelsName(f.channels));
     if (f.quality > 0)
         return text + QStringLiteral("quality %1").arg(f.quality / 100.0);
     if (f.nominalKbps > 0)
