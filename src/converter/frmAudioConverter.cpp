@@ -1,8 +1,577 @@
 #include "converter/frmAudioConverter.h"
 
-frmAudioConverter::frmAudioConverter(QWidget* parent) : QMainWindow(parent) {
+#include "components/SkinForm.h"
+#include "components/SkinLabel.h"
+#include "converter/ConverterRules.h"
+#include "converter/Icons.h"
+#include "shell/ACfrmAbout.h"
+#include "shell/BrowseForFolder.h"
+#include "shell/CRegister.h"
+#include "shell/WindowServices.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
+
+struct ToolbarButton {
+    const char* key;
+    const char* caption;
+    const char* icon;  // under skins/icons; empty: the style's own
+};
+constexpr ToolbarButton kToolbar[] = {
+    {"AddMusicFiles", "Add", "add.svg"}, {"RemoveMusicFiles", "Remove", "remove.svg"},
+    {"Convert", "Convert", "convert.svg"}, {"About", "About", "about.svg"},
+    {"Help", "Help", "help.svg"},         {"Exit", "Exit", ""},
+};
+
+}  // namespace
+
+frmAudioConverter::frmAudioConverter(QWidget* parent)
+    : QMainWindow(parent), Skin1(makeSkinControl()), Splash1(makeSplashControl()) {
     setObjectName(QStringLiteral("frmAudioConverter"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Audio Converter"));
-    resize(760, 520);
+    buildControls();
+    try {
+        Form_Load();
+    } catch (...) {
+        ui::setScreenPointer(ui::Pointer::Default);
+        throw;
+    }
+}
+
+frmAudioConverter::~frmAudioConverter() = default;
+
+void frmAudioConverter::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(12, 10, 12, 8);
+    column->setSpacing(10);
+
+    frameMain = new QGroupBox(QStringLiteral("Files to convert"), central);
+    frameMain->setObjectName(QStringLiteral("frameMain"));
+    auto* grid = new QGridLayout(frameMain);
+    grid->setColumnStretch(1, 1);
+
+    lstFiles = new QListWidget(frameMain);
+    lstFiles->setObjectName(QStringLiteral("lstFiles"));
+    lstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstFiles->setMinimumHeight(180);
+    lstFiles->setAcceptDrops(true);
+    lstFiles->viewport()->setAcceptDrops(true);
+    lstFiles->setToolTip(QStringLiteral("Add files with Ctrl+O or by dropping them here"));
+    lstTemp = new QListWidget(frameMain);
+    lstTemp->setObjectName(QStringLiteral("lstTemp"));
+    lstTemp->hide();
+    ListOut = new QListWidget(frameMain);
+    ListOut->setObjectName(QStringLiteral("ListOut"));
+    ListOut->hide();
+    grid->addWidget(lstFiles, 0, 0, 1, 4);
+
+    optSameFolder = new QRadioButton(QStringLiteral("Output to same folder as original"), frameMain);
+    optSameFolder->setObjectName(QStringLiteral("optSameFolder"));
+    optOtherFolder = new QRadioButton(QStringLiteral("Folder:"), frameMain);
+    optOtherFolder->setObjectName(QStringLiteral("optOtherFolder"));
+    txtFolder = new QLineEdit(frameMain);
+    txtFolder->setObjectName(QStringLiteral("txtFolder"));
+    cmdBrowse = new QPushButton(QStringLiteral("Browse..."), frameMain);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    grid->addWidget(optSameFolder, 1, 0, 1, 4);
+    grid->addWidget(optOtherFolder, 2, 0);
+    grid->addWidget(txtFolder, 2, 1, 1, 2);
+    grid->addWidget(cmdBrowse, 2, 3);
+
+    chkDeleteSourceFiles = new QCheckBox(QStringLiteral("Delete source file(s) after conversion"), frameMain);
+    chkDeleteSourceFiles->setObjectName(QStringLiteral("chkDeleteSourceFiles"));
+    chkPreserveIDTags = new QCheckBox(QStringLiteral("Preserve ID Tags"), frameMain);
+    chkPreserveIDTags->setObjectName(QStringLiteral("chkPreserveIDTags"));
+    cmdConfigureCDParameters = new QPushButton(QStringLiteral("Configure CD Parameters"), frameMain);
+    cmdConfigureCDParameters->setObjectName(QStringLiteral("cmdConfigureCDParameters"));
+    cmdRenameOutputFiles = new QPushButton(QStringLiteral("Rename Output Files..."), frameMain);
+    cmdRenameOutputFiles->setObjectName(QStringLiteral("cmdRenameOutputFiles"));
+    grid->addWidget(chkDeleteSourceFiles, 3, 0, 1, 2);
+    grid->addWidget(cmdConfigureCDParameters, 3, 2, 1, 2);
+    grid->addWidget(chkPreserveIDTags, 4, 0, 1, 2);
+    grid->addWidget(cmdRenameOutputFiles, 4, 2, 1, 2);
+    column->addWidget(frameMain, 1);
+
+    auto* row = new QHBoxLayout;
+    SkinLabel1 = new SkinLabel(QStringLiteral("Convert to:"), central);
+    imgcmbConvertTo = new QComboBox(central);
+    imgcmbConvertTo->setObjectName(QStringLiteral("imgcmbConvertTo"));
+    imgcmbConvertTo->setMinimumWidth(230);
+    cmdConfigure = new QPushButton(QStringLiteral("Configure..."), central);
+    cmdConfigure->setObjectName(QStringLiteral("cmdConfigure"));
+    cmRecord = new QPushButton(QStringLiteral("Record"), central);
+    cmRecord->setObjectName(QStringLiteral("cmRecord"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), central);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdConvert = new QPushButton(QStringLiteral("Convert >>"), central);
+    cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
+    cmdConvert->setDefault(true);
+    row->addWidget(SkinLabel1);
+    row->addWidget(imgcmbConvertTo);
+    row->addWidget(cmdConfigure);
+    row->addStretch(1);
+    row->addWidget(cmRecord);
+    row->addWidget(cmdCancel);
+    row->addWidget(cmdConvert);
+    column->addLayout(row);
+    setCentralWidget(central);
+
+    tbToolBar = new QToolBar(QStringLiteral("Commands"), this);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolbarButton& b : kToolbar) {
+        QAction* action = tbToolBar->addAction(QString::fromLatin1(b.caption));
+        const QString key = QString::fromLatin1(b.key);
+        action->setData(key);
+        action->setObjectName(key);
+        connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+    }
+    addToolBar(Qt::TopToolBarArea, tbToolBar);
+
+    sbStatus = new QStatusBar(this);
+    sbStatus->setObjectName(QStringLiteral("sbStatus"));
+    sbStatus->setSizeGripEnabled(true);
+    const int inch = ui::twipsToPixelsX(1440);
+    for (int i = 0; i < 4; ++i) {
+        sbPanel[i] = new QLabel(sbStatus);
+        sbPanel[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
+        sbPanel[i]->setMinimumWidth(inch);
+        if (i < 3) sbPanel[i]->setFixedWidth(inch);
+        sbStatus->addPermanentWidget(sbPanel[i], i == 3 ? 1 : 0);
+    }
+    setStatusBar(sbStatus);
+    pbProgressBar = new QProgressBar(this);
+    pbProgressBar->setObjectName(QStringLiteral("pbProgressBar"));
+    pbProgressBar->setRange(0, 1000);  // tenths of a percent, so that 42.5 shows as 42.5
+    pbProgressBar->setFormat(QStringLiteral("%p%"));
+    pbProgressBar->hide();
+
+    mnuPopup = new QMenu(QStringLiteral("PopupMenu"), this);
+    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopupAdd = mnuPopup->addAction(QStringLiteral("Add"));
+    mnuPopupRemove = mnuPopup->addAction(QStringLiteral("Remove"));
+    mnuPopup->addSeparator();
+    mnuPlay = mnuPopup->addAction(QStringLiteral("Play"));
+    mnuPopup->addSeparator();
+    mnuPopupMoveUp = mnuPopup->addAction(QStringLiteral("Move Up"));
+    mnuPopupMoveDown = mnuPopup->addAction(QStringLiteral("Move Down"));
+
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmAudioConverter::cmdBrowse_Click);
+    connect(optOtherFolder, &QRadioButton::clicked, this, &frmAudioConverter::optOtherFolder_Click);
+    connect(optSameFolder, &QRadioButton::clicked, this, &frmAudioConverter::optSameFolder_Click);
+    connect(chkDeleteSourceFiles, &QCheckBox::clicked, this, &frmAudioConverter::chkDeleteSourceFiles_Click);
+    connect(chkPreserveIDTags, &QCheckBox::clicked, this, &frmAudioConverter::chkPreserveIDTags_Click);
+    connect(imgcmbConvertTo, &QComboBox::activated, this, &frmAudioConverter::imgcmbConvertTo_Click);
+    connect(cmdConfigure, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigure_Click);
+    connect(cmdConfigureCDParameters, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigureCDParameters_Click);
+    connect(cmRecord, &QPushButton::clicked, this, &frmAudioConverter::cmRecord_Click);
+    connect(cmdRenameOutputFiles, &QPushButton::clicked, this, &frmAudioConverter::cmdRenameOutputFiles_Click);
+    connect(cmdConvert, &QPushButton::clicked, this, &frmAudioConverter::cmdConvert_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAudioConverter::cmdCancel_Click);
+    connect(mnuPopupAdd, &QAction::triggered, this, &frmAudioConverter::AddFiles);
+    connect(mnuPopupRemove, &QAction::triggered, this, &frmAudioConverter::RemoveSelectedFiles);
+    connect(mnuPopupMoveUp, &QAction::triggered, this, &frmAudioConverter::MoveUp);
+    connect(mnuPopupMoveDown, &QAction::triggered, this, &frmAudioConverter::MoveDown);
+    connect(Skin1.get(), &SkinControl::Click, this, &frmAudioConverter::Skin1_Click);
+    lstFiles->installEventFilter(this);
+    lstFiles->viewport()->installEventFilter(this);
+    resize(780, 560);
+}
+
+void frmAudioConverter::Form_Load() {
+    // 1. The components are members, created with the window.
+    // 2. The window's look.
+    Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Main2.skn")));
+    Skin1->ApplySkin(this);
+    // 3.
+    Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
+    // 4.
+    bPlaying = false;
+    AudioFile1.setOption(true);
+    // 5.
+    ui::setAppTitle(QStringLiteral("Audio Conv."));
+    ui::setScreenPointer(ui::Pointer::Hourglass);
+    // 6.
+    Splash1->Display(0);
+    // 7. Toolbar images by key.
+    for (QAction* action : tbToolBar->actions()) {
+        for (const ToolbarButton& b : kToolbar) {
+            if (action->data().toString() != QLatin1String(b.key)) continue;
+            const QString file = ui::programFile(QStringLiteral("\\skins\\icons\\") + QLatin1String(b.icon));
+            action->setIcon(*b.icon ? QIcon(file) : style()->standardIcon(QStyle::SP_DialogCloseButton));
+        }
+    }
+    // 8.
+    sbPanel[0]->setText(QStringLiteral("Ready"));
+    for (int i = 1; i < 4; ++i) sbPanel[i]->clear();
+    pbProgressBar->hide();
+    // 9.
+    FillFormatList(imgcmbConvertTo);
+    // 10.
+    LoadSettings();
+    // 12.
+    imgcmbConvertTo_Click();
+    // 13.
+    txtFolder->setText(sOutputFolder);
+    // 14.
+    setConfigureCDParametersEnabled(false);
+    // 15.
+    ui::setScreenPointer(ui::Pointer::Default);
+}
+
+// ---- Settings ----------------------------------------------------------------------------
+
+void frmAudioConverter::LoadSettings() {
+    CRegister reg;
+    sOutputFolder = reg.REGGetSetting(HKLM, kKey, QStringLiteral("Output Folder"), converter::defaultOutputFolder());
+    iOutputFormat = static_cast<std::int16_t>(converter::storedInt(
+        reg.REGGetSetting(HKLM, kKey, QStringLiteral("Last Output Format"), QStringLiteral("2")), 2, 1,
+        std::max(1, imgcmbConvertTo->count())));
+    bCustomFolder =
+        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Output to Custom Folder"), QStringLiteral("1")), true);
+    bPreserveTags =
+        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Preserve ID Tags"), QStringLiteral("1")), true);
+    bDeleteSource =
+        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Delete Source Files"), QStringLiteral("0")), false);
+    optOtherFolder->setChecked(bCustomFolder);
+    optSameFolder->setChecked(!optOtherFolder->isChecked());
+    chkPreserveIDTags->setChecked(bPreserveTags);
+    chkDeleteSourceFiles->setChecked(bDeleteSource);
+    imgcmbConvertTo->setCurrentIndex(iOutputFormat - 1);
+}
+
+void frmAudioConverter::SaveSettings() {
+    CRegister reg;
+    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Output Folder"), sOutputFolder);
+    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Last Output Format"), QString::number(iOutputFormat));
+    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Output to Custom Folder"), converter::flagText(bCustomFolder));
+    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Preserve ID Tags"), converter::flagText(bPreserveTags));
+    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Delete Source Files"), converter::flagText(bDeleteSource));
+}
+
+void frmAudioConverter::closeEvent(QCloseEvent* event) {
+    // Unloading saves the settings and nothing else.
+    SaveSettings();
+    m_unloaded = true;
+    event->accept();
+}
+
+// ---- Properties --------------------------------------------------------------------------
+
+void frmAudioConverter::setDeleteSourceFiles(bool value) {
+    if (value == bDeleteSource) return;
+    bDeleteSource = value;
+    chkDeleteSourceFiles->setChecked(value);
+}
+
+void frmAudioConverter::setPreserveIDTags(bool value) {
+    bPreserveTags = value;
+    chkPreserveIDTags->setChecked(value);
+}
+
+void frmAudioConverter::setOutputToCustomFolder(bool value) {
+    bCustomFolder = value;
+    optOtherFolder->setChecked(value);
+    optSameFolder->setChecked(!value);
+}
+
+QString frmAudioConverter::CustomOutputFolder() const { return txtFolder->text(); }
+
+void frmAudioConverter::setCustomOutputFolder(const QString& value) {
+    txtFolder->setText(value);
+    sOutputFolder = value;
+}
+
+void frmAudioConverter::setConfigureCDParametersEnabled(bool bEnabled) {
+    bCDParamsEnabled = bEnabled;
+    cmdConfigureCDParameters->setVisible(bEnabled);
+    cmdConfigureCDParameters->setEnabled(bEnabled);
+}
+
+void frmAudioConverter::setProgress(double dProgress) {
+    const double shown = dProgress < 0 ? 0.0 : dProgress > 100 ? 100.0 : dProgress;
+    pbProgressBar->setValue(static_cast<int>(std::lrint(shown * 10)));
+}
+
+double frmAudioConverter::progressValue() const { return pbProgressBar->value() / 10.0; }
+
+void frmAudioConverter::SkinForm(QWidget* form) { skinControlsByKind(*Skin1, form, QStringLiteral("DefaultButt")); }
+
+// ---- Commands ----------------------------------------------------------------------------
+
+void frmAudioConverter::cmdBrowse_Click() {
+    const QString folder = BrowseForFolder(this);
+    if (!folder.isEmpty()) setCustomOutputFolder(folder);
+    ListOut->clear();
+}
+
+void frmAudioConverter::optOtherFolder_Click() {
+    setOutputToCustomFolder(optOtherFolder->isChecked());
+    ListOut->clear();
+}
+
+void frmAudioConverter::optSameFolder_Click() {
+    setOutputToCustomFolder(!optSameFolder->isChecked());
+    ListOut->clear();
+}
+
+void frmAudioConverter::chkDeleteSourceFiles_Click() { setDeleteSourceFiles(chkDeleteSourceFiles->isChecked()); }
+void frmAudioConverter::chkPreserveIDTags_Click() { setPreserveIDTags(chkPreserveIDTags->isChecked()); }
+
+void frmAudioConverter::imgcmbConvertTo_Click() {
+    setCursor(Qt::WaitCursor);
+    iOutputFormat = static_cast<std::int16_t>(imgcmbConvertTo->currentIndex() + 1);
+    // Each format's settings window loads and applies its stored choice here once the
+    // settings windows exist; until then the writers keep their own defaults.
+    unsetCursor();
+    ListOut->clear();
+}
+
+void frmAudioConverter::cmdConfigure_Click() {
+    // The settings window of the selected format ("MP3", "WAV", "OGG", "WMA") opens here.
+}
+
+void frmAudioConverter::cmdConfigureCDParameters_Click() {
+    // The ripping options open here.
+}
+
+void frmAudioConverter::cmRecord_Click() {
+    // The recorder opens here.
+}
+
+void frmAudioConverter::cmdRenameOutputFiles_Click() { Q_EMIT renameRequested(); }
+void frmAudioConverter::cmdConvert_Click() { Q_EMIT convertRequested(); }
+void frmAudioConverter::cmdCancel_Click() { bCancel = true; }
+
+void frmAudioConverter::openHelp(const QString& fixedName) {
+    // A missing help file shows nothing from this window.
+    ui::openWithDefaultApplication(ui::programFile(fixedName));
+}
+
+void frmAudioConverter::showAbout() {
+    ACfrmAbout about(this);
+    about.exec();
+}
+
+void frmAudioConverter::tbToolBar_ButtonClick(const QString& key) {
+    if (key == QStringLiteral("AddMusicFiles")) AddFiles();
+    else if (key == QStringLiteral("RemoveMusicFiles")) RemoveSelectedFiles();
+    else if (key == QStringLiteral("Convert")) cmdConvert_Click();
+    else if (key == QStringLiteral("About")) showAbout();
+    else if (key == QStringLiteral("Help")) openHelp(QStringLiteral("\\help.html"));
+    else {
+        SaveSettings();
+        close();
+    }
+}
+
+void frmAudioConverter::Skin1_Click(const SkinObject& source) {
+    const QString& name = source.Name;
+    if (name == QStringLiteral("Add")) AddFiles();
+    else if (name == QStringLiteral("Remove")) RemoveSelectedFiles();
+    else if (name == QStringLiteral("Convert")) cmdConvert_Click();
+    else if (name == QStringLiteral("Record")) cmRecord_Click();
+    else if (name == QStringLiteral("Help")) openHelp(QStringLiteral("\\AChelp.html"));
+    else if (name == QStringLiteral("About")) showAbout();
+}
+
+// ---- File list ---------------------------------------------------------------------------
+
+QStringList frmAudioConverter::GetArrayOfFilenames(const QString& sFilenames) {
+    return converter::splitDialogResult(sFilenames);
+}
+
+void frmAudioConverter::AddFiles() {
+    ui::FileDialogRequest request;
+    request.kind = ui::FileDialogRequest::Kind::OpenFiles;
+    request.owner = this;
+    request.title = QStringLiteral("Open Input Audio File");
+    request.filter = converter::openDialogFilter();
+    request.multiSelect = true;
+    const ui::FileDialogResult result = ui::FileDialog(request);
+    const QString text = result.accepted ? converter::dialogResultText(result.urls) : QString();
+    if (text.isEmpty()) return;  // cancelled: nothing changes
+    addPaths(GetArrayOfFilenames(text));
+}
+
+void frmAudioConverter::addPaths(const QStringList& paths) {
+    for (const QString& path : paths)
+        if (!IsInList(path)) AddItemWithExtent(path);
+    UpdateCDParametersButton();
+    ListOut->clear();
+}
+
+bool frmAudioConverter::IsInList(const QString& path) const {
+    for (int i = 0; i < lstFiles->count(); ++i)
+        if (lstFiles->item(i)->text() == path) return true;
+    return false;
+}
+
+int frmAudioConverter::AddItemWithExtent(const QString& line) {
+    const int width = lstFiles->fontMetrics().horizontalAdvance(line) + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (width > m_extent) m_extent = width;
+    lstFiles->addItem(line);
+    return lstFiles->count() - 1;
+}
+
+void frmAudioConverter::RemoveSelectedFiles() {
+    if (lstFiles->selectedItems().isEmpty()) {
+        ui::MsgBox(QStringLiteral("You must select on the audio file that you want to delete it"), ui::MsgButtons::OK,
+                   ui::MsgIcon::None);
+        return;
+    }
+    for (int i = lstFiles->count() - 1; i >= 0; --i)
+        if (lstFiles->item(i)->isSelected()) delete lstFiles->takeItem(i);
+    UpdateCDParametersButton();
+    ListOut->clear();
+}
+
+namespace {
+QStringList entriesOf(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+int highestSelected(const QListWidget* list) {
+    for (int i = list->count() - 1; i >= 0; --i)
+        if (list->item(i)->isSelected()) return i;
+    return -1;
+}
+}  // namespace
+
+void frmAudioConverter::MoveUp() {
+    lstTemp->clear();
+    if (lstFiles->count() > 0 && lstFiles->item(0)->isSelected()) return;
+    const auto moved = converter::movedUp(entriesOf(lstFiles), highestSelected(lstFiles));
+    if (!moved) return;
+    lstTemp->addItems(*moved);
+    lstFiles->clear();
+    for (const QString& line : *moved) AddItemWithExtent(line);
+    ListOut->clear();
+}
+
+void frmAudioConverter::MoveDown() {
+    lstTemp->clear();
+    const int last = lstFiles->count() - 1;
+    if (last >= 0 && lstFiles->item(last)->isSelected()) return;
+    const auto moved = converter::movedDown(entriesOf(lstFiles), highestSelected(lstFiles));
+    if (!moved) return;
+    lstTemp->addItems(*moved);
+    lstFiles->clear();
+    for (const QString& line : *moved) AddItemWithExtent(line);
+    ListOut->clear();
+}
+
+void frmAudioConverter::SelectAll() {
+    for (int i = 0; i < lstFiles->count(); ++i) lstFiles->item(i)->setSelected(true);
+}
+
+void frmAudioConverter::UpdateCDParametersButton() {
+    bool anyCd = false;
+    for (int i = 0; i < lstFiles->count() && !anyCd; ++i) anyCd = converter::isCdTrack(lstFiles->item(i)->text());
+    setConfigureCDParametersEnabled(anyCd);
+}
+
+void frmAudioConverter::UpdatePopupMenu() {
+    const qsizetype selected = lstFiles->selectedItems().size();
+    mnuPopupMoveDown->setEnabled(selected > 0);
+    mnuPopupMoveUp->setEnabled(selected > 0);
+    mnuPopupRemove->setEnabled(selected > 0);
+    if (bPlaying) {
+        mnuPlay->setText(QStringLiteral("Stop"));
+        mnuPlay->setEnabled(true);
+    } else {
+        mnuPlay->setEnabled(selected == 1);
+    }
+    mnuPopupAdd->setEnabled(true);
+}
+
+void frmAudioConverter::showPopupMenu(const QPoint& globalPos) {
+    UpdatePopupMenu();
+    mnuPopup->popup(globalPos);
+}
+
+bool frmAudioConverter::lstFiles_KeyDown(int key, Qt::KeyboardModifiers shift) {
+    // Only Ctrl on its own counts; keys without Ctrl do nothing here.
+    if (shift != Qt::ControlModifier) return false;
+    switch (key) {
+    case Qt::Key_O: AddFiles(); return true;
+    case Qt::Key_D: RemoveSelectedFiles(); return true;
+    case Qt::Key_P: cmdConvert_Click(); return true;
+    case Qt::Key_A: SelectAll(); return true;
+    default: return false;
+    }
+}
+
+bool frmAudioConverter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstFiles && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers shift = key->modifiers() & ~Qt::KeypadModifier;
+        if (lstFiles_KeyDown(key->key(), shift)) return true;
+    }
+    if (watched == lstFiles->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton && mouse->buttons() == Qt::NoButton) {
+                showPopupMenu(mouse->globalPosition().toPoint());
+                return true;
+            }
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (drag->mimeData()->hasUrls()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+            break;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            QStringList paths;
+            for (const QUrl& url : drop->mimeData()->urls())
+                if (url.isLocalFile()) paths << url.toLocalFile();
+            if (!paths.isEmpty()) {
+                addPaths(paths);
+                drop->acceptProposedAction();
+            }
+            return true;
+        }
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,11 +1,171 @@
 #pragma once
-// The audio converter's main window. One instance per program run, shown modeless without
-// an owner; closing it unloads it (the launcher creates it anew when asked again).
+// The audio converter's main window: the list of input files, the output format and folder,
+// the delete-source and preserve-tags switches, the commands, and the status-bar progress.
+// One instance per program run (the launcher's tool-window registry keeps it); shown modeless
+// without an owner; closing it unloads it (its settings are saved, then it is destroyed).
+//
+// The window owns the components the converter shares. Rules that need no window (file-name
+// splitting, reordering, times, settings texts) live in ConverterRules.h.
+
+#include "components/AudioFile.h"
+#include "components/AudioInfo.h"
+#include "components/Skin.h"
+#include "components/Splash.h"
+#include "components/WMAFile.h"
 
 #include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolBar;
+class SkinLabel;
 
 class frmAudioConverter : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmAudioConverter(QWidget* parent = nullptr);
+    ~frmAudioConverter() override;
+
+    // ---- Controls (created in this order; skinning by kind follows it) ----
+    QGroupBox* frameMain;
+    QListWidget* lstFiles;
+    QListWidget* lstTemp;   // hidden scratch list used while reordering
+    QListWidget* ListOut;   // hidden: output path i belongs to entry i of lstFiles
+    QRadioButton* optSameFolder;
+    QRadioButton* optOtherFolder;
+    QLineEdit* txtFolder;
+    QPushButton* cmdBrowse;
+    QCheckBox* chkDeleteSourceFiles;
+    QCheckBox* chkPreserveIDTags;
+    QPushButton* cmdConfigureCDParameters;
+    QPushButton* cmdRenameOutputFiles;
+    SkinLabel* SkinLabel1;  // "Convert to:"
+    QComboBox* imgcmbConvertTo;  // items carry their key ("WAV", "MP3", "OGG", "WMA") as data
+    QPushButton* cmdConfigure;
+    QPushButton* cmdConvert;
+    QPushButton* cmdCancel;
+    QPushButton* cmRecord;
+    QToolBar* tbToolBar;    // actions carry their key ("AddMusicFiles", …) as data
+    QStatusBar* sbStatus;
+    QLabel* sbPanel[4];     // the four panels, 1-based in the texts: sbPanel[0] is panel 1
+    QProgressBar* pbProgressBar;
+    QMenu* mnuPopup;
+    QAction* mnuPopupAdd;
+    QAction* mnuPopupRemove;
+    QAction* mnuPlay;
+    QAction* mnuPopupMoveUp;
+    QAction* mnuPopupMoveDown;
+
+    // ---- Components the converter shares ----
+    std::unique_ptr<SkinControl> Skin1;
+    std::unique_ptr<SplashControl> Splash1;
+    AudioFile AudioRead;
+    AudioFile AudioWrite;
+    AudioFile AudioFile1;
+    WMAFile WMAFileR;
+    WMAFile WMAFileW;
+    ::AudioInfo AudioInfo;  // tag copying
+    std::int32_t StartSamples = 0;
+
+    // ---- Public properties ----
+    bool DeleteSourceFiles() const { return bDeleteSource; }
+    void setDeleteSourceFiles(bool value);
+    bool PreserveIDTags() const { return bPreserveTags; }
+    void setPreserveIDTags(bool value);
+    bool OutputToCustomFolder() const { return bCustomFolder; }
+    void setOutputToCustomFolder(bool value);
+    QString CustomOutputFolder() const;
+    void setCustomOutputFolder(const QString& value);
+    void setConfigureCDParametersEnabled(bool bEnabled);
+    // Clamped to 0..100 and shown on the progress bar.
+    void setProgress(double dProgress);
+    double progressValue() const;
+
+    // Skins every control of another window by kind with this window's skin.
+    void SkinForm(QWidget* form);
+    void AddFiles();
+    static QStringList GetArrayOfFilenames(const QString& sFilenames);
+
+    // ---- File list editing ----
+    bool IsInList(const QString& path) const;
+    int AddItemWithExtent(const QString& line);
+    void RemoveSelectedFiles();
+    void MoveUp();
+    void MoveDown();
+    void SelectAll();
+    void UpdateCDParametersButton();
+    // Adds paths by the dialog's rules (duplicates refused, output names discarded).
+    void addPaths(const QStringList& paths);
+    int horizontalExtent() const { return m_extent; }
+
+    // ---- Settings ----
+    void LoadSettings();
+    void SaveSettings();
+    int outputFormatIndex() const { return iOutputFormat; }
+    QString outputFolderSetting() const { return sOutputFolder; }
+    bool cancelRequested() const { return bCancel; }
+    void setCancelRequested(bool value) { bCancel = value; }
+    bool isPlaying() const { return bPlaying; }
+
+    // ---- Handlers ----
+    void cmdBrowse_Click();
+    void optOtherFolder_Click();
+    void optSameFolder_Click();
+    void chkDeleteSourceFiles_Click();
+    void chkPreserveIDTags_Click();
+    void imgcmbConvertTo_Click();
+    void cmdConfigure_Click();
+    void cmdConfigureCDParameters_Click();
+    void cmRecord_Click();
+    void cmdRenameOutputFiles_Click();
+    void cmdConvert_Click();
+    void cmdCancel_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+    void Skin1_Click(const SkinObject& source);
+    // Sets the popup menu's enabling from the selection and the preview state.
+    void UpdatePopupMenu();
+    void showPopupMenu(const QPoint& globalPos);
+    // Handles the list's keys; true when the key was one of its shortcuts.
+    bool lstFiles_KeyDown(int key, Qt::KeyboardModifiers shift);
+
+Q_SIGNALS:
+    // The Convert command (button, toolbar, skin, Ctrl+P); the conversion run answers it.
+    void convertRequested();
+    // Rename Output Files; the rename dialog answers it.
+    void renameRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void buildControls();
+    void openHelp(const QString& fixedName);
+    void showAbout();
+
+    QString sOutputFolder;
+    std::int16_t iOutputFormat = 2;
+    bool bCustomFolder = true;
+    bool bPreserveTags = true;
+    bool bDeleteSource = false;
+    bool bCDParamsEnabled = false;
+    bool bCancel = false;
+    bool bWholeList = false;
+    bool bPlaying = false;
+    bool m_unloaded = false;
+    int m_extent = 0;  // the widest horizontal extent so far, in pixels; never shrinks
 };

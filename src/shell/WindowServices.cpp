@@ -219,8 +219,20 @@ QString programFile(const QString& fixedName) {
     return programDir() + name;
 }
 
+namespace {
+OpenFileResponder& openFileResponder() {
+    static OpenFileResponder responder;
+    return responder;
+}
+}  // namespace
+
 bool openWithDefaultApplication(const QString& path) {
+    if (openFileResponder()) return openFileResponder()(path);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+OpenFileResponder setOpenFileResponder(OpenFileResponder responder) {
+    return std::exchange(openFileResponder(), std::move(responder));
 }
 
 }  // namespace ui

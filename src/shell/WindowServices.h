@@ -122,5 +122,8 @@ QString programFile(const QString& fixedName);
 
 // Opens a file with the desktop's default application. False when nothing could open it.
 bool openWithDefaultApplication(const QString& path);
+using OpenFileResponder = std::function<bool(const QString& path)>;
+// Tests see the files the program would open instead of starting applications.
+OpenFileResponder setOpenFileResponder(OpenFileResponder responder);
 
 }  // namespace ui

@@ -57,25 +57,34 @@ void frmmainpro::cmdExit_Click() {
     ui::EndProgram(0);
 }
 
-void frmmainpro::cmdaudioconverter_Click() { tools::showAudioConverter(); }
-void frmmainpro::cmdaudioextractor_Click() { tools::showAudioExtractor(); }
+namespace {
+// A tool window that cannot load is a fatal error of the program: report it and end.
+template <typename F>
+void openTool(F&& open) {
+    try {
+        open();
+    } catch (const std::exception& e) {
+        const auto* component = dynamic_cast<const ComponentError*>(&e);
+        ui::MsgBox(component ? component->description() : QString::fromLocal8Bit(e.what()), ui::MsgButtons::OK,
+                   ui::MsgIcon::Critical);
+        ui::EndProgram(1);
+    }
+}
+}  // namespace
+
+void frmmainpro::cmdaudioconverter_Click() { openTool(tools::showAudioConverter); }
+void frmmainpro::cmdaudioextractor_Click() { openTool(tools::showAudioExtractor); }
 
 void frmmainpro::flash_FSCommand(const QString& command, const QString& /*args*/) {
-    try {
-        if (command == QStringLiteral("IDC_FS_Close")) {
-            ui::EndProgram(0);
-        } else if (command == QStringLiteral("IDC_FS_Minimize")) {
-            showMinimized();
-        } else if (command == QStringLiteral("IDC_FS_DragArea")) {
-            if (QWindow* handle = windowHandle()) handle->startSystemMove();
-        } else if (command == QStringLiteral("IDC_FS_AudioConverter")) {
-            cmdaudioconverter_Click();
-        } else if (command == QStringLiteral("IDC_FS_AudioExtractor")) {
-            cmdaudioextractor_Click();
-        }
-    } catch (const std::exception& e) {
-        // A failure while handling a command is fatal: report it and end.
-        ui::MsgBox(QString::fromStdString(e.what()), ui::MsgButtons::OK, ui::MsgIcon::Critical);
-        ui::EndProgram(1);
+    if (command == QStringLiteral("IDC_FS_Close")) {
+        ui::EndProgram(0);
+    } else if (command == QStringLiteral("IDC_FS_Minimize")) {
+        showMinimized();
+    } else if (command == QStringLiteral("IDC_FS_DragArea")) {
+        if (QWindow* handle = windowHandle()) handle->startSystemMove();
+    } else if (command == QStringLiteral("IDC_FS_AudioConverter")) {
+        cmdaudioconverter_Click();
+    } else if (command == QStringLiteral("IDC_FS_AudioExtractor")) {
+        cmdaudioextractor_Click();
     }
 }

@@ -49,6 +49,15 @@ void FileDialogRecorder::queueLocal(const QStringList& paths, int filterIndex) {
     m_results.push_back(r);
 }
 
+OpenFileRecorder::OpenFileRecorder() {
+    m_previous = ui::setOpenFileResponder([this](const QString& path) {
+        opened << path;
+        return true;
+    });
+}
+
+OpenFileRecorder::~OpenFileRecorder() { ui::setOpenFileResponder(std::move(m_previous)); }
+
 TempConfigHome::TempConfigHome() {
     m_hadPrevious = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     m_previous = qgetenv("XDG_CONFIG_HOME");

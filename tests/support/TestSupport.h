@@ -53,6 +53,19 @@ private:
     ui::FileDialogResponder m_previous;
 };
 
+// Records the files the program asks the desktop to open, while alive.
+class OpenFileRecorder {
+public:
+    OpenFileRecorder();
+    ~OpenFileRecorder();
+    OpenFileRecorder(const OpenFileRecorder&) = delete;
+    OpenFileRecorder& operator=(const OpenFileRecorder&) = delete;
+    QStringList opened;
+
+private:
+    ui::OpenFileResponder m_previous;
+};
+
 // Points XDG_CONFIG_HOME at a fresh temporary folder for the lifetime of the object, so
 // the settings store of the test starts empty.
 class TempConfigHome {

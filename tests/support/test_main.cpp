@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return ui::FileDialogResult{};
     });
+    ui::setOpenFileResponder([](const QString& path) {
+        ADD_FAILURE() << "unexpected opening of " << path.toStdString();
+        return false;
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,75 @@
+#include "converter/ConverterRules.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace converter {
+
+QString openDialogFilter() {
+    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda)|*.wav;*.mp3;*.ogg;*.wma;*.cda|") +
+           QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
+           QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
+           QStringLiteral("CD Audio files (*.cda)|*.cda");
+}
+
+QString dialogResultText(const QList<QUrl>& chosen) {
+    QStringList paths;
+    for (const QUrl& url : chosen)
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.size() <= 1) return paths.value(0);
+    // A multiple selection comes from one folder.
+    QString folder = QFileInfo(paths.first()).path();
+    QStringList parts{folder};
+    for (const QString& p : paths) parts << QFileInfo(p).fileName();
+    return parts.join(QChar(u'\0'));
+}
+
+QStringList splitDialogResult(const QString& sFilenames) {
+    const QStringList parts = sFilenames.split(QChar(u'\0'));
+    if (parts.size() == 1) return parts;
+    const QString& folder = parts.first();
+    const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
+    QStringList paths;
+    for (qsizetype i = 1; i < parts.size(); ++i) paths << folder + separator + parts[i];
+    return paths;
+}
+
+std::optional<QStringList> movedUp(const QStringList& entries, int s) {
+    if (s <= 0 || s >= entries.size()) return std::nullopt;
+    QStringList out = entries;
+    out.swapItemsAt(s - 1, s);
+    return out;
+}
+
+std::optional<QStringList> movedDown(const QStringList& entries, int s) {
+    if (s < 0 || s >= entries.size() - 1) return std::nullopt;
+    QStringList out = entries;
+    out.swapItemsAt(s, s + 1);
+    return out;
+}
+
+bool isCdTrack(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && name.mid(dot + 1).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0;
+}
+
+int storedInt(const QString& text, int defaultValue, int minimum, int maximum) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok && value >= minimum && value <= maximum ? value : defaultValue;
+}
+
+bool storedFlag(const QString& text, bool defaultValue) {
+    bool ok = false;
+    const long long value = text.trimmed().toLongLong(&ok);
+    return ok ? value != 0 : defaultValue;
+}
+
+QString flagText(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
+
+QString defaultOutputFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Converted Music");
+}
+
+}  // namespace converter

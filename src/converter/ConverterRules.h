@@ -1,0 +1,45 @@
+#pragma once
+// The converter's rules that need no window: the open dialog's filter and result text, the
+// splitting of that text into paths, reordering, CD-track names, and reading stored settings.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <optional>
+
+namespace converter {
+
+// The six filters of the open-file dialog, the first selecting every supported type.
+QString openDialogFilter();
+
+// The dialog's result as one text: a single path as it is; several files as the folder,
+// then each file name, separated by NUL characters.
+QString dialogResultText(const QList<QUrl>& chosen);
+
+// Splits a dialog result text into full paths: one part is returned unchanged; otherwise
+// part 0 is the folder and each other part a name joined to it with "/", except that no "/"
+// is added after a folder that already ends in one (the root).
+QStringList splitDialogResult(const QString& sFilenames);
+
+// The entries after moving the entry `s` (the highest selected) one place up or down; nothing
+// when it cannot move.
+std::optional<QStringList> movedUp(const QStringList& entries, int s);
+std::optional<QStringList> movedDown(const QStringList& entries, int s);
+
+// True when the file name's extension (after its last dot) is "cda", in any letter case.
+bool isCdTrack(const QString& path);
+
+// A stored integer: the default when the text is not a whole number or lies outside
+// minimum..maximum.
+int storedInt(const QString& text, int defaultValue, int minimum, int maximum);
+// A stored flag: true when the number is not 0; the default when the text is not a number.
+bool storedFlag(const QString& text, bool defaultValue);
+// How flags are stored: "-1" for true, "0" for false.
+QString flagText(bool value);
+
+// The custom output folder when none is stored: the Music folder + "/Converted Music".
+QString defaultOutputFolder();
+
+}  // namespace converter

@@ -1,0 +1,72 @@
+// The converter's window-free rules: dialog results, reordering, CD tracks, stored settings.
+#include "converter/ConverterRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace converter;
+
+TEST(DialogResult, SingleSelectionIsKeptAndSeveralJoinTheirFolder) {
+    EXPECT_EQ(splitDialogResult(QStringLiteral("/home/u/Music/a.wav")), QStringList{QStringLiteral("/home/u/Music/a.wav")});
+    // A path that begins with two slashes stays as it is.
+    EXPECT_EQ(splitDialogResult(QStringLiteral("//server/share/a.mp3")), QStringList{QStringLiteral("//server/share/a.mp3")});
+    const QString multi = QStringLiteral("/home/u") + QChar(u'\0') + QStringLiteral("b.mp3") + QChar(u'\0') +
+                          QStringLiteral("a.wav");
+    EXPECT_EQ(splitDialogResult(multi), (QStringList{QStringLiteral("/home/u/b.mp3"), QStringLiteral("/home/u/a.wav")}));
+    // In the root no second separator is added.
+    const QString root = QStringLiteral("/") + QChar(u'\0') + QStringLiteral("a.wav") + QChar(u'\0') + QStringLiteral("b.ogg");
+    EXPECT_EQ(splitDialogResult(root), (QStringList{QStringLiteral("/a.wav"), QStringLiteral("/b.ogg")}));
+}
+
+TEST(DialogResult, UrlsBecomeTheFolderAndNamesForm) {
+    const QList<QUrl> two{QUrl::fromLocalFile(QStringLiteral("/m/x.wav")), QUrl::fromLocalFile(QStringLiteral("/m/y.wav"))};
+    EXPECT_EQ(splitDialogResult(dialogResultText(two)), (QStringList{QStringLiteral("/m/x.wav"), QStringLiteral("/m/y.wav")}));
+    EXPECT_EQ(dialogResultText({QUrl::fromLocalFile(QStringLiteral("/m/x.wav"))}), QStringLiteral("/m/x.wav"));
+    // Places without a file-system path are not files to add.
+    EXPECT_EQ(dialogResultText({QUrl(QStringLiteral("trash:/x.wav"))}), QString());
+    EXPECT_EQ(dialogResultText({}), QString());
+}
+
+TEST(Reordering, TheHighestSelectedEntryMovesOnePlace) {
+    const QStringList e{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+    EXPECT_EQ(*movedUp(e, 3), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("d"), QStringLiteral("c")}));
+    EXPECT_EQ(*movedDown(e, 0), (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_FALSE(movedUp(e, 0));
+    EXPECT_FALSE(movedDown(e, 3));
+    EXPECT_FALSE(movedUp(e, -1));  // nothing selected
+    EXPECT_FALSE(movedDown({}, 0));
+}
+
+TEST(CdTracks, AreTheFilesEndingInCdaInAnyCase) {
+    EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/Track01.cda")));
+    EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/TRACK02.CDA")));
+    EXPECT_FALSE(isCdTrack(QStringLiteral("/music/cda")));
+    EXPECT_FALSE(isCdTrack(QStringLiteral("/music.cda/a.wav")));
+    EXPECT_FALSE(isCdTrack(QStringLiteral("/music/a.cdax")));
+}
+
+TEST(StoredSettings, TextThatIsNotAnIntegerOrOutOfRangeCountsAsMissing) {
+    EXPECT_EQ(storedInt(QStringLiteral("3"), 2, 1, 4), 3);
+    EXPECT_EQ(storedInt(QStringLiteral(" 4 "), 2, 1, 4), 4);
+    for (const char* bad : {"", "x", "3.5", "0", "5", "-1", "99999999999"})
+        EXPECT_EQ(storedInt(QString::fromLatin1(bad), 2, 1, 4), 2) << bad;
+    EXPECT_TRUE(storedFlag(QStringLiteral("-1"), false));
+    EXPECT_TRUE(storedFlag(QStringLiteral("1"), false));
+    EXPECT_FALSE(storedFlag(QStringLiteral("0"), true));
+    EXPECT_TRUE(storedFlag(QStringLiteral("yes"), true));
+    EXPECT_FALSE(storedFlag(QString(), false));
+    EXPECT_EQ(flagText(true), QStringLiteral("-1"));
+    EXPECT_EQ(flagText(false), QStringLiteral("0"));
+    EXPECT_TRUE(defaultOutputFolder().endsWith(QStringLiteral("/Converted Music")));
+}
+
+TEST(OpenDialog, OffersTheSixFilters) {
+    const QStringList parts = openDialogFilter().split(QLatin1Char('|'));
+    ASSERT_EQ(parts.size(), 12);
+    EXPECT_EQ(parts[0], QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda)"));
+    EXPECT_EQ(parts[1], QStringLiteral("*.wav;*.mp3;*.ogg;*.wma;*.cda"));
+    EXPECT_EQ(parts[10], QStringLiteral("CD Audio files (*.cda)"));
+}
+
+}  // namespace
