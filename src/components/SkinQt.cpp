@@ -3,6 +3,7 @@
 
 #include "components/Picture.h"
 
+#include <QAbstractButton>
 #include <QBitmap>
 #include <QEvent>
 #include <QFileInfo>
@@ -208,6 +209,12 @@ private:
         window->clearMask();
 
         window->setStyleSheet(def.style);
+        // Buttons keep the size hint of the font they had before; the skin's fonts (bold
+        // captions) need theirs measured again.
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            button->ensurePolished();
+            button->setText(button->text());
+        }
         if (!def.outline.isEmpty() && window->isWindow()) {
             const bool wasVisible = window->isVisible();
             window->setWindowFlag(Qt::FramelessWindowHint, true);

@@ -162,14 +162,18 @@ void frmAudioConverter::buildControls() {
     sbStatus = new QStatusBar(this);
     sbStatus->setObjectName(QStringLiteral("sbStatus"));
     sbStatus->setSizeGripEnabled(true);
+    // Panels of one inch, widened where the font needs more room for the longest text
+    // they show; panel 4 takes the rest of the bar.
     const int inch = ui::twipsToPixelsX(1440);
     for (int i = 0; i < 4; ++i) {
         sbPanel[i] = new QLabel(sbStatus);
         sbPanel[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
         sbPanel[i]->setMinimumWidth(inch);
-        if (i < 3) sbPanel[i]->setFixedWidth(inch);
         sbStatus->addPermanentWidget(sbPanel[i], i == 3 ? 1 : 0);
     }
+    const char* longest[] = {"File 9999 of 9999", "Elapsed: 999:59", "Remaining: 999:59"};
+    for (int i = 0; i < 3; ++i)
+        sbPanel[i]->setFixedWidth(std::max(inch, sbPanel[i]->fontMetrics().horizontalAdvance(QLatin1String(longest[i])) + 12));
     setStatusBar(sbStatus);
     pbProgressBar = new QProgressBar(this);
     pbProgressBar->setObjectName(QStringLiteral("pbProgressBar"));
@@ -206,7 +210,7 @@ void frmAudioConverter::buildControls() {
     connect(Skin1.get(), &SkinControl::Click, this, &frmAudioConverter::Skin1_Click);
     lstFiles->installEventFilter(this);
     lstFiles->viewport()->installEventFilter(this);
-    resize(780, 560);
+    resize(880, 600);
 }
 
 void frmAudioConverter::Form_Load() {
