@@ -30,6 +30,7 @@ def run(cmd):
 
 def main():
     tool = sys.argv[1]
+    batch_tool = sys.argv[2]
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
@@ -61,6 +62,26 @@ def main():
         o, r = statistics.median(ours), statistics.median(ref)
         print(f"{name:<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
         ratios.append((name, o / r))
+
+    # A batch through the converter window: 20 files of one minute to MP3 at 128 kbit/s,
+    # beside lame on the same files one after another.
+    batch_in, batch_out = out("batch-in"), out("batch-out")
+    os.makedirs(batch_in)
+    run([tool, "generate", "60", os.path.join(batch_in, "f00.wav")])
+    for i in range(1, 20):
+        subprocess.run(["cp", os.path.join(batch_in, "f00.wav"), os.path.join(batch_in, f"f{i:02d}.wav")], check=True)
+    lame_loop = ("for f in \"$1\"/*.wav; do lame --quiet -b 128 \"$f\" \"$2/$(basename \"$f\" .wav).mp3\" || exit 1; done")
+    ours, ref = [], []
+    for _ in range(max(1, RUNS // 2)):
+        subprocess.run(["rm", "-rf", batch_out], check=True)
+        os.makedirs(batch_out)
+        ours.append(run([batch_tool, batch_in, batch_out])[0])
+        subprocess.run(["rm", "-rf", batch_out], check=True)
+        os.makedirs(batch_out)
+        ref.append(run(["sh", "-c", lame_loop, "sh", batch_in, batch_out])[0])
+    o, r = statistics.median(ours), statistics.median(ref)
+    print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+    ratios.append(("batch-mp3", o / r))
 
     # Memory: converting 30 minutes against converting 1 minute, to MP3.
     short, long_ = out("short.wav"), out("long.wav")

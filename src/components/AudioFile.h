@@ -57,6 +57,10 @@ public:
     void SetEncodingParameters(int sampleRate, int kbps, int channels);
     void UseMp3Settings(const MP3Settings& settings);
     void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
+    // The WMA profile number chosen for the owner's WMA output (kept here for it; this object
+    // writes no WMA itself).
+    void SetWmaProfile(int number) { m_wmaProfile = number; }
+    int wmaProfile() const { return m_wmaProfile; }
 
     std::int64_t length() const;  // sample frames of the open file
     int outputSampleRate() const;  // rate of the encoder of the last created (or next) file
@@ -94,5 +98,6 @@ private:
     QString m_lastError;         // why the last open or create failed
     bool m_mp3HandedLast = false;
     int m_status = 0;
+    int m_wmaProfile = 2;
     bool m_option = false;
 };

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cmath>
+
 namespace converter {
 
 QString openDialogFilter() {
@@ -67,6 +69,16 @@ bool storedFlag(const QString& text, bool defaultValue) {
 }
 
 QString flagText(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
+
+QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
+    if (sameFolder) return p.left(std::max<qsizetype>(0, p.size() - 4)) + QLatin1Char('.') + key;
+    const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+    return folder + QLatin1Char('/') + name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('.') + key;
+}
+
+int blockSizeFor(int rate, int channels) {
+    return static_cast<int>(std::nearbyint(rate * (2.0 / channels)));
+}
 
 QString defaultOutputFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Converted Music");

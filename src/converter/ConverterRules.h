@@ -39,6 +39,13 @@ bool storedFlag(const QString& text, bool defaultValue);
 // How flags are stored: "-1" for true, "0" for false.
 QString flagText(bool value);
 
+// The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
+// `folder`; either way the input's last four characters give way to "." + key.
+QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder);
+
+// The reader's block size in samples: rate × (2 / channels), rounded half to even.
+int blockSizeFor(int rate, int channels);
+
 // The custom output folder when none is stored: the Music folder + "/Converted Music".
 QString defaultOutputFolder();
 

@@ -244,6 +244,8 @@ void frmAudioConverter::Form_Load() {
     FillFormatList(imgcmbConvertTo);
     // 10.
     LoadSettings();
+    // 11. The MP3 settings load hidden, so that their stored choice reaches the writer.
+    m_dialogs.mp3();
     // 12.
     imgcmbConvertTo_Click();
     // 13.
@@ -285,6 +287,13 @@ void frmAudioConverter::SaveSettings() {
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {
+    // A run in progress stops at its next block; the window closes when it has.
+    if (m_running) {
+        bCancel = true;
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
     // Unloading saves the settings and nothing else.
     SaveSettings();
     m_unloaded = true;
@@ -356,15 +365,14 @@ void frmAudioConverter::chkPreserveIDTags_Click() { setPreserveIDTags(chkPreserv
 void frmAudioConverter::imgcmbConvertTo_Click() {
     setCursor(Qt::WaitCursor);
     iOutputFormat = static_cast<std::int16_t>(imgcmbConvertTo->currentIndex() + 1);
-    // Each format's settings window loads and applies its stored choice here once the
-    // settings windows exist; until then the writers keep their own defaults.
+    m_dialogs.formatChosen(imgcmbConvertTo->currentData().toString());
     unsetCursor();
     ListOut->clear();
 }
 
-void frmAudioConverter::cmdConfigure_Click() {
-    // The settings window of the selected format ("MP3", "WAV", "OGG", "WMA") opens here.
-}
+void frmAudioConverter::cmdConfigure_Click() { m_dialogs.showModal(imgcmbConvertTo->currentData().toString()); }
+
+QString frmAudioConverter::registryKey() const { return kKey; }
 
 void frmAudioConverter::cmdConfigureCDParameters_Click() {
     // The ripping options open here.
@@ -374,8 +382,6 @@ void frmAudioConverter::cmRecord_Click() {
     // The recorder opens here.
 }
 
-void frmAudioConverter::cmdRenameOutputFiles_Click() { Q_EMIT renameRequested(); }
-void frmAudioConverter::cmdConvert_Click() { Q_EMIT convertRequested(); }
 void frmAudioConverter::cmdCancel_Click() { bCancel = true; }
 
 void frmAudioConverter::openHelp(const QString& fixedName) {
@@ -401,6 +407,9 @@ void frmAudioConverter::tbToolBar_ButtonClick(const QString& key) {
 }
 
 void frmAudioConverter::Skin1_Click(const SkinObject& source) {
+    // The skin's buttons stay usable during a run: what would change the list or start
+    // another run is refused then.
+    if (m_running) return;
     const QString& name = source.Name;
     if (name == QStringLiteral("Add")) AddFiles();
     else if (name == QStringLiteral("Remove")) RemoveSelectedFiles();
@@ -529,6 +538,7 @@ void frmAudioConverter::showPopupMenu(const QPoint& globalPos) {
 bool frmAudioConverter::lstFiles_KeyDown(int key, Qt::KeyboardModifiers shift) {
     // Only Ctrl on its own counts; keys without Ctrl do nothing here.
     if (shift != Qt::ControlModifier) return false;
+    if (m_running) return true;
     switch (key) {
     case Qt::Key_O: AddFiles(); return true;
     case Qt::Key_D: RemoveSelectedFiles(); return true;
@@ -565,6 +575,7 @@ bool frmAudioConverter::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
+            if (m_running) return true;
             QStringList paths;
             for (const QUrl& url : drop->mimeData()->urls())
                 if (url.isLocalFile()) paths << url.toLocalFile();

@@ -12,8 +12,12 @@
 #include "components/Skin.h"
 #include "components/Splash.h"
 #include "components/WMAFile.h"
+#include "encoders/EncoderDialogOwner.h"
+#include "encoders/SettingsDialogs.h"
 
 #include <QMainWindow>
+#include <QPair>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -32,8 +36,9 @@ class QRadioButton;
 class QStatusBar;
 class QToolBar;
 class SkinLabel;
+class ACfrmOverWrite;
 
-class frmAudioConverter : public QMainWindow {
+class frmAudioConverter : public QMainWindow, public EncoderDialogOwner {
     Q_OBJECT
 public:
     explicit frmAudioConverter(QWidget* parent = nullptr);
@@ -95,7 +100,7 @@ public:
     double progressValue() const;
 
     // Skins every control of another window by kind with this window's skin.
-    void SkinForm(QWidget* form);
+    void SkinForm(QWidget* form) override;
     void AddFiles();
     static QStringList GetArrayOfFilenames(const QString& sFilenames);
 
@@ -141,11 +146,30 @@ public:
     // Handles the list's keys; true when the key was one of its shortcuts.
     bool lstFiles_KeyDown(int key, Qt::KeyboardModifiers shift);
 
-Q_SIGNALS:
-    // The Convert command (button, toolbar, skin, Ctrl+P); the conversion run answers it.
-    void convertRequested();
-    // Rename Output Files; the rename dialog answers it.
-    void renameRequested();
+    // ---- The conversion run ----
+    // Output path of every entry into ListOut, from the folder choice and format now.
+    void fillListOut();
+    // Lists the outputs that exist and asks about them; sets bConvertCancelled or
+    // bOverwriteConfirmed. Returns the number listed.
+    int CheckFiles();
+    void StartConversion();
+    void ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
+    void CopyTags(const QString& source, const QString& output);
+    static bool IsCDTrack(const QString& path);
+    bool runInProgress() const { return m_running; }
+    bool wholeList() const { return bWholeList; }
+    ACfrmOverWrite& overwriteDialog();
+
+    // ---- The encoder settings dialogs, and what they need of this window ----
+    SettingsDialogs& dialogs() { return m_dialogs; }
+    DialogTool tool() const override { return DialogTool::Converter; }
+    QWidget* ownerWindow() override { return this; }
+    AudioFile& outputWriter() override { return AudioWrite; }
+    WMAFile* wmaWriter() override { return &WMAFileW; }
+    WMAFile* wmaReader() override { return &WMAFileR; }
+    SkinControl& skin() override { return *Skin1; }
+    QString registryKey() const override;
+    QString dialogSkinSection() const override { return QStringLiteral("Small Form"); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -167,5 +191,13 @@ private:
     bool bWholeList = false;
     bool bPlaying = false;
     bool m_unloaded = false;
+    bool m_running = false;        // a conversion run is in progress
+    bool m_closeAfterRun = false;  // the window was closed during a run
+    QList<QPair<QString, QString>> m_failures;  // files that failed in this run, with the reason
+    QPointer<ACfrmOverWrite> m_overwrite;
+    SettingsDialogs m_dialogs{*this};
+
+    void failCdTrack(const QString& p);
+    void reportFailures();
     int m_extent = 0;  // the widest horizontal extent so far, in pixels; never shrinks
 };

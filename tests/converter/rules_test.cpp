@@ -61,6 +61,25 @@ TEST(StoredSettings, TextThatIsNotAnIntegerOrOutOfRangeCountsAsMissing) {
     EXPECT_TRUE(defaultOutputFolder().endsWith(QStringLiteral("/Converted Music")));
 }
 
+TEST(OutputNames, LastFourCharactersGiveWayToTheKey) {
+    EXPECT_EQ(outputPath(QStringLiteral("/m/song.wav"), QStringLiteral("MP3"), true, QStringLiteral("/out")),
+              QStringLiteral("/m/song.MP3"));
+    EXPECT_EQ(outputPath(QStringLiteral("/m/song.wav"), QStringLiteral("MP3"), false, QStringLiteral("/out")),
+              QStringLiteral("/out/song.MP3"));
+    // Whatever the last four characters are.
+    EXPECT_EQ(outputPath(QStringLiteral("/x/a.flac"), QStringLiteral("MP3"), true, QString()), QStringLiteral("/x/a..MP3"));
+    // A folder text ending in a separator doubles it, which the file system reads as one.
+    EXPECT_EQ(outputPath(QStringLiteral("/m/b.ogg"), QStringLiteral("WAV"), false, QStringLiteral("/out/")),
+              QStringLiteral("/out//b.WAV"));
+    EXPECT_EQ(outputPath(QStringLiteral("ab"), QStringLiteral("WMA"), true, QString()), QStringLiteral(".WMA"));
+}
+
+TEST(OutputNames, BlocksHoldHalfASecondOfStereoOrTwoSecondsOfMono) {
+    EXPECT_EQ(blockSizeFor(44100, 2), 44100);
+    EXPECT_EQ(blockSizeFor(44100, 1), 88200);
+    EXPECT_EQ(blockSizeFor(22050, 2), 22050);
+}
+
 TEST(OpenDialog, OffersTheSixFilters) {
     const QStringList parts = openDialogFilter().split(QLatin1Char('|'));
     ASSERT_EQ(parts.size(), 12);

@@ -319,11 +319,14 @@ TEST_F(ConverterWindow, OnlyCtrlAloneTriggersTheListKeys) {
     w.lstFiles->clearSelection();
     QTest::keyClick(w.lstFiles, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(w.lstFiles->selectedItems().size(), 2);
-    int converts = 0;
-    QObject::connect(&w, &frmAudioConverter::convertRequested, [&] { ++converts; });
+    // Ctrl+P is Convert: with nothing selected it asks about the whole list (answered No).
+    w.lstFiles->clearSelection();
+    w.txtFolder->setText(config.path());
+    testing_support::MsgBoxRecorder boxes;
     QTest::keyClick(w.lstFiles, Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(w.lstFiles, Qt::Key_P);
-    EXPECT_EQ(converts, 1);
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("No files selected, Convert the whole list?!")});
+    w.SelectAll();
     QTest::keyClick(w.lstFiles, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(w.lstFiles->count(), 0);
 }

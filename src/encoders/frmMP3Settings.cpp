@@ -1,0 +1,607 @@
+#include "encoders/frmMP3Settings.h"
+
+#include "components/AudioFile.h"
+#include "components/MP3Settings.h"
+#include "components/Skin.h"
+#include "components/SkinForm.h"
+#include "components/SkinLabel.h"
+#include "converter/ConverterRules.h"
+#include "encoders/SettingsDialogs.h"
+// SettingsDialogs.h needs every dialog class complete.
+#include "encoders/frmOggSettings.h"
+#include "encoders/frmWavSettings.h"
+#include "encoders/frmWmaSettings.h"
+#include "shell/CRegister.h"
+#include "shell/WindowServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
+
+constexpr Mp3DialogVariant kConverter{"ACfrmMP3", "MP3 Lame 3.91 Encoder Settings", 5400, 11750, 5550,
+                                      /*narrowOnPreset*/ true,  /*tabStrip*/ false,
+                                      /*skinnedVbrLabels*/ false, /*defaultButton*/ false,
+                                      /*handOverOnManualApply*/ false, /*ownControlWalk*/ true};
+constexpr Mp3DialogVariant kExtractor{"AEfrmMP3", "MP3 Lame Encoder", 6000, 13750, 6000,
+                                      /*narrowOnPreset*/ false, /*tabStrip*/ true,
+                                      /*skinnedVbrLabels*/ true,  /*defaultButton*/ true,
+                                      /*handOverOnManualApply*/ true,  /*ownControlWalk*/ false};
+
+// Registry value names, defaults and the largest index or position each may hold.
+struct StoredValue {
+    const char* name;
+    int defaultValue;
+    int maximum;
+};
+constexpr StoredValue kPreset{"MP3 Preset", 0, 11};
+constexpr StoredValue kFreq{"MP3 Freq", 7, 8};
+constexpr StoredValue kChannels{"MP3 Channels", 1, 4};
+constexpr StoredValue kBitrate{"MP3 Bitrate", 7, 14};
+constexpr StoredValue kQuality{"MP3 EnqQual", 5, 9};
+
+QString bitrateCaption(int kbps) { return QStringLiteral("Current bitrate: %1 kbit").arg(kbps); }
+
+// Position of a bitrate in the table, or -1.
+int bitratePosition(int kbps) {
+    const auto it = std::find(kBitrates.begin(), kBitrates.end(), kbps);
+    return it == kBitrates.end() ? -1 : static_cast<int>(it - kBitrates.begin());
+}
+
+int bitrateAt(const QSlider* slider) {
+    return kBitrates.at(static_cast<std::size_t>(std::clamp(slider->sliderPosition(), 0, 14)));
+}
+
+QSpinBox* upDown(int minimum, int maximum, int step) {
+    auto* box = new QSpinBox;
+    box->setRange(minimum, maximum);
+    box->setSingleStep(step);
+    return box;
+}
+
+QSlider* slider(int maximum) {
+    auto* s = new QSlider(Qt::Horizontal);
+    s->setRange(0, maximum);
+    s->setSingleStep(1);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    return s;
+}
+
+// A slider in a frame, with its two end captions below it.
+void sliderFrame(QGroupBox* frame, QSlider* s, const QString& low, const QString& high) {
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(s, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(low), 1, 0, Qt::AlignLeft);
+    grid->addWidget(new QLabel(high), 1, 1, Qt::AlignRight);
+}
+
+}  // namespace
+
+const Mp3DialogVariant& Mp3DialogVariant::of(DialogTool tool) {
+    return tool == DialogTool::Converter ? kConverter : kExtractor;
+}
+
+const std::array<int, 15>& frmMP3Settings::bitrateTable() { return kBitrates; }
+
+frmMP3Settings& SettingsDialogs::mp3() {
+    if (!m_mp3 || m_mp3->isUnloaded()) m_mp3 = new frmMP3Settings(m_owner, m_mp3Lame);
+    return *m_mp3;
+}
+
+frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame)
+    : QDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())) {
+    setObjectName(QLatin1String(m_variant.formName));
+    setWindowTitle(QLatin1String(m_variant.title));
+    createControls();
+    layOut();
+    connectHandlers();
+
+    // Load handling.
+    setWidthTwips(m_variant.loadWidth);
+    owner.skin().ApplySkinByName(this, owner.dialogSkinSection());
+    if (m_variant.ownControlWalk) skinControlsByKind(owner.skin(), this, QStringLiteral("DefaultButt"));
+    else owner.SkinForm(this);
+    if (!mp3Lame) mp3Lame = std::make_shared<MP3Settings>();
+    m_mp3Lame = mp3Lame;
+    ShowEncoderSettings();
+    if (m_variant.tabStrip) TabStrip1_Click();
+    LoadMP3();
+}
+
+frmMP3Settings::~frmMP3Settings() = default;
+
+void frmMP3Settings::createControls() {
+    lblPreset = new QLabel(QStringLiteral("Preset:"));
+    cmbPreset = new QComboBox;
+    lblCurPresetCaption = new QLabel(QStringLiteral("Current Preset:"));
+    lblCurPreset = new QLabel;
+    lblCurPreset->setWordWrap(true);
+    cmdOK = new QPushButton(QStringLiteral("Ok"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
+    cmdApply = new QPushButton(QStringLiteral("Apply"));
+    Command1 = new QPushButton(QStringLiteral("&Hide Advanced Options"));
+    cmdDefault = m_variant.defaultButton ? new QPushButton(QStringLiteral("Default")) : nullptr;
+
+    Frame1 = new QGroupBox;
+    cmdAdvancedOptions = new QPushButton(QStringLiteral("&Advanced Options"));
+    lblFrequency = new QLabel(QStringLiteral("Sampling Frequency"));
+    cmbFrequency = new QComboBox;
+    const std::array<std::pair<const char*, int>, 9> frequencies{{{"  8 000 Hz", 8000},
+                                                                   {"11 025 Hz", 11025},
+                                                                   {"12 000 Hz ", 12000},
+                                                                   {"16 000 Hz", 16000},
+                                                                   {"22 050 Hz", 22050},
+                                                                   {"24 000 Hz", 24000},
+                                                                   {"32 000 Hz", 32000},
+                                                                   {"44 100 Hz", 44100},
+                                                                   {"48 000 Hz", 48000}}};
+    for (const auto& [text, hz] : frequencies) cmbFrequency->addItem(QLatin1String(text), hz);
+    fraQuality = new QGroupBox(QStringLiteral("Encoder Quality"));
+    sldrQuality = slider(9);
+    lblChMode = new QLabel(QStringLiteral("Channels Mode"));
+    cmbChMode = new QComboBox;
+    cmbChMode->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo"), QStringLiteral("Joint Stereo"),
+                         QStringLiteral("Forced Joint Stereo"), QStringLiteral("Dual Channels")});
+    fraBitrate = new QGroupBox(QStringLiteral("Bitrate"));
+    sldrBitrate = slider(14);
+
+    tabMP3 = m_variant.tabStrip ? nullptr : new QTabWidget;
+    TabStrip1 = m_variant.tabStrip ? new QTabBar : nullptr;
+    for (QWidget*& page : fraPages) {
+        // The tab strip's pages are frames of the window; the tab control's are its own pages.
+        page = m_variant.tabStrip ? new QGroupBox : new QWidget;
+    }
+
+    fraLowPass = new QGroupBox(QStringLiteral("LowPass Filter"));
+    chLFilt = new QCheckBox(QStringLiteral("Lowpass filtering frequency (in Hz):"));
+    udLFiltF = tLFiltF = upDown(0, 48000, 10);
+    lblLFiltW = new QLabel(QStringLiteral("Width of Lowpass filter (in Hz):"));
+    udLFiltW = tLFiltW = upDown(0, 48000, 10);
+    fraHighPass = new QGroupBox(QStringLiteral("HighPass Filter"));
+    chHFilt = new QCheckBox(QStringLiteral("Highpass filtering frequency (in Hz):"));
+    udHFiltF = tHFiltF = upDown(0, 48000, 10);
+    lblHFiltW = new QLabel(QStringLiteral("Width of Highpass filter (in Hz):"));
+    udHFiltW = tHFiltW = upDown(0, 48000, 10);
+
+    lblCodingMethod = new QLabel(QStringLiteral("Coding Method:"));
+    cmbVBRCodingMethod = new QComboBox;
+    cmbVBRCodingMethod->addItems({QStringLiteral("None"), QStringLiteral("Default"), QStringLiteral("Old"),
+                                  QStringLiteral("New"), QStringLiteral("MTRH"), QStringLiteral("ABR")});
+    const QString vbrQualityText = QStringLiteral("VBR Quality:");
+    const QString abrText = QStringLiteral("Targed bitrate for ABR:");
+    lblVbrQuality = m_variant.skinnedVbrLabels ? new SkinLabel(vbrQualityText) : new QLabel(vbrQualityText);
+    udVbrQuality = txtVbrQuality = upDown(0, 9, 1);
+    lblAbrBitrate = m_variant.skinnedVbrLabels ? new SkinLabel(abrText) : new QLabel(abrText);
+    udAbrBitrate = txtAbrBitrate = upDown(4, 320, 1);
+    fraMaxVbrBitrate = new QGroupBox(QStringLiteral("Maximum VBR Bitrate"));
+    sldrVbrBitrate = slider(14);
+    lblVbrBitrate = new QLabel;
+    fraAdvanced = new QGroupBox(QStringLiteral("Advanced"));
+    chStrictlyEnforceMinBitrate = new QCheckBox(QStringLiteral("Strictly enforce minimum bitrate"));
+    chWriteVBRHeader = new QCheckBox(QStringLiteral("Write VBR Header"));
+
+    chStrictlyISOCompliance = new QCheckBox(QStringLiteral("comply as much as possible to ISO MPEG spec"));
+    chShortBlocks = new QCheckBox(QStringLiteral("short blocks"));
+    chBitReservoir = new QCheckBox(QStringLiteral("bit reservoir"));
+    chBlockType = new QCheckBox(QStringLiteral("allow block types to differ between channels"));
+    chErrorProtection = new QCheckBox(QStringLiteral("include CRC -Checksums"));
+    lblATHControl = new QLabel(QStringLiteral("ATH Control:"));
+    cmbATHControl = new QComboBox;
+    cmbATHControl->addItems({QStringLiteral("default"), QStringLiteral("only"), QStringLiteral("disabled"),
+                             QStringLiteral("only for short blocks")});
+    lblEmphasis = new QLabel(QStringLiteral("De-emphasis :"));
+    cmbEmphasis = new QComboBox;
+    cmbEmphasis->addItems({QStringLiteral("default"), QStringLiteral("0/15 microseconds"), QStringLiteral("citt j.17")});
+}
+
+// Left: presets, buttons and the manual group, as wide as the narrow window. Right: the
+// advanced pages, shown only while the window is widened.
+void frmMP3Settings::layOut() {
+    auto* top = new QHBoxLayout(this);
+    top->setContentsMargins(10, 10, 10, 10);
+    top->setSpacing(10);
+
+    m_leftPart = new QWidget;
+    auto* left = new QVBoxLayout(m_leftPart);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto* presetGrid = new QGridLayout;
+    presetGrid->addWidget(lblPreset, 0, 0);
+    presetGrid->addWidget(cmbPreset, 0, 1);
+    presetGrid->addWidget(lblCurPresetCaption, 1, 0, Qt::AlignTop);
+    presetGrid->addWidget(lblCurPreset, 1, 1);
+    presetGrid->setColumnStretch(1, 1);
+    left->addLayout(presetGrid);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(cmdOK, 0, 0);
+    buttons->addWidget(cmdCancel, 0, 1);
+    buttons->addWidget(cmdApply, 0, 2);
+    buttons->addWidget(Command1, 1, 0, 1, cmdDefault ? 2 : 3);
+    if (cmdDefault) buttons->addWidget(cmdDefault, 1, 2);
+    left->addLayout(buttons);
+
+    auto* manual = new QGridLayout(Frame1);
+    manual->addWidget(cmdAdvancedOptions, 0, 0, 1, 2);
+    manual->addWidget(lblFrequency, 1, 0);
+    manual->addWidget(cmbFrequency, 1, 1);
+    manual->addWidget(lblChMode, 2, 0);
+    manual->addWidget(cmbChMode, 2, 1);
+    sliderFrame(fraQuality, sldrQuality, QStringLiteral("better"), QStringLiteral("faster"));
+    manual->addWidget(fraQuality, 3, 0, 1, 2);
+    sliderFrame(fraBitrate, sldrBitrate, QStringLiteral("poor quality "), QStringLiteral("good quality "));
+    manual->addWidget(fraBitrate, 4, 0, 1, 2);
+    manual->setColumnStretch(1, 1);
+    left->addWidget(Frame1);
+    left->addStretch(1);
+    top->addWidget(m_leftPart, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    // Filtering page.
+    auto* filtering = new QVBoxLayout(fraPages[0]);
+    for (auto [frame, check, frequencyBox, widthLabel, widthBox] :
+         {std::tuple{fraLowPass, chLFilt, udLFiltF, lblLFiltW, udLFiltW},
+          std::tuple{fraHighPass, chHFilt, udHFiltF, lblHFiltW, udHFiltW}}) {
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(check, 0, 0);
+        grid->addWidget(frequencyBox, 0, 1);
+        grid->addWidget(widthLabel, 1, 0);
+        grid->addWidget(widthBox, 1, 1);
+        grid->setColumnStretch(0, 1);
+        filtering->addWidget(frame);
+    }
+    filtering->addStretch(1);
+
+    // VBR page.
+    auto* vbr = new QGridLayout(fraPages[1]);
+    vbr->addWidget(lblCodingMethod, 0, 0);
+    vbr->addWidget(cmbVBRCodingMethod, 0, 1);
+    vbr->addWidget(lblVbrQuality, 1, 0);
+    vbr->addWidget(udVbrQuality, 1, 1);
+    vbr->addWidget(lblAbrBitrate, 2, 0);
+    vbr->addWidget(udAbrBitrate, 2, 1);
+    auto* maxVbr = new QVBoxLayout(fraMaxVbrBitrate);
+    maxVbr->addWidget(sldrVbrBitrate);
+    maxVbr->addWidget(lblVbrBitrate);
+    vbr->addWidget(fraMaxVbrBitrate, 3, 0, 1, 2);
+    auto* advanced = new QVBoxLayout(fraAdvanced);
+    advanced->addWidget(chStrictlyEnforceMinBitrate);
+    advanced->addWidget(chWriteVBRHeader);
+    vbr->addWidget(fraAdvanced, 4, 0, 1, 2);
+    vbr->setColumnStretch(1, 1);
+    vbr->setRowStretch(5, 1);
+
+    // Expert page.
+    auto* expert = new QGridLayout(fraPages[2]);
+    int row = 0;
+    for (QCheckBox* check : {chStrictlyISOCompliance, chShortBlocks, chBitReservoir, chBlockType, chErrorProtection})
+        expert->addWidget(check, row++, 0, 1, 2);
+    expert->addWidget(lblATHControl, row, 0);
+    expert->addWidget(cmbATHControl, row++, 1);
+    expert->addWidget(lblEmphasis, row, 0);
+    expert->addWidget(cmbEmphasis, row++, 1);
+    expert->setColumnStretch(1, 1);
+    expert->setRowStretch(row, 1);
+
+    const std::array<QString, 3> tabs{QStringLiteral("Filtering"), QStringLiteral("VBR"), QStringLiteral("Expert")};
+    m_rightPart = new QWidget;
+    auto* right = new QVBoxLayout(m_rightPart);
+    right->setContentsMargins(0, 0, 0, 0);
+    if (tabMP3) {
+        for (std::size_t i = 0; i < tabs.size(); ++i) tabMP3->addTab(fraPages[i], tabs[i]);
+        right->addWidget(tabMP3);
+    } else {
+        for (const QString& tab : tabs) TabStrip1->addTab(tab);
+        right->addWidget(TabStrip1);
+        // The three frames share one place; the tab strip shows one at a time.
+        auto* frames = new QGridLayout;
+        for (QWidget* page : fraPages) frames->addWidget(page, 0, 0);
+        right->addLayout(frames, 1);
+    }
+    top->addWidget(m_rightPart, 1);
+}
+
+void frmMP3Settings::connectHandlers() {
+    connect(cmbPreset, &QComboBox::currentIndexChanged, this, &frmMP3Settings::cmbPreset_Click);
+    connect(cmbVBRCodingMethod, &QComboBox::currentIndexChanged, this, &frmMP3Settings::cmbVBRCodingMethod_Click);
+    // The scroll handlers are the user's: actionTriggered is not raised by setValue().
+    connect(sldrBitrate, &QSlider::actionTriggered, this, &frmMP3Settings::sldrBitrate_Scroll);
+    connect(sldrVbrBitrate, &QSlider::actionTriggered, this, &frmMP3Settings::sldrVbrBitrate_Scroll);
+    connect(sldrQuality, &QSlider::actionTriggered, this, &frmMP3Settings::sldrQuality_Scroll);
+    connect(chHFilt, &QCheckBox::toggled, this, &frmMP3Settings::chHFilt_Click);
+    connect(chLFilt, &QCheckBox::toggled, this, &frmMP3Settings::chLFilt_Click);
+    connect(cmdAdvancedOptions, &QPushButton::clicked, this, &frmMP3Settings::cmdAdvancedOptions_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmMP3Settings::Command1_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmMP3Settings::cmdApply_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMP3Settings::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMP3Settings::cmdCancel_Click);
+    if (TabStrip1) connect(TabStrip1, &QTabBar::currentChanged, this, &frmMP3Settings::TabStrip1_Click);
+    if (cmdDefault) connect(cmdDefault, &QPushButton::clicked, this, &frmMP3Settings::cmdDefault_Click);
+}
+
+void frmMP3Settings::setWidthTwips(int twips) {
+    setFixedWidth(ui::twipsToPixelsX(twips));
+    m_leftPart->setFixedWidth(ui::twipsToPixelsX(m_variant.loadWidth) - 20);
+    m_rightPart->setVisible(twips >= m_variant.advancedWidth);
+    fitHeight();
+}
+
+// The height follows what is shown.
+void frmMP3Settings::fitHeight() {
+    for (QWidget* part : {m_leftPart, m_rightPart}) {
+        part->layout()->invalidate();
+        part->layout()->activate();
+        part->updateGeometry();
+    }
+    layout()->invalidate();
+    layout()->activate();
+    adjustSize();
+}
+
+// A selection set by code runs the choice's handling once, as the user's choice does.
+void frmMP3Settings::selectPreset(int index) {
+    {
+        const QSignalBlocker block(cmbPreset);
+        cmbPreset->setCurrentIndex(index);
+    }
+    cmbPreset_Click();
+}
+
+void frmMP3Settings::selectCodingMethod(int index) {
+    {
+        const QSignalBlocker block(cmbVBRCodingMethod);
+        cmbVBRCodingMethod->setCurrentIndex(index);
+    }
+    cmbVBRCodingMethod_Click();
+}
+
+void frmMP3Settings::set(const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const ComponentError& e) {
+        m_refused << e.description();
+    }
+}
+
+void frmMP3Settings::handOver() { m_owner.outputWriter().UseMp3Settings(*m_mp3Lame); }
+
+QString frmMP3Settings::readStored(const QString& name, const QString& fallback) const {
+    return CRegister().REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), name, fallback);
+}
+
+// ---- Public operations ----------------------------------------------------------------
+
+void frmMP3Settings::ShowEncoderSettings() {
+    const MP3Settings& s = *m_mp3Lame;
+    const int frequency = cmbFrequency->findData(s.sampleRate());
+    cmbFrequency->setCurrentIndex(frequency >= 0 ? frequency : 7);
+    sldrQuality->setValue(s.encoderQuality());
+    if (const int position = bitratePosition(s.bitrate()); position >= 0) sldrBitrate->setValue(position);
+    fraBitrate->setTitle(bitrateCaption(s.bitrate()));
+    if (const int position = bitratePosition(s.maxVbrBitrate()); position >= 0) sldrVbrBitrate->setValue(position);
+    udVbrQuality->setValue(s.vbrQuality());
+    {
+        const QSignalBlocker block(cmbPreset);
+        cmbPreset->clear();
+        cmbPreset->addItem(QStringLiteral("None"));
+        cmbPreset->addItems(MP3Settings::presetNames());
+    }
+    selectPreset(0);
+    lblVbrBitrate->setText(bitrateCaption(s.maxVbrBitrate()));
+    udVbrQuality->setValue(s.vbrQuality());
+    selectCodingMethod(s.codingMethod() + 1);
+    udAbrBitrate->setValue(s.abrBitrate());
+    cmbChMode->setCurrentIndex(s.channels() == 1 ? 0 : s.channelMode());
+    chWriteVBRHeader->setChecked(s.writeVbrHeader());
+    chStrictlyEnforceMinBitrate->setChecked(s.enforceMinBitrate());
+
+    const bool highpass = s.highpassFrequency() >= 0;
+    udHFiltF->setValue(highpass ? s.highpassFrequency() : 30);
+    chHFilt->setChecked(highpass);
+    udHFiltW->setValue(s.highpassWidth() == 0 ? 5 : s.highpassWidth());
+    chHFilt_Click();
+    const bool lowpass = s.lowpassFrequency() >= 0;
+    udLFiltF->setValue(lowpass ? s.lowpassFrequency() : 15160);
+    chLFilt->setChecked(lowpass);
+    udLFiltW->setValue(s.lowpassWidth() == 0 ? 760 : s.lowpassWidth());
+    chLFilt_Click();
+
+    cmbATHControl->setCurrentIndex(s.athControl());
+    cmbEmphasis->setCurrentIndex(s.deEmphasis());
+    chErrorProtection->setChecked(s.crc());
+    chBlockType->setChecked(s.blockTypesMayDiffer());
+    chBitReservoir->setChecked(s.bitReservoir());
+    chShortBlocks->setChecked(s.shortBlocks());
+    chStrictlyISOCompliance->setChecked(s.strictIso());
+}
+
+void frmMP3Settings::Apply() {
+    m_refused.clear();
+    MP3Settings& s = *m_mp3Lame;
+    const int preset = cmbPreset->currentIndex();
+    if (preset > 0) {
+        set([&] { s.setPreset(preset); });
+        handOver();
+        return;
+    }
+    set([&] { s.setSampleRate(cmbFrequency->currentData().toInt()); });
+    set([&] { s.setCodingMethod(cmbVBRCodingMethod->currentIndex() - 1); });
+    set([&] { s.setBitrate(bitrateAt(sldrBitrate)); });
+    set([&] { s.setMaxVbrBitrate(bitrateAt(sldrVbrBitrate)); });
+    set([&] { s.setAthControl(cmbATHControl->currentIndex()); });
+    if (cmbChMode->currentIndex() == 0) {
+        set([&] { s.setChannels(1); });
+    } else {
+        set([&] { s.setChannels(2); });
+        set([&] { s.setChannelMode(cmbChMode->currentIndex()); });
+    }
+    set([&] { s.setDeEmphasis(cmbEmphasis->currentIndex()); });
+    s.setWriteVbrHeader(chWriteVBRHeader->isChecked());
+    s.setEnforceMinBitrate(chStrictlyEnforceMinBitrate->isChecked());
+    s.setCrc(chErrorProtection->isChecked());
+    s.setBlockTypesMayDiffer(chBlockType->isChecked());
+    s.setBitReservoir(chBitReservoir->isChecked());
+    s.setShortBlocks(chShortBlocks->isChecked());
+    s.setStrictIso(chStrictlyISOCompliance->isChecked());
+    set([&] { s.setAbrBitrate(udAbrBitrate->value()); });
+    set([&] { s.setHighpassFrequency(chHFilt->isChecked() ? udHFiltF->value() : -1); });
+    set([&] { s.setLowpassFrequency(chLFilt->isChecked() ? udLFiltF->value() : -1); });
+    set([&] { s.setHighpassWidth(udHFiltW->value()); });
+    set([&] { s.setLowpassWidth(udLFiltW->value()); });
+    set([&] { s.setVbrQuality(udVbrQuality->value()); });
+    // The quality slider's position counts too, so a stored quality takes effect.
+    set([&] { s.setEncoderQuality(sldrQuality->value()); });
+    if (m_variant.handOverOnManualApply) handOver();
+}
+
+void frmMP3Settings::SaveMP3() {
+    CRegister reg;
+    const QString key = m_owner.registryKey();
+    const auto save = [&](const StoredValue& v, int value) {
+        reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QLatin1String(v.name), QString::number(value));
+    };
+    save(kPreset, cmbPreset->currentIndex());
+    save(kFreq, cmbFrequency->currentIndex());
+    save(kChannels, cmbChMode->currentIndex());
+    save(kBitrate, sldrBitrate->value());
+    save(kQuality, sldrQuality->value());
+}
+
+// Text that is not a number, or lies outside its control's range, counts as missing.
+void frmMP3Settings::LoadMP3() {
+    const auto load = [this](const StoredValue& v) {
+        const QString text = readStored(QLatin1String(v.name), QString::number(v.defaultValue));
+        return converter::storedInt(text, v.defaultValue, 0, v.maximum);
+    };
+    const int preset = load(kPreset);
+    const int frequency = load(kFreq);
+    const int channels = load(kChannels);
+    const int bitrate = load(kBitrate);
+    const int quality = load(kQuality);
+    selectPreset(preset);
+    cmbFrequency->setCurrentIndex(frequency);
+    cmbChMode->setCurrentIndex(channels);
+    sldrBitrate->setValue(bitrate);
+    sldrQuality->setValue(quality);
+}
+
+// ---- Handlers -------------------------------------------------------------------------
+
+void frmMP3Settings::cmbPreset_Click() {
+    const int index = cmbPreset->currentIndex();
+    if (index < 1) {
+        Frame1->setVisible(true);
+        fitHeight();
+        return;
+    }
+    Frame1->setVisible(false);
+    fitHeight();
+    set([&] { m_mp3Lame->setPreset(index); });
+    handOver();
+    lblCurPreset->setText(m_owner.outputWriter().formatDescription());
+    if (m_variant.narrowOnPreset) setWidthTwips(m_variant.hiddenWidth);
+}
+
+void frmMP3Settings::sldrBitrate_Scroll() {
+    const QString value = QString::number(bitrateAt(sldrBitrate));
+    fraBitrate->setTitle(bitrateCaption(bitrateAt(sldrBitrate)));
+    sldrBitrate->setToolTip(value);
+    if (sldrBitrate->isSliderDown()) QToolTip::showText(QCursor::pos(), value, sldrBitrate);
+}
+
+void frmMP3Settings::sldrVbrBitrate_Scroll() {
+    const QString value = QString::number(bitrateAt(sldrVbrBitrate));
+    lblVbrBitrate->setText(bitrateCaption(bitrateAt(sldrVbrBitrate)));
+    sldrVbrBitrate->setToolTip(value);
+    if (sldrVbrBitrate->isSliderDown()) QToolTip::showText(QCursor::pos(), value, sldrVbrBitrate);
+}
+
+void frmMP3Settings::sldrQuality_Scroll() {
+    set([&] { m_mp3Lame->setEncoderQuality(sldrQuality->sliderPosition()); });
+}
+
+void frmMP3Settings::cmbVBRCodingMethod_Click() {
+    const int method = cmbVBRCodingMethod->currentIndex();
+    const std::array<QWidget*, 6> common{fraMaxVbrBitrate, fraAdvanced, lblVbrBitrate,
+                                         sldrVbrBitrate, chWriteVBRHeader, chStrictlyEnforceMinBitrate};
+    const bool vbr = method >= 1;
+    const bool abr = method == 5;
+    lblVbrQuality->setEnabled(vbr && !abr);
+    udVbrQuality->setEnabled(vbr && !abr);
+    udAbrBitrate->setEnabled(abr);
+    lblAbrBitrate->setEnabled(abr);
+    for (QWidget* w : common) w->setEnabled(vbr);
+}
+
+void frmMP3Settings::setFilterEnabled(QCheckBox* check, QSpinBox* frequencyBox, QSpinBox* widthBox, QLabel* widthLabel) {
+    const bool on = check->isChecked();
+    frequencyBox->setEnabled(on);
+    widthBox->setEnabled(on);
+    widthLabel->setEnabled(on);
+}
+
+void frmMP3Settings::chHFilt_Click() { setFilterEnabled(chHFilt, udHFiltF, udHFiltW, lblHFiltW); }
+
+void frmMP3Settings::chLFilt_Click() { setFilterEnabled(chLFilt, udLFiltF, udLFiltW, lblLFiltW); }
+
+void frmMP3Settings::cmdAdvancedOptions_Click() { setWidthTwips(m_variant.advancedWidth); }
+
+void frmMP3Settings::Command1_Click() { setWidthTwips(m_variant.hiddenWidth); }
+
+void frmMP3Settings::cmdApply_Click() {
+    SaveMP3();
+    Apply();
+    LoadMP3();
+}
+
+// The window is hidden and stays loaded, with its settings object.
+void frmMP3Settings::cmdOK_Click() {
+    cmdApply_Click();
+    accept();
+}
+
+// Unloads the window without saving or applying; the settings object lives on in its slot.
+void frmMP3Settings::cmdCancel_Click() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    QDialog::reject();
+    deleteLater();
+}
+
+void frmMP3Settings::reject() { cmdCancel_Click(); }
+
+void frmMP3Settings::TabStrip1_Click() {
+    if (!TabStrip1) return;
+    for (int i = 0; i < static_cast<int>(fraPages.size()); ++i) {
+        QWidget* frame = fraPages[static_cast<std::size_t>(i)];
+        const bool selected = TabStrip1->currentIndex() == i;
+        frame->setVisible(selected);
+        frame->setEnabled(selected);
+        frame->raise();
+    }
+}
+
+// The registry defaults; nothing is saved or applied until "Apply" or "Ok".
+void frmMP3Settings::cmdDefault_Click() {
+    selectPreset(kPreset.defaultValue);
+    cmbFrequency->setCurrentIndex(kFreq.defaultValue);
+    cmbChMode->setCurrentIndex(kChannels.defaultValue);
+    sldrBitrate->setValue(kBitrate.defaultValue);
+    sldrQuality->setValue(kQuality.defaultValue);
+}

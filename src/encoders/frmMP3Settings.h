@@ -1,0 +1,186 @@
+#pragma once
+// MP3 encoder settings dialog, in its converter (`ACfrmMP3`) and extractor (`AEfrmMP3`)
+// variants: one of eleven presets or the manual settings (frequency, channel mode, bitrate,
+// encoder quality and, in the part to the right that the window shows when widened, filters,
+// VBR coding and expert switches). The choices live in the shared settings object `MP3Lame`,
+// which outlives the dialog; the five main choices are stored in the registry.
+//
+// Each up-down with its text box is one QSpinBox: `udX` and `tX`/`txtX` point to the same
+// widget (its arrows are the up-down, its text the text box), so enabling one enables both.
+//
+// Lifecycle: constructing runs the load handling (skin, settings object, ShowEncoderSettings,
+// LoadMP3). "Ok" hides the window; "Cancel", Escape and the close box unload it (close and
+// deleteLater); SettingsDialogs::mp3() then creates a new one.
+//
+// A value the settings object refuses (an ABR target below 8 kbit/s) is skipped: the object
+// keeps its previous value for that property, the other properties are written, and the
+// refusal is kept in refusedValues() until the next Apply(). The dialog shows no messages.
+
+#include "encoders/EncoderDialogOwner.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class MP3Settings;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+class QTabBar;
+class QTabWidget;
+
+// What differs between the converter's and the extractor's dialog.
+struct Mp3DialogVariant {
+    const char* formName;
+    const char* title;
+    int loadWidth;      // twips
+    int advancedWidth;  // twips, "&Advanced Options"
+    int hiddenWidth;    // twips, "&Hide Advanced Options" (and a preset, where it narrows)
+    bool narrowOnPreset;
+    bool tabStrip;          // a tab strip switching three frames instead of a tab control
+    bool skinnedVbrLabels;  // "VBR Quality:" and "Targed bitrate for ABR:" as skin labels
+    bool defaultButton;
+    bool handOverOnManualApply;  // Apply() with "None" also hands MP3Lame to the writer
+    bool ownControlWalk;         // skins controls itself rather than through the owner
+
+    static const Mp3DialogVariant& of(DialogTool tool);
+};
+
+class frmMP3Settings : public QDialog {
+    Q_OBJECT
+public:
+    // Runs the load handling. `mp3Lame` is the slot that keeps the settings object across
+    // unloads; an empty slot gets a new object. Skin failures are passed to the caller.
+    frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame);
+    ~frmMP3Settings() override;
+
+    // ---- Public operations ----
+    void Apply();
+    void SaveMP3();
+    void LoadMP3();
+    void ShowEncoderSettings();
+    MP3Settings* MP3Lame() const { return m_mp3Lame.get(); }
+
+    const Mp3DialogVariant& variant() const { return m_variant; }
+    // True once "Cancel" has unloaded the window (its deletion may still be pending).
+    bool isUnloaded() const { return m_unloaded; }
+    // What the settings object refused in the last Apply(): its descriptions.
+    const QStringList& refusedValues() const { return m_refused; }
+
+    // The bitrate table shared by both bitrate sliders (kbit/s at positions 0..14).
+    static const std::array<int, 15>& bitrateTable();
+
+    // ---- Controls (created in this order; skinning by kind follows it) ----
+    QLabel* lblPreset;  // "Preset:"
+    QComboBox* cmbPreset;
+    QLabel* lblCurPresetCaption;  // "Current Preset:"
+    QLabel* lblCurPreset;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdApply;
+    QPushButton* Command1;  // "&Hide Advanced Options"
+    QPushButton* cmdDefault;  // extractor only; null in the converter
+    QGroupBox* Frame1;  // the manual settings
+    QPushButton* cmdAdvancedOptions;
+    QLabel* lblFrequency;  // "Sampling Frequency"
+    QComboBox* cmbFrequency;
+    QGroupBox* fraQuality;  // "Encoder Quality"
+    QSlider* sldrQuality;
+    QLabel* lblChMode;  // "Channels Mode"
+    QComboBox* cmbChMode;
+    QGroupBox* fraBitrate;  // "Bitrate"; its caption shows the current bitrate
+    QSlider* sldrBitrate;
+
+    // The advanced part: a tab control (converter) or a tab strip with three frames
+    // (extractor); the pages are "Filtering", "VBR", "Expert".
+    QTabWidget* tabMP3;  // null in the extractor
+    QTabBar* TabStrip1;  // null in the converter
+    std::array<QWidget*, 3> fraPages;
+
+    QGroupBox* fraLowPass;  // "LowPass Filter"
+    QCheckBox* chLFilt;
+    QSpinBox* udLFiltF;
+    QSpinBox* tLFiltF;  // same widget as udLFiltF
+    QLabel* lblLFiltW;
+    QSpinBox* udLFiltW;
+    QSpinBox* tLFiltW;
+    QGroupBox* fraHighPass;  // "HighPass Filter"
+    QCheckBox* chHFilt;
+    QSpinBox* udHFiltF;
+    QSpinBox* tHFiltF;
+    QLabel* lblHFiltW;
+    QSpinBox* udHFiltW;
+    QSpinBox* tHFiltW;
+
+    QLabel* lblCodingMethod;  // "Coding Method:"
+    QComboBox* cmbVBRCodingMethod;
+    QLabel* lblVbrQuality;  // "VBR Quality:" (a SkinLabel in the extractor)
+    QSpinBox* udVbrQuality;
+    QSpinBox* txtVbrQuality;
+    QLabel* lblAbrBitrate;  // "Targed bitrate for ABR:" (a SkinLabel in the extractor)
+    QSpinBox* udAbrBitrate;
+    QSpinBox* txtAbrBitrate;
+    QGroupBox* fraMaxVbrBitrate;  // "Maximum VBR Bitrate"
+    QSlider* sldrVbrBitrate;
+    QLabel* lblVbrBitrate;
+    QGroupBox* fraAdvanced;  // "Advanced"
+    QCheckBox* chStrictlyEnforceMinBitrate;
+    QCheckBox* chWriteVBRHeader;
+
+    QCheckBox* chStrictlyISOCompliance;
+    QCheckBox* chShortBlocks;
+    QCheckBox* chBitReservoir;
+    QCheckBox* chBlockType;
+    QCheckBox* chErrorProtection;
+    QLabel* lblATHControl;  // "ATH Control:"
+    QComboBox* cmbATHControl;
+    QLabel* lblEmphasis;  // "De-emphasis :"
+    QComboBox* cmbEmphasis;
+
+    // ---- Handlers ----
+    void cmbPreset_Click();
+    void sldrBitrate_Scroll();
+    void sldrVbrBitrate_Scroll();
+    void sldrQuality_Scroll();
+    void cmbVBRCodingMethod_Click();
+    void chHFilt_Click();
+    void chLFilt_Click();
+    void cmdAdvancedOptions_Click();
+    void Command1_Click();
+    void cmdApply_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void TabStrip1_Click();
+    void cmdDefault_Click();
+
+    // Escape and the close box unload the window, as "Cancel" does.
+    void reject() override;
+
+private:
+    void createControls();
+    void layOut();
+    void connectHandlers();
+    void setWidthTwips(int twips);
+    void fitHeight();
+    void selectPreset(int index);
+    void selectCodingMethod(int index);
+    void setFilterEnabled(QCheckBox* check, QSpinBox* frequencyBox, QSpinBox* widthBox, QLabel* widthLabel);
+    void set(const std::function<void()>& write);
+    void handOver();
+    QString readStored(const QString& name, const QString& fallback) const;
+
+    EncoderDialogOwner& m_owner;
+    const Mp3DialogVariant& m_variant;
+    std::shared_ptr<MP3Settings> m_mp3Lame;
+    QWidget* m_leftPart = nullptr;
+    QWidget* m_rightPart = nullptr;
+    QStringList m_refused;
+    bool m_unloaded = false;
+};

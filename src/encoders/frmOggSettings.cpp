@@ -1,0 +1,363 @@
+#include "encoders/frmOggSettings.h"
+
+#include "components/AudioFile.h"
+#include "components/Skin.h"
+// SettingsDialogs.h's inline accessors need every dialog class complete.
+#include "encoders/SettingsDialogs.h"
+#include "encoders/frmMP3Settings.h"
+#include "encoders/frmWavSettings.h"
+#include "encoders/frmWmaSettings.h"
+#include "shell/CRegister.h"
+#include "shell/WindowServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCursor>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+struct OggVariant {
+    const char* objectName;
+};
+
+// Indexed by DialogTool.
+constexpr std::array<OggVariant, 2> kVariants{{{"ACfrmOgg"}, {"AEfrmOgg"}}};
+
+const OggVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
+
+constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
+constexpr int kDefaultBitratePosition = 9;  // 128 kbit/s
+
+struct Frequency {
+    const char* text;
+    int hz;
+};
+// The texts are shown exactly so, spaces included.
+constexpr std::array<Frequency, 9> kFrequencies{{{"  8 000 Hz", 8000},
+                                                 {"11 025 Hz", 11025},
+                                                 {"12 000 Hz ", 12000},
+                                                 {"16 000 Hz", 16000},
+                                                 {"22 050 Hz", 22050},
+                                                 {"24 000 Hz", 24000},
+                                                 {"32 000 Hz", 32000},
+                                                 {"44 100 Hz", 44100},
+                                                 {"48 000 Hz", 48000}}};
+constexpr int kLoadFrequencyIndex = 4;  // "22 050 Hz"
+
+const QString kFormatRefused = QStringLiteral("Incorrect format, try choosing a higher frequency.!");
+
+// A stored number; text that is not a number reads as the default.
+int storedNumber(const QString& key, const QString& name, int defaultValue) {
+    CRegister reg;
+    bool ok = false;
+    const int value =
+        reg.REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, key, name, QString::number(defaultValue)).trimmed().toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+// The stored number when it lies in min..max; nothing (the step is skipped) otherwise.
+std::optional<int> storedInRange(const QString& key, const QString& name, int defaultValue, int min, int max) {
+    const int value = storedNumber(key, name, defaultValue);
+    if (value < min || value > max) return std::nullopt;
+    return value;
+}
+
+QSlider* makeSlider(QWidget* parent, const char* name, int max) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(QLatin1String(name));
+    slider->setRange(0, max);
+    slider->setMinimumWidth(220);
+    return slider;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+}  // namespace
+
+frmOggSettings& SettingsDialogs::ogg() {
+    if (!m_ogg) m_ogg = new frmOggSettings(m_owner);
+    return *m_ogg;
+}
+
+int frmOggSettings::bitrateAt(int position) {
+    if (position < 0 || position >= static_cast<int>(kBitrates.size())) return kBitrates[kDefaultBitratePosition];
+    return kBitrates[static_cast<std::size_t>(position)];
+}
+
+frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+    setObjectName(QLatin1String(variantOf(owner.tool()).objectName));
+    setWindowTitle(QStringLiteral("OGG Vorbis Settings"));
+    buildControls();
+    Form_Load();
+}
+
+void frmOggSettings::buildControls() {
+    auto* optionGroup = new QGroupBox(QStringLiteral("Option"), this);
+    optionGroup->setObjectName(QStringLiteral("fraOption"));
+    auto* vbrGroup = new QGroupBox(QStringLiteral("VBR"), this);
+    vbrGroup->setObjectName(QStringLiteral("fraVbr"));
+    auto* frequencyGroup = new QGroupBox(QStringLiteral("Sampling Frequency"), this);
+    frequencyGroup->setObjectName(QStringLiteral("fraFrequency"));
+    auto* channelsGroup = new QGroupBox(QStringLiteral("Channels Mode"), this);
+    channelsGroup->setObjectName(QStringLiteral("fraChMode"));
+    auto* qualityGroup = new QGroupBox(QStringLiteral("Quality (Compression)"), this);
+    qualityGroup->setObjectName(QStringLiteral("fraQuality"));
+
+    chVbr = new QCheckBox(QStringLiteral("VBR Enabled"), optionGroup);
+    chVbr->setObjectName(QStringLiteral("chVbr"));
+    chQuality = new QCheckBox(QStringLiteral("Quality Enabled"), optionGroup);
+    chQuality->setObjectName(QStringLiteral("chQuality"));
+    sldrBitrate = makeSlider(optionGroup, "sldrBitrate", 14);
+    lblBitrate = makeLabel(optionGroup, "lblBitrate");
+    sldrMinBitrate = makeSlider(vbrGroup, "sldrMinBitrate", 14);
+    lblMinBitrate = makeLabel(vbrGroup, "lblMinBitrate");
+    sldrMaxBitrate = makeSlider(vbrGroup, "sldrMaxBitrate", 14);
+    lblMaxBitrate = makeLabel(vbrGroup, "lblMaxBitrate");
+    for (QSlider* slider : {sldrBitrate, sldrMinBitrate, sldrMaxBitrate}) {
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setPageStep(1);
+    }
+
+    cmbFrequency = new QComboBox(frequencyGroup);
+    cmbFrequency->setObjectName(QStringLiteral("cmbFrequency"));
+    for (const Frequency& f : kFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    cmbChMode = new QComboBox(channelsGroup);
+    cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
+    cmbChMode->addItem(QStringLiteral("Mono"));
+    cmbChMode->addItem(QStringLiteral("Stereo"));
+
+    sldrQuality = makeSlider(qualityGroup, "sldrQuality", 1000);
+    sldrQuality->setSingleStep(1);
+    sldrQuality->setPageStep(100);
+    sldrQuality->setTickInterval(100);
+    sldrQuality->setTickPosition(QSlider::TicksBelow);
+
+    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
+    cmdApply->setObjectName(QStringLiteral("cmdApply"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+
+    auto* option = new QVBoxLayout(optionGroup);
+    auto* switches = new QHBoxLayout;
+    switches->addWidget(chVbr);
+    switches->addWidget(chQuality);
+    switches->addStretch(1);
+    option->addLayout(switches);
+    option->addWidget(sldrBitrate);
+    option->addWidget(lblBitrate);
+    option->addStretch(1);
+
+    auto* vbr = new QVBoxLayout(vbrGroup);
+    vbr->addWidget(sldrMinBitrate);
+    vbr->addWidget(lblMinBitrate);
+    vbr->addWidget(sldrMaxBitrate);
+    vbr->addWidget(lblMaxBitrate);
+
+    (new QVBoxLayout(frequencyGroup))->addWidget(cmbFrequency);
+    (new QVBoxLayout(channelsGroup))->addWidget(cmbChMode);
+    auto* quality = new QVBoxLayout(qualityGroup);
+    quality->addWidget(sldrQuality);
+    auto* ends = new QHBoxLayout;
+    auto* low = new QLabel(QStringLiteral("0"), qualityGroup);
+    auto* high = new QLabel(QStringLiteral("10"), qualityGroup);
+    ends->addWidget(low);
+    ends->addStretch(1);
+    ends->addWidget(high);
+    quality->addLayout(ends);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(14, 14, 14, 12);
+    grid->setSpacing(10);
+    grid->addWidget(optionGroup, 0, 0, 2, 1);
+    grid->addWidget(frequencyGroup, 0, 1);
+    grid->addWidget(channelsGroup, 1, 1);
+    grid->addWidget(vbrGroup, 2, 0);
+    grid->addWidget(qualityGroup, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdApply);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdOk);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(sldrBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrBitrate_Scroll);
+    connect(sldrMinBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrMinBitrate_Scroll);
+    connect(sldrMaxBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrMaxBitrate_Scroll);
+    connect(sldrQuality, &QSlider::valueChanged, this, &frmOggSettings::sldrQuality_Scroll);
+    connect(chVbr, &QCheckBox::toggled, this, &frmOggSettings::chVbr_Click);
+    connect(chQuality, &QCheckBox::toggled, this, &frmOggSettings::chQuality_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmOggSettings::cmdApply_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &frmOggSettings::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOggSettings::cmdCancel_Click);
+}
+
+void frmOggSettings::Form_Load() {
+    m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
+    m_owner.SkinForm(this);
+
+    cmbFrequency->setCurrentIndex(kLoadFrequencyIndex);
+    cmbChMode->setCurrentIndex(1);
+    m_bitRate = m_minBitrate = m_maxBitrate = kBitrates[kDefaultBitratePosition];
+    m_vbrEnabled = m_qualityEnabled = false;
+    m_quality = 300;
+    {
+        const QSignalBlocker b1(sldrBitrate), b2(sldrMinBitrate), b3(sldrMaxBitrate), b4(sldrQuality), b5(chVbr),
+            b6(chQuality);
+        sldrBitrate->setValue(kDefaultBitratePosition);
+        sldrMinBitrate->setValue(kDefaultBitratePosition);
+        sldrMaxBitrate->setValue(kDefaultBitratePosition);
+        chVbr->setChecked(m_vbrEnabled);
+        chQuality->setChecked(m_qualityEnabled);
+        sldrQuality->setValue(m_quality);
+    }
+    showBitrates();
+    LoadOGG();
+}
+
+void frmOggSettings::showBitrates() {
+    lblBitrate->setText(QStringLiteral("Current nominal bitrate: %1 kbit").arg(m_bitRate));
+    lblMinBitrate->setText(QStringLiteral("Current min bitrate: %1 kbit").arg(m_minBitrate));
+    lblMaxBitrate->setText(QStringLiteral("Current max bitrate: %1 kbit").arg(m_maxBitrate));
+}
+
+// The pop-up text follows the slider and shows beside it while the user drags.
+void frmOggSettings::showPopup(QSlider* slider, const QString& text) {
+    slider->setToolTip(text);
+    if (slider->isSliderDown()) QToolTip::showText(QCursor::pos(), text, slider);
+}
+
+void frmOggSettings::sldrBitrate_Scroll() {
+    m_bitRate = bitrateAt(sldrBitrate->value());
+    showBitrates();
+    showPopup(sldrBitrate, QString::number(m_bitRate));
+}
+
+void frmOggSettings::sldrMinBitrate_Scroll() {
+    m_minBitrate = bitrateAt(sldrMinBitrate->value());
+    showBitrates();
+    showPopup(sldrMinBitrate, QString::number(m_minBitrate));
+}
+
+void frmOggSettings::sldrMaxBitrate_Scroll() {
+    m_maxBitrate = bitrateAt(sldrMaxBitrate->value());
+    showBitrates();
+    showPopup(sldrMaxBitrate, QString::number(m_maxBitrate));
+}
+
+void frmOggSettings::sldrQuality_Scroll() {
+    m_quality = sldrQuality->value();
+    showPopup(sldrQuality, QString::number(m_quality / 100.0));
+}
+
+void frmOggSettings::chVbr_Click() { m_vbrEnabled = chVbr->isChecked(); }
+
+void frmOggSettings::chQuality_Click() { m_qualityEnabled = chQuality->isChecked(); }
+
+bool frmOggSettings::Apply() {
+    AudioFile& writer = m_owner.outputWriter();
+    const int channels = cmbChMode->currentIndex() + 1;
+    const int rate = cmbFrequency->currentData().toInt();
+    const int minimum = m_vbrEnabled ? m_minBitrate : 0;
+    const int maximum = m_vbrEnabled ? m_maxBitrate : 0;
+    // 0 makes the writer manage the bitrates instead of encoding by quality.
+    const int quality = m_qualityEnabled ? m_quality : 0;
+    // Encoding by quality works at every rate of the list with either channel count; the
+    // bitrates only need checking when the writer is going to manage them.
+    if (quality == 0 && !writer.CheckOggFormat(rate, channels, m_bitRate, minimum, maximum)) {
+        ui::MsgBox(kFormatRefused, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        return false;
+    }
+    writer.SetOggFormat(rate, channels, m_bitRate, minimum, maximum, quality);
+    return true;
+}
+
+void frmOggSettings::SaveOGG() {
+    CRegister reg;
+    const QString key = m_owner.registryKey();
+    const auto save = [&](const char* name, int value) {
+        reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QLatin1String(name), QString::number(value));
+    };
+    save("OGG Freq", cmbFrequency->currentIndex());
+    save("OGG Channels", cmbChMode->currentIndex());
+    save("OGG Bitrate", sldrBitrate->value());
+    save("OGG VBR Enabled", chVbr->isChecked() ? 1 : 0);
+    save("OGG Quality Enabled", chQuality->isChecked() ? 1 : 0);
+    save("OGG MinBitrate", sldrMinBitrate->value());
+    save("OGG MaxBitrate", sldrMaxBitrate->value());
+    save("OGG Quality", sldrQuality->value());
+}
+
+// A value outside its control's range is skipped: the control keeps what it shows.
+void frmOggSettings::LoadOGG() {
+    const QString key = m_owner.registryKey();
+    if (auto index = storedInRange(key, QStringLiteral("OGG Freq"), 2, 0, cmbFrequency->count() - 1))
+        cmbFrequency->setCurrentIndex(*index);
+    if (auto index = storedInRange(key, QStringLiteral("OGG Channels"), 1, 0, cmbChMode->count() - 1))
+        cmbChMode->setCurrentIndex(*index);
+    {
+        // Setting the controls from here is no user action: the scroll handlers stay quiet and
+        // the state follows below in one go.
+        const QSignalBlocker b1(sldrBitrate), b2(sldrMinBitrate), b3(sldrMaxBitrate), b4(sldrQuality);
+        if (auto pos = storedInRange(key, QStringLiteral("OGG Bitrate"), 9, 0, sldrBitrate->maximum()))
+            sldrBitrate->setValue(*pos);
+        chVbr->setChecked(storedNumber(key, QStringLiteral("OGG VBR Enabled"), 0) != 0);
+        chQuality->setChecked(storedNumber(key, QStringLiteral("OGG Quality Enabled"), 1) != 0);
+        if (auto pos = storedInRange(key, QStringLiteral("OGG MinBitrate"), 9, 0, sldrMinBitrate->maximum()))
+            sldrMinBitrate->setValue(*pos);
+        if (auto pos = storedInRange(key, QStringLiteral("OGG MaxBitrate"), 9, 0, sldrMaxBitrate->maximum()))
+            sldrMaxBitrate->setValue(*pos);
+        if (auto pos = storedInRange(key, QStringLiteral("OGG Quality"), 5, 0, sldrQuality->maximum()))
+            sldrQuality->setValue(*pos);
+    }
+    // The stored positions take effect at once, as if the user had moved the sliders there.
+    m_bitRate = bitrateAt(sldrBitrate->value());
+    m_minBitrate = bitrateAt(sldrMinBitrate->value());
+    m_maxBitrate = bitrateAt(sldrMaxBitrate->value());
+    m_quality = sldrQuality->value();
+    m_vbrEnabled = chVbr->isChecked();
+    m_qualityEnabled = chQuality->isChecked();
+    showBitrates();
+}
+
+void frmOggSettings::cmdApply_Click() {
+    SaveOGG();
+    Apply();
+    LoadOGG();
+}
+
+void frmOggSettings::cmdOk_Click() {
+    SaveOGG();
+    if (!Apply()) return;
+    LoadOGG();
+    accept();  // hides; the dialog and its state stay
+}
+
+void frmOggSettings::cmdCancel_Click() {
+    if (m_unloading) return;
+    m_unloading = true;
+    QDialog::reject();
+    deleteLater();
+}
+
+void frmOggSettings::reject() { cmdCancel_Click(); }

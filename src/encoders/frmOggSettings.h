@@ -1,0 +1,87 @@
+#pragma once
+// Ogg Vorbis settings dialog, "OGG Vorbis Settings" (`ACfrmOgg` in the converter, `AEfrmOgg`
+// in the extractor). Edits the channel count, the nominal, minimum and maximum bitrates and
+// the quality with which the owner's output writer encodes Ogg Vorbis, and keeps the choices
+// (with the sampling frequency and the two switches) in the registry.
+//
+// "Quality Enabled" makes the writer encode by quality; otherwise it manages the nominal
+// bitrate, bounded by the minimum and maximum when "VBR Enabled" is checked. A combination the
+// writer cannot encode is refused with a message, and "Ok" then keeps the window open.
+//
+// "Ok" hides the window after a successful apply; "Cancel" unloads it (close + deleteLater).
+
+#include "encoders/EncoderDialogOwner.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+class frmOggSettings : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOggSettings(EncoderDialogOwner& owner);
+
+    // Group "Option"
+    QCheckBox* chVbr;
+    QCheckBox* chQuality;
+    QSlider* sldrBitrate;  // positions 0..14 of the bitrate table
+    QLabel* lblBitrate;
+    // Group "VBR"
+    QSlider* sldrMinBitrate;
+    QLabel* lblMinBitrate;
+    QSlider* sldrMaxBitrate;
+    QLabel* lblMaxBitrate;
+    QComboBox* cmbFrequency;  // item data: the rate in Hz
+    QComboBox* cmbChMode;     // 0 "Mono", 1 "Stereo"
+    QSlider* sldrQuality;     // 0..1000, hundredths of a quality step
+    QPushButton* cmdApply;
+    QPushButton* cmdCancel;
+    QPushButton* cmdOk;
+
+    // Checks the chosen format with the output writer and, when it can be encoded, sets it.
+    bool Apply();
+    void SaveOGG();
+    void LoadOGG();
+
+    int BitRate() const { return m_bitRate; }
+    int MinBitrate() const { return m_minBitrate; }
+    int MaxBitrate() const { return m_maxBitrate; }
+    int Quality() const { return m_quality; }
+    bool VbrEnabled() const { return m_vbrEnabled; }
+    bool QualityEnabled() const { return m_qualityEnabled; }
+
+    // kbit/s of the bitrate sliders' positions 0..14.
+    static int bitrateAt(int position);
+
+    void sldrBitrate_Scroll();
+    void sldrMinBitrate_Scroll();
+    void sldrMaxBitrate_Scroll();
+    void sldrQuality_Scroll();
+    void chVbr_Click();
+    void chQuality_Click();
+    void cmdApply_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+protected:
+    void reject() override;  // Escape and the close box unload, as "Cancel" does
+
+private:
+    void Form_Load();
+    void buildControls();
+    void showBitrates();
+    void showPopup(QSlider* slider, const QString& text);
+
+    EncoderDialogOwner& m_owner;
+    int m_bitRate = 128;
+    int m_minBitrate = 128;
+    int m_maxBitrate = 128;
+    int m_quality = 300;
+    bool m_vbrEnabled = false;
+    bool m_qualityEnabled = false;
+    bool m_unloading = false;
+};

@@ -1,0 +1,150 @@
+#include "encoders/frmWavSettings.h"
+
+#include "components/AudioFile.h"
+#include "components/Skin.h"
+#include "components/SkinLabel.h"
+// SettingsDialogs.h's inline accessors need every dialog class complete.
+#include "encoders/SettingsDialogs.h"
+#include "encoders/frmMP3Settings.h"
+#include "encoders/frmOggSettings.h"
+#include "encoders/frmWmaSettings.h"
+#include "shell/WindowServices.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include <array>
+
+namespace {
+
+struct WavVariant {
+    const char* objectName;
+    const char* formatLabelName;
+    const char* cdQualityMessage;
+    bool skinnedLabels;
+};
+
+// Indexed by DialogTool.
+constexpr std::array<WavVariant, 2> kVariants{{
+    {"ACfrmWav", "lblWav", "WAV Format set to CD quality", false},
+    {"AEfrmWav", "lblwav", "Settings set to CD quality", true},
+}};
+
+const WavVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
+
+constexpr WavFormat kCdQuality{44100, 2, 16};
+
+QLabel* makeLabel(bool skinned, const QString& text, QWidget* parent) {
+    return skinned ? new SkinLabel(text, parent) : new QLabel(text, parent);
+}
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}  // namespace
+
+frmWavSettings& SettingsDialogs::wav() {
+    if (!m_wav) m_wav = new frmWavSettings(m_owner);
+    return *m_wav;
+}
+
+frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+    const WavVariant& variant = variantOf(owner.tool());
+    setObjectName(QLatin1String(variant.objectName));
+    setWindowTitle(QStringLiteral("WAV Settings"));
+
+    imgWavIcon = new QLabel(this);
+    imgWavIcon->setObjectName(QStringLiteral("imgWavIcon"));
+    QIcon icon = QIcon::fromTheme(QStringLiteral("audio-x-wav"), QIcon::fromTheme(QStringLiteral("audio-x-generic")));
+    if (icon.isNull()) icon = style()->standardIcon(QStyle::SP_MediaVolume);
+    imgWavIcon->setPixmap(icon.pixmap(32, 32));
+    imgWavIcon->setFixedSize(40, 40);
+    imgWavIcon->setAlignment(Qt::AlignCenter);
+
+    lblFormat = makeLabel(variant.skinnedLabels, QStringLiteral("Format:"), this);
+    lblFormat->setObjectName(QStringLiteral("lblFormat"));
+    lblWav = makeLabel(variant.skinnedLabels, QStringLiteral("44100 Hz, 16 bit, Stereo"), this);
+    lblWav->setObjectName(QLatin1String(variant.formatLabelName));
+    lblWav->setMinimumWidth(220);
+    lblwav = lblWav;
+
+    cmdWAVChangeFormat = makeButton(QStringLiteral("Change Format"), "cmdWAVChangeFormat", this);
+    cmdWAVToCDQuality = makeButton(QStringLiteral("To CD Quality"), "cmdWAVToCDQuality", this);
+    OKButton = makeButton(QStringLiteral("OK"), "OKButton", this);
+    OKButton->setDefault(true);
+    CancelButton = makeButton(QStringLiteral("Cancel"), "CancelButton", this);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(14, 14, 14, 12);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(imgWavIcon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(lblFormat, 0, 1);
+    grid->addWidget(lblWav, 0, 2);
+    auto* change = new QHBoxLayout;
+    change->addWidget(cmdWAVChangeFormat);
+    change->addWidget(cmdWAVToCDQuality);
+    change->addStretch(1);
+    grid->addLayout(change, 1, 1, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    setMinimumWidth(380);  // room for the extractor skin's band and its buttons
+
+    connect(cmdWAVChangeFormat, &QPushButton::clicked, this, &frmWavSettings::cmdWAVChangeFormat_Click);
+    connect(cmdWAVToCDQuality, &QPushButton::clicked, this, &frmWavSettings::cmdWAVToCDQuality_Click);
+    connect(OKButton, &QPushButton::clicked, this, &frmWavSettings::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &frmWavSettings::CancelButton_Click);
+    Form_Load();
+}
+
+void frmWavSettings::Form_Load() {
+    m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
+    m_owner.SkinForm(this);
+    showFormat();
+}
+
+// The writer's WAV format itself: its general description names the MP3 settings when those
+// were handed to it last, which is not what this dialog shows.
+void frmWavSettings::showFormat() { lblWav->setText(describeWav(m_owner.outputWriter().wavFormat())); }
+
+void frmWavSettings::Apply() {
+    m_owner.outputWriter().SetPcmFormat(kCdQuality.sampleRate, kCdQuality.channels, kCdQuality.bits);
+    showFormat();
+}
+
+void frmWavSettings::cmdWAVChangeFormat_Click() {
+    try {
+        m_owner.outputWriter().ChooseWavFormat(this);
+        showFormat();
+    } catch (const ComponentError&) {
+        ui::MsgBox(QStringLiteral("The selected format is unavailable."), ui::MsgButtons::OK, ui::MsgIcon::None);
+    }
+}
+
+void frmWavSettings::cmdWAVToCDQuality_Click() {
+    Apply();
+    ui::MsgBox(QLatin1String(variantOf(m_owner.tool()).cdQualityMessage), ui::MsgButtons::OK, ui::MsgIcon::None);
+}
+
+void frmWavSettings::OKButton_Click() { accept(); }
+
+void frmWavSettings::CancelButton_Click() {
+    if (m_unloading) return;
+    m_unloading = true;
+    QDialog::reject();
+    deleteLater();
+}
+
+void frmWavSettings::reject() { CancelButton_Click(); }

@@ -1,0 +1,214 @@
+#include "encoders/frmWmaSettings.h"
+
+#include "components/AudioFile.h"
+#include "components/Skin.h"
+#include "components/SkinLabel.h"
+#include "components/WMAFile.h"
+// SettingsDialogs.h's inline accessors need every dialog class complete.
+#include "encoders/SettingsDialogs.h"
+#include "encoders/frmMP3Settings.h"
+#include "encoders/frmOggSettings.h"
+#include "encoders/frmWavSettings.h"
+#include "shell/CRegister.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct WmaVariant {
+    const char* objectName;
+    bool skinnedProfileLabel;
+    // The converter stops loading when no profile is offered; the extractor goes on.
+    bool stopWithoutProfiles;
+};
+
+// Indexed by DialogTool.
+constexpr std::array<WmaVariant, 2> kVariants{{{"ACfrmWma", false, true}, {"AEfrmWma", true, false}}};
+
+const WmaVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
+
+const QString kUnsupported = QStringLiteral("WMA is not Supported in your system,Install WMA codec.!");
+constexpr int kDefaultProfile = 2;
+
+bool encoderPresent(const WMAFile& file) { return file.WMASupported(); }
+frmWmaSettings::AvailabilityCheck g_available = &encoderPresent;
+
+}  // namespace
+
+frmWmaSettings& SettingsDialogs::wma() {
+    if (!m_wma) m_wma = new frmWmaSettings(m_owner);
+    return *m_wma;
+}
+
+frmWmaSettings::AvailabilityCheck frmWmaSettings::setAvailabilityCheck(AvailabilityCheck check) {
+    const AvailabilityCheck previous = g_available;
+    g_available = check ? check : &encoderPresent;
+    return previous;
+}
+
+frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+    const WmaVariant& variant = variantOf(owner.tool());
+    setObjectName(QLatin1String(variant.objectName));
+    setWindowTitle(QStringLiteral("WMA Settings"));
+
+    lblProfile = variant.skinnedProfileLabel ? new SkinLabel(QStringLiteral("WMA Profile:"), this)
+                                             : new QLabel(QStringLiteral("WMA Profile:"), this);
+    lblProfile->setObjectName(QStringLiteral("lblProfile"));
+    txtWmaProfile = new QSpinBox(this);
+    txtWmaProfile->setObjectName(QStringLiteral("txtWmaProfile"));
+    txtWmaProfile->setRange(0, 0);
+    txtWmaProfile->setSingleStep(1);
+    txtWmaProfile->setValue(0);
+    txtWmaProfile->setMinimumWidth(80);
+    UpDown1 = txtWmaProfile;
+    lblProfile->setBuddy(txtWmaProfile);
+    lblWma = new QLabel(this);
+    lblWma->setObjectName(QStringLiteral("lblWma"));
+    lblWma->setWordWrap(true);
+    lblWma->setMinimumSize(260, 40);
+    lblWma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(14, 14, 14, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(lblProfile, 0, 0);
+    grid->addWidget(txtWmaProfile, 0, 1, Qt::AlignLeft);
+    grid->addWidget(lblWma, 1, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(380);  // room for the extractor skin's band and its buttons
+    setMinimumWidth(380);  // room for the extractor skin's band and its buttons
+
+    connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
+    connect(cmdOk, &QPushButton::clicked, this, &frmWmaSettings::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmWmaSettings::cmdCancel_Click);
+    Form_Load();
+}
+
+frmWmaSettings::~frmWmaSettings() = default;
+
+void frmWmaSettings::Form_Load() {
+    m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
+    m_owner.SkinForm(this);
+    WMAFile1 = std::make_unique<WMAFile>();
+
+    // Profiles are offered only where they can be encoded.
+    const int count = g_available(*WMAFile1) ? WMAFile1->ProfileCount() : 0;
+    if (count == 0 && variantOf(m_owner.tool()).stopWithoutProfiles) {
+        showUnsupported();
+        return;
+    }
+    {
+        const QSignalBlocker blocker(UpDown1);
+        UpDown1->setRange(0, std::max(count - 1, 0));
+    }
+    showProfile(txtWmaProfile->value());
+    LoadWMA();
+}
+
+void frmWmaSettings::showUnsupported() {
+    m_supported = false;
+    lblWma->setText(kUnsupported);
+}
+
+// Makes `number` WMAFile1's profile and shows its description.
+void frmWmaSettings::showProfile(int number) {
+    m_supported = true;
+    WMAFile1->setWMProfile(number);
+    lblWma->setText(WMAFile1->formatDescription());
+}
+
+// The stored number, or the default where it is missing, not a number or not a profile.
+int frmWmaSettings::storedProfile() const {
+    CRegister reg;
+    bool ok = false;
+    const int number = reg.REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(),
+                                         QStringLiteral("WMA Profile"), QString::number(kDefaultProfile))
+                           .trimmed()
+                           .toInt(&ok);
+    return ok && number >= UpDown1->minimum() && number <= UpDown1->maximum() ? number : kDefaultProfile;
+}
+
+void frmWmaSettings::LoadWMA() {
+    if (m_owner.tool() == DialogTool::Converter) {
+        WMAFile* writer = m_owner.wmaWriter();
+        if (!writer || !g_available(*writer)) {
+            showUnsupported();
+            return;
+        }
+        WMAFile* reader = m_owner.wmaReader();
+        if (!reader || !g_available(*reader)) return;
+        {
+            const QSignalBlocker blocker(UpDown1);
+            txtWmaProfile->setValue(storedProfile());
+        }
+        showProfile(txtWmaProfile->value());
+        return;
+    }
+    if (!g_available(*WMAFile1)) {
+        showUnsupported();
+        return;
+    }
+    {
+        const QSignalBlocker blocker(UpDown1);
+        txtWmaProfile->setValue(storedProfile());
+    }
+    showProfile(txtWmaProfile->value());
+    handToOutput(txtWmaProfile->value());
+}
+
+void frmWmaSettings::SaveWMA() {
+    CRegister reg;
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), QStringLiteral("WMA Profile"),
+                       txtWmaProfile->text());
+}
+
+// The converter's WMA writer takes the number; the extractor's output writer keeps it for the
+// extractor's WMA output.
+void frmWmaSettings::handToOutput(int number) {
+    if (m_owner.tool() == DialogTool::Extractor) m_owner.outputWriter().SetWmaProfile(number);
+    else if (WMAFile* writer = m_owner.wmaWriter()) writer->setWMProfile(number);
+}
+
+void frmWmaSettings::UpDown1_Change() {
+    if (!m_supported) return;
+    showProfile(UpDown1->value());
+}
+
+void frmWmaSettings::cmdOk_Click() {
+    // Where WMA cannot be encoded no profile is shown, so there is nothing to hand on or keep.
+    if (m_supported) {
+        const int number = txtWmaProfile->value();
+        handToOutput(number);
+        showProfile(number);
+        SaveWMA();
+    }
+    accept();  // hides; the dialog, its WMAFile1 and its number stay
+}
+
+void frmWmaSettings::cmdCancel_Click() {
+    if (m_unloading) return;
+    m_unloading = true;
+    QDialog::reject();
+    deleteLater();
+}
+
+void frmWmaSettings::reject() { cmdCancel_Click(); }

@@ -1,0 +1,562 @@
+// Conversions of real files through the real converter window, offscreen: every input format
+// to every output format, selections, the overwrite dialog, cancel, failures, deletion, tags.
+#include "components/AudioFile.h"
+#include "components/AudioInfo.h"
+#include "components/WMAFile.h"
+#include "converter/ACfrmOverWrite.h"
+#include "converter/frmAudioConverter.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+SampleBlock tone(int rate, int channels, double seconds) {
+    const auto frames = static_cast<std::size_t>(rate * seconds);
+    SampleBlock out(frames * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / rate;
+        for (int c = 0; c < channels; ++c) {
+            const double f = c == 0 ? 440.0 : 660.0;
+            const double v = 8000 * std::sin(2 * kPi * f * t) + 3000 * std::sin(2 * kPi * 3.1 * f * t + c);
+            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = static_cast<std::int16_t>(v);
+        }
+    }
+    return out;
+}
+
+// Writes an input file in the format its extension names.
+void makeInput(const QString& path, double seconds = 2.0, int channels = 2, int rate = 44100) {
+    const SampleBlock signal = tone(rate, channels, seconds);
+    if (path.endsWith(QStringLiteral(".wma"))) {
+        WMAFile writer;
+        writer.DeclareInputFormat(rate, channels);
+        writer.Create(path);
+        ASSERT_GE(writer.status(), 0);
+        writer.WriteBlock(signal);
+        writer.Close();
+        return;
+    }
+    AudioFile writer;
+    writer.SetPcmFormat(rate, channels, 16);
+    writer.SetOggFormat(rate, channels, 0, 0, 0, 500);
+    MP3Settings mp3;
+    mp3.setChannels(channels);
+    mp3.setChannelMode(channels == 1 ? 0 : 2);
+    mp3.setBitrate(192);
+    writer.UseMp3Settings(mp3);
+    writer.DeclareInputFormat(rate, channels);
+    writer.Create(path);
+    ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+    writer.WriteBlock(signal);
+    writer.Close();
+}
+
+struct ReadBack {
+    int rate = 0;
+    int channels = 0;
+    double seconds = 0;
+    SampleBlock samples;
+};
+
+ReadBack readBack(const QString& path) {
+    ReadBack r;
+    AudioFile reader;
+    reader.OpenRead(path);
+    if (reader.status() < 0) return r;
+    r.rate = reader.sampleRate();
+    r.channels = reader.channels();
+    for (;;) {
+        const SampleBlock b = reader.ReadBlock(r.rate);
+        if (b.empty()) break;
+        r.samples.insert(r.samples.end(), b.begin(), b.end());
+    }
+    r.seconds = static_cast<double>(r.samples.size()) / r.channels / r.rate;
+    return r;
+}
+
+// Correlation of the first channel of two signals at the same rate, over lags of up to 3000 frames.
+double correlation(const SampleBlock& a, int ca, const SampleBlock& b, int cb) {
+    const long fa = static_cast<long>(a.size()) / ca, fb = static_cast<long>(b.size()) / cb;
+    double best = 0;
+    for (int lag = -3000; lag <= 3000; lag += 1) {
+        double sab = 0, saa = 0, sbb = 0;
+        for (long i = 4000; i + 4000 < fa; i += 13) {
+            const long j = i + lag;
+            if (j < 0 || j >= fb) continue;
+            const double x = a[static_cast<std::size_t>(i * ca)], y = b[static_cast<std::size_t>(j * cb)];
+            sab += x * y;
+            saa += x * x;
+            sbb += y * y;
+        }
+        if (saa > 0 && sbb > 0) best = std::max(best, sab / std::sqrt(saa * sbb));
+    }
+    return best;
+}
+
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(in.isValid() && out.isValid());
+        window = new frmAudioConverter;
+        window->Splash1->Hide();
+        window->show();
+        window->chkPreserveIDTags->setChecked(false);
+        window->setPreserveIDTags(false);
+        window->optOtherFolder->click();
+        window->txtFolder->setText(out.path());
+    }
+    void TearDown() override {
+        delete window.data();
+        ui::setAppTitle(QStringLiteral("Velloria"));
+    }
+    void chooseFormat(const QString& key) {
+        const int index = window->imgcmbConvertTo->findData(key);
+        window->imgcmbConvertTo->setCurrentIndex(index);
+        Q_EMIT window->imgcmbConvertTo->activated(index);
+    }
+    QString input(const QString& name) const { return in.filePath(name); }
+    QString output(const QString& name) const { return out.filePath(name); }
+    void selectAll() { window->SelectAll(); }
+
+    testing_support::TempConfigHome config;
+    QTemporaryDir in;
+    QTemporaryDir out;
+    QPointer<frmAudioConverter> window;
+};
+
+// ---- Every input to every output ------------------------------------------------------------
+
+struct Pair {
+    const char* from;
+    const char* to;
+};
+
+class EveryFormat : public Conversion, public ::testing::WithParamInterface<Pair> {};
+
+TEST_P(EveryFormat, OutputReadsBackAsTheSource) {
+    const QString from = QString::fromLatin1(GetParam().from);
+    const QString to = QString::fromLatin1(GetParam().to);
+    const QString src = input(QStringLiteral("song.") + from);
+    makeInput(src, 2.0);
+    window->addPaths({src});
+    selectAll();
+    chooseFormat(to.toUpper());
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    const ReadBack r = readBack(output(QStringLiteral("song.") + to.toUpper()));
+    ASSERT_GT(r.rate, 0) << "no readable output";
+    EXPECT_EQ(r.channels, 2);
+    EXPECT_NEAR(r.seconds, 2.0, 0.1);
+    if (r.rate == 44100) {
+        const ReadBack source = readBack(src);
+        EXPECT_GT(correlation(source.samples, 2, r.samples, 2), 0.9);
+    }
+    EXPECT_EQ(window->progressValue(), 0.0);  // back to idle
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(QFileInfo::exists(src));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllPairs, EveryFormat,
+    ::testing::Values(Pair{"wav", "wav"}, Pair{"wav", "mp3"}, Pair{"wav", "ogg"}, Pair{"wav", "wma"}, Pair{"mp3", "wav"},
+                      Pair{"mp3", "mp3"}, Pair{"mp3", "ogg"}, Pair{"mp3", "wma"}, Pair{"ogg", "wav"}, Pair{"ogg", "mp3"},
+                      Pair{"ogg", "ogg"}, Pair{"ogg", "wma"}, Pair{"wma", "wav"}, Pair{"wma", "mp3"}, Pair{"wma", "ogg"},
+                      Pair{"wma", "wma"}),
+    [](const ::testing::TestParamInfo<Pair>& p) { return std::string(p.param.from) + "_to_" + p.param.to; });
+
+TEST_F(Conversion, MonoInputIsTheSameSignalInBothChannels) {
+    const QString src = input(QStringLiteral("mono.wav"));
+    makeInput(src, 2.0, 1);
+    window->addPaths({src});
+    selectAll();
+    chooseFormat(QStringLiteral("WAV"));  // CD quality: stereo
+    window->cmdConvert->click();
+    const ReadBack r = readBack(output(QStringLiteral("mono.WAV")));
+    ASSERT_EQ(r.channels, 2);
+    EXPECT_NEAR(r.seconds, 2.0, 0.01);
+    const ReadBack source = readBack(src);
+    EXPECT_GT(correlation(source.samples, 1, r.samples, 2), 0.99);
+    for (std::size_t i = 0; i + 1 < r.samples.size(); i += 2) ASSERT_EQ(r.samples[i], r.samples[i + 1]);
+}
+
+TEST_F(Conversion, OnlySelectedEntriesConvertAndCountTheirPositionsInTheList) {
+    QStringList sources;
+    for (int i = 1; i <= 10; ++i) {
+        sources << input(QStringLiteral("f%1.wav").arg(i, 2, 10, QLatin1Char('0')));
+        if (i == 3 || i == 7) makeInput(sources.last(), 1.5);
+    }
+    window->addPaths(sources);
+    window->lstFiles->item(2)->setSelected(true);
+    window->lstFiles->item(6)->setSelected(true);
+    chooseFormat(QStringLiteral("WAV"));
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString t = window->sbPanel[0]->text();
+        if (seen.isEmpty() || seen.last() != t) seen << t;
+    });
+    watch.start(0);
+    window->cmdConvert->click();
+    watch.stop();
+    EXPECT_TRUE(seen.contains(QStringLiteral("File 3 of 10")));
+    EXPECT_TRUE(seen.contains(QStringLiteral("File 7 of 10")));
+    EXPECT_LT(seen.indexOf(QStringLiteral("File 3 of 10")), seen.indexOf(QStringLiteral("File 7 of 10")));
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("f03.WAV"))));
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("f07.WAV"))));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(Conversion, WholeListQuestionYesConvertsAllAndNoNothing) {
+    for (const char* n : {"a.wav", "b.wav"}) makeInput(input(QString::fromLatin1(n)), 1.0);
+    window->addPaths({input(QStringLiteral("a.wav")), input(QStringLiteral("b.wav"))});
+    window->lstFiles->clearSelection();
+    chooseFormat(QStringLiteral("WAV"));
+    testing_support::MsgBoxRecorder boxes;
+    boxes.queue(ui::MsgResult::No);
+    window->cmdConvert->click();
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("No files selected, Convert the whole list?!"));
+    EXPECT_EQ(boxes.boxes()[0].defaultButton, ui::MsgDefault::Button2);
+    EXPECT_EQ(boxes.boxes()[0].icon, ui::MsgIcon::Question);
+    EXPECT_TRUE(QDir(out.path()).entryList(QDir::Files).isEmpty());
+    boxes.queue(ui::MsgResult::Yes);
+    window->cmdConvert->click();
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(Conversion, EmptyCustomFolderIsRefusedAndAMissingOneCreated) {
+    makeInput(input(QStringLiteral("a.wav")), 0.5);
+    window->addPaths({input(QStringLiteral("a.wav"))});
+    selectAll();
+    window->txtFolder->clear();
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("You must select the output folder.!")});
+    window->txtFolder->setText(out.filePath(QStringLiteral("made")));
+    window->ListOut->clear();
+    window->cmdConvert->click();
+    EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("made/a.MP3"))));
+}
+
+// ---- The overwrite dialog -------------------------------------------------------------------
+
+class Overwrite : public Conversion {
+protected:
+    // Two sources whose outputs exist already (as small placeholder files).
+    void SetUp() override {
+        Conversion::SetUp();
+        for (const char* n : {"a", "b"}) {
+            makeInput(input(QString::fromLatin1(n) + QStringLiteral(".wav")), 1.0);
+            QFile f(output(QString::fromLatin1(n) + QStringLiteral(".WAV")));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        window->addPaths({input(QStringLiteral("a.wav")), input(QStringLiteral("b.wav"))});
+        selectAll();
+        chooseFormat(QStringLiteral("WAV"));
+    }
+    // Runs `act` on the dialog each time it shows; `act` returns after pressing something.
+    void onDialog(std::function<void(ACfrmOverWrite&)> act) {
+        m_act = std::move(act);
+        armTimer();
+    }
+    bool replaced(const char* name) const { return QFileInfo(output(QString::fromLatin1(name))).size() > 100; }
+    int shows = 0;
+    QStringList captions;
+
+private:
+    void armTimer() {
+        QTimer::singleShot(0, window, [this] {
+            auto* dialog = qobject_cast<ACfrmOverWrite*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            ++shows;
+            captions << dialog->windowTitle();
+            m_act(*dialog);
+            if (dialog->isVisible()) armTimer();  // still open: act again
+        });
+    }
+    std::function<void(ACfrmOverWrite&)> m_act;
+};
+
+TEST_F(Overwrite, OverwriteReplacesEveryListedOutput) {
+    onDialog([](ACfrmOverWrite& d) { d.Command2->click(); });
+    window->cmdConvert->click();
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(captions.first(), QStringLiteral("Confirm Overwriting?!"));
+    EXPECT_TRUE(replaced("a.WAV"));
+    EXPECT_TRUE(replaced("b.WAV"));
+}
+
+TEST_F(Overwrite, CancelAndTheCloseBoxConvertNothing) {
+    onDialog([](ACfrmOverWrite& d) { d.cmdCancel->click(); });
+    window->cmdConvert->click();
+    EXPECT_FALSE(replaced("a.WAV"));
+    onDialog([](ACfrmOverWrite& d) { d.close(); });
+    window->cmdConvert->click();
+    EXPECT_FALSE(replaced("a.WAV"));
+    EXPECT_FALSE(replaced("b.WAV"));
+}
+
+TEST_F(Overwrite, RenamingEveryOutputStartsWithoutASecondDialog) {
+    onDialog([](ACfrmOverWrite& d) {
+        d.ListView1->item(0)->setText(QStringLiteral("a-new.WAV"));
+        d.ListView1->item(1)->setText(QStringLiteral("b-new.WAV"));
+        d.Command1->click();
+    });
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_TRUE(replaced("a-new.WAV"));
+    EXPECT_TRUE(replaced("b-new.WAV"));
+    EXPECT_FALSE(replaced("a.WAV"));
+}
+
+TEST_F(Overwrite, SomeNotRenamedAsksAndYesOverwritesTheRest) {
+    onDialog([](ACfrmOverWrite& d) {
+        d.ListView1->item(0)->setText(QStringLiteral("a-new.WAV"));
+        d.Command1->click();
+    });
+    testing_support::MsgBoxRecorder boxes;
+    boxes.queue(ui::MsgResult::Yes);
+    window->cmdConvert->click();
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("You did not renamed all files,overwrite the unnamed?")});
+    EXPECT_EQ(boxes.boxes().first().defaultButton, ui::MsgDefault::Button2);
+    EXPECT_TRUE(replaced("a-new.WAV"));
+    EXPECT_TRUE(replaced("b.WAV"));
+}
+
+TEST_F(Overwrite, SomeNotRenamedAndNoKeepsTheDialogOpenWithTheRename) {
+    int round = 0;
+    onDialog([&](ACfrmOverWrite& d) {
+        if (round++ == 0) {
+            d.ListView1->item(0)->setText(QStringLiteral("a-new.WAV"));
+            d.Command1->click();  // answered No: stays open
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(d.ListView1->item(0)->text(), QStringLiteral("a-new.WAV"));
+        } else {
+            d.cmdCancel->click();
+        }
+    });
+    testing_support::MsgBoxRecorder boxes;
+    boxes.queue(ui::MsgResult::No);
+    window->cmdConvert->click();
+    EXPECT_EQ(boxes.boxes().size(), 1);
+    EXPECT_FALSE(replaced("a-new.WAV"));
+    EXPECT_FALSE(replaced("b.WAV"));
+}
+
+TEST_F(Overwrite, RenameModeNeverAsksAndAFormatChangeDiscardsTheNames) {
+    onDialog([](ACfrmOverWrite& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Renemae output file(s)."));
+        EXPECT_EQ(d.Label1->text(), QStringLiteral("These are the output file(s), rename to avoid overwriting."));
+        d.Command1->click();  // nothing renamed: no question in this mode
+    });
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdRenameOutputFiles->click();
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    onDialog([](ACfrmOverWrite& d) {
+        d.ListView1->item(1)->setText(QStringLiteral("renamed.WAV"));
+        d.Command1->click();
+    });
+    window->cmdRenameOutputFiles->click();
+    EXPECT_EQ(window->ListOut->item(1)->text(), output(QStringLiteral("renamed.WAV")));
+    chooseFormat(QStringLiteral("MP3"));
+    EXPECT_EQ(window->ListOut->count(), 0);
+}
+
+TEST_F(Conversion, AnOutputThatIsItsOwnSourceIsRefusedAndTheSourceKept) {
+    const QString src = input(QStringLiteral("song.MP3"));
+    makeInput(src, 1.0);
+    const QByteArray before = [&] {
+        QFile f(src);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    window->addPaths({src});
+    selectAll();
+    window->optSameFolder->click();
+    chooseFormat(QStringLiteral("MP3"));
+    QTimer::singleShot(0, window, [] {
+        if (auto* d = qobject_cast<ACfrmOverWrite*>(QApplication::activeModalWidget())) d->Command2->click();
+    });
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("File '") + src + QStringLiteral("' would be overwritten by its own output.")});
+    QFile f(src);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+// ---- Cancel, failures, deletion, tags --------------------------------------------------------
+
+TEST_F(Conversion, CancelStopsAtABlockKeepsThePartialOutputAndSkipsTheRest) {
+    makeInput(input(QStringLiteral("long.wav")), 20.0);
+    makeInput(input(QStringLiteral("next.wav")), 1.0);
+    window->addPaths({input(QStringLiteral("long.wav")), input(QStringLiteral("next.wav"))});
+    selectAll();
+    chooseFormat(QStringLiteral("MP3"));
+    QTimer press;
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        if (window->progressValue() > 0) {
+            window->cmdCancel->click();
+            press.stop();
+        }
+    });
+    press.start(0);
+    window->cmdConvert->click();
+    const QString partial = output(QStringLiteral("long.MP3"));
+    EXPECT_TRUE(QFileInfo::exists(partial));
+    const ReadBack r = readBack(partial);
+    EXPECT_LT(r.seconds, 15.0);
+    EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("next.MP3"))));
+    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("long.wav"))));
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(window->sbPanel[1]->text().isEmpty());
+    EXPECT_FALSE(window->pbProgressBar->isVisible());
+    EXPECT_TRUE(window->cmdConvert->isEnabled());
+    EXPECT_TRUE(window->frameMain->isEnabled());
+    EXPECT_TRUE(window->tbToolBar->isEnabled());
+}
+
+TEST_F(Conversion, MissingAndCorruptInputsAreReportedAndTheRestConverts) {
+    QFile junk(input(QStringLiteral("junk.mp3")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(20000, '\x37'));
+    junk.close();
+    makeInput(input(QStringLiteral("good.wav")), 1.0);
+    window->addPaths({input(QStringLiteral("gone.wav")), junk.fileName(), input(QStringLiteral("good.wav"))});
+    selectAll();
+    window->chkDeleteSourceFiles->click();
+    window->chkPreserveIDTags->click();
+    chooseFormat(QStringLiteral("WAV"));
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    ASSERT_EQ(boxes.boxes().size(), 2);
+    EXPECT_EQ(boxes.texts()[0], QStringLiteral("File '") + input(QStringLiteral("gone.wav")) + QStringLiteral("' is not exist."));
+    EXPECT_TRUE(boxes.texts()[1].contains(junk.fileName()));
+    EXPECT_FALSE(boxes.texts()[1].contains(QStringLiteral("good.wav")));
+    EXPECT_TRUE(QFileInfo::exists(junk.fileName()));                      // not deleted
+    EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("junk.WAV"))));  // nothing written
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("good.WAV"))));
+    EXPECT_FALSE(QFileInfo::exists(input(QStringLiteral("good.wav"))));   // converted, then deleted
+}
+
+TEST_F(Conversion, ReadOnlySourceIsDeletedAfterSuccess) {
+    const QString src = input(QStringLiteral("ro.wav"));
+    makeInput(src, 0.5);
+    QFile::setPermissions(src, QFile::ReadOwner | QFile::ReadGroup);
+    window->addPaths({src});
+    selectAll();
+    window->chkDeleteSourceFiles->click();
+    chooseFormat(QStringLiteral("OGG"));
+    window->cmdConvert->click();
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("ro.OGG"))));
+    EXPECT_FALSE(QFileInfo::exists(src));
+}
+
+TEST_F(Conversion, AFailedWriteKeepsTheSource) {
+    makeInput(input(QStringLiteral("keep.wav")), 0.5);
+    window->addPaths({input(QStringLiteral("keep.wav"))});
+    selectAll();
+    window->chkDeleteSourceFiles->click();
+    // The output folder is a file: the output cannot be created.
+    QFile blocker(out.filePath(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    window->txtFolder->setText(blocker.fileName() + QStringLiteral("/sub"));
+    window->ListOut->clear();
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("keep.wav"))));
+    EXPECT_EQ(boxes.boxes().size(), 1);  // the folder could not be created
+}
+
+TEST_F(Conversion, TagsAndPictureArePreserved) {
+    const QString src = input(QStringLiteral("tagged.mp3"));
+    makeInput(src, 1.0);
+    AudioInfo tags;
+    tags.setProperties({{QStringLiteral("TITLE"), {QStringLiteral("Nachtmusik — Über")}},
+                        {QStringLiteral("ARTIST"), {QStringLiteral("Ensemble")}}});
+    AudioInfo::Picture cover;
+    cover.data = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c4890000000d4944415478da63f8cfc0f01f0005000201a5d3ee2a0000000049454e44ae426082");
+    cover.mimeType = QStringLiteral("image/png");
+    tags.setPictures({cover});
+    tags.WriteTags(src);
+    window->addPaths({src});
+    selectAll();
+    window->chkPreserveIDTags->click();
+    ASSERT_TRUE(window->PreserveIDTags());
+    chooseFormat(QStringLiteral("OGG"));
+    window->cmdConvert->click();
+    AudioInfo back;
+    back.ReadTags(output(QStringLiteral("tagged.OGG")));
+    EXPECT_EQ(back.properties().value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Nachtmusik — Über")});
+    ASSERT_EQ(back.pictures().size(), 1);
+    EXPECT_EQ(back.pictures().first().data, cover.data);
+}
+
+TEST_F(Conversion, AnyExtensionLosesItsLastFourCharacters) {
+    const QString src = input(QStringLiteral("a.flac"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                                                        QStringLiteral("-c"), QStringLiteral("2"), src, QStringLiteral("synth"),
+                                                        QStringLiteral("1"), QStringLiteral("sine"), QStringLiteral("440")}),
+              0);
+    window->addPaths({src});
+    selectAll();
+    window->optSameFolder->click();
+    chooseFormat(QStringLiteral("MP3"));
+    window->cmdConvert->click();
+    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("a..MP3"))));
+}
+
+TEST_F(Conversion, CommandsThatWouldChangeTheListWaitForTheRun) {
+    makeInput(input(QStringLiteral("long.wav")), 8.0);
+    window->addPaths({input(QStringLiteral("long.wav"))});
+    selectAll();
+    chooseFormat(QStringLiteral("MP3"));
+    testing_support::FileDialogRecorder dialogs;
+    int tried = 0;
+    QTimer poke;
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        if (!window->runInProgress() || tried) return;
+        ++tried;
+        Q_EMIT window->Skin1->Click(SkinObject{QStringLiteral("Add")});
+        Q_EMIT window->Skin1->Click(SkinObject{QStringLiteral("Remove")});
+        Q_EMIT window->Skin1->Click(SkinObject{QStringLiteral("Convert")});
+        window->lstFiles_KeyDown(Qt::Key_D, Qt::ControlModifier);
+        window->cmdCancel->click();
+    });
+    poke.start(0);
+    window->cmdConvert->click();
+    EXPECT_EQ(tried, 1);
+    EXPECT_TRUE(dialogs.requests().isEmpty());
+    EXPECT_EQ(window->lstFiles->count(), 1);
+}
+
+}  // namespace
