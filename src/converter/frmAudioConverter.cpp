@@ -363,6 +363,11 @@ void frmAudioConverter::chkDeleteSourceFiles_Click() { setDeleteSourceFiles(chkD
 void frmAudioConverter::chkPreserveIDTags_Click() { setPreserveIDTags(chkPreserveIDTags->isChecked()); }
 
 void frmAudioConverter::imgcmbConvertTo_Click() {
+    // The outputs of a run in progress are fixed: the format stays until it ends.
+    if (m_running) {
+        imgcmbConvertTo->setCurrentIndex(iOutputFormat - 1);
+        return;
+    }
     setCursor(Qt::WaitCursor);
     iOutputFormat = static_cast<std::int16_t>(imgcmbConvertTo->currentIndex() + 1);
     m_dialogs.formatChosen(imgcmbConvertTo->currentData().toString());
@@ -370,7 +375,11 @@ void frmAudioConverter::imgcmbConvertTo_Click() {
     ListOut->clear();
 }
 
-void frmAudioConverter::cmdConfigure_Click() { m_dialogs.showModal(imgcmbConvertTo->currentData().toString()); }
+void frmAudioConverter::cmdConfigure_Click() {
+    // Settings changed during a run would reach only some of its files.
+    if (m_running) return;
+    m_dialogs.showModal(imgcmbConvertTo->currentData().toString());
+}
 
 QString frmAudioConverter::registryKey() const { return kKey; }
 

@@ -107,7 +107,7 @@ frmMP3Settings& SettingsDialogs::mp3() {
 }
 
 frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame)
-    : QDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())) {
+    : SettingsDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())) {
     setObjectName(QLatin1String(m_variant.formName));
     setWindowTitle(QLatin1String(m_variant.title));
     createControls();
@@ -578,13 +578,9 @@ void frmMP3Settings::cmdOK_Click() {
 
 // Unloads the window without saving or applying; the settings object lives on in its slot.
 void frmMP3Settings::cmdCancel_Click() {
-    if (m_unloaded) return;
-    m_unloaded = true;
-    QDialog::reject();
-    deleteLater();
+    unload();
 }
 
-void frmMP3Settings::reject() { cmdCancel_Click(); }
 
 void frmMP3Settings::TabStrip1_Click() {
     if (!TabStrip1) return;

@@ -18,7 +18,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include <QDialog>
+#include "encoders/SettingsDialog.h"
 #include <QStringList>
 
 #include <array>
@@ -53,7 +53,7 @@ struct Mp3DialogVariant {
     static const Mp3DialogVariant& of(DialogTool tool);
 };
 
-class frmMP3Settings : public QDialog {
+class frmMP3Settings : public SettingsDialog {
     Q_OBJECT
 public:
     // Runs the load handling. `mp3Lame` is the slot that keeps the settings object across
@@ -70,7 +70,6 @@ public:
 
     const Mp3DialogVariant& variant() const { return m_variant; }
     // True once "Cancel" has unloaded the window (its deletion may still be pending).
-    bool isUnloaded() const { return m_unloaded; }
     // What the settings object refused in the last Apply(): its descriptions.
     const QStringList& refusedValues() const { return m_refused; }
 
@@ -161,7 +160,6 @@ public:
     void cmdDefault_Click();
 
     // Escape and the close box unload the window, as "Cancel" does.
-    void reject() override;
 
 private:
     void createControls();
@@ -182,5 +180,4 @@ private:
     QWidget* m_leftPart = nullptr;
     QWidget* m_rightPart = nullptr;
     QStringList m_refused;
-    bool m_unloaded = false;
 };

@@ -100,7 +100,7 @@ int frmOggSettings::bitrateAt(int position) {
     return kBitrates[static_cast<std::size_t>(position)];
 }
 
-frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     setObjectName(QLatin1String(variantOf(owner.tool()).objectName));
     setWindowTitle(QStringLiteral("OGG Vorbis Settings"));
     buildControls();
@@ -354,10 +354,6 @@ void frmOggSettings::cmdOk_Click() {
 }
 
 void frmOggSettings::cmdCancel_Click() {
-    if (m_unloading) return;
-    m_unloading = true;
-    QDialog::reject();
-    deleteLater();
+    unload();
 }
 
-void frmOggSettings::reject() { cmdCancel_Click(); }

@@ -12,7 +12,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include <QDialog>
+#include "encoders/SettingsDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +20,7 @@ class QLabel;
 class QPushButton;
 class QSlider;
 
-class frmOggSettings : public QDialog {
+class frmOggSettings : public SettingsDialog {
     Q_OBJECT
 public:
     explicit frmOggSettings(EncoderDialogOwner& owner);
@@ -68,7 +68,6 @@ public:
     void cmdCancel_Click();
 
 protected:
-    void reject() override;  // Escape and the close box unload, as "Cancel" does
 
 private:
     void Form_Load();
@@ -83,5 +82,4 @@ private:
     int m_quality = 300;
     bool m_vbrEnabled = false;
     bool m_qualityEnabled = false;
-    bool m_unloading = false;
 };

@@ -56,7 +56,7 @@ frmWavSettings& SettingsDialogs::wav() {
     return *m_wav;
 }
 
-frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     const WavVariant& variant = variantOf(owner.tool());
     setObjectName(QLatin1String(variant.objectName));
     setWindowTitle(QStringLiteral("WAV Settings"));
@@ -141,10 +141,6 @@ void frmWavSettings::cmdWAVToCDQuality_Click() {
 void frmWavSettings::OKButton_Click() { accept(); }
 
 void frmWavSettings::CancelButton_Click() {
-    if (m_unloading) return;
-    m_unloading = true;
-    QDialog::reject();
-    deleteLater();
+    unload();
 }
 
-void frmWavSettings::reject() { CancelButton_Click(); }

@@ -7,12 +7,12 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include <QDialog>
+#include "encoders/SettingsDialog.h"
 
 class QLabel;
 class QPushButton;
 
-class frmWavSettings : public QDialog {
+class frmWavSettings : public SettingsDialog {
     Q_OBJECT
 public:
     explicit frmWavSettings(EncoderDialogOwner& owner);
@@ -36,12 +36,10 @@ public:
     void CancelButton_Click();
 
 protected:
-    void reject() override;  // Escape and the close box unload, as "Cancel" does
 
 private:
     void Form_Load();
     void showFormat();
 
     EncoderDialogOwner& m_owner;
-    bool m_unloading = false;
 };

@@ -54,7 +54,7 @@ frmWmaSettings::AvailabilityCheck frmWmaSettings::setAvailabilityCheck(Availabil
     return previous;
 }
 
-frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerWindow()), m_owner(owner) {
+frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     const WmaVariant& variant = variantOf(owner.tool());
     setObjectName(QLatin1String(variant.objectName));
     setWindowTitle(QStringLiteral("WMA Settings"));
@@ -94,7 +94,6 @@ frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : QDialog(owner.ownerW
     buttons->addWidget(cmdCancel);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    setMinimumWidth(380);  // room for the extractor skin's band and its buttons
     setMinimumWidth(380);  // room for the extractor skin's band and its buttons
 
     connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
@@ -205,10 +204,6 @@ void frmWmaSettings::cmdOk_Click() {
 }
 
 void frmWmaSettings::cmdCancel_Click() {
-    if (m_unloading) return;
-    m_unloading = true;
-    QDialog::reject();
-    deleteLater();
+    unload();
 }
 
-void frmWmaSettings::reject() { cmdCancel_Click(); }

@@ -9,7 +9,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include <QDialog>
+#include "encoders/SettingsDialog.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-class frmWmaSettings : public QDialog {
+class frmWmaSettings : public SettingsDialog {
     Q_OBJECT
 public:
     explicit frmWmaSettings(EncoderDialogOwner& owner);
@@ -51,7 +51,6 @@ public:
     void cmdCancel_Click();
 
 protected:
-    void reject() override;  // Escape and the close box unload, as "&Cancel" does
 
 private:
     void Form_Load();
@@ -62,5 +61,4 @@ private:
 
     EncoderDialogOwner& m_owner;
     bool m_supported = true;
-    bool m_unloading = false;
 };

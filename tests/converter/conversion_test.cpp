@@ -550,6 +550,8 @@ TEST_F(Conversion, CommandsThatWouldChangeTheListWaitForTheRun) {
         Q_EMIT window->Skin1->Click(SkinObject{QStringLiteral("Remove")});
         Q_EMIT window->Skin1->Click(SkinObject{QStringLiteral("Convert")});
         window->lstFiles_KeyDown(Qt::Key_D, Qt::ControlModifier);
+        window->imgcmbConvertTo->setCurrentIndex(0);
+        Q_EMIT window->imgcmbConvertTo->activated(0);  // the format stays MP3
         window->cmdCancel->click();
     });
     poke.start(0);
@@ -557,6 +559,8 @@ TEST_F(Conversion, CommandsThatWouldChangeTheListWaitForTheRun) {
     EXPECT_EQ(tried, 1);
     EXPECT_TRUE(dialogs.requests().isEmpty());
     EXPECT_EQ(window->lstFiles->count(), 1);
+    EXPECT_EQ(window->imgcmbConvertTo->currentData().toString(), QStringLiteral("MP3"));
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("long.MP3"))));
 }
 
 }  // namespace

@@ -172,16 +172,3 @@ TEST(WmaDialogFiles, ChosenProfileReachesTheWrittenFile) {
 }
 
 }  // namespace
-#include <QPixmap>
-#include <QCoreApplication>
-TEST(ZZShots, Save) {
-    testing_support::TempConfigHome config;
-    for (DialogTool t : {DialogTool::Converter, DialogTool::Extractor}) {
-        auto owner = makeDialogTestOwner(t);
-        SettingsDialogs dialogs{*owner};
-        const QString n = t == DialogTool::Converter ? u"ac"_s : u"ae"_s;
-        QList<QDialog*> ds{&dialogs.ogg(), &dialogs.wav(), &dialogs.wma()};
-        int i = 0;
-        for (QDialog* d : ds) { d->show(); d->adjustSize(); QCoreApplication::processEvents(); d->grab().save(u"/tmp/shot_"_s + n + QString::number(i++) + u".png"_s); d->hide(); }
-    }
-}
