@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "support/DialogTestOwner.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -40,39 +42,7 @@ namespace {
 
 using testing_support::TempConfigHome;
 
-class TestOwner : public EncoderDialogOwner {
-public:
-    explicit TestOwner(DialogTool tool) : m_tool(tool), m_skin(makeSkinControl()) {
-        m_skin->LoadSkin(ui::programFile(isConverter() ? QStringLiteral("\\Main2.skn") : QStringLiteral("\\AE.skn")));
-    }
-    bool isConverter() const { return m_tool == DialogTool::Converter; }
-
-    DialogTool tool() const override { return m_tool; }
-    QWidget* ownerWindow() override { return &window; }
-    AudioFile& outputWriter() override { return writer; }
-    WMAFile* wmaWriter() override { return nullptr; }
-    WMAFile* wmaReader() override { return nullptr; }
-    SkinControl& skin() override { return *m_skin; }
-    void SkinForm(QWidget* form) override {
-        ++skinFormCalls;
-        skinControlsByKind(*m_skin, form, QStringLiteral("button"));
-    }
-    QString registryKey() const override {
-        return isConverter() ? QStringLiteral("\\Software\\Brindlewood\\Audioconverter")
-                             : QStringLiteral("\\Software\\Brindlewood\\Audioextractor");
-    }
-    QString dialogSkinSection() const override {
-        return isConverter() ? QStringLiteral("Small Form") : QStringLiteral("mainform");
-    }
-
-    AudioFile writer;
-    QWidget window;
-    int skinFormCalls = 0;
-
-private:
-    DialogTool m_tool;
-    std::unique_ptr<SkinControl> m_skin;
-};
+using TestOwner = testing_support::DialogTestOwner;
 
 // A control's own enabled flag, whatever its frame or page says.
 bool ownEnabled(const QWidget* w) { return !w->testAttribute(Qt::WA_ForceDisabled); }

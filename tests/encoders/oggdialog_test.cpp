@@ -22,116 +22,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "support/DialogTestOwner.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace encoders_testing {
+using namespace testing_support;
 
-std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
-// Runs `drive` on the modal window once one is up (from a zero timer, so the caller can go on
-// to open it).
-void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft = 200);
-
-namespace {
-
-// A converter or extractor window as far as the dialogs see it.
-class DialogTestOwner final : public EncoderDialogOwner {
-public:
-    explicit DialogTestOwner(DialogTool tool) : m_tool(tool), m_skin(makeSkinControl()) {
-        const bool converter = tool == DialogTool::Converter;
-        m_skin->LoadSkin(ui::programFile(converter ? QStringLiteral("\\Main2.skn") : QStringLiteral("\\AE.skn")));
-        if (converter) {
-            m_wmaWriter = std::make_unique<WMAFile>();
-            m_wmaReader = std::make_unique<WMAFile>();
-        }
-    }
-    DialogTool tool() const override { return m_tool; }
-    QWidget* ownerWindow() override { return &m_window; }
-    AudioFile& outputWriter() override { return m_writer; }
-    WMAFile* wmaWriter() override { return m_wmaWriter.get(); }
-    WMAFile* wmaReader() override { return m_wmaReader.get(); }
-    SkinControl& skin() override { return *m_skin; }
-    void SkinForm(QWidget* form) override { skinControlsByKind(*m_skin, form, QStringLiteral("DefaultButt")); }
-    QString registryKey() const override {
-        return m_tool == DialogTool::Converter ? QStringLiteral("\\Software\\Brindlewood\\Audioconverter")
-                                               : QStringLiteral("\\Software\\Brindlewood\\Audioextractor");
-    }
-    QString dialogSkinSection() const override {
-        return m_tool == DialogTool::Converter ? QStringLiteral("Small Form") : QStringLiteral("mainform");
-    }
-
-private:
-    DialogTool m_tool;
-    QWidget m_window;  // destroyed after the writers: the dialogs it still parents use them
-    AudioFile m_writer;
-    std::unique_ptr<WMAFile> m_wmaWriter;
-    std::unique_ptr<WMAFile> m_wmaReader;
-    std::unique_ptr<SkinControl> m_skin;
-};
-
-}  // namespace
-
-std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool) {
-    return std::make_unique<DialogTestOwner>(tool);
-}
-
-void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft) {
-    QTimer::singleShot(0, [drive, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            drive(modal);
-        } else if (triesLeft > 0) {
-            whenModalShown(drive, triesLeft - 1);
-        } else {
-            ADD_FAILURE() << "no modal window came up";
-        }
-    });
-}
-
-// Tones with some noise, so that encoders have work to do at every quality.
-SampleBlock testSignal(int rate, int channels, double seconds) {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
-    SampleBlock block(frames * static_cast<std::size_t>(channels));
-    std::uint32_t noise = 12345;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            noise = noise * 1664525u + 1013904223u;
-            const double n = static_cast<double>(noise >> 16) / 65536.0 - 0.5;
-            const double v = 0.3 * std::sin(2 * M_PI * (440.0 + 110.0 * c) * t) +
-                             0.15 * std::sin(2 * M_PI * 3150.0 * t) + 0.1 * n;
-            block[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
-                static_cast<std::int16_t>(std::lround(v * 32767.0));
-        }
-    }
-    return block;
-}
-
-void writeThroughOwner(AudioFile& writer, const QString& path, double seconds) {
-    writer.DeclareInputFormat(44100, 2);
-    writer.Create(path);
-    ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
-    writer.WriteBlock(testSignal(44100, 2, seconds));
-    writer.Close();
-}
-
-QString storedValue(const EncoderDialogOwner& owner, const QString& name) {
-    return CRegister().REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, owner.registryKey(), name, QStringLiteral("<none>"));
-}
-
-void storeValue(const EncoderDialogOwner& owner, const QString& name, const QString& value) {
-    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, owner.registryKey(), name, value);
-}
-
-void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-std::string variantName(const ::testing::TestParamInfo<DialogTool>& param) {
-    return param.param == DialogTool::Converter ? "Converter" : "Extractor";
-}
-
-}  // namespace encoders_testing
-
-using namespace encoders_testing;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -15,17 +15,12 @@
 #include <QPushButton>
 #include <QtEndian>
 
+#include "support/DialogTestOwner.h"
+
 #include <gtest/gtest.h>
 
-namespace encoders_testing {
-std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
-void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft = 200);
-void writeThroughOwner(AudioFile& writer, const QString& path, double seconds);
-void runDeferredDeletes();
-std::string variantName(const ::testing::TestParamInfo<DialogTool>& param);
-}  // namespace encoders_testing
+using namespace testing_support;
 
-using namespace encoders_testing;
 using namespace Qt::StringLiterals;
 
 namespace {

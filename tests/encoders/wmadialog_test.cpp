@@ -14,19 +14,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "support/DialogTestOwner.h"
+
 #include <gtest/gtest.h>
 
-namespace encoders_testing {
-std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
-void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft = 200);
-SampleBlock testSignal(int rate, int channels, double seconds);
-QString storedValue(const EncoderDialogOwner& owner, const QString& name);
-void storeValue(const EncoderDialogOwner& owner, const QString& name, const QString& value);
-void runDeferredDeletes();
-std::string variantName(const ::testing::TestParamInfo<DialogTool>& param);
-}  // namespace encoders_testing
+using namespace testing_support;
 
-using namespace encoders_testing;
 using namespace Qt::StringLiterals;
 
 namespace {

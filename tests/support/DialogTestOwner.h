@@ -1,0 +1,64 @@
+#pragma once
+// A converter or extractor window as far as the encoder settings dialogs see it: real
+// writers, the tool's real skin, a plain window as parent, the tool's registry key.
+
+#include "components/AudioFile.h"
+#include "components/SampleBlock.h"
+#include "components/Skin.h"
+#include "components/WMAFile.h"
+#include "encoders/EncoderDialogOwner.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+class DialogTestOwner final : public EncoderDialogOwner {
+public:
+    explicit DialogTestOwner(DialogTool tool);
+    bool isConverter() const { return m_tool == DialogTool::Converter; }
+
+    DialogTool tool() const override { return m_tool; }
+    QWidget* ownerWindow() override { return &window; }
+    AudioFile& outputWriter() override { return writer; }
+    // The converter's WMA writer and reader; none in the extractor.
+    WMAFile* wmaWriter() override { return wmaW.get(); }
+    WMAFile* wmaReader() override { return wmaR.get(); }
+    SkinControl& skin() override { return *m_skin; }
+    void SkinForm(QWidget* form) override;
+    QString registryKey() const override;
+    QString dialogSkinSection() const override;
+
+    QWidget window;  // destroyed last: the dialogs it parents go after the writers
+    AudioFile writer;
+    std::unique_ptr<WMAFile> wmaW;
+    std::unique_ptr<WMAFile> wmaR;
+    int skinFormCalls = 0;
+
+private:
+    DialogTool m_tool;
+    std::unique_ptr<SkinControl> m_skin;
+};
+
+std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
+
+// Runs `drive` on the modal window once one is up (from a zero timer, so that the caller can
+// go on to open it).
+void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft = 200);
+
+// Tones with some noise, so that encoders have work to do at every quality.
+SampleBlock testSignal(int rate, int channels, double seconds);
+// Writes `seconds` of 44100 Hz stereo through the writer into `path`.
+void writeThroughOwner(AudioFile& writer, const QString& path, double seconds);
+
+QString storedValue(const EncoderDialogOwner& owner, const QString& name);
+void storeValue(const EncoderDialogOwner& owner, const QString& name, const QString& value);
+void runDeferredDeletes();
+std::string variantName(const ::testing::TestParamInfo<DialogTool>& param);
+
+}  // namespace testing_support
