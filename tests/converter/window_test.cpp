@@ -418,6 +418,52 @@ TEST_F(ConverterWindow, SkinAddAndToolbarRemoveEditTheList) {
     EXPECT_EQ(w.lstFiles->count(), 0);
 }
 
+TEST_F(ConverterWindow, ConfigureOpensTheSelectedFormatsDialogModally) {
+    frmAudioConverter& w = open();
+    const QList<QPair<QString, QString>> dialogOf{{QStringLiteral("MP3"), QStringLiteral("ACfrmMP3")},
+                                                  {QStringLiteral("OGG"), QStringLiteral("ACfrmOgg")},
+                                                  {QStringLiteral("WAV"), QStringLiteral("ACfrmWav")},
+                                                  {QStringLiteral("WMA"), QStringLiteral("ACfrmWma")}};
+    for (const auto& [key, dialog] : dialogOf) {
+        const int index = w.imgcmbConvertTo->findData(key);
+        w.imgcmbConvertTo->setCurrentIndex(index);
+        Q_EMIT w.imgcmbConvertTo->activated(index);
+        QString shown;
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            shown = modal->objectName();
+            owner = modal->parentWidget();
+            modal->hide();
+        });
+        w.cmdConfigure->click();
+        EXPECT_EQ(shown, dialog);
+        EXPECT_EQ(owner, &w);
+    }
+}
+
+TEST_F(ConverterWindow, ChoosingAFormatAppliesItsStoredSettings) {
+    frmAudioConverter& w = open();
+    // The MP3 settings were loaded at start and reached the writer's settings object.
+    ASSERT_NE(w.dialogs().MP3Lame(), nullptr);
+    EXPECT_EQ(w.dialogs().MP3Lame()->bitrate(), 96);
+    // Choosing WAV starts again from CD quality.
+    w.AudioWrite.SetPcmFormat(8000, 1, 8);
+    const int wav = w.imgcmbConvertTo->findData(QStringLiteral("WAV"));
+    w.imgcmbConvertTo->setCurrentIndex(wav);
+    Q_EMIT w.imgcmbConvertTo->activated(wav);
+    EXPECT_EQ(w.AudioWrite.wavFormat().sampleRate, 44100);
+    EXPECT_EQ(w.AudioWrite.wavFormat().channels, 2);
+    EXPECT_EQ(w.AudioWrite.wavFormat().bits, 16);
+    // Choosing OGG hands the stored Ogg choice (quality 5 on by default) to the writer.
+    store(QStringLiteral("OGG Quality"), QStringLiteral("800"));
+    const int ogg = w.imgcmbConvertTo->findData(QStringLiteral("OGG"));
+    w.imgcmbConvertTo->setCurrentIndex(ogg);
+    Q_EMIT w.imgcmbConvertTo->activated(ogg);
+    EXPECT_EQ(w.AudioWrite.oggFormat().quality, 800);
+}
+
 TEST_F(ConverterWindow, CancelOnlySetsTheFlag) {
     frmAudioConverter& w = open();
     EXPECT_FALSE(w.cancelRequested());
