@@ -3,8 +3,8 @@
 //
 //   velloria_convert generate <seconds> <out.wav>
 //   velloria_convert convert <in> <out> [mp3-cbr <kbps> | mp3-vbr <quality> | ogg <quality> | wma <kbps>]
-#include "components/AudioFile.h"
-#include "components/WMAFile.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/WMAFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "converter/frmAudioConverter.h"
 
-#include "components/SkinForm.h"
-#include "components/SkinLabel.h"
+#include "components/ui/SkinForm.h"
+#include "components/ui/SkinLabel.h"
 #include "converter/ConverterRules.h"
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"

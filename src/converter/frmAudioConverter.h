@@ -7,11 +7,11 @@
 // The window owns the components the converter shares. Rules that need no window (file-name
 // splitting, reordering, times, settings texts) live in ConverterRules.h.
 
-#include "components/AudioFile.h"
-#include "components/AudioInfo.h"
-#include "components/Skin.h"
-#include "components/Splash.h"
-#include "components/WMAFile.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/ui/Skin.h"
+#include "components/ui/Splash.h"
+#include "components/audio/WMAFile.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "encoders/SettingsDialogs.h"
 

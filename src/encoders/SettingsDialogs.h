@@ -5,7 +5,7 @@
 //
 // Each accessor is defined beside its dialog (frmMP3Settings.cpp, frmOggSettings.cpp, …).
 
-#include "components/MP3Settings.h"
+#include "components/audio/MP3Settings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "encoders/frmMP3Settings.h"
 
-#include "components/AudioFile.h"
-#include "components/MP3Settings.h"
-#include "components/Skin.h"
-#include "components/SkinForm.h"
-#include "components/SkinLabel.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/MP3Settings.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinForm.h"
+#include "components/ui/SkinLabel.h"
 #include "converter/ConverterRules.h"
 #include "encoders/SettingsDialogs.h"
 // SettingsDialogs.h needs every dialog class complete.

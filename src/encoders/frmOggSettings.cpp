@@ -1,7 +1,7 @@
 #include "encoders/frmOggSettings.h"
 
-#include "components/AudioFile.h"
-#include "components/Skin.h"
+#include "components/audio/AudioFile.h"
+#include "components/ui/Skin.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"

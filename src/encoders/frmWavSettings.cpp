@@ -1,8 +1,9 @@
 #include "encoders/frmWavSettings.h"
 
-#include "components/AudioFile.h"
-#include "components/Skin.h"
-#include "components/SkinLabel.h"
+#include "components/audio/AudioFile.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinLabel.h"
+#include "components/ui/WavFormatChooser.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
@@ -57,6 +58,7 @@ frmWavSettings& SettingsDialogs::wav() {
 }
 
 frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
+    WavFormatChooser::install();
     const WavVariant& variant = variantOf(owner.tool());
     setObjectName(QLatin1String(variant.objectName));
     setWindowTitle(QStringLiteral("WAV Settings"));

@@ -1,9 +1,9 @@
 #include "encoders/frmWmaSettings.h"
 
-#include "components/AudioFile.h"
-#include "components/Skin.h"
-#include "components/SkinLabel.h"
-#include "components/WMAFile.h"
+#include "components/audio/AudioFile.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinLabel.h"
+#include "components/audio/WMAFile.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"

@@ -3,9 +3,9 @@
 // Its face is a movie whose buttons send commands; the launcher turns each command into one
 // of five actions (close, minimise, drag, open the converter, open the extractor).
 
-#include "components/Movie.h"
-#include "components/Skin.h"
-#include "components/Splash.h"
+#include "components/ui/Movie.h"
+#include "components/ui/Skin.h"
+#include "components/ui/Splash.h"
 
 #include <QWidget>
 

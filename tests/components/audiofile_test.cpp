@@ -1,8 +1,8 @@
 // The audio file object and the WMA file object end to end: every writer and back through the
 // reader, format conversion of declared blocks, failed opens and creates, the format chooser.
-#include "components/AudioFile.h"
-#include "components/WMAFile.h"
-#include "components/WavFormatChooser.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/WMAFile.h"
+#include "components/ui/WavFormatChooser.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -312,6 +312,7 @@ TEST(AudioFileFormat, DescriptionFollowsWhatWasSetLast) {
 }
 
 TEST(AudioFileFormat, ChooserSetsTheWavFormatAndCancelKeepsIt) {
+    WavFormatChooser::install();
     AudioFile writer;
     writer.SetPcmFormat(44100, 2, 16);
     QTimer::singleShot(0, [] {

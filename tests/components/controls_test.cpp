@@ -1,8 +1,8 @@
 // The skin, splash and movie controls over the shipped files and over broken ones.
-#include "components/Movie.h"
-#include "components/Skin.h"
-#include "components/SkinLabel.h"
-#include "components/Splash.h"
+#include "components/ui/Movie.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinLabel.h"
+#include "components/ui/Splash.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The Ogg Vorbis, WAV and WMA writers and the WMA file object, checked on real files read
 // back with ffmpeg/ffprobe.
-#include "components/WMAFile.h"
+#include "components/audio/WMAFile.h"
 #include "components/audio/Encoder.h"
 
 #include <QDir>

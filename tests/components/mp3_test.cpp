@@ -1,6 +1,6 @@
 // The MP3 settings object and the LAME encoder: files written at test time are checked frame
 // by frame (MPEG header bits) and by decoding them back with ffmpeg.
-#include "components/MP3Settings.h"
+#include "components/audio/MP3Settings.h"
 #include "components/audio/Encoder.h"
 #include "support/TestSupport.h"
 

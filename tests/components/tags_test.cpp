@@ -1,5 +1,5 @@
 // Tag copying between formats, checked with TagLib directly on files made at test time.
-#include "components/AudioInfo.h"
+#include "components/audio/AudioInfo.h"
 #include "components/audio/Decoder.h"
 
 #include <taglib/attachedpictureframe.h>

@@ -1,8 +1,8 @@
 // Conversions of real files through the real converter window, offscreen: every input format
 // to every output format, selections, the overwrite dialog, cancel, failures, deletion, tags.
-#include "components/AudioFile.h"
-#include "components/AudioInfo.h"
-#include "components/WMAFile.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/audio/WMAFile.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
 // The converter window driven offscreen: start-up and stored settings, commands, file list
 // editing, keys, the popup menu, drops, and skinning of other windows.
-#include "components/SkinLabel.h"
+#include "components/ui/SkinLabel.h"
 #include "converter/ConverterRules.h"
 #include "converter/frmAudioConverter.h"
 #include "shell/ACfrmAbout.h"

@@ -1,10 +1,10 @@
 // The MP3 encoder settings dialog in both variants, on a real skin, real registry store and
 // a real writer; the end-to-end cases write MP3 files and read them back.
-#include "components/AudioFile.h"
-#include "components/MP3Settings.h"
-#include "components/Skin.h"
-#include "components/SkinForm.h"
-#include "components/SkinLabel.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/MP3Settings.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinForm.h"
+#include "components/ui/SkinLabel.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"

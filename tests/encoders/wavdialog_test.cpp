@@ -1,7 +1,7 @@
 // The WAV settings dialog on a real writer and its real format chooser, in both variants.
-#include "components/AudioFile.h"
-#include "components/SkinLabel.h"
-#include "components/WavFormatChooser.h"
+#include "components/audio/AudioFile.h"
+#include "components/ui/SkinLabel.h"
+#include "components/ui/WavFormatChooser.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"

@@ -1,6 +1,6 @@
 #include "support/DialogTestOwner.h"
 
-#include "components/SkinForm.h"
+#include "components/ui/SkinForm.h"
 #include "shell/CRegister.h"
 #include "shell/WindowServices.h"
 

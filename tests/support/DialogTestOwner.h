@@ -2,10 +2,10 @@
 // A converter or extractor window as far as the encoder settings dialogs see it: real
 // writers, the tool's real skin, a plain window as parent, the tool's registry key.
 
-#include "components/AudioFile.h"
-#include "components/SampleBlock.h"
-#include "components/Skin.h"
-#include "components/WMAFile.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/SampleBlock.h"
+#include "components/ui/Skin.h"
+#include "components/audio/WMAFile.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include <QWidget>

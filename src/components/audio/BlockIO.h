@@ -2,7 +2,7 @@
 // The block paths shared by the audio file object and the WMA file object: reading whole
 // frames from a decoder, and writing through an optional format conversion into an encoder.
 
-#include "components/SampleBlock.h"
+#include "components/audio/SampleBlock.h"
 #include "components/audio/Encoder.h"
 
 #include <memory>

@@ -10,7 +10,7 @@
 // (a partial file stays on disk; callers decide whether to keep it).
 
 #include "components/ComponentError.h"
-#include "components/MP3Settings.h"
+#include "components/audio/MP3Settings.h"
 
 #include <QString>
 

@@ -21,6 +21,8 @@ public:
     QLabel* lblDescription;
 
     static const QList<int>& rates();
+    // Makes AudioFile::ChooseWavFormat show this dialog (owned by the given widget).
+    static void install();
 
 private:
     void updateDescription();

@@ -1,6 +1,6 @@
 // Movie player control: an SVG document drawn to fill the widget, with its command elements
 // acting as buttons.
-#include "components/Movie.h"
+#include "components/ui/Movie.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -9,7 +9,7 @@
 // that the encoder's dropped last partial frame loses nothing.
 
 #include "components/ComponentError.h"
-#include "components/SampleBlock.h"
+#include "components/audio/SampleBlock.h"
 #include "components/audio/Encoder.h"
 
 #include <QString>

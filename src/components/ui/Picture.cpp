@@ -1,4 +1,4 @@
-#include "components/Picture.h"
+#include "components/ui/Picture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

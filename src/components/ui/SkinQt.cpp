@@ -1,7 +1,7 @@
 // Skin control over Qt style sheets, window masks and a band of skin buttons.
-#include "components/Skin.h"
+#include "components/ui/Skin.h"
 
-#include "components/Picture.h"
+#include "components/ui/Picture.h"
 
 #include <QAbstractButton>
 #include <QBitmap>

@@ -14,16 +14,18 @@
 // harmless when no file is open. A writer destroyed without Close() closes its file as it is.
 
 #include "components/ComponentError.h"
-#include "components/MP3Settings.h"
-#include "components/SampleBlock.h"
+#include "components/audio/MP3Settings.h"
+#include "components/audio/SampleBlock.h"
 #include "components/audio/Encoder.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
-class QWidget;
+class QObject;
 class Decoder;
 class Resampler;
 
@@ -50,8 +52,13 @@ public:
     // The true rate and channel count of the blocks that will be written.
     void DeclareInputFormat(int sampleRate, int channels);
     // Shows the PCM format chooser; the chosen format becomes the WAV format. Throws when
-    // the chosen format cannot be written. Returns false when the user cancelled.
-    bool ChooseWavFormat(QWidget* owner = nullptr);
+    // the chosen format cannot be written. Returns false when the user cancelled, and when no
+    // chooser is installed (a program without windows).
+    bool ChooseWavFormat(QObject* owner = nullptr);
+    // The chooser is a dialog, which this library does not know; the window library installs
+    // it. It returns the chosen format, or nothing when the user cancelled.
+    using WavFormatChooserFn = std::function<std::optional<WavFormat>(const WavFormat& current, QObject* owner)>;
+    static void setWavFormatChooser(WavFormatChooserFn chooser);
     void SetPcmFormat(int sampleRate, int channels, int bitsPerSample);
     // Rate, bitrate (kbit/s) and channels for MP3 and Ogg Vorbis output.
     void SetEncodingParameters(int sampleRate, int kbps, int channels);

@@ -1,4 +1,6 @@
-#include "components/WavFormatChooser.h"
+#include "components/ui/WavFormatChooser.h"
+
+#include "components/audio/AudioFile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,6 +21,14 @@ void selectData(QComboBox* box, int value) {
 }
 
 }  // namespace
+
+void WavFormatChooser::install() {
+    AudioFile::setWavFormatChooser([](const WavFormat& current, QObject* owner) -> std::optional<WavFormat> {
+        WavFormatChooser chooser(current, qobject_cast<QWidget*>(owner));
+        if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+        return chooser.chosenFormat();
+    });
+}
 
 const QList<int>& WavFormatChooser::rates() {
     static const QList<int> list{8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000};

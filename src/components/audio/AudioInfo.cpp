@@ -1,6 +1,6 @@
 // Reading and copying tags with TagLib: the property map every format offers, and pictures,
 // which each format keeps in a place of its own.
-#include "components/AudioInfo.h"
+#include "components/audio/AudioInfo.h"
 
 #include <taglib/asffile.h>
 #include <taglib/asfpicture.h>

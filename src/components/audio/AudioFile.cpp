@@ -1,6 +1,5 @@
-#include "components/AudioFile.h"
+#include "components/audio/AudioFile.h"
 
-#include "components/WavFormatChooser.h"
 #include "components/audio/BlockIO.h"
 #include "components/audio/Decoder.h"
 #include "components/audio/Resampler.h"
@@ -110,10 +109,20 @@ void AudioFile::DeclareInputFormat(int sampleRate, int channels) {
     m_declared = {sampleRate, channels};
 }
 
-bool AudioFile::ChooseWavFormat(QWidget* owner) {
-    WavFormatChooser chooser(m_wav, owner);
-    if (chooser.exec() != QDialog::Accepted) return false;
-    const WavFormat chosen = chooser.chosenFormat();
+namespace {
+AudioFile::WavFormatChooserFn& wavFormatChooser() {
+    static AudioFile::WavFormatChooserFn chooser;
+    return chooser;
+}
+}  // namespace
+
+void AudioFile::setWavFormatChooser(WavFormatChooserFn chooser) { wavFormatChooser() = std::move(chooser); }
+
+bool AudioFile::ChooseWavFormat(QObject* owner) {
+    if (!wavFormatChooser()) return false;
+    const std::optional<WavFormat> picked = wavFormatChooser()(m_wav, owner);
+    if (!picked) return false;
+    const WavFormat chosen = *picked;
     if (!wavFormatSupported(chosen))
         throw ComponentError(QStringLiteral("The format %1 cannot be written.").arg(describeWav(chosen)));
     m_wav = chosen;

@@ -1,4 +1,4 @@
-#include "components/WMAFile.h"
+#include "components/audio/WMAFile.h"
 
 #include "components/audio/BlockIO.h"
 #include "components/audio/Decoder.h"

@@ -1,4 +1,4 @@
-#include "components/MP3Settings.h"
+#include "components/audio/MP3Settings.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "components/SkinForm.h"
+#include "components/ui/SkinForm.h"
 
-#include "components/Skin.h"
-#include "components/SkinLabel.h"
+#include "components/ui/Skin.h"
+#include "components/ui/SkinLabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // Splash control: a frameless, click-through-closable window with a picture and a caption.
-#include "components/Splash.h"
+#include "components/ui/Splash.h"
 
-#include "components/Picture.h"
+#include "components/ui/Picture.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
