@@ -1,0 +1,115 @@
+#include "support/Signals.h"
+
+#include "components/audio/AudioFile.h"
+#include "components/audio/MP3Settings.h"
+#include "components/audio/WMAFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace testing_support {
+
+SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, double amplitude) {
+    SampleBlock out;
+    out.reserve(frames * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < frames; ++i) {
+        const auto v = static_cast<std::int16_t>(
+            std::lround(amplitude * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate)));
+        for (int c = 0; c < channels; ++c) out.push_back(v);
+    }
+    return out;
+}
+
+SampleBlock musicTone(int rate, int channels, double seconds, unsigned seed) {
+    const auto frames = static_cast<std::size_t>(rate * seconds);
+    SampleBlock out(frames * static_cast<std::size_t>(channels));
+    std::uint32_t noise = 12345u + seed;
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / rate;
+        for (int c = 0; c < channels; ++c) {
+            noise = noise * 1664525u + 1013904223u;
+            const double n = static_cast<double>(noise >> 16) / 65536.0 - 0.5;
+            const double f = c == 0 ? 440.0 : 660.0;
+            const double v = 0.3 * std::sin(2 * std::numbers::pi * f * t) +
+                             0.12 * std::sin(2 * std::numbers::pi * 3.1 * f * t + c) + 0.05 * n;
+            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
+                static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
+        }
+    }
+    return out;
+}
+
+QString writeAudioFile(const QString& path, const SampleBlock& samples, int rate, int channels) {
+    try {
+        if (path.endsWith(QStringLiteral(".wma"), Qt::CaseInsensitive)) {
+            WMAFile writer;
+            writer.DeclareInputFormat(rate, channels);
+            writer.Create(path);
+            if (writer.status() < 0) return QStringLiteral("cannot create ") + path;
+            writer.WriteBlock(samples);
+            writer.Close();
+            return {};
+        }
+        AudioFile writer;
+        writer.SetPcmFormat(rate, channels, 16);
+        writer.SetOggFormat(rate, channels, 0, 0, 0, 500);
+        MP3Settings mp3;
+        mp3.setChannels(channels);
+        mp3.setChannelMode(channels == 1 ? 0 : 2);
+        mp3.setBitrate(192);
+        writer.UseMp3Settings(mp3);
+        writer.DeclareInputFormat(rate, channels);
+        writer.Create(path);
+        if (writer.status() < 0) return writer.lastError();
+        writer.WriteBlock(samples);
+        writer.Close();
+        return {};
+    } catch (const ComponentError& e) {
+        return e.description();
+    }
+}
+
+double ReadBack::seconds() const { return rate > 0 ? static_cast<double>(frames()) / rate : 0.0; }
+std::size_t ReadBack::frames() const { return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0; }
+
+ReadBack readBack(const QString& path) {
+    ReadBack r;
+    AudioFile reader;
+    reader.OpenRead(path);
+    if (reader.status() < 0) return r;
+    r.rate = reader.sampleRate();
+    r.channels = reader.channels();
+    for (;;) {
+        const SampleBlock b = reader.ReadBlock(r.rate * r.channels);
+        if (b.empty()) break;
+        r.samples.insert(r.samples.end(), b.begin(), b.end());
+    }
+    return r;
+}
+
+double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel,
+                       int maxLag) {
+    if (channelsA <= 0 || channelsB <= 0) return 0;
+    const auto framesA = static_cast<long>(a.size()) / channelsA;
+    const auto framesB = static_cast<long>(b.size()) / channelsB;
+    const int ca = std::min(channel, channelsA - 1), cb = std::min(channel, channelsB - 1);
+    const long margin = std::min<long>(4000, framesA / 4);
+    double best = 0;
+    for (int lag = -maxLag; lag <= maxLag; ++lag) {
+        double sab = 0, saa = 0, sbb = 0;
+        for (long i = margin; i + margin < framesA; i += 13) {
+            const long j = i + lag;
+            if (j < 0 || j >= framesB) continue;
+            const double x = a[static_cast<std::size_t>(i * channelsA + ca)];
+            const double y = b[static_cast<std::size_t>(j * channelsB + cb)];
+            sab += x * y;
+            saa += x * x;
+            sbb += y * y;
+        }
+        if (saa > 0 && sbb > 0) best = std::max(best, sab / std::sqrt(saa * sbb));
+    }
+    return best;
+}
+
+}  // namespace testing_support

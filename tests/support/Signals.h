@@ -1,0 +1,42 @@
+#pragma once
+// Test signals and read-back, written once for every test executable: tones, music-like
+// signals, files written in the format their name names, whole files read back, and
+// correlation between two signals.
+
+#include "components/audio/SampleBlock.h"
+
+#include <QString>
+
+#include <cstddef>
+
+namespace testing_support {
+
+// A pure sine of `hz` on every channel, at `amplitude` (full scale 32767).
+SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, double amplitude = 12000);
+
+// A music-like signal: two partials per channel (channel 0 at 440 Hz, channel 1 at 660 Hz) with
+// a little seeded noise, so that channels can be told apart and correlation finds no false lag.
+SampleBlock musicTone(int rate, int channels, double seconds, unsigned seed = 1);
+
+// Writes `samples` into `path` in the format its extension names (wav, mp3, ogg, wma), with
+// settings that keep the signal (16-bit WAV, 192 kbit/s MP3, Ogg quality 5, WMA profile of
+// the rate). Returns an empty text on success, otherwise what went wrong.
+QString writeAudioFile(const QString& path, const SampleBlock& samples, int rate, int channels);
+
+// A whole file decoded by the program's own reader.
+struct ReadBack {
+    int rate = 0;
+    int channels = 0;
+    SampleBlock samples;
+    double seconds() const;
+    std::size_t frames() const;
+};
+ReadBack readBack(const QString& path);
+
+// The best normalised correlation of channel `channel` of two signals at the same rate, over
+// lags of up to `maxLag` frames (codecs delay their output by some frames). A signal with
+// fewer channels is read at its last channel.
+double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel = 0,
+                       int maxLag = 3000);
+
+}  // namespace testing_support
