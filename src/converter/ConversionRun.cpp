@@ -1,6 +1,7 @@
 // The conversion run of the converter window: the Convert command, the output names, the
 // existence check and the block loop over each file.
 #include "converter/ACfrmOverWrite.h"
+#include "converter/ConversionRunner.h"
 #include "converter/ConverterRules.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/frmAudioConverter.h"
@@ -14,26 +15,40 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QRadioButton>
 
-#include <filesystem>
 
 namespace {
 
-// True when the two paths name one file (links and letter case as the file system sees them).
-bool sameFile(const QString& a, const QString& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(a.toStdString()),
-                                                  std::filesystem::path(b.toStdString()), ec);
-    return !ec && same;
-}
+// The window as the run sees it: its message boxes, its status bar and its message loop.
+class WindowRunHost : public converter::RunHost {
+public:
+    explicit WindowRunHost(frmAudioConverter& window) : m_window(window) {}
 
-bool removeForced(const QString& path) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    return file.remove();
-}
+    void runMessage(const QString& text, bool critical) override {
+        if (critical) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Critical);
+        else ui::MsgBox(text);
+    }
+    void runFailures(const QList<converter::FailedFile>& failures) override {
+        QString text = QStringLiteral("These files could not be converted:");
+        for (const converter::FailedFile& failed : failures)
+            text += QStringLiteral("\n\n") + failed.path + QStringLiteral("\n") + failed.reason;
+        ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+    }
+    void fileStarted(int number) override { ProgressInStatusBar::ShowFileProgress(m_window, number); }
+    void fileEnded() override { ProgressInStatusBar::ResetStatusBar(m_window); }
+    void fileProgress(double percent) override { m_window.setProgress(percent); }
+    void timePanels(double fraction) override {
+        ProgressInStatusBar::UpdateTimePanels(m_window, ProgressInStatusBar::ElapsedSeconds(), fraction);
+    }
+    // The window cannot go away during a run: closing it waits for the run's end.
+    bool letEventsRun() override { return ui::DoEvents(); }
+    bool cancelRequested() const override { return m_window.cancelRequested() || ui::programEnding(); }
+    void setBusy(bool busy) override { ui::setScreenPointer(busy ? ui::Pointer::Hourglass : ui::Pointer::Default); }
+
+private:
+    frmAudioConverter& m_window;
+};
 
 }  // namespace
 
@@ -109,7 +124,12 @@ int frmAudioConverter::CheckFiles() {
         if (count == 0) return count;
         dialog.bMode = false;
         dialog.exec();
-        // New names are checked in turn; the count of the first check is what is returned.
+        // New names are checked in turn; the count of the first check is what is returned. A
+        // program that is ending returns from every dialog at once: nothing is started then.
+        if (ui::programEnding()) {
+            bConvertCancelled = true;
+            return count;
+        }
         if (bOverwriteConfirmed || bConvertCancelled) return count;
     }
 }
@@ -124,71 +144,31 @@ void frmAudioConverter::cmdRenameOutputFiles_Click() {
     dialog.exec();
 }
 
+converter::RunSnapshot frmAudioConverter::runSnapshot() const {
+    converter::RunSnapshot snapshot;
+    for (int i = 0; i < lstFiles->count(); ++i)
+        snapshot.entries.push_back({lstFiles->item(i)->text(), i < ListOut->count() ? ListOut->item(i)->text() : QString(),
+                                    lstFiles->item(i)->isSelected()});
+    snapshot.formatKey = imgcmbConvertTo->currentData().toString();
+    snapshot.sameFolder = optSameFolder->isChecked();
+    snapshot.wholeList = bWholeList;
+    snapshot.deleteSource = chkDeleteSourceFiles->isChecked();
+    snapshot.preserveTags = chkPreserveIDTags->isChecked();
+    return snapshot;
+}
+
+converter::RunComponents frmAudioConverter::runComponents() {
+    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo};
+}
+
 void frmAudioConverter::StartConversion() {
     m_running = true;
-    m_failures.clear();
-    ui::setScreenPointer(ui::Pointer::Hourglass);
-    const QPointer<frmAudioConverter> self(this);
-    for (int i = 0; i < lstFiles->count(); ++i) {
-        if (bCancel || ui::programEnding()) break;
-        if (!bWholeList && !lstFiles->item(i)->isSelected()) continue;
-        const QString p = lstFiles->item(i)->text();
-        const bool cd = IsCDTrack(p);
-        if (optSameFolder->isChecked() && cd) {
-            ui::MsgBox(QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder"));
-            continue;
-        }
-        if (chkDeleteSourceFiles->isChecked() && cd) {
-            ui::MsgBox(QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file"));
-            continue;
-        }
-        if (!QFileInfo(p).isFile()) {
-            ui::MsgBox(QStringLiteral("File '") + p + QStringLiteral("' is not exist."));
-            continue;
-        }
-        const QString q = i < ListOut->count() ? ListOut->item(i)->text() : QString();
-        // Reading a file while writing it would destroy it.
-        if (sameFile(p, q)) {
-            ui::MsgBox(QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output."));
-            continue;
-        }
-        ProgressInStatusBar::ShowFileProgress(*this, i + 1);
-        const QString key = imgcmbConvertTo->currentData().toString();
-        const QString e = QFileInfo(p).suffix().toLower();
-        if (key == QStringLiteral("MP3") || key == QStringLiteral("WAV") || key == QStringLiteral("OGG")) {
-            if (e == QStringLiteral("cda")) failCdTrack(p);
-            else ConvertFile(p, q, e == QStringLiteral("wma"), false);
-        } else if (key == QStringLiteral("WMA")) {
-            if (!WMAFileR.WMASupported()) {
-                ui::MsgBox(QStringLiteral("WMA format is NOT supported in your system, the wma codec may not be installed.!"),
-                           ui::MsgButtons::OK, ui::MsgIcon::Critical);
-                ui::setScreenPointer(ui::Pointer::Default);
-                ProgressInStatusBar::ResetStatusBar(*this);
-                break;
-            }
-            if (e == QStringLiteral("cda")) failCdTrack(p);
-            else ConvertFile(p, q, e == QStringLiteral("wma"), true);
-        }
-        if (!self) return;
-        ProgressInStatusBar::ResetStatusBar(*this);
-    }
-    ui::setScreenPointer(ui::Pointer::Default);
+    WindowRunHost host(*this);
+    converter::ConversionRunner runner(host, runComponents());
+    runner.run(runSnapshot());
     m_running = false;
-    reportFailures();
+    if (runner.stopped()) return;
     if (m_closeAfterRun) close();
-}
-
-void frmAudioConverter::failCdTrack(const QString& p) {
-    // CD tracks are read by the CD grabber, which this build does not have yet.
-    m_failures << qMakePair(p, QStringLiteral("Reading CD tracks is not available."));
-}
-
-void frmAudioConverter::reportFailures() {
-    if (m_failures.isEmpty()) return;
-    QString text = QStringLiteral("These files could not be converted:");
-    for (const auto& [path, reason] : m_failures) text += QStringLiteral("\n\n") + path + QStringLiteral("\n") + reason;
-    m_failures.clear();
-    ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
 }
 
 void frmAudioConverter::CopyTags(const QString& source, const QString& output) {
@@ -197,100 +177,9 @@ void frmAudioConverter::CopyTags(const QString& source, const QString& output) {
 }
 
 void frmAudioConverter::ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
-    setProgress(0);
-    const auto closeAll = [&] {
-        // Closing a writer finishes its file and can fail; the others still close.
-        QString error;
-        for (auto close : {std::function<void()>([&] { AudioRead.Close(); }), std::function<void()>([&] { AudioWrite.Close(); }),
-                           std::function<void()>([&] { WMAFileW.Close(); }), std::function<void()>([&] { WMAFileR.Close(); })}) {
-            try {
-                close();
-            } catch (const ComponentError& e) {
-                if (error.isEmpty()) error = e.description();
-            }
-        }
-        return error;
-    };
-    const auto fail = [&](const QString& reason) {
-        closeAll();
-        ui::setScreenPointer(ui::Pointer::Default);
-        setProgress(0);
-        m_failures << qMakePair(p, reason);
-    };
-
-    try {
-        // 2. The input.
-        int channels = 0;
-        int rate = 0;
-        double length = 0;
-        if (inWMA) {
-            WMAFileR.OpenRead(p);
-            if (WMAFileR.status() < 0) return fail(QStringLiteral("The file could not be opened as audio."));
-            length = static_cast<double>(WMAFileR.length());
-            channels = WMAFileR.channels();
-            rate = WMAFileR.sampleRate();
-        } else {
-            AudioRead.OpenRead(p, 0, 1);
-            if (AudioRead.status() < 0) return fail(AudioRead.lastError());
-            length = static_cast<double>(AudioRead.length());
-            channels = AudioRead.channels();
-            rate = AudioRead.sampleRate();
-        }
-        // 3. The output, told the true format of the blocks it will get.
-        if (outWMA) {
-            WMAFileW.DeclareInputFormat(rate, channels);
-            WMAFileW.Create(q);
-            if (WMAFileW.status() < 0) return fail(QStringLiteral("The output file could not be created."));
-        } else {
-            AudioWrite.DeclareInputFormat(rate, channels);
-            AudioWrite.Create(q, 0);
-            if (AudioWrite.status() < 0) return fail(AudioWrite.lastError());
-        }
-        // 4.-5. The block loop.
-        const int blockSize = converter::blockSizeFor(rate, channels);
-        const double total = channels * length;
-        double done = 0;
-        const QPointer<frmAudioConverter> self(this);
-        for (;;) {
-            const SampleBlock block = inWMA ? WMAFileR.ReadBlock(blockSize) : AudioRead.ReadBlock(blockSize);
-            if (block.empty()) break;
-            if (outWMA) WMAFileW.WriteBlock(block);
-            else AudioWrite.WriteBlock(block);
-            done = std::min(done + static_cast<double>(block.size()), total);
-            setProgress(total > 0 ? done * 100 / total : 0);
-            const bool running = ui::DoEvents();
-            if (!self) return;
-            if (!running) {
-                closeAll();
-                return;
-            }
-            if (total > 0 && done >= total) break;
-            ProgressInStatusBar::UpdateTimePanels(*this, ProgressInStatusBar::ElapsedSeconds(),
-                                                  total > 0 ? done / total : 0.0);
-            if (bCancel) {
-                // The partial output stays on disk; the source is kept.
-                closeAll();
-                ui::setScreenPointer(ui::Pointer::Default);
-                ProgressInStatusBar::ResetStatusBar(*this);
-                return;
-            }
-        }
-        setProgress(100);
-        // 7. The output counts as written only when it closed without an error.
-        const QString closeError = closeAll();
-        if (!closeError.isEmpty()) return fail(closeError);
-    } catch (const ComponentError& e) {
-        return fail(e.description());
-    }
-    // 8.-9. A source whose tags could not be carried over is kept, so they are not lost.
-    if (chkPreserveIDTags->isChecked()) {
-        try {
-            CopyTags(p, q);
-        } catch (const ComponentError& e) {
-            m_failures << qMakePair(p, QStringLiteral("The tags could not be copied (the source is kept): ") + e.description());
-            return;
-        }
-    }
-    if (chkDeleteSourceFiles->isChecked() && !removeForced(p))
-        m_failures << qMakePair(p, QStringLiteral("The source file could not be deleted."));
+    WindowRunHost host(*this);
+    converter::ConversionRunner runner(host, runComponents());
+    runner.setOptions(chkPreserveIDTags->isChecked(), chkDeleteSourceFiles->isChecked());
+    runner.convertFile(p, q, inWMA, outWMA);
+    if (!runner.stopped()) runner.reportFailures();
 }

@@ -12,6 +12,7 @@
 #include "components/ui/Skin.h"
 #include "components/ui/Splash.h"
 #include "components/audio/WMAFile.h"
+#include "converter/ConversionRunner.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "encoders/SettingsDialogs.h"
 
@@ -153,12 +154,15 @@ public:
     // bOverwriteConfirmed. Returns the number listed.
     int CheckFiles();
     void StartConversion();
+    // One ordinary file, with the check boxes as they are now; a failure is reported at once.
     void ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
     void CopyTags(const QString& source, const QString& output);
     static bool IsCDTrack(const QString& path);
     bool runInProgress() const { return m_running; }
     bool wholeList() const { return bWholeList; }
     ACfrmOverWrite& overwriteDialog();
+    // The run as Convert found it: entries, outputs, format key and the two check boxes.
+    converter::RunSnapshot runSnapshot() const;
 
     // ---- The encoder settings dialogs, and what they need of this window ----
     SettingsDialogs& dialogs() { return m_dialogs; }
@@ -193,11 +197,9 @@ private:
     bool m_unloaded = false;
     bool m_running = false;        // a conversion run is in progress
     bool m_closeAfterRun = false;  // the window was closed during a run
-    QList<QPair<QString, QString>> m_failures;  // files that failed in this run, with the reason
     QPointer<ACfrmOverWrite> m_overwrite;
     SettingsDialogs m_dialogs{*this};
 
-    void failCdTrack(const QString& p);
-    void reportFailures();
+    converter::RunComponents runComponents();
     int m_extent = 0;  // the widest horizontal extent so far, in pixels; never shrinks
 };

@@ -180,3 +180,5 @@ int AudioFile::sampleRate() const {
 
 bool AudioFile::isReading() const { return m_reader != nullptr; }
 bool AudioFile::isWriting() const { return m_writer != nullptr; }
+
+QString AudioFile::readError() const { return m_reader ? m_reader->failure() : QString(); }

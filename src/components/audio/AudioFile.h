@@ -83,6 +83,8 @@ public:
 
     // Why the last open or create failed (status below 0).
     QString lastError() const { return m_lastError; }
+    // Why reading stopped before the end of the open file (damaged data); empty otherwise.
+    QString readError() const;
     bool isReading() const;
     bool isWriting() const;
     // The settings the writer holds.

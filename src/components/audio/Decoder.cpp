@@ -91,6 +91,7 @@ struct Decoder::Impl {
     bool inputDone = false;  // the decoder was told that no more packets follow
     bool finished = false;   // nothing more will be decoded
     int lastError = 0;
+    QString failure;         // why decoding stopped before the end of the file; empty otherwise
 
     ~Impl() { release(); }
 
@@ -108,6 +109,7 @@ struct Decoder::Impl {
         queueStart = 0;
         inputDone = finished = false;
         lastError = 0;
+        failure.clear();
     }
 
     std::size_t queuedFrames() const {
@@ -116,6 +118,7 @@ struct Decoder::Impl {
 
     void openFile(const QString& filePath);
     bool decodeMore();
+    void giveUp();
     bool appendFrame();
     bool setUpConverter(AVChannelLayout& layout);
     void drainConverter();
@@ -237,7 +240,10 @@ bool Decoder::Impl::decodeMore() {
         if (rc != AVERROR(EAGAIN)) {
             // A frame that does not decode is skipped.
             lastError = rc;
-            if (++errors > kMaxConsecutiveErrors) break;
+            if (++errors > kMaxConsecutiveErrors) {
+                giveUp();
+                break;
+            }
             continue;
         }
         if (inputDone) break;  // the decoder wants input after it was drained: nothing follows
@@ -246,7 +252,9 @@ bool Decoder::Impl::decodeMore() {
         if (rc < 0) {
             if (rc != AVERROR_EOF) lastError = rc;
             // The end, or a read error the demuxer may resynchronise after.
-            if (rc == AVERROR_EOF || avio_feof(format->pb) || ++errors > kMaxConsecutiveErrors) {
+            const bool atEnd = rc == AVERROR_EOF || avio_feof(format->pb);
+            if (!atEnd && ++errors > kMaxConsecutiveErrors) giveUp();
+            if (atEnd || !failure.isEmpty()) {
                 avcodec_send_packet(codec, nullptr);
                 inputDone = true;
             }
@@ -260,12 +268,26 @@ bool Decoder::Impl::decodeMore() {
         av_packet_unref(packet);
         if (rc < 0 && rc != AVERROR(EAGAIN)) {
             lastError = rc;
-            if (++errors > kMaxConsecutiveErrors) break;
+            if (++errors > kMaxConsecutiveErrors) {
+                giveUp();
+                break;
+            }
         }
     }
     finished = true;
     drainConverter();
     return queuedFrames() > 0;
+}
+
+// Decoding stops before the end of the file: what was read is all there will be, and the
+// reader says so, so that a shortened file is never taken for a whole one.
+void Decoder::Impl::giveUp() {
+    if (!failure.isEmpty()) return;
+    const double seconds = rate > 0 ? static_cast<double>(position) / rate : 0.0;
+    failure = QStringLiteral("The audio of %1 could not be decoded after %2 s: %3")
+                  .arg(quoted(path))
+                  .arg(seconds, 0, 'f', 1)
+                  .arg(lastError < 0 ? avErrorText(lastError) : QStringLiteral("too many damaged frames"));
 }
 
 bool Decoder::Impl::setUpConverter(AVChannelLayout& layout) {
@@ -413,6 +435,7 @@ int Decoder::sampleRate() const { return d->rate; }
 int Decoder::channels() const { return d->channels; }
 std::int64_t Decoder::lengthFrames() const { return d->length; }
 std::int64_t Decoder::position() const { return d->position; }
+QString Decoder::failure() const { return d->failure; }
 
 std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
     if (!isOpen() || !out) return 0;
@@ -430,9 +453,10 @@ std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
             d->queueStart += step * channels;
             done += step;
         }
-    } catch (const std::exception&) {
-        // Damaged data never escapes as an exception: the file ends here.
+    } catch (const std::exception& e) {
+        // Damaged data never escapes as an exception: the file ends here, as a failure.
         d->finished = true;
+        if (d->failure.isEmpty()) d->failure = QString::fromUtf8(e.what());
     }
     d->position += static_cast<std::int64_t>(done);
     return done;

@@ -6,7 +6,8 @@
 // Contract: one thread at a time. open() throws ComponentError with a readable description
 // when the file is missing, unreadable, a folder, empty or holds no decodable audio. read()
 // never throws for damaged data: a corrupt stretch is skipped, and a file that cannot go on
-// ends (read returns 0). Memory stays bounded whatever the file claims about its size.
+// ends (read returns 0) with failure() saying why. Memory stays bounded whatever the file
+// claims about its size.
 
 #include "components/ComponentError.h"
 
@@ -38,6 +39,9 @@ public:
     // Moves to a frame from the start; returns the new position.
     std::int64_t seek(std::int64_t frame);
     std::int64_t position() const;
+    // Why reading stopped before the end of the file (too much damaged data); empty while
+    // the file reads normally and after a normal end.
+    QString failure() const;
 
 private:
     struct Impl;

@@ -50,6 +50,8 @@ public:
     // Greater than 0 while a file is open for reading or writing.
     std::int16_t state() const;
     int status() const { return m_status; }
+    // Why reading stopped before the end of the open file (damaged data); empty otherwise.
+    QString readError() const;
     bool WMASupported() const;
 
     int WMProfile() const { return m_profile; }

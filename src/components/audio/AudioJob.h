@@ -1,0 +1,117 @@
+#pragma once
+// The audio job engine: every tool that moves audio (file conversion, CD tracks, extraction,
+// recording to a file) runs one job per output. A job copies a source of 16-bit interleaved
+// blocks into a writer, block by block, tells its listener how far it is, and ends in exactly
+// one of three ways: written, cancelled or failed with a reason.
+//
+// Contract:
+// - The end of the input is the source's empty block, never its stated length. The stated
+//   length only feeds progress; a source that stops early because its data is damaged says so
+//   through error(), and the job fails.
+// - Cancel is honoured at a block boundary; cancel() may be called from any thread, including
+//   from inside the listener's progress().
+// - The job owns the close order: the source first, then the writer, on every path. An output
+//   counts as written only when every block was written and the writer closed without an
+//   error. A cancelled or failed job leaves whatever the writer had written on disk; callers
+//   decide what to do with it, and never treat it as a whole file.
+// - Errors are data: sources and sinks report them through error(), never by throwing, and
+//   run() never throws.
+
+#include "components/audio/SampleBlock.h"
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+
+namespace audio {
+
+// A source of sample blocks: a file reader, a CD track, a video's sound track, a recording.
+class AudioSource {
+public:
+    virtual ~AudioSource() = default;
+    // Opens the source; false when it cannot be read (error() says why).
+    virtual bool open() = 0;
+    // The true rate and channel count of the blocks read(); valid after open().
+    virtual int sampleRate() const = 0;
+    virtual int channels() const = 0;
+    // The length in frames that the source states (a header, a table of contents); 0 when
+    // unknown. It may be wrong in both directions.
+    virtual std::int64_t statedFrames() const = 0;
+    // Up to `samples` samples of whole frames; empty when no more data follows, either at the
+    // true end or because reading failed (error() is then not empty).
+    virtual SampleBlock read(int samples) = 0;
+    // Closing is harmless when nothing is open.
+    virtual void close() = 0;
+    virtual QString error() const = 0;
+};
+
+// A writer of one output in a declared format (MP3, WAV, Ogg Vorbis or WMA as configured).
+class AudioSink {
+public:
+    virtual ~AudioSink() = default;
+    // Creates the output for blocks of the given rate and channels; false when it cannot.
+    virtual bool create(int sampleRate, int channels) = 0;
+    // False when the block could not be written (a full disk).
+    virtual bool write(const SampleBlock& block) = 0;
+    // Finishes and closes the output; false when it could not be completed. Harmless when
+    // nothing is open.
+    virtual bool close() = 0;
+    virtual QString error() const = 0;
+};
+
+enum class JobEnd { Written, Cancelled, Failed };
+
+struct JobOutcome {
+    JobEnd end = JobEnd::Failed;
+    QString reason;                  // why the job failed; empty otherwise
+    std::int64_t samplesWritten = 0;  // all channels counted
+    bool written() const { return end == JobEnd::Written; }
+};
+
+// How far a job is: samples written so far and the stated total (all channels counted).
+struct JobProgress {
+    std::int64_t done = 0;
+    std::int64_t total = 0;  // 0 when the source states no length
+    // done / total clamped to 0..1; 0 when no total is known.
+    double fraction() const;
+    // The fraction as a percentage, 0..100.
+    double percent() const { return fraction() * 100.0; }
+};
+
+class JobListener {
+public:
+    virtual ~JobListener() = default;
+    // After every written block, on the thread that runs the job.
+    virtual void progress(const JobProgress& progress) = 0;
+    // Once, when the job has closed its source and writer.
+    virtual void finished(const JobOutcome& outcome) = 0;
+};
+
+// One second of audio in samples: rate × (2 / channels), rounded half to even. That is the
+// rate for stereo and twice the rate for mono.
+int oneSecondBlock(int sampleRate, int channels);
+
+class AudioJob {
+public:
+    // `blockSamples` of 0 reads one second per block (oneSecondBlock).
+    AudioJob(AudioSource& source, AudioSink& sink, JobListener& listener, int blockSamples = 0);
+    AudioJob(const AudioJob&) = delete;
+    AudioJob& operator=(const AudioJob&) = delete;
+
+    // Runs the job to its end on the calling thread and returns the outcome it reported.
+    JobOutcome run();
+    void cancel() { m_cancel.store(true); }
+    bool cancelRequested() const { return m_cancel.load(); }
+
+private:
+    JobOutcome finish(JobOutcome outcome);
+
+    AudioSource& m_source;
+    AudioSink& m_sink;
+    JobListener& m_listener;
+    int m_blockSamples;
+    std::atomic<bool> m_cancel{false};
+};
+
+}  // namespace audio

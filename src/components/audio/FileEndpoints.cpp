@@ -1,0 +1,102 @@
+#include "components/audio/FileEndpoints.h"
+
+#include "components/audio/AudioFile.h"
+#include "components/audio/WMAFile.h"
+
+namespace audio {
+namespace {
+
+void openReader(AudioFile& reader, const QString& path) { reader.OpenRead(path, 0, 1); }
+void openReader(WMAFile& reader, const QString& path) { reader.OpenRead(path); }
+QString openError(const AudioFile& reader) { return reader.lastError(); }
+QString openError(const WMAFile&) { return {}; }
+void createWriter(AudioFile& writer, const QString& path) { writer.Create(path, 0); }
+void createWriter(WMAFile& writer, const QString& path) { writer.Create(path); }
+
+}  // namespace
+
+template <typename Reader>
+bool FileSource<Reader>::open() {
+    m_error.clear();
+    try {
+        openReader(m_reader, m_path);
+        if (m_reader.status() >= 0) return true;
+        m_error = openError(m_reader);
+    } catch (const ComponentError& e) {
+        m_error = e.description();
+    }
+    if (m_error.isEmpty()) m_error = QStringLiteral("The file could not be opened as audio.");
+    return false;
+}
+
+template <typename Reader>
+int FileSource<Reader>::sampleRate() const { return m_reader.sampleRate(); }
+template <typename Reader>
+int FileSource<Reader>::channels() const { return m_reader.channels(); }
+template <typename Reader>
+std::int64_t FileSource<Reader>::statedFrames() const { return m_reader.length(); }
+
+template <typename Reader>
+SampleBlock FileSource<Reader>::read(int samples) {
+    try {
+        SampleBlock block = m_reader.ReadBlock(samples);
+        if (block.empty()) m_error = m_reader.readError();
+        return block;
+    } catch (const ComponentError& e) {
+        m_error = e.description();
+        return {};
+    }
+}
+
+template <typename Reader>
+void FileSource<Reader>::close() {
+    try {
+        m_reader.Close();
+    } catch (const ComponentError&) {
+        // Closing a reader loses nothing.
+    }
+}
+
+template <typename Writer>
+bool FileSink<Writer>::create(int sampleRate, int channels) {
+    m_error.clear();
+    try {
+        m_writer.DeclareInputFormat(sampleRate, channels);
+        createWriter(m_writer, m_path);
+        if (m_writer.status() >= 0) return true;
+        m_error = openError(m_writer);
+    } catch (const ComponentError& e) {
+        m_error = e.description();
+    }
+    if (m_error.isEmpty()) m_error = QStringLiteral("The output file could not be created.");
+    return false;
+}
+
+template <typename Writer>
+bool FileSink<Writer>::write(const SampleBlock& block) {
+    try {
+        m_writer.WriteBlock(block);
+        return true;
+    } catch (const ComponentError& e) {
+        m_error = e.description();
+        return false;
+    }
+}
+
+template <typename Writer>
+bool FileSink<Writer>::close() {
+    try {
+        m_writer.Close();
+        return true;
+    } catch (const ComponentError& e) {
+        if (m_error.isEmpty()) m_error = e.description();
+        return false;
+    }
+}
+
+template class FileSource<AudioFile>;
+template class FileSource<WMAFile>;
+template class FileSink<AudioFile>;
+template class FileSink<WMAFile>;
+
+}  // namespace audio

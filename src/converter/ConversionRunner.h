@@ -1,0 +1,111 @@
+#pragma once
+// The converter's run without its window: it walks a snapshot of the list (entries, their
+// outputs, the format key and the two check boxes taken when Convert was pressed), refuses
+// the entries that cannot be converted, converts each of the others as one job of the audio
+// job engine, copies tags and deletes sources as asked.
+//
+// Everything the user sees goes through RunHost: the run's message boxes and the summary of
+// failed files are shown there and nowhere else, and the status-bar progress is driven from
+// there. The run reads the components it is given (the window's readers and writers, on which
+// the settings dialogs have put their settings).
+
+#include "components/audio/AudioJob.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class AudioFile;
+class AudioInfo;
+class WMAFile;
+
+namespace converter {
+
+struct RunEntry {
+    QString source;
+    QString output;
+    bool selected = false;
+};
+
+struct RunSnapshot {
+    QList<RunEntry> entries;
+    QString formatKey;  // "MP3", "WAV", "OGG" or "WMA"
+    bool sameFolder = false;
+    bool wholeList = false;
+    bool deleteSource = false;
+    bool preserveTags = false;
+};
+
+struct FailedFile {
+    QString path;
+    QString reason;
+};
+
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+    // A message box of the run (OK button; the critical icon when asked, otherwise none).
+    virtual void runMessage(const QString& text, bool critical) = 0;
+    // The files that failed in this run, with their reasons, in list order; called once at the
+    // end of a run that had any.
+    virtual void runFailures(const QList<FailedFile>& failures) = 0;
+    // The status bar in file mode for the 1-based entry `number`, and back to idle.
+    virtual void fileStarted(int number) = 0;
+    virtual void fileEnded() = 0;
+    // The progress bar, 0..100.
+    virtual void fileProgress(double percent) = 0;
+    // The elapsed and remaining time panels for the fraction done (0: not known).
+    virtual void timePanels(double fraction) = 0;
+    // Lets pending events run once; false when the program is ending.
+    virtual bool letEventsRun() = 0;
+    virtual bool cancelRequested() const = 0;
+    // The hourglass pointer on or off.
+    virtual void setBusy(bool busy) = 0;
+};
+
+struct RunComponents {
+    AudioFile& reader;
+    AudioFile& writer;
+    WMAFile& wmaReader;
+    WMAFile& wmaWriter;
+    AudioInfo& tags;
+};
+
+class ConversionRunner : private audio::JobListener {
+public:
+    ConversionRunner(RunHost& host, RunComponents components);
+
+    // The walk over the list: every processed entry in order, until cancelled.
+    void run(const RunSnapshot& snapshot);
+    // One ordinary file from `p` to `q`, with the snapshot's tag and deletion choices. True when
+    // the whole output was written.
+    bool convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
+    // The failures collected since the last report, and their report to the host.
+    const QList<FailedFile>& failures() const { return m_failures; }
+    void reportFailures();
+    // The choices convertFile applies (run() takes them from its snapshot).
+    void setOptions(bool preserveTags, bool deleteSource);
+    // The program is ending: the run stopped and touched nothing more.
+    bool stopped() const { return m_stopped; }
+
+private:
+    void progress(const audio::JobProgress& progress) override;
+    void finished(const audio::JobOutcome&) override {}
+    void processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed);
+    void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
+
+    RunHost& m_host;
+    RunComponents m_components;
+    audio::AudioJob* m_job = nullptr;  // the job in progress
+    QList<FailedFile> m_failures;
+    bool m_preserveTags = false;
+    bool m_deleteSource = false;
+    bool m_stopped = false;
+    bool m_endRun = false;  // WMA cannot be written here: no later entry is processed
+};
+
+// The key under which an output path is claimed within one run: two texts that name the
+// same place (a doubled "/", a "." part, a linked folder) give the same key.
+QString outputClaimKey(const QString& path);
+
+}  // namespace converter
