@@ -82,6 +82,16 @@ void ACfrmOverWrite::Form_Activate() {
 void ACfrmOverWrite::Command1_Click() {
     // An editor still open holds the newest text: commit it first.
     if (QWidget* editor = ListView1->focusWidget(); editor && editor != ListView1) ListView1->setFocus();
+    // A name that is empty or holds a "/" would send the output to another place than the
+    // dialog shows; the dialog stays open for it to be mended.
+    for (int i = 0; i < ListView1->count(); ++i) {
+        const QString name = ListView1->item(i)->text();
+        if (!name.isEmpty() && !name.contains(QLatin1Char('/'))) continue;
+        ui::MsgBox(QStringLiteral("'") + name + QStringLiteral("' is not a file name. A new name must not be empty or contain '/'."),
+                   ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        ListView1->setCurrentRow(i);
+        return;
+    }
     int unrenamed = 0;
     for (int i = 0; i < ListView1->count(); ++i)
         if (ListView1->item(i)->text() == fileNameOf(ListOver->item(i)->text())) ++unrenamed;

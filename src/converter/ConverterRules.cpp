@@ -71,13 +71,12 @@ bool storedFlag(const QString& text, bool defaultValue) {
 QString flagText(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
 
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
-    if (sameFolder) return p.left(std::max<qsizetype>(0, p.size() - 4)) + QLatin1Char('.') + key;
     const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
-    return folder + QLatin1Char('/') + name.left(std::max<qsizetype>(0, name.size() - 4)) + QLatin1Char('.') + key;
-}
-
-int blockSizeFor(int rate, int channels) {
-    return static_cast<int>(std::nearbyint(rate * (2.0 / channels)));
+    // Cutting four characters from a name that short would reach into the folder (or leave
+    // a hidden ".KEY"); such a name keeps all of itself.
+    const QString stem = name.size() > 4 ? name.left(name.size() - 4) : name;
+    const QString base = sameFolder ? p.left(p.size() - name.size()) : folder + QLatin1Char('/');
+    return base + stem + QLatin1Char('.') + key;
 }
 
 QString defaultOutputFolder() {

@@ -40,11 +40,9 @@ bool storedFlag(const QString& text, bool defaultValue);
 QString flagText(bool value);
 
 // The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
-// `folder`; either way the input's last four characters give way to "." + key.
+// `folder`; either way the file name's last four characters give way to "." + key. A file
+// name of four characters or fewer keeps them all and gets "." + key appended.
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder);
-
-// The reader's block size in samples: rate × (2 / channels), rounded half to even.
-int blockSizeFor(int rate, int channels);
 
 // The custom output folder when none is stored: the Music folder + "/Converted Music".
 QString defaultOutputFolder();

@@ -117,9 +117,9 @@ void PlaceInStatusBarPanel(bool show, QWidget* control, QStatusBar* statusBar, i
 }
 
 void UpdateTimePanels(frmAudioConverter& window, std::int32_t elapsedSeconds, double fractionDone) {
+    // A time too long for the panel shows as the longest it can hold.
     std::int32_t elapsedMs = 0;
-    if (__builtin_mul_overflow(elapsedSeconds, 1000, &elapsedMs))
-        throw ComponentError(QStringLiteral("Overflow: the elapsed time of %1 seconds is too long to show.").arg(elapsedSeconds));
+    if (__builtin_mul_overflow(elapsedSeconds, 1000, &elapsedMs)) elapsedMs = std::numeric_limits<std::int32_t>::max();
     setPanelText(window.sbPanel[1], QStringLiteral("Elapsed: ") + FormatTime(elapsedMs));
 
     // Nothing done yet (or no figure): the remaining time is unknown, the panel keeps its text.
@@ -145,12 +145,11 @@ std::int32_t RemainingMilliseconds(std::int32_t elapsedSeconds, double fractionD
     const double elapsed = elapsedSeconds;
     // Rounds to nearest, halves to even (the default rounding mode).
     const double remaining = std::nearbyint((elapsed / fractionDone - elapsed) * 1000.0);
-    if (!(remaining >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
-          remaining <= static_cast<double>(std::numeric_limits<std::int32_t>::max())))
-        throw ComponentError(QStringLiteral("Overflow: the remaining time cannot be estimated from %1 seconds at %2 done.")
-                                 .arg(elapsedSeconds)
-                                 .arg(fractionDone));
-    return static_cast<std::int32_t>(remaining);
+    // A stated length far beyond the true one (a header that lies) makes the estimate huge or
+    // undefined; the panel then shows the longest time it can hold, and the file goes on.
+    constexpr auto longest = static_cast<double>(std::numeric_limits<std::int32_t>::max());
+    if (std::isnan(remaining)) return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(remaining, 0.0, longest));
 }
 
 }  // namespace ProgressInStatusBar

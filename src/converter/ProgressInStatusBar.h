@@ -28,8 +28,8 @@ void PlaceInStatusBarPanel(bool show, QWidget* control, QStatusBar* statusBar, i
 void UpdateTimePanels(frmAudioConverter& window, std::int32_t elapsedSeconds, double fractionDone);
 // Whole seconds since the last ShowFileProgress.
 std::int32_t ElapsedSeconds();
-// The remaining milliseconds of the linear estimate, rounded half to even. Throws
-// ComponentError when it does not fit 32 bits.
+// The remaining milliseconds of the linear estimate, rounded half to even, clamped to
+// 0 .. the largest 32-bit figure.
 std::int32_t RemainingMilliseconds(std::int32_t elapsedSeconds, double fractionDone);
 
 }  // namespace ProgressInStatusBar

@@ -193,6 +193,7 @@ void frmAudioConverter::buildControls() {
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmAudioConverter::cmdBrowse_Click);
     connect(optOtherFolder, &QRadioButton::clicked, this, &frmAudioConverter::optOtherFolder_Click);
+    connect(txtFolder, &QLineEdit::textEdited, this, &frmAudioConverter::txtFolder_Change);
     connect(optSameFolder, &QRadioButton::clicked, this, &frmAudioConverter::optSameFolder_Click);
     connect(chkDeleteSourceFiles, &QCheckBox::clicked, this, &frmAudioConverter::chkDeleteSourceFiles_Click);
     connect(chkPreserveIDTags, &QCheckBox::clicked, this, &frmAudioConverter::chkPreserveIDTags_Click);
@@ -351,6 +352,11 @@ void frmAudioConverter::cmdBrowse_Click() {
 
 void frmAudioConverter::optOtherFolder_Click() {
     setOutputToCustomFolder(optOtherFolder->isChecked());
+    ListOut->clear();
+}
+
+void frmAudioConverter::txtFolder_Change() {
+    // A typed folder is used by the next conversion, so the names computed for another are gone.
     ListOut->clear();
 }
 

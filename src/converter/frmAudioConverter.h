@@ -130,6 +130,7 @@ public:
     void cmdBrowse_Click();
     void optOtherFolder_Click();
     void optSameFolder_Click();
+    void txtFolder_Change();
     void chkDeleteSourceFiles_Click();
     void chkPreserveIDTags_Click();
     void imgcmbConvertTo_Click();

@@ -71,13 +71,23 @@ TEST(OutputNames, LastFourCharactersGiveWayToTheKey) {
     // A folder text ending in a separator doubles it, which the file system reads as one.
     EXPECT_EQ(outputPath(QStringLiteral("/m/b.ogg"), QStringLiteral("WAV"), false, QStringLiteral("/out/")),
               QStringLiteral("/out//b.WAV"));
-    EXPECT_EQ(outputPath(QStringLiteral("ab"), QStringLiteral("WMA"), true, QString()), QStringLiteral(".WMA"));
 }
 
-TEST(OutputNames, BlocksHoldHalfASecondOfStereoOrTwoSecondsOfMono) {
-    EXPECT_EQ(blockSizeFor(44100, 2), 44100);
-    EXPECT_EQ(blockSizeFor(44100, 1), 88200);
-    EXPECT_EQ(blockSizeFor(22050, 2), 22050);
+// A name of four characters or fewer is kept whole, so the output stays in the source's folder.
+TEST(OutputNames, ShortNamesKeepTheirFolderAndGetTheKeyAppended) {
+    const struct {
+        const char* input;
+        bool sameFolder;
+        const char* output;
+    } cases[] = {
+        {"/x/a.b/cd", true, "/x/a.b/cd.MP3"},   {"/x/a.b/cd", false, "/out/cd.MP3"},
+        {"ab", true, "ab.MP3"},                 {"/m/a.mp", true, "/m/a.mp.MP3"},
+        {"/m/a.wav", true, "/m/a.MP3"},         {"/m.dir/x.wav", false, "/out/x.MP3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(outputPath(QString::fromUtf8(c.input), QStringLiteral("MP3"), c.sameFolder, QStringLiteral("/out")),
+                  QString::fromUtf8(c.output))
+            << c.input;
 }
 
 TEST(OpenDialog, OffersTheSixFilters) {
