@@ -10,7 +10,7 @@ double JobProgress::fraction() const {
     return std::clamp(static_cast<double>(done) / static_cast<double>(total), 0.0, 1.0);
 }
 
-int oneSecondBlock(int sampleRate, int channels) {
+int blockSamplesFor(int sampleRate, int channels) {
     if (sampleRate <= 0 || channels <= 0) return 0;
     return static_cast<int>(std::nearbyint(sampleRate * (2.0 / channels)));
 }
@@ -51,7 +51,7 @@ JobOutcome AudioJob::run() {
         return finish(outcome);
     }
 
-    const int blockSamples = m_blockSamples > 0 ? m_blockSamples : oneSecondBlock(rate, channels);
+    const int blockSamples = m_blockSamples > 0 ? m_blockSamples : blockSamplesFor(rate, channels);
     JobProgress progress;
     progress.total = std::max<std::int64_t>(m_source.statedFrames(), 0) * channels;
     for (;;) {

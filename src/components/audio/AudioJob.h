@@ -88,13 +88,13 @@ public:
     virtual void finished(const JobOutcome& outcome) = 0;
 };
 
-// One second of audio in samples: rate × (2 / channels), rounded half to even. That is the
-// rate for stereo and twice the rate for mono.
-int oneSecondBlock(int sampleRate, int channels);
+// The block size the tools read by, in samples: rate × (2 / channels), rounded half to even.
+// That is half a second of stereo and two seconds of mono.
+int blockSamplesFor(int sampleRate, int channels);
 
 class AudioJob {
 public:
-    // `blockSamples` of 0 reads one second per block (oneSecondBlock).
+    // `blockSamples` of 0 reads blocks of blockSamplesFor(rate, channels).
     AudioJob(AudioSource& source, AudioSink& sink, JobListener& listener, int blockSamples = 0);
     AudioJob(const AudioJob&) = delete;
     AudioJob& operator=(const AudioJob&) = delete;

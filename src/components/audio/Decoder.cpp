@@ -52,6 +52,42 @@ void silenceLibraryLog() {
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
+std::uint32_t littleEndian32(const char* bytes) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    return std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24;
+}
+
+// True for a WAV file whose data chunk states fewer bytes than follow it to the end of the
+// file, with no further chunk after the stated end: the header lies (a recorder that never
+// finished its header, a file joined to another), and the audio runs to the end of the file.
+// A real chunk after the data (tags, cue points) keeps the stated length, so that its bytes are
+// never played as audio.
+bool wavDataRunsPastItsLength(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 fileSize = file.size();
+    char header[12];
+    if (file.read(header, 12) != 12 || std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0)
+        return false;
+    qint64 pos = 12;
+    for (int chunk = 0; chunk < 256 && pos + 8 <= fileSize; ++chunk) {
+        char head[8];
+        if (!file.seek(pos) || file.read(head, 8) != 8) return false;
+        const qint64 size = littleEndian32(head + 4);
+        if (std::memcmp(head, "data", 4) != 0) {
+            pos += 8 + size + (size & 1);
+            continue;
+        }
+        const qint64 next = pos + 8 + size + (size & 1);
+        if (next + 8 > fileSize) return false;  // the data reaches the end, or only a few stray bytes follow
+        if (!file.seek(next) || file.read(head, 8) != 8) return false;
+        const bool printableId = std::all_of(head, head + 4, [](char c) { return c >= 0x20 && c <= 0x7e; });
+        const bool fits = littleEndian32(head + 4) <= static_cast<std::uint64_t>(fileSize - next - 8);
+        return !(printableId && fits);
+    }
+    return false;
+}
+
 AVChannelLayout outputLayout(int channels) {
     AVChannelLayout layout{};
     av_channel_layout_default(&layout, channels == 1 ? 1 : 2);
@@ -154,6 +190,7 @@ void Decoder::Impl::openFile(const QString& filePath) {
     // the white list keeps playlists and the like from reaching anything but local files.
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
+    if (wavDataRunsPastItsLength(filePath)) av_dict_set(&options, "ignore_length", "1", 0);
     const QByteArray url = QByteArrayLiteral("file:") + QFile::encodeName(filePath);
     int rc = avformat_open_input(&format, url.constData(), nullptr, &options);
     av_dict_free(&options);

@@ -1,0 +1,37 @@
+#pragma once
+// Ways to make files and disks fail as they do in the wild: a full disk, MP3 frames whose
+// data is damaged, and WAV headers that state a wrong length.
+
+#include <QString>
+
+#include <sys/resource.h>
+
+#include <cstdint>
+
+namespace testing_support {
+
+// Limits the size of files this process writes, as a full disk would; restores on exit.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+// Overwrites the side information of every MPEG-1 layer III frame from frame `firstDamaged`
+// on, keeping the frame headers, so that a decoder finds the frames and cannot decode them.
+// Returns the number of frames in the file.
+int damageMp3Frames(const QString& path, int firstDamaged);
+
+// Sets the size that the data chunk of a WAV file states, leaving the audio in place.
+void setWavDataSize(const QString& path, std::uint32_t bytes);
+
+// Appends a RIFF chunk after the data of a WAV file (and fixes the RIFF size).
+void appendWavChunk(const QString& path, const char id[4], const QByteArray& payload);
+
+}  // namespace testing_support
