@@ -3,6 +3,7 @@
 #include "components/audio/AudioFile.h"
 #include "components/audio/WMAFile.h"
 #include "components/ui/WavFormatChooser.h"
+#include "support/Signals.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -14,63 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-// A music-like test signal: a few partials that move, with a little noise; channel 2 differs.
-SampleBlock makeSignal(int rate, int channels, double seconds) {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
-    SampleBlock out(frames * static_cast<std::size_t>(channels));
-    std::mt19937 noise(7);
-    std::normal_distribution<double> n(0.0, 300.0);
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            const double f = (c == 0 ? 220.0 : 330.0) * (1.0 + 0.05 * std::sin(2 * kPi * 0.5 * t));
-            const double v = 6000 * std::sin(2 * kPi * f * t) + 3000 * std::sin(2 * kPi * 2.01 * f * t) +
-                             1500 * std::sin(2 * kPi * 3.02 * f * t) + n(noise);
-            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
-                static_cast<std::int16_t>(std::clamp(v, -32768.0, 32767.0));
-        }
-    }
-    return out;
-}
-
-// The best normalised correlation of channel `c` of two signals over lags of up to `maxLag` frames.
-double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int c,
-                       int maxLag = 3000) {
-    const auto framesA = static_cast<long>(a.size()) / channelsA;
-    const auto framesB = static_cast<long>(b.size()) / channelsB;
-    double best = 0;
-    for (int lag = -maxLag; lag <= maxLag; lag += 1) {
-        double sab = 0, saa = 0, sbb = 0;
-        for (long i = 2000; i + 2000 < framesA; i += 7) {
-            const long j = i + lag;
-            if (j < 0 || j >= framesB) continue;
-            const double x = a[static_cast<std::size_t>(i * channelsA + c)];
-            const double y = b[static_cast<std::size_t>(j * channelsB + std::min(c, channelsB - 1))];
-            sab += x * y;
-            saa += x * x;
-            sbb += y * y;
-        }
-        if (saa > 0 && sbb > 0) best = std::max(best, sab / std::sqrt(saa * sbb));
-    }
-    return best;
-}
-
-template <typename Reader>
-SampleBlock readAll(Reader& reader, int blockSamples) {
-    SampleBlock all;
-    for (;;) {
-        const SampleBlock block = reader.ReadBlock(blockSamples);
-        if (block.empty()) break;
-        all.insert(all.end(), block.begin(), block.end());
-    }
-    return all;
-}
+using testing_support::bestCorrelation;
+using testing_support::musicTone;
+using testing_support::readBack;
+using testing_support::ReadBack;
 
 template <typename Writer>
 void writeInSeconds(Writer& writer, const SampleBlock& signal, int rate, int channels) {
@@ -102,7 +53,7 @@ TEST_P(WriterRoundTrip, ReadsBackWithItsRateChannelsLengthAndSignal) {
     const RoundTrip p = GetParam();
     const QString ext = QString::fromLatin1(p.ext);
     const QString path = dir.filePath(QStringLiteral("out.") + ext.toUpper());  // extension case must not matter
-    const SampleBlock signal = makeSignal(p.rate, p.channels, 3.0);
+    const SampleBlock signal = musicTone(p.rate, p.channels, 3.0);
     const std::int64_t frames = static_cast<std::int64_t>(signal.size()) / p.channels;
 
     if (ext == QStringLiteral("wma")) {
@@ -137,24 +88,22 @@ TEST_P(WriterRoundTrip, ReadsBackWithItsRateChannelsLengthAndSignal) {
         writer.Close();
     }
 
-    AudioFile reader;
-    reader.OpenRead(path, 0, 1);
-    ASSERT_GE(reader.status(), 0) << reader.lastError().toStdString();
-    EXPECT_EQ(reader.sampleRate(), p.rate);
-    EXPECT_EQ(reader.channels(), p.channels);
-    const SampleBlock back = readAll(reader, p.rate);
-    const auto backFrames = static_cast<std::int64_t>(back.size()) / p.channels;
+    const ReadBack back = readBack(path);
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    EXPECT_EQ(back.rate, p.rate);
+    EXPECT_EQ(back.channels, p.channels);
+    const auto backFrames = static_cast<std::int64_t>(back.frames());
     if (ext == QStringLiteral("wav")) {
-        EXPECT_EQ(reader.length(), frames);
-        EXPECT_EQ(back, signal);
+        EXPECT_EQ(back.length, frames);
+        EXPECT_EQ(back.samples, signal);
         return;
     }
     // Lossy codecs: the length within the codec's padding, none of the audio lost.
     EXPECT_GE(backFrames, frames - 64);
     EXPECT_LE(backFrames, frames + 4096);
-    EXPECT_NEAR(static_cast<double>(reader.length()), static_cast<double>(frames), 4096.0);
+    EXPECT_NEAR(static_cast<double>(back.length), static_cast<double>(frames), 4096.0);
     for (int c = 0; c < p.channels; ++c)
-        EXPECT_GT(bestCorrelation(signal, p.channels, back, p.channels, c), 0.9) << "channel " << c;
+        EXPECT_GT(bestCorrelation(signal, p.channels, back.samples, p.channels, c), 0.9) << "channel " << c;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AudioFileConversion, MonoDeclaredAsMonoIsTheSameSignalInBothStereoChannels) {
     QTemporaryDir dir;
-    const SampleBlock mono = makeSignal(44100, 1, 2.0);
+    const SampleBlock mono = musicTone(44100, 1, 2.0);
     AudioFile writer;
     MP3Settings mp3;
     mp3.setChannels(2);
@@ -183,23 +132,21 @@ TEST(AudioFileConversion, MonoDeclaredAsMonoIsTheSameSignalInBothStereoChannels)
     writeInSeconds(writer, mono, 44100, 1);
     writer.Close();
 
-    AudioFile reader;
-    reader.OpenRead(dir.filePath(QStringLiteral("m.mp3")));
-    ASSERT_EQ(reader.channels(), 2);
-    const SampleBlock back = readAll(reader, 44100);
-    const auto frames = static_cast<std::int64_t>(back.size()) / 2;
+    const ReadBack back = readBack(dir.filePath(QStringLiteral("m.mp3")));
+    ASSERT_EQ(back.channels, 2);
+    const auto frames = static_cast<std::int64_t>(back.frames());
     // Not pairs of mono samples read as left and right: the same signal, at the same speed.
     EXPECT_NEAR(static_cast<double>(frames), 88200.0, 2000.0);
-    EXPECT_GT(bestCorrelation(mono, 1, back, 2, 0), 0.95);
-    EXPECT_GT(bestCorrelation(mono, 1, back, 2, 1), 0.95);
+    EXPECT_GT(bestCorrelation(mono, 1, back.samples, 2, 0), 0.95);
+    EXPECT_GT(bestCorrelation(mono, 1, back.samples, 2, 1), 0.95);
     double diff = 0;
-    for (std::size_t i = 0; i + 1 < back.size(); i += 2) diff += std::abs(back[i] - back[i + 1]);
+    for (std::size_t i = 0; i + 1 < back.samples.size(); i += 2) diff += std::abs(back.samples[i] - back.samples[i + 1]);
     EXPECT_LT(diff / static_cast<double>(frames), 50.0);
 }
 
 TEST(AudioFileConversion, DeclaredRateDifferentFromTheOutputIsResampled) {
     QTemporaryDir dir;
-    const SampleBlock in = makeSignal(48000, 2, 2.0);
+    const SampleBlock in = musicTone(48000, 2, 2.0);
     AudioFile writer;
     writer.SetPcmFormat(22050, 1, 16);
     writer.DeclareInputFormat(48000, 2);
@@ -281,7 +228,7 @@ TEST(AudioFileOpen, UnknownTypesAndBadFilesGiveAStatusBelowZeroAndNoData) {
 
 TEST(AudioFileSeek, MovesFromTheStartOnly) {
     QTemporaryDir dir;
-    const SampleBlock signal = makeSignal(8000, 1, 1.0);
+    const SampleBlock signal = musicTone(8000, 1, 1.0);
     AudioFile writer;
     writer.SetPcmFormat(8000, 1, 16);
     writer.Create(dir.filePath(QStringLiteral("s.wav")));

@@ -1,6 +1,7 @@
 // Decoder and Resampler over real files made at test time with sox, lame, oggenc and ffmpeg.
 #include "components/audio/Decoder.h"
 #include "components/audio/Resampler.h"
+#include "support/Signals.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <numbers>
 #include <vector>
 
 
 namespace {
+
+using testing_support::sineTone;
 
 // Heap in use, small blocks and mapped ones alike.
 std::size_t heapInUse() {
@@ -107,16 +109,6 @@ double frequency(const std::vector<std::int16_t>& mono, int rate) {
     return crossings < 2 ? 0.0 : static_cast<double>(crossings - 1) * rate / static_cast<double>(last - first);
 }
 
-std::vector<std::int16_t> sine(int rate, int channels, double hz, std::size_t frames) {
-    std::vector<std::int16_t> out;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const auto v = static_cast<std::int16_t>(
-            std::lround(12000.0 * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate)));
-        for (int c = 0; c < channels; ++c) out.push_back(v);
-    }
-    return out;
-}
-
 // The offset (in frames, first channel) at which `part` best matches `whole` around `at`.
 std::int64_t bestLag(const std::vector<std::int16_t>& whole, const std::vector<std::int16_t>& part, int channels,
                      std::int64_t at, std::int64_t range) {
@@ -144,7 +136,7 @@ std::int64_t bestLag(const std::vector<std::int16_t>& whole, const std::vector<s
 
 TEST(DecoderResampler, MonoToStereoPutsTheSignalOnBothSides) {
     Resampler resampler({44100, 1}, {44100, 2});
-    const auto source = sine(44100, 1, 440, 4410);
+    const auto source = sineTone(44100, 1, 440, 4410);
     std::vector<std::int16_t> out = resampler.convert(source.data(), 4410);
     const auto& rest = resampler.flush();
     out.insert(out.end(), rest.begin(), rest.end());
@@ -175,7 +167,7 @@ TEST_P(DecoderResamplerRates, KeepsLengthAndFrequencyAcrossSmallBlocks) {
     const RateCase c = GetParam();
     Resampler resampler(c.from, c.to);
     const std::size_t frames = static_cast<std::size_t>(c.from.sampleRate);  // one second
-    const auto source = sine(c.from.sampleRate, c.from.channels, 1000, frames);
+    const auto source = sineTone(c.from.sampleRate, c.from.channels, 1000, frames);
     std::vector<std::int16_t> out;
     // Uneven blocks: the delay kept inside must come out whole.
     for (std::size_t done = 0; done < frames;) {
@@ -356,7 +348,7 @@ QByteArray le32(std::uint32_t v) {
 // `claimedBytes` of data.
 QByteArray wavClaiming(std::uint32_t claimedBytes, std::size_t frames) {
     QByteArray fmt = le32(1 | (2u << 16)) + le32(44100) + le32(44100 * 4) + le32(4 | (16u << 16));
-    const auto samples = sine(44100, 2, 440, frames);
+    const auto samples = sineTone(44100, 2, 440, frames);
     const QByteArray data(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(samples.size() * 2));
     return QByteArray("RIFF") + le32(claimedBytes + 36) + QByteArray("WAVEfmt ") + le32(16) + fmt +
            QByteArray("data") + le32(claimedBytes) + data;

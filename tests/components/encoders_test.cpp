@@ -2,6 +2,7 @@
 // back with ffmpeg/ffprobe.
 #include "components/audio/WMAFile.h"
 #include "components/audio/Encoder.h"
+#include "support/Signals.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
-#include <cmath>
+#include <cstring>
 #include <functional>
-#include <numbers>
 #include <sys/resource.h>
 
 namespace {
@@ -80,22 +81,9 @@ double packetBitrate(const QString& path, double seconds) {
     return bytes * 8 / seconds;
 }
 
-// Deterministic music-like material: two tones with noise, different per channel.
+// Music-like material, by default with enough noise that the encoders spend their bitrate.
 std::vector<std::int16_t> material(int rate, int channels, std::size_t frames, double noise = 0.3) {
-    std::vector<std::int16_t> out(frames * static_cast<std::size_t>(channels));
-    std::uint32_t seed = 12345;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            seed = seed * 1664525U + 1013904223U;
-            const double n = (static_cast<double>(seed >> 8) / double(1U << 24)) * 2 - 1;
-            const double v = 0.35 * std::sin(2 * std::numbers::pi * (440 + 110 * c) * t) +
-                             0.2 * std::sin(2 * std::numbers::pi * 2500 * t) + noise * n;
-            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
-                static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32000));
-        }
-    }
-    return out;
+    return testing_support::musicFrames(rate, channels, frames, noise);
 }
 
 // Feeds the encoder in uneven blocks so that its own buffering is exercised.
@@ -354,11 +342,8 @@ TEST(WmaEncoder, NoAudioIsLostAtEitherEnd) {
     // multiple of a frame.
     const int rate = 44100;
     const std::size_t frames = 44100 + 1001, toneFrames = 4410;
-    std::vector<std::int16_t> input(frames * 2, 0);
-    for (std::size_t i = 0; i < frames; ++i)
-        if (i < toneFrames || i >= frames - toneFrames)
-            input[2 * i] = input[2 * i + 1] =
-                static_cast<std::int16_t>(16000 * std::sin(2 * std::numbers::pi * 1000 * double(i) / rate));
+    std::vector<std::int16_t> input = testing_support::sineTone(rate, 2, 1000, frames, 16000);
+    std::fill(input.begin() + toneFrames * 2, input.end() - toneFrames * 2, 0);
     auto enc = makeWmaEncoder({128000, rate, 2});
     enc->open(path);
     writeAll(*enc, input);

@@ -2,6 +2,7 @@
 // by frame (MPEG header bits) and by decoding them back with ffmpeg.
 #include "components/audio/MP3Settings.h"
 #include "components/audio/Encoder.h"
+#include "support/Signals.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -16,37 +17,18 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <numbers>
 #include <set>
 #include <vector>
 
 namespace {
 
 using Samples = std::vector<std::int16_t>;
-
-// Two channels of different sines (all below 1.3 kHz, so the narrow presets keep them) and
-// a little noise.
-Samples testSignal(int rate, int channels, double seconds) {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
-    Samples out(frames * static_cast<std::size_t>(channels));
-    std::uint32_t noise = 12345;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            noise = noise * 1664525u + 1013904223u;
-            const double n = (static_cast<double>(noise >> 8) / (1 << 24) - 0.5) * 0.04;
-            const double f = c == 0 ? 220.0 : 330.0;
-            const double v = 0.35 * std::sin(2 * std::numbers::pi * f * t) + 0.2 * std::sin(2 * std::numbers::pi * 1250.0 * t + c) + n;
-            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = static_cast<std::int16_t>(v * 32767);
-        }
-    }
-    return out;
-}
+using testing_support::correlationAt;
+using testing_support::musicTone;
 
 // Sends file descriptor 2 into a temporary file while alive; text() gives what arrived.
 class StderrCapture {
@@ -157,18 +139,6 @@ Samples decode(const QString& path) {
     return out;
 }
 
-// Correlation of one channel of `a` with `b` started `lag` frames later.
-double correlation(const Samples& a, const Samples& b, std::size_t channels, std::size_t channel, std::size_t lag = 0) {
-    double ab = 0, aa = 0, bb = 0;
-    for (std::size_t i = channel; i + lag * channels < b.size() && i < a.size(); i += channels) {
-        const double x = a[i], y = b[i + lag * channels];
-        ab += x * y;
-        aa += x * x;
-        bb += y * y;
-    }
-    return ab / std::sqrt(aa * bb);
-}
-
 Samples downmix(const Samples& stereo) {
     Samples out(stereo.size() / 2);
     for (std::size_t i = 0; i < out.size(); ++i) out[i] = static_cast<std::int16_t>((stereo[2 * i] + stereo[2 * i + 1]) / 2);
@@ -191,7 +161,7 @@ struct Expected {
 // Writes `settings` from a 1.5 s signal; checks the headers, the decoded sound and that LAME
 // printed nothing.
 void writeAndCheck(const MP3Settings& settings, const Expected& want, const QString& path) {
-    const Samples pcm = testSignal(settings.sampleRate(), settings.channels(), 1.5);
+    const Samples pcm = musicTone(settings.sampleRate(), settings.channels(), 1.5);
     StderrCapture captured;
     encodeTo(settings, path, pcm);
     EXPECT_EQ(captured.text().toStdString(), "");
@@ -241,22 +211,24 @@ void writeAndCheck(const MP3Settings& settings, const Expected& want, const QStr
     // a LAME tag decodes to exactly the input's length; without one the encoder delay stays.
     const Samples back = decode(path);
     const Samples reference = settings.channels() == want.channels ? pcm : downmix(pcm);
-    const auto channels = static_cast<std::size_t>(want.channels);
-    std::size_t lag = 0;
+    const int channels = want.channels;
+    long lag = 0;
     if (tag.isEmpty()) {
         EXPECT_GE(back.size(), reference.size());
-        for (std::size_t l = 1; l < 3000; ++l)
-            if (correlation(reference, back, channels, 0, l) > correlation(reference, back, channels, 0, lag)) lag = l;
+        for (long l = 1; l < 3000; ++l)
+            if (correlationAt(reference, channels, back, channels, 0, l) >
+                correlationAt(reference, channels, back, channels, 0, lag))
+                lag = l;
     } else {
         EXPECT_EQ(back.size(), reference.size());
     }
-    for (std::size_t c = 0; c < channels; ++c)
-        EXPECT_GT(correlation(reference, back, channels, c, lag), 0.95) << "channel " << c;
+    for (int c = 0; c < channels; ++c)
+        EXPECT_GT(correlationAt(reference, channels, back, channels, c, lag), 0.95) << "channel " << c;
     if (channels == 2) {
         // The channels stay apart: the input's left is far from the decoded right.
         Samples swapped(back.size());
         for (std::size_t i = 0; i + 1 < back.size(); i += 2) swapped[i] = back[i + 1];
-        EXPECT_LT(correlation(reference, swapped, 2, 0, lag), 0.5);
+        EXPECT_LT(correlationAt(reference, 2, swapped, 2, 0, lag), 0.5);
     }
 }
 
@@ -542,7 +514,7 @@ TEST(Mp3Errors, MissingFolderAndMisuseThrow) {
     const QString path = dir.filePath(QStringLiteral("absent/out.mp3"));
     auto encoder = makeLameEncoder(MP3Settings());
     testing_support::expectComponentError([&] { encoder->open(path); }, {path});
-    const Samples pcm = testSignal(44100, 2, 0.1);
+    const Samples pcm = musicTone(44100, 2, 0.1);
     testing_support::expectComponentError([&] { encoder->write(pcm.data(), 100); }, {QStringLiteral("not open")});
     testing_support::expectComponentError([&] { encoder->finish(); }, {QStringLiteral("not open")});
 }
@@ -550,7 +522,7 @@ TEST(Mp3Errors, MissingFolderAndMisuseThrow) {
 TEST(Mp3Errors, FullDiskThrows) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.mp3"));
-    const Samples pcm = testSignal(44100, 2, 1.0);
+    const Samples pcm = musicTone(44100, 2, 1.0);
     MP3Settings s;
     s.setBitrate(320);
     auto encoder = makeLameEncoder(s);

@@ -33,14 +33,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
-#include <numbers>
 #include <optional>
 
 namespace {
 
 using testing_support::TempConfigHome;
+using testing_support::writeThroughOwner;
 
 using TestOwner = testing_support::DialogTestOwner;
 
@@ -299,18 +298,8 @@ TEST_P(Mp3Dialog, ValueTheObjectRefusesIsSkippedAndTheRestWritten) {
 TEST_P(Mp3Dialog, ChoicesReachTheWrittenFile) {
     QTemporaryDir dir;
     const auto writeAndRead = [&](const QString& name) {
-        owner.writer.DeclareInputFormat(44100, 2);
         const QString path = dir.filePath(name);
-        owner.writer.Create(path);
-        EXPECT_GE(owner.writer.status(), 0) << owner.writer.lastError().toStdString();
-        SampleBlock block;
-        for (int i = 0; i < 44100; ++i) {
-            const auto v = static_cast<std::int16_t>(8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / 44100.0));
-            block.push_back(v);
-            block.push_back(v);
-        }
-        owner.writer.WriteBlock(block);
-        owner.writer.Close();
+        writeThroughOwner(owner.writer, path, 1.0);
         auto reader = std::make_unique<AudioFile>();
         reader->OpenRead(path);
         EXPECT_GE(reader->status(), 0);

@@ -15,6 +15,7 @@
 #include <QSpinBox>
 
 #include "support/DialogTestOwner.h"
+#include "support/Signals.h"
 
 #include <gtest/gtest.h>
 
@@ -152,7 +153,7 @@ TEST(WmaDialogFiles, ChosenProfileReachesTheWrittenFile) {
     writer.DeclareInputFormat(44100, 2);
     writer.Create(path);
     ASSERT_GE(writer.status(), 0);
-    writer.WriteBlock(testSignal(44100, 2, seconds));
+    writer.WriteBlock(musicTone(44100, 2, seconds));
     writer.Close();
 
     const double bitsPerSecond = static_cast<double>(QFileInfo(path).size()) * 8.0 / seconds;

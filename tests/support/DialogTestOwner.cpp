@@ -1,4 +1,5 @@
 #include "support/DialogTestOwner.h"
+#include "support/Signals.h"
 
 #include "components/ui/SkinForm.h"
 #include "shell/CRegister.h"
@@ -6,9 +7,6 @@
 
 #include <QApplication>
 #include <QTimer>
-
-#include <cmath>
-#include <numbers>
 
 namespace testing_support {
 
@@ -50,29 +48,11 @@ void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft) {
     });
 }
 
-SampleBlock testSignal(int rate, int channels, double seconds) {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
-    SampleBlock block(frames * static_cast<std::size_t>(channels));
-    std::uint32_t noise = 12345;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            noise = noise * 1664525u + 1013904223u;
-            const double n = static_cast<double>(noise >> 16) / 65536.0 - 0.5;
-            const double v = 0.3 * std::sin(2 * std::numbers::pi * (440.0 + 110.0 * c) * t) +
-                             0.15 * std::sin(2 * std::numbers::pi * 3150.0 * t) + 0.1 * n;
-            block[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
-                static_cast<std::int16_t>(std::lround(v * 32767.0));
-        }
-    }
-    return block;
-}
-
 void writeThroughOwner(AudioFile& writer, const QString& path, double seconds) {
     writer.DeclareInputFormat(44100, 2);
     writer.Create(path);
     ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
-    writer.WriteBlock(testSignal(44100, 2, seconds));
+    writer.WriteBlock(musicTone(44100, 2, seconds));
     writer.Close();
 }
 

@@ -3,7 +3,6 @@
 // writers, the tool's real skin, a plain window as parent, the tool's registry key.
 
 #include "components/audio/AudioFile.h"
-#include "components/audio/SampleBlock.h"
 #include "components/ui/Skin.h"
 #include "components/audio/WMAFile.h"
 #include "encoders/EncoderDialogOwner.h"
@@ -51,9 +50,7 @@ std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
 // go on to open it).
 void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft = 200);
 
-// Tones with some noise, so that encoders have work to do at every quality.
-SampleBlock testSignal(int rate, int channels, double seconds);
-// Writes `seconds` of 44100 Hz stereo through the writer into `path`.
+// Writes `seconds` of a music-like 44100 Hz stereo signal through the writer into `path`.
 void writeThroughOwner(AudioFile& writer, const QString& path, double seconds);
 
 QString storedValue(const EncoderDialogOwner& owner, const QString& name);

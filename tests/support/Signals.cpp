@@ -22,17 +22,20 @@ SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, doub
 }
 
 SampleBlock musicTone(int rate, int channels, double seconds, unsigned seed) {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
+    return musicFrames(rate, channels, static_cast<std::size_t>(rate * seconds), 0.025, seed);
+}
+
+SampleBlock musicFrames(int rate, int channels, std::size_t frames, double noise, unsigned seed) {
     SampleBlock out(frames * static_cast<std::size_t>(channels));
-    std::uint32_t noise = 12345u + seed;
+    std::uint32_t state = 12345u + seed;
     for (std::size_t i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / rate;
         for (int c = 0; c < channels; ++c) {
-            noise = noise * 1664525u + 1013904223u;
-            const double n = static_cast<double>(noise >> 16) / 65536.0 - 0.5;
+            state = state * 1664525u + 1013904223u;
+            const double n = static_cast<double>(state >> 16) / 65536.0 - 0.5;
             const double f = c == 0 ? 440.0 : 660.0;
             const double v = 0.3 * std::sin(2 * std::numbers::pi * f * t) +
-                             0.12 * std::sin(2 * std::numbers::pi * 3.1 * f * t + c) + 0.05 * n;
+                             0.12 * std::sin(2 * std::numbers::pi * 3.1 * f * t + c) + 2 * noise * n;
             out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] =
                 static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
         }
@@ -77,9 +80,13 @@ ReadBack readBack(const QString& path) {
     ReadBack r;
     AudioFile reader;
     reader.OpenRead(path);
-    if (reader.status() < 0) return r;
+    if (reader.status() < 0) {
+        r.error = reader.lastError();
+        return r;
+    }
     r.rate = reader.sampleRate();
     r.channels = reader.channels();
+    r.length = reader.length();
     for (;;) {
         const SampleBlock b = reader.ReadBlock(r.rate * r.channels);
         if (b.empty()) break;
@@ -88,28 +95,44 @@ ReadBack readBack(const QString& path) {
     return r;
 }
 
-double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel,
-                       int maxLag) {
+namespace {
+
+// Correlation of channel `channel` over frames [from, to) of `a`, stepping by `step`, against
+// `b` shifted by `lag` frames; frames that `b` lacks are left out.
+double correlationOver(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel,
+                       long lag, long from, long to, long step) {
     if (channelsA <= 0 || channelsB <= 0) return 0;
-    const auto framesA = static_cast<long>(a.size()) / channelsA;
     const auto framesB = static_cast<long>(b.size()) / channelsB;
     const int ca = std::min(channel, channelsA - 1), cb = std::min(channel, channelsB - 1);
+    double sab = 0, saa = 0, sbb = 0;
+    for (long i = from; i < to; i += step) {
+        const long j = i + lag;
+        if (j < 0 || j >= framesB) continue;
+        const double x = a[static_cast<std::size_t>(i * channelsA + ca)];
+        const double y = b[static_cast<std::size_t>(j * channelsB + cb)];
+        sab += x * y;
+        saa += x * x;
+        sbb += y * y;
+    }
+    return saa > 0 && sbb > 0 ? sab / std::sqrt(saa * sbb) : 0;
+}
+
+}  // namespace
+
+double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel,
+                       int maxLag) {
+    if (channelsA <= 0) return 0;
+    const auto framesA = static_cast<long>(a.size()) / channelsA;
     const long margin = std::min<long>(4000, framesA / 4);
     double best = 0;
-    for (int lag = -maxLag; lag <= maxLag; ++lag) {
-        double sab = 0, saa = 0, sbb = 0;
-        for (long i = margin; i + margin < framesA; i += 13) {
-            const long j = i + lag;
-            if (j < 0 || j >= framesB) continue;
-            const double x = a[static_cast<std::size_t>(i * channelsA + ca)];
-            const double y = b[static_cast<std::size_t>(j * channelsB + cb)];
-            sab += x * y;
-            saa += x * x;
-            sbb += y * y;
-        }
-        if (saa > 0 && sbb > 0) best = std::max(best, sab / std::sqrt(saa * sbb));
-    }
+    for (long lag = -maxLag; lag <= maxLag; ++lag)
+        best = std::max(best, correlationOver(a, channelsA, b, channelsB, channel, lag, margin, framesA - margin, 13));
     return best;
+}
+
+double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel, long lag) {
+    if (channelsA <= 0) return 0;
+    return correlationOver(a, channelsA, b, channelsB, channel, lag, 0, static_cast<long>(a.size()) / channelsA, 1);
 }
 
 }  // namespace testing_support

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 
 namespace testing_support {
 
@@ -17,6 +18,11 @@ SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, doub
 // A music-like signal: two partials per channel (channel 0 at 440 Hz, channel 1 at 660 Hz) with
 // a little seeded noise, so that channels can be told apart and correlation finds no false lag.
 SampleBlock musicTone(int rate, int channels, double seconds, unsigned seed = 1);
+
+// The same signal as an exact number of frames, with uniform noise peaking at `noise` (a
+// fraction of full scale; the partials together peak at 0.42, and a louder sum is clipped).
+// Much noise leaves encoders no redundancy to save bits on.
+SampleBlock musicFrames(int rate, int channels, std::size_t frames, double noise = 0.025, unsigned seed = 1);
 
 // Writes `samples` into `path` in the format its extension names (wav, mp3, ogg, wma), with
 // settings that keep the signal (16-bit WAV, 192 kbit/s MP3, Ogg quality 5, WMA profile of
@@ -28,6 +34,8 @@ struct ReadBack {
     int rate = 0;
     int channels = 0;
     SampleBlock samples;
+    std::int64_t length = 0;  // frames the reader announced on opening
+    QString error;            // why the file could not be opened; empty when it was
     double seconds() const;
     std::size_t frames() const;
 };
@@ -38,5 +46,9 @@ ReadBack readBack(const QString& path);
 // fewer channels is read at its last channel.
 double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel = 0,
                        int maxLag = 3000);
+
+// The normalised correlation of channel `channel` of `a` with the same channel of `b` started
+// `lag` frames later, over every frame both hold: for checking all channels at one lag.
+double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel, long lag = 0);
 
 }  // namespace testing_support
