@@ -1,0 +1,217 @@
+// The conversion run without its window, over real files: which entries it refuses, what it
+// reports, and the rule that a source is deleted only when its whole audio was written.
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/audio/MP3Settings.h"
+#include "components/audio/WMAFile.h"
+#include "converter/ConversionRunner.h"
+#include "support/Damage.h"
+#include "support/Signals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace converter;
+using namespace testing_support;
+
+namespace {
+
+// The window as a test sees it: every message, failure and status change is recorded.
+struct RecordingHost : RunHost {
+    QStringList messages;
+    QList<FailedFile> failures;
+    QList<int> started;
+    int blocks = 0;
+    int cancelAfterBlocks = -1;  // -1: never
+    std::function<void(double)> onProgress;
+
+    void runMessage(const QString& text, bool) override { messages << text; }
+    void runFailures(const QList<FailedFile>& f) override { failures += f; }
+    void fileStarted(int number) override { started << number; }
+    void fileEnded() override {}
+    void fileProgress(double percent) override {
+        if (onProgress) onProgress(percent);
+    }
+    void timePanels(double) override {}
+    bool letEventsRun() override {
+        ++blocks;
+        return true;
+    }
+    bool cancelRequested() const override { return cancelAfterBlocks >= 0 && blocks >= cancelAfterBlocks; }
+    void setBusy(bool) override {}
+    QStringList failedPaths() const {
+        QStringList paths;
+        for (const FailedFile& f : failures) paths << f.path;
+        return paths;
+    }
+};
+
+class Runner : public ::testing::Test {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        MP3Settings mp3;
+        mp3.setBitrate(128);
+        writer.UseMp3Settings(mp3);
+        writer.SetOggFormat(44100, 2, 0, 0, 0, 300);
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString makeInput(const QString& name, double seconds = 2.0, unsigned seed = 1) {
+        const QString p = path(name);
+        QDir().mkpath(QFileInfo(p).path());
+        EXPECT_EQ(writeAudioFile(p, musicTone(44100, 2, seconds, seed), 44100, 2), QString());
+        return p;
+    }
+    // Every entry selected, into the given outputs.
+    RunSnapshot snapshot(const QList<QPair<QString, QString>>& entries, const QString& key = QStringLiteral("MP3")) {
+        RunSnapshot s;
+        for (const auto& [source, output] : entries) s.entries.push_back({source, output, true});
+        s.formatKey = key;
+        s.deleteSource = true;
+        return s;
+    }
+    void run(const RunSnapshot& s) {
+        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags});
+        runner.run(s);
+    }
+
+    QTemporaryDir dir;
+    AudioFile reader, writer;
+    WMAFile wmaReader, wmaWriter;
+    AudioInfo tags;
+    RecordingHost host;
+    std::unique_ptr<FileSizeLimit> limit;  // a full disk, while set
+};
+
+TEST_F(Runner, ASourceIsDeletedOnlyAfterItsWholeAudioWasWritten) {
+    // The header states 2 s of the 6 s the file holds.
+    const QString shortHeader = makeInput(QStringLiteral("short-header.wav"), 6.0);
+    setWavDataSize(shortHeader, 2u * 44100 * 4);
+    const QString kept = makeInput(QStringLiteral("plain.wav"), 1.0);
+    run(snapshot({{shortHeader, path(QStringLiteral("a.MP3"))}, {kept, path(QStringLiteral("b.MP3"))}}));
+    EXPECT_TRUE(host.failures.isEmpty());
+    EXPECT_NEAR(readBack(path(QStringLiteral("a.MP3"))).seconds(), 6.0, 0.1);
+    EXPECT_FALSE(QFileInfo::exists(shortHeader));
+    EXPECT_FALSE(QFileInfo::exists(kept));
+    EXPECT_EQ(host.started, (QList<int>{1, 2}));
+}
+
+// Two entries with one output: the second is refused, listed among the failures, and kept;
+// the first one's output is its own audio.
+TEST_F(Runner, NoOutputIsWrittenTwiceInOneRun) {
+    const QString rock = makeInput(QStringLiteral("rock/01.wav"), 1.0, 1);
+    const QString jazz = makeInput(QStringLiteral("jazz/01.wav"), 1.0, 2);
+    const QString same = makeInput(QStringLiteral("a.wav"), 1.0, 3);
+    const QString other = makeInput(QStringLiteral("a.ogg"), 1.0, 4);
+    const SampleBlock rockAudio = readBack(rock).samples;
+    RunSnapshot s = snapshot({{rock, path(QStringLiteral("out/01.MP3"))},
+                              {jazz, path(QStringLiteral("out//01.MP3"))},
+                              {same, path(QStringLiteral("a.MP3"))},
+                              {other, path(QStringLiteral("./a.MP3"))}});
+    QDir().mkpath(path(QStringLiteral("out")));
+    run(s);
+    EXPECT_EQ(host.failedPaths(), (QStringList{jazz, other}));
+    ASSERT_EQ(host.failures.size(), 2);
+    EXPECT_EQ(host.failures[0].reason, QStringLiteral("File '") + jazz + QStringLiteral("' would overwrite the output of '") +
+                                           rock + QStringLiteral("'. Rename it first."));
+    EXPECT_TRUE(QFileInfo::exists(jazz) && QFileInfo::exists(other));
+    EXPECT_FALSE(QFileInfo::exists(rock) || QFileInfo::exists(same));
+    EXPECT_GT(bestCorrelation(rockAudio, 2, readBack(path(QStringLiteral("out/01.MP3"))).samples, 2), 0.9);
+    EXPECT_EQ(host.started, (QList<int>{1, 3}));
+}
+
+// Every guard that keeps a source: a failed read, write, close or tag copy, and a cancel.
+TEST_F(Runner, EveryFailureKeepsTheSourceAndIsReported) {
+    struct Case {
+        const char* name;
+        std::function<void(Runner&, const QString& in, const QString& out)> arrange;
+        bool failure;  // listed among the failures (a cancel is not)
+    };
+    const Case cases[] = {
+        {"damaged input",
+         [](Runner& t, const QString& in, const QString&) {
+             const QString wav = t.makeInput(QStringLiteral("cbr.wav"), 20.0);
+             QProcess::execute(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-b"), QStringLiteral("128"),
+                                                       QStringLiteral("-t"), wav, in});
+             damageMp3Frames(in, 80);
+         },
+         true},
+        {"write",
+         [](Runner& t, const QString&, const QString&) {
+             // The first block does not fit; the disk has room again afterwards, so only the
+             // failed write itself can stop the file.
+             t.limit = std::make_unique<FileSizeLimit>(4096);
+             t.host.onProgress = [&t](double percent) {
+                 if (percent > 0) t.limit.reset();
+             };
+         },
+         true},
+        {"close",
+         [](Runner& t, const QString&, const QString& out) {
+             // The disk is full just when the file is to be finished.
+             t.host.onProgress = [&t, out](double percent) {
+                 if (percent >= 100 && !t.limit) t.limit = std::make_unique<FileSizeLimit>(QFileInfo(out).size());
+             };
+         },
+         true},
+        {"tags",
+         [](Runner& t, const QString&, const QString& out) {
+             // The output is replaced after it was closed (the second time the bar is full): its
+             // tags cannot be saved.
+             t.host.onProgress = [out, full = 0](double percent) mutable {
+                 if (percent >= 100 && ++full == 2) {
+                     QFile::remove(out);
+                     QDir().mkdir(out);
+                 }
+             };
+         },
+         true},
+        {"cancel", [](Runner& t, const QString&, const QString&) { t.host.cancelAfterBlocks = 1; }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host = RecordingHost();
+        limit.reset();
+        const QString in = c.name == std::string("damaged input") ? path(QStringLiteral("damaged.mp3"))
+                                                                  : makeInput(QStringLiteral("in.wav"), 3.0);
+        const QString out = path(QStringLiteral("out.MP3"));
+        QFile::remove(out);
+        QDir().rmdir(out);
+        c.arrange(*this, in, out);
+        RunSnapshot s = snapshot({{in, out}});
+        s.preserveTags = true;
+        run(s);
+        limit.reset();
+        EXPECT_TRUE(QFileInfo::exists(in));
+        EXPECT_EQ(host.failedPaths(), c.failure ? QStringList{in} : QStringList{});
+        QFile::remove(in);
+    }
+}
+
+TEST_F(Runner, RefusedEntriesAreAnnouncedInListOrderAndTheRestConverts) {
+    const QString good = makeInput(QStringLiteral("good.wav"), 0.5);
+    RunSnapshot s = snapshot({{path(QStringLiteral("gone.wav")), path(QStringLiteral("gone.MP3"))},
+                              {path(QStringLiteral("Track01.cda")), path(QStringLiteral("Track01.MP3"))},
+                              {good, good},
+                              {good, path(QStringLiteral("good.MP3"))}});
+    s.entries[1].selected = true;
+    QFile(path(QStringLiteral("Track01.cda"))).open(QIODevice::WriteOnly);
+    s.sameFolder = true;
+    run(s);
+    EXPECT_EQ(host.messages,
+              (QStringList{QStringLiteral("File '") + path(QStringLiteral("gone.wav")) + QStringLiteral("' is not exist."),
+                           QStringLiteral("File '") + path(QStringLiteral("Track01.cda")) +
+                               QStringLiteral("' is on a CD. Please choose another folder"),
+                           QStringLiteral("File '") + good + QStringLiteral("' would be overwritten by its own output.")}));
+    EXPECT_EQ(host.started, (QList<int>{4}));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("good.MP3"))));
+}
+
+}  // namespace
