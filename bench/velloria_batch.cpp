@@ -1,7 +1,12 @@
-// Converts every WAV file of a folder to MP3 at 128 kbit/s through the converter window's own
-// code path, offscreen, as a user would with the whole list selected. Used by scripts/bench.
+// Converts WAV files to MP3 at 128 kbit/s through the converter window's own code path,
+// offscreen, as a user would with the whole list selected. Used by scripts/bench.
 //
 //   velloria_batch <input folder> <output folder>
+//       converts every WAV file of the folder.
+//   velloria_batch --ui-stall <input.wav> <output folder>
+//       converts one file and prints on stdout the longest time, in ms, between two passes of
+//       the message loop while the run was in progress (from the first pass to the first pass
+//       after the Convert command returned).
 #include "converter/frmAudioConverter.h"
 #include "shell/CRegister.h"
 #include "shell/WindowServices.h"
@@ -9,25 +14,67 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
+#include <vector>
+
+namespace {
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: velloria_batch <input folder> <output folder>\n"
+                 "       velloria_batch --ui-stall <input.wav> <output folder>\n");
+}
+
+// Convert runs synchronously and lets the message loop run once after every block; a timer of
+// 0 ms can only fire during those passes, so the times between its timeouts are the times the
+// window could not respond.
+std::vector<qint64> convertCountingPasses(frmAudioConverter& window) {
+    std::vector<qint64> passes;  // ns since the clock started
+    passes.reserve(8192);
+    QElapsedTimer clock;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] { passes.push_back(clock.nsecsElapsed()); });
+    clock.start();
+    timer.start();
+    window.cmdConvert_Click();
+    // The first pass after the run's end closes the last gap, as the program's own message
+    // loop would.
+    const std::size_t during = passes.size();
+    for (int i = 0; i < 1000 && passes.size() == during; ++i) QCoreApplication::processEvents();
+    timer.stop();
+    return passes;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool uiStall = args.value(0) == QStringLiteral("--ui-stall");
+    if (uiStall) args.removeFirst();
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: velloria_batch <input folder> <output folder>\n");
+        usage();
         return 1;
     }
     ui::setProgramDir(QStringLiteral(VELLORIA_BENCH_PROGRAM_DIR));
-    // 128 kbit/s CBR at the encoder quality the lame command uses by default.
+    // 128 kbit/s CBR, joint stereo, at the encoder quality the lame command uses by default
+    // (the window's own default channel mode is plain stereo).
     CRegister reg;
     const QString key = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("MP3 Channels"), QStringLiteral("2"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("MP3 Bitrate"), QStringLiteral("9"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("MP3 EnqQual"), QStringLiteral("3"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
@@ -41,14 +88,44 @@ int main(int argc, char** argv) {
     frmAudioConverter window;
     window.Splash1->Hide();
     QStringList inputs;
-    const QDir in(args[0]);
-    for (const QString& name : in.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name)) inputs << in.filePath(name);
+    if (uiStall) {
+        inputs << QFileInfo(args[0]).absoluteFilePath();
+    } else {
+        const QDir in(args[0]);
+        for (const QString& name : in.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name))
+            inputs << in.filePath(name);
+    }
     window.addPaths(inputs);
     window.SelectAll();
     window.optOtherFolder->click();
     window.setCustomOutputFolder(args[1]);
     window.imgcmbConvertTo->setCurrentIndex(window.imgcmbConvertTo->findData(QStringLiteral("MP3")));
     window.imgcmbConvertTo_Click();
-    window.cmdConvert_Click();
+    if (!uiStall) {
+        window.cmdConvert_Click();
+        return failures == 0 ? 0 : 2;
+    }
+
+    const std::vector<qint64> passes = convertCountingPasses(window);
+    // The window names the output after the input, with the format's extension in capitals.
+    const QFileInfoList outputs = QDir(args[1]).entryInfoList(QDir::Files);
+    if (outputs.size() != 1 || outputs[0].size() <= 0 || outputs[0].suffix().toLower() != QStringLiteral("mp3")) {
+        std::fprintf(stderr, "no MP3 output was written in %s\n", qPrintable(args[1]));
+        ++failures;
+    }
+    if (passes.size() < 2) {
+        std::fprintf(stderr, "the message loop ran %zu times during the run\n", passes.size());
+        return 2;
+    }
+    const auto ms = [](qint64 ns) { return static_cast<double>(ns) / 1e6; };
+    std::vector<qint64> gaps;
+    for (std::size_t i = 1; i < passes.size(); ++i) gaps.push_back(passes[i] - passes[i - 1]);
+    const auto longest = std::max_element(gaps.begin(), gaps.end());
+    std::vector<qint64> sorted = gaps;
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    std::nth_element(sorted.begin(), middle, sorted.end());
+    std::fprintf(stderr, "%zu passes in %.2f s; median gap %.3f ms; longest %.3f ms, after pass %td\n", passes.size(),
+                 ms(passes.back() - passes.front()) / 1e3, ms(*middle), ms(*longest), longest - gaps.begin() + 1);
+    std::printf("%.3f\n", ms(*longest));
     return failures == 0 ? 0 : 2;
 }

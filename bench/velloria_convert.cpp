@@ -1,9 +1,12 @@
-// Converts one file through the program's own reader -> writer loop, with blocks of one second
-// of audio, as the converter does; or makes a music-like test input. Used by scripts/bench.
+// Converts one file as the converter does: the file reader and writer wrapped in the audio job
+// engine's file source and sink, run as one job with the default block size and a listener
+// that does nothing. Or makes a music-like test input. Used by scripts/bench.
 //
 //   velloria_convert generate <seconds> <out.wav>
 //   velloria_convert convert <in> <out> [mp3-cbr <kbps> | mp3-vbr <quality> | ogg <quality> | wma <kbps>]
 #include "components/audio/AudioFile.h"
+#include "components/audio/AudioJob.h"
+#include "components/audio/FileEndpoints.h"
 #include "components/audio/WMAFile.h"
 
 #include <QCoreApplication>
@@ -53,38 +56,47 @@ int generate(double seconds, const QString& out) {
     return 0;
 }
 
-template <typename Writer>
-int copy(AudioFile& reader, Writer& writer) {
-    const int blockSamples = reader.sampleRate() * reader.channels();
-    for (;;) {
-        const SampleBlock block = reader.ReadBlock(blockSamples);
-        if (block.empty()) break;
-        writer.WriteBlock(block);
-    }
-    writer.Close();
-    return 0;
+class QuietListener : public audio::JobListener {
+public:
+    void progress(const audio::JobProgress&) override {}
+    void finished(const audio::JobOutcome&) override {}
+};
+
+// Runs one job from the reader's file to the writer's; the source opens the reader again.
+template <typename Sink, typename Writer>
+int runJob(AudioFile& reader, const QString& in, Writer& writer, const QString& out) {
+    audio::AudioFileSource source(reader, in);
+    Sink sink(writer, out);
+    QuietListener listener;
+    audio::AudioJob job(source, sink, listener);
+    const audio::JobOutcome outcome = job.run();
+    if (outcome.written()) return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(outcome.reason));
+    return 2;
 }
 
 int convert(const QStringList& args) {
+    // The writer's settings depend on the input's rate and channels, so the input is opened
+    // once to learn them and closed again before the job opens it.
     AudioFile reader;
     reader.OpenRead(args[0], 0, 1);
     if (reader.status() < 0) {
         std::fprintf(stderr, "%s\n", qPrintable(reader.lastError()));
         return 2;
     }
+    const int rate = reader.sampleRate();
+    const int channels = reader.channels();
+    reader.Close();
     const QString mode = args.value(2);
     const int value = args.value(3).toInt();
     if (mode == QStringLiteral("wma")) {
         WMAFile writer;
         for (std::size_t i = 0; i < WMAFile::profiles().size(); ++i) {
             const WmaProfile& p = WMAFile::profiles()[i];
-            if (p.bitrate == value * 1000 && p.sampleRate == reader.sampleRate() && p.channels == reader.channels())
+            if (p.bitrate == value * 1000 && p.sampleRate == rate && p.channels == channels)
                 writer.setWMProfile(static_cast<int>(i));
         }
-        writer.DeclareInputFormat(reader.sampleRate(), reader.channels());
-        writer.Create(args[1]);
-        if (writer.status() < 0) return 2;
-        return copy(reader, writer);
+        return runJob<audio::WmaFileSink>(reader, args[0], writer, args[1]);
     }
     AudioFile writer;
     MP3Settings mp3;
@@ -95,15 +107,9 @@ int convert(const QStringList& args) {
         mp3.setVbrQuality(value);
     }
     writer.UseMp3Settings(mp3);
-    if (mode == QStringLiteral("ogg")) writer.SetOggFormat(reader.sampleRate(), reader.channels(), 0, 0, 0, value * 100);
-    writer.SetPcmFormat(reader.sampleRate(), reader.channels(), 16);
-    writer.DeclareInputFormat(reader.sampleRate(), reader.channels());
-    writer.Create(args[1]);
-    if (writer.status() < 0) {
-        std::fprintf(stderr, "%s\n", qPrintable(writer.lastError()));
-        return 2;
-    }
-    return copy(reader, writer);
+    if (mode == QStringLiteral("ogg")) writer.SetOggFormat(rate, channels, 0, 0, 0, value * 100);
+    writer.SetPcmFormat(rate, channels, 16);
+    return runJob<audio::AudioFileSink>(reader, args[0], writer, args[1]);
 }
 
 }  // namespace
