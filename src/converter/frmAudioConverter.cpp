@@ -3,6 +3,7 @@
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
 #include "converter/ConverterRules.h"
+#include "converter/ExtentListWidget.h"
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"
 #include "shell/BrowseForFolder.h"
@@ -79,7 +80,7 @@ void frmAudioConverter::buildControls() {
     auto* grid = new QGridLayout(frameMain);
     grid->setColumnStretch(1, 1);
 
-    lstFiles = new QListWidget(frameMain);
+    lstFiles = new ExtentListWidget(frameMain);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -201,6 +202,13 @@ void frmAudioConverter::buildControls() {
     connect(cmdConfigure, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigure_Click);
     connect(cmdConfigureCDParameters, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigureCDParameters_Click);
     connect(cmRecord, &QPushButton::clicked, this, &frmAudioConverter::cmRecord_Click);
+    // Commands whose tools are not built yet are shown, disabled, with a tip that says so.
+    cmRecord->setEnabled(kRecorderAvailable);
+    if (!kRecorderAvailable) cmRecord->setToolTip(QStringLiteral("Recording is not available yet."));
+    if (!kRippingOptionsAvailable)
+        cmdConfigureCDParameters->setToolTip(QStringLiteral("The CD ripping options are not available yet."));
+    if (!kPreviewAvailable) mnuPlay->setToolTip(QStringLiteral("Playing files is not available yet."));
+    mnuPopup->setToolTipsVisible(true);
     connect(cmdRenameOutputFiles, &QPushButton::clicked, this, &frmAudioConverter::cmdRenameOutputFiles_Click);
     connect(cmdConvert, &QPushButton::clicked, this, &frmAudioConverter::cmdConvert_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAudioConverter::cmdCancel_Click);
@@ -330,7 +338,8 @@ void frmAudioConverter::setCustomOutputFolder(const QString& value) {
 void frmAudioConverter::setConfigureCDParametersEnabled(bool bEnabled) {
     bCDParamsEnabled = bEnabled;
     cmdConfigureCDParameters->setVisible(bEnabled);
-    cmdConfigureCDParameters->setEnabled(bEnabled);
+    // Shown while a CD track is listed, but there are no ripping options to open yet.
+    cmdConfigureCDParameters->setEnabled(bEnabled && kRippingOptionsAvailable);
 }
 
 void frmAudioConverter::setProgress(double dProgress) {
@@ -468,7 +477,10 @@ bool frmAudioConverter::IsInList(const QString& path) const {
 
 int frmAudioConverter::AddItemWithExtent(const QString& line) {
     const int width = lstFiles->fontMetrics().horizontalAdvance(line) + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (width > m_extent) m_extent = width;
+    if (width > m_extent) {
+        m_extent = width;
+        static_cast<ExtentListWidget*>(lstFiles)->setHorizontalExtent(m_extent);
+    }
     lstFiles->addItem(line);
     return lstFiles->count() - 1;
 }
@@ -540,7 +552,7 @@ void frmAudioConverter::UpdatePopupMenu() {
         mnuPlay->setText(QStringLiteral("Stop"));
         mnuPlay->setEnabled(true);
     } else {
-        mnuPlay->setEnabled(selected == 1);
+        mnuPlay->setEnabled(selected == 1 && kPreviewAvailable);
     }
     mnuPopupAdd->setEnabled(true);
 }

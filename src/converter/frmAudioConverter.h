@@ -42,6 +42,11 @@ class ACfrmOverWrite;
 class frmAudioConverter : public QMainWindow, public EncoderDialogOwner {
     Q_OBJECT
 public:
+    // The tools these commands open are not built yet; their controls stay disabled until then.
+    static constexpr bool kPreviewAvailable = false;
+    static constexpr bool kRecorderAvailable = false;
+    static constexpr bool kRippingOptionsAvailable = false;
+
     explicit frmAudioConverter(QWidget* parent = nullptr);
     ~frmAudioConverter() override;
 

@@ -323,6 +323,11 @@ void frmMP3Settings::connectHandlers() {
     // The scroll handlers are the user's: actionTriggered is not raised by setValue().
     connect(sldrBitrate, &QSlider::actionTriggered, this, &frmMP3Settings::sldrBitrate_Scroll);
     connect(sldrVbrBitrate, &QSlider::actionTriggered, this, &frmMP3Settings::sldrVbrBitrate_Scroll);
+    // The captions name the bitrate the slider stands at, however it got there (loading,
+    // defaults, the keyboard).
+    connect(sldrBitrate, &QSlider::valueChanged, this, [this] { fraBitrate->setTitle(bitrateCaption(bitrateAt(sldrBitrate))); });
+    connect(sldrVbrBitrate, &QSlider::valueChanged, this,
+            [this] { lblVbrBitrate->setText(bitrateCaption(bitrateAt(sldrVbrBitrate))); });
     connect(sldrQuality, &QSlider::actionTriggered, this, &frmMP3Settings::sldrQuality_Scroll);
     connect(chHFilt, &QCheckBox::toggled, this, &frmMP3Settings::chHFilt_Click);
     connect(chLFilt, &QCheckBox::toggled, this, &frmMP3Settings::chLFilt_Click);

@@ -311,7 +311,8 @@ void frmOggSettings::SaveOGG() {
 // A value outside its control's range is skipped: the control keeps what it shows.
 void frmOggSettings::LoadOGG() {
     const QString key = m_owner.registryKey();
-    if (auto index = storedInRange(key, QStringLiteral("OGG Freq"), 2, 0, cmbFrequency->count() - 1))
+    // With nothing stored, CD quality: 44 100 Hz at quality 3.00.
+    if (auto index = storedInRange(key, QStringLiteral("OGG Freq"), 7, 0, cmbFrequency->count() - 1))
         cmbFrequency->setCurrentIndex(*index);
     if (auto index = storedInRange(key, QStringLiteral("OGG Channels"), 1, 0, cmbChMode->count() - 1))
         cmbChMode->setCurrentIndex(*index);
@@ -327,7 +328,7 @@ void frmOggSettings::LoadOGG() {
             sldrMinBitrate->setValue(*pos);
         if (auto pos = storedInRange(key, QStringLiteral("OGG MaxBitrate"), 9, 0, sldrMaxBitrate->maximum()))
             sldrMaxBitrate->setValue(*pos);
-        if (auto pos = storedInRange(key, QStringLiteral("OGG Quality"), 5, 0, sldrQuality->maximum()))
+        if (auto pos = storedInRange(key, QStringLiteral("OGG Quality"), 300, 0, sldrQuality->maximum()))
             sldrQuality->setValue(*pos);
     }
     // The stored positions take effect at once, as if the user had moved the sliders there.

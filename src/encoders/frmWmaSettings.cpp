@@ -160,6 +160,8 @@ void frmWmaSettings::LoadWMA() {
             txtWmaProfile->setValue(storedProfile());
         }
         showProfile(txtWmaProfile->value());
+        // The writer writes what the dialog shows, from the first start after a restart on.
+        handToOutput(txtWmaProfile->value());
         return;
     }
     if (!g_available(*WMAFile1)) {

@@ -51,7 +51,8 @@ TEST_P(OggDialog, FirstStartShowsTheStoredDefaults) {
     for (int i = 0; i < dlg.cmbFrequency->count(); ++i) items << dlg.cmbFrequency->itemText(i);
     EXPECT_EQ(items, QStringList({u"  8 000 Hz"_s, u"11 025 Hz"_s, u"12 000 Hz "_s, u"16 000 Hz"_s, u"22 050 Hz"_s, u"24 000 Hz"_s,
                                   u"32 000 Hz"_s, u"44 100 Hz"_s, u"48 000 Hz"_s}));
-    EXPECT_EQ(dlg.cmbFrequency->currentText(), u"12 000 Hz "_s);
+    // Nothing stored: CD quality at quality 3.00.
+    EXPECT_EQ(dlg.cmbFrequency->currentText(), u"44 100 Hz"_s);
     EXPECT_EQ(dlg.cmbChMode->currentText(), u"Stereo"_s);
     for (QSlider* s : {dlg.sldrBitrate, dlg.sldrMinBitrate, dlg.sldrMaxBitrate}) EXPECT_EQ(s->value(), 9);
     EXPECT_EQ(dlg.BitRate(), 128);
@@ -62,20 +63,19 @@ TEST_P(OggDialog, FirstStartShowsTheStoredDefaults) {
     EXPECT_EQ(dlg.lblMaxBitrate->text(), u"Current max bitrate: 128 kbit"_s);
     EXPECT_FALSE(dlg.chVbr->isChecked());
     EXPECT_TRUE(dlg.chQuality->isChecked());
-    EXPECT_EQ(dlg.sldrQuality->value(), 5);
-    EXPECT_EQ(dlg.Quality(), 5);
+    EXPECT_EQ(dlg.sldrQuality->value(), 300);
+    EXPECT_EQ(dlg.Quality(), 300);
     EXPECT_EQ(dlg.sldrQuality->maximum(), 1000);
     EXPECT_EQ(dlg.sldrQuality->tickInterval(), 100);
 }
 
-// Choosing Ogg Vorbis as output applies the first-start settings: quality encoding at the
-// chosen 12 000 Hz, which the writer can do although 128 kbit/s is too much for that rate.
+// Choosing Ogg Vorbis as output applies the first-start settings: quality 3.00 at 44 100 Hz.
 TEST_P(OggDialog, ChoosingOggAtFirstStartAppliesWithoutComplaint) {
     dialogs.formatChosen(QStringLiteral("OGG"));
     const OggFormat& f = writer.oggFormat();
-    EXPECT_EQ(f.sampleRate, 12000);
+    EXPECT_EQ(f.sampleRate, 44100);
     EXPECT_EQ(f.channels, 2);
-    EXPECT_EQ(f.quality, 5);
+    EXPECT_EQ(f.quality, 300);
     EXPECT_EQ(f.minKbps, 0);
     EXPECT_EQ(f.maxKbps, 0);
 }
@@ -184,7 +184,7 @@ TEST_P(OggDialog, CancelUnloadsWithoutSavingOrApplying) {
     EXPECT_TRUE(dlg.isNull());
     EXPECT_EQ(storedValue(*owner, u"OGG Quality"_s), u"<none>"_s);
     EXPECT_EQ(writer.oggFormat().quality, OggFormat{}.quality);
-    EXPECT_EQ(dialogs.ogg().Quality(), 5);  // loaded anew
+    EXPECT_EQ(dialogs.ogg().Quality(), 300);  // loaded anew
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, OggDialog, ::testing::Values(DialogTool::Converter, DialogTool::Extractor),
