@@ -436,14 +436,17 @@ void frmMP3Settings::ShowEncoderSettings() {
     chStrictlyISOCompliance->setChecked(s.strictIso());
 }
 
-void frmMP3Settings::Apply() {
+bool frmMP3Settings::Apply() {
     m_refused.clear();
-    MP3Settings& s = *m_mp3Lame;
+    // The controls go onto a copy; the settings object takes them only when the encoder can
+    // write them as shown.
+    MP3Settings s = *m_mp3Lame;
     const int preset = cmbPreset->currentIndex();
     if (preset > 0) {
         set([&] { s.setPreset(preset); });
+        *m_mp3Lame = s;
         handOver();
-        return;
+        return true;
     }
     set([&] { s.setSampleRate(cmbFrequency->currentData().toInt()); });
     set([&] { s.setCodingMethod(cmbVBRCodingMethod->currentIndex() - 1); });
@@ -464,7 +467,16 @@ void frmMP3Settings::Apply() {
     s.setBitReservoir(chBitReservoir->isChecked());
     s.setShortBlocks(chShortBlocks->isChecked());
     s.setStrictIso(chStrictlyISOCompliance->isChecked());
-    set([&] { s.setAbrBitrate(udAbrBitrate->value()); });
+    // The ABR target counts only when ABR is chosen; otherwise a value the object refuses is
+    // skipped, as the control is not in use.
+    if (cmbVBRCodingMethod->currentIndex() == 5) {
+        set([&] { s.setAbrBitrate(udAbrBitrate->value()); });
+    } else {
+        try {
+            s.setAbrBitrate(udAbrBitrate->value());
+        } catch (const ComponentError&) {
+        }
+    }
     set([&] { s.setHighpassFrequency(chHFilt->isChecked() ? udHFiltF->value() : -1); });
     set([&] { s.setLowpassFrequency(chLFilt->isChecked() ? udLFiltF->value() : -1); });
     set([&] { s.setHighpassWidth(udHFiltW->value()); });
@@ -472,8 +484,22 @@ void frmMP3Settings::Apply() {
     set([&] { s.setVbrQuality(udVbrQuality->value()); });
     // The quality slider's position counts too, so a stored quality takes effect.
     set([&] { s.setEncoderQuality(sldrQuality->value()); });
+    if (m_refused.isEmpty())
+        if (const QString refusal = m_owner.outputWriter().CheckMp3Format(s); !refusal.isEmpty()) m_refused << refusal;
+    if (!m_refused.isEmpty()) return false;
+    *m_mp3Lame = s;
     if (m_variant.handOverOnManualApply) handOver();
+    return true;
 }
+
+// Applies what the controls show, or says why the encoder cannot write it and what it can.
+bool frmMP3Settings::applyChecked() {
+    if (Apply()) return true;
+    ui::MsgBox(QStringLiteral("These MP3 settings cannot be written:\n\n") + m_refused.join(QLatin1Char('\n')),
+               ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+    return false;
+}
+
 
 void frmMP3Settings::SaveMP3() {
     CRegister reg;
@@ -569,15 +595,19 @@ void frmMP3Settings::cmdAdvancedOptions_Click() { setWidthTwips(m_variant.advanc
 
 void frmMP3Settings::Command1_Click() { setWidthTwips(m_variant.hiddenWidth); }
 
+// A combination the encoder refuses is neither applied nor stored.
 void frmMP3Settings::cmdApply_Click() {
+    if (!applyChecked()) return;
     SaveMP3();
-    Apply();
     LoadMP3();
 }
 
-// The window is hidden and stays loaded, with its settings object.
+// The window is hidden and stays loaded, with its settings object; it stays open while the
+// combination cannot be written.
 void frmMP3Settings::cmdOK_Click() {
-    cmdApply_Click();
+    if (!applyChecked()) return;
+    SaveMP3();
+    LoadMP3();
     accept();
 }
 

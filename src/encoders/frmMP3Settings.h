@@ -12,9 +12,10 @@
 // LoadMP3). "Ok" hides the window; "Cancel", Escape and the close box unload it (close and
 // deleteLater); SettingsDialogs::mp3() then creates a new one.
 //
-// A value the settings object refuses (an ABR target below 8 kbit/s) is skipped: the object
-// keeps its previous value for that property, the other properties are written, and the
-// refusal is kept in refusedValues() until the next Apply(). The dialog shows no messages.
+// Apply() puts the controls on the settings object only when the encoder can write them as
+// shown; otherwise the object keeps its settings and refusedValues() says why (with the
+// possible values). "Apply" and "Ok" show that reason, store nothing, and "Ok" keeps the
+// window open.
 
 #include "encoders/EncoderDialogOwner.h"
 
@@ -62,7 +63,8 @@ public:
     ~frmMP3Settings() override;
 
     // ---- Public operations ----
-    void Apply();
+    // False when the encoder cannot write what the controls show (see refusedValues()).
+    bool Apply();
     void SaveMP3();
     void LoadMP3();
     void ShowEncoderSettings();
@@ -171,6 +173,7 @@ private:
     void selectCodingMethod(int index);
     void setFilterEnabled(QCheckBox* check, QSpinBox* frequencyBox, QSpinBox* widthBox, QLabel* widthLabel);
     void set(const std::function<void()>& write);
+    bool applyChecked();
     void handOver();
     QString readStored(const QString& name, const QString& fallback) const;
 

@@ -240,7 +240,7 @@ TEST_P(Mp3Dialog, OkStoresAppliesAndHides) {
     QPointer<frmMP3Settings> dlg = &d();
     QTimer::singleShot(0, dlg, [&] {
         dlg->cmbFrequency->setCurrentIndex(4);
-        dlg->sldrBitrate->setValue(11);
+        dlg->sldrBitrate->setValue(10);  // 160 kbit/s, the most 22 050 Hz takes
         dlg->cmdOK->click();
     });
     dialogs.showModal(QStringLiteral("MP3"));
@@ -249,20 +249,21 @@ TEST_P(Mp3Dialog, OkStoresAppliesAndHides) {
     EXPECT_TRUE(dlg->isHidden());
     EXPECT_EQ(&d(), dlg.data());
     EXPECT_EQ(stored("MP3 Freq"), QStringLiteral("4"));
-    EXPECT_EQ(stored("MP3 Bitrate"), QStringLiteral("11"));
+    EXPECT_EQ(stored("MP3 Bitrate"), QStringLiteral("10"));
     EXPECT_EQ(stored("MP3 Preset"), QStringLiteral("0"));
     EXPECT_EQ(dlg->MP3Lame()->sampleRate(), 22050);
-    EXPECT_EQ(dlg->MP3Lame()->bitrate(), 192);
+    EXPECT_EQ(dlg->MP3Lame()->bitrate(), 160);
 }
 
 TEST_P(Mp3Dialog, StoredChoicesAreShownAndQualityTakesEffectThroughApply) {
     store("MP3 EnqQual", QStringLiteral("1"));
     store("MP3 Freq", QStringLiteral("2"));
     store("MP3 Channels", QStringLiteral("0"));
+    store("MP3 Bitrate", QStringLiteral("6"));  // 64 kbit/s, the most 12 000 Hz takes
     frmMP3Settings& dlg = d();
     EXPECT_EQ(dlg.sldrQuality->value(), 1);
     EXPECT_EQ(dlg.cmbFrequency->currentText(), QStringLiteral("12 000 Hz "));
-    dlg.Apply();
+    EXPECT_TRUE(dlg.Apply());
     EXPECT_EQ(dlg.MP3Lame()->encoderQuality(), 1);
     EXPECT_EQ(dlg.MP3Lame()->sampleRate(), 12000);
     EXPECT_EQ(dlg.MP3Lame()->channels(), 1);
@@ -280,18 +281,45 @@ TEST_P(Mp3Dialog, AdvancedOptionsWidenAndHideNarrows) {
     EXPECT_FALSE(pages->isVisibleTo(&dlg));
 }
 
-TEST_P(Mp3Dialog, ValueTheObjectRefusesIsSkippedAndTheRestWritten) {
+// A combination the encoder would refuse is not taken: the object keeps what it had, and the
+// reason names what is possible.
+TEST_P(Mp3Dialog, CombinationsTheEncoderRefusesAreNotApplied) {
     frmMP3Settings& dlg = d();
+    const MP3Settings before = *dlg.MP3Lame();
     dlg.cmbVBRCodingMethod->setCurrentText(QStringLiteral("ABR"));
     dlg.udAbrBitrate->setValue(4);  // the up-down allows it, LAME does not
     dlg.cmbChMode->setCurrentIndex(0);
-    dlg.Apply();
-    EXPECT_EQ(dlg.MP3Lame()->abrBitrate(), 128);
-    EXPECT_EQ(dlg.MP3Lame()->codingMethod(), 4);
-    EXPECT_EQ(dlg.MP3Lame()->channels(), 1);
-    EXPECT_EQ(dlg.MP3Lame()->vbrQuality(), dlg.udVbrQuality->value());
+    EXPECT_FALSE(dlg.Apply());
+    EXPECT_EQ(*dlg.MP3Lame(), before);
     ASSERT_EQ(dlg.refusedValues().size(), 1);
     EXPECT_TRUE(dlg.refusedValues().front().contains(QStringLiteral("ABR")));
+
+    dlg.cmbVBRCodingMethod->setCurrentIndex(0);  // CBR
+    dlg.cmbFrequency->setCurrentText(QStringLiteral("  8 000 Hz"));
+    EXPECT_EQ(dlg.sldrBitrate->value(), 7);  // 96 kbit/s
+    EXPECT_FALSE(dlg.Apply());
+    EXPECT_TRUE(dlg.refusedValues().front().contains(QStringLiteral("possible: 8, 16, 24, 32, 40, 48, 56, 64")))
+        << dlg.refusedValues().front().toStdString();
+}
+
+// "Ok" explains a refused combination, stores nothing and stays open until it is mended.
+TEST_P(Mp3Dialog, OkStaysOpenUntilTheCombinationCanBeWritten) {
+    QPointer<frmMP3Settings> dlg = &d();
+    testing_support::MsgBoxRecorder boxes;
+    QTimer::singleShot(0, dlg, [&] {
+        dlg->cmbFrequency->setCurrentText(QStringLiteral("  8 000 Hz"));
+        dlg->cmdOK->click();
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_FALSE(stored("MP3 Freq").has_value());
+        dlg->sldrBitrate->setValue(6);  // 64 kbit/s
+        dlg->cmdOK->click();
+    });
+    dialogs.showModal(QStringLiteral("MP3"));
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("96 kbit/s cannot be written at 8000 Hz")));
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->MP3Lame()->sampleRate(), 8000);
+    EXPECT_EQ(dlg->MP3Lame()->bitrate(), 64);
 }
 
 // Chooses mono 22 050 Hz, or a preset, in the dialog and writes a file with the writer.

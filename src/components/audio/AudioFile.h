@@ -47,6 +47,9 @@ public:
     // Moves the reader to a frame; origin 3 counts from the start (the only origin offered).
     std::int64_t Seek(std::int64_t position, int origin = 3);
 
+    // Why the MP3 encoder cannot write the settings as described (naming the possible
+    // values); empty when it can.
+    QString CheckMp3Format(const MP3Settings& settings) const { return lameRefusal(settings); }
     // Whether libvorbisenc can encode the combination (kbit/s, 0 = not set).
     bool CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const;
     // The true rate and channel count of the blocks that will be written.

@@ -62,6 +62,9 @@ struct WmaProfile {
 
 // Whether libvorbisenc can encode the combination (bitrates in kbit/s, 0 = not set).
 bool vorbisCanEncode(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps);
+// Why LAME cannot write the MP3 settings as described, naming the possible values; empty when
+// it can.
+QString lameRefusal(const MP3Settings& settings);
 // Whether the WAV format can be written.
 bool wavFormatSupported(const WavFormat& format);
 // Whether FFmpeg's wmav2 encoder is present.

@@ -83,6 +83,8 @@ public:
     LameEncoder& operator=(const LameEncoder&) = delete;
 
     void open(const QString& path) override;
+    // Sets LAME up for the settings, or throws saying what it refuses and what is possible.
+    void prepare();
     PcmFormat format() const override { return {m_settings.sampleRate(), m_settings.channels()}; }
     void write(const std::int16_t* samples, std::size_t frames) override;
     void finish() override;
@@ -157,8 +159,7 @@ void LameEncoder::configure() {
     set(lame_set_error_protection(g, s.crc() ? 1 : 0), "CRC", s.crc());
 }
 
-void LameEncoder::open(const QString& path) {
-    if (m_lame) throw ComponentError(QStringLiteral("The MP3 encoder is already writing %1").arg(m_file.fileName()));
+void LameEncoder::prepare() {
     checkCombination(m_settings);
     m_lame = lame_init();
     if (!m_lame) throw ComponentError(QStringLiteral("The MP3 encoder could not start"));
@@ -176,6 +177,17 @@ void LameEncoder::open(const QString& path) {
             (!cbr && lame_get_VBR_max_bitrate_kbps(m_lame) != vbrCeiling(m_settings)) ||
             (m_settings.codingMethod() == 4 && lame_get_VBR_mean_bitrate_kbps(m_lame) != m_settings.abrBitrate()))
             throw ComponentError(QStringLiteral("The MP3 encoder cannot write %1").arg(m_settings.description()));
+    } catch (...) {
+        lame_close(m_lame);
+        m_lame = nullptr;
+        throw;
+    }
+}
+
+void LameEncoder::open(const QString& path) {
+    if (m_lame) throw ComponentError(QStringLiteral("The MP3 encoder is already writing %1").arg(m_file.fileName()));
+    prepare();
+    try {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             throw ComponentError(
@@ -243,3 +255,13 @@ void LameEncoder::finish() {
 }  // namespace
 
 std::unique_ptr<Encoder> makeLameEncoder(const MP3Settings& settings) { return std::make_unique<LameEncoder>(settings); }
+
+QString lameRefusal(const MP3Settings& settings) {
+    LameEncoder encoder(settings);
+    try {
+        encoder.prepare();
+        return {};
+    } catch (const ComponentError& e) {
+        return e.description();
+    }
+}
