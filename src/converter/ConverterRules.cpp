@@ -56,20 +56,6 @@ bool isCdTrack(const QString& path) {
     return dot >= 0 && name.mid(dot + 1).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0;
 }
 
-int storedInt(const QString& text, int defaultValue, int minimum, int maximum) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok && value >= minimum && value <= maximum ? value : defaultValue;
-}
-
-bool storedFlag(const QString& text, bool defaultValue) {
-    bool ok = false;
-    const long long value = text.trimmed().toLongLong(&ok);
-    return ok ? value != 0 : defaultValue;
-}
-
-QString flagText(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
-
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
     const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
     // Cutting four characters from a name that short would reach into the folder (or leave

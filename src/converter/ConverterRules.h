@@ -1,6 +1,6 @@
 #pragma once
 // The converter's rules that need no window: the open dialog's filter and result text, the
-// splitting of that text into paths, reordering, CD-track names, and reading stored settings.
+// splitting of that text into paths, reordering and CD-track names.
 
 #include <QList>
 #include <QString>
@@ -30,14 +30,6 @@ std::optional<QStringList> movedDown(const QStringList& entries, int s);
 
 // True when the file name's extension (after its last dot) is "cda", in any letter case.
 bool isCdTrack(const QString& path);
-
-// A stored integer: the default when the text is not a whole number or lies outside
-// minimum..maximum.
-int storedInt(const QString& text, int defaultValue, int minimum, int maximum);
-// A stored flag: true when the number is not 0; the default when the text is not a number.
-bool storedFlag(const QString& text, bool defaultValue);
-// How flags are stored: "-1" for true, "0" for false.
-QString flagText(bool value);
 
 // The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
 // `folder`; either way the file name's last four characters give way to "." + key. A file

@@ -8,6 +8,7 @@
 #include "shell/ACfrmAbout.h"
 #include "shell/BrowseForFolder.h"
 #include "shell/CRegister.h"
+#include "shell/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QAction>
@@ -37,6 +38,12 @@
 namespace {
 
 const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+// The window's stored values.
+const QString kOutputFolderValue = QStringLiteral("Output Folder");
+const QString kLastOutputFormatValue = QStringLiteral("Last Output Format");
+const QString kCustomFolderValue = QStringLiteral("Output to Custom Folder");
+const QString kPreserveTagsValue = QStringLiteral("Preserve ID Tags");
+const QString kDeleteSourceValue = QStringLiteral("Delete Source Files");
 constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
 
 struct ToolbarButton {
@@ -268,17 +275,12 @@ void frmAudioConverter::Form_Load() {
 // ---- Settings ----------------------------------------------------------------------------
 
 void frmAudioConverter::LoadSettings() {
-    CRegister reg;
-    sOutputFolder = reg.REGGetSetting(HKLM, kKey, QStringLiteral("Output Folder"), converter::defaultOutputFolder());
-    iOutputFormat = static_cast<std::int16_t>(converter::storedInt(
-        reg.REGGetSetting(HKLM, kKey, QStringLiteral("Last Output Format"), QStringLiteral("2")), 2, 1,
-        std::max(1, imgcmbConvertTo->count())));
-    bCustomFolder =
-        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Output to Custom Folder"), QStringLiteral("1")), true);
-    bPreserveTags =
-        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Preserve ID Tags"), QStringLiteral("1")), true);
-    bDeleteSource =
-        converter::storedFlag(reg.REGGetSetting(HKLM, kKey, QStringLiteral("Delete Source Files"), QStringLiteral("0")), false);
+    sOutputFolder = stored::text(kKey, kOutputFolderValue, converter::defaultOutputFolder());
+    iOutputFormat = static_cast<std::int16_t>(
+        stored::integer(kKey, kLastOutputFormatValue, 2, 1, std::max(1, imgcmbConvertTo->count())));
+    bCustomFolder = stored::flag(stored::text(kKey, kCustomFolderValue, QStringLiteral("1")), true);
+    bPreserveTags = stored::flag(stored::text(kKey, kPreserveTagsValue, QStringLiteral("1")), true);
+    bDeleteSource = stored::flag(stored::text(kKey, kDeleteSourceValue, QStringLiteral("0")), false);
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -288,11 +290,11 @@ void frmAudioConverter::LoadSettings() {
 
 void frmAudioConverter::SaveSettings() {
     CRegister reg;
-    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Output Folder"), sOutputFolder);
-    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Last Output Format"), QString::number(iOutputFormat));
-    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Output to Custom Folder"), converter::flagText(bCustomFolder));
-    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Preserve ID Tags"), converter::flagText(bPreserveTags));
-    reg.REGSaveSetting(HKLM, kKey, QStringLiteral("Delete Source Files"), converter::flagText(bDeleteSource));
+    reg.REGSaveSetting(HKLM, kKey, kOutputFolderValue, sOutputFolder);
+    stored::save(kKey, kLastOutputFormatValue, iOutputFormat);
+    reg.REGSaveSetting(HKLM, kKey, kCustomFolderValue, stored::flagText(bCustomFolder));
+    reg.REGSaveSetting(HKLM, kKey, kPreserveTagsValue, stored::flagText(bPreserveTags));
+    reg.REGSaveSetting(HKLM, kKey, kDeleteSourceValue, stored::flagText(bDeleteSource));
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {

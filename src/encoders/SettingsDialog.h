@@ -1,7 +1,9 @@
 #pragma once
-// What every encoder settings dialog shares: "hide" keeps the dialog and its state; "unload"
-// (Cancel, Escape, the close box) closes it and destroys it, so that the next use creates it
-// anew and runs its load handling.
+// What every encoder settings dialog shares: the three operations by which the owner uses it
+// (load the stored settings into the controls, store the controls, hand the controls' choice
+// to the writers), and its lifecycle: "hide" keeps the dialog and its state; "unload" (Cancel,
+// Escape, the close box) closes it and destroys it, so that the next use creates it anew and
+// runs its load handling.
 
 #include <QDialog>
 
@@ -11,6 +13,13 @@ public:
     using QDialog::QDialog;
 
     bool isUnloaded() const { return m_unloaded; }
+
+    // Each dialog maps these onto its own operations (LoadMP3, SaveOGG, Apply, …); a dialog
+    // without stored settings keeps the empty ones. apply() is false when the writer cannot
+    // take what the controls show.
+    virtual void load() {}
+    virtual void save() {}
+    virtual bool apply() { return true; }
 
 protected:
     // Closes and destroys the dialog (once).

@@ -5,13 +5,13 @@
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
-#include "converter/ConverterRules.h"
 #include "encoders/SettingsDialogs.h"
 // SettingsDialogs.h needs every dialog class complete.
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "shell/CRegister.h"
+#include "encoders/SamplingFrequencies.h"
+#include "shell/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -35,14 +35,28 @@ namespace {
 
 constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
 
-constexpr Mp3DialogVariant kConverter{"ACfrmMP3", "MP3 Lame 3.91 Encoder Settings", 5400, 11750, 5550,
-                                      /*narrowOnPreset*/ true,  /*tabStrip*/ false,
-                                      /*skinnedVbrLabels*/ false, /*defaultButton*/ false,
-                                      /*handOverOnManualApply*/ false, /*ownControlWalk*/ true};
-constexpr Mp3DialogVariant kExtractor{"AEfrmMP3", "MP3 Lame Encoder", 6000, 13750, 6000,
-                                      /*narrowOnPreset*/ false, /*tabStrip*/ true,
-                                      /*skinnedVbrLabels*/ true,  /*defaultButton*/ true,
-                                      /*handOverOnManualApply*/ true,  /*ownControlWalk*/ false};
+constexpr Mp3DialogVariant kConverter{.formName = "ACfrmMP3",
+                                      .title = "MP3 Lame 3.91 Encoder Settings",
+                                      .loadWidth = 5400,
+                                      .advancedWidth = 11750,
+                                      .hiddenWidth = 5550,
+                                      .narrowOnPreset = true,
+                                      .tabStrip = false,
+                                      .skinnedVbrLabels = false,
+                                      .defaultButton = false,
+                                      .handOverOnManualApply = false,
+                                      .ownControlWalk = true};
+constexpr Mp3DialogVariant kExtractor{.formName = "AEfrmMP3",
+                                      .title = "MP3 Lame Encoder",
+                                      .loadWidth = 6000,
+                                      .advancedWidth = 13750,
+                                      .hiddenWidth = 6000,
+                                      .narrowOnPreset = false,
+                                      .tabStrip = true,
+                                      .skinnedVbrLabels = true,
+                                      .defaultButton = true,
+                                      .handOverOnManualApply = true,
+                                      .ownControlWalk = false};
 
 // Registry value names, defaults and the largest index or position each may hold.
 struct StoredValue {
@@ -145,16 +159,7 @@ void frmMP3Settings::createControls() {
     cmdAdvancedOptions = new QPushButton(QStringLiteral("&Advanced Options"));
     lblFrequency = new QLabel(QStringLiteral("Sampling Frequency"));
     cmbFrequency = new QComboBox;
-    const std::array<std::pair<const char*, int>, 9> frequencies{{{"  8 000 Hz", 8000},
-                                                                   {"11 025 Hz", 11025},
-                                                                   {"12 000 Hz ", 12000},
-                                                                   {"16 000 Hz", 16000},
-                                                                   {"22 050 Hz", 22050},
-                                                                   {"24 000 Hz", 24000},
-                                                                   {"32 000 Hz", 32000},
-                                                                   {"44 100 Hz", 44100},
-                                                                   {"48 000 Hz", 48000}}};
-    for (const auto& [text, hz] : frequencies) cmbFrequency->addItem(QLatin1String(text), hz);
+    for (const SamplingFrequency& f : kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
     fraQuality = new QGroupBox(QStringLiteral("Encoder Quality"));
     sldrQuality = slider(9);
     lblChMode = new QLabel(QStringLiteral("Channels Mode"));
@@ -386,10 +391,6 @@ void frmMP3Settings::set(const std::function<void()>& write) {
 
 void frmMP3Settings::handOver() { m_owner.outputWriter().UseMp3Settings(*m_mp3Lame); }
 
-QString frmMP3Settings::readStored(const QString& name, const QString& fallback) const {
-    return CRegister().REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), name, fallback);
-}
-
 // ---- Public operations ----------------------------------------------------------------
 
 void frmMP3Settings::ShowEncoderSettings() {
@@ -502,10 +503,8 @@ bool frmMP3Settings::applyChecked() {
 
 
 void frmMP3Settings::SaveMP3() {
-    CRegister reg;
-    const QString key = m_owner.registryKey();
-    const auto save = [&](const StoredValue& v, int value) {
-        reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QLatin1String(v.name), QString::number(value));
+    const auto save = [this](const StoredValue& v, int value) {
+        stored::save(m_owner.registryKey(), QLatin1String(v.name), value);
     };
     save(kPreset, cmbPreset->currentIndex());
     save(kFreq, cmbFrequency->currentIndex());
@@ -517,8 +516,7 @@ void frmMP3Settings::SaveMP3() {
 // Text that is not a number, or lies outside its control's range, counts as missing.
 void frmMP3Settings::LoadMP3() {
     const auto load = [this](const StoredValue& v) {
-        const QString text = readStored(QLatin1String(v.name), QString::number(v.defaultValue));
-        return converter::storedInt(text, v.defaultValue, 0, v.maximum);
+        return stored::integer(m_owner.registryKey(), QLatin1String(v.name), v.defaultValue, 0, v.maximum);
     };
     const int preset = load(kPreset);
     const int frequency = load(kFreq);

@@ -57,6 +57,9 @@ struct Mp3DialogVariant {
 class frmMP3Settings : public SettingsDialog {
     Q_OBJECT
 public:
+    void load() override { LoadMP3(); }
+    void save() override { SaveMP3(); }
+    bool apply() override { return Apply(); }
     // Runs the load handling. `mp3Lame` is the slot that keeps the settings object across
     // unloads; an empty slot gets a new object. Skin failures are passed to the caller.
     frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame);
@@ -175,7 +178,6 @@ private:
     void set(const std::function<void()>& write);
     bool applyChecked();
     void handOver();
-    QString readStored(const QString& name, const QString& fallback) const;
 
     EncoderDialogOwner& m_owner;
     const Mp3DialogVariant& m_variant;

@@ -7,7 +7,8 @@
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "shell/CRegister.h"
+#include "encoders/SamplingFrequencies.h"
+#include "shell/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -24,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -40,39 +40,19 @@ const OggVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std:
 constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
 constexpr int kDefaultBitratePosition = 9;  // 128 kbit/s
 
-struct Frequency {
-    const char* text;
-    int hz;
-};
-// The texts are shown exactly so, spaces included.
-constexpr std::array<Frequency, 9> kFrequencies{{{"  8 000 Hz", 8000},
-                                                 {"11 025 Hz", 11025},
-                                                 {"12 000 Hz ", 12000},
-                                                 {"16 000 Hz", 16000},
-                                                 {"22 050 Hz", 22050},
-                                                 {"24 000 Hz", 24000},
-                                                 {"32 000 Hz", 32000},
-                                                 {"44 100 Hz", 44100},
-                                                 {"48 000 Hz", 48000}}};
 constexpr int kLoadFrequencyIndex = 4;  // "22 050 Hz"
 
 const QString kFormatRefused = QStringLiteral("Incorrect format, try choosing a higher frequency.!");
 
-// A stored number; text that is not a number reads as the default.
-int storedNumber(const QString& key, const QString& name, int defaultValue) {
-    CRegister reg;
-    bool ok = false;
-    const int value =
-        reg.REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, key, name, QString::number(defaultValue)).trimmed().toInt(&ok);
-    return ok ? value : defaultValue;
-}
-
-// The stored number when it lies in min..max; nothing (the step is skipped) otherwise.
-std::optional<int> storedInRange(const QString& key, const QString& name, int defaultValue, int min, int max) {
-    const int value = storedNumber(key, name, defaultValue);
-    if (value < min || value > max) return std::nullopt;
-    return value;
-}
+// The dialog's stored values.
+const QString kFreqValue = QStringLiteral("OGG Freq");
+const QString kChannelsValue = QStringLiteral("OGG Channels");
+const QString kBitrateValue = QStringLiteral("OGG Bitrate");
+const QString kVbrEnabledValue = QStringLiteral("OGG VBR Enabled");
+const QString kQualityEnabledValue = QStringLiteral("OGG Quality Enabled");
+const QString kMinBitrateValue = QStringLiteral("OGG MinBitrate");
+const QString kMaxBitrateValue = QStringLiteral("OGG MaxBitrate");
+const QString kQualityValue = QStringLiteral("OGG Quality");
 
 QSlider* makeSlider(QWidget* parent, const char* name, int max) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -136,7 +116,7 @@ void frmOggSettings::buildControls() {
 
     cmbFrequency = new QComboBox(frequencyGroup);
     cmbFrequency->setObjectName(QStringLiteral("cmbFrequency"));
-    for (const Frequency& f : kFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    for (const SamplingFrequency& f : kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
     cmbChMode = new QComboBox(channelsGroup);
     cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
     cmbChMode->addItem(QStringLiteral("Mono"));
@@ -293,43 +273,39 @@ bool frmOggSettings::Apply() {
 }
 
 void frmOggSettings::SaveOGG() {
-    CRegister reg;
     const QString key = m_owner.registryKey();
-    const auto save = [&](const char* name, int value) {
-        reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QLatin1String(name), QString::number(value));
-    };
-    save("OGG Freq", cmbFrequency->currentIndex());
-    save("OGG Channels", cmbChMode->currentIndex());
-    save("OGG Bitrate", sldrBitrate->value());
-    save("OGG VBR Enabled", chVbr->isChecked() ? 1 : 0);
-    save("OGG Quality Enabled", chQuality->isChecked() ? 1 : 0);
-    save("OGG MinBitrate", sldrMinBitrate->value());
-    save("OGG MaxBitrate", sldrMaxBitrate->value());
-    save("OGG Quality", sldrQuality->value());
+    stored::save(key, kFreqValue, cmbFrequency->currentIndex());
+    stored::save(key, kChannelsValue, cmbChMode->currentIndex());
+    stored::save(key, kBitrateValue, sldrBitrate->value());
+    stored::save(key, kVbrEnabledValue, chVbr->isChecked() ? 1 : 0);
+    stored::save(key, kQualityEnabledValue, chQuality->isChecked() ? 1 : 0);
+    stored::save(key, kMinBitrateValue, sldrMinBitrate->value());
+    stored::save(key, kMaxBitrateValue, sldrMaxBitrate->value());
+    stored::save(key, kQualityValue, sldrQuality->value());
 }
 
 // A value outside its control's range is skipped: the control keeps what it shows.
 void frmOggSettings::LoadOGG() {
     const QString key = m_owner.registryKey();
+    const auto flag = [&](const QString& name, bool defaultValue) {
+        return stored::flag(stored::text(key, name, QString::number(defaultValue ? 1 : 0)), defaultValue);
+    };
     // With nothing stored, CD quality: 44 100 Hz at quality 3.00.
-    if (auto index = storedInRange(key, QStringLiteral("OGG Freq"), 7, 0, cmbFrequency->count() - 1))
-        cmbFrequency->setCurrentIndex(*index);
-    if (auto index = storedInRange(key, QStringLiteral("OGG Channels"), 1, 0, cmbChMode->count() - 1))
-        cmbChMode->setCurrentIndex(*index);
+    if (auto index = stored::inRange(key, kFreqValue, 7, 0, cmbFrequency->count() - 1)) cmbFrequency->setCurrentIndex(*index);
+    if (auto index = stored::inRange(key, kChannelsValue, 1, 0, cmbChMode->count() - 1)) cmbChMode->setCurrentIndex(*index);
     {
         // Setting the controls from here is no user action: the scroll handlers stay quiet and
         // the state follows below in one go.
         const QSignalBlocker b1(sldrBitrate), b2(sldrMinBitrate), b3(sldrMaxBitrate), b4(sldrQuality);
-        if (auto pos = storedInRange(key, QStringLiteral("OGG Bitrate"), 9, 0, sldrBitrate->maximum()))
-            sldrBitrate->setValue(*pos);
-        chVbr->setChecked(storedNumber(key, QStringLiteral("OGG VBR Enabled"), 0) != 0);
-        chQuality->setChecked(storedNumber(key, QStringLiteral("OGG Quality Enabled"), 1) != 0);
-        if (auto pos = storedInRange(key, QStringLiteral("OGG MinBitrate"), 9, 0, sldrMinBitrate->maximum()))
-            sldrMinBitrate->setValue(*pos);
-        if (auto pos = storedInRange(key, QStringLiteral("OGG MaxBitrate"), 9, 0, sldrMaxBitrate->maximum()))
-            sldrMaxBitrate->setValue(*pos);
-        if (auto pos = storedInRange(key, QStringLiteral("OGG Quality"), 300, 0, sldrQuality->maximum()))
-            sldrQuality->setValue(*pos);
+        const auto position = [&](QSlider* slider, const QString& name, int defaultValue) {
+            if (auto pos = stored::inRange(key, name, defaultValue, 0, slider->maximum())) slider->setValue(*pos);
+        };
+        position(sldrBitrate, kBitrateValue, kDefaultBitratePosition);
+        chVbr->setChecked(flag(kVbrEnabledValue, false));
+        chQuality->setChecked(flag(kQualityEnabledValue, true));
+        position(sldrMinBitrate, kMinBitrateValue, kDefaultBitratePosition);
+        position(sldrMaxBitrate, kMaxBitrateValue, kDefaultBitratePosition);
+        position(sldrQuality, kQualityValue, 300);
     }
     // The stored positions take effect at once, as if the user had moved the sliders there.
     m_bitRate = bitrateAt(sldrBitrate->value());

@@ -23,6 +23,9 @@ class QSlider;
 class frmOggSettings : public SettingsDialog {
     Q_OBJECT
 public:
+    void load() override { LoadOGG(); }
+    void save() override { SaveOGG(); }
+    bool apply() override { return Apply(); }
     explicit frmOggSettings(EncoderDialogOwner& owner);
 
     // Group "Option"

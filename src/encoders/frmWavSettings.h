@@ -15,6 +15,10 @@ class QPushButton;
 class frmWavSettings : public SettingsDialog {
     Q_OBJECT
 public:
+    bool apply() override {
+        Apply();
+        return true;
+    }
     explicit frmWavSettings(EncoderDialogOwner& owner);
 
     QLabel* imgWavIcon;

@@ -10,6 +10,7 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "shell/CRegister.h"
+#include "shell/StoredNumbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,6 +38,7 @@ const WmaVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std:
 
 const QString kUnsupported = QStringLiteral("WMA is not Supported in your system,Install WMA codec.!");
 constexpr int kDefaultProfile = 2;
+const QString kProfileValue = QStringLiteral("WMA Profile");
 
 bool encoderPresent(const WMAFile& file) { return file.WMASupported(); }
 frmWmaSettings::AvailabilityCheck g_available = &encoderPresent;
@@ -137,13 +139,7 @@ void frmWmaSettings::showProfile(int number) {
 
 // The stored number, or the default where it is missing, not a number or not a profile.
 int frmWmaSettings::storedProfile() const {
-    CRegister reg;
-    bool ok = false;
-    const int number = reg.REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(),
-                                         QStringLiteral("WMA Profile"), QString::number(kDefaultProfile))
-                           .trimmed()
-                           .toInt(&ok);
-    return ok && number >= UpDown1->minimum() && number <= UpDown1->maximum() ? number : kDefaultProfile;
+    return stored::integer(m_owner.registryKey(), kProfileValue, kDefaultProfile, UpDown1->minimum(), UpDown1->maximum());
 }
 
 void frmWmaSettings::LoadWMA() {
@@ -177,9 +173,7 @@ void frmWmaSettings::LoadWMA() {
 }
 
 void frmWmaSettings::SaveWMA() {
-    CRegister reg;
-    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), QStringLiteral("WMA Profile"),
-                       txtWmaProfile->text());
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), kProfileValue, txtWmaProfile->text());
 }
 
 // The converter's WMA writer takes the number; the extractor's output writer keeps it for the

@@ -20,6 +20,8 @@ class QSpinBox;
 class frmWmaSettings : public SettingsDialog {
     Q_OBJECT
 public:
+    void load() override { LoadWMA(); }
+    void save() override { SaveWMA(); }
     explicit frmWmaSettings(EncoderDialogOwner& owner);
     ~frmWmaSettings() override;
 

@@ -38,27 +38,16 @@ TEST(Reordering, TheHighestSelectedEntryMovesOnePlace) {
     EXPECT_FALSE(movedDown({}, 0));
 }
 
+TEST(OutputNames, TheDefaultFolderIsInTheMusicFolder) {
+    EXPECT_TRUE(defaultOutputFolder().endsWith(QStringLiteral("/Converted Music")));
+}
+
 TEST(CdTracks, AreTheFilesEndingInCdaInAnyCase) {
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/Track01.cda")));
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/TRACK02.CDA")));
     EXPECT_FALSE(isCdTrack(QStringLiteral("/music/cda")));
     EXPECT_FALSE(isCdTrack(QStringLiteral("/music.cda/a.wav")));
     EXPECT_FALSE(isCdTrack(QStringLiteral("/music/a.cdax")));
-}
-
-TEST(StoredSettings, TextThatIsNotAnIntegerOrOutOfRangeCountsAsMissing) {
-    EXPECT_EQ(storedInt(QStringLiteral("3"), 2, 1, 4), 3);
-    EXPECT_EQ(storedInt(QStringLiteral(" 4 "), 2, 1, 4), 4);
-    for (const char* bad : {"", "x", "3.5", "0", "5", "-1", "99999999999"})
-        EXPECT_EQ(storedInt(QString::fromLatin1(bad), 2, 1, 4), 2) << bad;
-    EXPECT_TRUE(storedFlag(QStringLiteral("-1"), false));
-    EXPECT_TRUE(storedFlag(QStringLiteral("1"), false));
-    EXPECT_FALSE(storedFlag(QStringLiteral("0"), true));
-    EXPECT_TRUE(storedFlag(QStringLiteral("yes"), true));
-    EXPECT_FALSE(storedFlag(QString(), false));
-    EXPECT_EQ(flagText(true), QStringLiteral("-1"));
-    EXPECT_EQ(flagText(false), QStringLiteral("0"));
-    EXPECT_TRUE(defaultOutputFolder().endsWith(QStringLiteral("/Converted Music")));
 }
 
 TEST(OutputNames, LastFourCharactersGiveWayToTheKey) {

@@ -1,5 +1,6 @@
 // The settings store, tested over its real INI file in a private configuration folder.
 #include "shell/CRegister.h"
+#include "shell/StoredNumbers.h"
 
 #include "support/TestSupport.h"
 
@@ -242,6 +243,20 @@ TEST_F(RegisterTest, ConcurrentWritersLoseNothing) {
             if (get(kKey, name) != name + QStringLiteral(" value")) ++missing;
     EXPECT_EQ(missing, 0);
     EXPECT_EQ(get(kKey, QStringLiteral("Seed")), QStringLiteral("1"));
+}
+
+TEST(StoredSettings, TextThatIsNotAnIntegerOrOutOfRangeCountsAsMissing) {
+    EXPECT_EQ(stored::integer(QStringLiteral("3"), 2, 1, 4), 3);
+    EXPECT_EQ(stored::integer(QStringLiteral(" 4 "), 2, 1, 4), 4);
+    for (const char* bad : {"", "x", "3.5", "0", "5", "-1", "99999999999"})
+        EXPECT_EQ(stored::integer(QString::fromLatin1(bad), 2, 1, 4), 2) << bad;
+    EXPECT_TRUE(stored::flag(QStringLiteral("-1"), false));
+    EXPECT_TRUE(stored::flag(QStringLiteral("1"), false));
+    EXPECT_FALSE(stored::flag(QStringLiteral("0"), true));
+    EXPECT_TRUE(stored::flag(QStringLiteral("yes"), true));
+    EXPECT_FALSE(stored::flag(QString(), false));
+    EXPECT_EQ(stored::flagText(true), QStringLiteral("-1"));
+    EXPECT_EQ(stored::flagText(false), QStringLiteral("0"));
 }
 
 }  // namespace
