@@ -6,6 +6,9 @@
 // runs its load handling.
 
 #include <QDialog>
+#include <QHBoxLayout>
+
+#include <initializer_list>
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
@@ -22,6 +25,13 @@ public:
     virtual bool apply() { return true; }
 
 protected:
+    // The dialog's buttons, right-aligned in one row.
+    static QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+        auto* row = new QHBoxLayout;
+        row->addStretch(1);
+        for (QWidget* button : buttons) row->addWidget(button);
+        return row;
+    }
     // Closes and destroys the dialog (once).
     void unload() {
         if (m_unloaded) return;

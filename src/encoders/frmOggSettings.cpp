@@ -172,12 +172,7 @@ void frmOggSettings::buildControls() {
     grid->addWidget(channelsGroup, 1, 1);
     grid->addWidget(vbrGroup, 2, 0);
     grid->addWidget(qualityGroup, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdApply);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdOk);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttonRow({cmdApply, cmdCancel, cmdOk}), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 

@@ -96,11 +96,7 @@ frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     change->addWidget(cmdWAVToCDQuality);
     change->addStretch(1);
     grid->addLayout(change, 1, 1, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->addLayout(buttonRow({OKButton, CancelButton}), 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     setMinimumWidth(380);  // room for the extractor skin's band and its buttons
 

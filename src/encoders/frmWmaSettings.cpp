@@ -83,6 +83,10 @@ frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
+    connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
+    connect(cmdOk, &QPushButton::clicked, this, &frmWmaSettings::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmWmaSettings::cmdCancel_Click);
+
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 12);
     grid->setHorizontalSpacing(10);
@@ -90,17 +94,10 @@ frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     grid->addWidget(lblProfile, 0, 0);
     grid->addWidget(txtWmaProfile, 0, 1, Qt::AlignLeft);
     grid->addWidget(lblWma, 1, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttonRow({cmdOk, cmdCancel}), 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(380);  // room for the extractor skin's band and its buttons
 
-    connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
-    connect(cmdOk, &QPushButton::clicked, this, &frmWmaSettings::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmWmaSettings::cmdCancel_Click);
     Form_Load();
 }
 

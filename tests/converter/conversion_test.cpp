@@ -5,6 +5,7 @@
 #include "components/audio/WMAFile.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
+#include "shell/CRegister.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"
 
@@ -115,6 +116,48 @@ TEST_F(Conversion, MonoInputIsTheSameSignalInBothChannels) {
     const ReadBack source = readBack(src);
     EXPECT_GT(bestCorrelation(source.samples, 1, r.samples, 2), 0.99);
     for (std::size_t i = 0; i + 1 < r.samples.size(); i += 2) ASSERT_EQ(r.samples[i], r.samples[i + 1]);
+}
+
+// ---- Encoder settings from the first start on -------------------------------------------------
+
+// With nothing stored, Ogg Vorbis output keeps CD quality at quality 3.00.
+TEST_F(Conversion, OggOnAFreshSettingsStoreIsCdQuality) {
+    const QString src = input(QStringLiteral("music.wav"));
+    ASSERT_EQ(testing_support::writeAudioFile(src, testing_support::musicFrames(44100, 2, 10u * 44100, 0.1), 44100, 2),
+              QString());
+    window->addPaths({src});
+    selectAll();
+    chooseFormat(QStringLiteral("OGG"));
+    window->cmdConvert->click();
+    const QString ogg = output(QStringLiteral("music.OGG"));
+    const ReadBack r = readBack(ogg);
+    EXPECT_EQ(r.rate, 44100);
+    EXPECT_EQ(r.channels, 2);
+    ASSERT_NEAR(r.seconds(), 10.0, 0.05);
+    const double kbps = static_cast<double>(QFileInfo(ogg).size()) * 8 / r.seconds() / 1000;
+    EXPECT_GE(kbps, 110);
+    EXPECT_LE(kbps, 130);
+    EXPECT_GT(bestCorrelation(readBack(src).samples, 2, r.samples, 2), 0.9);
+}
+
+// The WMA profile stored in an earlier run is the one written after a restart.
+TEST_F(Conversion, AStoredWmaProfileIsWrittenAfterARestart) {
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, window->registryKey(), QStringLiteral("WMA Profile"),
+                               QStringLiteral("8"));
+    delete window.data();
+    window = new frmAudioConverter;  // the restart
+    window->Splash1->Hide();
+    window->optOtherFolder->click();
+    window->txtFolder->setText(out.path());
+    const QString src = input(QStringLiteral("a.wav"));
+    makeInput(src, 1.0);
+    window->addPaths({src});
+    selectAll();
+    chooseFormat(QStringLiteral("WMA"));
+    window->cmdConvert->click();
+    const ReadBack r = readBack(output(QStringLiteral("a.WMA")));
+    EXPECT_EQ(r.rate, WMAFile::profiles()[8].sampleRate);
+    EXPECT_EQ(r.rate, 48000);
 }
 
 TEST_F(Conversion, OnlySelectedEntriesConvertAndCountTheirPositionsInTheList) {
