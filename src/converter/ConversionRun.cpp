@@ -57,21 +57,19 @@ bool frmAudioConverter::IsCDTrack(const QString& path) { return converter::isCdT
 void frmAudioConverter::cmdConvert_Click() {
     // A run in progress is not started again (a skin button or a key could ask for it).
     if (m_running) return;
-    // 1.
     const QString folder = txtFolder->text();
     const bool custom = optOtherFolder->isChecked();
     if (custom && folder.isEmpty()) {
         ui::MsgBox(QStringLiteral("You must select the output folder.!"), ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return;
     }
-    // 2. A missing folder is created, with any missing parents (a fresh account may have no
+    // A missing folder is created, with any missing parents (a fresh account may have no
     // Music folder yet).
     if (custom && !QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
         ui::MsgBox(QStringLiteral("The folder '") + folder + QStringLiteral("' could not be created."), ui::MsgButtons::OK,
                    ui::MsgIcon::Exclamation);
         return;
     }
-    // 3.-5.
     bWholeList = false;
     if (lstFiles->count() == 0) return;
     if (lstFiles->selectedItems().isEmpty()) {
@@ -80,16 +78,13 @@ void frmAudioConverter::cmdConvert_Click() {
             return;
         if (lstFiles->selectedItems().isEmpty()) bWholeList = true;
     }
-    // 6.-7.
     if (ListOut->count() == 0) fillListOut();
     CheckFiles();
     if (bConvertCancelled) return;
-    // 8.-9.
     bCancel = false;
     SaveSettings();
     dialogs().mp3();
     AudioWrite.UseMp3Settings(*dialogs().MP3Lame());
-    // 10.
     StartConversion();
 }
 

@@ -230,21 +230,17 @@ void frmAudioConverter::buildControls() {
 }
 
 void frmAudioConverter::Form_Load() {
-    // 1. The components are members, created with the window.
-    // 2. The window's look.
+    // The components are members, created with the window.
+    // The window's look.
     Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Main2.skn")));
     Skin1->ApplySkin(this);
-    // 3.
     Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
-    // 4.
     bPlaying = false;
     AudioFile1.setOption(true);
-    // 5.
     ui::setAppTitle(QStringLiteral("Audio Conv."));
     ui::setScreenPointer(ui::Pointer::Hourglass);
-    // 6.
     Splash1->Display(0);
-    // 7. Toolbar images by key.
+    // Toolbar images by key.
     for (QAction* action : tbToolBar->actions()) {
         for (const ToolbarButton& b : kToolbar) {
             if (action->data().toString() != QLatin1String(b.key)) continue;
@@ -252,23 +248,16 @@ void frmAudioConverter::Form_Load() {
             action->setIcon(*b.icon ? QIcon(file) : style()->standardIcon(QStyle::SP_DialogCloseButton));
         }
     }
-    // 8.
     sbPanel[0]->setText(QStringLiteral("Ready"));
     for (int i = 1; i < 4; ++i) sbPanel[i]->clear();
     pbProgressBar->hide();
-    // 9.
     FillFormatList(imgcmbConvertTo);
-    // 10.
     LoadSettings();
-    // 11. The MP3 settings load hidden, so that their stored choice reaches the writer.
+    // The MP3 settings load hidden, so that their stored choice reaches the writer.
     m_dialogs.mp3();
-    // 12.
     imgcmbConvertTo_Click();
-    // 13.
     txtFolder->setText(sOutputFolder);
-    // 14.
     setConfigureCDParametersEnabled(false);
-    // 15.
     ui::setScreenPointer(ui::Pointer::Default);
 }
 
