@@ -33,6 +33,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -234,6 +235,11 @@ void frmAudioConverter::Form_Load() {
     // The window's look.
     Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Main2.skn")));
     Skin1->ApplySkin(this);
+    // The skin's own Record button waits for the recorder as the window's does.
+    if (auto* record = findChild<QToolButton*>(QStringLiteral("Record")); record && !kRecorderAvailable) {
+        record->setEnabled(false);
+        record->setToolTip(cmRecord->toolTip());
+    }
     Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
     bPlaying = false;
     AudioFile1.setOption(true);

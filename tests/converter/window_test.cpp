@@ -25,6 +25,7 @@
 #include <QStatusBar>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <QToolBar>
 
@@ -357,6 +358,9 @@ TEST_F(ConverterWindow, PopupEnablingFollowsTheSelection) {
     EXPECT_FALSE(w.mnuPlay->toolTip().isEmpty());
     EXPECT_FALSE(w.cmRecord->isEnabled());
     EXPECT_FALSE(w.cmRecord->toolTip().isEmpty());
+    auto* skinRecord = w.findChild<QToolButton*>(QStringLiteral("Record"));
+    ASSERT_NE(skinRecord, nullptr);
+    EXPECT_FALSE(skinRecord->isEnabled());
     EXPECT_TRUE(w.mnuPopupMoveDown->isEnabled());
     select({0, 1});
     w.UpdatePopupMenu();
