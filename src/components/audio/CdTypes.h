@@ -1,0 +1,47 @@
+#pragma once
+// What the CD grabber, the disc-information look-up and the ripping options share: the
+// grabber's settings, a disc's table of contents and the information found for a disc.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// The grabber's settings, as the ripping options hand them over.
+struct GrabSettings {
+    int readMode = 1;      // 1 burst, 2 synch, 3 secure, 4 paranoid
+    int errorAction = 1;   // 0 stop, 1 insert silence, 2 cut block, 3 error correction
+    int retries = 5;       // read retries before a block counts as an error block
+    int driveSpeed = 32;   // the most the drive may read, as a multiple of 176 kB/s
+    int spinUpTime = 1000; // ms
+    bool lockTray = true;  // lock the tray while reading
+    bool safeMode = true;
+    int cddbTimeOut = 7000;  // ms
+    QString cddbServer;      // host, or host:port
+    QString cddbScript;      // CGI path for HTTP look-ups; empty for the CDDB protocol
+    QString agentName;
+    QString email;
+    bool operator==(const GrabSettings&) const = default;
+};
+
+// A disc's table of contents: the start of each audio track and the lead-out, in sectors
+// (75 per second) counted from the start of the disc, without the two-second pre-gap.
+struct DiscToc {
+    std::vector<std::int32_t> trackStarts;  // track 1 first
+    std::int32_t leadOut = 0;
+    int trackCount() const { return static_cast<int>(trackStarts.size()); }
+};
+
+// Disc information from a CDDB server or from cdplayer.ini.
+struct DiscInfo {
+    QString discId;  // the CDDB disc id, eight hex digits
+    QString artist;
+    QString album;
+    QString genre;
+    int year = 0;            // 0 when unknown
+    QStringList trackTitles;  // track 1 first
+};
+
+// Where a look-up may take disc information from (the ripping options' codes).
+enum class DiscInfoSource { Any = 0, OnLine = 1, LocalIniOnly = 2 };
