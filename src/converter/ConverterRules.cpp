@@ -11,7 +11,8 @@ QString openDialogFilter() {
     return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda)|*.wav;*.mp3;*.ogg;*.wma;*.cda|") +
            QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
            QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
-           QStringLiteral("CD Audio files (*.cda)|*.cda");
+           QStringLiteral("CD Audio files (*.cda)|*.cda|") +
+           QStringLiteral("CD images (*.cue;*.toc;*.nrg)|*.cue;*.toc;*.nrg");
 }
 
 QString dialogResultText(const QList<QUrl>& chosen) {
@@ -54,6 +55,23 @@ bool isCdTrack(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot >= 0 && name.mid(dot + 1).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<int> trackNumberOf(const QString& path) {
+    if (!isCdTrack(path) || path.size() < 6) return std::nullopt;
+    const QString digits = path.mid(path.size() - 6, 2);
+    if (!digits[0].isDigit() || !digits[1].isDigit()) return std::nullopt;
+    return digits.toInt();
+}
+
+QString errorBlocksMessage(int errorBlocks, int errorAction) {
+    if (errorBlocks == 0) return {};
+    switch (errorAction) {
+    case 1: return QString::number(errorBlocks) + QStringLiteral(" error blocks replaced with silence.");
+    case 2: return QString::number(errorBlocks) + QStringLiteral(" error blocks cutted.");
+    case 3: return QString::number(errorBlocks) + QStringLiteral(" error blocks corrected.");
+    default: return {};
+    }
 }
 
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {

@@ -30,6 +30,12 @@ std::optional<QStringList> movedDown(const QStringList& entries, int s);
 
 // True when the file name's extension (after its last dot) is "cda", in any letter case.
 bool isCdTrack(const QString& path);
+// The track number a CD track's name ends in: the two digits just before ".cda"
+// ("Track05.cda" gives 5); nothing when they are not two digits.
+std::optional<int> trackNumberOf(const QString& path);
+// The message at the end of a CD track with error blocks, by the grabber's action on read
+// errors (1 silence, 2 cut, 3 corrected); empty when there were none or the action has none.
+QString errorBlocksMessage(int errorBlocks, int errorAction);
 
 // The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
 // `folder`; either way the file name's last four characters give way to "." + key. A file

@@ -42,6 +42,22 @@ TEST(OutputNames, TheDefaultFolderIsInTheMusicFolder) {
     EXPECT_TRUE(defaultOutputFolder().endsWith(QStringLiteral("/Converted Music")));
 }
 
+TEST(CdTracks, TrackNumbersAreTheTwoDigitsBeforeTheExtension) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"/run/velloria/cd0/Track01.cda", 1}, {"/run/velloria/img/TRACK12.CDA", 12}, {"Track05.cda", 5},
+        {"/cd/Track1.cda", std::nullopt},     {"/cd/TrackAB.cda", std::nullopt},     {"/cd/Track01.wav", std::nullopt},
+        {"1.cda", std::nullopt}};
+    for (const auto& [path, number] : cases) EXPECT_EQ(trackNumberOf(QString::fromLatin1(path)), number) << path;
+}
+
+TEST(CdTracks, ErrorBlocksAreReportedByTheActionTaken) {
+    EXPECT_EQ(errorBlocksMessage(4, 1), QStringLiteral("4 error blocks replaced with silence."));
+    EXPECT_EQ(errorBlocksMessage(2, 2), QStringLiteral("2 error blocks cutted."));
+    EXPECT_EQ(errorBlocksMessage(3, 3), QStringLiteral("3 error blocks corrected."));
+    EXPECT_EQ(errorBlocksMessage(3, 0), QString());
+    EXPECT_EQ(errorBlocksMessage(0, 1), QString());
+}
+
 TEST(CdTracks, AreTheFilesEndingInCdaInAnyCase) {
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/Track01.cda")));
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/TRACK02.CDA")));
@@ -81,7 +97,8 @@ TEST(OutputNames, ShortNamesKeepTheirFolderAndGetTheKeyAppended) {
 
 TEST(OpenDialog, OffersTheSixFilters) {
     const QStringList parts = openDialogFilter().split(QLatin1Char('|'));
-    ASSERT_EQ(parts.size(), 12);
+    ASSERT_EQ(parts.size(), 14);
+    EXPECT_EQ(parts[12], QStringLiteral("CD images (*.cue;*.toc;*.nrg)"));
     EXPECT_EQ(parts[0], QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda)"));
     EXPECT_EQ(parts[1], QStringLiteral("*.wav;*.mp3;*.ogg;*.wma;*.cda"));
     EXPECT_EQ(parts[10], QStringLiteral("CD Audio files (*.cda)"));
