@@ -1,0 +1,243 @@
+#include "components/audio/DiscInfoLookup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <cddb/cddb.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr std::int32_t kPregapFrames = 150;  // two seconds before track 1
+constexpr int kFramesPerSecond = 75;
+constexpr int kCddbpPort = 8880;
+constexpr int kHttpPort = 80;
+
+// ---- cdplayer.ini ----------------------------------------------------------------------
+
+QString sectionName(const QString& line) {
+    const QString t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith(u'[') && t.endsWith(u']')) return t.mid(1, t.size() - 2).trimmed();
+    return {};
+}
+
+QStringList readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (QString& l : lines)
+        if (l.endsWith(u'\r')) l.chop(1);
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// The keys (lower case) and values of one section; nothing when the file lacks it.
+std::optional<QHash<QString, QString>> readSection(const QString& path, const QString& section) {
+    std::optional<QHash<QString, QString>> keys;
+    bool inside = false;
+    for (const QString& line : readLines(path)) {
+        const QString name = sectionName(line);
+        if (!name.isEmpty()) {
+            inside = name.compare(section, Qt::CaseInsensitive) == 0;
+            if (inside && !keys) keys.emplace();
+            continue;
+        }
+        if (!inside) continue;
+        const QString t = line.trimmed();
+        if (t.isEmpty() || t.startsWith(u';')) continue;
+        const qsizetype eq = t.indexOf(u'=');
+        if (eq <= 0) continue;
+        const QString key = t.left(eq).trimmed().toLower();
+        if (!keys->contains(key)) keys->insert(key, t.mid(eq + 1).trimmed());
+    }
+    return keys;
+}
+
+// ---- libcddb ---------------------------------------------------------------------------
+
+struct ConnDeleter {
+    void operator()(cddb_conn_t* c) const { cddb_destroy(c); }
+};
+struct DiscDeleter {
+    void operator()(cddb_disc_t* d) const { cddb_disc_destroy(d); }
+};
+
+QString fromC(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+
+DiscInfoResult failure(const QString& error) {
+    DiscInfoResult r;
+    r.error = error;
+    return r;
+}
+
+DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
+    const QString server = settings.cddbServer.trimmed();
+    if (server.isEmpty()) return failure(QStringLiteral("No CDDB server is set."));
+    const bool http = !settings.cddbScript.trimmed().isEmpty();
+    QString host = server;
+    int port = http ? kHttpPort : kCddbpPort;
+    const qsizetype colon = server.lastIndexOf(u':');
+    if (colon > 0) {
+        bool ok = false;
+        const int p = server.mid(colon + 1).toInt(&ok);
+        if (!ok || p <= 0 || p > 65535) return failure(QStringLiteral("The CDDB server \"%1\" has no valid port.").arg(server));
+        host = server.left(colon);
+        port = p;
+    }
+
+    // libcddb reports through its own log as well; the result carries what went wrong.
+    cddb_log_set_level(CDDB_LOG_NONE);
+    std::unique_ptr<cddb_conn_t, ConnDeleter> conn(cddb_new());
+    std::unique_ptr<cddb_disc_t, DiscDeleter> disc(cddb_disc_new());
+    if (!conn || !disc) return failure(QStringLiteral("The CDDB look-up could not start (out of memory)."));
+    cddb_conn_t* c = conn.get();
+    // No cache: the answer comes from the server and nothing is written to the home folder.
+    cddb_cache_disable(c);
+    const QByteArray hostBytes = host.toUtf8();
+    cddb_set_server_name(c, hostBytes.constData());
+    cddb_set_server_port(c, port);
+    // libcddb counts whole seconds; a part second counts as one more.
+    const int timeOutMs = settings.cddbTimeOut > 0 ? settings.cddbTimeOut : 1;
+    cddb_set_timeout(c, static_cast<unsigned>((timeOutMs + 999) / 1000));
+    if (http) {
+        cddb_http_enable(c);
+        const QByteArray path = settings.cddbScript.trimmed().toUtf8();
+        cddb_set_http_path_query(c, path.constData());
+    }
+    const QByteArray agent = (settings.agentName.trimmed().isEmpty() ? QStringLiteral("Velloria") : settings.agentName.trimmed())
+                                 .toUtf8();
+    cddb_set_client(c, agent.constData(), "1.0");
+    if (!settings.email.trimmed().isEmpty()) {
+        const QByteArray email = settings.email.trimmed().toUtf8();
+        cddb_set_email_address(c, email.constData());
+    }
+
+    for (std::int32_t start : toc.trackStarts) {
+        cddb_track_t* track = cddb_track_new();
+        cddb_track_set_frame_offset(track, start + kPregapFrames);
+        cddb_disc_add_track(disc.get(), track);
+    }
+    cddb_disc_set_length(disc.get(), static_cast<unsigned>((toc.leadOut + kPregapFrames) / kFramesPerSecond));
+    const QString id = cddbDiscId(toc);
+    const QString where = QStringLiteral("%1:%2").arg(host).arg(port);
+
+    const int matches = cddb_query(c, disc.get());
+    if (matches < 0)
+        return failure(QStringLiteral("The CDDB server %1 could not be asked about disc %2: %3.")
+                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+    if (matches == 0) return failure(QStringLiteral("The CDDB server %1 knows no disc with id %2.").arg(where, id));
+    if (!cddb_read(c, disc.get()))
+        return failure(QStringLiteral("The CDDB server %1 did not send the entry of disc %2: %3.")
+                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+
+    DiscInfoResult r;
+    r.found = true;
+    r.info.discId = id;
+    r.info.artist = fromC(cddb_disc_get_artist(disc.get()));
+    r.info.album = fromC(cddb_disc_get_title(disc.get()));
+    r.info.genre = fromC(cddb_disc_get_genre(disc.get()));
+    if (r.info.genre.isEmpty()) r.info.genre = fromC(cddb_disc_get_category_str(disc.get()));
+    r.info.year = static_cast<int>(cddb_disc_get_year(disc.get()));
+    for (int i = 0; i < toc.trackCount(); ++i) {
+        const cddb_track_t* track = cddb_disc_get_track(disc.get(), i);
+        r.info.trackTitles << (track ? fromC(cddb_track_get_title(track)) : QString());
+    }
+    return r;
+}
+
+}  // namespace
+
+QString cddbDiscId(const DiscToc& toc) {
+    if (toc.trackStarts.empty()) return {};
+    const auto digitSum = [](std::int32_t n) {
+        std::uint32_t sum = 0;
+        for (; n > 0; n /= 10) sum += static_cast<std::uint32_t>(n % 10);
+        return sum;
+    };
+    std::uint32_t n = 0;
+    for (std::int32_t start : toc.trackStarts) n += digitSum((start + kPregapFrames) / kFramesPerSecond);
+    const std::int32_t first = (toc.trackStarts.front() + kPregapFrames) / kFramesPerSecond;
+    const std::int32_t last = (toc.leadOut + kPregapFrames) / kFramesPerSecond;
+    const auto length = static_cast<std::uint32_t>(last > first ? last - first : 0);
+    const std::uint32_t id = ((n % 255u) << 24) | ((length & 0xffffu) << 8) | (static_cast<std::uint32_t>(toc.trackCount()) & 0xffu);
+    return QStringLiteral("%1").arg(id, 8, 16, QLatin1Char('0'));
+}
+
+QString defaultCdplayerIniPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Brindlewood/cdplayer.ini");
+}
+
+DiscInfoResult readCdplayerIni(const DiscToc& toc, const QString& iniPath) {
+    const QString id = cddbDiscId(toc);
+    if (id.isEmpty()) return failure(QStringLiteral("There is no audio disc to look up."));
+    const auto keys = readSection(iniPath, id);
+    // An entry whose track count differs belongs to another disc with the same id.
+    bool countOk = true;
+    if (keys && keys->contains(QStringLiteral("numtracks")))
+        countOk = keys->value(QStringLiteral("numtracks")).toInt() == toc.trackCount();
+    if (!keys || !countOk) return failure(QStringLiteral("cdplayer.ini has no entry for disc %1.").arg(id));
+    DiscInfoResult r;
+    r.found = true;
+    r.info.discId = id;
+    r.info.artist = keys->value(QStringLiteral("artist"));
+    r.info.album = keys->value(QStringLiteral("title"));
+    r.info.genre = keys->value(QStringLiteral("genre"));
+    r.info.year = keys->value(QStringLiteral("year")).toInt();
+    for (int i = 0; i < toc.trackCount(); ++i) r.info.trackTitles << keys->value(QString::number(i));
+    return r;
+}
+
+bool writeCdplayerIni(const DiscToc& toc, const DiscInfo& info, const QString& iniPath) {
+    const QString id = cddbDiscId(toc);
+    if (id.isEmpty()) return false;
+    // Every other section and line stays as it is; the disc's own section is replaced.
+    QStringList out;
+    bool skipping = false;
+    for (const QString& line : readLines(iniPath)) {
+        const QString name = sectionName(line);
+        if (!name.isEmpty()) skipping = name.compare(id, Qt::CaseInsensitive) == 0;
+        if (!skipping) out << line;
+    }
+    // Values end at the line's end: line breaks inside a text become spaces.
+    const auto clean = [](QString text) { return text.replace(u'\r', u' ').replace(u'\n', u' ').trimmed(); };
+    out << QStringLiteral("[%1]").arg(id);
+    out << QStringLiteral("EntryType=1");
+    out << QStringLiteral("artist=%1").arg(clean(info.artist));
+    out << QStringLiteral("title=%1").arg(clean(info.album));
+    out << QStringLiteral("numtracks=%1").arg(toc.trackCount());
+    if (!info.genre.isEmpty()) out << QStringLiteral("genre=%1").arg(clean(info.genre));
+    if (info.year > 0) out << QStringLiteral("year=%1").arg(info.year);
+    for (int i = 0; i < toc.trackCount(); ++i)
+        out << QStringLiteral("%1=%2").arg(i).arg(clean(info.trackTitles.value(i)));
+
+    if (!QDir().mkpath(QFileInfo(iniPath).absolutePath())) return false;
+    QSaveFile file(iniPath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(out.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    return file.commit();
+}
+
+DiscInfoResult lookupDiscInfo(const DiscToc& toc, DiscInfoSource source, const GrabSettings& settings,
+                              const QString& cdplayerIniPath) {
+    if (toc.trackStarts.empty()) return failure(QStringLiteral("There is no audio disc to look up."));
+    QString localError;
+    if (source != DiscInfoSource::OnLine) {
+        DiscInfoResult local = readCdplayerIni(toc, cdplayerIniPath);
+        if (local.found || source == DiscInfoSource::LocalIniOnly) return local;
+        localError = local.error;
+    }
+    DiscInfoResult online = lookupOnLine(toc, settings);
+    if (online.found) {
+        writeCdplayerIni(toc, online.info, cdplayerIniPath);
+    } else if (!localError.isEmpty()) {
+        online.error = localError + QLatin1Char(' ') + online.error;
+    }
+    return online;
+}
