@@ -1,0 +1,139 @@
+#pragma once
+// Ripping options dialog, "Ripping Options" (`ACfrmGrab`). Sets how the owner's CD grabber
+// reads audio tracks (read mode, drive speed, retries, spin-up time, action on a read error,
+// tray lock, safe mode) and where disc information comes from (any source, a CDDB server, or
+// only cdplayer.ini), with the server, script path, agent name, e-mail and time-out. The
+// dialog has no grabber of its own: every setting goes to the owner's grabber, and the
+// configuration is kept in the registry.
+//
+// Read-mode clicks and spinner changes reach the grabber at once; "Ok" saves and applies,
+// "Cancel" (also Escape and the close box) reloads the saved configuration and applies it, so
+// that the grabber is back where it was. Both hide the dialog; it stays loaded.
+
+#include "components/audio/CdTypes.h"
+#include "encoders/SettingsDialog.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QWidget;
+class SkinControl;
+
+// What the ripping options need from the window that owns them (the converter window): its
+// skin, its skinning of a dialog's controls, and its CD grabber.
+class GrabDialogOwner {
+public:
+    virtual ~GrabDialogOwner() = default;
+    // The owning window: parent of the dialog, owner of its modal run.
+    virtual QWidget* ownerWindow() = 0;
+    virtual SkinControl& skin() = 0;
+    // Skins the dialog's controls by kind, as the converter window does.
+    virtual void SkinForm(QWidget* form) = 0;
+    // The grabber's settings; after setGrabberSettings they read back as the grabber took them.
+    virtual GrabSettings grabberSettings() const = 0;
+    virtual void setGrabberSettings(const GrabSettings& settings) = 0;
+    // Re-reads the grabber's selected drive.
+    virtual void reReadDrive() = 0;
+    // The table of contents of the disc in the selected drive; no tracks when there is none.
+    virtual DiscToc currentToc() const = 0;
+    // Disc information found by "Get Disk Info".
+    virtual void discInfoFound(const DiscInfo& info) = 0;
+    // Where cdplayer.ini lives.
+    virtual QString cdplayerIniPath() const;
+};
+
+class ACfrmGrab : public SettingsDialog {
+    Q_OBJECT
+public:
+    // Builds the dialog hidden and runs its load handling (the saved settings reach the grabber).
+    explicit ACfrmGrab(GrabDialogOwner& owner);
+
+    void load() override { LoadGrab(); }
+    void save() override { SaveGrab(); }
+    bool apply() override {
+        Apply();
+        return true;
+    }
+
+    // "Grab Options"
+    QRadioButton* optBurst;
+    QRadioButton* optSynch;
+    QRadioButton* optSecure;
+    QRadioButton* optParanoid;
+    // Each numeric field is one spin box: its text is the text box, its value the spinner's.
+    QSpinBox* txtDriveSpeed;
+    QSpinBox* udDriveSpeed;
+    QSpinBox* txtGrabRetriesOnError;
+    QSpinBox* udRetries;
+    QComboBox* cmbErrorAction;
+    // "CDDB"
+    QCheckBox* chkDriveLockTray;
+    QCheckBox* chkSafeMode;
+    QSpinBox* txtSpinUpTime;
+    QSpinBox* udSpinUpTime;
+    QRadioButton* optCDDBAny;
+    QRadioButton* optCDDBOnLine;
+    QRadioButton* optCDPLAYERINI;
+    QLineEdit* ServerAddr;
+    QLineEdit* CGIAddr;
+    QLineEdit* Agent;
+    QLineEdit* EMail;
+    QSpinBox* txtCDDBTimeOut;
+    QSpinBox* udTimeOut;
+    QPushButton* GetCDDBButton;
+    QPushButton* cmdOk;
+    QPushButton* cmdCancel;
+
+    // Re-reads the grabber's drive and shows the grabber's current settings.
+    void RefreshCD();
+    // Writes the controls to the registry; updates SavedReadMode and SavedCddbSource.
+    void SaveGrab();
+    // Reads the registry into the controls, SavedReadMode and SavedCddbSource.
+    void LoadGrab();
+    // Hands the dialog's settings (the saved read mode, not the selected one) to the grabber.
+    void Apply();
+
+    // Read mode 1..4 and CDDB source 1..3 (any, on-line, cdplayer.ini) as last loaded or saved.
+    std::int16_t SavedReadMode() const { return m_savedReadMode; }
+    std::int16_t SavedCddbSource() const { return m_savedCddbSource; }
+
+    // The agent name and e-mail the grabber gets when the dialog loads.
+    static QString defaultAgentName();
+    static QString defaultEmail();
+
+    void readMode_Click(int mode);
+    void udDriveSpeed_Change();
+    void udRetries_Change();
+    void udSpinUpTime_Change();
+    void udTimeOut_Change();
+    void GetCDDBButton_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+protected:
+    void cancel() override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    // Selects the group's option with this code; any other code selects none.
+    static void selectOption(QButtonGroup* group, int code);
+    void showNumbers(const GrabSettings& s);
+    void showCddbTexts(const GrabSettings& s);
+    void changeGrabber(const std::function<void(GrabSettings&)>& change);
+
+    GrabDialogOwner& m_owner;
+    QButtonGroup* m_readModes;
+    QButtonGroup* m_cddbSources;
+    std::int16_t m_savedReadMode = 1;
+    std::int16_t m_savedCddbSource = 1;
+};
