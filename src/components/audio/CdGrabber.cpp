@@ -1,0 +1,694 @@
+#include "components/audio/CdGrabber.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cdio/cdio.h>
+#include <cdio/mmc_ll_cmds.h>
+#include <cdio/paranoia/paranoia.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr int SectorBytes = CDIO_CD_FRAMESIZE_RAW;  // 2352
+constexpr int SectorValues = SectorBytes / 2;       // 1176
+constexpr int PreGap = 150;                         // sectors before LSN 0
+
+struct Drive {
+    QString name;    // folder name under the stub root
+    QString source;  // device path or image file
+    bool image = false;
+    CdIo_t* cdio = nullptr;
+    DiscToc toc;
+    int firstTrack = 1;
+    std::vector<bool> audio;  // per track, first track first
+    ~Drive() {
+        if (cdio) cdio_destroy(cdio);
+    }
+};
+
+// The CDDB disc id of a table of contents; the .cda stubs carry it as the disc's serial.
+std::uint32_t discId(const DiscToc& toc) {
+    auto digitSum = [](int n) {
+        int s = 0;
+        for (; n > 0; n /= 10) s += n % 10;
+        return s;
+    };
+    int n = 0;
+    for (auto start : toc.trackStarts) n += digitSum((start + PreGap) / 75);
+    if (toc.trackStarts.empty()) return 0;
+    const int t = (toc.leadOut + PreGap) / 75 - (toc.trackStarts.front() + PreGap) / 75;
+    return (std::uint32_t(n % 255) << 24) | (std::uint32_t(t) << 8) | std::uint32_t(toc.trackCount());
+}
+
+void putLe16(QByteArray& b, int v) {
+    b.append(char(v & 0xff));
+    b.append(char((v >> 8) & 0xff));
+}
+void putLe32(QByteArray& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+}
+// Minutes, seconds and frames as the stub stores them: frame, second, minute, zero.
+void putMsf(QByteArray& b, std::int32_t sectors) {
+    b.append(char(sectors % 75));
+    b.append(char((sectors / 75) % 60));
+    b.append(char(sectors / (75 * 60)));
+    b.append(char(0));
+}
+
+QByteArray cdaStub(int track, std::uint32_t serial, std::int32_t start, std::int32_t length) {
+    QByteArray b;
+    b.append("RIFF");
+    putLe32(b, 36);
+    b.append("CDDAfmt ");
+    putLe32(b, 24);
+    putLe16(b, 1);  // version
+    putLe16(b, track);
+    putLe32(b, serial);
+    putLe32(b, std::uint32_t(start));
+    putLe32(b, std::uint32_t(length));
+    putMsf(b, start + PreGap);
+    putMsf(b, length);
+    return b;
+}
+
+// The data files a cue sheet or cdrdao TOC file names, as absolute paths.
+QStringList dataFilesOf(const QString& path) {
+    QFile f(path);
+    QStringList files;
+    if (!f.open(QIODevice::ReadOnly)) return files;
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*(?:FILE|AUDIOFILE|DATAFILE)\\s+(?:\"([^\"]+)\"|(\\S+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QDir dir = QFileInfo(path).absoluteDir();
+    const QStringList lines = QString::fromLocal8Bit(f.read(1 << 20)).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const auto m = re.match(line);
+        if (!m.hasMatch()) continue;
+        const QString name = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
+        if (name == QLatin1String("-")) continue;  // cdrdao's standard input
+        files << dir.absoluteFilePath(name);
+    }
+    files.removeDuplicates();
+    return files;
+}
+
+}  // namespace
+
+struct CdGrabber::Private {
+    // A track being read: the paranoia state, the sectors still to deliver and the sectors found
+    // unreadable.
+    struct TrackRead {
+        cdrom_drive_t* drive = nullptr;
+        cdrom_paranoia_t* paranoia = nullptr;
+        long (*deviceRead)(cdrom_drive_t*, void*, lsn_t, long) = nullptr;
+        std::shared_ptr<CdDriveLayer> layer;
+        bool realDrive = false;
+        bool trayLocked = false;
+        int driveIndex = -1;
+        int track = 0;
+        lsn_t first = 0, last = 0;  // inclusive
+        lsn_t next = 0;             // next sector paranoia delivers
+        int paranoiaRetries = 0;
+        std::set<lsn_t> bad;        // sectors that stayed unreadable after every retry
+        SampleBlock pending;        // read but not yet handed out
+        std::size_t pendingPos = 0;
+        // Error correction: unreadable sectors wait here until the next good sample is known.
+        int concealSectors = 0;
+        std::int16_t lastGood[2] = {0, 0};
+        int errorBlocks = 0;
+        int lastPercent = -1;
+        bool done = false;
+        bool failed = false;
+        bool aborted = false;
+    };
+
+    CdGrabber* q = nullptr;
+    GrabSettings settings;
+    QString stubRoot;
+    std::vector<std::unique_ptr<Drive>> drives;
+    int current = -1;
+    int lastError = 0;
+    QString lastErrorText;
+    std::shared_ptr<CdDriveLayer> layer;
+    std::unique_ptr<TrackRead> track;
+    bool busy = false;
+    bool abortRequested = false;
+    bool closeRequested = false;
+    QTimer* poll = nullptr;
+
+    void fail(int code, const QString& text) {
+        lastError = code;
+        lastErrorText = text;
+    }
+    void succeed() {
+        lastError = 0;
+        lastErrorText.clear();
+    }
+    Drive* currentDrive() const {
+        return current >= 0 && current < int(drives.size()) ? drives[std::size_t(current)].get() : nullptr;
+    }
+    QString folderOf(const Drive& dr) const { return stubRoot + QLatin1Char('/') + dr.name; }
+
+    QString uniqueName(QString base) const {
+        auto taken = [&](const QString& n) {
+            return std::any_of(drives.begin(), drives.end(), [&](const auto& dr) { return dr->name == n; });
+        };
+        if (!taken(base)) return base;
+        for (int i = 2;; ++i)
+            if (!taken(base + QLatin1Char('-') + QString::number(i))) return base + QLatin1Char('-') + QString::number(i);
+    }
+
+    // Reads the table of contents from the drive's libcdio handle.
+    void readToc(Drive& dr) {
+        dr.toc = {};
+        dr.audio.clear();
+        if (!dr.cdio) return;
+        const track_t firstTrack = cdio_get_first_track_num(dr.cdio);
+        const track_t count = cdio_get_num_tracks(dr.cdio);
+        if (firstTrack == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0) return;
+        bool anyAudio = false;
+        for (track_t t = firstTrack; t < firstTrack + count; ++t) {
+            dr.toc.trackStarts.push_back(cdio_get_track_lsn(dr.cdio, t));
+            const bool audio = cdio_get_track_format(dr.cdio, t) == TRACK_FORMAT_AUDIO;
+            dr.audio.push_back(audio);
+            anyAudio = anyAudio || audio;
+        }
+        dr.toc.leadOut = cdio_get_track_lsn(dr.cdio, CDIO_CDROM_LEADOUT_TRACK);
+        dr.firstTrack = firstTrack;
+        if (!anyAudio) {
+            dr.toc = {};
+            dr.audio.clear();
+        }
+    }
+
+    void removeStubs(const Drive& dr) { QDir(folderOf(dr)).removeRecursively(); }
+
+    // One TrackNN.cda per audio track; no folder when the drive holds no audio disc.
+    void writeStubs(const Drive& dr) {
+        removeStubs(dr);
+        if (dr.toc.trackStarts.empty()) return;
+        const QString folder = folderOf(dr);
+        QDir().mkpath(folder);
+        const std::uint32_t serial = discId(dr.toc);
+        for (int i = 0; i < dr.toc.trackCount(); ++i) {
+            if (!dr.audio[std::size_t(i)]) continue;
+            const int number = dr.firstTrack + i;
+            const std::int32_t start = dr.toc.trackStarts[std::size_t(i)];
+            const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
+            QFile f(folder + QStringLiteral("/Track%1.cda").arg(number, 2, 10, QLatin1Char('0')));
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(cdaStub(number, serial, start, end - start));
+        }
+    }
+
+    void refresh(Drive& dr) {
+        if (!dr.image) {
+            if (dr.cdio) cdio_destroy(dr.cdio);
+            dr.cdio = cdio_open(dr.source.toLocal8Bit().constData(), DRIVER_DEVICE);
+        }
+        readToc(dr);
+        writeStubs(dr);
+    }
+
+    void pollMedia() {
+        bool changed = false;
+        for (auto& dr : drives) {
+            if (dr->image || !dr->cdio) continue;
+            if (track && drives[std::size_t(track->driveIndex)].get() == dr.get()) continue;
+            if (cdio_get_media_changed(dr->cdio) == 1) {
+                readToc(*dr);
+                writeStubs(*dr);
+                changed = true;
+            }
+        }
+        if (changed) Q_EMIT q->DiscChanged();
+    }
+
+    QString imageProblem(const QString& path, Drive& dr);
+    bool openTrack(int number);
+    void closeTrack();
+    long layeredRead(TrackRead& t, lsn_t lsn, long sectors, void* buffer);
+    long hookedRead(TrackRead& t, void* buffer, lsn_t begin, long sectors);
+    bool deliverSector(TrackRead& t, const std::int16_t* data, SampleBlock& out);
+    void flushConcealment(TrackRead& t, const std::int16_t* nextGood, SampleBlock& out);
+    void finish(TrackRead& t, int result);
+    void progress(TrackRead& t);
+
+    // Paranoia's read hook has no user pointer: the track being read on this thread.
+    static thread_local Private* reading;
+    static long readThrough(cdrom_drive_t* drive, void* buffer, lsn_t begin, long sectors);
+};
+
+thread_local CdGrabber::Private* CdGrabber::Private::reading = nullptr;
+
+long CdGrabber::Private::readThrough(cdrom_drive_t* drive, void* buffer, lsn_t begin, long sectors) {
+    Private* self = reading;
+    if (!self || !self->track || self->track->drive != drive) return -1;
+    return self->hookedRead(*self->track, buffer, begin, sectors);
+}
+
+long CdGrabber::Private::layeredRead(TrackRead& t, lsn_t lsn, long sectors, void* buffer) {
+    const CdDriveLayer::DeviceRead device = [&t](std::int32_t l, long n, void* b) {
+        return t.deviceRead(t.drive, b, l, n);
+    };
+    if (t.layer) return t.layer->readAudio(lsn, sectors, buffer, device);
+    return device(lsn, sectors, buffer);
+}
+
+// Every read paranoia makes lands here. A failed read is retried sector by sector, each
+// failed attempt reported; a sector that stays unreadable is remembered and handed to
+// paranoia as silence, so that paranoia never loops on it and the error action decides what
+// the track gets in its place.
+long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, long sectors) {
+    if (!buffer) {
+        // Paranoia reads without a buffer only to move the drive past its cache: the data and
+        // any failure do not matter.
+        std::vector<char> scratch(std::size_t(std::max(sectors, 0L)) * SectorBytes);
+        layeredRead(t, begin, sectors, scratch.data());
+        return sectors;
+    }
+    long got = layeredRead(t, begin, sectors, buffer);
+    if (got == sectors) return got;
+    if (got < 0) got = 0;
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    for (long i = got; i < sectors; ++i) {
+        const lsn_t lsn = begin + lsn_t(i);
+        unsigned char* sector = bytes + std::size_t(i) * SectorBytes;
+        bool ok = false;
+        if (!t.bad.count(lsn)) {
+            for (int attempt = 0; attempt <= settings.retries && !abortRequested; ++attempt) {
+                if (layeredRead(t, lsn, 1, sector) == 1) {
+                    ok = true;
+                    break;
+                }
+                Q_EMIT q->ReadError();
+            }
+            if (!ok && !abortRequested) t.bad.insert(lsn);
+        }
+        if (!ok) std::memset(sector, 0, SectorBytes);
+    }
+    return sectors;
+}
+
+void CdGrabber::Private::flushConcealment(TrackRead& t, const std::int16_t* nextGood, SampleBlock& out) {
+    // Unreadable sectors become a straight line from the last good frame to the next one.
+    const std::int64_t frames = std::int64_t(t.concealSectors) * CdGrabber::FramesPerSector;
+    for (std::int64_t f = 0; f < frames; ++f) {
+        for (int c = 0; c < 2; ++c) {
+            const double from = t.lastGood[c];
+            const double to = nextGood ? nextGood[c] : 0.0;
+            const double v = from + (to - from) * double(f + 1) / double(frames + 1);
+            out.push_back(std::int16_t(std::lround(v)));
+        }
+    }
+    t.concealSectors = 0;
+}
+
+// Appends one delivered sector to `out` by the error action. False when the read must stop.
+bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, SampleBlock& out) {
+    const lsn_t lsn = t.next;
+    if (!t.bad.count(lsn)) {
+        if (t.concealSectors) flushConcealment(t, data, out);
+        out.insert(out.end(), data, data + SectorValues);
+        t.lastGood[0] = data[SectorValues - 2];
+        t.lastGood[1] = data[SectorValues - 1];
+        return true;
+    }
+    ++t.errorBlocks;
+    switch (settings.errorAction) {
+    case 0:
+        fail(CdGrabber::ErrorRead,
+             QStringLiteral("Sector %1 of track %2 could not be read after %3 retries; the read was stopped.")
+                 .arg(lsn - t.first)
+                 .arg(t.track)
+                 .arg(settings.retries));
+        return false;
+    case 1:
+        out.insert(out.end(), SectorValues, 0);
+        return true;
+    case 2:
+        return true;
+    default:
+        ++t.concealSectors;
+        return true;
+    }
+}
+
+void CdGrabber::Private::progress(TrackRead& t) {
+    const lsn_t total = t.last - t.first + 1;
+    const int percent = int(std::int64_t(t.next - t.first) * 100 / std::max<lsn_t>(total, 1));
+    if (percent != t.lastPercent) {
+        t.lastPercent = percent;
+        Q_EMIT q->Progress(percent);
+    }
+}
+
+void CdGrabber::Private::finish(TrackRead& t, int result) {
+    t.done = true;
+    if (result == CdGrabber::FinishedFailed) t.failed = true;
+    if (result == CdGrabber::FinishedAborted) t.aborted = true;
+    Q_EMIT q->ReadFinished(result);
+}
+
+// Checks a disc image before libcdio reads it and returns what is wrong with it, if anything.
+QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
+    const QFileInfo info(path);
+    const QString shown = info.fileName();
+    if (!info.exists()) return QStringLiteral("The disc image %1 does not exist.").arg(path);
+    if (!info.isFile() || !info.isReadable()) return QStringLiteral("The disc image %1 cannot be read.").arg(path);
+    const QString suffix = info.suffix().toLower();
+    QStringList data;
+    if (suffix == QLatin1String("cue") || suffix == QLatin1String("toc")) {
+        data = dataFilesOf(path);
+        if (data.isEmpty())
+            return QStringLiteral("%1 names no data file; it is not a cue sheet or TOC file of a disc image.").arg(shown);
+        for (const QString& file : data) {
+            if (!QFileInfo::exists(file))
+                return QStringLiteral("The data file %1 that %2 names is missing.").arg(QFileInfo(file).fileName(), shown);
+        }
+    }
+    const QByteArray local = path.toLocal8Bit();
+    const driver_id_t driver = suffix == QLatin1String("cue")   ? DRIVER_BINCUE
+                               : suffix == QLatin1String("toc") ? DRIVER_CDRDAO
+                               : suffix == QLatin1String("nrg") ? DRIVER_NRG
+                                                                : DRIVER_UNKNOWN;
+    if (driver == DRIVER_UNKNOWN && !cdio_is_nrg(local.constData()) && !cdio_is_tocfile(local.constData())) {
+        char* cue = cdio_is_cuefile(local.constData());
+        if (!cue) return QStringLiteral("%1 is not a disc image (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
+        free(cue);
+    }
+    dr.cdio = cdio_open(local.constData(), driver);
+    if (!dr.cdio) return QStringLiteral("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
+    // Raw audio images hold whole sectors; anything else was cut short.
+    if (suffix == QLatin1String("cue") && data.size() == 1 && QFileInfo(data.front()).size() % SectorBytes != 0)
+        return QStringLiteral("The data file %1 ends in the middle of a sector: it is truncated.")
+            .arg(QFileInfo(data.front()).fileName());
+    readToc(dr);
+    if (dr.toc.trackStarts.empty()) return QStringLiteral("%1 holds no audio track.").arg(shown);
+    for (int i = 0; i < dr.toc.trackCount(); ++i) {
+        const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
+        if (end <= dr.toc.trackStarts[std::size_t(i)])
+            return QStringLiteral("Track %1 of %2 lies beyond the end of its data: the image is truncated.")
+                .arg(dr.firstTrack + i)
+                .arg(shown);
+    }
+    std::vector<char> sector(SectorBytes);
+    if (cdio_read_audio_sector(dr.cdio, sector.data(), dr.toc.leadOut - 1) != DRIVER_OP_SUCCESS)
+        return QStringLiteral("The last sector of %1 cannot be read: the image is truncated.").arg(shown);
+    return {};
+}
+
+bool CdGrabber::Private::openTrack(int number) {
+    Drive* dr = currentDrive();
+    if (!dr) {
+        fail(CdGrabber::ErrorNoDrive, QStringLiteral("There is no CD drive."));
+        return false;
+    }
+    if (dr->toc.trackStarts.empty() || !dr->cdio) {
+        fail(CdGrabber::ErrorNoDisc, QStringLiteral("There is no audio disc in %1.").arg(dr->source));
+        return false;
+    }
+    const int index = number - dr->firstTrack;
+    if (index < 0 || index >= dr->toc.trackCount() || !dr->audio[std::size_t(index)]) {
+        fail(CdGrabber::ErrorBadTrack, QStringLiteral("The disc in %1 has no audio track %2.").arg(dr->source).arg(number));
+        return false;
+    }
+    auto t = std::make_unique<TrackRead>();
+    t->driveIndex = current;
+    t->track = number;
+    t->realDrive = !dr->image;
+    t->layer = layer;
+    t->first = dr->toc.trackStarts[std::size_t(index)];
+    t->last = (index + 1 < dr->toc.trackCount() ? dr->toc.trackStarts[std::size_t(index) + 1] : dr->toc.leadOut) - 1;
+    t->next = t->first;
+
+    char* messages = nullptr;
+    t->drive = cdio_cddap_identify_cdio(dr->cdio, CDDA_MESSAGE_FORGETIT, &messages);
+    if (messages) cdio_cddap_free_messages(messages);
+    if (!t->drive || cdio_cddap_open(t->drive) != 0) {
+        if (t->drive) cdio_cddap_close_no_free_cdio(t->drive);
+        fail(CdGrabber::ErrorDevice, QStringLiteral("%1 cannot read audio.").arg(dr->source));
+        return false;
+    }
+    cdio_cddap_verbose_set(t->drive, CDDA_MESSAGE_FORGETIT, CDDA_MESSAGE_FORGETIT);
+    // Speed, tray lock and spin-up only mean something to a real drive.
+    if (t->realDrive) {
+        if (settings.driveSpeed > 0) cdio_set_speed(dr->cdio, settings.driveSpeed);
+        if (settings.lockTray)
+            t->trayLocked = mmc_prevent_allow_medium_removal(dr->cdio, false, true, 0) == DRIVER_OP_SUCCESS;
+        if (settings.spinUpTime > 0) {
+            std::vector<char> sector(SectorBytes);
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < settings.spinUpTime &&
+                   cdio_read_audio_sector(dr->cdio, sector.data(), t->first) == DRIVER_OP_SUCCESS) {
+            }
+        }
+    }
+    t->deviceRead = t->drive->read_audio;
+    t->drive->read_audio = &Private::readThrough;
+
+    int mode = PARANOIA_MODE_DISABLE;
+    t->paranoiaRetries = std::max(settings.retries, 1);
+    switch (settings.readMode) {
+    case 2:  // jitter correction: overlapped reads, verified so that tones read exactly
+        mode = PARANOIA_MODE_VERIFY | PARANOIA_MODE_OVERLAP;
+        break;
+    case 3:  // full paranoia, twice the verification attempts
+        mode = PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP;
+        t->paranoiaRetries *= 2;
+        break;
+    case 4:  // full paranoia, never skipping, small reads
+        mode = PARANOIA_MODE_FULL;
+        t->paranoiaRetries *= 2;
+        t->drive->nsectors = std::min(t->drive->nsectors, 8);
+        break;
+    default:
+        break;
+    }
+    t->paranoia = cdio_paranoia_init(t->drive);
+    if (!t->paranoia) {
+        t->drive->read_audio = t->deviceRead;
+        cdio_cddap_close_no_free_cdio(t->drive);
+        fail(CdGrabber::ErrorDevice, QStringLiteral("%1 cannot read audio.").arg(dr->source));
+        return false;
+    }
+    cdio_paranoia_modeset(t->paranoia, mode);
+    cdio_paranoia_seek(t->paranoia, t->first, SEEK_SET);
+    track = std::move(t);
+    abortRequested = false;
+    closeRequested = false;
+    return true;
+}
+
+void CdGrabber::Private::closeTrack() {
+    if (!track) return;
+    TrackRead& t = *track;
+    if (t.paranoia) cdio_paranoia_free(t.paranoia);
+    if (t.drive) {
+        t.drive->read_audio = t.deviceRead;
+        cdio_cddap_close_no_free_cdio(t.drive);
+    }
+    if (t.trayLocked && t.driveIndex < int(drives.size()) && drives[std::size_t(t.driveIndex)]->cdio)
+        mmc_prevent_allow_medium_removal(drives[std::size_t(t.driveIndex)]->cdio, false, false, 0);
+    track.reset();
+}
+
+CdGrabber::CdGrabber(QObject* parent, QString stubRoot, bool findDevices) : QObject(parent), d(new Private) {
+    d->q = this;
+    if (stubRoot.isEmpty())
+        stubRoot = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velloria");
+    d->stubRoot = QDir::cleanPath(stubRoot);
+    if (findDevices) {
+        if (char** devices = cdio_get_devices(DRIVER_DEVICE)) {
+            for (char** p = devices; *p; ++p) {
+                auto dr = std::make_unique<Drive>();
+                dr->source = QString::fromLocal8Bit(*p);
+                dr->name = d->uniqueName(QFileInfo(dr->source).fileName());
+                d->refresh(*dr);
+                d->drives.push_back(std::move(dr));
+            }
+            cdio_free_device_list(devices);
+        }
+    }
+    if (!d->drives.empty()) {
+        d->current = 0;
+        // Disc changes are noticed by polling; libcdio reports them per drive handle.
+        d->poll = new QTimer(this);
+        d->poll->setInterval(1000);
+        connect(d->poll, &QTimer::timeout, this, [this] { d->pollMedia(); });
+        d->poll->start();
+    }
+}
+
+CdGrabber::~CdGrabber() {
+    d->closeTrack();
+    for (const auto& dr : d->drives) d->removeStubs(*dr);
+}
+
+const GrabSettings& CdGrabber::settings() const { return d->settings; }
+void CdGrabber::setSettings(const GrabSettings& settings) { d->settings = settings; }
+int CdGrabber::DriveCount() const { return int(d->drives.size()); }
+int CdGrabber::CurrentDrive() const { return d->current; }
+
+void CdGrabber::setCurrentDrive(int index) {
+    if (d->drives.empty() || index < 0) {
+        d->current = d->drives.empty() ? -1 : d->current;
+        return;
+    }
+    d->current = index % int(d->drives.size());
+}
+
+QString CdGrabber::RootText() const {
+    const Drive* dr = d->currentDrive();
+    return dr ? d->folderOf(*dr) + QLatin1Char('/') : QString();
+}
+
+QString CdGrabber::driveSource() const {
+    const Drive* dr = d->currentDrive();
+    return dr ? dr->source : QString();
+}
+
+bool CdGrabber::driveIsImage() const {
+    const Drive* dr = d->currentDrive();
+    return dr && dr->image;
+}
+
+void CdGrabber::ReRead() {
+    Drive* dr = d->currentDrive();
+    if (!dr) return d->fail(ErrorNoDrive, QStringLiteral("There is no CD drive."));
+    if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+    if (d->track && d->track->driveIndex == d->current) d->closeTrack();
+    d->refresh(*dr);
+    d->succeed();
+}
+
+DiscToc CdGrabber::toc() const {
+    const Drive* dr = d->currentDrive();
+    return dr ? dr->toc : DiscToc{};
+}
+
+int CdGrabber::OpenImage(const QString& path) {
+    auto dr = std::make_unique<Drive>();
+    dr->image = true;
+    dr->source = QFileInfo(path).absoluteFilePath();
+    const QString problem = d->imageProblem(path, *dr);
+    if (!problem.isEmpty()) {
+        d->fail(ErrorImage, problem);
+        return -1;
+    }
+    dr->name = d->uniqueName(QFileInfo(path).fileName());
+    d->writeStubs(*dr);
+    d->drives.push_back(std::move(dr));
+    d->current = int(d->drives.size()) - 1;
+    d->succeed();
+    return d->current;
+}
+
+void CdGrabber::OpenTrack(int track) {
+    if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+    d->closeTrack();
+    if (d->openTrack(track)) d->succeed();
+}
+
+SampleBlock CdGrabber::ReadBlock(int& blockSize) {
+    SampleBlock out;
+    const int want = std::max(blockSize - blockSize % Channels, Channels);
+    blockSize = 0;
+    if (d->busy) {
+        d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+        return out;
+    }
+    if (!d->track) {
+        d->fail(ErrorNotOpen, QStringLiteral("No track is open."));
+        return out;
+    }
+    auto& t = *d->track;
+    if (t.failed || t.aborted) return out;  // the error stays as it was set
+    d->succeed();
+    d->busy = true;
+    out.reserve(std::size_t(want));
+    // Values left over from the last sector of the previous block come first.
+    while (t.pendingPos < t.pending.size() && int(out.size()) < want) out.push_back(t.pending[t.pendingPos++]);
+    SampleBlock produced;
+    while (int(out.size()) < want && !t.done) {
+        if (d->abortRequested) {
+            d->fail(ErrorAborted, QStringLiteral("The read was aborted."));
+            d->finish(t, FinishedAborted);
+            break;
+        }
+        if (t.next > t.last) {
+            if (t.concealSectors) {
+                produced.clear();
+                d->flushConcealment(t, nullptr, produced);
+                out.insert(out.end(), produced.begin(), produced.end());
+            }
+            d->finish(t, FinishedWhole);
+            break;
+        }
+        Private::reading = d.get();
+        const std::int16_t* data = cdio_paranoia_read_limited(t.paranoia, nullptr, t.paranoiaRetries);
+        Private::reading = nullptr;
+        if (d->abortRequested) continue;
+        if (!data) {
+            d->fail(ErrorRead, QStringLiteral("Track %1 could not be read.").arg(t.track));
+            d->finish(t, FinishedFailed);
+            break;
+        }
+        produced.clear();
+        const bool ok = d->deliverSector(t, data, produced);
+        ++t.next;
+        if (!ok) {
+            d->finish(t, FinishedFailed);
+            break;
+        }
+        out.insert(out.end(), produced.begin(), produced.end());
+        d->progress(t);
+    }
+    if (int(out.size()) > want) {
+        t.pending.assign(out.begin() + want, out.end());
+        t.pendingPos = 0;
+        out.resize(std::size_t(want));
+    } else if (t.pendingPos >= t.pending.size()) {
+        t.pending.clear();
+        t.pendingPos = 0;
+    }
+    d->busy = false;
+    if (t.failed || t.aborted) out.clear();
+    if (d->closeRequested) d->closeTrack();
+    blockSize = int(out.size());
+    return out;
+}
+
+std::int64_t CdGrabber::TrackLength() const {
+    if (!d->track) return 0;
+    return std::int64_t(d->track->last - d->track->first + 1) * FramesPerSector;
+}
+
+int CdGrabber::errorBlocks() const { return d->track ? d->track->errorBlocks : 0; }
+
+void CdGrabber::CloseTrack() {
+    if (d->busy) {
+        // Called from a handler inside ReadBlock: the read ends first, then the track closes.
+        d->abortRequested = true;
+        d->closeRequested = true;
+        return;
+    }
+    d->closeTrack();
+}
+
+bool CdGrabber::Busy() const { return d->busy; }
+void CdGrabber::Abort() { d->abortRequested = true; }
+int CdGrabber::LastError() const { return d->lastError; }
+QString CdGrabber::lastErrorText() const { return d->lastErrorText; }
+void CdGrabber::setDriveLayer(std::shared_ptr<CdDriveLayer> layer) { d->layer = std::move(layer); }

@@ -1,0 +1,104 @@
+#include "support/CdImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+
+namespace testing_support {
+
+SampleBlock cdNoise(int sectors, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> dist(-30000, 30000);
+    SampleBlock s(std::size_t(sectors) * kCdSectorValues);
+    for (auto& v : s) v = std::int16_t(dist(rng));
+    return s;
+}
+
+SampleBlock cdTone(int sectors, double hz) {
+    const std::size_t frames = std::size_t(sectors) * kCdSectorFrames;
+    SampleBlock s(frames * 2);
+    for (std::size_t i = 0; i < frames; ++i) {
+        const auto v = std::int16_t(std::lround(16000.0 * std::sin(2 * std::numbers::pi * hz * double(i) / 44100.0)));
+        s[2 * i] = s[2 * i + 1] = v;
+    }
+    return s;
+}
+
+SampleBlock cdSpeech(int sectors) {
+    const std::size_t frames = std::size_t(sectors) * kCdSectorFrames;
+    SampleBlock s(frames * 2);
+    double phase = 0;
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double t = double(i) / 44100.0;
+        // Syllables of 0.2 s with 0.1 s pauses; the pitch wanders between 110 and 190 Hz.
+        const double inSyllable = std::fmod(t, 0.3);
+        if (inSyllable >= 0.2) continue;
+        const double envelope = std::sin(std::numbers::pi * inSyllable / 0.2);
+        phase += 2 * std::numbers::pi * (150.0 + 40.0 * std::sin(2 * std::numbers::pi * 1.3 * t)) / 44100.0;
+        double v = 0;
+        for (int h = 1; h <= 6; ++h) v += std::sin(phase * h) / h;
+        const auto left = std::int16_t(std::lround(9000.0 * envelope * v));
+        s[2 * i] = left;
+        s[2 * i + 1] = std::int16_t(left / 2);
+    }
+    return s;
+}
+
+CdImage writeCdImage(const QString& dir, const QString& name, std::vector<SampleBlock> tracks) {
+    CdImage image;
+    image.bin = QDir(dir).filePath(name + QStringLiteral(".bin"));
+    image.cue = QDir(dir).filePath(name + QStringLiteral(".cue"));
+    QFile bin(image.bin);
+    if (!bin.open(QIODevice::WriteOnly)) return image;
+    QString cue = QStringLiteral("FILE \"%1.bin\" BINARY\n").arg(name);
+    int sector = 0;
+    for (std::size_t t = 0; t < tracks.size(); ++t) {
+        image.starts.push_back(sector);
+        cue += QStringLiteral("  TRACK %1 AUDIO\n    INDEX 01 %2:%3:%4\n")
+                   .arg(t + 1, 2, 10, QLatin1Char('0'))
+                   .arg(sector / 75 / 60, 2, 10, QLatin1Char('0'))
+                   .arg(sector / 75 % 60, 2, 10, QLatin1Char('0'))
+                   .arg(sector % 75, 2, 10, QLatin1Char('0'));
+        QByteArray raw;
+        for (std::int16_t v : tracks[t]) {
+            raw.append(char(v & 0xff));
+            raw.append(char((v >> 8) & 0xff));
+        }
+        bin.write(raw);
+        sector += int(tracks[t].size() / kCdSectorValues);
+    }
+    image.leadOut = sector;
+    QFile cueFile(image.cue);
+    if (cueFile.open(QIODevice::WriteOnly)) cueFile.write(cue.toUtf8());
+    image.tracks = std::move(tracks);
+    return image;
+}
+
+SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("rip.raw"));
+    QProcess p;
+    p.start(QStringLiteral("cd-paranoia"), {QStringLiteral("-d"), cue, QStringLiteral("-r"), QString::number(track), out});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+        if (error) *error = QStringLiteral("cd-paranoia failed: ") + QString::fromLocal8Bit(p.readAllStandardError());
+        return {};
+    }
+    QFile f(out);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("cd-paranoia wrote nothing");
+        return {};
+    }
+    const QByteArray raw = f.readAll();
+    SampleBlock s(std::size_t(raw.size()) / 2);
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = std::int16_t(std::uint8_t(raw[qsizetype(2 * i)]) | (std::uint8_t(raw[qsizetype(2 * i + 1)]) << 8));
+    return s;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,39 @@
+#pragma once
+// Audio CD images made at test time: raw 16-bit little-endian stereo tracks at 44100 Hz,
+// whole sectors each, in a .bin with a .cue sheet; and cd-paranoia's rip of a track as the
+// reference a read is compared with.
+
+#include "components/audio/SampleBlock.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace testing_support {
+
+constexpr int kCdSectorFrames = 588;
+constexpr int kCdSectorValues = 2 * kCdSectorFrames;
+
+// Seeded white noise, different on each channel, near full scale.
+SampleBlock cdNoise(int sectors, unsigned seed = 7);
+// A pure sine of `hz` on both channels: exactly periodic, the case overlap matching gets wrong.
+SampleBlock cdTone(int sectors, double hz = 441.0);
+// Speech-like: voiced syllables of a wandering pitch with a few harmonics, separated by pauses
+// of digital silence.
+SampleBlock cdSpeech(int sectors);
+
+struct CdImage {
+    QString cue;
+    QString bin;
+    std::vector<SampleBlock> tracks;
+    std::vector<int> starts;  // first sector of each track
+    int leadOut = 0;
+};
+
+// Writes `dir`/`name`.bin and `dir`/`name`.cue holding `tracks` (each whole sectors).
+CdImage writeCdImage(const QString& dir, const QString& name, std::vector<SampleBlock> tracks);
+
+// cd-paranoia's rip of `track` of the image (full paranoia); empty with `error` set on failure.
+SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error);
+
+}  // namespace testing_support
