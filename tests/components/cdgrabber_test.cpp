@@ -144,7 +144,33 @@ TEST_F(CdGrabberTest, TracksAppearAsCdaStubsInTheDrivesFolder) {
     EXPECT_FALSE(QFileInfo::exists(stubs() + QStringLiteral("/disc.cue")));
 }
 
+TEST_F(CdGrabberTest, ACdrdaoTocImageReadsLikeItsCueSheet) {
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdTone(150), cdNoise(75)});
+    QFile toc(dir.filePath(QStringLiteral("disc.toc")));
+    ASSERT_TRUE(toc.open(QIODevice::WriteOnly));
+    toc.write("CD_DA\n\nTRACK AUDIO\nFILE \"disc.bin\" 0 00:02:00\n\nTRACK AUDIO\nFILE \"disc.bin\" 00:02:00 00:01:00\n");
+    toc.close();
+    CdGrabber grabber(nullptr, stubs(), false);
+    ASSERT_EQ(grabber.OpenImage(toc.fileName()), 0) << grabber.lastErrorText().toStdString();
+    EXPECT_EQ(grabber.toc().trackStarts, (std::vector<std::int32_t>{0, 150}));
+    EXPECT_TRUE(rip(grabber, 1).samples == image.tracks[0]);
+    EXPECT_TRUE(rip(grabber, 2).samples == image.tracks[1]);
+    EXPECT_EQ(QDir(grabber.RootText()).entryList(QDir::Files).size(), 2);
+}
+
 TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
+    {
+        // The system's drives, if any: one without a disc refuses to open a track.
+        CdGrabber system(nullptr, dir.filePath(QStringLiteral("system")), true);
+        for (int i = 0; i < system.DriveCount(); ++i) {
+            system.setCurrentDrive(i);
+            EXPECT_FALSE(system.driveIsImage());
+            if (!system.toc().trackStarts.empty()) continue;
+            system.OpenTrack(1);
+            EXPECT_EQ(system.LastError(), CdGrabber::ErrorNoDisc);
+        }
+    }
+
     CdGrabber grabber(nullptr, stubs(), false);
     EXPECT_TRUE(grabber.RootText().isEmpty());
     grabber.OpenTrack(1);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cdio/cdio.h>
@@ -32,6 +33,7 @@ struct Drive {
     DiscToc toc;
     int firstTrack = 1;
     std::vector<bool> audio;  // per track, first track first
+    std::unique_ptr<QTemporaryDir> rewritten;  // a TOC file copy naming its data files absolutely
     ~Drive() {
         if (cdio) cdio_destroy(cdio);
     }
@@ -101,6 +103,29 @@ QStringList dataFilesOf(const QString& path) {
     }
     files.removeDuplicates();
     return files;
+}
+
+// libcdio looks for the data files of a cdrdao TOC file in the current directory; a copy
+// that names them by absolute path reads from anywhere. Returns the path to open.
+QString absoluteTocCopy(const QString& path, std::unique_ptr<QTemporaryDir>& holder) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return path;
+    static const QRegularExpression re(QStringLiteral("^(\\s*(?:FILE|AUDIOFILE|DATAFILE)\\s+)\"([^\"]+)\""),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QDir dir = QFileInfo(path).absoluteDir();
+    QStringList lines = QString::fromLocal8Bit(f.read(1 << 20)).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        const auto m = re.match(line);
+        if (!m.hasMatch() || QDir::isAbsolutePath(m.captured(2))) continue;
+        line = m.captured(1) + QLatin1Char('"') + dir.absoluteFilePath(m.captured(2)) + QLatin1Char('"') +
+               line.mid(m.capturedEnd(0));
+    }
+    holder = std::make_unique<QTemporaryDir>();
+    if (!holder->isValid()) return path;
+    QFile copy(holder->filePath(QFileInfo(path).fileName()));
+    if (!copy.open(QIODevice::WriteOnly)) return path;
+    copy.write(lines.join(QLatin1Char('\n')).toLocal8Bit());
+    return copy.fileName();
 }
 
 }  // namespace
@@ -226,8 +251,8 @@ struct CdGrabber::Private {
             if (dr->image || !dr->cdio) continue;
             if (track && drives[std::size_t(track->driveIndex)].get() == dr.get()) continue;
             if (cdio_get_media_changed(dr->cdio) == 1) {
-                readToc(*dr);
-                writeStubs(*dr);
+                // The handle keeps the old disc's table of contents: open the drive afresh.
+                refresh(*dr);
                 changed = true;
             }
         }
@@ -377,7 +402,8 @@ QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
                 return QStringLiteral("The data file %1 that %2 names is missing.").arg(QFileInfo(file).fileName(), shown);
         }
     }
-    const QByteArray local = path.toLocal8Bit();
+    const QByteArray local =
+        (suffix == QLatin1String("toc") ? absoluteTocCopy(path, dr.rewritten) : path).toLocal8Bit();
     const driver_id_t driver = suffix == QLatin1String("cue")   ? DRIVER_BINCUE
                                : suffix == QLatin1String("toc") ? DRIVER_CDRDAO
                                : suffix == QLatin1String("nrg") ? DRIVER_NRG
