@@ -304,6 +304,27 @@ TEST_F(CdGrabberTest, AbortAndCloseFromAHandlerEndTheReadSafely) {
     EXPECT_TRUE(grabber.ReadBlock(size).empty());
     QObject::disconnect(stop);
 
+    // An abort from a read-error handler ends the retries at once, even in never-skip mode.
+    auto drive = std::make_shared<FaultyDrive>();
+    drive->failuresLeft[30] = -1;
+    grabber.setDriveLayer(drive);
+    GrabSettings s;
+    s.readMode = 4;
+    s.retries = 50;
+    grabber.setSettings(s);
+    int errors = 0;
+    auto onError = QObject::connect(&grabber, &CdGrabber::ReadError, [&] {
+        ++errors;
+        grabber.Abort();
+    });
+    grabber.OpenTrack(1);
+    size = 441000;
+    EXPECT_TRUE(grabber.ReadBlock(size).empty());
+    EXPECT_EQ(errors, 1);
+    EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorAborted);
+    QObject::disconnect(onError);
+    grabber.setDriveLayer(nullptr);
+
     // Closing the track from inside a read ends that read first.
     QObject::connect(&grabber, &CdGrabber::Progress, [&](int percent) {
         if (percent >= 10) grabber.CloseTrack();

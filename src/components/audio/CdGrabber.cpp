@@ -302,6 +302,11 @@ long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, lon
         layeredRead(t, begin, sectors, scratch.data());
         return sectors;
     }
+    if (abortRequested) {
+        // Consistent silence lets paranoia return at once, even in never-skip mode.
+        std::memset(buffer, 0, std::size_t(std::max(sectors, 0L)) * SectorBytes);
+        return sectors;
+    }
     long got = layeredRead(t, begin, sectors, buffer);
     if (got == sectors) return got;
     if (got < 0) got = 0;
