@@ -76,12 +76,13 @@ TEST(CddbDiscId, MatchesLibcddb) {
 TEST_F(DiscInfoLookupTest, ReadsAWindowsStyleCdplayerIni) {
     const QString id = cddbDiscId(threeTracks());
     writeIni("[Other]\r\nartist=Someone\r\n\r\n[" + id.toUpper().toUtf8() +
-             "]\r\nEntryType=1\r\nArtist = Harbour Lights\r\ntitle=Tidal Rooms\r\nnumtracks=3\r\n0=Low Water\r\n2=Ferry at Dawn\r\n");
+             "]\r\nEntryType=1\r\nArtist = Harbour Lights\r\ngenre=Caf\xe9\r\ntitle=Tidal Rooms\r\nnumtracks=3\r\n0=Low Water\r\n2=Ferry at Dawn\r\n");
     const DiscInfoResult r = lookupDiscInfo(threeTracks(), DiscInfoSource::LocalIniOnly, settings, ini);
     ASSERT_TRUE(r.found) << r.error.toStdString();
     EXPECT_EQ(r.info.discId, id);
     EXPECT_EQ(r.info.artist, u"Harbour Lights"_s);
     EXPECT_EQ(r.info.album, u"Tidal Rooms"_s);
+    EXPECT_EQ(r.info.genre, u"Caf\u00e9"_s);  // a file in the Windows code page
     EXPECT_EQ(r.info.trackTitles, QStringList({u"Low Water"_s, QString(), u"Ferry at Dawn"_s}));
 
     // An entry with another track count belongs to another disc; a missing file finds nothing.

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cddb/cddb.h>
@@ -31,7 +32,12 @@ QString sectionName(const QString& line) {
 QStringList readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    const QByteArray bytes = file.readAll();
+    // The Windows CD player wrote the file in the ANSI code page; ours are UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    QStringList lines = text.split(u'\n');
     for (QString& l : lines)
         if (l.endsWith(u'\r')) l.chop(1);
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
