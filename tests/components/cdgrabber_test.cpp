@@ -337,6 +337,47 @@ TEST_F(CdGrabberTest, AbortAndCloseFromAHandlerEndTheReadSafely) {
     EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorNotOpen);
 }
 
+// Returns different data for one sector at every read, as a scratched disc may.
+struct FlakyDrive : CdDriveLayer {
+    std::int32_t flaky = 40;
+    unsigned seed = 1;
+    long readAudio(std::int32_t lsn, long sectors, void* buffer, const DeviceRead& device) override {
+        const long got = device(lsn, sectors, buffer);
+        if (lsn <= flaky && flaky < lsn + got) {
+            auto* v = static_cast<std::int16_t*>(buffer) + std::ptrdiff_t(flaky - lsn) * kCdSectorValues;
+            for (int i = 0; i < kCdSectorValues; ++i) v[i] = std::int16_t((seed = seed * 1103515245u + 12345u) >> 16);
+        }
+        return got;
+    }
+};
+
+TEST_F(CdGrabberTest, DataThatNeverReadsTheSameIsAnErrorBlockInTheCheckingModes) {
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdNoise(150)});
+    CdGrabber grabber(nullptr, stubs(), false);
+    ASSERT_EQ(grabber.OpenImage(image.cue), 0);
+    for (int mode = 2; mode <= 4; ++mode) {
+        for (int action : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << " action " << action);
+            grabber.setDriveLayer(std::make_shared<FlakyDrive>());
+            GrabSettings s;
+            s.readMode = mode;
+            s.errorAction = action;
+            s.retries = 3;
+            grabber.setSettings(s);
+            const Rip r = rip(grabber, 1);
+            EXPECT_GE(r.readErrors, 1);
+            if (action == 0) {
+                EXPECT_EQ(r.lastError, CdGrabber::ErrorRead);
+                continue;
+            }
+            EXPECT_EQ(r.errorBlocks, 1);
+            SampleBlock expected = image.tracks[0];
+            std::fill_n(expected.begin() + 40 * kCdSectorValues, kCdSectorValues, std::int16_t(0));
+            EXPECT_TRUE(r.samples == expected);
+        }
+    }
+}
+
 // Collects what a job writes.
 struct Collect : audio::AudioSink, audio::JobListener {
     SampleBlock samples;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -146,6 +147,14 @@ struct CdGrabber::Private {
         lsn_t next = 0;             // next sector paranoia delivers
         int paranoiaRetries = 0;
         std::set<lsn_t> bad;        // sectors that stayed unreadable after every retry
+        std::set<lsn_t> unverified; // sectors whose reads paranoia could not make agree
+        struct Reads {
+            std::uint64_t hash = 0;  // of the last read's data
+            int changes = 0;         // reads that differed from the one before
+        };
+        std::map<lsn_t, Reads> reads;
+        std::map<lsn_t, SampleBlock> frozen;  // what a sector read too often is taken to hold
+        int rereadLimit = 0;
         SampleBlock pending;        // read but not yet handed out
         std::size_t pendingPos = 0;
         // Error correction: unreadable sectors wait here until the next good sample is known.
@@ -272,6 +281,9 @@ struct CdGrabber::Private {
     // Paranoia's read hook has no user pointer: the track being read on this thread.
     static thread_local Private* reading;
     static long readThrough(cdrom_drive_t* drive, void* buffer, lsn_t begin, long sectors);
+    static void paranoiaEvent(long position, paranoia_cb_mode_t event);
+    void markUnverified(TrackRead& t, lsn_t lsn);
+    void limitRereads(TrackRead& t, unsigned char* buffer, lsn_t begin, long sectors);
 };
 
 thread_local CdGrabber::Private* CdGrabber::Private::reading = nullptr;
@@ -280,6 +292,17 @@ long CdGrabber::Private::readThrough(cdrom_drive_t* drive, void* buffer, lsn_t b
     Private* self = reading;
     if (!self || !self->track || self->track->drive != drive) return -1;
     return self->hookedRead(*self->track, buffer, begin, sectors);
+}
+
+// Paranoia gives up on verifying data by skipping it: that stretch is no better than a sector
+// that cannot be read.
+void CdGrabber::Private::paranoiaEvent(long position, paranoia_cb_mode_t event) {
+    if (event != PARANOIA_CB_SKIP || !reading || !reading->track) return;
+    reading->markUnverified(*reading->track, lsn_t(position / CD_FRAMEWORDS));
+}
+
+void CdGrabber::Private::markUnverified(TrackRead& t, lsn_t lsn) {
+    if (t.unverified.insert(lsn).second && lsn >= t.first && lsn <= t.last) Q_EMIT q->ReadError();
 }
 
 long CdGrabber::Private::layeredRead(TrackRead& t, lsn_t lsn, long sectors, void* buffer) {
@@ -308,7 +331,10 @@ long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, lon
         return sectors;
     }
     long got = layeredRead(t, begin, sectors, buffer);
-    if (got == sectors) return got;
+    if (got == sectors) {
+        limitRereads(t, static_cast<unsigned char*>(buffer), begin, sectors);
+        return got;
+    }
     if (got < 0) got = 0;
     auto* bytes = static_cast<unsigned char*>(buffer);
     for (long i = got; i < sectors; ++i) {
@@ -327,7 +353,33 @@ long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, lon
         }
         if (!ok) std::memset(sector, 0, SectorBytes);
     }
+    limitRereads(t, bytes, begin, sectors);
     return sectors;
+}
+
+// A sector whose reads never agree would keep never-skip paranoia reading it for ever: past
+// a limit of changes it reads the same each time and counts as unverified.
+void CdGrabber::Private::limitRereads(TrackRead& t, unsigned char* buffer, lsn_t begin, long sectors) {
+    for (long i = 0; i < sectors; ++i) {
+        const lsn_t lsn = begin + lsn_t(i);
+        if (t.bad.count(lsn)) continue;
+        unsigned char* sector = buffer + std::size_t(i) * SectorBytes;
+        auto frozen = t.frozen.find(lsn);
+        if (frozen != t.frozen.end()) {
+            std::memcpy(sector, frozen->second.data(), SectorBytes);
+            continue;
+        }
+        std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
+        for (int b = 0; b < SectorBytes; ++b) hash = (hash ^ sector[b]) * 1099511628211ull;
+        auto [it, first] = t.reads.try_emplace(lsn);
+        if (!first && it->second.hash != hash) ++it->second.changes;
+        it->second.hash = hash;
+        if (it->second.changes > t.rereadLimit) {
+            const auto* values = reinterpret_cast<const std::int16_t*>(sector);
+            t.frozen.try_emplace(lsn, values, values + SectorValues);
+            markUnverified(t, lsn);
+        }
+    }
 }
 
 void CdGrabber::Private::flushConcealment(TrackRead& t, const std::int16_t* nextGood, SampleBlock& out) {
@@ -347,7 +399,8 @@ void CdGrabber::Private::flushConcealment(TrackRead& t, const std::int16_t* next
 // Appends one delivered sector to `out` by the error action. False when the read must stop.
 bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, SampleBlock& out) {
     const lsn_t lsn = t.next;
-    if (!t.bad.count(lsn)) {
+    const bool unreadable = t.bad.count(lsn) != 0;
+    if (!unreadable && !t.unverified.count(lsn)) {
         if (t.concealSectors) flushConcealment(t, data, out);
         out.insert(out.end(), data, data + SectorValues);
         t.lastGood[0] = data[SectorValues - 2];
@@ -358,9 +411,10 @@ bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, S
     switch (settings.errorAction) {
     case 0:
         fail(CdGrabber::ErrorRead,
-             QStringLiteral("Sector %1 of track %2 could not be read after %3 retries; the read was stopped.")
+             QStringLiteral("Sector %1 of track %2 could not be read %3 after %4 retries; the read was stopped.")
                  .arg(lsn - t.first)
                  .arg(t.track)
+                 .arg(unreadable ? QStringLiteral("at all") : QStringLiteral("consistently"))
                  .arg(settings.retries));
         return false;
     case 1:
@@ -369,6 +423,14 @@ bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, S
     case 2:
         return true;
     default:
+        if (!unreadable) {
+            // Paranoia's best reconstruction stands.
+            if (t.concealSectors) flushConcealment(t, data, out);
+            out.insert(out.end(), data, data + SectorValues);
+            t.lastGood[0] = data[SectorValues - 2];
+            t.lastGood[1] = data[SectorValues - 1];
+            return true;
+        }
         ++t.concealSectors;
         return true;
     }
@@ -490,7 +552,8 @@ bool CdGrabber::Private::openTrack(int number) {
     t->drive->read_audio = &Private::readThrough;
 
     int mode = PARANOIA_MODE_DISABLE;
-    t->paranoiaRetries = std::max(settings.retries, 1);
+    // Paranoia checks its retry limit only on every fifth retry: keep it a multiple of five.
+    t->paranoiaRetries = (std::max(settings.retries, 1) + 4) / 5 * 5;
     switch (settings.readMode) {
     case 2:  // jitter correction: overlapped reads, verified so that tones read exactly
         mode = PARANOIA_MODE_VERIFY | PARANOIA_MODE_OVERLAP;
@@ -514,6 +577,7 @@ bool CdGrabber::Private::openTrack(int number) {
         fail(CdGrabber::ErrorDevice, QStringLiteral("%1 cannot read audio.").arg(dr->source));
         return false;
     }
+    t->rereadLimit = 2 * t->paranoiaRetries + 10;
     cdio_paranoia_modeset(t->paranoia, mode);
     cdio_paranoia_seek(t->paranoia, t->first, SEEK_SET);
     track = std::move(t);
@@ -668,7 +732,7 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
             break;
         }
         Private::reading = d.get();
-        const std::int16_t* data = cdio_paranoia_read_limited(t.paranoia, nullptr, t.paranoiaRetries);
+        const std::int16_t* data = cdio_paranoia_read_limited(t.paranoia, &Private::paranoiaEvent, t.paranoiaRetries);
         Private::reading = nullptr;
         if (d->abortRequested) continue;
         if (!data) {
