@@ -153,7 +153,7 @@ struct CdGrabber::Private {
             int changes = 0;         // reads that differed from the one before
         };
         std::map<lsn_t, Reads> reads;
-        std::map<lsn_t, SampleBlock> frozen;  // what a sector read too often is taken to hold
+        std::map<lsn_t, SampleBlock> frozen;  // what a sector that never reads the same is taken to hold
         int rereadLimit = 0;
         SampleBlock pending;        // read but not yet handed out
         std::size_t pendingPos = 0;

@@ -3,6 +3,11 @@
 // each as TrackNN.cda stub files in a folder of its own, and reads audio tracks through
 // libcdio-paranoia with the configured read mode, retries and action on read errors.
 //
+// Error actions for a sector that stays unreadable after the retries: 0 stops the read (it
+// fails), 1 puts silence in its place, 2 leaves it out, 3 conceals it with a straight line
+// between the neighbouring samples (a sector paranoia read but could not verify keeps
+// paranoia's reconstruction instead).
+//
 // Order of calls for a track: setCurrentDrive / ReRead, OpenTrack, ReadBlock until it returns
 // an empty block, CloseTrack. LastError() below 0 means the last operation failed;
 // lastErrorText() says why. While ReadBlock runs, Progress and ReadError are emitted
@@ -91,7 +96,8 @@ public:
     SampleBlock ReadBlock(int& blockSize);
     // The open track's length in sample frames.
     std::int64_t TrackLength() const;
-    // Sectors of the open track that could not be read and were handled by the error action.
+    // Sectors of the open track that could not be read, or whose reads never agreed, and that
+    // the error action handled.
     int errorBlocks() const;
     void CloseTrack();
     // True while ReadBlock runs.
@@ -107,7 +113,8 @@ public:
 
 Q_SIGNALS:
     void Progress(int percent);
-    // One failed attempt at reading a sector (the first read and every retry).
+    // One failed attempt at reading a sector (the first read and every retry), or a sector
+    // whose reads could not be made to agree.
     void ReadError();
     // At the end of a track's read: FinishedWhole, FinishedFailed or FinishedAborted.
     void ReadFinished(int result);
