@@ -45,6 +45,8 @@ public:
     bool letEventsRun() override { return ui::DoEvents(); }
     bool cancelRequested() const override { return m_window.cancelRequested() || ui::programEnding(); }
     void setBusy(bool busy) override { ui::setScreenPointer(busy ? ui::Pointer::Hourglass : ui::Pointer::Default); }
+    void cancelRun() override { m_window.setCancelRequested(true); }
+    double progressShown() const override { return m_window.progressValue(); }
 
 private:
     frmAudioConverter& m_window;
@@ -153,7 +155,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
 }
 
 converter::RunComponents frmAudioConverter::runComponents() {
-    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo};
+    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo, AudioGrabber1.get()};
 }
 
 void frmAudioConverter::StartConversion() {

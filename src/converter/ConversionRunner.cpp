@@ -2,6 +2,8 @@
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
+#include "components/audio/CdGrabber.h"
+#include "components/audio/CdTrackSource.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConverterRules.h"
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <filesystem>
 
 namespace converter {
@@ -102,7 +105,7 @@ void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHas
     const QString e = QFileInfo(p).suffix().toLower();
     const bool inWMA = e == QStringLiteral("wma");
     if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG")) {
-        if (cd) fail(p, QStringLiteral("Reading CD tracks is not available."));
+        if (cd) convertCdTrack(p, q, false);
         else convertFile(p, q, inWMA, false);
     } else if (format == QStringLiteral("WMA")) {
         if (!m_components.wmaReader.WMASupported()) {
@@ -113,7 +116,7 @@ void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHas
             m_endRun = true;
             return;
         }
-        if (cd) fail(p, QStringLiteral("Reading CD tracks is not available."));
+        if (cd) convertCdTrack(p, q, true);
         else convertFile(p, q, inWMA, true);
     }
     if (m_stopped) return;
@@ -121,7 +124,11 @@ void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHas
 }
 
 void ConversionRunner::progress(const audio::JobProgress& progress) {
-    m_host.fileProgress(progress.percent());
+    // A CD track's bar counts whole percents, from 1 on.
+    if (m_cdTrack)
+        m_host.fileProgress(std::max(1.0, std::nearbyint(progress.percent())));
+    else
+        m_host.fileProgress(progress.percent());
     if (!m_host.letEventsRun()) {
         // The program is ending: the files are closed and nothing else is touched.
         m_stopped = true;
@@ -172,6 +179,120 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
         }
     }
     if (m_deleteSource && !removeForced(p)) fail(p, QStringLiteral("The source file could not be deleted."));
+    return true;
+}
+
+}  // namespace converter
+
+namespace converter {
+
+bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
+    CdGrabber* grabber = m_components.grabber;
+    if (!grabber) {
+        fail(p, QStringLiteral("Reading CD tracks is not available."));
+        return false;
+    }
+    const auto reportErrorBlocks = [&] {
+        const QString text = errorBlocksMessage(m_errorBlocks, grabber->settings().errorAction);
+        if (!text.isEmpty()) m_host.runMessage(text, false);
+    };
+    if (grabber->Busy()) {
+        m_host.cancelRun();
+        grabber->Abort();
+        reportErrorBlocks();
+        return false;
+    }
+    // The drive whose root text the entry starts with; the search starts at the current drive.
+    for (int k = 1; k <= grabber->DriveCount(); ++k) {
+        const QString root = grabber->RootText();
+        if (!root.isEmpty() && p.startsWith(root)) break;
+        grabber->setCurrentDrive(grabber->CurrentDrive() + 1);
+        for (int pass = 0; pass < 9; ++pass) {
+            if (!m_host.letEventsRun()) {
+                m_stopped = true;
+                return false;
+            }
+        }
+    }
+    grabber->ReRead();
+    // A cancel asked for before the track starts is kept: it ends the run as any other.
+    m_host.fileProgress(0.0002);
+    m_errorBlocks = m_retryCount = 0;
+    m_cdAborted = false;
+    const std::optional<int> track = trackNumberOf(p);
+    if (!track) {
+        fail(p, QStringLiteral("The track number cannot be read from the name '%1'.").arg(QFileInfo(p).fileName()));
+        return false;
+    }
+
+    // The grabber's events arrive while a block is read: they count retries and error blocks,
+    // let the window stay live, and turn a cancel into an abort of the read.
+    const auto abortOnCancel = [&] {
+        if (m_host.cancelRequested()) {
+            m_cdAborted = true;
+            grabber->Abort();
+        }
+    };
+    const int retries = grabber->settings().retries;
+    QObject context;
+    QObject::connect(grabber, &CdGrabber::Progress, &context, [&](int percent) {
+        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
+        m_retryCount = 0;
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(grabber, &CdGrabber::ReadError, &context, [&] {
+        if (retries < ++m_retryCount) {
+            m_retryCount = 1;
+            ++m_errorBlocks;
+        }
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(grabber, &CdGrabber::ReadFinished, &context, [&](int result) {
+        if (result == CdGrabber::FinishedFailed)
+            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
+        abortOnCancel();
+    });
+
+    // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read.
+    struct TrackSource : audio::CdTrackSource {
+        using CdTrackSource::CdTrackSource;
+        bool openFailed = false;
+        bool open() override {
+            openFailed = !CdTrackSource::open();
+            return !openFailed;
+        }
+    } source(*grabber, *track);
+    audio::AudioFileSink fileSink(m_components.writer, q);
+    audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
+    audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+    audio::AudioJob job(source, sink, *this, 441000);
+    m_job = &job;
+    m_cdTrack = true;
+    const audio::JobOutcome outcome = job.run();
+    m_cdTrack = false;
+    m_job = nullptr;
+    if (m_stopped) return false;
+    if (source.openFailed) {
+        m_host.runMessage(QStringLiteral("Open Track Error!."), false);
+        reportErrorBlocks();
+        return false;
+    }
+    reportErrorBlocks();
+    if (outcome.end == audio::JobEnd::Cancelled || m_cdAborted) {
+        m_host.cancelRun();
+        m_host.setBusy(false);
+        m_host.fileEnded();
+        return false;
+    }
+    if (outcome.end == audio::JobEnd::Failed) {
+        m_host.setBusy(false);
+        m_host.fileProgress(0);
+        fail(p, outcome.reason);
+        return false;
+    }
+    m_host.fileProgress(100);
     return true;
 }
 

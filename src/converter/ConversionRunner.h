@@ -17,6 +17,7 @@
 
 class AudioFile;
 class AudioInfo;
+class CdGrabber;
 class WMAFile;
 
 namespace converter {
@@ -61,6 +62,10 @@ public:
     virtual bool cancelRequested() const = 0;
     // The hourglass pointer on or off.
     virtual void setBusy(bool busy) = 0;
+    // Ends the run after the current entry, as the Cancel button does.
+    virtual void cancelRun() = 0;
+    // The progress bar's value, 0..100.
+    virtual double progressShown() const = 0;
 };
 
 struct RunComponents {
@@ -69,6 +74,7 @@ struct RunComponents {
     WMAFile& wmaReader;
     WMAFile& wmaWriter;
     AudioInfo& tags;
+    CdGrabber* grabber = nullptr;  // reads CD tracks; none: CD tracks cannot be converted
 };
 
 class ConversionRunner : private audio::JobListener {
@@ -80,6 +86,9 @@ public:
     // One ordinary file from `p` to `q`, with the snapshot's tag and deletion choices. True when
     // the whole output was written.
     bool convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
+    // One CD track (a "TrackNN.cda" entry under a drive's root text) from `p` to `q`. True when
+    // the whole track was written.
+    bool convertCdTrack(const QString& p, const QString& q, bool outWMA);
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
@@ -102,6 +111,12 @@ private:
     bool m_deleteSource = false;
     bool m_stopped = false;
     bool m_endRun = false;  // WMA cannot be written here: no later entry is processed
+    // The CD track being read: retries since the last progress report, error blocks counted,
+    // and whether the read was aborted for a cancel.
+    int m_retryCount = 0;
+    int m_errorBlocks = 0;
+    bool m_cdAborted = false;
+    bool m_cdTrack = false;  // the job in progress reads a CD track
 };
 
 // The key under which an output path is claimed within one run: two texts that name the

@@ -15,7 +15,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,7 +63,7 @@ constexpr ToolbarButton kToolbar[] = {
 }  // namespace
 
 frmAudioConverter::frmAudioConverter(QWidget* parent)
-    : QMainWindow(parent), Skin1(makeSkinControl()), Splash1(makeSplashControl()) {
+    : QMainWindow(parent), Skin1(makeSkinControl()), Splash1(makeSplashControl()), AudioGrabber1(std::make_unique<CdGrabber>()) {
     setObjectName(QStringLiteral("frmAudioConverter"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Audio Converter"));
@@ -225,6 +227,7 @@ void frmAudioConverter::buildControls() {
     connect(mnuPopupMoveUp, &QAction::triggered, this, &frmAudioConverter::MoveUp);
     connect(mnuPopupMoveDown, &QAction::triggered, this, &frmAudioConverter::MoveDown);
     connect(Skin1.get(), &SkinControl::Click, this, &frmAudioConverter::Skin1_Click);
+    connect(AudioGrabber1.get(), &CdGrabber::DiscChanged, this, &frmAudioConverter::AudioGrabber1_DiscChanged);
     lstFiles->installEventFilter(this);
     lstFiles->viewport()->installEventFilter(this);
     resize(880, 600);
@@ -259,7 +262,9 @@ void frmAudioConverter::Form_Load() {
     pbProgressBar->hide();
     FillFormatList(imgcmbConvertTo);
     LoadSettings();
-    // The MP3 settings load hidden, so that their stored choice reaches the writer.
+    // The ripping options and the MP3 settings load hidden, so that their stored choices reach
+    // the grabber and the writer.
+    grabDialog();
     m_dialogs.mp3();
     imgcmbConvertTo_Click();
     txtFolder->setText(sOutputFolder);
@@ -395,9 +400,15 @@ void frmAudioConverter::cmdConfigure_Click() {
 
 QString frmAudioConverter::registryKey() const { return kKey; }
 
-void frmAudioConverter::cmdConfigureCDParameters_Click() {
-    // The ripping options open here.
+void frmAudioConverter::cmdConfigureCDParameters_Click() { grabDialog().exec(); }
+
+ACfrmGrab& frmAudioConverter::grabDialog() {
+    if (!m_grab || m_grab->isUnloaded()) m_grab = new ACfrmGrab(*this);
+    return *m_grab;
 }
+
+// A disc went in or out: the ripping options show the drive as it is now.
+void frmAudioConverter::AudioGrabber1_DiscChanged() { grabDialog().RefreshCD(); }
 
 void frmAudioConverter::cmRecord_Click() {
     // The recorder opens here.
@@ -453,14 +464,44 @@ void frmAudioConverter::AddFiles() {
     request.title = QStringLiteral("Open Input Audio File");
     request.filter = converter::openDialogFilter();
     request.multiSelect = true;
+    // The track folders of every drive with an audio disc and of every opened disc image.
+    const int current = AudioGrabber1->CurrentDrive();
+    for (int i = 0; i < AudioGrabber1->DriveCount(); ++i) {
+        AudioGrabber1->setCurrentDrive(i);
+        if (!AudioGrabber1->RootText().isEmpty()) request.sidebar << QUrl::fromLocalFile(AudioGrabber1->RootText());
+    }
+    AudioGrabber1->setCurrentDrive(current);
     const ui::FileDialogResult result = ui::FileDialog(request);
     const QString text = result.accepted ? converter::dialogResultText(result.urls) : QString();
     if (text.isEmpty()) return;  // cancelled: nothing changes
     addPaths(GetArrayOfFilenames(text));
 }
 
+QStringList frmAudioConverter::imageTracks(const QString& image) {
+    if (AudioGrabber1->OpenImage(image) < 0) {
+        ui::MsgBox(QStringLiteral("The disc image '") + image + QStringLiteral("' could not be opened: ") +
+                       AudioGrabber1->lastErrorText(),
+                   ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        return {};
+    }
+    const QDir folder(AudioGrabber1->RootText());
+    QStringList tracks;
+    for (const QString& name : folder.entryList({QStringLiteral("Track*.cda")}, QDir::Files, QDir::Name))
+        tracks << AudioGrabber1->RootText() + name;
+    return tracks;
+}
+
 void frmAudioConverter::addPaths(const QStringList& paths) {
-    for (const QString& path : paths)
+    // A disc image stands for its audio tracks.
+    QStringList entries;
+    for (const QString& path : paths) {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (suffix == QStringLiteral("cue") || suffix == QStringLiteral("toc") || suffix == QStringLiteral("nrg"))
+            entries << imageTracks(path);
+        else
+            entries << path;
+    }
+    for (const QString& path : entries)
         if (!IsInList(path)) AddItemWithExtent(path);
     UpdateCDParametersButton();
     ListOut->clear();

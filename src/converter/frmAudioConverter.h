@@ -9,11 +9,13 @@
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
+#include "components/audio/CdGrabber.h"
 #include "components/ui/Skin.h"
 #include "components/ui/Splash.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
 #include "encoders/EncoderDialogOwner.h"
+#include "ripping/ACfrmGrab.h"
 #include "encoders/SettingsDialogs.h"
 
 #include <QMainWindow>
@@ -39,13 +41,13 @@ class QToolBar;
 class SkinLabel;
 class ACfrmOverWrite;
 
-class frmAudioConverter : public QMainWindow, public EncoderDialogOwner {
+class frmAudioConverter : public QMainWindow, public EncoderDialogOwner, public GrabDialogOwner {
     Q_OBJECT
 public:
     // The tools these commands open are not built yet; their controls stay disabled until then.
     static constexpr bool kPreviewAvailable = false;
     static constexpr bool kRecorderAvailable = false;
-    static constexpr bool kRippingOptionsAvailable = false;
+    static constexpr bool kRippingOptionsAvailable = true;
 
     explicit frmAudioConverter(QWidget* parent = nullptr);
     ~frmAudioConverter() override;
@@ -89,6 +91,7 @@ public:
     WMAFile WMAFileR;
     WMAFile WMAFileW;
     ::AudioInfo AudioInfo;  // tag copying
+    std::unique_ptr<CdGrabber> AudioGrabber1;  // reads CD tracks and disc images
     std::int32_t StartSamples = 0;
 
     // ---- Public properties ----
@@ -118,8 +121,12 @@ public:
     void MoveDown();
     void SelectAll();
     void UpdateCDParametersButton();
-    // Adds paths by the dialog's rules (duplicates refused, output names discarded).
+    // Adds paths by the dialog's rules (duplicates refused, output names discarded); a disc
+    // image (.cue, .toc, .nrg) adds one entry per audio track.
     void addPaths(const QStringList& paths);
+    // Opens a disc image as a drive and returns its tracks' entries; empty, with a message,
+    // when it cannot be opened.
+    QStringList imageTracks(const QString& image);
     int horizontalExtent() const { return m_extent; }
 
     // ---- Settings ----
@@ -181,6 +188,18 @@ public:
     QString registryKey() const override;
     QString dialogSkinSection() const override { return QStringLiteral("Small Form"); }
 
+    // ---- The ripping options, and what they need of this window ----
+    // The ripping options, loaded (hidden) on first use.
+    ACfrmGrab& grabDialog();
+    GrabSettings grabberSettings() const override { return AudioGrabber1->settings(); }
+    void setGrabberSettings(const GrabSettings& settings) override { AudioGrabber1->setSettings(settings); }
+    void reReadDrive() override { AudioGrabber1->ReRead(); }
+    DiscToc currentToc() const override { return AudioGrabber1->toc(); }
+    void discInfoFound(const DiscInfo& info) override { m_discInfo = info; }
+    // The disc information last found by "Get Disk Info"; used to tag CD track outputs.
+    const DiscInfo& discInfo() const { return m_discInfo; }
+    void AudioGrabber1_DiscChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -204,6 +223,8 @@ private:
     bool m_running = false;        // a conversion run is in progress
     bool m_closeAfterRun = false;  // the window was closed during a run
     QPointer<ACfrmOverWrite> m_overwrite;
+    QPointer<ACfrmGrab> m_grab;
+    DiscInfo m_discInfo;
     SettingsDialogs m_dialogs{*this};
 
     converter::RunComponents runComponents();

@@ -153,6 +153,11 @@ FileDialogResult FileDialog(const FileDialogRequest& request) {
         dialog.setOption(QFileDialog::ShowDirsOnly);
         break;
     }
+    if (!request.sidebar.isEmpty()) {
+        // Qt's own dialog keeps a side bar of places; the desktop's may not.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setSidebarUrls(dialog.sidebarUrls() + request.sidebar);
+    }
     if (!filterList.isEmpty()) {
         dialog.setNameFilters(filterList);
         const qsizetype index = std::clamp<qsizetype>(request.filterIndex - 1, 0, filterList.size() - 1);

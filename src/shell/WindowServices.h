@@ -64,6 +64,7 @@ struct FileDialogRequest {
     QString filter;      // "Desc|*.a;*.b|Desc2|*.c" as the windows give it
     int filterIndex = 1; // 1-based filter shown first
     bool multiSelect = false;
+    QList<QUrl> sidebar;  // folders added to the dialog's side bar
 };
 
 struct FileDialogResult {

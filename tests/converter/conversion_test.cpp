@@ -6,6 +6,7 @@
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
 #include "shell/CRegister.h"
+#include "support/CdImages.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"
 
@@ -101,6 +102,48 @@ TEST_F(Conversion, AnInputLongerThanItsStatedLengthConvertsWholeBeforeItsSourceG
     EXPECT_FALSE(QFileInfo::exists(src));
     EXPECT_EQ(window->progressValue(), 0.0);  // back to idle
     EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+}
+
+// ---- CD tracks ---------------------------------------------------------------------------------
+
+// A disc image chosen in the open dialog lists its tracks; converted to WAV they hold exactly
+// what cd-paranoia reads from the image.
+TEST_F(Conversion, ADiscImageListsItsTracksAndConvertsThemAsCdParanoiaReadsThem) {
+    const testing_support::CdImage image =
+        testing_support::writeCdImage(in.path(), QStringLiteral("disc"), {testing_support::cdNoise(150), testing_support::cdTone(120)});
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 2);
+    EXPECT_TRUE(window->lstFiles->item(0)->text().endsWith(QStringLiteral("/Track01.cda")));
+    EXPECT_TRUE(window->cmdConfigureCDParameters->isVisible());
+    selectAll();
+    chooseFormat(QStringLiteral("WAV"));
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    for (int track = 1; track <= 2; ++track) {
+        QString error;
+        const SampleBlock reference = testing_support::cdParanoiaRip(image.cue, track, &error);
+        ASSERT_FALSE(reference.empty()) << error.toStdString();
+        const ReadBack r = readBack(output(QStringLiteral("Track%1.WAV").arg(track, 2, 10, QLatin1Char('0'))));
+        EXPECT_EQ(r.rate, 44100);
+        EXPECT_TRUE(r.samples == reference) << "track " << track << ": " << r.samples.size() << " vs " << reference.size();
+    }
+}
+
+// An image whose data file is missing is refused with a message that names it; nothing is listed.
+TEST_F(Conversion, ADiscImageWithoutItsDataIsRefusedWithAMessage) {
+    const testing_support::CdImage image =
+        testing_support::writeCdImage(in.path(), QStringLiteral("gone"), {testing_support::cdTone(75)});
+    QFile::remove(image.bin);
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    testing_support::MsgBoxRecorder boxes;
+    window->AddFiles();
+    EXPECT_EQ(window->lstFiles->count(), 0);
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(image.cue)) << boxes.texts()[0].toStdString();
 }
 
 TEST_F(Conversion, MonoInputIsTheSameSignalInBothChannels) {

@@ -46,6 +46,8 @@ struct RecordingHost : RunHost {
     }
     bool cancelRequested() const override { return cancelAfterBlocks >= 0 && blocks >= cancelAfterBlocks; }
     void setBusy(bool) override {}
+    void cancelRun() override { cancelAfterBlocks = 0; }
+    double progressShown() const override { return 0; }
     QStringList failedPaths() const {
         QStringList paths;
         for (const FailedFile& f : failures) paths << f.path;

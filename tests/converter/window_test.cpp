@@ -3,6 +3,7 @@
 #include "components/ui/SkinLabel.h"
 #include "converter/ConverterRules.h"
 #include "converter/frmAudioConverter.h"
+#include "ripping/ACfrmGrab.h"
 #include "shell/ACfrmAbout.h"
 #include "shell/CRegister.h"
 #include "support/TestSupport.h"
@@ -263,9 +264,16 @@ TEST_F(ConverterWindow, CdButtonFollowsTheListedTracks) {
     EXPECT_FALSE(w.cmdConfigureCDParameters->isVisible());
     fill({QStringLiteral("/run/cd/Track01.CDA")});
     EXPECT_TRUE(w.cmdConfigureCDParameters->isVisible());
-    // Shown, but disabled with a tip until the ripping options exist.
-    EXPECT_FALSE(w.cmdConfigureCDParameters->isEnabled());
-    EXPECT_FALSE(w.cmdConfigureCDParameters->toolTip().isEmpty());
+    EXPECT_TRUE(w.cmdConfigureCDParameters->isEnabled());
+    // It opens the ripping options modally, owned by the window.
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, &w, [&] {
+        shown = QApplication::activeModalWidget();
+        if (auto* grab = qobject_cast<ACfrmGrab*>(shown)) grab->cmdCancel->click();
+    });
+    w.cmdConfigureCDParameters->click();
+    ASSERT_NE(qobject_cast<ACfrmGrab*>(shown), nullptr);
+    EXPECT_EQ(shown->parentWidget(), &w);
     select({1});
     w.RemoveSelectedFiles();
     EXPECT_FALSE(w.cmdConfigureCDParameters->isVisible());
