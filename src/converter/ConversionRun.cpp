@@ -155,7 +155,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
 }
 
 converter::RunComponents frmAudioConverter::runComponents() {
-    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo, AudioGrabber1.get()};
+    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo, AudioGrabber1.get(), cdplayerIniPath()};
 }
 
 void frmAudioConverter::StartConversion() {

@@ -4,6 +4,7 @@
 #include "components/audio/AudioInfo.h"
 #include "components/audio/CdGrabber.h"
 #include "components/audio/CdTrackSource.h"
+#include "components/audio/DiscInfoLookup.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConverterRules.h"
@@ -293,6 +294,30 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return false;
     }
     m_host.fileProgress(100);
+    // The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info") tags
+    // the track's output.
+    if (m_preserveTags && !m_components.cdplayerIni.isEmpty()) {
+        const DiscInfoResult disc = readCdplayerIni(grabber->toc(), m_components.cdplayerIni);
+        if (disc.found) {
+            QMap<QString, QStringList> properties;
+            const auto put = [&](const char* key, const QString& value) {
+                if (!value.isEmpty()) properties.insert(QLatin1String(key), {value});
+            };
+            put("ARTIST", disc.info.artist);
+            put("ALBUM", disc.info.album);
+            put("TITLE", disc.info.trackTitles.value(*track - 1));
+            put("TRACKNUMBER", QString::number(*track));
+            put("GENRE", disc.info.genre);
+            if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
+            try {
+                m_components.tags.setProperties(properties);
+                m_components.tags.setPictures({});
+                m_components.tags.WriteTags(q);
+            } catch (const ComponentError& e) {
+                fail(p, QStringLiteral("The disc information could not be written as tags: ") + e.description());
+            }
+        }
+    }
     return true;
 }
 

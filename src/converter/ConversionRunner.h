@@ -75,6 +75,7 @@ struct RunComponents {
     WMAFile& wmaWriter;
     AudioInfo& tags;
     CdGrabber* grabber = nullptr;  // reads CD tracks; none: CD tracks cannot be converted
+    QString cdplayerIni;           // where disc information found earlier is kept
 };
 
 class ConversionRunner : private audio::JobListener {

@@ -2,9 +2,12 @@
 // reports, and the rule that a source is deleted only when its whole audio was written.
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
+#include "components/audio/CdGrabber.h"
+#include "components/audio/DiscInfoLookup.h"
 #include "components/audio/MP3Settings.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
+#include "support/CdImages.h"
 #include "support/Damage.h"
 #include "support/Signals.h"
 
@@ -17,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 using namespace converter;
 using namespace testing_support;
@@ -80,7 +84,7 @@ public:
         return s;
     }
     void run(const RunSnapshot& s) {
-        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags});
+        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, dir.filePath(QStringLiteral("cdplayer.ini"))});
         runner.run(s);
     }
 
@@ -88,6 +92,7 @@ public:
     AudioFile reader, writer;
     WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
+    CdGrabber grabber{nullptr, dir.filePath(QStringLiteral("stubs")), false};
     RecordingHost host;
     std::unique_ptr<FileSizeLimit> limit;  // a full disk, while set
 };
@@ -214,6 +219,94 @@ TEST_F(Runner, RefusedEntriesAreAnnouncedInListOrderAndTheRestConverts) {
                            QStringLiteral("File '") + good + QStringLiteral("' would be overwritten by its own output.")}));
     EXPECT_EQ(host.started, (QList<int>{4}));
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("good.MP3"))));
+}
+
+// ---- CD tracks ---------------------------------------------------------------------------------
+
+// Fails every read that reaches one of the chosen sectors, as a scratched disc does.
+struct ScratchedDisc : CdDriveLayer {
+    std::set<std::int32_t> bad;
+    long readAudio(std::int32_t lsn, long sectors, void* buffer, const DeviceRead& device) override {
+        for (long i = 0; i < sectors; ++i)
+            if (bad.count(lsn + static_cast<std::int32_t>(i))) return i > 0 ? device(lsn, i, buffer) : -1;
+        return device(lsn, sectors, buffer);
+    }
+};
+
+class RunnerCd : public Runner {
+public:
+    void SetUp() override {
+        Runner::SetUp();
+        image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdSpeech(150), cdTone(100)});
+        ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.lastErrorText().toStdString();
+    }
+    QString track(int n) const { return grabber.RootText() + QStringLiteral("Track%1.cda").arg(n, 2, 10, QLatin1Char('0')); }
+    RunSnapshot cdSnapshot(const QString& key, int n) {
+        RunSnapshot s = snapshot({{track(n), path(QStringLiteral("track.") + key)}}, key);
+        s.deleteSource = false;
+        return s;
+    }
+    CdImage image;
+};
+
+// Sectors that cannot be read, with no retries and silence for them: the track is written whole
+// and the end of the track says how many blocks were replaced.
+TEST_F(RunnerCd, UnreadableSectorsAreCountedAndReportedByTheErrorAction) {
+    GrabSettings settings = grabber.settings();
+    settings.readMode = 1;
+    settings.retries = 0;
+    settings.errorAction = 1;
+    grabber.setSettings(settings);
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->bad = {image.starts[0] + 20, image.starts[0] + 90};
+    grabber.setDriveLayer(scratched);
+    run(cdSnapshot(QStringLiteral("WAV"), 1));
+    EXPECT_TRUE(host.failures.isEmpty());
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].endsWith(QStringLiteral(" error blocks replaced with silence."))) << host.messages[0].toStdString();
+    EXPECT_GE(host.messages[0].section(QLatin1Char(' '), 0, 0).toInt(), 2);
+    EXPECT_EQ(readBack(path(QStringLiteral("track.WAV"))).frames(), 150u * 588);
+}
+
+// With "stop" as the action, an unreadable sector fails the track; nothing is passed off as
+// written.
+TEST_F(RunnerCd, StopOnErrorFailsTheTrack) {
+    GrabSettings settings = grabber.settings();
+    settings.readMode = 1;
+    settings.retries = 0;
+    settings.errorAction = 0;
+    grabber.setSettings(settings);
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->bad = {image.starts[1] + 10};
+    grabber.setDriveLayer(scratched);
+    run(cdSnapshot(QStringLiteral("WAV"), 2));
+    EXPECT_EQ(host.failedPaths(), QStringList{track(2)});
+}
+
+// Disc information kept for this disc tags the output; a track that does not exist is the design's
+// open error.
+TEST_F(RunnerCd, DiscInformationTagsTheOutputAndAMissingTrackCannotOpen) {
+    DiscInfo info;
+    info.artist = QStringLiteral("The Testers");
+    info.album = QStringLiteral("Images");
+    info.year = 2024;
+    info.trackTitles = {QStringLiteral("Spoken"), QStringLiteral("Tone")};
+    ASSERT_TRUE(writeCdplayerIni(grabber.toc(), info, dir.filePath(QStringLiteral("cdplayer.ini"))));
+    RunSnapshot s = cdSnapshot(QStringLiteral("MP3"), 2);
+    s.preserveTags = true;
+    run(s);
+    ASSERT_TRUE(host.failures.isEmpty()) << host.failures.value(0).reason.toStdString();
+    AudioInfo written;
+    written.ReadTags(path(QStringLiteral("track.MP3")));
+    EXPECT_EQ(written.properties().value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("The Testers")});
+    EXPECT_EQ(written.properties().value(QStringLiteral("ALBUM")), QStringList{QStringLiteral("Images")});
+    EXPECT_EQ(written.properties().value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Tone")});
+    EXPECT_EQ(written.properties().value(QStringLiteral("TRACKNUMBER")).value(0).section(QLatin1Char('/'), 0, 0), QStringLiteral("2"));
+
+    host = RecordingHost();
+    QFile(track(2)).copy(grabber.RootText() + QStringLiteral("Track07.cda"));
+    run(cdSnapshot(QStringLiteral("WAV"), 7));
+    EXPECT_EQ(host.messages, QStringList{QStringLiteral("Open Track Error!.")});
 }
 
 }  // namespace
