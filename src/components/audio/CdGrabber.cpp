@@ -601,8 +601,11 @@ void CdGrabber::Private::closeTrack() {
 
 CdGrabber::CdGrabber(QObject* parent, QString stubRoot, bool findDevices) : QObject(parent), d(new Private) {
     d->q = this;
-    if (stubRoot.isEmpty())
-        stubRoot = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/velloria");
+    if (stubRoot.isEmpty()) {
+        QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (runtime.isEmpty()) runtime = QDir::tempPath();
+        stubRoot = runtime + QStringLiteral("/velloria");
+    }
     d->stubRoot = QDir::cleanPath(stubRoot);
     if (findDevices) {
         if (char** devices = cdio_get_devices(DRIVER_DEVICE)) {
