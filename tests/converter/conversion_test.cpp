@@ -2,11 +2,14 @@
 // to every output format, selections, the overwrite dialog, cancel, failures, deletion, tags.
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
+#include "components/audio/DiscInfoLookup.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
+#include "ripping/ACfrmGrab.h"
 #include "shell/CRegister.h"
 #include "support/CdImages.h"
+#include "support/CddbServer.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"
 
@@ -130,6 +133,47 @@ TEST_F(Conversion, ADiscImageListsItsTracksAndConvertsThemAsCdParanoiaReadsThem)
         EXPECT_EQ(r.rate, 44100);
         EXPECT_TRUE(r.samples == reference) << "track " << track << ": " << r.samples.size() << " vs " << reference.size();
     }
+}
+
+// "Get Disk Info" asks the CDDB server about the disc of an opened image; the tracks converted to
+// MP3 afterwards carry what it answered.
+TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
+    const testing_support::CdImage image =
+        testing_support::writeCdImage(in.path(), QStringLiteral("disc"), {testing_support::cdSpeech(100), testing_support::cdTone(80)});
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 2);
+
+    DiscInfo answer;
+    answer.discId = cddbDiscId(window->AudioGrabber1->toc());
+    answer.artist = QStringLiteral("Quartet of Tests");
+    answer.album = QStringLiteral("Disc Images");
+    answer.year = 2025;
+    answer.trackTitles = {QStringLiteral("Opening Words"), QStringLiteral("A Pure Tone")};
+    testing_support::CddbServer server;
+    server.addDisc(QStringLiteral("misc"), answer, window->AudioGrabber1->toc());
+    ASSERT_TRUE(server.start());
+    ACfrmGrab& grab = window->grabDialog();
+    grab.optCDDBOnLine->click();
+    grab.ServerAddr->setText(server.address());
+    grab.CGIAddr->clear();
+    testing_support::MsgBoxRecorder boxes;
+    grab.GetCDDBButton->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+
+    selectAll();
+    window->chkPreserveIDTags->setChecked(true);
+    window->setPreserveIDTags(true);
+    chooseFormat(QStringLiteral("MP3"));
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    AudioInfo tags;
+    tags.ReadTags(output(QStringLiteral("Track02.MP3")));
+    EXPECT_EQ(tags.properties().value(QStringLiteral("ARTIST")), QStringList{answer.artist});
+    EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{answer.album});
+    EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{answer.trackTitles[1]});
+    EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2025")});
 }
 
 // An image whose data file is missing is refused with a message that names it; nothing is listed.
