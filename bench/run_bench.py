@@ -4,11 +4,14 @@
 Each comparison alternates ours and the reference, several runs each, and reports the median
 time of each and their ratio. Peak memory is compared between converting 30 minutes and
 1 minute of audio. The longest time the converter window leaves its message loop unserved
-while converting 10 minutes is reported in units of 100 ms. The last lines have the form
-`ratio <name> <value>`.
+while converting 10 minutes is reported in units of 100 ms. Ripping a three-track disc image to
+WAV is timed beside cd-paranoia on the same image. The last lines have the form
+`ratio <name> <value>`. BENCH_ONLY=rip-image runs only the ripping comparison.
 """
 import os
+import shutil
 import statistics
+import struct
 import subprocess
 import sys
 import tempfile
@@ -19,10 +22,10 @@ RUNS = int(os.environ.get("BENCH_RUNS", "5"))
 LAME = ["lame", "--quiet", "--noreplaygain"]
 
 
-def run(cmd):
+def run(cmd, cwd=None):
     """Runs a command; returns (seconds, peak RSS in KiB)."""
     start = time.perf_counter()
-    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, cwd=cwd)
     _, status, usage = os.wait4(proc.pid, 0)
     elapsed = time.perf_counter() - start
     err = proc.stderr.read().decode(errors="replace")
@@ -46,14 +49,104 @@ def ui_stall_ms(batch_tool, wav, out_dir):
     return float(proc.stdout.split()[-1])
 
 
+CD_SECTOR_BYTES = 2352  # 588 stereo frames of 16-bit samples
+
+
+def wav_data(path):
+    """The bytes of a WAV file's data chunk."""
+    with open(path, "rb") as f:
+        raw = f.read()
+    if raw[:4] != b"RIFF" or raw[8:12] != b"WAVE":
+        sys.exit(f"{path} is not a WAV file")
+    pos = 12
+    while pos + 8 <= len(raw):
+        chunk, size = raw[pos:pos + 4], struct.unpack("<I", raw[pos + 4:pos + 8])[0]
+        if chunk == b"data":
+            return raw[pos + 8:pos + 8 + size]
+        pos += 8 + size + (size & 1)
+    sys.exit(f"{path} has no data chunk")
+
+
+def write_cd_image(wav, folder):
+    """Cuts the 16-bit stereo 44100 Hz `wav` into three tracks of about three minutes, each
+    padded with silence to whole sectors, and writes them as image.bin with image.cue.
+    Returns the cue sheet's path and each track's PCM."""
+    pcm = wav_data(wav)
+    # Lengths in frames that are not whole sectors, so that each track is padded.
+    lengths = [180 * 44100 + 1234, 185 * 44100 + 777, 190 * 44100 + 4321]
+    tracks, start = [], 0
+    for n in lengths:
+        data = pcm[start * 4:(start + n) * 4]
+        start += n
+        data += bytes(-len(data) % CD_SECTOR_BYTES)
+        tracks.append(data)
+    cue = ['FILE "image.bin" BINARY']
+    sector = 0
+    with open(os.path.join(folder, "image.bin"), "wb") as f:
+        for number, data in enumerate(tracks, 1):
+            cue.append(f"  TRACK {number:02d} AUDIO")
+            cue.append(f"    INDEX 01 {sector // 75 // 60:02d}:{sector // 75 % 60:02d}:{sector % 75:02d}")
+            f.write(data)
+            sector += len(data) // CD_SECTOR_BYTES
+    path = os.path.join(folder, "image.cue")
+    with open(path, "w") as f:
+        f.write("\n".join(cue) + "\n")
+    return path, tracks
+
+
+def rip_image(rip_tool, wav, work):
+    """Rips a three-track image to one WAV per track, ours at read mode 3 (full paranoia)
+    beside `cd-paranoia -B` (whose default is full paranoia); checks once that both wrote the
+    image's PCM, then times them alternately. Returns (ours, reference) medians in seconds."""
+    folder = os.path.join(work, "cd")
+    os.makedirs(folder)
+    cue, tracks = write_cd_image(wav, folder)
+    ours_dir, ref_dir = os.path.join(work, "rip-ours"), os.path.join(work, "rip-ref")
+
+    def ours():
+        shutil.rmtree(ours_dir, ignore_errors=True)
+        os.makedirs(ours_dir)
+        return run([rip_tool, cue, ours_dir, "3"])[0]
+
+    def ref():
+        # Batch mode writes trackNN.cdda.wav into the working folder.
+        shutil.rmtree(ref_dir, ignore_errors=True)
+        os.makedirs(ref_dir)
+        return run(["cd-paranoia", "-q", "-d", cue, "-B"], cwd=ref_dir)[0]
+
+    ours()
+    ref()
+    for number, expected in enumerate(tracks, 1):
+        a = wav_data(os.path.join(ours_dir, f"Track{number:02d}.wav"))
+        b = wav_data(os.path.join(ref_dir, f"track{number:02d}.cdda.wav"))
+        if a != b or a != expected:
+            sys.exit(f"rip-image: track {number} differs: ours {len(a)} bytes, cd-paranoia "
+                     f"{len(b)} bytes, image {len(expected)} bytes, ours == cd-paranoia: {a == b}")
+    extra = sorted(set(os.listdir(ours_dir)) - {f"Track{n:02d}.wav" for n in range(1, len(tracks) + 1)})
+    if extra:
+        sys.exit(f"rip-image: unexpected files from our rip: {extra}")
+    times_ours, times_ref = [], []
+    for _ in range(RUNS):
+        times_ours.append(ours())
+        times_ref.append(ref())
+    return statistics.median(times_ours), statistics.median(times_ref)
+
+
 def main():
     tool = sys.argv[1]
     batch_tool = sys.argv[2]
+    rip_tool = os.path.join(os.path.dirname(tool), "velloria_rip")
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
     print(f"making 10 minutes of stereo 44100 Hz input in {work}", flush=True)
     run([tool, "generate", "600", wav])
+    if os.environ.get("BENCH_ONLY") == "rip-image":
+        o, r = rip_image(rip_tool, wav, work)
+        print(f"{'rip-image':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+        print(f"ratio rip-image {o / r:.3f}")
+        subprocess.run(["rm", "-rf", work])
+        return
     run(["lame", "--quiet", "-b", "128", wav, mp3])
 
     out = lambda name: os.path.join(work, name)
@@ -101,6 +194,11 @@ def main():
     o, r = statistics.median(ours), statistics.median(ref)
     print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
     ratios.append(("batch-mp3", o / r))
+
+    # Ripping a three-track disc image to WAV, beside cd-paranoia in batch mode.
+    o, r = rip_image(rip_tool, wav, work)
+    print(f"{'rip-image':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+    ratios.append(("rip-image", o / r))
 
     # The converter window's longest unserved stretch while converting the 10-minute input.
     stall = max(ui_stall_ms(batch_tool, wav, out("stall-out")) for _ in range(2))

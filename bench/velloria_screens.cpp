@@ -8,6 +8,7 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
+#include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
 
 #include <QApplication>
@@ -56,5 +57,6 @@ int main(int argc, char** argv) {
     ok = save(dialogs.ogg(), args[0], "ogg-settings.png") && ok;
     ok = save(dialogs.wav(), args[0], "wav-settings.png") && ok;
     ok = save(dialogs.wma(), args[0], "wma-settings.png") && ok;
+    ok = save(window.grabDialog(), args[0], "ripping-options.png") && ok;
     return ok ? 0 : 2;
 }
