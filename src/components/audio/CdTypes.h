@@ -25,8 +25,9 @@ struct GrabSettings {
     bool operator==(const GrabSettings&) const = default;
 };
 
-// A disc's table of contents: the start of each audio track and the lead-out, in sectors
-// (75 per second) counted from the start of the disc, without the two-second pre-gap.
+// A disc's table of contents: the start of every track (data tracks too, as the disc id counts
+// them) and the lead-out, in sectors (75 per second) counted from the start of the disc,
+// without the two-second pre-gap.
 struct DiscToc {
     std::vector<std::int32_t> trackStarts;  // track 1 first
     std::int32_t leadOut = 0;
