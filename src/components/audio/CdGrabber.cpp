@@ -369,8 +369,15 @@ void CdGrabber::Private::limitRereads(TrackRead& t, unsigned char* buffer, lsn_t
             std::memcpy(sector, frozen->second.data(), SectorBytes);
             continue;
         }
-        std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
-        for (int b = 0; b < SectorBytes; ++b) hash = (hash ^ sector[b]) * 1099511628211ull;
+        // FNV-style over 8-byte words: a byte-wise chain of 2352 multiplies per sector cost a
+        // third of a rip.
+        std::uint64_t hash = 1469598103934665603ull;
+        for (int b = 0; b + 8 <= SectorBytes; b += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, sector + b, 8);
+            hash = (hash ^ word) * 1099511628211ull;
+            hash ^= hash >> 29;
+        }
         auto [it, first] = t.reads.try_emplace(lsn);
         if (!first && it->second.hash != hash) ++it->second.changes;
         it->second.hash = hash;
