@@ -246,20 +246,24 @@ public:
         s.deleteSource = false;
         return s;
     }
+    // Burst reads with no retries, the given action, and sectors that cannot be read.
+    void scratch(int errorAction, std::set<std::int32_t> bad) {
+        GrabSettings settings = grabber.settings();
+        settings.readMode = 1;
+        settings.retries = 0;
+        settings.errorAction = errorAction;
+        grabber.setSettings(settings);
+        auto scratched = std::make_shared<ScratchedDisc>();
+        scratched->bad = std::move(bad);
+        grabber.setDriveLayer(scratched);
+    }
     CdImage image;
 };
 
 // Sectors that cannot be read, with no retries and silence for them: the track is written whole
 // and the end of the track says how many blocks were replaced.
 TEST_F(RunnerCd, UnreadableSectorsAreCountedAndReportedByTheErrorAction) {
-    GrabSettings settings = grabber.settings();
-    settings.readMode = 1;
-    settings.retries = 0;
-    settings.errorAction = 1;
-    grabber.setSettings(settings);
-    auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->bad = {image.starts[0] + 20, image.starts[0] + 90};
-    grabber.setDriveLayer(scratched);
+    scratch(1, {image.starts[0] + 20, image.starts[0] + 90});
     run(cdSnapshot(QStringLiteral("WAV"), 1));
     EXPECT_TRUE(host.failures.isEmpty());
     ASSERT_EQ(host.messages.size(), 1);
@@ -271,14 +275,7 @@ TEST_F(RunnerCd, UnreadableSectorsAreCountedAndReportedByTheErrorAction) {
 // With "stop" as the action, an unreadable sector fails the track; nothing is passed off as
 // written.
 TEST_F(RunnerCd, StopOnErrorFailsTheTrack) {
-    GrabSettings settings = grabber.settings();
-    settings.readMode = 1;
-    settings.retries = 0;
-    settings.errorAction = 0;
-    grabber.setSettings(settings);
-    auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->bad = {image.starts[1] + 10};
-    grabber.setDriveLayer(scratched);
+    scratch(0, {image.starts[1] + 10});
     run(cdSnapshot(QStringLiteral("WAV"), 2));
     EXPECT_EQ(host.failedPaths(), QStringList{track(2)});
 }
