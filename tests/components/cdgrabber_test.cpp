@@ -5,8 +5,10 @@
 #include "components/audio/CdTrackSource.h"
 #include "support/CdImages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -142,6 +144,26 @@ TEST_F(CdGrabberTest, TracksAppearAsCdaStubsInTheDrivesFolder) {
     }
     // The folders go with the grabber.
     EXPECT_FALSE(QFileInfo::exists(stubs() + QStringLiteral("/disc.cue")));
+}
+
+// Without a folder of its own a grabber keeps its tracks under the runtime folder, one folder
+// per running program: two programs with an image of the same name never remove each other's
+// tracks, and the folder of a program that is gone is cleared.
+TEST_F(CdGrabberTest, EachRunningProgramKeepsItsOwnTrackFolders) {
+    QTemporaryDir runtime;
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString gone = runtime.path() + QStringLiteral("/velloria/999999999");
+    ASSERT_TRUE(QDir().mkpath(gone));
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdTone(75)});
+    {
+        CdGrabber grabber(nullptr, {}, false);
+        ASSERT_EQ(grabber.OpenImage(image.cue), 0);
+        EXPECT_EQ(grabber.RootText(), runtime.path() + QStringLiteral("/velloria/%1/disc.cue/").arg(QCoreApplication::applicationPid()));
+        EXPECT_FALSE(QFileInfo::exists(gone));
+    }
+    qputenv("XDG_RUNTIME_DIR", before);
 }
 
 TEST_F(CdGrabberTest, ACdrdaoTocImageReadsLikeItsCueSheet) {

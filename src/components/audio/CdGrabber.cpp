@@ -1,5 +1,6 @@
 #include "components/audio/CdGrabber.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -611,7 +612,15 @@ CdGrabber::CdGrabber(QObject* parent, QString stubRoot, bool findDevices) : QObj
     if (stubRoot.isEmpty()) {
         QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (runtime.isEmpty()) runtime = QDir::tempPath();
-        stubRoot = runtime + QStringLiteral("/velloria");
+        // One folder per running program, so that two of them never list or remove each
+        // other's tracks; folders of programs that are gone (a crash) are cleared away.
+        const QDir all(runtime + QStringLiteral("/velloria"));
+        for (const QString& pid : all.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            bool numeric = false;
+            pid.toLongLong(&numeric);
+            if (numeric && !QFileInfo::exists(QStringLiteral("/proc/") + pid)) QDir(all.filePath(pid)).removeRecursively();
+        }
+        stubRoot = all.filePath(QString::number(QCoreApplication::applicationPid()));
     }
     d->stubRoot = QDir::cleanPath(stubRoot);
     if (findDevices) {

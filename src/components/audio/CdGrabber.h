@@ -60,7 +60,7 @@ public:
     static constexpr int FramesPerSector = 588;
 
     // `stubRoot` is the folder that receives one folder of .cda stubs per drive; empty means
-    // the user's runtime folder + "/velloria". `findDevices` false leaves the system's CD
+    // the user's runtime folder + "/velloria/<process id>". `findDevices` false leaves the system's CD
     // drives out (only opened images are drives then).
     explicit CdGrabber(QObject* parent = nullptr, QString stubRoot = {}, bool findDevices = true);
     ~CdGrabber() override;
