@@ -183,9 +183,6 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
     return true;
 }
 
-}  // namespace converter
-
-namespace converter {
 
 bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
     CdGrabber* grabber = m_components.grabber;

@@ -280,7 +280,7 @@ TEST_F(RunnerCd, StopOnErrorFailsTheTrack) {
     EXPECT_EQ(host.failedPaths(), QStringList{track(2)});
 }
 
-// Disc information kept for this disc tags the output; a track that does not exist is the design's
+// Disc information kept for this disc tags the output; a track that does not exist gives the
 // open error.
 TEST_F(RunnerCd, DiscInformationTagsTheOutputAndAMissingTrackCannotOpen) {
     DiscInfo info;
