@@ -4,8 +4,11 @@
 #include "components/audio/MP3Settings.h"
 #include "components/audio/WMAFile.h"
 
+#include <QProcess>
+
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace testing_support {
@@ -133,6 +136,34 @@ double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b
 double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel, long lag) {
     if (channelsA <= 0) return 0;
     return correlationOver(a, channelsA, b, channelsB, channel, lag, 0, static_cast<long>(a.size()) / channelsA, 1);
+}
+
+QString makeVideo(const QString& path, const QString& soundWav, const QStringList& audioArgs,
+                  const QStringList& videoArgs) {
+    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"),
+                     QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("testsrc=size=64x48:rate=25")};
+    if (!soundWav.isEmpty()) args << QStringLiteral("-i") << soundWav << QStringLiteral("-shortest") << audioArgs;
+    else args << QStringLiteral("-t") << QStringLiteral("2");
+    args << videoArgs << path;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), args);
+    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0)
+        return QStringLiteral("ffmpeg could not make %1: %2").arg(path, QString::fromLocal8Bit(ffmpeg.readAllStandardError()));
+    return {};
+}
+
+SampleBlock ffmpegDecode(const QString& path, int rate, int channels) {
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-i"),
+                  path, QStringLiteral("-vn"), QStringLiteral("-ar"), QString::number(rate), QStringLiteral("-ac"),
+                  QString::number(channels), QStringLiteral("-f"), QStringLiteral("s16le"), QStringLiteral("-")});
+    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0) return {};
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    SampleBlock samples(static_cast<std::size_t>(bytes.size()) / sizeof(std::int16_t));
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(std::int16_t));
+    return samples;
 }
 
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include "components/audio/SampleBlock.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -50,5 +51,14 @@ double bestCorrelation(const SampleBlock& a, int channelsA, const SampleBlock& b
 // The normalised correlation of channel `channel` of `a` with the same channel of `b` started
 // `lag` frames later, over every frame both hold: for checking all channels at one lag.
 double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, int channelsB, int channel, long lag = 0);
+
+// Makes a short video with ffmpeg: a small moving test picture encoded with `videoArgs` and,
+// when `soundWav` is not empty, that file's sound encoded with `audioArgs`, in the container
+// the name's extension names. Returns an empty text on success, otherwise ffmpeg's complaint.
+QString makeVideo(const QString& path, const QString& soundWav, const QStringList& audioArgs,
+                  const QStringList& videoArgs = {QStringLiteral("-c:v"), QStringLiteral("mpeg4")});
+
+// The sound track of a file as ffmpeg itself decodes it, converted to `rate` and `channels`.
+SampleBlock ffmpegDecode(const QString& path, int rate, int channels);
 
 }  // namespace testing_support

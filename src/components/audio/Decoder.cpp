@@ -129,6 +129,10 @@ struct Decoder::Impl {
     int lastError = 0;
     QString failure;         // why decoding stopped before the end of the file; empty otherwise
 
+    std::function<void(int)> openProgress;
+    bool opening = false;    // openFile() is reading the container
+    int lastPercent = -1;
+
     ~Impl() { release(); }
 
     void release() {
@@ -153,6 +157,7 @@ struct Decoder::Impl {
     }
 
     void openFile(const QString& filePath);
+    static int reportOpenProgress(void* opaque);
     bool decodeMore();
     void giveUp();
     bool appendFrame();
@@ -163,6 +168,22 @@ struct Decoder::Impl {
     void rewind();
     void skipTo(std::int64_t target);
 };
+
+// FFmpeg asks this between reads; while a file opens it reports the furthest point of the file
+// the demuxer has read (some demuxers look at the end for an index first, then go back). It
+// never interrupts anything.
+int Decoder::Impl::reportOpenProgress(void* opaque) {
+    auto* d = static_cast<Impl*>(opaque);
+    if (!d->opening || !d->openProgress || !d->format || !d->format->pb) return 0;
+    const std::int64_t size = avio_size(d->format->pb);
+    if (size <= 0) return 0;
+    const auto percent = static_cast<int>(std::clamp<std::int64_t>(avio_tell(d->format->pb) * 100 / size, 0, 100));
+    if (percent > d->lastPercent) {
+        d->lastPercent = percent;
+        d->openProgress(percent);
+    }
+    return 0;
+}
 
 void Decoder::Impl::openFile(const QString& filePath) {
     release();
@@ -184,6 +205,12 @@ void Decoder::Impl::openFile(const QString& filePath) {
     frame = av_frame_alloc();
     if (!format || !packet || !frame) throw ComponentError(QStringLiteral("Out of memory opening %1.").arg(name));
     format->probesize = 5 * 1000 * 1000;
+    if (openProgress) {
+        format->interrupt_callback.callback = &reportOpenProgress;
+        format->interrupt_callback.opaque = this;
+        opening = true;
+        lastPercent = -1;
+    }
     format->max_analyze_duration = 5 * std::int64_t{AV_TIME_BASE};
 
     // The "file:" prefix keeps a name with a colon from being taken for another protocol, and
@@ -256,6 +283,7 @@ void Decoder::Impl::openFile(const QString& filePath) {
         throw ComponentError(QStringLiteral("%1 contains no audio.").arg(name));
     }
     origin = std::max<std::int64_t>(lastFrameStart, 0);
+    opening = false;
 }
 
 // Decodes until at least one frame reached the queue; false when the file has ended.
@@ -453,10 +481,13 @@ void Decoder::Impl::skipTo(std::int64_t target) {
 Decoder::Decoder() : d(std::make_unique<Impl>()) {}
 Decoder::~Decoder() = default;
 
+void Decoder::setOpenProgress(std::function<void(int)> callback) { d->openProgress = std::move(callback); }
+
 void Decoder::open(const QString& path) {
     try {
         d->openFile(path);
     } catch (...) {
+        d->opening = false;
         d->release();
         throw;
     }

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class Decoder {
@@ -25,6 +26,9 @@ public:
     Decoder& operator=(const Decoder&) = delete;
 
     void open(const QString& path);
+    // Called while open() reads the container, with the furthest point of the file read so
+    // far (0..100, never falling); the video reader shows it as parse progress.
+    void setOpenProgress(std::function<void(int percent)> callback);
     void close();
     bool isOpen() const;
 

@@ -1,0 +1,292 @@
+#include "extractor/ExtractionRun.h"
+
+#include "components/audio/FileEndpoints.h"
+#include "components/audio/VideoTrackSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace extractor {
+namespace {
+
+const QString kWmaKey = QStringLiteral("WMA");
+
+QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)); }
+
+// True when the two paths name one file (links as the file system sees them).
+bool sameFile(const QString& a, const QString& b) {
+    std::error_code ec;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                                  std::filesystem::path(QFile::encodeName(b).toStdString()), ec);
+    return !ec && same;
+}
+
+// Deletes a file, also when it is read-only.
+bool removeForced(const QString& path) {
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    return file.remove();
+}
+
+// A list's text as a whole number, any fraction dropped.
+int wholeNumber(const QString& text, const QString& what) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::abs(value) > 1e9)
+        throw ComponentError(QStringLiteral("The %1 \"%2\" is not a number.").arg(what, text));
+    return static_cast<int>(std::trunc(value));
+}
+
+}  // namespace
+
+QString outputPath(const QString& input, const QString& format, bool sameFolder, const QString& folder) {
+    const QString key = format.isEmpty() ? QStringLiteral("MP3") : format;
+    const QString name = input.mid(input.lastIndexOf(QLatin1Char('/')) + 1);
+    if (sameFolder || folder.isEmpty()) {
+        // Cutting four characters from a name that short would reach into the folder.
+        const QString stem = name.size() > 4 ? input.left(input.size() - 4) : input;
+        return stem + QStringLiteral("_Audio.") + key;
+    }
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    return folder + QLatin1Char('/') + base + QLatin1Char('.') + key;
+}
+
+QString defaultOutputFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Extracted audio");
+}
+
+// The writer of the run's mode, prepared as the mode asks: the lists' rate, bit rate and
+// channels for MP3, WAV and Ogg Vorbis; the WMA profile for WMA. Either writer is told the
+// format the reader truly delivers.
+class ExtractionRun::Sink : public audio::AudioSink {
+public:
+    Sink(ExtractionRun& run, const QString& output, bool overwrite, bool wav, int kbps)
+        : m_run(run), m_file(run.m_components->AudioFileOut, output), m_wma(run.m_components->WMAoutFile, output),
+          m_overwrite(overwrite), m_wav(wav), m_kbps(kbps) {}
+
+    bool create(int sampleRate, int channels) override {
+        Components& c = *m_run.m_components;
+        ExtractionHost& host = m_run.m_host;
+        try {
+            if (!m_run.m_wma) {
+                if (m_wav) c.AudioFileOut.SetPcmFormat(sampleRate, channels, 16);
+                c.AudioFileOut.SetEncodingParameters(sampleRate, m_kbps, channels);
+                if (m_overwrite && !(m_run.pass() && m_run.pass())) return false;
+                if (!m_file.create(sampleRate, channels)) return false;
+                // A cancel asked for before a new file was created ends the run at its first pass.
+                if (m_overwrite) host.setCancelRequested(false);
+                else if (host.cancelRequested()) m_run.m_job->cancel();
+                return true;
+            }
+            if (!m_overwrite && !(m_run.pass() && m_run.pass())) return false;
+            c.AudioFileOut.SetPcmFormat(c.WMAoutFile.formatFigure1(), c.WMAoutFile.formatFigure2(),
+                                        c.WMAoutFile.formatFigure3());
+            for (int i = 0; i < (m_overwrite ? 4 : 2); ++i)
+                if (!m_run.pass()) return false;
+            if (!m_wma.create(sampleRate, channels)) return false;
+            host.setCancelRequested(false);
+            return true;
+        } catch (const ComponentError& e) {
+            m_error = e.description();
+            return false;
+        }
+    }
+    bool write(const SampleBlock& block) override { return sink().write(block); }
+    bool close() override { return sink().close(); }
+    QString error() const override {
+        if (!m_error.isEmpty()) return m_error;
+        return m_run.m_wma ? m_wma.error() : m_file.error();
+    }
+
+private:
+    audio::AudioSink& sink() { return m_run.m_wma ? static_cast<audio::AudioSink&>(m_wma) : m_file; }
+
+    ExtractionRun& m_run;
+    audio::AudioFileSink m_file;
+    audio::WmaFileSink m_wma;
+    bool m_overwrite;
+    bool m_wav;
+    int m_kbps;
+    QString m_error;
+};
+
+ExtractionRun::ExtractionRun(ExtractionHost& host, std::shared_ptr<Components> components)
+    : m_host(host), m_components(std::move(components)) {}
+
+RunEnd ExtractionRun::run(const RunRequest& request) {
+    m_output.clear();
+    m_failure.clear();
+    m_jobFailure.clear();
+    m_stopped = m_cancelAtPassEnd = false;
+    m_wma = request.format == kWmaKey;
+    m_host.setCancelRequested(false);
+    m_host.enableSettings(false);
+    try {
+        return prepareAndCopy(request);
+    } catch (const ComponentError& e) {
+        if (m_stopped) return stop();
+        return fail(e.description());
+    }
+}
+
+bool ExtractionRun::pass() {
+    if (m_stopped) return false;
+    if (m_host.letEventsRun()) return true;
+    m_stopped = true;
+    if (m_job) m_job->cancel();
+    return false;
+}
+
+RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
+    m_host.showProgressBar();
+    m_host.enableExtract(false);
+    m_host.enableCancel(true);
+    const QString& input = request.input;
+    if (!QFileInfo(input).isFile()) {
+        m_host.message(QStringLiteral(" the input file doesn't exist"));
+        m_host.enableExtract(true);
+        m_host.enableSettings(true);
+        return RunEnd::InputMissing;
+    }
+    m_output = outputPath(input, request.format, request.sameFolder, request.folder);
+    if (!pass() || !pass()) return stop();
+
+    // What a run cancelled earlier may have left open is closed before anything else.
+    Components& c = *m_components;
+    c.VideoFileIn.Close();
+    if (c.WMAoutFile.state() > 0) c.WMAoutFile.Close();
+
+    // Writing over the video while reading it would destroy it.
+    if (sameFile(input, m_output))
+        throw ComponentError(QStringLiteral("The output file %1 would replace the video itself. Choose another folder "
+                                            "or output format.")
+                                 .arg(quoted(m_output)));
+
+    // The reader delivers what the writer is set up for: the lists' rate and channels, or the
+    // WMA profile's.
+    int rate = 0;
+    int channels = 0;
+    int kbps = 0;
+    if (m_wma) {
+        c.WMAoutFile.setWMProfile(c.AudioFileOut.wmaProfile());
+        rate = c.WMAoutFile.formatFigure1();
+        channels = c.WMAoutFile.formatFigure2();
+    } else {
+        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
+        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
+        channels = request.channelsIndex + 1;
+        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
+    }
+    c.VideoFileIn.SetAudioFormat(rate, channels);
+    c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
+    m_host.setProgress(0);
+
+    const bool overwrite = QFileInfo::exists(m_output);
+    if (overwrite && !m_host.confirmOverwrite()) {
+        c.VideoFileIn.Close();
+        m_host.enableExtract(true);
+        m_host.enableSettings(true);
+        return RunEnd::OverwriteRefused;
+    }
+
+    audio::VideoTrackSource source(c.VideoFileIn, input);
+    Sink sink(*this, m_output, overwrite, m_output.endsWith(QStringLiteral(".WAV"), Qt::CaseInsensitive), kbps);
+    audio::AudioJob job(source, sink, *this, kBlockSamples);
+    m_job = &job;
+    const audio::JobOutcome outcome = job.run();
+    m_job = nullptr;
+    if (m_stopped) return stop();
+    if (!m_jobFailure.isEmpty()) return fail(m_jobFailure);
+    switch (outcome.end) {
+    case audio::JobEnd::Failed:
+        return fail(outcome.reason);
+    case audio::JobEnd::Cancelled:
+        // The partial output stays on disk; the video is kept.
+        m_host.enableSettings(true);
+        m_host.setProgress(0);
+        m_host.enableExtract(true);
+        m_host.enableCancel(true);
+        if (!m_cancelAtPassEnd) return RunEnd::CancelledAtPassStart;
+        m_host.setCancelRequested(false);
+        return RunEnd::CancelledAtPassEnd;
+    case audio::JobEnd::Written:
+        break;
+    }
+    // Only now, with every block written and the output closed without error, may the video go.
+    if (request.deleteSource && !removeForced(input))
+        return fail(QStringLiteral("The video file %1 could not be deleted.").arg(quoted(input)));
+    m_host.setProgress(0);
+    m_host.enableExtract(true);
+    m_host.enableCancel(true);
+    m_host.enableSettings(true);
+    return RunEnd::Written;
+}
+
+void ExtractionRun::progress(const audio::JobProgress& progress) {
+    Components& c = *m_components;
+    if (m_wma) {
+        const std::int64_t count = c.VideoFileIn.AudioSampleCount();
+        const std::int64_t written = std::min(progress.done / std::max(1, c.VideoFileIn.AudioChannels()),
+                                              std::max<std::int64_t>(count, 0));
+        m_host.setProgress(count > 0 ? static_cast<int>(std::nearbyint(static_cast<double>(written) * 100.0 /
+                                                                       static_cast<double>(count)))
+                                     : 0);
+        if (!pass()) return;
+    } else {
+        const double duration = c.VideoFileIn.AudioDuration();
+        if (duration <= 0) {
+            m_jobFailure = QStringLiteral("The video %1 does not state how long its sound track is.")
+                               .arg(quoted(c.VideoFileIn.fileName()));
+            m_job->cancel();
+            return;
+        }
+        m_host.setProgress(static_cast<int>(std::min(100.0, std::nearbyint(c.VideoFileIn.AudioPosition() * 100.0 / duration))));
+    }
+    if (m_host.cancelRequested()) {
+        m_cancelAtPassEnd = true;
+        m_job->cancel();
+        return;
+    }
+    if (!pass()) return;
+    // Seen before the next block is read.
+    if (m_host.cancelRequested()) m_job->cancel();
+}
+
+RunEnd ExtractionRun::fail(const QString& description) {
+    m_failure = description;
+    Components& c = *m_components;
+    try {
+        c.VideoFileIn.Close();
+        if (!m_wma) c.AudioFileOut.Close();
+        else if (c.WMAoutFile.state() > 0) c.WMAoutFile.Close();
+    } catch (const ComponentError&) {
+        // The message below is about the first failure.
+    }
+    m_host.message(QStringLiteral("Error: ") + description);
+    m_host.enableExtract(true);
+    m_host.enableCancel(false);
+    m_host.enableSettings(true);
+    m_host.setProgress(0);
+    return RunEnd::Failed;
+}
+
+RunEnd ExtractionRun::stop() {
+    // Nothing of the window is touched; the files are closed as they are.
+    Components& c = *m_components;
+    try {
+        c.VideoFileIn.Close();
+        if (m_wma) c.WMAoutFile.Close();
+        else c.AudioFileOut.Close();
+    } catch (const ComponentError&) {
+    }
+    return RunEnd::Stopped;
+}
+
+}  // namespace extractor

@@ -1,0 +1,118 @@
+#pragma once
+// The extractor's run without its window: one press of "Extract Audio " checks the input
+// video, works out the output name, asks before overwriting, prepares the writer of the
+// chosen format and copies the video's sound track into it as one job of the audio job
+// engine, with the video reader as the job's source.
+//
+// Everything the user sees goes through ExtractionHost: the run's message boxes, the
+// progress bar, the three buttons and the cancel request live in the window. When the host
+// says that events can no longer run (the window was closed under the run, or the program is
+// ending), the run stops at once and touches the host no more; whatever was written stays on
+// disk and the video is kept.
+
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioJob.h"
+#include "components/audio/VideoFile.h"
+#include "components/audio/WMAFile.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace extractor {
+
+// The extractor window's components. The run shares them, so that they outlive a window that
+// is closed while a run still uses them.
+struct Components {
+    VideoFile VideoFileIn;
+    AudioFile AudioFileOut;
+    WMAFile WMAoutFile;
+};
+
+// The window as the run found it when "Extract Audio " was pressed.
+struct RunRequest {
+    QString input;         // text of txtFile
+    QString format;        // text of the format list; "WMA" (exactly) writes WMA
+    bool sameFolder = true;  // "Output to same folder as original" is selected
+    QString folder;        // text of txtOutAudioFile
+    int channelsIndex = -1;  // position in the channel list, -1 when nothing is selected
+    QString bitRate;       // text of the bit-rate list, kbit/s
+    QString frequency;     // text of the frequency list, Hz
+    bool deleteSource = false;
+};
+
+class ExtractionHost {
+public:
+    virtual ~ExtractionHost() = default;
+    // A message box with an OK button and no icon.
+    virtual void message(const QString& text) = 0;
+    // "Do you want to overwrite the existing audio file" (Yes/No, No the default); true for Yes.
+    virtual bool confirmOverwrite() = 0;
+    virtual void showProgressBar() = 0;
+    // The bar, 0..100.
+    virtual void setProgress(int percent) = 0;
+    virtual void enableExtract(bool enabled) = 0;
+    virtual void enableSettings(bool enabled) = 0;
+    virtual void enableCancel(bool enabled) = 0;
+    // The cancel request (the window's bCancel).
+    virtual bool cancelRequested() const = 0;
+    virtual void setCancelRequested(bool requested) = 0;
+    // Lets pending window events run once; false when the window is gone or the program is
+    // ending.
+    virtual bool letEventsRun() = 0;
+};
+
+// The output file of `input`: beside the video, its name's last four characters giving way
+// to "_Audio." + key (a name of four characters or fewer keeps all of them); or, when a folder
+// is chosen and not empty, in that folder with the video's base name + "." + key. An empty
+// format text counts as "MP3".
+QString outputPath(const QString& input, const QString& format, bool sameFolder, const QString& folder);
+
+// The custom output folder when none is stored: the Music folder + "/Extracted audio".
+QString defaultOutputFolder();
+
+// How a run ended.
+enum class RunEnd {
+    InputMissing,
+    OverwriteRefused,
+    CancelledAtPassStart,  // seen before reading a block: the cancel request stays set
+    CancelledAtPassEnd,    // seen after writing a block: the cancel request is cleared
+    Written,
+    Failed,
+    Stopped,  // the window went away or the program is ending
+};
+
+class ExtractionRun : private audio::JobListener {
+public:
+    // The block size the run reads by, in samples.
+    static constexpr int kBlockSamples = 2304;
+
+    ExtractionRun(ExtractionHost& host, std::shared_ptr<Components> components);
+
+    RunEnd run(const RunRequest& request);
+    QString output() const { return m_output; }
+    // The description shown after "Error: " when the run failed.
+    QString failure() const { return m_failure; }
+
+private:
+    class Sink;
+    void progress(const audio::JobProgress& progress) override;
+    void finished(const audio::JobOutcome&) override {}
+    RunEnd prepareAndCopy(const RunRequest& request);
+    RunEnd fail(const QString& description);
+    RunEnd stop();
+    // Lets events run once; false (and the job cancelled) when the run must stop.
+    bool pass();
+
+    ExtractionHost& m_host;
+    std::shared_ptr<Components> m_components;
+    audio::AudioJob* m_job = nullptr;
+    bool m_wma = false;
+    bool m_stopped = false;
+    bool m_cancelAtPassEnd = false;
+    QString m_jobFailure;  // a failure found while the job runs
+    QString m_output;
+    QString m_failure;
+};
+
+}  // namespace extractor

@@ -1,0 +1,383 @@
+// The extraction run without its window, over videos that ffmpeg makes: the output name
+// rule, the output in each format at the rate and channels chosen, the overwrite question,
+// cancel at either point of a pass, the button states each ending leaves, and the rule that
+// the video goes only after its whole sound track was written.
+#include "components/audio/MP3Settings.h"
+#include "extractor/ExtractionRun.h"
+#include "support/Damage.h"
+#include "support/Signals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace extractor;
+using namespace testing_support;
+
+namespace {
+
+QStringList args(std::initializer_list<const char*> list) {
+    QStringList out;
+    for (const char* a : list) out << QLatin1String(a);
+    return out;
+}
+
+// The window as the run sees it: every message, button and bar change is recorded.
+struct RecordingHost : ExtractionHost {
+    QStringList messages;
+    int questions = 0;
+    bool overwriteAnswer = true;
+    bool barShown = false;
+    int bar = -1;
+    QList<int> bars;
+    bool extract = true, settings = true, cancel = false;
+    bool cancelFlag = false;
+    int passes = 0;
+    // Runs at each event pass and at each bar change, with the number of passes so far.
+    std::function<void(RecordingHost&)> onPass;
+    std::function<void(RecordingHost&, int)> onBar;
+    bool gone = false;  // the window was closed: events no longer run
+    int touchedWhileGone = 0;
+    void touch() {
+        if (gone) ++touchedWhileGone;
+    }
+
+    void message(const QString& text) override { touch(); messages << text; }
+    bool confirmOverwrite() override {
+        touch();
+        ++questions;
+        return overwriteAnswer;
+    }
+    void showProgressBar() override { touch(); barShown = true; }
+    void setProgress(int percent) override { touch();
+        bar = percent;
+        bars << percent;
+        if (onBar) onBar(*this, percent);
+    }
+    void enableExtract(bool e) override { touch(); extract = e; }
+    void enableSettings(bool e) override { touch(); settings = e; }
+    void enableCancel(bool e) override { touch(); cancel = e; }
+    bool cancelRequested() const override { return cancelFlag; }
+    void setCancelRequested(bool r) override { touch(); cancelFlag = r; }
+    bool letEventsRun() override {
+        if (gone) return false;
+        ++passes;
+        if (onPass) onPass(*this);
+        return !gone;
+    }
+};
+
+class Extraction : public ::testing::Test {
+public:
+    static void SetUpTestSuite() {
+        dir = std::make_unique<QTemporaryDir>();
+        sound48 = dir->filePath(QStringLiteral("sound48.wav"));
+        ASSERT_EQ(writeAudioFile(sound48, musicTone(48000, 2, 4.0), 48000, 2), QString());
+        master = dir->filePath(QStringLiteral("master.mp4"));
+        ASSERT_EQ(makeVideo(master, sound48, args({"-c:a", "aac", "-b:a", "192k"})), QString());
+    }
+    static void TearDownTestSuite() { dir.reset(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(work.isValid());
+        components = std::make_shared<Components>();
+        MP3Settings mp3;
+        components->AudioFileOut.UseMp3Settings(mp3);
+    }
+
+    // A fresh copy of the 4-second AAC video under `name`.
+    QString video(const QString& name = QStringLiteral("movie.mp4")) {
+        const QString p = work.filePath(name);
+        QFile::remove(p);
+        EXPECT_TRUE(QFile::copy(master, p));
+        return p;
+    }
+    RunRequest request(const QString& input, const QString& format = QStringLiteral("MP3")) {
+        RunRequest r;
+        r.input = input;
+        r.format = format;
+        r.channelsIndex = 1;  // Stereo
+        r.bitRate = QStringLiteral("128");
+        r.frequency = QStringLiteral("44100");
+        return r;
+    }
+    RunEnd run(const RunRequest& r) {
+        ExtractionRun extraction(host, components);
+        const RunEnd end = extraction.run(r);
+        output = extraction.output();
+        return end;
+    }
+    // The output matches ffmpeg's own decode of the video at the output's rate and channels.
+    void expectSoundOf(const QString& input, const QString& out, int rate, int channels) {
+        const ReadBack got = readBack(out);
+        ASSERT_TRUE(got.error.isEmpty()) << got.error.toStdString();
+        EXPECT_EQ(got.rate, rate);
+        EXPECT_EQ(got.channels, channels);
+        const SampleBlock reference = ffmpegDecode(input, rate, channels);
+        const double seconds = static_cast<double>(reference.size()) / channels / rate;
+        EXPECT_NEAR(seconds, 4.0, 0.1);
+        EXPECT_NEAR(got.seconds(), seconds, 0.1);
+        for (int ch = 0; ch < channels; ++ch)
+            EXPECT_GT(bestCorrelation(got.samples, channels, reference, channels, ch), 0.9) << "channel " << ch;
+    }
+    void expectButtons(bool extract, bool settings, bool cancel) const {
+        EXPECT_EQ(host.extract, extract);
+        EXPECT_EQ(host.settings, settings);
+        EXPECT_EQ(host.cancel, cancel);
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> dir;
+    static inline QString sound48;
+    static inline QString master;
+    QTemporaryDir work;
+    std::shared_ptr<Components> components;
+    RecordingHost host;
+    QString output;
+};
+
+TEST(ExtractionNames, FollowTheNameRule) {
+    // Beside the video the last four characters give way, whatever the extension's length.
+    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), QStringLiteral("MP3"), true, {}), QStringLiteral("/v/movie_Audio.MP3"));
+    EXPECT_EQ(outputPath(QStringLiteral("/v/clip.mpeg"), QStringLiteral("OGG"), true, {}), QStringLiteral("/v/clip._Audio.OGG"));
+    // An empty format is MP3; a chosen but empty folder writes beside the video.
+    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), {}, false, {}), QStringLiteral("/v/movie_Audio.MP3"));
+    // A name of four characters or fewer keeps all of itself.
+    EXPECT_EQ(outputPath(QStringLiteral("/v/a.qt"), QStringLiteral("WAV"), true, {}), QStringLiteral("/v/a.qt_Audio.WAV"));
+    EXPECT_EQ(outputPath(QStringLiteral("/v/film"), QStringLiteral("WAV"), true, {}), QStringLiteral("/v/film_Audio.WAV"));
+    // Into a folder: the base name (up to the last dot) and the key.
+    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), QStringLiteral("WAV"), false, QStringLiteral("/out")),
+              QStringLiteral("/out/movie.WAV"));
+    EXPECT_EQ(outputPath(QStringLiteral("/v/my.holiday.mp4"), QStringLiteral("WMA"), false, QStringLiteral("/out/")),
+              QStringLiteral("/out//my.holiday.WMA"));
+    EXPECT_EQ(outputPath(QStringLiteral("/v/.avi"), QStringLiteral("MP3"), false, QStringLiteral("/out")),
+              QStringLiteral("/out/.avi.MP3"));
+}
+
+// The must-show path: AAC at 48 kHz in MP4, out as MP3 at 44 100 Hz stereo 128 kbit/s, then as
+// mono WAV at 22 050 Hz and as Ogg Vorbis, each at the right speed.
+TEST_F(Extraction, WritesEachFormatAtTheChosenRateAndChannels) {
+    const QString in = video();
+    ASSERT_EQ(run(request(in)), RunEnd::Written);
+    EXPECT_EQ(output, work.filePath(QStringLiteral("movie_Audio.MP3")));
+    expectSoundOf(in, output, 44100, 2);
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(QLatin1Char('|')).toStdString();
+    expectButtons(true, true, true);
+    EXPECT_EQ(host.bar, 0);
+    EXPECT_EQ(*std::max_element(host.bars.begin(), host.bars.end()), 100);
+    EXPECT_TRUE(QFile::exists(in));
+
+    RunRequest wav = request(in, QStringLiteral("WAV"));
+    wav.channelsIndex = 0;
+    wav.frequency = QStringLiteral("22050");
+    wav.sameFolder = false;
+    wav.folder = work.filePath(QStringLiteral("out"));
+    QDir().mkpath(wav.folder);
+    ASSERT_EQ(run(wav), RunEnd::Written);
+    EXPECT_EQ(output, wav.folder + QStringLiteral("/movie.WAV"));
+    expectSoundOf(in, output, 22050, 1);
+
+    ASSERT_EQ(run(request(in, QStringLiteral("OGG"))), RunEnd::Written);
+    expectSoundOf(in, output, 44100, 2);
+}
+
+// WMA takes the profile handed over by the WMA dialog before the file is created, and its
+// writer is told the format the reader delivers.
+TEST_F(Extraction, WritesWmaInTheChosenProfile) {
+    const QString in = video();
+    components->AudioFileOut.SetWmaProfile(0);  // 32 kbit/s, 22 050 Hz, mono
+    RunRequest r = request(in, QStringLiteral("WMA"));
+    r.frequency = QStringLiteral("not used in WMA mode");
+    ASSERT_EQ(run(r), RunEnd::Written);
+    EXPECT_EQ(output, work.filePath(QStringLiteral("movie_Audio.WMA")));
+    EXPECT_EQ(components->WMAoutFile.WMProfile(), 0);
+    expectSoundOf(in, output, 22050, 1);
+    expectButtons(true, true, true);
+}
+
+TEST_F(Extraction, AsksBeforeOverwritingAndKeepsTheFileOnNo) {
+    const QString in = video();
+    const QString existing = work.filePath(QStringLiteral("movie_Audio.MP3"));
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("an older extraction");
+    f.close();
+
+    host.overwriteAnswer = false;
+    EXPECT_EQ(run(request(in)), RunEnd::OverwriteRefused);
+    EXPECT_EQ(host.questions, 1);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("an older extraction"));
+    f.close();
+    expectButtons(true, true, true);
+    EXPECT_TRUE(host.barShown);
+    EXPECT_EQ(host.bar, 0);
+
+    host.overwriteAnswer = true;
+    EXPECT_EQ(run(request(in)), RunEnd::Written);
+    EXPECT_EQ(host.questions, 2);
+    expectSoundOf(in, existing, 44100, 2);
+}
+
+// A cancel seen after a block was written (the bar has just moved) clears the request; one
+// seen before the next block is read keeps it. Either way the partial output stays, the
+// video is kept although deletion is asked for, and the buttons are all enabled.
+TEST_F(Extraction, CancelsAtEitherPointOfAPassInBothModes) {
+    struct Case {
+        const char* format;
+        bool atPassEnd;
+    };
+    for (const Case c : {Case{"MP3", true}, Case{"MP3", false}, Case{"WMA", true}, Case{"WMA", false}}) {
+        SCOPED_TRACE(std::string(c.format) + (c.atPassEnd ? " at the end of a pass" : " at the start of a pass"));
+        const QString in = video();
+        RunRequest r = request(in, QLatin1String(c.format));
+        r.deleteSource = true;
+        // The bar moves once a pass, after the block was written; a WMA pass then lets events
+        // run twice, an ordinary one once. The last of them comes before the next block is read.
+        const int lastPassEvent = QLatin1String(c.format) == QLatin1String("WMA") ? 2 : 1;
+        int blocks = 0;
+        int passEvents = 0;
+        host.onBar = [&](RecordingHost& h, int) {
+            passEvents = 0;
+            if (++blocks == 10 && c.atPassEnd) h.cancelFlag = true;
+        };
+        host.onPass = [&](RecordingHost& h) {
+            if (blocks == 10 && ++passEvents == lastPassEvent && !c.atPassEnd) h.cancelFlag = true;
+        };
+        EXPECT_EQ(run(r), c.atPassEnd ? RunEnd::CancelledAtPassEnd : RunEnd::CancelledAtPassStart);
+        EXPECT_EQ(host.cancelFlag, !c.atPassEnd);
+        expectButtons(true, true, true);
+        EXPECT_EQ(host.bar, 0);
+        EXPECT_TRUE(QFile::exists(in));
+        const ReadBack partial = readBack(output);
+        EXPECT_TRUE(partial.error.isEmpty()) << partial.error.toStdString();
+        EXPECT_GT(partial.seconds(), 0.1);
+        EXPECT_LT(partial.seconds(), 2.0);
+        EXPECT_FALSE(components->VideoFileIn.isOpen());
+        EXPECT_EQ(components->WMAoutFile.state(), 0);
+        host.onBar = {};
+        host.onPass = {};
+        QFile::remove(output);
+    }
+}
+
+// Videos the run cannot read end with "Error: " and a reason, the buttons as the failure
+// leaves them, and the video kept although deletion is asked for; nothing hangs, in either
+// mode. A missing input is only reported.
+TEST_F(Extraction, ReportsVideosItCannotReadAndKeepsThem) {
+    const QString silent = work.filePath(QStringLiteral("silent.mp4"));
+    ASSERT_EQ(makeVideo(silent, {}, {}), QString());
+    const QString text = work.filePath(QStringLiteral("notes.avi"));
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("not a film\n").repeated(500));
+    f.close();
+    // A video cut in half states the whole length; the WMA loop used to wait for that count.
+    const QString longSound = work.filePath(QStringLiteral("long.wav"));
+    ASSERT_EQ(writeAudioFile(longSound, musicTone(44100, 2, 8.0), 44100, 2), QString());
+    const QString whole = work.filePath(QStringLiteral("whole.mkv"));
+    ASSERT_EQ(makeVideo(whole, longSound, args({"-c:a", "libvorbis"})), QString());
+    const QString cut = work.filePath(QStringLiteral("cut.mkv"));
+    {
+        QFile in(whole);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        QFile out(cut);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(in.read(in.size() / 2));
+    }
+
+    struct Case {
+        QString input;
+        const char* format;
+        const char* mentions;
+    };
+    for (const Case& c : {Case{silent, "MP3", "no audio"}, Case{silent, "WMA", "no audio"}, Case{text, "MP3", "notes.avi"},
+                          Case{cut, "MP3", "incomplete"}, Case{cut, "WMA", "incomplete"}}) {
+        SCOPED_TRACE((QFileInfo(c.input).fileName() + QLatin1Char(' ') + QLatin1String(c.format)).toStdString());
+        host.messages.clear();
+        RunRequest r = request(c.input, QLatin1String(c.format));
+        r.deleteSource = true;
+        EXPECT_EQ(run(r), RunEnd::Failed);
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_TRUE(host.messages[0].startsWith(QStringLiteral("Error: "))) << host.messages[0].toStdString();
+        EXPECT_TRUE(host.messages[0].contains(QLatin1String(c.mentions))) << host.messages[0].toStdString();
+        expectButtons(true, true, false);
+        EXPECT_EQ(host.bar, 0);
+        EXPECT_TRUE(QFile::exists(c.input));
+    }
+
+    host.messages.clear();
+    EXPECT_EQ(run(request(work.filePath(QStringLiteral("gone.mp4")))), RunEnd::InputMissing);
+    EXPECT_EQ(host.messages, QStringList{QStringLiteral(" the input file doesn't exist")});
+    expectButtons(true, true, true);
+}
+
+// The video is deleted only after the output was written and closed without error: a disk
+// that fills up keeps it; a whole output removes it, read-only or not.
+TEST_F(Extraction, DeletesTheVideoOnlyAfterAWholeOutput) {
+    const QString in = video();
+    RunRequest r = request(in, QStringLiteral("WAV"));
+    r.deleteSource = true;
+    {
+        FileSizeLimit full(100 * 1024);
+        EXPECT_EQ(run(r), RunEnd::Failed);
+    }
+    EXPECT_TRUE(QFile::exists(in));
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].startsWith(QStringLiteral("Error: ")));
+
+    QFile::setPermissions(in, QFileDevice::ReadOwner);
+    host.overwriteAnswer = true;
+    EXPECT_EQ(run(r), RunEnd::Written);
+    EXPECT_FALSE(QFile::exists(in));
+    expectSoundOf(master, output, 44100, 2);
+}
+
+// Writing the output over the video being read would destroy it.
+TEST_F(Extraction, NeverWritesOverTheVideoItself) {
+    const QString in = video(QStringLiteral("song.MP3"));
+    RunRequest r = request(in);
+    r.sameFolder = false;
+    r.folder = work.path();
+    r.deleteSource = true;
+    EXPECT_EQ(run(r), RunEnd::Failed);
+    EXPECT_EQ(host.questions, 0);
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].contains(QStringLiteral("would replace the video"))) << host.messages[0].toStdString();
+    QFile copy(in), original(master);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), original.readAll());
+}
+
+// When the window goes away under a run, the run stops at its next check, leaves the host
+// alone from then on, keeps the partial output and never deletes the video.
+TEST_F(Extraction, StopsWithoutTouchingAWindowClosedUnderIt) {
+    for (const char* format : {"MP3", "WMA"}) {
+        SCOPED_TRACE(format);
+        const QString in = video();
+        RunRequest r = request(in, QLatin1String(format));
+        r.deleteSource = true;
+        int blocks = 0;
+        host.onBar = [&](RecordingHost& h, int) {
+            if (++blocks == 5) h.gone = true;
+        };
+        host.messages.clear();
+        EXPECT_EQ(run(r), RunEnd::Stopped);
+        EXPECT_EQ(host.touchedWhileGone, 0);
+        EXPECT_TRUE(host.messages.isEmpty());
+        EXPECT_TRUE(QFile::exists(in));
+        EXPECT_GT(readBack(output).seconds(), 0.0);
+        EXPECT_FALSE(components->VideoFileIn.isOpen());
+        EXPECT_EQ(components->WMAoutFile.state(), 0);
+        host.gone = false;
+        host.onBar = {};
+        QFile::remove(output);
+    }
+}
+
+}  // namespace
