@@ -9,11 +9,11 @@ std::int64_t samplesForMs(int sampleRate, int channels, std::int64_t ms)
     return ms * sampleRate / 1000 * channels;
 }
 
-std::int64_t msForSamples(int sampleRate, int channels, std::int64_t samples)
+std::int64_t msForFrames(int sampleRate, std::int64_t frames)
 {
-    if (sampleRate <= 0 || channels <= 0 || samples <= 0)
+    if (sampleRate <= 0 || frames <= 0)
         return 0;
-    return samples / channels * 1000 / sampleRate;
+    return frames * 1000 / sampleRate;
 }
 
 QString timeText(std::int64_t ms)

@@ -12,8 +12,9 @@ namespace sound {
 // interleaved 16-bit values. 0 for a rate or channel count that is not positive.
 std::int64_t samplesForMs(int sampleRate, int channels, std::int64_t ms);
 
-// Milliseconds that `samples` interleaved values last, rounded down. Negative counts give 0.
-std::int64_t msForSamples(int sampleRate, int channels, std::int64_t samples);
+// Milliseconds that `frames` sample frames last at `sampleRate` Hz, rounded down. Negative
+// counts give 0.
+std::int64_t msForFrames(int sampleRate, std::int64_t frames);
 
 // "Time:" + minutes + ":" + two-digit seconds + "." + three-digit milliseconds, with no hour
 // field: 65043 ms gives "Time:1:05.043". Negative times show as 0.
