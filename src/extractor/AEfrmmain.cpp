@@ -1,8 +1,447 @@
 #include "extractor/AEfrmmain.h"
 
-AEfrmmain::AEfrmmain(QWidget* parent) : QWidget(parent) {
+#include "components/ui/SkinForm.h"
+#include "components/ui/SkinLabel.h"
+#include "encoders/frmMP3Settings.h"
+#include "encoders/frmOggSettings.h"
+#include "encoders/frmWavSettings.h"
+#include "encoders/frmWmaSettings.h"
+#include "extractor/AEfrmabout.h"
+#include "shell/BrowseForFolder.h"
+#include "shell/CRegister.h"
+#include "shell/StoredNumbers.h"
+#include "shell/WindowServices.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto HKLM = CRegister::HKEY_LOCAL_MACHINE;
+const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioextractor");
+const QString kOtherFolderValue = QStringLiteral("option other folder");
+const QString kOutputFolderValue = QStringLiteral("output folder");
+const QString kDeleteValue = QStringLiteral("check delete file");
+const QString kFormatValue = QStringLiteral("format settings folder");
+const QString kChannelsValue = QStringLiteral("combo channels folder");
+const QString kBitRateValue = QStringLiteral("combo bitrate folder");
+const QString kFrequencyValue = QStringLiteral("combo frquency folder");
+
+const QString kVideoFilter = QStringLiteral(
+    "All files (*.*)|*.*|AVI Files (*.avi)|*.avi|Mpeg files (*.mpg, *.mpeg)|*.mpg; *.mpeg|Windows Media files (*.wmv, "
+    "*.wma, *.asf)|*.wmv; *.wma; *.asf|Quick Time Files (*.mov, *.qt)|*.mov; *.qt|");
+
+QComboBox* dropDownList(QWidget* parent, const char* name, std::initializer_list<const char*> items) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(false);
+    for (const char* item : items) combo->addItem(QLatin1String(item));
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Selects the item with exactly this text; a text that is no item leaves the list as it is.
+void selectText(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) combo->setCurrentIndex(index);
+}
+
+}  // namespace
+
+// The window as the run sees it. A window closed under a run is never touched again: every
+// call checks that it is still there and open.
+class AEfrmmain::Host : public extractor::ExtractionHost {
+public:
+    explicit Host(AEfrmmain* window) : m_window(window) {}
+
+    void message(const QString& text) override {
+        if (alive()) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::None);
+    }
+    bool confirmOverwrite() override {
+        return alive() && ui::MsgBox(QStringLiteral("Do you want to overwrite the existing audio file"),
+                                     ui::MsgButtons::YesNo, ui::MsgIcon::Question,
+                                     ui::MsgDefault::Button2) == ui::MsgResult::Yes;
+    }
+    void showProgressBar() override {
+        if (alive()) m_window->pbProgressBar->show();
+    }
+    void setProgress(int percent) override {
+        if (alive()) m_window->pbProgressBar->setValue(std::clamp(percent, 0, 100));
+    }
+    void enableExtract(bool enabled) override {
+        if (alive()) m_window->cmdExtractAudio->setEnabled(enabled);
+    }
+    void enableSettings(bool enabled) override {
+        if (alive()) m_window->cmdsetting->setEnabled(enabled);
+    }
+    void enableCancel(bool enabled) override {
+        if (alive()) m_window->cmdCancel->setEnabled(enabled);
+    }
+    bool cancelRequested() const override { return state().bCancel; }
+    void setCancelRequested(bool requested) override {
+        if (alive()) state().bCancel = requested;
+    }
+    bool letEventsRun() override { return alive() && ui::DoEvents() && alive(); }
+    bool present() const override { return alive() && !ui::programEnding(); }
+
+private:
+    bool alive() const { return m_window && !m_window->m_closed; }
+    QPointer<AEfrmmain> m_window;
+};
+
+AEfrmmain::State& AEfrmmain::state() {
+    static State s;
+    return s;
+}
+
+void AEfrmmain::resetState() { state() = State(); }
+
+AEfrmmain::AEfrmmain(QWidget* parent)
+    : QWidget(parent),
+      Skin(makeSkinControl()),
+      Splash(makeSplashControl()),
+      components(std::make_shared<extractor::Components>()),
+      VideoFileIn(components->VideoFileIn),
+      AudioFileOut(components->AudioFileOut),
+      WMAoutFile(components->WMAoutFile) {
     setObjectName(QStringLiteral("AEfrmmain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tarn Audio Extractor"));
-    resize(560, 420);
+    buildControls();
+    Form_Load();
+}
+
+AEfrmmain::~AEfrmmain() = default;
+
+QString AEfrmmain::registryKey() const { return kKey; }
+
+void AEfrmmain::buildControls() {
+    FrameInputFile = new QGroupBox(QStringLiteral("Input Video File:"), this);
+    FrameInputFile->setObjectName(QStringLiteral("FrameInputFile"));
+    txtFile = new QLineEdit(QStringLiteral("Select Input Video File"), FrameInputFile);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    cmdFile = button(FrameInputFile, "cmdFile", QStringLiteral("Browse"));
+
+    FrameOptAudioFile = new QGroupBox(QStringLiteral("Output Audio File:"), this);
+    FrameOptAudioFile->setObjectName(QStringLiteral("FrameOptAudioFile"));
+    optSameFolder = new QRadioButton(QStringLiteral("Output to same folder as original"), FrameOptAudioFile);
+    optSameFolder->setObjectName(QStringLiteral("optSameFolder"));
+    optSameFolder->setChecked(true);
+    optOtherFolder = new QRadioButton(QStringLiteral("Folder:"), FrameOptAudioFile);
+    optOtherFolder->setObjectName(QStringLiteral("optOtherFolder"));
+    txtOutAudioFile = new QLineEdit(QStringLiteral("Select Output Audio File"), FrameOptAudioFile);
+    txtOutAudioFile->setObjectName(QStringLiteral("txtOutAudioFile"));
+    cmdOutAudioFile = button(FrameOptAudioFile, "cmdOutAudioFile", QStringLiteral("Browse"));
+    chkDeleteSourceFiles = new QCheckBox(QStringLiteral("Delete source file(s) after Processing"), FrameOptAudioFile);
+    chkDeleteSourceFiles->setObjectName(QStringLiteral("chkDeleteSourceFiles"));
+
+    Skinlabelformat = new SkinLabel(QStringLiteral("Output Format"), this);
+    Skinlabelformat->setObjectName(QStringLiteral("Skinlabelformat"));
+    format = dropDownList(this, "format", {"MP3", "WAV", "WMA", "OGG"});
+    cmdsetting = button(this, "cmdsetting", QStringLiteral("settings"));
+    SkinLabel1 = new SkinLabel(QStringLiteral("Channels:"), this);
+    SkinLabel1->setObjectName(QStringLiteral("SkinLabel1"));
+    ComboChannels = dropDownList(this, "ComboChannels", {"Mono", "Stereo"});
+    SkinLabel2 = new SkinLabel(QStringLiteral("BitRate [kbits/second]:"), this);
+    SkinLabel2->setObjectName(QStringLiteral("SkinLabel2"));
+    ComboBitRate = dropDownList(this, "ComboBitRate", {"320", "256", "224", "192", "160", "128", "112", "96", "80", "64"});
+    SkinLabel3 = new SkinLabel(QStringLiteral("Frequency [hertz]:"), this);
+    SkinLabel3->setObjectName(QStringLiteral("SkinLabel3"));
+    ComboFreq = dropDownList(this, "ComboFreq",
+                             {"96000", "88200", "48000", "44100", "32000", "24000", "22050", "16000", "12000", "11025",
+                              "8000", "6000"});
+    cmdExtractAudio = button(this, "cmdExtractAudio", QStringLiteral("Extract Audio "));
+    cmdExtractAudio->setDefault(true);
+    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel->setEnabled(false);
+    pbProgressBar = new QProgressBar(this);
+    pbProgressBar->setObjectName(QStringLiteral("pbProgressBar"));
+    pbProgressBar->setRange(0, 100);
+    pbProgressBar->setValue(0);
+    pbProgressBar->setTextVisible(false);
+
+    auto* input = new QHBoxLayout(FrameInputFile);
+    input->addWidget(txtFile, 1);
+    input->addWidget(cmdFile);
+
+    auto* output = new QGridLayout(FrameOptAudioFile);
+    output->addWidget(optSameFolder, 0, 0, 1, 3);
+    output->addWidget(optOtherFolder, 1, 0);
+    output->addWidget(txtOutAudioFile, 1, 1);
+    output->addWidget(cmdOutAudioFile, 1, 2);
+    output->addWidget(chkDeleteSourceFiles, 2, 0, 1, 3);
+    output->setColumnStretch(1, 1);
+
+    auto* options = new QGridLayout;
+    options->setHorizontalSpacing(12);
+    options->setVerticalSpacing(8);
+    options->addWidget(Skinlabelformat, 0, 0);
+    options->addWidget(format, 0, 1);
+    options->addWidget(cmdsetting, 0, 2);
+    options->addWidget(SkinLabel1, 1, 0);
+    options->addWidget(ComboChannels, 1, 1);
+    options->addWidget(SkinLabel2, 2, 0);
+    options->addWidget(ComboBitRate, 2, 1);
+    options->addWidget(SkinLabel3, 3, 0);
+    options->addWidget(ComboFreq, 3, 1);
+    options->setColumnStretch(1, 1);
+    options->setColumnStretch(3, 1);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(pbProgressBar, 1);
+    commands->addWidget(cmdExtractAudio);
+    commands->addWidget(cmdCancel);
+
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(16, 12, 16, 14);
+    main->setSpacing(10);
+    main->addWidget(FrameInputFile);
+    main->addWidget(FrameOptAudioFile);
+    main->addLayout(options);
+    main->addStretch(1);
+    main->addLayout(commands);
+    // The progress bar keeps its place when hidden, so the buttons do not move.
+    QSizePolicy keep = pbProgressBar->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    pbProgressBar->setSizePolicy(keep);
+
+    connect(cmdFile, &QPushButton::clicked, this, &AEfrmmain::cmdFile_Click);
+    connect(cmdOutAudioFile, &QPushButton::clicked, this, &AEfrmmain::cmdOutAudioFile_Click);
+    connect(optSameFolder, &QRadioButton::clicked, this, &AEfrmmain::optSameFolder_Click);
+    connect(optOtherFolder, &QRadioButton::clicked, this, &AEfrmmain::optOtherFolder_Click);
+    connect(chkDeleteSourceFiles, &QCheckBox::clicked, this, &AEfrmmain::chkDeleteSourceFiles_Click);
+    connect(txtOutAudioFile, &QLineEdit::textChanged, this, &AEfrmmain::txtOutAudioFile_Change);
+    connect(format, &QComboBox::currentIndexChanged, this, &AEfrmmain::format_Click);
+    connect(ComboChannels, &QComboBox::currentIndexChanged, this, &AEfrmmain::ComboChannels_Click);
+    connect(ComboBitRate, &QComboBox::currentIndexChanged, this, &AEfrmmain::ComboBitRate_Click);
+    connect(ComboFreq, &QComboBox::currentIndexChanged, this, &AEfrmmain::ComboFreq_Click);
+    connect(cmdsetting, &QPushButton::clicked, this, &AEfrmmain::cmdsetting_Click);
+    connect(cmdExtractAudio, &QPushButton::clicked, this, &AEfrmmain::cmdExtractAudio_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &AEfrmmain::cmdCancel_Click);
+    connect(Skin.get(), &SkinControl::Click, this, &AEfrmmain::Skin_Click);
+    resize(600, 470);
+}
+
+void AEfrmmain::Form_Load() {
+    State& s = state();
+    // The splash shows on the first start, not when the window comes back after quitting.
+    if (!s.bCancel) {
+        Splash->LoadSplash(ui::programFile(QStringLiteral("\\AESplash.spl")));
+        Splash->Display(0);
+    }
+    s.bCancel = false;
+    Skin->LoadSkin(ui::programFile(QStringLiteral("\\AE.skn")));
+    Skin->ApplySkinByName(this, QStringLiteral("mainform"));
+    SkinForm(this);
+    LoadSettings();
+    if (s.iOtherFolder != 0) {
+        optOtherFolder->setChecked(true);
+        optOtherFolder_Click();
+    }
+    txtOutAudioFile->setText(s.sOutFolder);
+    chkDeleteSourceFiles->setChecked(s.iDeleteSource != 0);
+    // Selecting an item runs the list's click handling, which copies the same text back.
+    const State stored = s;
+    selectText(format, stored.sFormat);
+    selectText(ComboChannels, stored.sChannels);
+    selectText(ComboBitRate, stored.sBitRate);
+    selectText(ComboFreq, stored.sFrequency);
+    pbProgressBar->hide();
+    // The components were created with the window; the reader's parse events move the bar.
+    QPointer<AEfrmmain> self(this);
+    VideoFileIn.ParsingVideoFile = [self](int percent) {
+        if (self) self->VideoFileIn_ParsingVideoFile(percent);
+    };
+    Splash->Hide();
+    Splash->Hide(0);
+}
+
+// ---- Settings ----------------------------------------------------------------------------
+
+void AEfrmmain::LoadSettings() {
+    State& s = state();
+    // A value that is not a number leaves what the window holds.
+    if (const auto n = stored::number(stored::text(kKey, kOtherFolderValue, QStringLiteral("0"))))
+        s.iOtherFolder = static_cast<std::int16_t>(*n);
+    s.sOutFolder = stored::text(kKey, kOutputFolderValue, extractor::defaultOutputFolder());
+    if (const auto n = stored::number(stored::text(kKey, kDeleteValue, QStringLiteral("0"))))
+        s.iDeleteSource = static_cast<std::int16_t>(*n);
+    s.sFormat = stored::text(kKey, kFormatValue, QStringLiteral("MP3"));
+    s.sChannels = stored::text(kKey, kChannelsValue, QStringLiteral("Mono"));
+    if (const auto n = stored::number(stored::text(kKey, kBitRateValue, QStringLiteral("128"))))
+        s.sBitRate = QString::number(*n);
+    s.sFrequency = stored::text(kKey, kFrequencyValue, QStringLiteral("44100"));
+}
+
+void AEfrmmain::SaveSettings() {
+    const State& s = state();
+    CRegister reg;
+    reg.REGSaveSetting(HKLM, kKey, kOtherFolderValue, QString::number(s.iOtherFolder));
+    reg.REGSaveSetting(HKLM, kKey, kOutputFolderValue, s.sOutFolder);
+    reg.REGSaveSetting(HKLM, kKey, kDeleteValue, QString::number(s.iDeleteSource));
+    reg.REGSaveSetting(HKLM, kKey, kFormatValue, s.sFormat);
+    reg.REGSaveSetting(HKLM, kKey, kChannelsValue, s.sChannels);
+    reg.REGSaveSetting(HKLM, kKey, kBitRateValue, s.sBitRate);
+    reg.REGSaveSetting(HKLM, kKey, kFrequencyValue, s.sFrequency);
+}
+
+// ---- Window state ------------------------------------------------------------------------
+
+void AEfrmmain::optOtherFolder_Click() {
+    optSameFolder->setChecked(false);
+    state().iOtherFolder = optOtherFolder->isChecked() ? -1 : 0;
+}
+
+void AEfrmmain::optSameFolder_Click() {
+    optOtherFolder->setChecked(false);
+    state().iOtherFolder = 0;
+}
+
+void AEfrmmain::chkDeleteSourceFiles_Click() { state().iDeleteSource = chkDeleteSourceFiles->isChecked() ? 1 : 0; }
+void AEfrmmain::txtOutAudioFile_Change() { state().sOutFolder = txtOutAudioFile->text(); }
+void AEfrmmain::format_Click() { state().sFormat = format->currentText(); }
+void AEfrmmain::ComboChannels_Click() { state().sChannels = ComboChannels->currentText(); }
+void AEfrmmain::ComboBitRate_Click() { state().sBitRate = ComboBitRate->currentText(); }
+void AEfrmmain::ComboFreq_Click() { state().sFrequency = ComboFreq->currentText(); }
+
+// ---- Input and output --------------------------------------------------------------------
+
+void AEfrmmain::cmdFile_Click() {
+    ui::FileDialogRequest request;
+    request.kind = ui::FileDialogRequest::Kind::OpenFiles;
+    request.owner = this;
+    request.title = QStringLiteral("Open Video File");
+    request.filter = kVideoFilter;
+    request.filterIndex = 1;
+    const ui::FileDialogResult result = ui::FileDialog(request);
+    // Cancelling ends the choice quietly.
+    if (!result.accepted || result.urls.isEmpty()) return;
+    const QString name = result.urls.first().isLocalFile() ? result.urls.first().toLocalFile() : QString();
+    if (name.isEmpty()) return;
+    txtFile->setText(name);
+    InspectVideoFile();
+}
+
+void AEfrmmain::InspectVideoFile() {
+    QPointer<AEfrmmain> self(this);
+    if (!ui::DoEvents() || !self) return;
+    State& s = state();
+    s.InpFile = txtFile->text();
+    // While a run reads VideoFileIn, the choice is checked with a reader of its own.
+    VideoFile& reader = m_running ? m_inspector : VideoFileIn;
+    if (!reader.IsVideoFile(s.InpFile)) {
+        ui::MsgBox(QStringLiteral("Specified file is not a video file or format is not supported"), ui::MsgButtons::OK,
+                   ui::MsgIcon::None);
+        return;
+    }
+    reader.Open(s.InpFile);
+    pbProgressBar->setValue(0);
+    reader.Close();
+}
+
+void AEfrmmain::VideoFileIn_ParsingVideoFile(int Percent) { pbProgressBar->setValue(std::min(Percent, 100)); }
+
+void AEfrmmain::cmdOutAudioFile_Click() { txtOutAudioFile->setText(BrowseForFolder(this)); }
+
+// ---- Settings dialogs, skin buttons, skinning ----------------------------------------------
+
+void AEfrmmain::cmdsetting_Click() {
+    const QString key = format->currentText();
+    SettingsDialog* dialog = nullptr;
+    if (key == QStringLiteral("WMA")) dialog = &m_dialogs.wma();
+    else if (key == QStringLiteral("WAV")) dialog = &m_dialogs.wav();
+    else if (key == QStringLiteral("MP3")) dialog = &m_dialogs.mp3();
+    else if (key == QStringLiteral("OGG")) dialog = &m_dialogs.ogg();
+    if (!dialog) return;
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void AEfrmmain::Skin_Click(const SkinObject& source) {
+    if (source.Name == QStringLiteral("about")) {
+        if (!m_about) m_about = new AEfrmabout(*this);
+        m_about->show();
+        m_about->raise();
+        m_about->activateWindow();
+    } else if (source.Name == QStringLiteral("help")) {
+        ui::openWithDefaultApplication(ui::programFile(QStringLiteral("\\AEHelp.html")));
+    }
+}
+
+AEfrmabout* AEfrmmain::about() const { return m_about; }
+
+void AEfrmmain::SkinForm(QWidget* frm) { skinControlsByKind(*Skin, frm, QStringLiteral("button")); }
+
+// ---- The run -----------------------------------------------------------------------------
+
+extractor::RunRequest AEfrmmain::runRequest() const {
+    extractor::RunRequest r;
+    r.input = txtFile->text();
+    r.format = format->currentText();
+    r.sameFolder = optSameFolder->isChecked();
+    r.folder = txtOutAudioFile->text();
+    r.channelsIndex = ComboChannels->currentIndex();
+    r.bitRate = ComboBitRate->currentText();
+    r.frequency = ComboFreq->currentText();
+    r.deleteSource = chkDeleteSourceFiles->isChecked();
+    return r;
+}
+
+void AEfrmmain::cmdExtractAudio_Click() {
+    if (m_running) return;
+    // The WMA profile stored by the WMA dialog reaches the writer even when the dialog has not
+    // been opened since the window loaded.
+    if (format->currentText() == QStringLiteral("WMA") && !m_dialogs.loadedWma()) m_dialogs.wma();
+    const extractor::RunRequest request = runRequest();
+    QPointer<AEfrmmain> self(this);
+    Host host(this);
+    extractor::ExtractionRun run(host, components);
+    m_running = true;
+    run.run(request);
+    // The window may have been closed, even destroyed, while the run let events run.
+    if (self) m_running = false;
+}
+
+void AEfrmmain::cmdCancel_Click() { state().bCancel = true; }
+
+void AEfrmmain::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    if (ui::MsgBox(QStringLiteral("Are you sure you want to quit ??"), ui::MsgButtons::YesNo, ui::MsgIcon::None) !=
+        ui::MsgResult::Yes) {
+        event->ignore();
+        return;
+    }
+    state().bCancel = true;
+    m_closed = true;
+    // A run in progress closes the files itself at its next check.
+    if (!m_running) {
+        try {
+            VideoFileIn.Close();
+            if (format->currentText() == QStringLiteral("WMA")) WMAoutFile.Close();
+            else AudioFileOut.Close();
+        } catch (const ComponentError& e) {
+            ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
+        }
+    }
+    if (m_about) m_about->close();
+    event->accept();
 }

@@ -144,6 +144,13 @@ bool ExtractionRun::pass() {
     return false;
 }
 
+bool ExtractionRun::gone() {
+    if (!m_stopped && m_host.present()) return false;
+    m_stopped = true;
+    if (m_job) m_job->cancel();
+    return true;
+}
+
 RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     m_host.showProgressBar();
     m_host.enableExtract(false);
@@ -189,7 +196,9 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     m_host.setProgress(0);
 
     const bool overwrite = QFileInfo::exists(m_output);
-    if (overwrite && !m_host.confirmOverwrite()) {
+    const bool refused = overwrite && !m_host.confirmOverwrite();
+    if (gone()) return stop();
+    if (refused) {
         c.VideoFileIn.Close();
         m_host.enableExtract(true);
         m_host.enableSettings(true);
@@ -230,6 +239,7 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
 }
 
 void ExtractionRun::progress(const audio::JobProgress& progress) {
+    if (gone()) return;
     Components& c = *m_components;
     if (m_wma) {
         const std::int64_t count = c.VideoFileIn.AudioSampleCount();
@@ -248,6 +258,7 @@ void ExtractionRun::progress(const audio::JobProgress& progress) {
             return;
         }
         m_host.setProgress(static_cast<int>(std::min(100.0, std::nearbyint(c.VideoFileIn.AudioPosition() * 100.0 / duration))));
+        if (gone()) return;
     }
     if (m_host.cancelRequested()) {
         m_cancelAtPassEnd = true;

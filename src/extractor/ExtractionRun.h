@@ -60,6 +60,8 @@ public:
     // Lets pending window events run once; false when the window is gone or the program is
     // ending.
     virtual bool letEventsRun() = 0;
+    // False once the window is gone or the program is ending.
+    virtual bool present() const = 0;
 };
 
 // The output file of `input`: beside the video, its name's last four characters giving way
@@ -103,6 +105,8 @@ private:
     RunEnd stop();
     // Lets events run once; false (and the job cancelled) when the run must stop.
     bool pass();
+    // True (and the job cancelled) when the window went away since the last check.
+    bool gone();
 
     ExtractionHost& m_host;
     std::shared_ptr<Components> m_components;

@@ -65,6 +65,7 @@ struct RecordingHost : ExtractionHost {
     void enableCancel(bool e) override { touch(); cancel = e; }
     bool cancelRequested() const override { return cancelFlag; }
     void setCancelRequested(bool r) override { touch(); cancelFlag = r; }
+    bool present() const override { return !gone; }
     bool letEventsRun() override {
         if (gone) return false;
         ++passes;
