@@ -1,4 +1,5 @@
 #include "converter/frmAudioConverter.h"
+#include "recorder/ACMainRecord.h"
 
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
@@ -212,13 +213,11 @@ void frmAudioConverter::buildControls() {
     connect(cmdConfigure, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigure_Click);
     connect(cmdConfigureCDParameters, &QPushButton::clicked, this, &frmAudioConverter::cmdConfigureCDParameters_Click);
     connect(cmRecord, &QPushButton::clicked, this, &frmAudioConverter::cmRecord_Click);
-    // Commands whose tools are not built yet are shown, disabled, with a tip that says so.
-    cmRecord->setEnabled(kRecorderAvailable);
-    if (!kRecorderAvailable) cmRecord->setToolTip(QStringLiteral("Recording is not available yet."));
-    if (!kRippingOptionsAvailable)
-        cmdConfigureCDParameters->setToolTip(QStringLiteral("The CD ripping options are not available yet."));
-    if (!kPreviewAvailable) mnuPlay->setToolTip(QStringLiteral("Playing files is not available yet."));
-    mnuPopup->setToolTipsVisible(true);
+    connect(mnuPlay, &QAction::triggered, this, &frmAudioConverter::mnuPlay_Click);
+    AudioPlayer1 = std::make_unique<sound::AudioPlayer>();
+    connect(AudioPlayer1.get(), &sound::AudioPlayer::Timer, this, &frmAudioConverter::AudioPlayer1_Timer);
+    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndArrayPlay, this, &frmAudioConverter::AudioPlayer1_EndArrayPlay);
+    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndPlay, this, &frmAudioConverter::AudioPlayer1_EndPlay);
     connect(cmdRenameOutputFiles, &QPushButton::clicked, this, &frmAudioConverter::cmdRenameOutputFiles_Click);
     connect(cmdConvert, &QPushButton::clicked, this, &frmAudioConverter::cmdConvert_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAudioConverter::cmdCancel_Click);
@@ -238,11 +237,6 @@ void frmAudioConverter::Form_Load() {
     // The window's look.
     Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Main2.skn")));
     Skin1->ApplySkin(this);
-    // The skin's own Record button waits for the recorder as the window's does.
-    if (auto* record = findChild<QToolButton*>(QStringLiteral("Record")); record && !kRecorderAvailable) {
-        record->setEnabled(false);
-        record->setToolTip(cmRecord->toolTip());
-    }
     Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
     bPlaying = false;
     AudioFile1.setOption(true);
@@ -305,7 +299,8 @@ void frmAudioConverter::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // Unloading saves the settings and nothing else.
+    // A preview ends with the window; its player must not reach a window that is gone.
+    if (bPlaying) StopPreview();
     SaveSettings();
     m_unloaded = true;
     event->accept();
@@ -341,7 +336,7 @@ void frmAudioConverter::setConfigureCDParametersEnabled(bool bEnabled) {
     bCDParamsEnabled = bEnabled;
     cmdConfigureCDParameters->setVisible(bEnabled);
     // Shown while a CD track is listed, but there are no ripping options to open yet.
-    cmdConfigureCDParameters->setEnabled(bEnabled && kRippingOptionsAvailable);
+    cmdConfigureCDParameters->setEnabled(bEnabled);
 }
 
 void frmAudioConverter::setProgress(double dProgress) {
@@ -411,7 +406,16 @@ ACfrmGrab& frmAudioConverter::grabDialog() {
 void frmAudioConverter::AudioGrabber1_DiscChanged() { grabDialog().RefreshCD(); }
 
 void frmAudioConverter::cmRecord_Click() {
-    // The recorder opens here.
+    // One recorder, modeless; it lives no longer than this window.
+    if (!m_recorder) {
+        auto* recorder = new ACMainRecord(Skin1.get(), this);
+        recorder->setWindowFlag(Qt::Window);
+        recorder->setAttribute(Qt::WA_DeleteOnClose);
+        m_recorder = recorder;
+    }
+    m_recorder->show();
+    m_recorder->raise();
+    m_recorder->activateWindow();
 }
 
 void frmAudioConverter::cmdCancel_Click() { bCancel = true; }
@@ -590,7 +594,8 @@ void frmAudioConverter::UpdatePopupMenu() {
         mnuPlay->setText(QStringLiteral("Stop"));
         mnuPlay->setEnabled(true);
     } else {
-        mnuPlay->setEnabled(selected == 1 && kPreviewAvailable);
+        mnuPlay->setText(QStringLiteral("Play"));
+        mnuPlay->setEnabled(selected == 1);
     }
     mnuPopupAdd->setEnabled(true);
 }

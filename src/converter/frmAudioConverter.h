@@ -13,6 +13,7 @@
 #include "components/ui/Skin.h"
 #include "components/ui/Splash.h"
 #include "components/audio/WMAFile.h"
+#include "components/sound/AudioPlayer.h"
 #include "converter/ConversionRunner.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "ripping/ACfrmGrab.h"
@@ -44,11 +45,6 @@ class ACfrmOverWrite;
 class frmAudioConverter : public QMainWindow, public EncoderDialogOwner, public GrabDialogOwner {
     Q_OBJECT
 public:
-    // The tools these commands open are not built yet; their controls stay disabled until then.
-    static constexpr bool kPreviewAvailable = false;
-    static constexpr bool kRecorderAvailable = false;
-    static constexpr bool kRippingOptionsAvailable = true;
-
     explicit frmAudioConverter(QWidget* parent = nullptr);
     ~frmAudioConverter() override;
 
@@ -92,6 +88,7 @@ public:
     WMAFile WMAFileW;
     ::AudioInfo AudioInfo;  // tag copying
     std::unique_ptr<CdGrabber> AudioGrabber1;  // reads CD tracks and disc images
+    std::unique_ptr<sound::AudioPlayer> AudioPlayer1;  // plays the preview
     std::int32_t StartSamples = 0;
 
     // ---- Public properties ----
@@ -160,6 +157,19 @@ public:
     // Handles the list's keys; true when the key was one of its shortcuts.
     bool lstFiles_KeyDown(int key, Qt::KeyboardModifiers shift);
 
+    // ---- Preview ----
+    void mnuPlay_Click();
+    // Opens the file and starts playing it; false, with the reason, when nothing plays.
+    bool StartPreview(const QString& path, QString* why = nullptr);
+    void FeedPreview();
+    void StopPreview();
+    void AudioPlayer1_Timer(qint64 CurrentSamples, int LevelLeft, int LevelRight);
+    void AudioPlayer1_EndArrayPlay();
+    void AudioPlayer1_EndPlay();
+    int previewBlockSamples() const { return PreviewBlockSamples; }
+    // The recorder, opened by Record; null until then or once it is closed.
+    QWidget* recorderWindow() const { return m_recorder; }
+
     // ---- The conversion run ----
     // Output path of every entry into ListOut, from the folder choice and format now.
     void fillListOut();
@@ -219,6 +229,8 @@ private:
     bool bCancel = false;
     bool bWholeList = false;
     bool bPlaying = false;
+    std::int32_t PreviewBlockSamples = 0;
+    QPointer<QWidget> m_recorder;
     bool m_unloaded = false;
     bool m_running = false;        // a conversion run is in progress
     bool m_closeAfterRun = false;  // the window was closed during a run

@@ -145,6 +145,8 @@ FileDialogResult FileDialog(const FileDialogRequest& request) {
     case FileDialogRequest::Kind::SaveFile:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // The windows ask their own question before replacing a file.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
         break;
     case FileDialogRequest::Kind::Folder:
