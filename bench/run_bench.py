@@ -5,8 +5,9 @@ Each comparison alternates ours and the reference, several runs each, and report
 time of each and their ratio. Peak memory is compared between converting 30 minutes and
 1 minute of audio. The longest time the converter window leaves its message loop unserved
 while converting 10 minutes is reported in units of 100 ms. Ripping a three-track disc image to
-WAV is timed beside cd-paranoia on the same image. The last lines have the form
-`ratio <name> <value>`. BENCH_ONLY=rip-image runs only the ripping comparison.
+WAV is timed beside cd-paranoia on the same image, and extracting the sound track of a
+5-minute video to MP3 beside ffmpeg. The last lines have the form `ratio <name> <value>`.
+BENCH_ONLY=rip-image or BENCH_ONLY=extract-mp3 runs only that comparison.
 """
 import os
 import shutil
@@ -132,14 +133,43 @@ def rip_image(rip_tool, wav, work):
     return statistics.median(times_ours), statistics.median(times_ref)
 
 
+def extract_mp3(tool, extract_tool, work):
+    """Makes a 5-minute video (small MPEG-4 picture, AAC sound at 44100 Hz stereo) and extracts
+    its sound track to MP3 at 128 kbit/s, ours beside `ffmpeg -vn -c:a libmp3lame -b:a 128k`.
+    Returns (ours, reference) medians in seconds."""
+    sound = os.path.join(work, "video-sound.wav")
+    video = os.path.join(work, "video.mp4")
+    run([tool, "generate", "300", sound])
+    run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25",
+         "-i", sound, "-shortest", "-c:v", "mpeg4", "-q:v", "5", "-c:a", "aac", "-b:a", "160k", video])
+    ours_dir = os.path.join(work, "extract-ours")
+    os.makedirs(ours_dir)
+    ref_out = os.path.join(work, "extract-ref.mp3")
+    ours_cmd = [extract_tool, video, ours_dir, "44100", "128"]
+    ref_cmd = ["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-threads", "1", "-i", video, "-vn",
+               "-c:a", "libmp3lame", "-b:a", "128k", ref_out]
+    times_ours, times_ref = [], []
+    for _ in range(RUNS):
+        times_ours.append(run(ours_cmd)[0])
+        times_ref.append(run(ref_cmd)[0])
+    return statistics.median(times_ours), statistics.median(times_ref)
+
+
 def main():
     tool = sys.argv[1]
     batch_tool = sys.argv[2]
     rip_tool = os.path.join(os.path.dirname(tool), "velloria_rip")
+    extract_tool = os.path.join(os.path.dirname(tool), "velloria_extract")
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
     print(f"making 10 minutes of stereo 44100 Hz input in {work}", flush=True)
+    if os.environ.get("BENCH_ONLY") == "extract-mp3":
+        o, r = extract_mp3(tool, extract_tool, work)
+        print(f"{'extract-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+        print(f"ratio extract-mp3 {o / r:.3f}")
+        subprocess.run(["rm", "-rf", work])
+        return
     run([tool, "generate", "600", wav])
     if os.environ.get("BENCH_ONLY") == "rip-image":
         o, r = rip_image(rip_tool, wav, work)
@@ -199,6 +229,11 @@ def main():
     o, r = rip_image(rip_tool, wav, work)
     print(f"{'rip-image':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
     ratios.append(("rip-image", o / r))
+
+    # The sound track of a 5-minute video to MP3, beside ffmpeg.
+    o, r = extract_mp3(tool, extract_tool, work)
+    print(f"{'extract-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+    ratios.append(("extract-mp3", o / r))
 
     # The converter window's longest unserved stretch while converting the 10-minute input.
     stall = max(ui_stall_ms(batch_tool, wav, out("stall-out")) for _ in range(2))
