@@ -1,5 +1,5 @@
-// Renders the converter window and its settings dialogs offscreen into PNG files, so that
-// their look can be reviewed beside the code. Used by scripts/screenshots.
+// Renders the converter window, the extractor window and their dialogs offscreen into PNG
+// files, so that their look can be reviewed beside the code. Used by scripts/screenshots.
 //
 //   velloria_screens <output folder>
 #include "converter/frmAudioConverter.h"
@@ -8,13 +8,18 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
+#include "extractor/AEfrmabout.h"
+#include "extractor/AEfrmmain.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -58,5 +63,20 @@ int main(int argc, char** argv) {
     ok = save(dialogs.wav(), args[0], "wav-settings.png") && ok;
     ok = save(dialogs.wma(), args[0], "wma-settings.png") && ok;
     ok = save(window.grabDialog(), args[0], "ripping-options.png") && ok;
+
+    // The extractor in the middle of a run, and its About box.
+    AEfrmmain extractor;
+    extractor.Splash->Hide();
+    extractor.txtFile->setText(QStringLiteral("/home/user/Videos/Summer holiday.mp4"));
+    extractor.ComboChannels->setCurrentText(QStringLiteral("Stereo"));
+    extractor.pbProgressBar->show();
+    extractor.pbProgressBar->setValue(42);
+    extractor.cmdExtractAudio->setEnabled(false);
+    extractor.cmdsetting->setEnabled(false);
+    extractor.cmdCancel->setEnabled(true);
+    ok = save(extractor, args[0], "extractor.png") && ok;
+    Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
+    if (AEfrmabout* about = extractor.about()) ok = save(*about, args[0], "extractor-about.png") && ok;
+    else ok = false;
     return ok ? 0 : 2;
 }

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSvgWidget>
+#include <QToolButton>
 
 AEfrmabout::AEfrmabout(AEfrmmain& owner) : QDialog(&owner), Skin(makeSkinControl()) {
     setObjectName(QStringLiteral("AEfrmabout"));
@@ -59,6 +60,10 @@ AEfrmabout::~AEfrmabout() = default;
 void AEfrmabout::Form_Load(AEfrmmain& owner) {
     Skin->LoadSkin(ui::programFile(QStringLiteral("\\AE.skn")));
     Skin->ApplySkinByName(this, QStringLiteral("mainform"));
+    // The skin's About and Help buttons belong to the extractor window; the box shows the band
+    // without them.
+    if (QWidget* band = findChild<QWidget*>(QStringLiteral("SkinBand"), Qt::FindDirectChildrenOnly))
+        for (QToolButton* button : band->findChildren<QToolButton*>()) button->hide();
     owner.SkinForm(this);
     lblVersion->setText(QStringLiteral("5.6.0.4"));
     lblTitle->setText(QStringLiteral("Audio Extractor"));
