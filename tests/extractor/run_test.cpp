@@ -187,20 +187,6 @@ TEST_F(Extraction, WritesEachFormatAtTheChosenRateAndChannels) {
     expectSoundOf(in, output, 44100, 2);
 }
 
-// WMA takes the profile handed over by the WMA dialog before the file is created, and its
-// writer is told the format the reader delivers.
-TEST_F(Extraction, WritesWmaInTheChosenProfile) {
-    const QString in = video();
-    components->AudioFileOut.SetWmaProfile(0);  // 32 kbit/s, 22 050 Hz, mono
-    RunRequest r = request(in, QStringLiteral("WMA"));
-    r.frequency = QStringLiteral("not used in WMA mode");
-    ASSERT_EQ(run(r), RunEnd::Written);
-    EXPECT_EQ(output, work.filePath(QStringLiteral("movie_Audio.WMA")));
-    EXPECT_EQ(components->WMAoutFile.WMProfile(), 0);
-    expectSoundOf(in, output, 22050, 1);
-    expectButtons(true, true, true);
-}
-
 TEST_F(Extraction, AsksBeforeOverwritingAndKeepsTheFileOnNo) {
     const QString in = video();
     const QString existing = work.filePath(QStringLiteral("movie_Audio.MP3"));
@@ -267,7 +253,7 @@ TEST_F(Extraction, CancelsAtEitherPointOfAPassInBothModes) {
     }
 }
 
-// Videos the run cannot read end with "Error: " and a reason, the buttons as the failure
+// Videos the run cannot read, or whose length is unknown, end with "Error: " and a reason, the buttons as the failure
 // leaves them, and the video kept although deletion is asked for; nothing hangs, in either
 // mode. A missing input is only reported.
 TEST_F(Extraction, ReportsVideosItCannotReadAndKeepsThem) {
@@ -292,13 +278,18 @@ TEST_F(Extraction, ReportsVideosItCannotReadAndKeepsThem) {
         out.write(in.read(in.size() / 2));
     }
 
+    // A live recording's file states no length: the bar cannot show how far the run is.
+    const QString live = work.filePath(QStringLiteral("live.mkv"));
+    ASSERT_EQ(makeVideo(live, longSound, args({"-c:a", "libvorbis"}), args({"-c:v", "mpeg4", "-live", "1"})), QString());
+
     struct Case {
         QString input;
         const char* format;
         const char* mentions;
     };
     for (const Case& c : {Case{silent, "MP3", "no audio"}, Case{silent, "WMA", "no audio"}, Case{text, "MP3", "notes.avi"},
-                          Case{cut, "MP3", "incomplete"}, Case{cut, "WMA", "incomplete"}}) {
+                          Case{cut, "MP3", "incomplete"}, Case{cut, "WMA", "incomplete"},
+                          Case{live, "MP3", "does not state how long"}}) {
         SCOPED_TRACE((QFileInfo(c.input).fileName() + QLatin1Char(' ') + QLatin1String(c.format)).toStdString());
         host.messages.clear();
         RunRequest r = request(c.input, QLatin1String(c.format));

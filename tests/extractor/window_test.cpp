@@ -241,20 +241,31 @@ TEST_F(ExtractorWindow, ExtractsThroughItsButtons) {
     EXPECT_NEAR(wma.seconds(), 30.0, 0.1);
 }
 
-// Cancel through the window, then a window closed under its run: the run stops at its next
-// check, the window goes, the partial output stays and the video is kept although deletion
-// is ticked.
-TEST_F(ExtractorWindow, CancelAndClosingUnderARunKeepTheVideo) {
+// Choosing another video while a run reads one leaves the run alone. Then Cancel through the
+// window, and a window closed under its run: the run stops at its next check, the window
+// goes, the partial output stays and the video is kept although deletion is ticked.
+TEST_F(ExtractorWindow, ARunSurvivesAChoiceCancelAndClosingKeepTheVideo) {
     AEfrmmain& w = open();
     const QString movie = makeMovie(QStringLiteral("film.mp4"), 10.0);
     const QString output = work.filePath(QStringLiteral("film_Audio.MP3"));
     w.txtFile->setText(movie);
-    w.chkDeleteSourceFiles->click();
     std::function<void()> atQuarter;
     QObject::connect(w.pbProgressBar, &QProgressBar::valueChanged, [&](int v) {
         if (v >= 25 && v < 50 && QFile::exists(output) && atQuarter) std::exchange(atQuarter, {})();
     });
 
+    FileDialogRecorder dialogs;
+    atQuarter = [&] {
+        dialogs.queueLocal({movie});
+        w.cmdFile->click();
+    };
+    w.cmdExtractAudio->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(dialogs.requests().size(), 1);
+    EXPECT_NEAR(readBack(output).seconds(), 10.0, 0.1);
+
+    w.chkDeleteSourceFiles->click();
+    boxes.queue(ui::MsgResult::Yes);
     atQuarter = [&] { w.cmdCancel->click(); };
     w.cmdExtractAudio->click();
     EXPECT_TRUE(QFile::exists(movie));
@@ -263,7 +274,6 @@ TEST_F(ExtractorWindow, CancelAndClosingUnderARunKeepTheVideo) {
     EXPECT_TRUE(w.cmdCancel->isEnabled());
     EXPECT_EQ(w.pbProgressBar->value(), 0);
 
-    // The old output is overwritten after the question; then the window is closed under the run.
     boxes.queue(ui::MsgResult::Yes);
     atQuarter = [&] {
         boxes.queue(ui::MsgResult::Yes);
@@ -273,6 +283,7 @@ TEST_F(ExtractorWindow, CancelAndClosingUnderARunKeepTheVideo) {
     runDeferredDeletes();
     EXPECT_FALSE(window);
     EXPECT_EQ(boxes.texts(), (QStringList{QStringLiteral("Do you want to overwrite the existing audio file"),
+                                          QStringLiteral("Do you want to overwrite the existing audio file"),
                                           QStringLiteral("Are you sure you want to quit ??")}));
     EXPECT_TRUE(QFile::exists(movie));
     const ReadBack partial = readBack(output);
