@@ -6,6 +6,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QThread>
@@ -16,6 +17,9 @@
 #include <mutex>
 
 namespace sound {
+
+// Sound the server holds ahead of what is heard; the worker tops it up every 10 ms.
+constexpr int kServerBufferMs = 250;
 
 // Lives on the player's thread: owns the sound output and copies queued blocks into it as the
 // sound server makes room, every few milliseconds, whatever the user-interface thread does.
@@ -35,8 +39,7 @@ public:
         format.setChannelCount(channels);
         format.setSampleFormat(QAudioFormat::Int16);
         m_sink = new QAudioSink(device, format, this);
-        // A quarter of a second in the sound server: the worker refills it every 10 ms.
-        m_sink->setBufferSize(static_cast<qsizetype>(sound::samplesForMs(rate, channels, 250) * 2));
+        m_sink->setBufferSize(static_cast<qsizetype>(sound::samplesForMs(rate, channels, kServerBufferMs) * 2));
         m_io = m_sink->start();
         if (!m_io || m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
             end();
@@ -48,6 +51,7 @@ public:
         m_framesWritten = 0;
         m_offset = 0;
         m_fedSinceStart = false;
+        m_sinceWrite.start();
         m_starvedSent = false;
         m_drainedSent = false;
         m_draining.store(false);
@@ -116,6 +120,7 @@ private:
             m_framesWritten += values / m_channels;
             m_fedSinceStart = true;
             m_starvedSent = false;
+            m_sinceWrite.start();
             if (m_offset >= static_cast<qsizetype>(front.size())) {
                 m_queue.pop_front();
                 m_offset = 0;
@@ -140,8 +145,11 @@ private:
                 if (player) player->starved(generation);
             }, Qt::QueuedConnection);
         }
-        // Everything queued has been heard and nothing more is coming: playback has ended.
-        if (empty && m_draining.load() && !m_drainedSent && heard >= m_framesWritten) {
+        // Everything queued has been heard and nothing more is coming: playback has ended. The
+        // server's position can stop a little short of the end after an underrun, so the time
+        // since the last write, longer than the server's buffer, also counts as heard.
+        const bool allHeard = heard >= m_framesWritten || m_sinceWrite.elapsed() > kServerBufferMs + 300;
+        if (empty && m_draining.load() && !m_drainedSent && allHeard) {
             m_drainedSent = true;
             QMetaObject::invokeMethod(m_player, [player, generation] {
                 if (player) player->drained(generation);
@@ -161,6 +169,7 @@ private:
     int m_channels = 2;
     int m_rate = 44100;
     std::int64_t m_framesWritten = 0;
+    QElapsedTimer m_sinceWrite;
     bool m_fedSinceStart = false;
     bool m_starvedSent = false;
     bool m_drainedSent = false;
