@@ -361,14 +361,17 @@ TEST_F(ConverterWindow, PopupEnablingFollowsTheSelection) {
     EXPECT_FALSE(w.mnuPlay->isEnabled());
     select({1});
     w.UpdatePopupMenu();
-    // Preview is not built yet: Play stays disabled with a tip that says so; so does Record.
-    EXPECT_FALSE(w.mnuPlay->isEnabled());
-    EXPECT_FALSE(w.mnuPlay->toolTip().isEmpty());
-    EXPECT_FALSE(w.cmRecord->isEnabled());
-    EXPECT_FALSE(w.cmRecord->toolTip().isEmpty());
+    // One entry can be played; Record (the window's and the skin's) opens the recorder.
+    EXPECT_TRUE(w.mnuPlay->isEnabled());
     auto* skinRecord = w.findChild<QToolButton*>(QStringLiteral("Record"));
     ASSERT_NE(skinRecord, nullptr);
-    EXPECT_FALSE(skinRecord->isEnabled());
+    skinRecord->click();
+    ASSERT_NE(w.recorderWindow(), nullptr);
+    EXPECT_EQ(w.recorderWindow()->windowTitle(), QStringLiteral("Recorder"));
+    EXPECT_TRUE(w.recorderWindow()->isVisible());
+    QPointer<QWidget> recorder = w.recorderWindow();
+    w.cmRecord->click();
+    EXPECT_EQ(w.recorderWindow(), recorder.data());  // one recorder at a time
     EXPECT_TRUE(w.mnuPopupMoveDown->isEnabled());
     select({0, 1});
     w.UpdatePopupMenu();
