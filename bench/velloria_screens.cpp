@@ -10,8 +10,20 @@
 #include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "extractor/AEfrmmain.h"
+#include "recorder/ACMainRecord.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
+#include "components/audio/AudioFile.h"
+#include "components/ui/Visualisation.h"
+
+#include <QAction>
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QUrl>
+
+#include <cmath>
+#include <random>
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -31,6 +44,85 @@ bool save(QWidget& widget, const QString& folder, const char* name) {
     QCoreApplication::processEvents();
     const bool ok = widget.grab().save(QDir(folder).filePath(QLatin1String(name)));
     if (!ok) std::fprintf(stderr, "could not write %s\n", name);
+    return ok;
+}
+
+// Lets the program run for `ms` milliseconds.
+void runFor(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Twenty seconds of something like music: a bass line, a chord with a slow shimmer and a
+// hi-hat, so that every part of the spectrum moves.
+bool writeMusic(const QString& path) {
+    const int rate = 44100;
+    const int frames = rate * 20;
+    SampleBlock samples(static_cast<std::size_t>(frames) * 2);
+    std::mt19937 noise(7);
+    std::uniform_real_distribution<double> hiss(-1.0, 1.0);
+    const double pi = 3.14159265358979;
+    const double bass[] = {55.0, 55.0, 73.4, 65.4};
+    const double chord[] = {220.0, 277.2, 329.6, 440.0, 554.4, 880.0, 1318.5, 2637.0};
+    for (int i = 0; i < frames; ++i) {
+        const double t = i / static_cast<double>(rate);
+        const double beat = std::fmod(t, 0.5);
+        const double kick = std::exp(-beat * 9.0);
+        const double hat = std::fmod(t + 0.25, 0.5) < 0.04 ? 0.35 : 0.0;
+        double v = 0.32 * kick * std::sin(2 * pi * bass[static_cast<int>(t / 2) % 4] * t);
+        for (int k = 0; k < 8; ++k)
+            v += 0.055 * (1.0 + 0.5 * std::sin(t * (0.7 + k))) * std::sin(2 * pi * chord[k] * t);
+        v += hat * hiss(noise);
+        const double left = v + 0.02 * std::sin(2 * pi * 6000 * t) * kick;
+        const double right = v * 0.9 + 0.03 * hiss(noise);
+        samples[static_cast<std::size_t>(i) * 2] = static_cast<std::int16_t>(std::clamp(left, -1.0, 1.0) * 26000);
+        samples[static_cast<std::size_t>(i) * 2 + 1] = static_cast<std::int16_t>(std::clamp(right, -1.0, 1.0) * 26000);
+    }
+    AudioFile file;
+    file.SetPcmFormat(rate, 2, 16);
+    file.DeclareInputFormat(rate, 2);
+    file.Create(path);
+    if (file.status() < 0) return false;
+    file.WriteBlock(samples);
+    file.Close();
+    return true;
+}
+
+// The recorder playing music, once in each visualisation style. It needs a sound server
+// (scripts/screenshots starts one); without one it says so and draws nothing.
+bool recorderScreens(const QString& folder, SkinControl* skin) {
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        std::fprintf(stderr, "no sound server: the recorder pictures are left as they are\n");
+        return true;
+    }
+    QTemporaryDir dir;
+    const QString music = dir.filePath(QStringLiteral("music.wav"));
+    if (!writeMusic(music)) return false;
+    ui::setFileDialogResponder([&](const ui::FileDialogRequest&) {
+        ui::FileDialogResult r;
+        r.accepted = true;
+        r.urls << QUrl::fromLocalFile(music);
+        return r;
+    });
+    ACMainRecord recorder(skin);
+    recorder.resize(520, 330);
+    recorder.show();
+    recorder.playButton->click();
+    runFor(1500);
+    bool ok = true;
+    const std::pair<QAction*, const char*> styles[] = {{recorder.mnuLinear, "recorder-linear.png"},
+                                                       {recorder.mnuNormal, "recorder-normal.png"},
+                                                       {recorder.mnuFire, "recorder-fire.png"},
+                                                       {recorder.menuGlass, "recorder-glass.png"},
+                                                       {recorder.mnuKryptonite, "recorder-kryptonite.png"}};
+    for (const auto& [action, name] : styles) {
+        action->trigger();
+        runFor(1300);
+        ok = save(recorder, folder, name) && ok;
+    }
+    recorder.stopButton->click();
+    ui::setFileDialogResponder({});
     return ok;
 }
 
@@ -78,5 +170,6 @@ int main(int argc, char** argv) {
     Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
     if (AEfrmabout* about = extractor.about()) ok = save(*about, args[0], "extractor-about.png") && ok;
     else ok = false;
+    ok = recorderScreens(args[0], window.Skin1.get()) && ok;
     return ok ? 0 : 2;
 }
