@@ -50,6 +50,30 @@ def ui_stall_ms(batch_tool, wav, out_dir):
     return float(proc.stdout.split()[-1])
 
 
+def preview_stall_ms(preview_tool, mp3, work):
+    """Plays `mp3` for 15 s through the converter's preview on a private sound server; returns
+    the longest time in ms between two passes of the window's message loop."""
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    server = os.path.join(root, "scripts", "sound-server")
+    sound_dir = os.path.join(work, "sound")
+    started = subprocess.run([server, "start", sound_dir], capture_output=True, text=True)
+    if started.returncode != 0:
+        sys.exit(f"the sound server did not start:\n{started.stderr}")
+    env = dict(os.environ)
+    name, _, value = started.stdout.strip().splitlines()[-1].partition("=")
+    env[name] = value
+    try:
+        proc = subprocess.run([preview_tool, mp3, "15"], capture_output=True, text=True, env=env)
+    finally:
+        subprocess.run([server, "stop", sound_dir])
+    if proc.returncode != 0:
+        sys.exit(f"failed ({proc.returncode}): {preview_tool} {mp3} 15\n{proc.stderr}")
+    details = [line for line in proc.stderr.splitlines() if line.startswith("preview of")]
+    if details:
+        print(f"preview-stall: {details[-1]}", flush=True)
+    return float(proc.stdout.split()[-1])
+
+
 CD_SECTOR_BYTES = 2352  # 588 stereo frames of 16-bit samples
 
 
@@ -160,6 +184,7 @@ def main():
     batch_tool = sys.argv[2]
     rip_tool = os.path.join(os.path.dirname(tool), "velloria_rip")
     extract_tool = os.path.join(os.path.dirname(tool), "velloria_extract")
+    preview_tool = os.path.join(os.path.dirname(tool), "velloria_preview")
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
@@ -178,6 +203,11 @@ def main():
         subprocess.run(["rm", "-rf", work])
         return
     run(["lame", "--quiet", "-b", "128", wav, mp3])
+    if os.environ.get("BENCH_ONLY") == "preview-stall":
+        stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
+        print(f"ratio preview-stall {stall / 50:.3f}")
+        subprocess.run(["rm", "-rf", work])
+        return
 
     out = lambda name: os.path.join(work, name)
     ff = ["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-threads", "1"]
@@ -239,6 +269,10 @@ def main():
     stall = max(ui_stall_ms(batch_tool, wav, out("stall-out")) for _ in range(2))
     print(f"ui-stall: longest gap between message-loop passes {stall:.1f} ms", flush=True)
 
+    # The converter window's longest unserved stretch while it plays a preview of the MP3.
+    preview_stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
+    print(f"preview-stall: longest gap between message-loop passes {preview_stall:.1f} ms", flush=True)
+
     # Memory: converting 30 minutes against converting 1 minute, to MP3.
     short, long_ = out("short.wav"), out("long.wav")
     run([tool, "generate", "60", short])
@@ -250,6 +284,7 @@ def main():
         print(f"ratio {name} {value:.3f}")
     print(f"ratio rss-30min-vs-1min {rss_long / rss_short:.3f}")
     print(f"ratio ui-stall {stall / 100:.3f}")
+    print(f"ratio preview-stall {preview_stall / 50:.3f}")
     subprocess.run(["rm", "-rf", work])
 
 
