@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QPointer>
 
-int runProgram() {
+int runProgram(const QStringList& files) {
     ui::resetProgramEnding();
     QPointer<frmmainpro> launcher = new frmmainpro;
     try {
@@ -23,7 +23,9 @@ int runProgram() {
         return 1;
     }
     launcher->show();
-    const int rc = QApplication::exec();
+    if (!files.isEmpty()) launcher->openFiles(files);
+    // A converter that could not load has ended the program before its event loop ran.
+    const int rc = ui::programEnding() ? 1 : QApplication::exec();
     // The program ends at once: what is left is destroyed without any close handling.
     delete launcher.data();
     tools::destroyAll();

@@ -1,9 +1,12 @@
 #include "shell/frmmainpro.h"
 
+#include "converter/frmAudioConverter.h"
 #include "shell/ToolWindows.h"
 #include "shell/WindowServices.h"
 
+#include <QFileInfo>
 #include <QPushButton>
+#include <QUrl>
 #include <QWindow>
 
 frmmainpro::frmmainpro(QWidget* parent)
@@ -74,6 +77,18 @@ void openTool(F&& open) {
 
 void frmmainpro::cmdaudioconverter_Click() { openTool(tools::showAudioConverter); }
 void frmmainpro::cmdaudioextractor_Click() { openTool(tools::showAudioExtractor); }
+
+void frmmainpro::openFiles(const QStringList& files) {
+    QStringList paths;
+    for (const QString& file : files) {
+        const QUrl url(file);
+        const QString local = url.isLocalFile() ? url.toLocalFile() : file;
+        if (!local.isEmpty()) paths << QFileInfo(local).absoluteFilePath();
+    }
+    if (paths.isEmpty()) return;
+    cmdaudioconverter_Click();
+    if (frmAudioConverter* converter = tools::audioConverter()) converter->addPaths(paths);
+}
 
 void frmmainpro::flash_FSCommand(const QString& command, const QString& /*args*/) {
     if (command == QStringLiteral("IDC_FS_Close")) {

@@ -33,6 +33,10 @@ public:
     void cmdExit_Click();
     void cmdaudioconverter_Click();
     void cmdaudioextractor_Click();
+    // Opens the converter with these files added to its list, as when the desktop opens
+    // files with the program. Relative names are taken from the current folder, file: URLs
+    // as their local paths.
+    void openFiles(const QStringList& files);
     // The movie's command event. The argument is not used.
     void flash_FSCommand(const QString& command, const QString& args);
 

@@ -9,6 +9,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloria"));
     QApplication::setOrganizationName(QStringLiteral("Brindlewood"));
+    // The desktop entry the windows belong to (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlewood.Velloria"));
     QApplication::setWindowIcon(QIcon(ui::programFile(QStringLiteral("\\skins\\logo.svg"))));
-    return runProgram();
+    // Qt has taken its own options out; what is left are files to open in the converter.
+    return runProgram(QCoreApplication::arguments().mid(1));
 }
