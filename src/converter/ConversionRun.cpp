@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QThread>
 
 
 namespace {
@@ -151,6 +152,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
     snapshot.wholeList = bWholeList;
     snapshot.deleteSource = chkDeleteSourceFiles->isChecked();
     snapshot.preserveTags = chkPreserveIDTags->isChecked();
+    snapshot.workers = chkParallel->isChecked() ? std::max(1, QThread::idealThreadCount()) : 1;
     return snapshot;
 }
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cmath>
 #include <filesystem>
@@ -58,56 +59,68 @@ void ConversionRunner::reportFailures() {
 void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     m_stopped = m_endRun = false;
+    QSet<QString> folders;
+    for (const RunEntry& entry : snapshot.entries)
+        if (!entry.output.isEmpty()) folders.insert(QFileInfo(entry.output).absolutePath());
+    for (const QString& folder : std::as_const(folders)) removeLeftoverParts(folder);
     m_host.setBusy(true);
-    // Output path → the source that writes it in this run.
-    QHash<QString, QString> claimed;
-    for (int i = 0; i < snapshot.entries.size(); ++i) {
-        if (m_host.cancelRequested() || m_stopped || m_endRun) break;
-        if (!snapshot.wholeList && !snapshot.entries[i].selected) continue;
-        processEntry(snapshot, i, claimed);
+    if (snapshot.workers > 1) {
+        runParallel(snapshot);
+    } else {
+        // Output path → the source that writes it in this run.
+        QHash<QString, QString> claimed;
+        for (int i = 0; i < snapshot.entries.size(); ++i) {
+            if (m_host.cancelRequested() || m_stopped || m_endRun) break;
+            if (!snapshot.wholeList && !snapshot.entries[i].selected) continue;
+            processEntry(snapshot, i, claimed);
+        }
     }
     if (m_stopped) return;
     m_host.setBusy(false);
     reportFailures();
 }
 
-void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
+ConversionRunner::EntryPlan ConversionRunner::planEntry(const RunSnapshot& snapshot, int index,
+                                                        QHash<QString, QString>& claimed) const {
+    using Kind = EntryPlan::Kind;
     const QString& p = snapshot.entries[index].source;
     const QString& q = snapshot.entries[index].output;
     const bool cd = isCdTrack(p);
-    if (snapshot.sameFolder && cd) {
-        m_host.runMessage(QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder"), false);
-        return;
-    }
-    if (snapshot.deleteSource && cd) {
-        m_host.runMessage(QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file"), false);
-        return;
-    }
-    if (!QFileInfo(p).isFile()) {
-        m_host.runMessage(QStringLiteral("File '") + p + QStringLiteral("' is not exist."), false);
-        return;
-    }
+    if (snapshot.sameFolder && cd)
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder")};
+    if (snapshot.deleteSource && cd)
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file")};
+    if (!QFileInfo(p).isFile()) return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
     // Reading a file while writing it would destroy it.
-    if (sameFile(p, q)) {
-        m_host.runMessage(QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output."), false);
-        return;
-    }
+    if (sameFile(p, q))
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
     // Writing one output twice would lose the first file's audio (and, with deletion, its source).
     const QString key = outputClaimKey(q);
-    if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd()) {
-        fail(p, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
-                    QStringLiteral("'. Rename it first."));
-        return;
-    }
+    if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd())
+        return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
+                                  QStringLiteral("'. Rename it first.")};
     claimed.insert(key, p);
+    return {Kind::Convert, {}, cd, QFileInfo(p).suffix().toLower() == QStringLiteral("wma")};
+}
 
+void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
+    const EntryPlan plan = planEntry(snapshot, index, claimed);
+    switch (plan.kind) {
+    case EntryPlan::Kind::Skip: return;
+    case EntryPlan::Kind::Message: m_host.runMessage(plan.text, false); return;
+    case EntryPlan::Kind::Refuse: fail(snapshot.entries[index].source, plan.text); return;
+    case EntryPlan::Kind::Convert: convertPlanned(snapshot, index, plan); return;
+    }
+}
+
+void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, const EntryPlan& plan) {
+    const QString& p = snapshot.entries[index].source;
+    const QString& q = snapshot.entries[index].output;
     m_host.fileStarted(index + 1);
     const QString& format = snapshot.formatKey;
-    const QString e = QFileInfo(p).suffix().toLower();
-    const bool inWMA = e == QStringLiteral("wma");
     if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG")) {
-        if (cd) convertCdTrack(p, q, false);
-        else convertFile(p, q, inWMA, false);
+        if (plan.cd) convertCdTrack(p, q, false);
+        else convertFile(p, q, plan.inWMA, false);
     } else if (format == QStringLiteral("WMA")) {
         if (!m_components.wmaReader.WMASupported()) {
             m_host.runMessage(
@@ -117,8 +130,8 @@ void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHas
             m_endRun = true;
             return;
         }
-        if (cd) convertCdTrack(p, q, true);
-        else convertFile(p, q, inWMA, true);
+        if (plan.cd) convertCdTrack(p, q, true);
+        else convertFile(p, q, plan.inWMA, true);
     }
     if (m_stopped) return;
     m_host.fileEnded();
@@ -168,6 +181,11 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
     case audio::JobEnd::Written:
         break;
     }
+    afterWritten(p, q);
+    return true;
+}
+
+void ConversionRunner::afterWritten(const QString& p, const QString& q) {
     m_host.fileProgress(100);
     // A source whose tags could not be carried over is kept, so they are not lost.
     if (m_preserveTags) {
@@ -176,11 +194,10 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
             m_components.tags.WriteTags(q);
         } catch (const ComponentError& e) {
             fail(p, QStringLiteral("The tags could not be copied (the source is kept): ") + e.description());
-            return true;
+            return;
         }
     }
     if (m_deleteSource && !removeForced(p)) fail(p, QStringLiteral("The source file could not be deleted."));
-    return true;
 }
 
 

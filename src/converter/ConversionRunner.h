@@ -35,6 +35,9 @@ struct RunSnapshot {
     bool wholeList = false;
     bool deleteSource = false;
     bool preserveTags = false;
+    // Files converted at once: 1 converts one file after another. More run on worker threads,
+    // with exactly the outcome of one at a time.
+    int workers = 1;
 };
 
 struct FailedFile {
@@ -99,9 +102,23 @@ public:
     bool stopped() const { return m_stopped; }
 
 private:
+    // What an entry comes to once the checks that need no conversion have run.
+    struct EntryPlan {
+        enum class Kind { Skip, Message, Refuse, Convert };
+        Kind kind = Kind::Skip;
+        QString text;  // the message (Message) or the reason it fails (Refuse)
+        bool cd = false;
+        bool inWMA = false;
+    };
     void progress(const audio::JobProgress& progress) override;
     void finished(const audio::JobOutcome&) override {}
     void processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed);
+    EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) const;
+    // Converts a planned entry here, on the calling thread, with the status bar on it.
+    void convertPlanned(const RunSnapshot& snapshot, int index, const EntryPlan& plan);
+    // Tags and deletion of the source once `q` holds the whole output of `p`.
+    void afterWritten(const QString& p, const QString& q);
+    void runParallel(const RunSnapshot& snapshot);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
 
     RunHost& m_host;
@@ -119,6 +136,12 @@ private:
     bool m_cdAborted = false;
     bool m_cdTrack = false;  // the job in progress reads a CD track
 };
+
+// The hidden file beside `output` that a conversion running at the same time as others writes
+// first; it becomes `output` by an atomic rename. `entry` tells the entries of one run apart.
+QString partFileFor(const QString& output, int entry);
+// Removes the part files in `folder` that programs no longer running have left behind.
+void removeLeftoverParts(const QString& folder);
 
 // The key under which an output path is claimed within one run: two texts that name the
 // same place (a doubled "/", a "." part, a linked folder) give the same key.

@@ -47,6 +47,7 @@ const QString kOutputFolderValue = QStringLiteral("Output Folder");
 const QString kLastOutputFormatValue = QStringLiteral("Last Output Format");
 const QString kCustomFolderValue = QStringLiteral("Output to Custom Folder");
 const QString kPreserveTagsValue = QStringLiteral("Preserve ID Tags");
+const QString kParallelValue = QStringLiteral("Parallel");
 const QString kDeleteSourceValue = QStringLiteral("Delete Source Files");
 constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
 
@@ -132,6 +133,10 @@ void frmAudioConverter::buildControls() {
     grid->addWidget(cmdConfigureCDParameters, 3, 2, 1, 2);
     grid->addWidget(chkPreserveIDTags, 4, 0, 1, 2);
     grid->addWidget(cmdRenameOutputFiles, 4, 2, 1, 2);
+    chkParallel = new QCheckBox(QStringLiteral("Use every processor core"), frameMain);
+    chkParallel->setObjectName(QStringLiteral("chkParallel"));
+    chkParallel->setToolTip(QStringLiteral("Convert several files at once; the results are the same as one at a time"));
+    grid->addWidget(chkParallel, 5, 0, 1, 2);
     column->addWidget(frameMain, 1);
 
     auto* row = new QHBoxLayout;
@@ -275,6 +280,7 @@ void frmAudioConverter::LoadSettings() {
     bCustomFolder = stored::flag(stored::text(kKey, kCustomFolderValue, QStringLiteral("1")), true);
     bPreserveTags = stored::flag(stored::text(kKey, kPreserveTagsValue, QStringLiteral("1")), true);
     bDeleteSource = stored::flag(stored::text(kKey, kDeleteSourceValue, QStringLiteral("0")), false);
+    chkParallel->setChecked(stored::flag(stored::text(kKey, kParallelValue, QStringLiteral("-1")), true));
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -289,6 +295,7 @@ void frmAudioConverter::SaveSettings() {
     reg.REGSaveSetting(HKLM, kKey, kCustomFolderValue, stored::flagText(bCustomFolder));
     reg.REGSaveSetting(HKLM, kKey, kPreserveTagsValue, stored::flagText(bPreserveTags));
     reg.REGSaveSetting(HKLM, kKey, kDeleteSourceValue, stored::flagText(bDeleteSource));
+    reg.REGSaveSetting(HKLM, kKey, kParallelValue, stored::flagText(chkParallel->isChecked()));
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,7 @@ public:
     QPushButton* cmdBrowse;
     QCheckBox* chkDeleteSourceFiles;
     QCheckBox* chkPreserveIDTags;
+    QCheckBox* chkParallel;  // "Use every processor core", stored as "Parallel"
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"

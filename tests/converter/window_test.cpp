@@ -148,6 +148,8 @@ TEST_F(ConverterWindow, BrowsedFolderIsStoredButATypedOneIsNot) {
 
 TEST_F(ConverterWindow, ToolbarExitSavesAndUnloads) {
     frmAudioConverter& w = open();
+    EXPECT_TRUE(w.chkParallel->isChecked());  // every core, unless the user says otherwise
+    w.chkParallel->click();
     w.chkDeleteSourceFiles->click();
     w.optSameFolder->click();
     w.imgcmbConvertTo->setCurrentIndex(3);
@@ -159,6 +161,7 @@ TEST_F(ConverterWindow, ToolbarExitSavesAndUnloads) {
     EXPECT_EQ(stored(QStringLiteral("Output to Custom Folder")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("Last Output Format")), QStringLiteral("4"));
     EXPECT_EQ(stored(QStringLiteral("Preserve ID Tags")), QStringLiteral("-1"));
+    EXPECT_EQ(stored(QStringLiteral("Parallel")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("Output Folder")), converter::defaultOutputFolder());
 }
 

@@ -150,6 +150,15 @@ void AudioFile::SetEncodingParameters(int sampleRate, int kbps, int channels) {
     m_ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
 }
 
+void AudioFile::copySettingsFrom(const AudioFile& other) {
+    m_mp3 = other.m_mp3;
+    m_ogg = other.m_ogg;
+    m_wav = other.m_wav;
+    m_mp3HandedLast = other.m_mp3HandedLast;
+    m_wmaProfile = other.m_wmaProfile;
+    m_option = other.m_option;
+}
+
 void AudioFile::UseMp3Settings(const MP3Settings& settings) {
     m_mp3 = settings;
     m_mp3HandedLast = true;

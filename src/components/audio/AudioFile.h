@@ -84,6 +84,10 @@ public:
     void setOption(bool on) { m_option = on; }
     bool option() const { return m_option; }
 
+    // Takes over every writer setting of `other` (MP3, Ogg Vorbis, WAV, WMA profile), so that a
+    // second object writes exactly as `other` would. Open files are not affected.
+    void copySettingsFrom(const AudioFile& other);
+
     // Why the last open or create failed (status below 0).
     QString lastError() const { return m_lastError; }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.

@@ -1,0 +1,265 @@
+// The conversion run on several cores. Files convert on worker threads, each into a hidden part
+// file beside its output; an entry's part file becomes its output, and its tags and source
+// deletion follow, only once every earlier entry has ended. Messages, failures, the status bar
+// and what a cancel leaves behind are therefore those of a run that converts one file after
+// another; only the time differs.
+#include "components/audio/AudioFile.h"
+#include "components/audio/FileEndpoints.h"
+#include "components/audio/WMAFile.h"
+#include "converter/ConversionRunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRunnable>
+#include <QThreadPool>
+
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <unistd.h>
+
+namespace converter {
+namespace {
+
+const QString kPartMark = QStringLiteral(".velloria-part-");
+
+// One file converted on a worker thread into its part file, with reader and writer objects of
+// its own that carry the window's writer settings.
+class PartJob : public QRunnable, private audio::JobListener {
+public:
+    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA)
+        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA) {
+        setAutoDelete(false);
+        m_writer.copySettingsFrom(components.writer);
+        m_wmaWriter.setWMProfile(components.wmaWriter.WMProfile());
+    }
+
+    void run() override {
+        audio::AudioFileSource fileSource(m_reader, m_source);
+        audio::WmaFileSource wmaSource(m_wmaReader, m_source);
+        audio::AudioFileSink fileSink(m_writer, m_part);
+        audio::WmaFileSink wmaSink(m_wmaWriter, m_part);
+        audio::AudioSource& source = m_inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
+        audio::AudioSink& sink = m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+        audio::AudioJob job(source, sink, *this);
+        m_job = &job;
+        if (m_cancel.load()) job.cancel();
+        const audio::JobOutcome outcome = job.run();
+        m_job = nullptr;
+        std::lock_guard lock(m_mutex);
+        m_outcome = outcome;
+        m_finished = true;
+        m_ended.notify_all();
+    }
+
+    // Any thread; honoured at the next block.
+    void cancel() { m_cancel.store(true); }
+    bool finished() const {
+        std::lock_guard lock(m_mutex);
+        return m_finished;
+    }
+    // Waits up to `ms` for the job to end; true when it has.
+    bool waitFinished(int ms) {
+        std::unique_lock lock(m_mutex);
+        return m_ended.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_finished; });
+    }
+    audio::JobOutcome outcome() const {
+        std::lock_guard lock(m_mutex);
+        return m_outcome;
+    }
+    double fraction() const { return audio::JobProgress{m_done.load(), m_total.load()}.fraction(); }
+    const QString& part() const { return m_part; }
+
+private:
+    void progress(const audio::JobProgress& progress) override {
+        m_done.store(progress.done);
+        m_total.store(progress.total);
+        if (m_cancel.load() && m_job) m_job->cancel();
+    }
+    void finished(const audio::JobOutcome&) override {}
+
+    AudioFile m_reader;
+    AudioFile m_writer;
+    WMAFile m_wmaReader;
+    WMAFile m_wmaWriter;
+    const QString m_source;
+    const QString m_part;
+    const bool m_inWMA;
+    const bool m_outWMA;
+    audio::AudioJob* m_job = nullptr;
+    std::atomic<bool> m_cancel{false};
+    std::atomic<std::int64_t> m_done{0};
+    std::atomic<std::int64_t> m_total{0};
+    mutable std::mutex m_mutex;
+    std::condition_variable m_ended;
+    audio::JobOutcome m_outcome;
+    bool m_finished = false;
+};
+
+// Replaces `to` with `from` in one step, so that no half-written file is ever seen under `to`.
+bool replaceWith(const QString& from, const QString& to) {
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
+    return !ec;
+}
+
+}  // namespace
+
+QString partFileFor(const QString& output, int entry) {
+    const QFileInfo info(output);
+    return info.absolutePath() + QStringLiteral("/.") + info.completeBaseName() + kPartMark +
+           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') + QString::number(entry) +
+           QLatin1Char('.') + info.suffix();
+}
+
+void removeLeftoverParts(const QString& folder) {
+    const QDir dir(folder);
+    const QStringList parts =
+        dir.entryList({QStringLiteral(".*") + kPartMark + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : parts) {
+        const qsizetype at = name.indexOf(kPartMark) + kPartMark.size();
+        bool ok = false;
+        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
+        // A part file of a program that is still running belongs to its run.
+        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        QFile::remove(dir.filePath(name));
+    }
+}
+
+void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
+    using Kind = EntryPlan::Kind;
+    const int n = static_cast<int>(snapshot.entries.size());
+    std::vector<EntryPlan> plans(static_cast<std::size_t>(n));
+    std::vector<std::unique_ptr<PartJob>> jobs(static_cast<std::size_t>(n));
+    QHash<QString, QString> claimed;
+    QSet<QString> outputsAhead;  // outputs of the planned entries, which later entries must not read early
+    QThreadPool pool;
+    pool.setMaxThreadCount(snapshot.workers);
+    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
+    const bool writerReady = !toWMA || m_components.wmaReader.WMASupported();
+    int next = 0;  // the first entry not planned yet
+    const auto at = [](auto& v, int i) -> auto& { return v[static_cast<std::size_t>(i)]; };
+
+    // Plans entries in list order and starts the plain-file conversions among them, while a
+    // worker is free. An entry stays here, for the one-at-a-time way, when it reads a file that
+    // an earlier entry writes, when its output cannot be written over, or when it is a CD track.
+    const auto planAhead = [&](int head) {
+        int running = 0;
+        for (int i = head; i < next; ++i)
+            if (at(jobs, i) && !at(jobs, i)->finished()) ++running;
+        while (next < n && running < snapshot.workers) {
+            const RunEntry& entry = snapshot.entries[next];
+            if (!snapshot.wholeList && !entry.selected) {
+                ++next;
+                continue;
+            }
+            if (next > head && outputsAhead.contains(outputClaimKey(entry.source))) break;
+            EntryPlan& plan = at(plans, next);
+            plan = planEntry(snapshot, next, claimed);
+            if (plan.kind == Kind::Convert) {
+                outputsAhead.insert(outputClaimKey(entry.output));
+                const QFileInfo out(entry.output);
+                if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
+                    at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
+                                                               partFileFor(entry.output, next), plan.inWMA, toWMA);
+                    pool.start(at(jobs, next).get());
+                    ++running;
+                }
+            }
+            ++next;
+        }
+    };
+
+    for (int head = 0; head < n; ++head) {
+        if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
+        planAhead(head);
+        if (m_host.cancelRequested() || m_stopped || m_endRun) break;
+        const EntryPlan& plan = at(plans, head);
+        const QString& p = snapshot.entries[head].source;
+        const QString& q = snapshot.entries[head].output;
+        if (plan.kind == Kind::Message) {
+            m_host.runMessage(plan.text, false);
+            continue;
+        }
+        if (plan.kind == Kind::Refuse) {
+            fail(p, plan.text);
+            continue;
+        }
+        if (plan.kind != Kind::Convert) continue;
+        PartJob* job = at(jobs, head).get();
+        if (!job) {
+            convertPlanned(snapshot, head, plan);
+            continue;
+        }
+
+        // The status bar follows this entry, the earliest that has not ended, until its job ends.
+        m_host.fileStarted(head + 1);
+        m_host.fileProgress(0);
+        // The message loop runs at least once for every entry, as it does once per block when
+        // files convert one at a time; a job that ended early still shows in the status bar.
+        bool cancelled = false;
+        for (;;) {
+            planAhead(head);
+            if (!m_host.letEventsRun()) {
+                m_stopped = true;
+                break;
+            }
+            m_host.fileProgress(job->fraction() * 100.0);
+            m_host.timePanels(job->fraction());
+            if (job->finished()) break;
+            if (m_host.cancelRequested()) {
+                cancelled = true;
+                break;
+            }
+            job->waitFinished(20);
+        }
+        if (m_stopped || cancelled) {
+            // The entry in progress keeps its partial output under its own name, as a run of one
+            // file at a time leaves it; every later entry's work is dropped below.
+            job->cancel();
+            job->waitFinished(60000);
+            replaceWith(job->part(), q);
+            if (m_stopped) break;
+            m_host.setBusy(false);
+            m_host.fileEnded();
+            break;
+        }
+        const audio::JobOutcome outcome = job->outcome();
+        if (outcome.written()) {
+            if (replaceWith(job->part(), q)) {
+                afterWritten(p, q);
+            } else {
+                QFile::remove(job->part());
+                m_host.setBusy(false);
+                m_host.fileProgress(0);
+                fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
+            }
+            m_host.fileEnded();
+            continue;
+        }
+        // A file that fails is converted again the one-at-a-time way, so that its message and
+        // what it leaves on disk are exactly those of such a run.
+        QFile::remove(job->part());
+        convertFile(p, q, plan.inWMA, toWMA);
+        if (m_stopped) break;
+        m_host.fileEnded();
+    }
+
+    // Entries the run did not reach: their work is dropped.
+    for (std::unique_ptr<PartJob>& job : jobs)
+        if (job) job->cancel();
+    pool.waitForDone();
+    for (int i = 0; i < n; ++i)
+        if (at(jobs, i) && QFileInfo::exists(at(jobs, i)->part())) QFile::remove(at(jobs, i)->part());
+}
+
+}  // namespace converter
