@@ -1,7 +1,9 @@
-// Renders the converter window, the extractor window and their dialogs offscreen into PNG
-// files, so that their look can be reviewed beside the code. Used by scripts/screenshots.
+// Renders the launcher, the converter window, the extractor window and their dialogs
+// offscreen into PNG files, so that their look can be reviewed beside the code. Used by
+// scripts/screenshots. With a scale of 2 the windows are drawn as on a HiDPI screen
+// (QT_SCALE_FACTOR=2) and the files are named NAME@2x.png.
 //
-//   velloria_screens <output folder>
+//   velloria_screens <output folder> [scale]
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
@@ -13,6 +15,7 @@
 #include "recorder/ACMainRecord.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
+#include "shell/frmmainpro.h"
 #include "components/audio/AudioFile.h"
 #include "components/ui/Visualisation.h"
 
@@ -24,6 +27,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,10 +43,15 @@
 
 namespace {
 
+// "" at 1x, "@2x" at 2x.
+QString g_suffix;
+
 bool save(QWidget& widget, const QString& folder, const char* name) {
     widget.show();
     QCoreApplication::processEvents();
-    const bool ok = widget.grab().save(QDir(folder).filePath(QLatin1String(name)));
+    QString file = QLatin1String(name);
+    file.insert(file.lastIndexOf(QLatin1Char('.')), g_suffix);
+    const bool ok = widget.grab().save(QDir(folder).filePath(file));
     if (!ok) std::fprintf(stderr, "could not write %s\n", name);
     return ok;
 }
@@ -111,11 +120,13 @@ bool recorderScreens(const QString& folder, SkinControl* skin) {
     recorder.playButton->click();
     runFor(1500);
     bool ok = true;
-    const std::pair<QAction*, const char*> styles[] = {{recorder.mnuLinear, "recorder-linear.png"},
+    std::vector<std::pair<QAction*, const char*>> styles = {{recorder.mnuLinear, "recorder-linear.png"},
                                                        {recorder.mnuNormal, "recorder-normal.png"},
                                                        {recorder.mnuFire, "recorder-fire.png"},
                                                        {recorder.menuGlass, "recorder-glass.png"},
                                                        {recorder.mnuKryptonite, "recorder-kryptonite.png"}};
+    // At 2x one look is enough.
+    if (!g_suffix.isEmpty()) styles = {{recorder.mnuFire, "recorder-fire.png"}};
     for (const auto& [action, name] : styles) {
         action->trigger();
         runFor(1300);
@@ -130,17 +141,30 @@ bool recorderScreens(const QString& folder, SkinControl* skin) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool doubled = argc > 2 && QByteArray(argv[2]) == "2";
+    if (doubled) {
+        qputenv("QT_SCALE_FACTOR", "2");
+        g_suffix = QStringLiteral("@2x");
+    }
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: velloria_screens <output folder>\n");
+    if (args.size() < 1 || args.size() > 2) {
+        std::fprintf(stderr, "usage: velloria_screens <output folder> [scale]\n");
         return 1;
     }
     QDir().mkpath(args[0]);
     ui::setProgramDir(QStringLiteral(VELLORIA_BENCH_PROGRAM_DIR));
     ui::setMsgBoxResponder([](const ui::MsgBoxRequest& box) { return ui::msgBoxDefaultAnswer(box); });
+
+    bool ok = true;
+    {
+        frmmainpro launcher;
+        launcher.Form_Load();
+        launcher.Splash1->Hide();
+        ok = save(launcher, args[0], "launcher.png") && ok;
+    }
 
     frmAudioConverter window;
     window.Splash1->Hide();
@@ -148,7 +172,7 @@ int main(int argc, char** argv) {
                      QStringLiteral("/home/user/Music/Album/02 - Interlude.mp3"),
                      QStringLiteral("/run/user/1000/velloria/cd0/Track03.cda")});
     window.resize(880, 600);
-    bool ok = save(window, args[0], "converter.png");
+    ok = save(window, args[0], "converter.png") && ok;
     SettingsDialogs& dialogs = window.dialogs();
     ok = save(dialogs.mp3(), args[0], "mp3-settings.png") && ok;
     ok = save(dialogs.ogg(), args[0], "ogg-settings.png") && ok;

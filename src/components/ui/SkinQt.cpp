@@ -61,7 +61,11 @@ protected:
         QWidget::paintEvent(event);
         if (m_picture.isEmpty()) return;
         QPainter painter(this);
-        if (m_cache.size() != size()) m_cache = renderBand();
+        // Drawn anew for a new size, and for a screen of another pixel ratio (HiDPI).
+        if (m_cacheSize != size() || m_cache.devicePixelRatio() != devicePixelRatioF()) {
+            m_cache = renderBand();
+            m_cacheSize = size();
+        }
         painter.drawImage(0, 0, m_cache);
     }
 
@@ -73,10 +77,11 @@ private:
         if (!natural.isValid()) return {};
         const int w = std::max(width(), natural.width() * height() / std::max(1, natural.height()));
         QSize target(w, height());
-        return renderPicture(m_picture, target);
+        return renderPicture(m_picture, target, devicePixelRatioF());
     }
     QString m_picture;
     QImage m_cache;
+    QSize m_cacheSize;
 };
 
 // Keeps a skinned window's mask and band in step with its size. A child of the window, so it

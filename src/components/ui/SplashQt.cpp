@@ -27,7 +27,8 @@ public:
         setAttribute(Qt::WA_QuitOnClose, false);
         setAttribute(Qt::WA_DeleteOnClose);
         const int captionHeight = m_caption.isEmpty() ? 0 : 28;
-        setFixedSize(m_picture.width(), m_picture.height() + captionHeight);
+        const QSize pictureSize = m_picture.deviceIndependentSize().toSize();
+        setFixedSize(pictureSize.width(), pictureSize.height() + captionHeight);
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
@@ -37,7 +38,8 @@ protected:
         QPainter p(this);
         p.drawImage(0, 0, m_picture);
         if (!m_caption.isEmpty()) {
-            QRect band(0, m_picture.height(), width(), height() - m_picture.height());
+            const int top = m_picture.deviceIndependentSize().toSize().height();
+            QRect band(0, top, width(), height() - top);
             p.fillRect(band, QColor(0x12, 0x14, 0x1c, 230));
             p.setPen(QColor(0xe6, 0xe8, 0xef));
             p.drawText(band, Qt::AlignCenter, m_caption);
@@ -64,7 +66,7 @@ public:
         if (ini.status() != QSettings::NoError || image.isEmpty())
             throw ComponentError(QStringLiteral("Splash file \"%1\" is not a valid splash file.").arg(path));
         const QString picturePath = QFileInfo(image).isAbsolute() ? image : info.absolutePath() + QLatin1Char('/') + image;
-        QImage picture = renderPicture(picturePath);
+        QImage picture = renderPicture(picturePath, {}, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
         if (picture.isNull())
             throw ComponentError(
                 QStringLiteral("Splash file \"%1\": the picture \"%2\" could not be read.").arg(path, image));
