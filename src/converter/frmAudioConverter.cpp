@@ -59,7 +59,7 @@ struct ToolbarButton {
 constexpr ToolbarButton kToolbar[] = {
     {"AddMusicFiles", "Add", "add.svg"}, {"RemoveMusicFiles", "Remove", "remove.svg"},
     {"Convert", "Convert", "convert.svg"}, {"About", "About", "about.svg"},
-    {"Help", "Help", "help.svg"},         {"Exit", "Exit", ""},
+    {"Help", "Help", "help.svg"},         {"Exit", "Exit", "exit.svg"},
 };
 
 }  // namespace
@@ -253,7 +253,7 @@ void frmAudioConverter::Form_Load() {
         for (const ToolbarButton& b : kToolbar) {
             if (action->data().toString() != QLatin1String(b.key)) continue;
             const QString file = ui::programFile(QStringLiteral("\\skins\\icons\\") + QLatin1String(b.icon));
-            action->setIcon(*b.icon ? QIcon(file) : style()->standardIcon(QStyle::SP_DialogCloseButton));
+            action->setIcon(QIcon(file));
         }
     }
     sbPanel[0]->setText(QStringLiteral("Ready"));
