@@ -3,6 +3,10 @@
 #include "components/audio/AudioFile.h"
 #include "components/audio/WMAFile.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 namespace audio {
 namespace {
 
@@ -12,6 +16,15 @@ QString openError(const AudioFile& reader) { return reader.lastError(); }
 QString openError(const WMAFile&) { return {}; }
 void createWriter(AudioFile& writer, const QString& path) { writer.Create(path, 0); }
 void createWriter(WMAFile& writer, const QString& path) { writer.Create(path); }
+
+// The device and inode of the file at `path`; false when there is none.
+bool fileIdentity(const QString& path, std::uint64_t& device, std::uint64_t& inode) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    device = static_cast<std::uint64_t>(st.st_dev);
+    inode = static_cast<std::uint64_t>(st.st_ino);
+    return true;
+}
 
 }  // namespace
 
@@ -63,7 +76,10 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
     try {
         m_writer.DeclareInputFormat(sampleRate, channels);
         createWriter(m_writer, m_path);
-        if (m_writer.status() >= 0) return true;
+        if (m_writer.status() >= 0) {
+            if (!fileIdentity(m_path, m_device, m_inode)) m_device = m_inode = 0;
+            return true;
+        }
         m_error = openError(m_writer);
     } catch (const ComponentError& e) {
         m_error = e.description();
@@ -87,11 +103,18 @@ template <typename Writer>
 bool FileSink<Writer>::close() {
     try {
         m_writer.Close();
-        return true;
     } catch (const ComponentError& e) {
         if (m_error.isEmpty()) m_error = e.description();
         return false;
     }
+    std::uint64_t device = 0, inode = 0;
+    if (m_inode != 0 && (!fileIdentity(m_path, device, inode) || device != m_device || inode != m_inode)) {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("The output file \"%1\" is gone: its folder was removed or renamed while it was "
+                                     "written.").arg(m_path);
+        return false;
+    }
+    return true;
 }
 
 template class FileSource<AudioFile>;

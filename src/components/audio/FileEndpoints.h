@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class AudioFile;
 class WMAFile;
 
@@ -33,7 +35,9 @@ private:
 };
 
 // Writes a file through the audio file object (MP3, WAV, Ogg Vorbis by the name's extension)
-// or through the WMA file object, told the true format of the blocks it gets.
+// or through the WMA file object, told the true format of the blocks it gets. Closing fails
+// when the file is no longer at its path (its folder was removed or renamed while it was
+// written): writes into an open file succeed even then, and the audio would be lost unseen.
 template <typename Writer>
 class FileSink : public AudioSink {
 public:
@@ -47,6 +51,9 @@ private:
     Writer& m_writer;
     QString m_path;
     QString m_error;
+    // The file created, told apart from one that later takes its name.
+    std::uint64_t m_device = 0;
+    std::uint64_t m_inode = 0;
 };
 
 using AudioFileSource = FileSource<AudioFile>;
