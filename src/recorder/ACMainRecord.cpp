@@ -281,6 +281,9 @@ void ACMainRecord::AudioRecord_EndArrayRecord(int) {
     if (block.empty() || !Recording) return;
     m_lastBlock = block;
     m_session->push(std::move(block));
+    // The file took no more sound (a full disk, its folder gone): the recording ends here, with
+    // the message saying why, rather than piling up sound that can no longer be written.
+    if (m_session->ended()) stopButton_Click();
 }
 
 void ACMainRecord::finishRecording() {

@@ -51,6 +51,7 @@ bool RecordingSession::begin(const QString& path, int rate, int channels)
     if (running())
         finish();
     m_outcome = {};
+    m_ended = false;
     m_source = std::make_unique<audio::QueuedSource>(rate, channels);
     std::promise<QString> created;
     std::future<QString> createdResult = created.get_future();
@@ -59,6 +60,9 @@ bool RecordingSession::begin(const QString& path, int rate, int channels)
         NoProgress listener;
         audio::AudioJob job(*m_source, sink, listener);
         m_outcome = job.run();
+        // Blocks pushed from now on would only pile up in memory.
+        m_source->finish();
+        m_ended = true;
     });
     const QString error = createdResult.get();
     if (!error.isEmpty()) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -28,6 +29,9 @@ public:
     // when the file cannot be created; error() then says why.
     bool begin(const QString& path, int rate, int channels);
     bool running() const { return m_thread.joinable(); }
+    // True once the file stopped taking blocks before finish() was asked for (the disk is full,
+    // its folder is gone): the recording should end, and finish() says why.
+    bool ended() const { return m_ended.load(); }
     // Hands over a block of recorded sound.
     void push(SampleBlock block);
     // No more blocks: waits until everything handed over is written and the file is closed.
@@ -39,6 +43,7 @@ private:
     std::unique_ptr<audio::QueuedSource> m_source;
     std::thread m_thread;
     audio::JobOutcome m_outcome;
+    std::atomic<bool> m_ended{false};
 };
 
 }  // namespace recorder

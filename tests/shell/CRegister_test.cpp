@@ -245,6 +245,31 @@ TEST_F(RegisterTest, ConcurrentWritersLoseNothing) {
     EXPECT_EQ(get(kKey, QStringLiteral("Seed")), QStringLiteral("1"));
 }
 
+// A program killed while it saves leaves the store whole: every value it wrote before is
+// there in order, and a value saved earlier is untouched.
+TEST_F(RegisterTest, AWriterKilledWhileSavingLeavesTheStoreWhole) {
+    ASSERT_TRUE(save(kKey, QStringLiteral("Seed"), QStringLiteral("1")));
+    const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/helpers/registry_writer");
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(round);
+        const QString prefix = QStringLiteral("K%1_").arg(round);
+        QProcess p;
+        p.start(writer, {kKey, prefix, QStringLiteral("1000000")});
+        ASSERT_TRUE(p.waitForStarted());
+        // Kill at some point of its saving: after a few values have been written.
+        ASSERT_TRUE(testing_support::waitFor([&] { return get(kKey, prefix + QString::number(3 + round * 7)) != QStringLiteral("7"); }, 60000));
+        p.kill();
+        p.waitForFinished();
+        EXPECT_EQ(get(kKey, QStringLiteral("Seed")), QStringLiteral("1"));
+        int written = 0;
+        while (get(kKey, prefix + QString::number(written)) == prefix + QString::number(written) + QStringLiteral(" value"))
+            ++written;
+        EXPECT_GT(written, 3 + round * 7);
+        // Nothing after the first missing value: no save was half done.
+        for (int i = written; i < written + 50; ++i) EXPECT_EQ(get(kKey, prefix + QString::number(i)), QStringLiteral("7"));
+    }
+}
+
 TEST(StoredSettings, TextThatIsNotAnIntegerOrOutOfRangeCountsAsMissing) {
     EXPECT_EQ(stored::integer(QStringLiteral("3"), 2, 1, 4), 3);
     EXPECT_EQ(stored::integer(QStringLiteral(" 4 "), 2, 1, 4), 4);
