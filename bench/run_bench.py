@@ -50,6 +50,28 @@ def ui_stall_ms(batch_tool, wav, out_dir):
     return float(proc.stdout.split()[-1])
 
 
+def batch_parallel(batch_tool, batch_in, batch_out, ours):
+    """The same batch beside lame started two at a time, and the window's peak memory on every
+    core against one file at a time."""
+    xargs = ("ls \"$1\"/*.wav | xargs -P 2 -I{} sh -c '" + " ".join(LAME) +
+             " -b 128 \"$1\" \"$2/$(basename \"$1\" .wav).mp3\"' sh {} \"$2\"")
+    ref, rss = [], {}
+    for _ in range(max(1, RUNS // 2)):
+        subprocess.run(["rm", "-rf", batch_out], check=True)
+        os.makedirs(batch_out)
+        ref.append(run(["sh", "-c", xargs, "sh", batch_in, batch_out])[0])
+    for mode, extra in (("every core", []), ("one at a time", ["--one-at-a-time"])):
+        subprocess.run(["rm", "-rf", batch_out], check=True)
+        os.makedirs(batch_out)
+        rss[mode] = run([batch_tool] + extra + [batch_in, batch_out])[1]
+    r = statistics.median(ref)
+    print(f"{'batch-mp3-par':<14}{ours:>10.2f}{r:>15.2f}{ours / r:>8.3f}", flush=True)
+    print(f"batch peak RSS: every core {rss['every core']} KiB, one at a time {rss['one at a time']} KiB",
+          flush=True)
+    return [("batch-mp3-parallel", ours / r),
+            ("batch-rss-parallel-vs-serial", rss["every core"] / rss["one at a time"])]
+
+
 def preview_stall_ms(preview_tool, mp3, work):
     """Plays `mp3` for 15 s through the converter's preview on a private sound server; returns
     the longest time in ms between two passes of the window's message loop."""
@@ -203,6 +225,27 @@ def main():
         subprocess.run(["rm", "-rf", work])
         return
     run(["lame", "--quiet", "-b", "128", wav, mp3])
+    if os.environ.get("BENCH_ONLY") == "batch-mp3":
+        batch_in, batch_out = os.path.join(work, "batch-in"), os.path.join(work, "batch-out")
+        os.makedirs(batch_in)
+        run([tool, "generate", "60", os.path.join(batch_in, "f00.wav")])
+        for i in range(1, 20):
+            subprocess.run(["cp", os.path.join(batch_in, "f00.wav"), os.path.join(batch_in, f"f{i:02d}.wav")], check=True)
+        lame_loop = ("for f in \"$1\"/*.wav; do " + " ".join(LAME) +
+                     " -b 128 \"$f\" \"$2/$(basename \"$f\" .wav).mp3\" || exit 1; done")
+        ours, ref = [], []
+        for _ in range(max(1, RUNS // 2)):
+            for cmd, times in (([batch_tool, batch_in, batch_out], ours),
+                               (["sh", "-c", lame_loop, "sh", batch_in, batch_out], ref)):
+                subprocess.run(["rm", "-rf", batch_out], check=True)
+                os.makedirs(batch_out)
+                times.append(run(cmd)[0])
+        o, r = statistics.median(ours), statistics.median(ref)
+        print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+        for name, value in [("batch-mp3", o / r)] + batch_parallel(batch_tool, batch_in, batch_out, o):
+            print(f"ratio {name} {value:.3f}")
+        subprocess.run(["rm", "-rf", work])
+        return
     if os.environ.get("BENCH_ONLY") == "preview-stall":
         stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
         print(f"ratio preview-stall {stall / 50:.3f}")
@@ -254,6 +297,7 @@ def main():
     o, r = statistics.median(ours), statistics.median(ref)
     print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
     ratios.append(("batch-mp3", o / r))
+    ratios += batch_parallel(batch_tool, batch_in, batch_out, o)
 
     # Ripping a three-track disc image to WAV, beside cd-paranoia in batch mode.
     o, r = rip_image(rip_tool, wav, work)

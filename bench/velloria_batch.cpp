@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
     const bool uiStall = args.value(0) == QStringLiteral("--ui-stall");
     if (uiStall) args.removeFirst();
+    // One file after another, as with "Use every processor core" off.
+    const bool oneAtATime = args.value(0) == QStringLiteral("--one-at-a-time");
+    if (oneAtATime) args.removeFirst();
     if (args.size() != 2) {
         usage();
         return 1;
@@ -78,6 +81,8 @@ int main(int argc, char** argv) {
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("MP3 Bitrate"), QStringLiteral("9"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("MP3 EnqQual"), QStringLiteral("3"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Parallel"),
+                       oneAtATime ? QStringLiteral("0") : QStringLiteral("-1"));
     int failures = 0;
     ui::setMsgBoxResponder([&](const ui::MsgBoxRequest& box) {
         std::fprintf(stderr, "%s\n", qPrintable(box.text));
