@@ -119,7 +119,9 @@ TEST(OutputFailure, AFileOrCdTrackEndsWholeOrFailsNamingWhatIsLeftAndKeepsItsSou
                 EXPECT_EQ(host.failures[0].path, source);
                 EXPECT_FALSE(host.failures[0].reason.isEmpty());
                 // A partial output left behind is named in the reason.
-                if (QFile::exists(output)) EXPECT_TRUE(host.failures[0].reason.contains(output)) << host.failures[0].reason.toStdString();
+                if (QFile::exists(output)) {
+                    EXPECT_TRUE(host.failures[0].reason.contains(output)) << host.failures[0].reason.toStdString();
+                }
                 expectUnchanged(before);
             }
         }
