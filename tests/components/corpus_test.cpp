@@ -44,7 +44,9 @@ TEST(CorruptCorpus, EveryDiscImageOpensOrIsRefusedWithAReason) {
                 frames += block / 2;
             }
             // A track ends whole, or failed with a reason; it never delivers more than it holds.
-            if (grabber.LastError() < 0) EXPECT_FALSE(grabber.lastErrorText().isEmpty());
+            if (grabber.LastError() < 0) {
+                EXPECT_FALSE(grabber.lastErrorText().isEmpty());
+            }
             EXPECT_LE(frames, length);
             grabber.CloseTrack();
         }

@@ -54,7 +54,9 @@ TEST(OutputFailure, ARecordingEndsWholeOrFailsNamingItsFile) {
                 session.push(second);
                 waitFor([] { return false; }, 20);  // sound arrives as time passes
             }
-            if (limit) EXPECT_TRUE(waitFor([&] { return session.ended(); }));
+            if (limit) {
+                EXPECT_TRUE(waitFor([&] { return session.ended(); }));
+            }
             const audio::JobOutcome outcome = session.finish();
             limit.reset();
             if (outcome.written()) {
