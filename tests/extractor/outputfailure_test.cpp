@@ -102,8 +102,9 @@ TEST(OutputFailure, AnExtractionEndsWholeOrFailsNamingWhatIsLeftAndKeepsTheVideo
             EXPECT_EQ(end, RunEnd::Failed);
             ASSERT_EQ(host.messages.size(), 1);
             EXPECT_TRUE(host.messages[0].startsWith(QStringLiteral("Error: ")));
-            if (QFile::exists(run.output()))
+            if (QFile::exists(run.output())) {
                 EXPECT_TRUE(host.messages[0].contains(run.output())) << host.messages[0].toStdString();
+            }
             expectUnchanged(before);
         }
     }
