@@ -166,6 +166,16 @@ TEST_F(DiscInfoLookupTest, FailedLookUpsReportAndChangeNothing) {
     r = lookupDiscInfo(threeTracks(), DiscInfoSource::OnLine, settings, ini);
     EXPECT_FALSE(r.found);
     EXPECT_TRUE(r.error.contains(silent.address())) << r.error.toStdString();
+
+    // A server that hangs up after the query: the look-up fails; SIGPIPE, raised by writing
+    // the next command, does not end the program.
+    CddbServer rude(CddbServer::Mode::HangUp);
+    rude.addDisc(u"rock"_s, knownDisc(), threeTracks());
+    ASSERT_TRUE(rude.start());
+    settings.cddbServer = rude.address();
+    r = lookupDiscInfo(threeTracks(), DiscInfoSource::OnLine, settings, ini);
+    EXPECT_FALSE(r.found);
+    EXPECT_TRUE(r.error.contains(rude.address())) << r.error.toStdString();
     EXPECT_EQ(iniText(), before);
 }
 

@@ -73,6 +73,7 @@ void CddbServer::run() {
         case Mode::Cddbp: serveCddbp(fd); break;
         case Mode::Http: serveHttp(fd); break;
         case Mode::Silent: holdSilently(fd); break;
+        case Mode::HangUp: serveCddbp(fd); break;
         }
         ::close(fd);
     }
@@ -90,7 +91,10 @@ void CddbServer::serveCddbp(int fd) {
     QByteArray buffer;
     QString line;
     bool quit = false;
-    while (!quit && readLine(fd, buffer, line)) send(fd, answer(line, quit));
+    while (!quit && readLine(fd, buffer, line)) {
+        send(fd, answer(line, quit));
+        if (m_mode == Mode::HangUp && line.startsWith(QStringLiteral("cddb query"), Qt::CaseInsensitive)) return;
+    }
 }
 
 void CddbServer::serveHttp(int fd) {

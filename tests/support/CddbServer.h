@@ -2,7 +2,8 @@
 // A small CDDB server for tests, listening on 127.0.0.1 on a free port in a thread of its own
 // (the look-up it serves blocks the test's thread). It speaks enough of the CDDB protocol, or
 // of CDDB over HTTP, for a client's hello, proto, query and read, and answers a read with a
-// full xmcd entry. In Silent mode it takes connections and never answers, for time-outs.
+// full xmcd entry. In Silent mode it takes connections and never answers, for time-outs; in
+// HangUp mode it greets, reads the client's first command and closes the connection.
 
 #include "components/audio/CdTypes.h"
 
@@ -18,7 +19,7 @@ namespace testing_support {
 
 class CddbServer {
 public:
-    enum class Mode { Cddbp, Http, Silent };
+    enum class Mode { Cddbp, Http, Silent, HangUp };
     explicit CddbServer(Mode mode = Mode::Cddbp);
     ~CddbServer();
     CddbServer(const CddbServer&) = delete;

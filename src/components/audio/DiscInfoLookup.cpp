@@ -11,6 +11,10 @@
 
 #include <cddb/cddb.h>
 
+#include <pthread.h>
+#include <signal.h>
+#include <time.h>
+
 #include <memory>
 #include <optional>
 
@@ -83,6 +87,34 @@ DiscInfoResult failure(const QString& error) {
     return r;
 }
 
+// libcddb writes with send() and no MSG_NOSIGNAL, so a server that hangs up would end the
+// whole program with SIGPIPE. While alive, SIGPIPE is held back on this thread (a write's
+// SIGPIPE goes to the writing thread); one raised meanwhile is discarded at the end, and the
+// failed write reports EPIPE to libcddb instead.
+class HoldBackSigPipe {
+public:
+    HoldBackSigPipe() {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
+    }
+    ~HoldBackSigPipe() {
+        sigset_t pending;
+        sigpending(&pending);
+        if (sigismember(&pending, SIGPIPE) && !sigismember(&m_previous, SIGPIPE)) {
+            const timespec none{0, 0};
+            sigtimedwait(&m_pipe, nullptr, &none);
+        }
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    HoldBackSigPipe(const HoldBackSigPipe&) = delete;
+    HoldBackSigPipe& operator=(const HoldBackSigPipe&) = delete;
+
+private:
+    sigset_t m_pipe{};
+    sigset_t m_previous{};
+};
+
 DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     const QString server = settings.cddbServer.trimmed();
     if (server.isEmpty()) return failure(QStringLiteral("No CDDB server is set."));
@@ -98,6 +130,8 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
         port = p;
     }
 
+    // Declared before the connection, so that it outlives the connection's closing.
+    const HoldBackSigPipe noSigPipe;
     // libcddb reports through its own log as well; the result carries what went wrong.
     cddb_log_set_level(CDDB_LOG_NONE);
     std::unique_ptr<cddb_conn_t, ConnDeleter> conn(cddb_new());
