@@ -123,7 +123,9 @@ bool isWholeIniText(QByteArrayView data) {
         bool hasEquals = false;
         for (qsizetype i = 0; i < line.size(); ++i) {
             const char c = line[i];
-            if (c == '\\') {
+            // In a key a backslash separates key names (QSettings writes "a/b" as "a\\b");
+            // only in a value does it escape the next character.
+            if (c == '\\' && hasEquals) {
                 if (++i == line.size()) return false;  // would join the next line
             } else if (c == '"') {
                 inQuotes = !inQuotes;

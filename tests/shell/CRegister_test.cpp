@@ -245,6 +245,17 @@ TEST_F(RegisterTest, ConcurrentWritersLoseNothing) {
     EXPECT_EQ(get(kKey, QStringLiteral("Seed")), QStringLiteral("1"));
 }
 
+// A hand-edited key that ends in "/" is saved back by QSettings as one ending in a backslash,
+// just before its "=": the store still reads as sound afterwards and keeps every value.
+TEST_F(RegisterTest, AKeyEndingInASeparatorSurvivesASave) {
+    writeBytes("[Software]\nVelloria/Kept=yes\nOdd/=value\n");
+    ASSERT_TRUE(save(kKey, QStringLiteral("New"), QStringLiteral("1")));
+    EXPECT_EQ(get(kKey, QStringLiteral("Kept")), QStringLiteral("yes"));
+    EXPECT_EQ(get(kKey, QStringLiteral("New")), QStringLiteral("1"));
+    ASSERT_TRUE(save(kKey, QStringLiteral("Newer"), QStringLiteral("2")));
+    EXPECT_EQ(get(kKey, QStringLiteral("New")), QStringLiteral("1"));
+}
+
 // A program killed while it saves leaves the store whole: every value it wrote before is
 // there in order, and a value saved earlier is untouched.
 TEST_F(RegisterTest, AWriterKilledWhileSavingLeavesTheStoreWhole) {
