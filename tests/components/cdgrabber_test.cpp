@@ -225,8 +225,18 @@ TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
     text.close();
     refused(text.fileName(), "not a disc image");
 
+    // A TOC file whose track starts one sector before the data (found by fuzzing): reading it
+    // used to retry that sector for ever.
+    QFile toc(dir.filePath(QStringLiteral("early.toc")));
+    ASSERT_TRUE(toc.open(QIODevice::WriteOnly));
+    toc.write("CD_DA\n\nTRACK AUDIO\nFILE \"good.bin\" 00:01:\xf6" "00 00:02:00\n");
+    toc.close();
+    writeCdImage(dir.path(), QStringLiteral("good"), {cdNoise(300)});
+    refused(toc.fileName(), "starts before the beginning");
+
     // A track the disc does not have.
     const CdImage good = writeCdImage(dir.path(), QStringLiteral("good"), {cdNoise(100)});
+    QFile::remove(toc.fileName());
     ASSERT_EQ(grabber.OpenImage(good.cue), 0);
     grabber.OpenTrack(2);
     EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorBadTrack);

@@ -497,6 +497,11 @@ QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
     readToc(dr);
     if (dr.toc.trackStarts.empty()) return QStringLiteral("%1 holds no audio track.").arg(shown);
     for (int i = 0; i < dr.toc.trackCount(); ++i) {
+        // Paranoia never gets past a sector before the first one: its reads are retried forever.
+        if (dr.toc.trackStarts[std::size_t(i)] < 0)
+            return QStringLiteral("Track %1 of %2 starts before the beginning of its data: the image is damaged.")
+                .arg(dr.firstTrack + i)
+                .arg(shown);
         const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
         if (end <= dr.toc.trackStarts[std::size_t(i)])
             return QStringLiteral("Track %1 of %2 lies beyond the end of its data: the image is truncated.")
