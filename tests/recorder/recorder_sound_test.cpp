@@ -39,6 +39,7 @@ void play(const SampleBlock& signal, int rate, int channels)
     feed();
     feed();
     ASSERT_TRUE(waitFor([&] { return ended; }, 60000));
+    waitFor([] { return false; }, 300);  // Stop comes after the end is heard
 }
 
 // The part of a recording from shortly before its first loud frame on.

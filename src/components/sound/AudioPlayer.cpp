@@ -18,8 +18,11 @@
 
 namespace sound {
 
-// Sound the server holds ahead of what is heard; the worker tops it up every 10 ms.
+// Sound the server holds ahead of what is heard; the worker, which no busy window holds back,
+// tops it up every 10 ms.
 constexpr int kServerBufferMs = 250;
+// Time from leaving the server's buffer to being heard, at most, on the outputs it drives.
+constexpr int kOutputLatencyMs = 150;
 
 // Lives on the player's thread: owns the sound output and copies queued blocks into it as the
 // sound server makes room, every few milliseconds, whatever the user-interface thread does.
@@ -52,6 +55,7 @@ public:
         m_offset = 0;
         m_fedSinceStart = false;
         m_sinceWrite.start();
+        m_heldMs = 0;
         m_starvedSent = false;
         m_drainedSent = false;
         m_draining.store(false);
@@ -102,6 +106,7 @@ private:
         qsizetype room = m_sink->bytesFree() / 2 / m_channels * m_channels;
         int taken = 0;
         bool empty = false;
+        bool wrote = false;
         while (room > 0) {
             std::lock_guard lock(m_mutex);
             if (m_queue.empty() || m_queueGeneration != m_generation) {
@@ -121,6 +126,7 @@ private:
             m_fedSinceStart = true;
             m_starvedSent = false;
             m_sinceWrite.start();
+            wrote = true;
             if (m_offset >= static_cast<qsizetype>(front.size())) {
                 m_queue.pop_front();
                 m_offset = 0;
@@ -130,6 +136,12 @@ private:
         if (room > 0 && !empty) {
             std::lock_guard lock(m_mutex);
             empty = m_queue.empty();
+        }
+        // What the server still holds after this write is heard within that time, plus the
+        // output's own latency.
+        if (wrote) {
+            const qsizetype held = std::max<qsizetype>(m_sink->bufferSize() - m_sink->bytesFree(), 0);
+            m_heldMs = static_cast<qint64>(held / 2 / m_channels) * 1000 / m_rate;
         }
         const qint64 heard = m_sink->processedUSecs() * m_rate / 1000000;
         m_position.store(std::min<std::int64_t>(heard, m_framesWritten));
@@ -146,9 +158,9 @@ private:
             }, Qt::QueuedConnection);
         }
         // Everything queued has been heard and nothing more is coming: playback has ended. The
-        // server's position can stop a little short of the end after an underrun, so the time
-        // since the last write, longer than the server's buffer, also counts as heard.
-        const bool allHeard = heard >= m_framesWritten || m_sinceWrite.elapsed() > kServerBufferMs + 300;
+        // server's reported position runs ahead of the loudspeaker by the output's latency, so
+        // the end is taken from the time the last write needed to drain.
+        const bool allHeard = m_sinceWrite.elapsed() > m_heldMs + kOutputLatencyMs;
         if (empty && m_draining.load() && !m_drainedSent && allHeard) {
             m_drainedSent = true;
             QMetaObject::invokeMethod(m_player, [player, generation] {
@@ -170,6 +182,7 @@ private:
     int m_rate = 44100;
     std::int64_t m_framesWritten = 0;
     QElapsedTimer m_sinceWrite;
+    qint64 m_heldMs = 0;  // sound in the server right after the last write
     bool m_fedSinceStart = false;
     bool m_starvedSent = false;
     bool m_drainedSent = false;
@@ -183,7 +196,7 @@ AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent)
     m_thread->setObjectName(QStringLiteral("velloria-player"));
     m_worker = new PlaybackWorker(this);
     m_worker->moveToThread(m_thread);
-    m_thread->start();
+    m_thread->start(QThread::TimeCriticalPriority);
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &AudioPlayer::tick);
 }

@@ -139,7 +139,7 @@ AudioRecorder::AudioRecorder(QObject* parent) : QObject(parent)
     m_thread->setObjectName(QStringLiteral("velloria-recorder"));
     m_worker = new CaptureWorker(this);
     m_worker->moveToThread(m_thread);
-    m_thread->start();
+    m_thread->start(QThread::TimeCriticalPriority);
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &AudioRecorder::tick);
 }
