@@ -233,6 +233,15 @@ TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
     toc.close();
     writeCdImage(dir.path(), QStringLiteral("good"), {cdNoise(300)});
     refused(toc.fileName(), "starts before the beginning");
+    // A TRACK line without a mode made libcdio divide by zero (found by fuzzing); a NUL byte
+    // hides the rest of a line from it.
+    static const char withNul[] = "CD_DA\n\nTRACK AUDIO\0\nFILE \"good.bin\" 0\n";
+    for (const QByteArray& sheet : {QByteArray("CD_DA\n\nTRACK\nFILE \"good.bin\" 0\n"), QByteArray(withNul, sizeof withNul - 1)}) {
+        ASSERT_TRUE(toc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        toc.write(sheet);
+        toc.close();
+        refused(toc.fileName(), "not a disc image that can be read");
+    }
 
     // A track the disc does not have.
     const CdImage good = writeCdImage(dir.path(), QStringLiteral("good"), {cdNoise(100)});

@@ -107,6 +107,24 @@ QStringList dataFilesOf(const QString& path) {
     return files;
 }
 
+// Whether libcdio may be given the sheet: its readers stop a line at a NUL byte, and its TOC
+// reader divides by the sector size of each track's mode, so a TRACK line without a mode it
+// knows ends the program with a division by zero.
+bool sheetIsSafe(const QString& path, bool toc) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray text = f.read(1 << 20);
+    if (text.contains('\0')) return false;
+    if (!toc) return true;
+    static const QList<QByteArray> modes{"AUDIO",       "MODE0",       "MODE1",          "MODE1_RAW", "MODE2",
+                                         "MODE2_FORM1", "MODE2_FORM2", "MODE2_FORM_MIX", "MODE2_RAW"};
+    for (const QByteArray& line : text.split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.value(0) == "TRACK" && !modes.contains(words.value(1))) return false;
+    }
+    return true;
+}
+
 // libcdio looks for the data files of a cdrdao TOC file in the current directory; a copy
 // that names them by absolute path reads from anywhere. Returns the path to open.
 QString absoluteTocCopy(const QString& path, std::unique_ptr<QTemporaryDir>& holder) {
@@ -477,6 +495,9 @@ QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
                 return QStringLiteral("The data file %1 that %2 names is missing.").arg(QFileInfo(file).fileName(), shown);
         }
     }
+    if ((suffix == QLatin1String("cue") || suffix == QLatin1String("toc")) &&
+        !sheetIsSafe(path, suffix == QLatin1String("toc")))
+        return QStringLiteral("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
     const QByteArray local =
         (suffix == QLatin1String("toc") ? absoluteTocCopy(path, dr.rewritten) : path).toLocal8Bit();
     const driver_id_t driver = suffix == QLatin1String("cue")   ? DRIVER_BINCUE
