@@ -233,10 +233,13 @@ TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
     toc.close();
     writeCdImage(dir.path(), QStringLiteral("good"), {cdNoise(300)});
     refused(toc.fileName(), "starts before the beginning");
-    // A TRACK line without a mode made libcdio divide by zero (found by fuzzing); a NUL byte
-    // hides the rest of a line from it.
+    // A TRACK line without a mode, or a MODE2 track whose data file states no length, made
+    // libcdio divide by zero (found by fuzzing); a NUL byte hides the rest of a line from it.
     static const char withNul[] = "CD_DA\n\nTRACK AUDIO\0\nFILE \"good.bin\" 0\n";
-    for (const QByteArray& sheet : {QByteArray("CD_DA\n\nTRACK\nFILE \"good.bin\" 0\n"), QByteArray(withNul, sizeof withNul - 1)}) {
+    for (const QByteArray& sheet : {QByteArray("CD_DA\n\nTRACK\nFILE \"good.bin\" 0\n"), QByteArray(withNul, sizeof withNul - 1),
+                                    QByteArray("CD_DA\n\nTRACK MODE2\nFILE \"good.bin\" 00:00:04\n"),
+                                    QByteArray("CD_DA\n\nTRACK MODE2_FORM1\nDATAFILE \"good.bin\"\n"),
+                                    QByteArray("CD_DA\n\nTRACK MODE2_FORM2\nFILE \"good.bin\" 0 0\n")}) {
         ASSERT_TRUE(toc.open(QIODevice::WriteOnly | QIODevice::Truncate));
         toc.write(sheet);
         toc.close();

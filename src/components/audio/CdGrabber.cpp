@@ -108,8 +108,10 @@ QStringList dataFilesOf(const QString& path) {
 }
 
 // Whether libcdio may be given the sheet: its readers stop a line at a NUL byte, and its TOC
-// reader divides by the sector size of each track's mode, so a TRACK line without a mode it
-// knows ends the program with a division by zero.
+// reader divides by the sector size of a track's mode where it works out a length from the
+// data file's size. That size is 0 for a TRACK line without a mode it knows, and for the
+// MODE2, MODE2_FORM1 and MODE2_FORM2 modes: such a track whose data file line gives no length
+// ends the program with a division by zero.
 bool sheetIsSafe(const QString& path, bool toc) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
@@ -118,9 +120,26 @@ bool sheetIsSafe(const QString& path, bool toc) {
     if (!toc) return true;
     static const QList<QByteArray> modes{"AUDIO",       "MODE0",       "MODE1",          "MODE1_RAW", "MODE2",
                                          "MODE2_FORM1", "MODE2_FORM2", "MODE2_FORM_MIX", "MODE2_RAW"};
-    for (const QByteArray& line : text.split('\n')) {
-        const QList<QByteArray> words = line.simplified().split(' ');
-        if (words.value(0) == "TRACK" && !modes.contains(words.value(1))) return false;
+    static const QList<QByteArray> unsized{"MODE2", "MODE2_FORM1", "MODE2_FORM2"};
+    QByteArray mode;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QByteArray line = raw.simplified();
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray keyword = space < 0 ? line : line.left(space);
+        if (keyword == "TRACK") {
+            mode = line.split(' ').value(1);
+            if (!modes.contains(mode)) return false;
+        } else if ((keyword == "FILE" || keyword == "AUDIOFILE" || keyword == "DATAFILE") && unsized.contains(mode)) {
+            // The words after the file name: FILE needs a start and a length, DATAFILE a length.
+            const QByteArray rest = line.mid(keyword.size() + 1);
+            const qsizetype nameEnd = rest.startsWith('"') ? rest.indexOf('"', 1) : rest.indexOf(' ');
+            const QByteArray after = nameEnd < 0 ? QByteArray() : rest.mid(nameEnd + 1).simplified();
+            const QList<QByteArray> words = after.isEmpty() ? QList<QByteArray>() : after.split(' ');
+            // A length of 0 means "to the end of the file" as well.
+            static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
+            if (words.size() < (keyword == "DATAFILE" ? 1 : 2) || !QString::fromLatin1(words.last()).contains(nonZero))
+                return false;
+        }
     }
     return true;
 }
