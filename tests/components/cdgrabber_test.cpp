@@ -239,7 +239,8 @@ TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
     for (const QByteArray& sheet : {QByteArray("CD_DA\n\nTRACK\nFILE \"good.bin\" 0\n"), QByteArray(withNul, sizeof withNul - 1),
                                     QByteArray("CD_DA\n\nTRACK MODE2\nFILE \"good.bin\" 00:00:04\n"),
                                     QByteArray("CD_DA\n\nTRACK MODE2_FORM1\nDATAFILE \"good.bin\"\n"),
-                                    QByteArray("CD_DA\n\nTRACK MODE2_FORM2\nFILE \"good.bin\" 0 0\n")}) {
+                                    QByteArray("CD_DA\n\nTRACK MODE2_FORM2\nFILE \"good.bin\" 0 0\n"),
+                                    QByteArray("CD_DA\n\nTRACK MODE2\nDATAFILE \"good.bin\" 0 50:0:04\n")}) {
         ASSERT_TRUE(toc.open(QIODevice::WriteOnly | QIODevice::Truncate));
         toc.write(sheet);
         toc.close();

@@ -130,15 +130,16 @@ bool sheetIsSafe(const QString& path, bool toc) {
             mode = line.split(' ').value(1);
             if (!modes.contains(mode)) return false;
         } else if ((keyword == "FILE" || keyword == "AUDIOFILE" || keyword == "DATAFILE") && unsized.contains(mode)) {
-            // The words after the file name: FILE needs a start and a length, DATAFILE a length.
+            // The words after the file name: FILE takes a start and then the length, DATAFILE the
+            // length first.
             const QByteArray rest = line.mid(keyword.size() + 1);
             const qsizetype nameEnd = rest.startsWith('"') ? rest.indexOf('"', 1) : rest.indexOf(' ');
             const QByteArray after = nameEnd < 0 ? QByteArray() : rest.mid(nameEnd + 1).simplified();
             const QList<QByteArray> words = after.isEmpty() ? QList<QByteArray>() : after.split(' ');
             // A length of 0 means "to the end of the file" as well.
             static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
-            if (words.size() < (keyword == "DATAFILE" ? 1 : 2) || !QString::fromLatin1(words.last()).contains(nonZero))
-                return false;
+            const QByteArray length = words.value(keyword == "DATAFILE" ? 0 : 1);
+            if (!QString::fromLatin1(length).contains(nonZero)) return false;
         }
     }
     return true;
