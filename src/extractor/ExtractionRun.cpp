@@ -123,7 +123,6 @@ ExtractionRun::ExtractionRun(ExtractionHost& host, std::shared_ptr<Components> c
 RunEnd ExtractionRun::run(const RunRequest& request) {
     m_output.clear();
     m_failure.clear();
-    m_jobFailure.clear();
     m_stopped = m_cancelAtPassEnd = false;
     m_wma = request.format == kWmaKey;
     m_host.setCancelRequested(false);
@@ -163,6 +162,11 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
         return RunEnd::InputMissing;
     }
     m_output = outputPath(input, request.format, request.sameFolder, request.folder);
+    // The chosen folder is made when it is missing (the default one does not exist on a fresh
+    // account).
+    if (!request.sameFolder && !request.folder.isEmpty() && !QFileInfo(request.folder).isDir() &&
+        !QDir().mkpath(request.folder))
+        return fail(QStringLiteral("The folder %1 could not be created.").arg(quoted(request.folder)));
     if (!pass() || !pass()) return stop();
 
     // What a run cancelled earlier may have left open is closed before anything else.
@@ -212,7 +216,6 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     const audio::JobOutcome outcome = job.run();
     m_job = nullptr;
     if (m_stopped) return stop();
-    if (!m_jobFailure.isEmpty()) return fail(m_jobFailure);
     switch (outcome.end) {
     case audio::JobEnd::Failed:
         return fail(outcome.reason);
@@ -241,23 +244,20 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
 void ExtractionRun::progress(const audio::JobProgress& progress) {
     if (gone()) return;
     Components& c = *m_components;
+    // A file that states no length (a live or streamed recording) is read to its end; the bar
+    // then follows the bytes read.
+    const auto percentOf = [](double fraction) { return static_cast<int>(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * 100.0)); };
     if (m_wma) {
         const std::int64_t count = c.VideoFileIn.AudioSampleCount();
         const std::int64_t written = std::min(progress.done / std::max(1, c.VideoFileIn.AudioChannels()),
                                               std::max<std::int64_t>(count, 0));
-        m_host.setProgress(count > 0 ? static_cast<int>(std::nearbyint(static_cast<double>(written) * 100.0 /
-                                                                       static_cast<double>(count)))
-                                     : 0);
+        m_host.setProgress(count > 0 ? percentOf(static_cast<double>(written) / static_cast<double>(count))
+                                     : percentOf(c.VideoFileIn.BytesReadFraction()));
         if (!pass()) return;
     } else {
         const double duration = c.VideoFileIn.AudioDuration();
-        if (duration <= 0) {
-            m_jobFailure = QStringLiteral("The video %1 does not state how long its sound track is.")
-                               .arg(quoted(c.VideoFileIn.fileName()));
-            m_job->cancel();
-            return;
-        }
-        m_host.setProgress(static_cast<int>(std::min(100.0, std::nearbyint(c.VideoFileIn.AudioPosition() * 100.0 / duration))));
+        m_host.setProgress(duration > 0 ? percentOf(c.VideoFileIn.AudioPosition() / duration)
+                                        : percentOf(c.VideoFileIn.BytesReadFraction()));
         if (gone()) return;
     }
     if (m_host.cancelRequested()) {

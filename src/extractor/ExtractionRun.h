@@ -114,7 +114,6 @@ private:
     bool m_wma = false;
     bool m_stopped = false;
     bool m_cancelAtPassEnd = false;
-    QString m_jobFailure;  // a failure found while the job runs
     QString m_output;
     QString m_failure;
 };

@@ -206,7 +206,8 @@ TEST(WavFormat, SupportedSetAndDescriptions) {
     EXPECT_TRUE(wavFormatSupported({8000, 1, 8}));
     EXPECT_FALSE(wavFormatSupported({44100, 2, 12}));
     EXPECT_FALSE(wavFormatSupported({44100, 3, 16}));
-    EXPECT_FALSE(wavFormatSupported({7999, 1, 16}));
+    EXPECT_TRUE(wavFormatSupported({6000, 1, 16}));
+    EXPECT_FALSE(wavFormatSupported({5999, 1, 16}));
     EXPECT_FALSE(wavFormatSupported({96001, 2, 16}));
     EXPECT_THROW(makeWavEncoder({44100, 0, 16}), ComponentError);
     EXPECT_EQ(describeWav({44100, 2, 16}), QStringLiteral("44100 Hz, 16 bit, Stereo"));

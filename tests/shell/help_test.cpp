@@ -17,7 +17,7 @@
 
 namespace {
 
-QString sourceDir() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../src"); }
+QString sourceDir() { return QStringLiteral(VELLORIA_TEST_SOURCE_DIR "/src"); }
 
 QString readText(const QString& path) {
     QFile f(path);

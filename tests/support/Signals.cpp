@@ -139,11 +139,13 @@ double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, 
 }
 
 QString makeVideo(const QString& path, const QString& soundWav, const QStringList& audioArgs,
-                  const QStringList& videoArgs) {
+                  const QStringList& videoArgs, double pictureSeconds) {
     QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"),
                      QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                      QStringLiteral("testsrc=size=64x48:rate=25")};
-    if (!soundWav.isEmpty()) args << QStringLiteral("-i") << soundWav << QStringLiteral("-shortest") << audioArgs;
+    if (!soundWav.isEmpty()) args << QStringLiteral("-i") << soundWav << audioArgs;
+    if (pictureSeconds > 0) args << QStringLiteral("-t") << QString::number(pictureSeconds);
+    else if (!soundWav.isEmpty()) args << QStringLiteral("-shortest");
     else args << QStringLiteral("-t") << QStringLiteral("2");
     args << videoArgs << path;
     QProcess ffmpeg;

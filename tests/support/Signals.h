@@ -54,9 +54,12 @@ double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, 
 
 // Makes a short video with ffmpeg: a small moving test picture encoded with `videoArgs` and,
 // when `soundWav` is not empty, that file's sound encoded with `audioArgs`, in the container
-// the name's extension names. Returns an empty text on success, otherwise ffmpeg's complaint.
+// the name's extension names. The picture lasts as long as the sound, or `pictureSeconds` when
+// that is given (the sound then ends before the picture). Returns an empty text on success,
+// otherwise ffmpeg's complaint.
 QString makeVideo(const QString& path, const QString& soundWav, const QStringList& audioArgs,
-                  const QStringList& videoArgs = {QStringLiteral("-c:v"), QStringLiteral("mpeg4")});
+                  const QStringList& videoArgs = {QStringLiteral("-c:v"), QStringLiteral("mpeg4")},
+                  double pictureSeconds = 0);
 
 // The sound track of a file as ffmpeg itself decodes it, converted to `rate` and `channels`.
 SampleBlock ffmpegDecode(const QString& path, int rate, int channels);

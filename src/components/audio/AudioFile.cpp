@@ -68,6 +68,11 @@ void AudioFile::Create(const QString& path, int) {
         m_status = -1;
         return;
     }
+    if (kind == Kind::Mp3 && !m_mp3Refusal.isEmpty()) {
+        m_lastError = m_mp3Refusal;
+        m_status = -1;
+        return;
+    }
     try {
         std::unique_ptr<Encoder> writer = makeEncoder(kind);
         writer->open(path);
@@ -139,15 +144,27 @@ void AudioFile::SetPcmFormat(int sampleRate, int channels, int bitsPerSample) {
 }
 
 void AudioFile::SetEncodingParameters(int sampleRate, int kbps, int channels) {
-    MP3Settings mp3 = m_mp3;
-    mp3.setSampleRate(sampleRate);
-    mp3.setChannels(channels);
-    if (channels == 1) mp3.setChannelMode(0);
-    else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
-    mp3.setCodingMethod(-1);
-    mp3.setBitrate(kbps);
-    m_mp3 = mp3;
+    // Each format is held to its own rules: an MP3 refusal only stops an MP3 file, when it is
+    // created, and never a WAV or Ogg Vorbis file at a rate MP3 cannot take.
+    m_mp3Refusal.clear();
+    try {
+        MP3Settings mp3 = m_mp3;
+        mp3.setSampleRate(sampleRate);
+        mp3.setChannels(channels);
+        if (channels == 1) mp3.setChannelMode(0);
+        else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
+        mp3.setCodingMethod(-1);
+        mp3.setBitrate(kbps);
+        m_mp3 = mp3;
+    } catch (const ComponentError& e) {
+        m_mp3Refusal = e.description();
+    }
     m_ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
+    // Vorbis manages bitrates only over a middle band of rates; above and below it the nearest
+    // quality is what it can encode. Inside the band a bitrate it refuses stays refused, with
+    // the bitrates it takes named when the file is created.
+    if (channels >= 1 && channels <= 2 && vorbisNominalRange(sampleRate, channels).minKbps == 0)
+        m_ogg.quality = vorbisQualityFor(kbps, channels);
 }
 
 void AudioFile::copySettingsFrom(const AudioFile& other) {
@@ -155,12 +172,14 @@ void AudioFile::copySettingsFrom(const AudioFile& other) {
     m_ogg = other.m_ogg;
     m_wav = other.m_wav;
     m_mp3HandedLast = other.m_mp3HandedLast;
+    m_mp3Refusal = other.m_mp3Refusal;
     m_wmaProfile = other.m_wmaProfile;
     m_option = other.m_option;
 }
 
 void AudioFile::UseMp3Settings(const MP3Settings& settings) {
     m_mp3 = settings;
+    m_mp3Refusal.clear();
     m_mp3HandedLast = true;
 }
 

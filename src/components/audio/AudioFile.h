@@ -63,7 +63,9 @@ public:
     using WavFormatChooserFn = std::function<std::optional<WavFormat>(const WavFormat& current, QObject* owner)>;
     static void setWavFormatChooser(WavFormatChooserFn chooser);
     void SetPcmFormat(int sampleRate, int channels, int bitsPerSample);
-    // Rate, bitrate (kbit/s) and channels for MP3 and Ogg Vorbis output.
+    // Rate, bitrate (kbit/s) and channels for MP3 and Ogg Vorbis output. Nothing is refused
+    // here: a combination MP3 cannot take fails the next MP3 file's creation with the reason,
+    // and Ogg Vorbis at a rate where it sets no bitrate encodes at the nearest quality.
     void SetEncodingParameters(int sampleRate, int kbps, int channels);
     void UseMp3Settings(const MP3Settings& settings);
     void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
@@ -112,6 +114,7 @@ private:
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
     PcmFormat m_incoming;        // what the open writer takes
     QString m_lastError;         // why the last open or create failed
+    QString m_mp3Refusal;        // why the encoding parameters cannot be written as MP3
     bool m_mp3HandedLast = false;
     int m_status = 0;
     int m_wmaProfile = 2;

@@ -505,6 +505,54 @@ std::int64_t Decoder::lengthFrames() const { return d->length; }
 std::int64_t Decoder::position() const { return d->position; }
 QString Decoder::failure() const { return d->failure; }
 
+double Decoder::bytesReadFraction() const {
+    if (!d->format || !d->format->pb) return 0.0;
+    const std::int64_t size = avio_size(d->format->pb);
+    if (size <= 0) return 0.0;
+    return std::clamp(static_cast<double>(avio_tell(d->format->pb)) / static_cast<double>(size), 0.0, 1.0);
+}
+
+double Decoder::dataEndSeconds(const QString& path, double near) {
+    silenceLibraryLog();
+    AVFormatContext* format = nullptr;
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const QByteArray url = QByteArrayLiteral("file:") + QFile::encodeName(path);
+    const int rc = avformat_open_input(&format, url.constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (rc < 0) return -1.0;
+    double end = -1.0;
+    AVPacket* packet = av_packet_alloc();
+    if (packet && avformat_find_stream_info(format, nullptr) >= 0) {
+        const std::int64_t start = format->start_time != AV_NOPTS_VALUE ? format->start_time : 0;
+        // Only the last stretch of the file matters; where the container cannot seek there, the
+        // whole file is read. Packets are read, never decoded.
+        const auto target = start + static_cast<std::int64_t>(std::max(0.0, near) * AV_TIME_BASE);
+        if (near > 0 && avformat_seek_file(format, -1, INT64_MIN, target, target, 0) < 0)
+            avformat_seek_file(format, -1, INT64_MIN, start, start, 0);
+        for (int errors = 0; errors <= kMaxConsecutiveErrors;) {
+            const int read = av_read_frame(format, packet);
+            if (read == AVERROR_EOF || (read < 0 && avio_feof(format->pb))) break;
+            if (read < 0) {
+                ++errors;
+                continue;
+            }
+            errors = 0;
+            const AVStream* stream = format->streams[packet->stream_index];
+            const std::int64_t ts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+            if (ts != AV_NOPTS_VALUE) {
+                const std::int64_t packetEnd =
+                    av_rescale_q(ts + std::max<std::int64_t>(packet->duration, 0), stream->time_base, AV_TIME_BASE_Q);
+                end = std::max(end, static_cast<double>(packetEnd - start) / AV_TIME_BASE);
+            }
+            av_packet_unref(packet);
+        }
+    }
+    av_packet_free(&packet);
+    avformat_close_input(&format);
+    return end;
+}
+
 std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
     if (!isOpen() || !out) return 0;
     const auto channels = static_cast<std::size_t>(d->channels);

@@ -46,6 +46,15 @@ public:
     // Why reading stopped before the end of the file (too much damaged data); empty while
     // the file reads normally and after a normal end.
     QString failure() const;
+    // How much of the file the reader has gone through, 0..1 (0 when its size is unknown); the
+    // progress of a file that states no length.
+    double bytesReadFraction() const;
+
+    // The end, in seconds from the container's start, of the latest packet of any stream (sound,
+    // picture, subtitles) that the file really holds; -1 when it cannot be read. Reading starts
+    // near `near` seconds when the container can seek there. A file cut short ends early in every
+    // stream; one whose sound merely ends before its picture does not.
+    static double dataEndSeconds(const QString& path, double near = 0.0);
 
 private:
     struct Impl;

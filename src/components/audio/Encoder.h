@@ -46,7 +46,7 @@ struct OggFormat {
     int quality = 300;  // hundredths; 300 = quality 3
 };
 
-// PCM WAV: 8, 16, 24 or 32 bits; 1 or 2 channels; 8000..96000 Hz.
+// PCM WAV: 8, 16, 24 or 32 bits; 1 or 2 channels; 6000..96000 Hz.
 struct WavFormat {
     int sampleRate = 44100;
     int channels = 2;
@@ -62,6 +62,16 @@ struct WmaProfile {
 
 // Whether libvorbisenc can encode the combination (bitrates in kbit/s, 0 = not set).
 bool vorbisCanEncode(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps);
+// The lowest and highest nominal bitrate (kbit/s) libvorbisenc manages at a rate and channel
+// count; both 0 when it manages none there (very low and very high rates take only a quality).
+struct VorbisBitrates {
+    int minKbps = 0;
+    int maxKbps = 0;
+};
+VorbisBitrates vorbisNominalRange(int sampleRate, int channels);
+// The quality (hundredths, as OggFormat::quality) whose files come closest to a nominal
+// bitrate; for rates at which no bitrate can be set.
+int vorbisQualityFor(int nominalKbps, int channels);
 // Why LAME cannot write the MP3 settings as described, naming the possible values; empty when
 // it can.
 QString lameRefusal(const MP3Settings& settings);

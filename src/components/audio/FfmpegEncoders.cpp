@@ -403,9 +403,12 @@ private:
 
 }  // namespace
 
+// The extractor's frequency list goes down to 6000 Hz; WAV itself takes any rate.
+constexpr int kLowestWavRate = 6000;
+
 bool wavFormatSupported(const WavFormat& format) {
     return pcmCodec(format.bits) != AV_CODEC_ID_NONE && (format.channels == 1 || format.channels == 2) &&
-           format.sampleRate >= 8000 && format.sampleRate <= 96000;
+           format.sampleRate >= kLowestWavRate && format.sampleRate <= 96000;
 }
 
 bool wmaEncoderAvailable() { return avcodec_find_encoder_by_name("wmav2") != nullptr; }

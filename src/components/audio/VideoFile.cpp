@@ -24,6 +24,9 @@ constexpr std::size_t kChunkFrames = 4096;
 // Containers round their lengths and codecs pad their ends, so small differences are normal.
 constexpr double kShortfallSeconds = 1.0;
 constexpr double kShortfallShare = 0.02;
+// How far before the stated end the search for the file's last data starts: more than the
+// longest stretch between two keyframes or clusters of common videos.
+constexpr double kDataEndLookBackSeconds = 10.0;
 // Below this score FFmpeg only guessed the format from the name or from stray bytes.
 constexpr int kMinProbeScore = 5;
 
@@ -132,16 +135,23 @@ void VideoFile::endOfTrack() {
     }
     m_readError = m_decoder->failure();
     if (!m_readError.isEmpty()) return;
-    // A file cut short still states its whole length; its end is not the track's end.
+    // A file cut short still states its whole length; its end is not the track's end. A sound
+    // track that is merely shorter than the picture (Matroska and WebM state one length for the
+    // whole file) is whole: only a file whose data of every stream stops early is cut short.
     const std::int64_t stated = AudioSampleCount();
     const std::int64_t total = m_delivered + static_cast<std::int64_t>(m_queue.size()) / m_channels;
-    const double shortfall = static_cast<double>(stated - total) / m_rate;
-    if (stated > 0 && shortfall > std::max(kShortfallSeconds, kShortfallShare * static_cast<double>(stated) / m_rate))
-        m_readError = QStringLiteral("The sound track of %1 ends after %2 s of the %3 s its file states: the file is incomplete.")
-                          .arg(quoted(m_path))
-                          .arg(static_cast<double>(total) / m_rate, 0, 'f', 1)
-                          .arg(static_cast<double>(stated) / m_rate, 0, 'f', 1);
+    const double statedSeconds = static_cast<double>(stated) / m_rate;
+    const double tolerance = std::max(kShortfallSeconds, kShortfallShare * statedSeconds);
+    if (stated <= 0 || statedSeconds - static_cast<double>(total) / m_rate <= tolerance) return;
+    const double dataEnd = Decoder::dataEndSeconds(m_path, statedSeconds - kDataEndLookBackSeconds);
+    if (dataEnd >= 0 && statedSeconds - dataEnd <= tolerance) return;
+    m_readError = QStringLiteral("The sound track of %1 ends after %2 s of the %3 s its file states: the file is incomplete.")
+                      .arg(quoted(m_path))
+                      .arg(static_cast<double>(total) / m_rate, 0, 'f', 1)
+                      .arg(statedSeconds, 0, 'f', 1);
 }
+
+double VideoFile::BytesReadFraction() const { return m_decoder ? m_decoder->bytesReadFraction() : 0.0; }
 
 SampleBlock VideoFile::ReadAudioBlock(int sampleCount) {
     if (!m_decoder || m_channels <= 0) return {};

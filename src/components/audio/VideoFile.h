@@ -7,9 +7,10 @@
 // Contract: user-interface thread. A failed open sets status() below 0 and lastError() says
 // why (no such file, not a video FFmpeg reads, no sound track, a sound track that cannot be
 // decoded); nothing else about opening throws. ReadAudioBlock returns an empty block at the
-// end of the sound track; when that end came early (damaged data, or a file cut short of the
-// length it states), readError() says so, so that a shortened file is never taken for a
-// whole one. Closing is harmless when no file is open.
+// end of the sound track; when that end came early (damaged data, or a file whose data stops
+// short of the length it states), readError() says so, so that a shortened file is never taken
+// for a whole one. A sound track that ends before the picture, in a whole file, is whole. A file
+// that states no length is read to the end of its data. Closing is harmless when no file is open.
 
 #include "components/audio/SampleBlock.h"
 
@@ -58,6 +59,8 @@ public:
     double AudioDuration() const;
     // The length of the sound track in frames of the format handed out.
     std::int64_t AudioSampleCount() const;
+    // How much of the file has been read, 0..1: the progress of a file that states no length.
+    double BytesReadFraction() const;
 
     int status() const { return m_status; }
     QString lastError() const { return m_lastError; }

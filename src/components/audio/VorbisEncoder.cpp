@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,12 @@ bool plausible(int sampleRate, int channels, int nominal, int minimum, int maxim
            minimum >= 0 && maximum >= 0 && nominal <= maxKbps && minimum <= maxKbps && maximum <= maxKbps;
 }
 
+// Nominal bitrates tried when working out which ones a rate and channel count take.
+constexpr int kProbedKbps[] = {16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 400, 500};
+
+// The nominal bitrates of Vorbis' quality levels 0..10 at 44 100 Hz stereo, in kbit/s.
+constexpr int kQualityKbps[] = {64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 500};
+
 QString describeOgg(const OggFormat& f) {
     QString text = QStringLiteral("%1 Hz, %2, ").arg(f.sampleRate).arg(channelsName(f.channels));
     if (f.quality > 0)
@@ -36,6 +44,22 @@ QString describeOgg(const OggFormat& f) {
     if (f.maxKbps > 0)
         text += QStringLiteral(", max %1 kbit/s").arg(f.maxKbps);
     return text;
+}
+
+// What the format's rate and channel count can be encoded with, as a sentence to follow a
+// refusal; empty when nothing useful can be said.
+QString vorbisAlternatives(const OggFormat& f) {
+    if (f.sampleRate <= 0 || f.channels < 1 || f.channels > 2) return {};
+    const VorbisBitrates range = vorbisNominalRange(f.sampleRate, f.channels);
+    const QString what = QStringLiteral("%1 Hz, %2").arg(f.sampleRate).arg(channelsName(f.channels));
+    if (f.quality <= 0 && range.minKbps > 0)
+        return QStringLiteral(": at %1 it takes nominal bitrates of %2 to %3 kbit/s.")
+            .arg(what)
+            .arg(range.minKbps)
+            .arg(range.maxKbps);
+    if (f.quality <= 0)
+        return QStringLiteral(": at %1 it takes no set bitrate, only a quality.").arg(what);
+    return QStringLiteral(": it encodes Mono or Stereo at up to 200000 Hz, at qualities from 0 to 10.");
 }
 
 class VorbisEncoder final : public Encoder {
@@ -56,8 +80,8 @@ public:
         }
         if (rc != 0) {
             vorbis_info_clear(&m_info);
-            throw ComponentError(
-                QStringLiteral("Ogg Vorbis cannot encode %1 (error %2)").arg(describeOgg(format)).arg(rc));
+            throw ComponentError(QStringLiteral("Ogg Vorbis cannot encode %1 (error %2)").arg(describeOgg(format)).arg(rc) +
+                                 vorbisAlternatives(format));
         }
     }
 
@@ -199,6 +223,29 @@ bool vorbisCanEncode(int sampleRate, int channels, int nominalKbps, int minKbps,
         rc = vorbis_encode_setup_init(&info);
     vorbis_info_clear(&info);
     return rc == 0;
+}
+
+VorbisBitrates vorbisNominalRange(int sampleRate, int channels) {
+    VorbisBitrates range;
+    for (int kbps : kProbedKbps) {
+        if (!vorbisCanEncode(sampleRate, channels, kbps, 0, 0)) continue;
+        if (range.minKbps == 0) range.minKbps = kbps;
+        range.maxKbps = kbps;
+    }
+    return range;
+}
+
+int vorbisQualityFor(int nominalKbps, int channels) {
+    // A mono stream takes about half the bits of a stereo one at the same quality.
+    const double kbps = channels == 1 ? 2.0 * nominalKbps : nominalKbps;
+    constexpr int levels = static_cast<int>(std::size(kQualityKbps));
+    if (kbps <= kQualityKbps[0]) return 1;  // the lowest quality mode takes (0 means "bitrate mode")
+    for (int q = 1; q < levels; ++q) {
+        if (kbps > kQualityKbps[q]) continue;
+        const double share = (kbps - kQualityKbps[q - 1]) / (kQualityKbps[q] - kQualityKbps[q - 1]);
+        return static_cast<int>(std::lround((q - 1 + share) * 100.0));
+    }
+    return 1000;
 }
 
 std::unique_ptr<Encoder> makeVorbisEncoder(const OggFormat& format) {
