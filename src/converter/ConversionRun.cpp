@@ -4,6 +4,7 @@
 #include "converter/ConversionRunner.h"
 #include "converter/ConverterRules.h"
 #include "converter/ProgressInStatusBar.h"
+#include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
 #include "shell/WindowServices.h"
@@ -11,46 +12,105 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <functional>
 
 
 namespace {
 
-// The window as the run sees it: its message boxes, its status bar and its message loop.
+// The window as the run sees it: its message boxes, its status bar and its message loop. The
+// status bar changes at most about ten times a second (see StatusThrottle), so that a run of
+// many short files is not slowed down by painting and by what the accessibility bus is told;
+// messages, failures and the end of the run always show the latest state first.
 class WindowRunHost : public converter::RunHost {
 public:
-    explicit WindowRunHost(frmAudioConverter& window) : m_window(window) {}
+    explicit WindowRunHost(frmAudioConverter& window) : m_window(window) {
+        m_clock.start();
+        m_fileClock.start();
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { show(); });
+    }
 
     void runMessage(const QString& text, bool critical) override {
+        flush();
         if (critical) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Critical);
         else ui::MsgBox(text);
     }
     void runFailures(const QList<converter::FailedFile>& failures) override {
+        flush();
         QString text = QStringLiteral("These files could not be converted:");
         for (const converter::FailedFile& failed : failures)
             text += QStringLiteral("\n\n") + failed.path + QStringLiteral("\n") + failed.reason;
         ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
     }
-    void fileStarted(int number) override { ProgressInStatusBar::ShowFileProgress(m_window, number); }
-    void fileEnded() override { ProgressInStatusBar::ResetStatusBar(m_window); }
-    void fileProgress(double percent) override { m_window.setProgress(percent); }
+    void fileStarted(int number) override {
+        m_fileClock.restart();
+        m_throttle.fileStarted(number);
+        show();
+    }
+    void fileEnded() override {
+        m_throttle.fileEnded();
+        show();
+    }
+    void fileProgress(double percent) override {
+        m_throttle.progress(percent);
+        show();
+    }
     void timePanels(double fraction) override {
-        ProgressInStatusBar::UpdateTimePanels(m_window, ProgressInStatusBar::ElapsedSeconds(), fraction);
+        m_throttle.times(static_cast<std::int32_t>(std::min<qint64>(m_fileClock.elapsed() / 1000, INT32_MAX)), fraction);
+        show();
     }
     // The window cannot go away during a run: closing it waits for the run's end.
     bool letEventsRun() override { return ui::DoEvents(); }
+    bool waitForWorkers(int ms, const std::function<void(int)>&) override { return ui::WaitForEvents(ms); }
+    void wake() override { ui::WakeEventWait(); }
     bool cancelRequested() const override { return m_window.cancelRequested() || ui::programEnding(); }
     void setBusy(bool busy) override { ui::setScreenPointer(busy ? ui::Pointer::Hourglass : ui::Pointer::Default); }
     void cancelRun() override { m_window.setCancelRequested(true); }
-    double progressShown() const override { return m_window.progressValue(); }
+    double progressShown() const override { return m_throttle.pending().percent; }
+
+    // Shows the latest state now, whatever the rate.
+    void flush() {
+        m_timer.stop();
+        if (m_throttle.changed()) apply();
+    }
 
 private:
+    void show() {
+        const qint64 now = m_clock.elapsed();
+        if (m_throttle.due(now)) apply();
+        else if (m_throttle.changed() && !m_timer.isActive())
+            m_timer.start(static_cast<int>(std::max<qint64>(1, m_throttle.waitMs(now))));
+    }
+    void apply() {
+        const converter::StatusState was = m_throttle.shownState();
+        const converter::StatusState& now = m_throttle.pending();
+        if (now.fileMode && (!was.fileMode || was.fileNumber != now.fileNumber))
+            ProgressInStatusBar::ShowFileProgress(m_window, now.fileNumber);
+        else if (!now.fileMode && was.fileMode)
+            ProgressInStatusBar::ResetStatusBar(m_window);
+        if (m_window.progressValue() != now.percent) m_window.setProgress(now.percent);
+        if (now.fileMode && (now.elapsedSeconds != was.elapsedSeconds || now.fraction != was.fraction))
+            ProgressInStatusBar::UpdateTimePanels(m_window, now.elapsedSeconds, now.fraction);
+        m_throttle.shown();
+    }
+
     frmAudioConverter& m_window;
+    converter::StatusThrottle m_throttle;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_fileClock;  // since the current file started
+    QTimer m_timer;             // shows a held-back change once its slot comes
 };
 
 }  // namespace
@@ -165,6 +225,7 @@ void frmAudioConverter::StartConversion() {
     WindowRunHost host(*this);
     converter::ConversionRunner runner(host, runComponents());
     runner.run(runSnapshot());
+    host.flush();
     m_running = false;
     if (runner.stopped()) return;
     if (m_closeAfterRun) close();
@@ -181,4 +242,5 @@ void frmAudioConverter::ConvertFile(const QString& p, const QString& q, bool inW
     runner.setOptions(chkPreserveIDTags->isChecked(), chkDeleteSourceFiles->isChecked());
     runner.convertFile(p, q, inWMA, outWMA);
     if (!runner.stopped()) runner.reportFailures();
+    host.flush();
 }

@@ -15,6 +15,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class AudioFile;
 class AudioInfo;
 class CdGrabber;
@@ -69,6 +71,15 @@ public:
     virtual void cancelRun() = 0;
     // The progress bar's value, 0..100.
     virtual double progressShown() const = 0;
+    // While files convert on worker threads: lets events run until wake() is called or `ms`
+    // have passed; false when the program is ending. `block` waits on the workers themselves,
+    // for a host whose thread has nothing else to serve (the default).
+    virtual bool waitForWorkers(int ms, const std::function<void(int ms)>& block) {
+        block(ms);
+        return true;
+    }
+    // Ends a waitForWorkers early: a worker finished. Any thread.
+    virtual void wake() {}
 };
 
 struct RunComponents {

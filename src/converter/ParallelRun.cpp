@@ -19,6 +19,7 @@
 #include <condition_variable>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -29,13 +30,18 @@ namespace converter {
 namespace {
 
 const QString kPartMark = QStringLiteral(".velloria-part-");
+// How long the run waits for its workers before it looks at the progress of the file the status
+// bar follows again; a job that ends wakes it at once.
+constexpr int kWorkerWaitMs = 50;
 
 // One file converted on a worker thread into its part file, with reader and writer objects of
 // its own that carry the window's writer settings.
 class PartJob : public QRunnable, private audio::JobListener {
 public:
-    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA)
-        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA) {
+    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA,
+            std::function<void()> ended)
+        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA),
+          m_ended(std::move(ended)) {
         setAutoDelete(false);
         m_writer.copySettingsFrom(components.writer);
         m_wmaWriter.setWMProfile(components.wmaWriter.WMProfile());
@@ -53,10 +59,13 @@ public:
         if (m_cancel.load()) job.cancel();
         const audio::JobOutcome outcome = job.run();
         m_job = nullptr;
-        std::lock_guard lock(m_mutex);
-        m_outcome = outcome;
-        m_finished = true;
-        m_ended.notify_all();
+        {
+            std::lock_guard lock(m_mutex);
+            m_outcome = outcome;
+            m_finished = true;
+            m_endedCondition.notify_all();
+        }
+        m_ended();
     }
 
     // Any thread; honoured at the next block.
@@ -68,7 +77,7 @@ public:
     // Waits up to `ms` for the job to end; true when it has.
     bool waitFinished(int ms) {
         std::unique_lock lock(m_mutex);
-        return m_ended.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_finished; });
+        return m_endedCondition.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_finished; });
     }
     audio::JobOutcome outcome() const {
         std::lock_guard lock(m_mutex);
@@ -93,12 +102,13 @@ private:
     const QString m_part;
     const bool m_inWMA;
     const bool m_outWMA;
+    const std::function<void()> m_ended;  // tells the run's thread that this job has ended
     audio::AudioJob* m_job = nullptr;
     std::atomic<bool> m_cancel{false};
     std::atomic<std::int64_t> m_done{0};
     std::atomic<std::int64_t> m_total{0};
     mutable std::mutex m_mutex;
-    std::condition_variable m_ended;
+    std::condition_variable m_endedCondition;
     audio::JobOutcome m_outcome;
     bool m_finished = false;
 };
@@ -170,7 +180,8 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
                 const QFileInfo out(entry.output);
                 if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
                     at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
-                                                               partFileFor(entry.output, next), plan.inWMA, toWMA);
+                                                               partFileFor(entry.output, next), plan.inWMA, toWMA,
+                                                               [this] { m_host.wake(); });
                     pool.start(at(jobs, next).get());
                     ++running;
                 }
@@ -220,7 +231,12 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
                 cancelled = true;
                 break;
             }
-            job->waitFinished(20);
+            // The window waits in its event loop, so that it answers at once; a finishing job
+            // wakes it to put its output in place and start the next.
+            if (!m_host.waitForWorkers(kWorkerWaitMs, [job](int ms) { job->waitFinished(ms); })) {
+                m_stopped = true;
+                break;
+            }
         }
         if (m_stopped || cancelled) {
             // The entry in progress keeps its partial output under its own name, as a run of one

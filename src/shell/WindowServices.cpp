@@ -4,15 +4,18 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -190,6 +193,26 @@ Pointer screenPointer() { return g_pointer; }
 bool DoEvents() {
     QCoreApplication::processEvents();
     return !g_ending;
+}
+
+namespace {
+// The event loop of the WaitForEvents in progress; touched on the user-interface thread only.
+QEventLoop* g_wait = nullptr;
+}  // namespace
+
+bool WaitForEvents(int ms) {
+    if (g_ending) return false;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QEventLoop* const outer = std::exchange(g_wait, &loop);
+    loop.exec();
+    g_wait = outer;
+    return !g_ending;
+}
+
+void WakeEventWait() {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [] { if (g_wait) g_wait->quit(); }, Qt::QueuedConnection);
 }
 
 void EndProgram(int exitCode) {

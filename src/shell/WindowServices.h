@@ -92,6 +92,12 @@ Pointer screenPointer();
 // Lets pending events run once. Returns false when the program is ending, so that long
 // loops close their files and stop.
 bool DoEvents();
+// Runs the event loop until WakeEventWait() is called or `ms` have passed, so that the window
+// (and whatever talks to it over the session bus) is served at once while a run waits for its
+// workers. Returns false when the program is ending. User-interface thread only.
+bool WaitForEvents(int ms);
+// Ends the current WaitForEvents early. Any thread.
+void WakeEventWait();
 
 // Ends the program at once: every event loop returns and no window's close handling runs.
 void EndProgram(int exitCode = 0);

@@ -1,6 +1,7 @@
 // The converter window's status bar as a progress display: file counter, time panels, the
 // progress bar laid over panel 4, and the controls locked while a file is converted.
 #include "converter/ProgressInStatusBar.h"
+#include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
 #include "support/TestSupport.h"
 
@@ -39,6 +40,47 @@ TEST(ProgressRemaining, LinearEstimateRoundedHalfToEven) {
     EXPECT_EQ(RemainingMilliseconds(1, 1.0 / (1.0 + 1.0 / 16)), 62);
     EXPECT_EQ(RemainingMilliseconds(1, 1.0 / (1.0 + 3.0 / 16)), 188);
     EXPECT_EQ(RemainingMilliseconds(2'000'000, 0.5), 2'000'000'000);
+}
+
+// The status bar's changes during a run: a short burst shows change by change (a small run
+// looks as before), a long run of tiny files at most about ten times a second, and the latest
+// state is always what is pending, so nothing is lost when it is finally shown.
+TEST(ProgressThrottle, BurstsShowAtOnceLongRunsTenTimesASecond) {
+    converter::StatusThrottle t;
+    int shown = 0;
+    const auto step = [&](std::int64_t now) {
+        if (!t.due(now)) return false;
+        t.shown();
+        ++shown;
+        return true;
+    };
+    EXPECT_FALSE(step(0));  // nothing changed
+    for (int file = 1; file <= converter::StatusThrottle::kBurst; ++file) {
+        t.fileStarted(file);
+        EXPECT_TRUE(step(0)) << file;
+    }
+    t.progress(50);
+    EXPECT_FALSE(step(0));
+    EXPECT_EQ(t.waitMs(0), 100);
+    EXPECT_FALSE(step(99));
+    EXPECT_TRUE(step(100));
+    EXPECT_EQ(t.shownState().percent, 50);
+
+    // 2000 files in two seconds, each started, advanced and ended: about 20 updates get through.
+    shown = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const std::int64_t now = 1000 + i;
+        t.fileStarted(11 + i);
+        step(now);
+        t.progress(100);
+        t.times(0, 1.0);
+        step(now);
+        t.fileEnded();
+        step(now);
+    }
+    EXPECT_LE(shown, 2 * static_cast<int>(converter::StatusThrottle::kPerSecond) + converter::StatusThrottle::kBurst);
+    EXPECT_GE(shown, 2 * static_cast<int>(converter::StatusThrottle::kPerSecond));
+    EXPECT_FALSE(t.pending().fileMode);  // the run's end is what is pending
 }
 
 TEST(ProgressRemaining, EstimateBeyond32BitsIsClampedToTheLongestTime) {
