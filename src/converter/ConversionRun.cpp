@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QThread>
 
+#include <utility>
+
 
 namespace {
 
@@ -167,7 +169,11 @@ void frmAudioConverter::StartConversion() {
     runner.run(runSnapshot());
     m_running = false;
     if (runner.stopped()) return;
-    if (m_closeAfterRun) close();
+    if (m_closeAfterRun) {
+        close();
+        return;
+    }
+    if (std::exchange(m_discChangedInRun, false)) AudioGrabber1_DiscChanged();
 }
 
 void frmAudioConverter::CopyTags(const QString& source, const QString& output) {

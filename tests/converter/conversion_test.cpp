@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -155,6 +156,9 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     server.addDisc(QStringLiteral("misc"), answer, window->AudioGrabber1->toc());
     ASSERT_TRUE(server.start());
     ACfrmGrab& grab = window->grabDialog();
+    // A fresh install asks the public CDDB server over HTTP.
+    EXPECT_EQ(grab.ServerAddr->text(), QStringLiteral("gnudb.gnudb.org"));
+    EXPECT_EQ(grab.CGIAddr->text(), QStringLiteral("/~cddb/cddb.cgi"));
     grab.optCDDBOnLine->click();
     grab.ServerAddr->setText(server.address());
     grab.CGIAddr->clear();
@@ -174,6 +178,41 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{answer.album});
     EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{answer.trackTitles[1]});
     EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2025")});
+}
+
+// A disc change reported while a track is read (between two of its blocks) leaves that track
+// alone: it converts whole, and the ripping options show the drive anew once the run has ended.
+TEST_F(Conversion, ADiscChangeDuringARipWaitsForTheRunsEnd) {
+    const testing_support::CdImage image =
+        testing_support::writeCdImage(in.path(), QStringLiteral("long"), {testing_support::cdNoise(1000)});
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 1);
+    selectAll();
+    chooseFormat(QStringLiteral("WAV"));
+    ACfrmGrab& grab = window->grabDialog();
+    ASSERT_EQ(grab.txtGrabRetriesOnError->value(), 5);
+    bool changed = false;
+    int shownDuringRun = -1;
+    QObject::connect(window->pbProgressBar, &QProgressBar::valueChanged, window, [&] {
+        CdGrabber& grabber = *window->AudioGrabber1;
+        if (changed || grabber.Busy() || grabber.TrackLength() == 0) return;
+        changed = true;
+        // A setting the options can only show once they are refreshed.
+        GrabSettings settings = grabber.settings();
+        settings.retries = 9;
+        grabber.setSettings(settings);
+        Q_EMIT grabber.DiscChanged();
+        shownDuringRun = grab.txtGrabRetriesOnError->value();
+    });
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(changed);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(readBack(output(QStringLiteral("Track01.WAV"))).samples == image.tracks[0]);
+    EXPECT_EQ(shownDuringRun, 5);
+    EXPECT_EQ(grab.txtGrabRetriesOnError->value(), 9);
 }
 
 // An image whose data file is missing is refused with a message that names it; nothing is listed.
