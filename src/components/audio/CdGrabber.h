@@ -118,8 +118,9 @@ public:
 
 Q_SIGNALS:
     void Progress(int percent);
-    // One failed attempt at reading a sector (the first read and every retry), or a sector
-    // whose reads could not be made to agree.
+    // One failed attempt at reading a sector (the first read and every retry), a read that
+    // disagreed with the one before (safe mode), or a sector whose reads could not be made to
+    // agree. Several may belong to one sector: errorBlocks() counts the sectors.
     void ReadError();
     // At the end of a track's read: FinishedWhole, FinishedFailed or FinishedAborted.
     void ReadFinished(int result);
