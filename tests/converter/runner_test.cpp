@@ -256,10 +256,7 @@ public:
 TEST_F(RunnerCd, TheEndOfTrackMessageCountsTheBlocksReallyHandled) {
     const CdImage noisy = writeCdImage(dir.path(), QStringLiteral("noisy"), {cdNoise(120)});
     ASSERT_GE(grabber.OpenImage(noisy.cue), 0) << grabber.lastErrorText().toStdString();
-    const SampleBlock& source = noisy.tracks[0];
-    const auto sectorOf = [](const SampleBlock& s, int n) {
-        return SampleBlock(s.begin() + std::ptrdiff_t(n) * kCdSectorValues, s.begin() + std::ptrdiff_t(n + 1) * kCdSectorValues);
-    };
+    const auto sectorOf = [](const SampleBlock& s, std::size_t n) { return SampleBlock(s.data() + n * kCdSectorValues, s.data() + (n + 1) * kCdSectorValues); };
     const std::set<std::int32_t> scratches[] = {{40}, {20, 21, 70}, {5, 30, 31, 32, 33, 60, 61, 90, 91, 119}};
     const char* const words[] = {"", " error blocks replaced with silence.", " error blocks cutted.", " error blocks corrected."};
     for (const std::set<std::int32_t>& bad : scratches) {
@@ -269,31 +266,22 @@ TEST_F(RunnerCd, TheEndOfTrackMessageCountsTheBlocksReallyHandled) {
                 host = RecordingHost();
                 scratch(action, bad, mode, 5);
                 run(cdSnapshot(QStringLiteral("WAV"), 1));
-                if (action == 0) {
-                    EXPECT_EQ(host.failedPaths(), QStringList{track(1)});
-                    EXPECT_EQ(host.messages,
-                              QStringList{QStringLiteral("An error occures when ReadTrack works! Probably need re-read!")});
-                    continue;
-                }
-                EXPECT_TRUE(host.failures.isEmpty()) << host.failures.value(0).reason.toStdString();
-                EXPECT_EQ(host.messages, QStringList{QString::number(bad.size()) + QLatin1String(words[action])});
+                const QString report = QString::number(bad.size()) + QLatin1String(words[action]);
+                EXPECT_EQ(host.messages, action == 0 ? QStringList{QStringLiteral("An error occures when ReadTrack works! Probably need re-read!")}
+                                                     : QStringList{report});
+                EXPECT_EQ(host.failedPaths(), action == 0 ? QStringList{track(1)} : QStringList{});
+                if (action == 0) continue;
+                // The good sectors in order, and in place of each bad one silence, nothing, or a concealment.
                 const SampleBlock out = readBack(path(QStringLiteral("track.WAV"))).samples;
-                if (action == 2) {
-                    // Cut: every sector but the bad ones, in order.
-                    SampleBlock kept;
-                    for (int n = 0; n < 120; ++n)
-                        if (!bad.count(n)) kept.insert(kept.end(), source.begin() + n * kCdSectorValues, source.begin() + (n + 1) * kCdSectorValues);
-                    EXPECT_TRUE(out == kept) << out.size() << " values instead of " << kept.size();
-                    continue;
-                }
-                // Replaced with silence or concealed: exactly the bad sectors differ.
-                ASSERT_EQ(out.size(), source.size());
-                std::set<std::int32_t> changed;
-                for (int n = 0; n < 120; ++n)
-                    if (sectorOf(out, n) != sectorOf(source, n)) changed.insert(n);
-                EXPECT_EQ(changed, bad);
-                if (action == 1) {
-                    for (std::int32_t n : bad) EXPECT_EQ(sectorOf(out, n), SampleBlock(kCdSectorValues, 0)) << "sector " << n;
+                ASSERT_EQ(out.size(), (120 - (action == 2 ? bad.size() : 0)) * kCdSectorValues);
+                for (std::size_t n = 0, at = 0; n < 120; ++n) {
+                    const bool scratched = bad.count(std::int32_t(n)) != 0;
+                    if (scratched && action == 2) continue;
+                    const SampleBlock got = sectorOf(out, at++);
+                    EXPECT_EQ(got == sectorOf(noisy.tracks[0], n), !scratched) << "sector " << n;
+                    if (scratched && action == 1) {
+                        EXPECT_EQ(got, SampleBlock(kCdSectorValues, 0));
+                    }
                 }
             }
         }
