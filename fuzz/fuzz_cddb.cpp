@@ -127,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     toc.leadOut = 39000;
     GrabSettings settings;
     settings.cddbServer = QStringLiteral("127.0.0.1:%1").arg(g_port);
+    settings.cddbScript.clear();  // the CDDB protocol
     settings.cddbTimeOut = 1000;
     const DiscInfoResult r = lookupDiscInfo(toc, DiscInfoSource::OnLine, settings,
                                             fuzz::workDir() + QStringLiteral("/cdplayer.ini"));

@@ -26,6 +26,8 @@
 #include <cstdint>
 #include <functional>
 
+#include <utility>
+
 
 namespace {
 
@@ -228,7 +230,11 @@ void frmAudioConverter::StartConversion() {
     host.flush();
     m_running = false;
     if (runner.stopped()) return;
-    if (m_closeAfterRun) close();
+    if (m_closeAfterRun) {
+        close();
+        return;
+    }
+    if (std::exchange(m_discChangedInRun, false)) AudioGrabber1_DiscChanged();
 }
 
 void frmAudioConverter::CopyTags(const QString& source, const QString& output) {

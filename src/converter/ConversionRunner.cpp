@@ -207,8 +207,9 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         fail(p, QStringLiteral("Reading CD tracks is not available."));
         return false;
     }
+    // The blocks the grabber really replaced, cut or corrected in the track just read.
     const auto reportErrorBlocks = [&] {
-        const QString text = errorBlocksMessage(m_errorBlocks, grabber->settings().errorAction);
+        const QString text = errorBlocksMessage(grabber->errorBlocks(), grabber->settings().errorAction);
         if (!text.isEmpty()) m_host.runMessage(text, false);
     };
     if (grabber->Busy()) {
@@ -232,7 +233,6 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     grabber->ReRead();
     // A cancel asked for before the track starts is kept: it ends the run as any other.
     m_host.fileProgress(0.0002);
-    m_errorBlocks = m_retryCount = 0;
     m_cdAborted = false;
     const std::optional<int> track = trackNumberOf(p);
     if (!track) {
@@ -240,27 +240,22 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return false;
     }
 
-    // The grabber's events arrive while a block is read: they count retries and error blocks,
-    // let the window stay live, and turn a cancel into an abort of the read.
+    // The grabber's events arrive while a block is read: they let the window stay live and turn
+    // a cancel into an abort of the read. The grabber counts the error blocks itself: its read
+    // errors are single attempts, not blocks.
     const auto abortOnCancel = [&] {
         if (m_host.cancelRequested()) {
             m_cdAborted = true;
             grabber->Abort();
         }
     };
-    const int retries = grabber->settings().retries;
     QObject context;
     QObject::connect(grabber, &CdGrabber::Progress, &context, [&](int percent) {
         if (m_host.progressShown() != percent) m_host.fileProgress(percent);
-        m_retryCount = 0;
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });
     QObject::connect(grabber, &CdGrabber::ReadError, &context, [&] {
-        if (retries < ++m_retryCount) {
-            m_retryCount = 1;
-            ++m_errorBlocks;
-        }
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });
@@ -290,7 +285,9 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     m_job = nullptr;
     if (m_stopped) return false;
     if (source.openFailed) {
-        m_host.runMessage(QStringLiteral("Open Track Error!."), false);
+        // The grabber's reason on a second line.
+        const QString reason = source.error().isEmpty() ? QString() : QLatin1Char('\n') + source.error();
+        m_host.runMessage(QStringLiteral("Open Track Error!.") + reason, false);
         reportErrorBlocks();
         return false;
     }

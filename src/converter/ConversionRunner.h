@@ -140,10 +140,7 @@ private:
     bool m_deleteSource = false;
     bool m_stopped = false;
     bool m_endRun = false;  // WMA cannot be written here: no later entry is processed
-    // The CD track being read: retries since the last progress report, error blocks counted,
-    // and whether the read was aborted for a cancel.
-    int m_retryCount = 0;
-    int m_errorBlocks = 0;
+    // The CD track being read was aborted for a cancel.
     bool m_cdAborted = false;
     bool m_cdTrack = false;  // the job in progress reads a CD track
 };

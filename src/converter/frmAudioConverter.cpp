@@ -409,8 +409,15 @@ ACfrmGrab& frmAudioConverter::grabDialog() {
     return *m_grab;
 }
 
-// A disc went in or out: the ripping options show the drive as it is now.
-void frmAudioConverter::AudioGrabber1_DiscChanged() { grabDialog().RefreshCD(); }
+// A disc went in or out: the ripping options show the drive as it is now. During a run the
+// re-read waits for the run's end, so that the track being read is never touched.
+void frmAudioConverter::AudioGrabber1_DiscChanged() {
+    if (m_running) {
+        m_discChangedInRun = true;
+        return;
+    }
+    grabDialog().RefreshCD();
+}
 
 void frmAudioConverter::cmRecord_Click() {
     // One recorder, modeless; it lives no longer than this window.

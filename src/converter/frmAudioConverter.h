@@ -235,6 +235,7 @@ private:
     bool m_unloaded = false;
     bool m_running = false;        // a conversion run is in progress
     bool m_closeAfterRun = false;  // the window was closed during a run
+    bool m_discChangedInRun = false;  // a disc changed during the run: refresh once it has ended
     QPointer<ACfrmOverWrite> m_overwrite;
     QPointer<ACfrmGrab> m_grab;
     DiscInfo m_discInfo;

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -320,9 +321,16 @@ void ACfrmGrab::GetCDDBButton_Click() {
         if (toc.trackStarts.empty()) {
             result.error = QStringLiteral("There is no audio disc in the drive.");
         } else {
+            // The look-up runs beside the event loop, so that the windows stay drawn; the
+            // hourglass stays and the button waits for its end.
             const Hourglass hourglass;
-            result = lookupDiscInfo(toc, static_cast<DiscInfoSource>(code - 1), m_owner.grabberSettings(),
-                                    m_owner.cdplayerIniPath());
+            const QPointer<ACfrmGrab> self(this);
+            GetCDDBButton->setEnabled(false);
+            const auto answer = lookupDiscInfoWhileEventsRun(toc, static_cast<DiscInfoSource>(code - 1),
+                                                             m_owner.grabberSettings(), m_owner.cdplayerIniPath());
+            if (!self || !answer) return;  // the program is ending
+            GetCDDBButton->setEnabled(true);
+            result = *answer;
         }
         if (result.found)
             m_owner.discInfoFound(result.info);
@@ -377,9 +385,11 @@ void ACfrmGrab::LoadGrab() {
     m_savedCddbSource = static_cast<std::int16_t>(source >= 1 && source <= 3 ? source : 1);
     m_savedReadMode = static_cast<std::int16_t>(mode >= 1 && mode <= 4 ? mode : 1);
 
-    // An empty saved text counts as nothing saved: the box keeps what it shows.
+    // An empty saved text counts as nothing saved: the box keeps what it shows. A saved server
+    // keeps the script saved with it, an empty one too (the CDDB protocol), so that the
+    // grabber's default script never goes to a server of the user's.
     if (!server.isEmpty()) ServerAddr->setText(server);
-    if (!script.isEmpty()) CGIAddr->setText(script);
+    if (!script.isEmpty() || !server.isEmpty()) CGIAddr->setText(script);
     if (!name.isEmpty()) Agent->setText(name);
     if (!email.isEmpty()) EMail->setText(email);
     chkDriveLockTray->setChecked(lock);

@@ -423,6 +423,52 @@ TEST_F(CdGrabberTest, DataThatNeverReadsTheSameIsAnErrorBlockInTheCheckingModes)
     }
 }
 
+// Safe mode reads every sector twice, in every read mode: sector 40 misread once comes out
+// exact; misread at every read, it is an error block (silenced). Without safe mode, burst
+// reads pass a misread sector on as it came.
+TEST_F(CdGrabberTest, SafeModeKeepsOnlySectorsThatReadTheSameTwice) {
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdNoise(100)});
+    CdGrabber grabber(nullptr, stubs(), false);
+    ASSERT_EQ(grabber.OpenImage(image.cue), 0);
+    const SampleBlock& source = image.tracks[0];
+    const struct { int misreads, mode; bool safe; } cases[] = {{1, 1, true}, {1, 2, true}, {1, 3, true}, {1, 4, true},
+                                                               {-1, 1, true}, {-1, 4, true}, {1, 1, false}, {-1, 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "misreads " << c.misreads << " mode " << c.mode << " safe " << c.safe);
+        auto disc = std::make_shared<ScratchedDisc>();
+        disc->misreads[40] = c.misreads;
+        grabber.setDriveLayer(disc);
+        GrabSettings s;
+        s.readMode = c.mode;
+        s.safeMode = c.safe;
+        grabber.setSettings(s);
+        const Rip r = rip(grabber, 1);
+        ASSERT_EQ(r.samples.size(), source.size());
+        const bool silenced = c.safe && c.misreads < 0;
+        EXPECT_EQ(r.errorBlocks, silenced ? 1 : 0);
+        EXPECT_EQ(sector(r.samples, 40) == sector(source, 40), c.safe && !silenced);
+        if (silenced) {
+            EXPECT_EQ(sector(r.samples, 40), SampleBlock(kCdSectorValues, 0));
+        }
+        EXPECT_EQ(sector(r.samples, 41), sector(source, 41));
+    }
+}
+
+// A re-read of the drive while one of its tracks is open (a disc change reported between two
+// blocks) is refused; the track reads on to its end.
+TEST_F(CdGrabberTest, ATrackInProgressOutlastsARereadOfItsDrive) {
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdNoise(500)});
+    CdGrabber grabber(nullptr, stubs(), false);
+    ASSERT_EQ(grabber.OpenImage(image.cue), 0);
+    grabber.OpenTrack(1);
+    int size = 441000;
+    SampleBlock read = grabber.ReadBlock(size);
+    grabber.ReRead();
+    EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorBusy);
+    for (SampleBlock block; size = 441000, !(block = grabber.ReadBlock(size)).empty();) read.insert(read.end(), block.begin(), block.end());
+    EXPECT_TRUE(read == image.tracks[0]);
+}
+
 // Collects what a job writes.
 struct Collect : audio::AudioSink, audio::JobListener {
     SampleBlock samples;

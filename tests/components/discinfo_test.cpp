@@ -39,7 +39,13 @@ class DiscInfoLookupTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString ini = dir.filePath(u"cfg/cdplayer.ini"_s);
-    GrabSettings settings;
+    GrabSettings settings = cddbp();
+    // The CDDB protocol unless a test asks for HTTP.
+    static GrabSettings cddbp() {
+        GrabSettings s;
+        s.cddbScript.clear();
+        return s;
+    }
 
     void writeIni(const QByteArray& text) {
         ASSERT_TRUE(QDir().mkpath(dir.filePath(u"cfg"_s)));
@@ -132,12 +138,16 @@ TEST_F(DiscInfoLookupTest, OnLineLookUpOverCddbpFillsTheInfoAndWritesCdplayerIni
     EXPECT_EQ(iniText().count((u"["_s + r.info.discId + u"]"_s).toUtf8()), 1);
 }
 
+// The settings a grabber starts with ask the public server over HTTP with its script path;
+// with only the host replaced by a local server, that look-up works.
 TEST_F(DiscInfoLookupTest, OnLineLookUpOverHttpUsesTheScriptPath) {
+    settings = GrabSettings{};
+    EXPECT_EQ(settings.cddbServer, u"gnudb.gnudb.org"_s);
+    EXPECT_EQ(settings.cddbScript, u"/~cddb/cddb.cgi"_s);
     CddbServer server(CddbServer::Mode::Http);
     server.addDisc(u"misc"_s, knownDisc(), threeTracks());
     ASSERT_TRUE(server.start());
     settings.cddbServer = server.address();
-    settings.cddbScript = u"/~cddb/cddb.cgi"_s;
     const DiscInfoResult r = lookupDiscInfo(threeTracks(), DiscInfoSource::Any, settings, ini);
     ASSERT_TRUE(r.found) << r.error.toStdString();
     EXPECT_EQ(r.info.trackTitles.value(2), u"Ferry at Dawn"_s);

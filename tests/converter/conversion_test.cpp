@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -155,6 +156,9 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     server.addDisc(QStringLiteral("misc"), answer, window->AudioGrabber1->toc());
     ASSERT_TRUE(server.start());
     ACfrmGrab& grab = window->grabDialog();
+    // A fresh install asks the public CDDB server over HTTP.
+    EXPECT_EQ(grab.ServerAddr->text(), QStringLiteral("gnudb.gnudb.org"));
+    EXPECT_EQ(grab.CGIAddr->text(), QStringLiteral("/~cddb/cddb.cgi"));
     grab.optCDDBOnLine->click();
     grab.ServerAddr->setText(server.address());
     grab.CGIAddr->clear();
@@ -174,6 +178,33 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{answer.album});
     EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{answer.trackTitles[1]});
     EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2025")});
+}
+
+// A disc change reported while a track is read (between two of its blocks) leaves that track
+// alone: it converts whole, and the ripping options show the drive anew once the run has ended.
+TEST_F(Conversion, ADiscChangeDuringARipWaitsForTheRunsEnd) {
+    const auto image = testing_support::writeCdImage(in.path(), QStringLiteral("long"), {testing_support::cdNoise(1000)});
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    selectAll();
+    chooseFormat(QStringLiteral("WAV"));
+    CdGrabber& grabber = *window->AudioGrabber1;
+    int shownDuringRun = -1;
+    QObject::connect(window->pbProgressBar, &QProgressBar::valueChanged, window, [&] {
+        if (shownDuringRun >= 0 || grabber.Busy() || grabber.TrackLength() == 0) return;
+        GrabSettings settings = grabber.settings();
+        settings.retries = 9;  // shown by the ripping options only once they are refreshed
+        grabber.setSettings(settings);
+        Q_EMIT grabber.DiscChanged();
+        shownDuringRun = window->grabDialog().txtGrabRetriesOnError->value();
+    });
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(readBack(output(QStringLiteral("Track01.WAV"))).samples == image.tracks[0]);
+    EXPECT_EQ(shownDuringRun, 5);
+    EXPECT_EQ(window->grabDialog().txtGrabRetriesOnError->value(), 9);
 }
 
 // An image whose data file is missing is refused with a message that names it; nothing is listed.

@@ -223,16 +223,6 @@ TEST_F(Runner, RefusedEntriesAreAnnouncedInListOrderAndTheRestConverts) {
 
 // ---- CD tracks ---------------------------------------------------------------------------------
 
-// Fails every read that reaches one of the chosen sectors, as a scratched disc does.
-struct ScratchedDisc : CdDriveLayer {
-    std::set<std::int32_t> bad;
-    long readAudio(std::int32_t lsn, long sectors, void* buffer, const DeviceRead& device) override {
-        for (long i = 0; i < sectors; ++i)
-            if (bad.count(lsn + static_cast<std::int32_t>(i))) return i > 0 ? device(lsn, i, buffer) : -1;
-        return device(lsn, sectors, buffer);
-    }
-};
-
 class RunnerCd : public Runner {
 public:
     void SetUp() override {
@@ -246,30 +236,56 @@ public:
         s.deleteSource = false;
         return s;
     }
-    // Burst reads with no retries, the given action, and sectors that cannot be read.
-    void scratch(int errorAction, std::set<std::int32_t> bad) {
+    // The read mode, retries and action given, and sectors that cannot be read.
+    void scratch(int errorAction, std::set<std::int32_t> bad, int readMode = 1, int retries = 0) {
         GrabSettings settings = grabber.settings();
-        settings.readMode = 1;
-        settings.retries = 0;
+        settings.readMode = readMode;
+        settings.retries = retries;
         settings.errorAction = errorAction;
         grabber.setSettings(settings);
         auto scratched = std::make_shared<ScratchedDisc>();
-        scratched->bad = std::move(bad);
+        scratched->unreadable = std::move(bad);
         grabber.setDriveLayer(scratched);
     }
     CdImage image;
 };
 
-// Sectors that cannot be read, with no retries and silence for them: the track is written whole
-// and the end of the track says how many blocks were replaced.
-TEST_F(RunnerCd, UnreadableSectorsAreCountedAndReportedByTheErrorAction) {
-    scratch(1, {image.starts[0] + 20, image.starts[0] + 90});
-    run(cdSnapshot(QStringLiteral("WAV"), 1));
-    EXPECT_TRUE(host.failures.isEmpty());
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(host.messages[0].endsWith(QStringLiteral(" error blocks replaced with silence."))) << host.messages[0].toStdString();
-    EXPECT_GE(host.messages[0].section(QLatin1Char(' '), 0, 0).toInt(), 2);
-    EXPECT_EQ(readBack(path(QStringLiteral("track.WAV"))).frames(), 150u * 588);
+// 1, 3 and 10 unreadable sectors in every read mode, with 5 retries and every error action: the
+// end of the track states the number of blocks really replaced, cut or corrected, as the
+// output shows them (each read error event is one attempt, not one block).
+TEST_F(RunnerCd, TheEndOfTrackMessageCountsTheBlocksReallyHandled) {
+    const CdImage noisy = writeCdImage(dir.path(), QStringLiteral("noisy"), {cdNoise(120)});
+    ASSERT_GE(grabber.OpenImage(noisy.cue), 0) << grabber.lastErrorText().toStdString();
+    const auto sectorOf = [](const SampleBlock& s, std::size_t n) { return SampleBlock(s.data() + n * kCdSectorValues, s.data() + (n + 1) * kCdSectorValues); };
+    const std::set<std::int32_t> scratches[] = {{40}, {20, 21, 70}, {5, 30, 31, 32, 33, 60, 61, 90, 91, 119}};
+    const char* const words[] = {"", " error blocks replaced with silence.", " error blocks cutted.", " error blocks corrected."};
+    for (const std::set<std::int32_t>& bad : scratches) {
+        for (int mode = 1; mode <= 4; ++mode) {
+            for (int action = 0; action <= 3; ++action) {
+                SCOPED_TRACE(testing::Message() << bad.size() << " sectors, mode " << mode << ", action " << action);
+                host = RecordingHost();
+                scratch(action, bad, mode, 5);
+                run(cdSnapshot(QStringLiteral("WAV"), 1));
+                const QString report = QString::number(bad.size()) + QLatin1String(words[action]);
+                EXPECT_EQ(host.messages, action == 0 ? QStringList{QStringLiteral("An error occures when ReadTrack works! Probably need re-read!")}
+                                                     : QStringList{report});
+                EXPECT_EQ(host.failedPaths(), action == 0 ? QStringList{track(1)} : QStringList{});
+                if (action == 0) continue;
+                // The good sectors in order, and in place of each bad one silence, nothing, or a concealment.
+                const SampleBlock out = readBack(path(QStringLiteral("track.WAV"))).samples;
+                ASSERT_EQ(out.size(), (120 - (action == 2 ? bad.size() : 0)) * kCdSectorValues);
+                for (std::size_t n = 0, at = 0; n < 120; ++n) {
+                    const bool scratched = bad.count(std::int32_t(n)) != 0;
+                    if (scratched && action == 2) continue;
+                    const SampleBlock got = sectorOf(out, at++);
+                    EXPECT_EQ(got == sectorOf(noisy.tracks[0], n), !scratched) << "sector " << n;
+                    if (scratched && action == 1) {
+                        EXPECT_EQ(got, SampleBlock(kCdSectorValues, 0));
+                    }
+                }
+            }
+        }
+    }
 }
 
 // With "stop" as the action, an unreadable sector fails the track; nothing is passed off as
@@ -300,10 +316,11 @@ TEST_F(RunnerCd, DiscInformationTagsTheOutputAndAMissingTrackCannotOpen) {
     EXPECT_EQ(written.properties().value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Tone")});
     EXPECT_EQ(written.properties().value(QStringLiteral("TRACKNUMBER")).value(0).section(QLatin1Char('/'), 0, 0), QStringLiteral("2"));
 
+    // The grabber's reason stands on a second line.
     host = RecordingHost();
     QFile(track(2)).copy(grabber.RootText() + QStringLiteral("Track07.cda"));
     run(cdSnapshot(QStringLiteral("WAV"), 7));
-    EXPECT_EQ(host.messages, QStringList{QStringLiteral("Open Track Error!.")});
+    EXPECT_EQ(host.messages, QStringList{QStringLiteral("Open Track Error!.\nThe disc in %1 has no audio track 7.").arg(grabber.driveSource())});
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -244,6 +245,20 @@ TEST_F(GrabDialog, ClicksReachTheGrabberAtOnceAndCancelRestoresTheSavedConfigura
     EXPECT_EQ(load().ServerAddr->text(), u"other.grabber.example"_s);
 }
 
+// A fresh install shows and applies the grabber's public CDDB server and script path; a saved
+// server stands instead, with its saved script even when empty (the CDDB protocol).
+TEST_F(GrabDialog, TheDefaultCddbServerStandsUntilTheUserSavesAnother) {
+    owner.grabber = GrabSettings{};
+    EXPECT_EQ(load().ServerAddr->text(), u"gnudb.gnudb.org"_s);
+    EXPECT_EQ(owner.grabber.cddbScript, u"/~cddb/cddb.cgi"_s);
+    store(u"OGG Server"_s, u"cddb.example.net:8880"_s);
+    store(u"OGG Scirpt"_s, QString());
+    owner.grabber = GrabSettings{};
+    EXPECT_EQ(load().ServerAddr->text(), u"cddb.example.net:8880"_s);
+    EXPECT_EQ(owner.grabber.cddbServer, u"cddb.example.net:8880"_s);
+    EXPECT_EQ(owner.grabber.cddbScript, QString());
+}
+
 TEST_F(GrabDialog, RefreshCdShowsTheGrabbersSettings) {
     ACfrmGrab& d = load();
     owner.grabber.readMode = 7;  // a mode the dialog does not know selects no option
@@ -277,21 +292,34 @@ TEST_F(GrabDialog, GetDiskInfoLooksUpTheChosenSourceAndReportsFailures) {
     ASSERT_EQ(owner.found.size(), 1);
     EXPECT_EQ(owner.found.front().trackTitles, local.trackTitles);
 
-    // On-line, with the server and time-out the boxes show.
+    // On-line, with the server and time-out the boxes show, over HTTP with the script path the
+    // grabber starts with. The server answers only once the test's event loop has run: the
+    // look-up leaves it running, with the hourglass and the button off meanwhile.
     DiscInfo remote = local;
     remote.discId = cddbDiscId(owner.toc);
     remote.artist = u"Remote Choir"_s;
-    CddbServer server;
+    CddbServer server(CddbServer::Mode::Http);
     server.addDisc(u"folk"_s, remote, owner.toc);
+    server.holdAnswers();
     ASSERT_TRUE(server.start());
     d.optCDDBOnLine->click();
     d.ServerAddr->setText(server.address());
-    d.txtCDDBTimeOut->setValue(3000);
+    EXPECT_EQ(d.CGIAddr->text(), u"/~cddb/cddb.cgi"_s);
+    d.txtCDDBTimeOut->setValue(5000);
+    bool eventsRan = false, hourglass = false, buttonOff = false;
+    QTimer::singleShot(0, &d, [&] {
+        eventsRan = true;
+        hourglass = ui::screenPointer() == ui::Pointer::Hourglass;
+        buttonOff = !d.GetCDDBButton->isEnabled();
+        server.release();
+    });
     d.GetCDDBButton->click();
+    EXPECT_TRUE(eventsRan && hourglass && buttonOff);
+    EXPECT_TRUE(d.GetCDDBButton->isEnabled());
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
     ASSERT_EQ(owner.found.size(), 2);
     EXPECT_EQ(owner.found.back().artist, u"Remote Choir"_s);
-    EXPECT_EQ(owner.grabber.cddbTimeOut, 3000);
+    EXPECT_EQ(owner.grabber.cddbTimeOut, 5000);
     EXPECT_EQ(d.ServerAddr->text(), server.address());
 
     // A disc the server does not know, and no disc at all, are reported.

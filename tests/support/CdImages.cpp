@@ -101,4 +101,23 @@ SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error) {
     return s;
 }
 
+long ScratchedDisc::readAudio(std::int32_t lsn, long sectors, void* buffer, const DeviceRead& device) {
+    ++reads;
+    for (long i = 0; i < sectors; ++i)
+        if (unreadable.count(lsn + std::int32_t(i))) {
+            sectors = i;
+            break;
+        }
+    if (sectors == 0) return -1;
+    const long got = device(lsn, sectors, buffer);
+    for (long i = 0; i < got; ++i) {
+        auto misread = misreads.find(lsn + std::int32_t(i));
+        if (misread == misreads.end() || misread->second == 0) continue;
+        if (misread->second > 0) --misread->second;
+        auto* values = static_cast<std::int16_t*>(buffer) + i * kCdSectorValues;
+        for (int v = 0; v < kCdSectorValues; ++v) values[v] = std::int16_t((m_seed = m_seed * 1103515245u + 12345u) >> 16);
+    }
+    return got;
+}
+
 }  // namespace testing_support

@@ -1,12 +1,15 @@
 #pragma once
 // Audio CD images made at test time: raw 16-bit little-endian stereo tracks at 44100 Hz,
-// whole sectors each, in a .bin with a .cue sheet; and cd-paranoia's rip of a track as the
-// reference a read is compared with.
+// whole sectors each, in a .bin with a .cue sheet; cd-paranoia's rip of a track as the
+// reference a read is compared with; and a scratched disc under the grabber's reads.
 
+#include "components/audio/CdGrabber.h"
 #include "components/audio/SampleBlock.h"
 
 #include <QString>
 
+#include <map>
+#include <set>
 #include <vector>
 
 namespace testing_support {
@@ -35,5 +38,18 @@ CdImage writeCdImage(const QString& dir, const QString& name, std::vector<Sample
 
 // cd-paranoia's rip of `track` of the image (full paranoia); empty with `error` set on failure.
 SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error);
+
+// A scratched disc, put beneath the grabber's reads (CdGrabber::setDriveLayer): every read
+// that reaches an unreadable sector stops short before it (or fails, when it starts there);
+// a misread sector gives wrong data, different each time, on its next n reads (-1: always).
+struct ScratchedDisc : CdDriveLayer {
+    std::set<std::int32_t> unreadable;
+    std::map<std::int32_t, int> misreads;
+    long reads = 0;  // reads that reached the disc
+    long readAudio(std::int32_t lsn, long sectors, void* buffer, const DeviceRead& device) override;
+
+private:
+    unsigned m_seed = 1;
+};
 
 }  // namespace testing_support

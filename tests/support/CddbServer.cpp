@@ -32,7 +32,11 @@ bool waitReadable(int fd, const std::atomic<bool>& stop) {
 CddbServer::CddbServer(Mode mode) : m_mode(mode) {}
 
 CddbServer::~CddbServer() {
-    m_stop = true;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_released.notify_all();
     if (m_thread.joinable()) m_thread.join();
     if (m_listenFd >= 0) ::close(m_listenFd);
 }
@@ -63,6 +67,19 @@ QString CddbServer::address() const { return QStringLiteral("127.0.0.1:%1").arg(
 QStringList CddbServer::commands() const {
     const std::lock_guard lock(m_mutex);
     return m_commands;
+}
+
+void CddbServer::holdAnswers() {
+    const std::lock_guard lock(m_mutex);
+    m_holding = true;
+}
+
+void CddbServer::release() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_holding = false;
+    }
+    m_released.notify_all();
 }
 
 void CddbServer::run() {
@@ -123,8 +140,9 @@ void CddbServer::serveHttp(int fd) {
 
 QString CddbServer::answer(const QString& command, bool& quit) {
     {
-        const std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
         m_commands << command;
+        m_released.wait(lock, [this] { return !m_holding || m_stop; });
     }
     const QStringList words = command.split(u' ', Qt::SkipEmptyParts);
     const QString verb = words.value(0).toLower() + u' ' + words.value(1).toLower();

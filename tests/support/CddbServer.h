@@ -3,7 +3,8 @@
 // (the look-up it serves blocks the test's thread). It speaks enough of the CDDB protocol, or
 // of CDDB over HTTP, for a client's hello, proto, query and read, and answers a read with a
 // full xmcd entry. In Silent mode it takes connections and never answers, for time-outs; in
-// HangUp mode it greets, reads the client's first command and closes the connection.
+// HangUp mode it greets, reads the client's first command and closes the connection. Held
+// answers wait until the test releases them.
 
 #include "components/audio/CdTypes.h"
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -34,6 +36,9 @@ public:
     QString address() const;
     // The command lines received so far ("cddb hello …", "proto 6", "cddb query …", …).
     QStringList commands() const;
+    // Every answer waits until release() (a slow server whose pace the test sets).
+    void holdAnswers();
+    void release();
 
 private:
     struct Entry {
@@ -58,6 +63,8 @@ private:
     std::thread m_thread;
     mutable std::mutex m_mutex;
     QStringList m_commands;
+    bool m_holding = false;
+    std::condition_variable m_released;
 };
 
 }  // namespace testing_support

@@ -215,6 +215,7 @@ struct CdGrabber::Private {
     QString lastErrorText;
     std::shared_ptr<CdDriveLayer> layer;
     std::unique_ptr<TrackRead> track;
+    int closedErrorBlocks = 0;  // of the track closed last
     bool busy = false;
     bool abortRequested = false;
     bool closeRequested = false;
@@ -323,6 +324,8 @@ struct CdGrabber::Private {
     static void paranoiaEvent(long position, paranoia_cb_mode_t event);
     void markUnverified(TrackRead& t, lsn_t lsn);
     void limitRereads(TrackRead& t, unsigned char* buffer, lsn_t begin, long sectors);
+    void verifyReads(TrackRead& t, unsigned char* buffer, lsn_t begin, long sectors);
+    void settleSector(TrackRead& t, lsn_t lsn, unsigned char* sector, const unsigned char* secondRead);
 };
 
 thread_local CdGrabber::Private* CdGrabber::Private::reading = nullptr;
@@ -371,6 +374,7 @@ long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, lon
     }
     long got = layeredRead(t, begin, sectors, buffer);
     if (got == sectors) {
+        if (settings.safeMode) verifyReads(t, static_cast<unsigned char*>(buffer), begin, sectors);
         limitRereads(t, static_cast<unsigned char*>(buffer), begin, sectors);
         return got;
     }
@@ -392,8 +396,55 @@ long CdGrabber::Private::hookedRead(TrackRead& t, void* buffer, lsn_t begin, lon
         }
         if (!ok) std::memset(sector, 0, SectorBytes);
     }
+    if (settings.safeMode) verifyReads(t, bytes, begin, sectors);
     limitRereads(t, bytes, begin, sectors);
     return sectors;
+}
+
+// Safe mode: a sector read counts only when a second read gives the same data. The sectors
+// of `buffer` not yet known as unreadable or unverified are read again, a stretch at a time;
+// each that differs (or cannot be read the second time) is settled on its own.
+void CdGrabber::Private::verifyReads(TrackRead& t, unsigned char* buffer, lsn_t begin, long sectors) {
+    const auto decided = [&t](lsn_t lsn) { return t.bad.count(lsn) || t.frozen.count(lsn); };
+    std::vector<unsigned char> again;
+    for (long i = 0; i < sectors && !abortRequested;) {
+        if (decided(begin + lsn_t(i))) {
+            ++i;
+            continue;
+        }
+        long n = 1;
+        while (i + n < sectors && !decided(begin + lsn_t(i + n))) ++n;
+        again.assign(std::size_t(n) * SectorBytes, 0);
+        const long got = std::max(layeredRead(t, begin + lsn_t(i), n, again.data()), 0L);
+        for (long k = 0; k < n && !abortRequested; ++k) {
+            unsigned char* first = buffer + std::size_t(i + k) * SectorBytes;
+            const unsigned char* second = again.data() + std::size_t(k) * SectorBytes;
+            if (k < got && std::memcmp(first, second, SectorBytes) == 0) continue;
+            settleSector(t, begin + lsn_t(i + k), first, k < got ? second : nullptr);
+        }
+        i += n;
+    }
+}
+
+// Two reads of a sector disagreed (or the second failed): it is read again, up to the
+// retries, until two reads in a row agree. Each disagreement is a read error; a sector that
+// never reads the same twice keeps its last read, is read as that from now on, and counts as
+// unverified.
+void CdGrabber::Private::settleSector(TrackRead& t, lsn_t lsn, unsigned char* sector, const unsigned char* secondRead) {
+    if (secondRead) std::memcpy(sector, secondRead, SectorBytes);
+    Q_EMIT q->ReadError();
+    std::vector<unsigned char> read(SectorBytes);
+    for (int attempt = 0; attempt < settings.retries && !abortRequested; ++attempt) {
+        if (layeredRead(t, lsn, 1, read.data()) == 1) {
+            if (std::memcmp(read.data(), sector, SectorBytes) == 0) return;
+            std::memcpy(sector, read.data(), SectorBytes);
+        }
+        Q_EMIT q->ReadError();
+    }
+    if (abortRequested) return;
+    const auto* values = reinterpret_cast<const std::int16_t*>(sector);
+    t.frozen.try_emplace(lsn, values, values + SectorValues);
+    if (lsn >= t.first && lsn <= t.last) t.unverified.insert(lsn);
 }
 
 // A sector whose reads never agree would keep never-skip paranoia reading it for ever: past
@@ -650,6 +701,7 @@ void CdGrabber::Private::closeTrack() {
     }
     if (t.trayLocked && t.driveIndex < int(drives.size()) && drives[std::size_t(t.driveIndex)]->cdio)
         mmc_prevent_allow_medium_removal(drives[std::size_t(t.driveIndex)]->cdio, false, false, 0);
+    closedErrorBlocks = t.errorBlocks;
     track.reset();
 }
 
@@ -727,8 +779,9 @@ bool CdGrabber::driveIsImage() const {
 void CdGrabber::ReRead() {
     Drive* dr = d->currentDrive();
     if (!dr) return d->fail(ErrorNoDrive, QStringLiteral("There is no CD drive."));
-    if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
-    if (d->track && d->track->driveIndex == d->current) d->closeTrack();
+    // Re-reading a drive while one of its tracks is open would end that track's read.
+    if (d->busy || (d->track && d->track->driveIndex == d->current))
+        return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
     d->refresh(*dr);
     d->succeed();
 }
@@ -758,6 +811,7 @@ int CdGrabber::OpenImage(const QString& path) {
 void CdGrabber::OpenTrack(int track) {
     if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
     d->closeTrack();
+    d->closedErrorBlocks = 0;
     if (d->openTrack(track)) d->succeed();
 }
 
@@ -835,7 +889,7 @@ std::int64_t CdGrabber::TrackLength() const {
     return std::int64_t(d->track->last - d->track->first + 1) * FramesPerSector;
 }
 
-int CdGrabber::errorBlocks() const { return d->track ? d->track->errorBlocks : 0; }
+int CdGrabber::errorBlocks() const { return d->track ? d->track->errorBlocks : d->closedErrorBlocks; }
 
 void CdGrabber::CloseTrack() {
     if (d->busy) {

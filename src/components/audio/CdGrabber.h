@@ -3,6 +3,10 @@
 // each as TrackNN.cda stub files in a folder of its own, and reads audio tracks through
 // libcdio-paranoia with the configured read mode, retries and action on read errors.
 //
+// Safe mode (on by default) reads every sector a second time, in every read mode, and keeps it
+// only when both reads agree; a sector read differently is read again, up to the retries,
+// until two reads in a row agree, and otherwise counts as unverified.
+//
 // Error actions for a sector that stays unreadable after the retries: 0 stops the read (it
 // fails), 1 puts silence in its place, 2 leaves it out, 3 conceals it with a straight line
 // between the neighbouring samples (a sector paranoia read but could not verify keeps
@@ -79,7 +83,8 @@ public:
     // The device path or image file of the current drive.
     QString driveSource() const;
     bool driveIsImage() const;
-    // Reads the current drive's table of contents again and rewrites its stubs.
+    // Reads the current drive's table of contents again and rewrites its stubs. Refused
+    // (ErrorBusy) while a track of that drive is open: the track in progress stays as it is.
     void ReRead();
     // The current drive's table of contents; empty when it holds no audio disc.
     DiscToc toc() const;
@@ -96,8 +101,8 @@ public:
     SampleBlock ReadBlock(int& blockSize);
     // The open track's length in sample frames.
     std::int64_t TrackLength() const;
-    // Sectors of the open track that could not be read, or whose reads never agreed, and that
-    // the error action handled.
+    // Sectors of the open track (or of the track closed last, until the next OpenTrack) that
+    // could not be read, or whose reads never agreed, and that the error action handled.
     int errorBlocks() const;
     void CloseTrack();
     // True while ReadBlock runs.
@@ -113,8 +118,9 @@ public:
 
 Q_SIGNALS:
     void Progress(int percent);
-    // One failed attempt at reading a sector (the first read and every retry), or a sector
-    // whose reads could not be made to agree.
+    // One failed attempt at reading a sector (the first read and every retry), a read that
+    // disagreed with the one before (safe mode), or a sector whose reads could not be made to
+    // agree. Several may belong to one sector: errorBlocks() counts the sectors.
     void ReadError();
     // At the end of a track's read: FinishedWhole, FinishedFailed or FinishedAborted.
     void ReadFinished(int result);

@@ -16,10 +16,12 @@ struct GrabSettings {
     int driveSpeed = 32;   // the most the drive may read, as a multiple of 176 kB/s
     int spinUpTime = 1000; // ms
     bool lockTray = true;  // lock the tray while reading
-    bool safeMode = true;
+    bool safeMode = true;  // every sector is read twice and kept only when both reads agree
     int cddbTimeOut = 7000;  // ms
-    QString cddbServer;      // host, or host:port
-    QString cddbScript;      // CGI path for HTTP look-ups; empty for the CDDB protocol
+    // The public CDDB server, asked over HTTP (port 80; 8880 when the script is cleared for
+    // the CDDB protocol).
+    QString cddbServer = QStringLiteral("gnudb.gnudb.org");  // host, or host:port
+    QString cddbScript = QStringLiteral("/~cddb/cddb.cgi");  // CGI path for HTTP look-ups; empty for the CDDB protocol
     QString agentName;
     QString email;
     bool operator==(const GrabSettings&) const = default;

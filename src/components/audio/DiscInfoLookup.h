@@ -7,13 +7,16 @@
 // 0= for track 1, 1= for track 2, and so on. A successful on-line look-up writes the disc's
 // section there, so that the next look-up finds it locally.
 //
-// Contract: runs on the calling thread and blocks until the server answers or the time-out
-// passes. A failed look-up returns found = false with a readable error and writes nothing.
-// Nothing here throws or shows a message.
+// Contract: lookupDiscInfo runs on the calling thread and blocks until the server answers or
+// the time-out passes; lookupDiscInfoWhileEventsRun runs it on a thread of its own while the
+// calling thread's events go on. A failed look-up returns found = false with a readable error
+// and writes nothing. Nothing here throws or shows a message.
 
 #include "components/audio/CdTypes.h"
 
 #include <QString>
+
+#include <optional>
 
 struct DiscInfoResult {
     bool found = false;
@@ -39,3 +42,9 @@ bool writeCdplayerIni(const DiscToc& toc, const DiscInfo& info, const QString& i
 // HTTP when none is given).
 DiscInfoResult lookupDiscInfo(const DiscToc& toc, DiscInfoSource source, const GrabSettings& settings,
                               const QString& cdplayerIniPath);
+
+// lookupDiscInfo on a thread of its own; the calling thread's event loop runs until it ends,
+// so that windows stay drawn and answer meanwhile. Nothing when the program ended first (its
+// event loops were told to exit).
+std::optional<DiscInfoResult> lookupDiscInfoWhileEventsRun(const DiscToc& toc, DiscInfoSource source,
+                                                           const GrabSettings& settings, const QString& cdplayerIniPath);
