@@ -161,6 +161,11 @@ void frmAudioConverter::buildControls() {
     row->addWidget(cmdCancel);
     row->addWidget(cmdConvert);
     column->addLayout(row);
+    // Screen readers name a field by its label; without one they take the title of the group
+    // around it, which for the folder box is "Files to convert".
+    lstFiles->setAccessibleName(frameMain->title());
+    txtFolder->setAccessibleName(optOtherFolder->text());
+    SkinLabel1->setBuddy(imgcmbConvertTo);
     setCentralWidget(central);
 
     tbToolBar = new QToolBar(QStringLiteral("Commands"), this);
