@@ -13,6 +13,7 @@
 #include "shell/WindowServices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -418,10 +419,14 @@ ACfrmGrab& frmAudioConverter::grabDialog() {
 void frmAudioConverter::AudioGrabber1_DiscChanged() { grabDialog().RefreshCD(); }
 
 void frmAudioConverter::cmRecord_Click() {
-    // One recorder, modeless; it lives no longer than this window.
+    // One recorder, modeless and without an owner: it outlives this window, so a recording or
+    // a playback goes on when the converter closes, and a converter opened again finds it.
     if (!m_recorder) {
-        auto* recorder = new ACMainRecord(Skin1.get(), this);
-        recorder->setWindowFlag(Qt::Window);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* open = qobject_cast<ACMainRecord*>(window)) m_recorder = open;
+    }
+    if (!m_recorder) {
+        auto* recorder = new ACMainRecord(Skin1.get());
         recorder->setAttribute(Qt::WA_DeleteOnClose);
         m_recorder = recorder;
     }
