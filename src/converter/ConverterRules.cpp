@@ -8,10 +8,13 @@
 namespace converter {
 
 QString openDialogFilter() {
-    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda)|*.wav;*.mp3;*.ogg;*.wma;*.cda|") +
+    // Every type the converter reads is under "All Supported files"; FLAC and the disc images
+    // follow the six classic entries.
+    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda;*.flac;*.cue;*.toc;*.nrg)|"
+                          "*.wav;*.mp3;*.ogg;*.wma;*.cda;*.flac;*.cue;*.toc;*.nrg|") +
            QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
            QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
-           QStringLiteral("CD Audio files (*.cda)|*.cda|") +
+           QStringLiteral("CD Audio files (*.cda)|*.cda|") + QStringLiteral("FLAC files (*.flac)|*.flac|") +
            QStringLiteral("CD images (*.cue;*.toc;*.nrg)|*.cue;*.toc;*.nrg");
 }
 

@@ -11,7 +11,8 @@
 
 namespace converter {
 
-// The six filters of the open-file dialog, the first selecting every supported type.
+// The filters of the open-file dialog: the first selects every type the converter reads,
+// then one per type, FLAC and disc images last.
 QString openDialogFilter();
 
 // The dialog's result as one text: a single path as it is; several files as the folder,

@@ -13,6 +13,7 @@
 #include "shell/WindowServices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -161,6 +162,11 @@ void frmAudioConverter::buildControls() {
     row->addWidget(cmdCancel);
     row->addWidget(cmdConvert);
     column->addLayout(row);
+    // Screen readers name a field by its label; without one they take the title of the group
+    // around it, which for the folder box is "Files to convert".
+    lstFiles->setAccessibleName(frameMain->title());
+    txtFolder->setAccessibleName(optOtherFolder->text());
+    SkinLabel1->setBuddy(imgcmbConvertTo);
     setCentralWidget(central);
 
     tbToolBar = new QToolBar(QStringLiteral("Commands"), this);
@@ -420,10 +426,14 @@ void frmAudioConverter::AudioGrabber1_DiscChanged() {
 }
 
 void frmAudioConverter::cmRecord_Click() {
-    // One recorder, modeless; it lives no longer than this window.
+    // One recorder, modeless and without an owner: it outlives this window, so a recording or
+    // a playback goes on when the converter closes, and a converter opened again finds it.
     if (!m_recorder) {
-        auto* recorder = new ACMainRecord(Skin1.get(), this);
-        recorder->setWindowFlag(Qt::Window);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* open = qobject_cast<ACMainRecord*>(window)) m_recorder = open;
+    }
+    if (!m_recorder) {
+        auto* recorder = new ACMainRecord(Skin1.get());
         recorder->setAttribute(Qt::WA_DeleteOnClose);
         m_recorder = recorder;
     }

@@ -177,6 +177,13 @@ void AEfrmmain::buildControls() {
     pbProgressBar->setRange(0, 100);
     pbProgressBar->setValue(0);
     pbProgressBar->setTextVisible(false);
+    // Screen readers name a field by its label; without one they take the title of the group
+    // around it.
+    txtOutAudioFile->setAccessibleName(optOtherFolder->text());
+    Skinlabelformat->setBuddy(format);
+    SkinLabel1->setBuddy(ComboChannels);
+    SkinLabel2->setBuddy(ComboBitRate);
+    SkinLabel3->setBuddy(ComboFreq);
 
     auto* input = new QHBoxLayout(FrameInputFile);
     input->addWidget(txtFile, 1);

@@ -50,6 +50,7 @@ void ACMainRecord::buildControls() {
         b->setIcon(QIcon(ui::programFile(QStringLiteral("\\skins\\icons\\") + QLatin1String(icon))));
         b->setIconSize(QSize(26, 26));
         b->setToolTip(tip);
+        b->setAccessibleName(tip);  // a picture button: screen readers say its tooltip
         b->setAutoRaise(true);
         row->addWidget(b);
         return b;

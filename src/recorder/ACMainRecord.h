@@ -1,7 +1,8 @@
 #pragma once
 // The recorder window, "Recorder": records the sound card's input into a WAV, MP3 or Ogg Vorbis
 // file and plays such a file back, with a live visualisation of the signal and the running time
-// in its status bar. The converter opens it, modeless; closing it unloads it.
+// in its status bar. The converter opens it, modeless and without an owner, so that it outlives
+// the converter; closing it unloads it.
 
 #include "components/audio/AudioFile.h"
 #include "components/sound/AudioPlayer.h"

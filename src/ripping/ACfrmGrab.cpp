@@ -137,6 +137,12 @@ void ACfrmGrab::buildControls() {
     txtCDDBTimeOut = udTimeOut = makeSpin(cddbGroup, "txtCDDBTimeOut", 0, 30000, 500);
     GetCDDBButton = new QPushButton(QStringLiteral("Get Disk Info"), cddbGroup);
     GetCDDBButton->setObjectName(QStringLiteral("GetCDDBButton"));
+    // Each field is announced by its own label rather than by the title of its group.
+    const std::pair<QLabel*, QWidget*> labelled[] = {
+        {speedBefore, txtDriveSpeed}, {retriesLabel, txtGrabRetriesOnError}, {actionLabel, cmbErrorAction},
+        {spinUpLabel, txtSpinUpTime}, {serverLabel, ServerAddr}, {scriptLabel, CGIAddr},
+        {agentLabel, Agent},          {emailLabel, EMail},       {timeOutLabel, txtCDDBTimeOut}};
+    for (const auto& [label, field] : labelled) label->setBuddy(field);
 
     cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));

@@ -2,6 +2,9 @@
 
 #include "converter/frmAudioConverter.h"
 #include "extractor/AEfrmmain.h"
+#include "recorder/ACMainRecord.h"
+
+#include <QApplication>
 
 namespace tools {
 namespace {
@@ -29,6 +32,11 @@ AEfrmmain* audioExtractor() { return g_extractor; }
 void destroyAll() {
     delete g_converter.data();
     delete g_extractor.data();
+    // A recorder has no owner: it may still be open after the converter that opened it.
+    QList<QPointer<ACMainRecord>> recorders;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* recorder = qobject_cast<ACMainRecord*>(window)) recorders << recorder;
+    for (const QPointer<ACMainRecord>& recorder : recorders) delete recorder.data();
 }
 
 }  // namespace tools

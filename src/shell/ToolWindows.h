@@ -17,7 +17,8 @@ AEfrmmain* showAudioExtractor();
 frmAudioConverter* audioConverter();
 AEfrmmain* audioExtractor();
 
-// Destroys every tool window without its close handling; used when the program ends.
+// Destroys every tool window, and a recorder left open, without its close handling; used when
+// the program ends (a recording in progress still keeps what was captured).
 void destroyAll();
 
 }  // namespace tools

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -124,12 +125,22 @@ MsgBoxResponder setMsgBoxResponder(MsgBoxResponder responder) {
 }
 
 QString qtFilterFromWindows(const QString& filter) {
+    // A description may already name its patterns in parentheses ("Wav files (*.wav)"); Qt
+    // reads the patterns from the last parentheses, space-separated, so that part is replaced
+    // by the real patterns rather than repeated after it.
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\*[^()]*\\)\\s*$"));
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString& p : patterns) p = p.trimmed();
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            // "*.*" means every file; here it would leave out names without a dot.
+            if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+        }
+        QString description = parts[i];
+        description.remove(shownPatterns);
+        out << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return out.join(QStringLiteral(";;"));
 }

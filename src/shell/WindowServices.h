@@ -73,7 +73,9 @@ struct FileDialogResult {
     int filterIndex = 1;  // 1-based filter the user had chosen
 };
 
-// Turns "Desc|*.a;*.b|Desc2|*.c" into Qt's "Desc (*.a *.b);;Desc2 (*.c)".
+// Turns "Desc|*.a;*.b|Desc2|*.c" into Qt's "Desc (*.a *.b);;Desc2 (*.c)". Patterns a
+// description already shows ("Wav files (*.wav)") are replaced by the entry's own, so each
+// shows once; "*.*" becomes "*", every file.
 QString qtFilterFromWindows(const QString& filter);
 
 FileDialogResult FileDialog(const FileDialogRequest& request);

@@ -375,12 +375,14 @@ TEST_F(ConverterWindow, PopupEnablingFollowsTheSelection) {
     QPointer<QWidget> recorder = w.recorderWindow();
     w.cmRecord->click();
     EXPECT_EQ(w.recorderWindow(), recorder.data());  // one recorder at a time
+    EXPECT_EQ(recorder->parentWidget(), nullptr);     // a window of its own
     EXPECT_TRUE(w.mnuPopupMoveDown->isEnabled());
     select({0, 1});
     w.UpdatePopupMenu();
     EXPECT_FALSE(w.mnuPlay->isEnabled());
     EXPECT_TRUE(w.mnuPopupRemove->isEnabled());
     EXPECT_EQ(w.mnuPlay->text(), QStringLiteral("Play"));
+    delete recorder.data();
 }
 
 TEST_F(ConverterWindow, RightButtonReleaseOpensThePopupAtThePointer) {

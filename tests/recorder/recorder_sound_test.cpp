@@ -1,7 +1,6 @@
 // The recorder window against a real sound server: a played file is recorded back in each file
 // type, playback pauses and resumes where it was, plays to its end, and a window closed during
 // a recording keeps everything the recorder had captured.
-#include "components/sound/AudioPlayer.h"
 #include "recorder/ACMainRecord.h"
 #include "support/Signals.h"
 #include "support/SoundServer.h"
@@ -17,51 +16,6 @@ using namespace testing_support;
 using recorder::Transport;
 
 namespace {
-
-// Plays `signal` through a player of its own, fed as it asks, until it has been heard.
-void play(const SampleBlock& signal, int rate, int channels)
-{
-    sound::AudioPlayer player;
-    player.prepare(rate, channels);
-    const auto block = static_cast<std::size_t>(player.samplesForMs(1000));
-    std::size_t next = 0;
-    auto feed = [&] {
-        if (next >= signal.size()) return;
-        const std::size_t n = std::min(block, signal.size() - next);
-        player.queue(SampleBlock(signal.begin() + static_cast<long>(next), signal.begin() + static_cast<long>(next + n)));
-        next += n;
-    };
-    bool ended = false;
-    QObject::connect(&player, &sound::AudioPlayer::EndArrayPlay, feed);
-    QObject::connect(&player, &sound::AudioPlayer::EndPlay, [&] { ended = true; });
-    player.start();
-    ASSERT_LT(player.status(), 1) << player.errorText().toStdString();
-    feed();
-    feed();
-    ASSERT_TRUE(waitFor([&] { return ended; }, 60000));
-    waitFor([] { return false; }, 300);  // Stop comes after the end is heard
-}
-
-// The part of a recording from shortly before its first loud frame on.
-SampleBlock fromOnset(const SampleBlock& s, int channels, std::size_t* loudFrames)
-{
-    std::size_t first = s.size();
-    std::size_t last = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (std::abs(s[i]) > 1000) {
-            first = std::min(first, i);
-            last = i;
-        }
-    }
-    if (first >= s.size()) {
-        *loudFrames = 0;
-        return {};
-    }
-    *loudFrames = (last - first) / static_cast<std::size_t>(channels);
-    const std::size_t from = first / static_cast<std::size_t>(channels) * static_cast<std::size_t>(channels);
-    const std::size_t lead = std::min<std::size_t>(from, 400 * static_cast<std::size_t>(channels));
-    return SampleBlock(s.begin() + static_cast<long>(from - lead), s.end());
-}
 
 class RecorderOnSoundServer : public ::testing::Test {
 protected:

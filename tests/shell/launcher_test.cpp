@@ -148,6 +148,53 @@ TEST_F(Launcher, ClosingTheLauncherLeavesTheProgramToItsLastWindow) {
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
+TEST_F(Launcher, TheRecorderOutlivesTheConverterAndEndsTheProgramAsTheLastWindow) {
+    launcher->Splash1->Hide();
+    QPointer<frmAudioConverter> converter = tools::showAudioConverter();
+    converter->Splash1->Hide();
+    converter->cmRecord->click();
+    QPointer<QWidget> recorder = converter->recorderWindow();
+    ASSERT_FALSE(recorder.isNull());
+    // The launcher and the converter closed: the recorder stays open and the program runs on.
+    QTimer::singleShot(0, recorder, [&] {
+        launcher->close();
+        converter->close();
+    });
+    QTimer::singleShot(0, recorder, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 99);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(converter.isNull());
+    ASSERT_FALSE(recorder.isNull());
+    EXPECT_TRUE(recorder->isVisible());
+    // A converter opened again finds the same recorder.
+    tools::showAudioConverter()->cmRecord->click();
+    EXPECT_EQ(tools::audioConverter()->recorderWindow(), recorder.data());
+    tools::audioConverter()->close();
+    // Closing the recorder, the last window, ends the program; the guard only stops a hang.
+    QTimer::singleShot(0, recorder, [recorder] { recorder->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(recorder.isNull());
+}
+
+TEST_F(Launcher, EndingTheProgramDestroysARecorderLeftOpen) {
+    tools::showAudioConverter()->cmRecord->click();
+    QPointer<QWidget> recorder = tools::audioConverter()->recorderWindow();
+    tools::audioConverter()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(recorder.isNull());
+    CloseCounter counter;
+    recorder->installEventFilter(&counter);
+    EXPECT_TRUE(commandEndsProgram(QStringLiteral("IDC_FS_Close")));
+    tools::destroyAll();
+    EXPECT_TRUE(recorder.isNull());
+    EXPECT_EQ(counter.closes, 0);
+}
+
 // ---- Commands compared exactly; the argument never matters ---------------------------------
 
 class NearMissCommand : public Launcher, public ::testing::WithParamInterface<const char*> {};

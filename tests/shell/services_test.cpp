@@ -22,13 +22,26 @@ using ui::MsgDefault;
 using ui::MsgIcon;
 using ui::MsgResult;
 
-TEST(WindowServices, FiltersTurnIntoQtForm) {
-    EXPECT_EQ(ui::qtFilterFromWindows(QStringLiteral("Audio|*.wav;*.mp3|All files|*.*")),
-              QStringLiteral("Audio (*.wav *.mp3);;All files (*.*)"));
-    EXPECT_EQ(ui::qtFilterFromWindows(QStringLiteral("Wave|*.wav")), QStringLiteral("Wave (*.wav)"));
-    // A trailing description without patterns is dropped rather than shown broken.
-    EXPECT_EQ(ui::qtFilterFromWindows(QStringLiteral("Wave|*.wav|Odd")), QStringLiteral("Wave (*.wav)"));
-    EXPECT_EQ(ui::qtFilterFromWindows(QString()), QString());
+TEST(WindowServices, FiltersShowEachPatternOnceInQtForm) {
+    const struct {
+        const char* windows;
+        const char* qt;
+    } cases[] = {
+        {"Audio|*.wav;*.mp3|All files|*.*", "Audio (*.wav *.mp3);;All files (*)"},
+        {"Wave|*.wav", "Wave (*.wav)"},
+        // A description that shows its patterns shows them once, in the form Qt reads.
+        {"Wav files (*.wav)|*.wav", "Wav files (*.wav)"},
+        {"All Supported files (*.wav;*.mp3;cda)|*.wav;*.mp3;*.cda", "All Supported files (*.wav *.mp3 *.cda)"},
+        {"Mpeg files (*.mpg, *.mpeg)|*.mpg; *.mpeg|", "Mpeg files (*.mpg *.mpeg)"},
+        {"All files (*.*)|*.*", "All files (*)"},
+        // Parentheses that hold no pattern are part of the description.
+        {"Sound (lossless)|*.wav", "Sound (lossless) (*.wav)"},
+        // A trailing description without patterns is dropped rather than shown broken.
+        {"Wave|*.wav|Odd", "Wave (*.wav)"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::qtFilterFromWindows(QString::fromUtf8(c.windows)).toStdString(), c.qt) << c.windows;
 }
 
 TEST(WindowServices, DefaultAnswerFollowsTheDefaultButton) {
