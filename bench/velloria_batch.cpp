@@ -8,7 +8,7 @@
 //       the message loop while the run was in progress (from the first pass to the first pass
 //       after the Convert command returned).
 #include "converter/frmAudioConverter.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 
 #include <QApplication>

@@ -15,7 +15,7 @@
 #include "recorder/ACMainRecord.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
-#include "shell/frmmainpro.h"
+#include "app/frmmainpro.h"
 #include "components/audio/AudioFile.h"
 #include "components/ui/Visualisation.h"
 

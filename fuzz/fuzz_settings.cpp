@@ -2,7 +2,7 @@
 // written and deleted again (a damaged file must be left as it is).
 #include "FuzzSupport.h"
 
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 
 #include <QDir>
 #include <QFile>

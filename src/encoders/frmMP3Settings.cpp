@@ -11,7 +11,7 @@
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
 #include "encoders/SamplingFrequencies.h"
-#include "shell/StoredNumbers.h"
+#include "components/store/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>

@@ -19,7 +19,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include "encoders/SettingsDialog.h"
+#include "components/ui/SettingsDialog.h"
 #include <QStringList>
 
 #include <array>

@@ -12,7 +12,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include "encoders/SettingsDialog.h"
+#include "components/ui/SettingsDialog.h"
 
 class QCheckBox;
 class QComboBox;

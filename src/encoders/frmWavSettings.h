@@ -7,7 +7,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include "encoders/SettingsDialog.h"
+#include "components/ui/SettingsDialog.h"
 
 class QLabel;
 class QPushButton;

@@ -9,8 +9,8 @@
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
-#include "shell/CRegister.h"
-#include "shell/StoredNumbers.h"
+#include "components/store/CRegister.h"
+#include "components/store/StoredNumbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -9,7 +9,7 @@
 
 #include "encoders/EncoderDialogOwner.h"
 
-#include "encoders/SettingsDialog.h"
+#include "components/ui/SettingsDialog.h"
 
 #include <memory>
 

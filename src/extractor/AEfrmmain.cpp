@@ -8,8 +8,8 @@
 #include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "shell/BrowseForFolder.h"
-#include "shell/CRegister.h"
-#include "shell/StoredNumbers.h"
+#include "components/store/CRegister.h"
+#include "components/store/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "components/audio/DiscInfoLookup.h"
 #include "components/ui/Skin.h"
-#include "shell/CRegister.h"
-#include "shell/StoredNumbers.h"
+#include "components/store/CRegister.h"
+#include "components/store/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QButtonGroup>

@@ -11,7 +11,7 @@
 // that the grabber is back where it was. Both hide the dialog; it stays loaded.
 
 #include "components/audio/CdTypes.h"
-#include "encoders/SettingsDialog.h"
+#include "components/ui/SettingsDialog.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "shell/SysInfo.h"
 
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 
 #include <QFileInfo>

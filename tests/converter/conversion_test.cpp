@@ -7,7 +7,7 @@
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
 #include "ripping/ACfrmGrab.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "support/CdImages.h"
 #include "support/CddbServer.h"
 #include "support/Signals.h"
@@ -191,7 +191,10 @@ TEST_F(Conversion, ADiscChangeDuringARipWaitsForTheRunsEnd) {
     chooseFormat(QStringLiteral("WAV"));
     CdGrabber& grabber = *window->AudioGrabber1;
     int shownDuringRun = -1;
-    QObject::connect(window->pbProgressBar, &QProgressBar::valueChanged, window, [&] {
+    // Every pass of the message loop during the run; one between two blocks raises the change.
+    QTimer watch;
+    watch.start(0);
+    QObject::connect(&watch, &QTimer::timeout, window, [&] {
         if (shownDuringRun >= 0 || grabber.Busy() || grabber.TrackLength() == 0) return;
         GrabSettings settings = grabber.settings();
         settings.retries = 9;  // shown by the ripping options only once they are refreshed

@@ -5,7 +5,7 @@
 #include "converter/frmAudioConverter.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/ACfrmAbout.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

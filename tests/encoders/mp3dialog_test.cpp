@@ -11,7 +11,7 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 #include "support/TestSupport.h"
 

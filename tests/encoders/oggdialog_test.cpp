@@ -9,7 +9,7 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "extractor/AEfrmmain.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "support/DialogTestOwner.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"

@@ -3,7 +3,7 @@
 // Usage: registry_writer <key path> <value-name prefix> <count> [start file]
 // With a start file it waits until that file exists, so that two writers begin together.
 // Exits 0 when every write reported success.
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

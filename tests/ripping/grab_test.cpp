@@ -5,7 +5,7 @@
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "ripping/ACfrmGrab.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 #include "support/CddbServer.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
 // The settings store, tested over its real INI file in a private configuration folder.
-#include "shell/CRegister.h"
-#include "shell/StoredNumbers.h"
+#include "components/store/CRegister.h"
+#include "components/store/StoredNumbers.h"
 
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 // The System Info command: which program it starts, and the message when there is none.
 #include "shell/SysInfo.h"
 
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // program ends, and start-up with missing or broken files.
 #include "converter/frmAudioConverter.h"
 #include "extractor/AEfrmmain.h"
-#include "shell/Program.h"
-#include "shell/ToolWindows.h"
-#include "shell/frmmainpro.h"
+#include "app/Program.h"
+#include "app/ToolWindows.h"
+#include "app/frmmainpro.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Files handed to the program on its command line, as the desktop does when the user opens
 // files with it: the converter opens with them listed, beside the launcher.
 #include "converter/frmAudioConverter.h"
-#include "shell/Program.h"
-#include "shell/ToolWindows.h"
+#include "app/Program.h"
+#include "app/ToolWindows.h"
 #include "shell/WindowServices.h"
 #include "support/TestSupport.h"
 

@@ -2,7 +2,7 @@
 #include "support/Signals.h"
 
 #include "components/ui/SkinForm.h"
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/ToolWindows.h"
+#include "app/ToolWindows.h"
 
 #include "converter/frmAudioConverter.h"
 #include "extractor/AEfrmmain.h"

@@ -1,4 +1,4 @@
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 
 #include <QDir>
 #include <QFile>

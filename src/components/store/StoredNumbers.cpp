@@ -1,6 +1,6 @@
-#include "shell/StoredNumbers.h"
+#include "components/store/StoredNumbers.h"
 
-#include "shell/CRegister.h"
+#include "components/store/CRegister.h"
 
 namespace stored {
 

@@ -1,7 +1,7 @@
-#include "shell/frmmainpro.h"
+#include "app/frmmainpro.h"
 
 #include "converter/frmAudioConverter.h"
-#include "shell/ToolWindows.h"
+#include "app/ToolWindows.h"
 #include "shell/WindowServices.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shell/Program.h"
+#include "app/Program.h"
 
 #include "shell/WindowServices.h"
 

@@ -1,9 +1,9 @@
-#include "shell/Program.h"
+#include "app/Program.h"
 
 #include "components/ComponentError.h"
-#include "shell/ToolWindows.h"
+#include "app/ToolWindows.h"
 #include "shell/WindowServices.h"
-#include "shell/frmmainpro.h"
+#include "app/frmmainpro.h"
 
 #include <QApplication>
 #include <QPointer>
