@@ -4,6 +4,26 @@
 // blocks into a writer, block by block, tells its listener how far it is, and ends in exactly
 // one of three ways: written, cancelled or failed with a reason.
 //
+// NOTE ON THREADS
+// Velloria runs on three kinds of thread:
+// - The user-interface thread owns every window, dialog and widget, the settings store's
+//   writes, the message boxes, and the events of the CD grabber. A run that converts one file
+//   at a time (ConversionRunner, ExtractionRun) runs its jobs on this thread and lets the
+//   message loop run once per block through its host, so the window stays live; anything may
+//   therefore happen between two blocks, and a run checks its cancel request and whether its
+//   window is still there after every such pass.
+// - Worker threads run jobs with objects of their own: the conversion on every core (a thread
+//   pool; each file gets its own AudioFile or WMAFile reader and writer, copied from the
+//   window's settings, and writes a part file that the user-interface thread puts in place),
+//   and the recording session (one thread running the job from the recorder's queue into the
+//   recording file). Audio objects (AudioFile, WMAFile, Decoder, encoders, VideoFile,
+//   AudioInfo) are not shared: each belongs to one thread at a time and may be handed to
+//   another only while no job uses it.
+// - Sound-device threads (components/sound) own the Qt Multimedia sink or source; they talk to
+//   the user-interface thread only through queued signals and locked queues.
+// What crosses threads: AudioJob::cancel() (any thread), JobProgress values, JobOutcome
+// values once a job has ended, SampleBlock values (copied), and QueuedSource's blocks.
+//
 // Contract:
 // - The end of the input is the source's empty block, never its stated length. The stated
 //   length only feeds progress; a source that stops early because its data is damaged says so
@@ -15,7 +35,8 @@
 //   error. A cancelled or failed job leaves whatever the writer had written on disk; callers
 //   decide what to do with it, and never treat it as a whole file.
 // - Errors are data: sources and sinks report them through error(), never by throwing, and
-//   run() never throws.
+//   run() never throws. A job runs on the thread that calls run(), and its listener is called
+//   on that thread.
 
 #include "components/audio/SampleBlock.h"
 
