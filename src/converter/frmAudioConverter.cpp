@@ -87,7 +87,18 @@ void frmAudioConverter::buildControls() {
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(12, 10, 12, 8);
     column->setSpacing(10);
+    column->addWidget(buildFileGroup(central), 1);
+    column->addLayout(buildFormatRow(central));
+    setCentralWidget(central);
+    buildToolBar();
+    buildStatusBar();
+    buildPopupMenu();
+    connectControls();
+    resize(880, 600);
+}
 
+// The "Files to convert" group: the list, the output folder, and the run's options.
+QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     frameMain = new QGroupBox(QStringLiteral("Files to convert"), central);
     frameMain->setObjectName(QStringLiteral("frameMain"));
     auto* grid = new QGridLayout(frameMain);
@@ -138,8 +149,12 @@ void frmAudioConverter::buildControls() {
     chkParallel->setObjectName(QStringLiteral("chkParallel"));
     chkParallel->setToolTip(QStringLiteral("Convert several files at once; the results are the same as one at a time"));
     grid->addWidget(chkParallel, 5, 0, 1, 2);
-    column->addWidget(frameMain, 1);
 
+    return frameMain;
+}
+
+// The row under the group: the output format with its settings, Record, Cancel and Convert.
+QHBoxLayout* frmAudioConverter::buildFormatRow(QWidget* central) {
     auto* row = new QHBoxLayout;
     SkinLabel1 = new SkinLabel(QStringLiteral("Convert to:"), central);
     imgcmbConvertTo = new QComboBox(central);
@@ -161,14 +176,15 @@ void frmAudioConverter::buildControls() {
     row->addWidget(cmRecord);
     row->addWidget(cmdCancel);
     row->addWidget(cmdConvert);
-    column->addLayout(row);
     // Screen readers name a field by its label; without one they take the title of the group
     // around it, which for the folder box is "Files to convert".
     lstFiles->setAccessibleName(frameMain->title());
     txtFolder->setAccessibleName(optOtherFolder->text());
     SkinLabel1->setBuddy(imgcmbConvertTo);
-    setCentralWidget(central);
+    return row;
+}
 
+void frmAudioConverter::buildToolBar() {
     tbToolBar = new QToolBar(QStringLiteral("Commands"), this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
@@ -182,6 +198,10 @@ void frmAudioConverter::buildControls() {
     }
     addToolBar(Qt::TopToolBarArea, tbToolBar);
 
+}
+
+// The status bar's four panels and the progress bar that covers panel 4 during a run.
+void frmAudioConverter::buildStatusBar() {
     sbStatus = new QStatusBar(this);
     sbStatus->setObjectName(QStringLiteral("sbStatus"));
     sbStatus->setSizeGripEnabled(true);
@@ -204,6 +224,9 @@ void frmAudioConverter::buildControls() {
     pbProgressBar->setFormat(QStringLiteral("%p%"));
     pbProgressBar->hide();
 
+}
+
+void frmAudioConverter::buildPopupMenu() {
     mnuPopup = new QMenu(QStringLiteral("PopupMenu"), this);
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
     mnuPopupAdd = mnuPopup->addAction(QStringLiteral("Add"));
@@ -214,6 +237,9 @@ void frmAudioConverter::buildControls() {
     mnuPopupMoveUp = mnuPopup->addAction(QStringLiteral("Move Up"));
     mnuPopupMoveDown = mnuPopup->addAction(QStringLiteral("Move Down"));
 
+}
+
+void frmAudioConverter::connectControls() {
     connect(cmdBrowse, &QPushButton::clicked, this, &frmAudioConverter::cmdBrowse_Click);
     connect(optOtherFolder, &QRadioButton::clicked, this, &frmAudioConverter::optOtherFolder_Click);
     connect(txtFolder, &QLineEdit::textEdited, this, &frmAudioConverter::txtFolder_Change);
@@ -240,7 +266,6 @@ void frmAudioConverter::buildControls() {
     connect(AudioGrabber1.get(), &CdGrabber::DiscChanged, this, &frmAudioConverter::AudioGrabber1_DiscChanged);
     lstFiles->installEventFilter(this);
     lstFiles->viewport()->installEventFilter(this);
-    resize(880, 600);
 }
 
 void frmAudioConverter::Form_Load() {

@@ -30,6 +30,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -218,6 +219,12 @@ protected:
 private:
     void Form_Load();
     void buildControls();
+    QGroupBox* buildFileGroup(QWidget* central);
+    QHBoxLayout* buildFormatRow(QWidget* central);
+    void buildToolBar();
+    void buildStatusBar();
+    void buildPopupMenu();
+    void connectControls();
     void openHelp(const QString& fixedName);
     void showAbout();
 
