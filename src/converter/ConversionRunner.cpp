@@ -6,6 +6,7 @@
 #include "components/audio/CdTrackSource.h"
 #include "components/audio/DiscInfoLookup.h"
 #include "components/audio/FileEndpoints.h"
+#include "components/audio/FileOps.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConverterRules.h"
 
@@ -15,24 +16,22 @@
 #include <QSet>
 
 #include <cmath>
-#include <filesystem>
 
 namespace converter {
 namespace {
 
-// True when the two paths name one file (links and letter case as the file system sees them).
-bool sameFile(const QString& a, const QString& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(a.toStdString()),
-                                                  std::filesystem::path(b.toStdString()), ec);
-    return !ec && same;
-}
+using audio::removeForced;
+using audio::sameFile;
 
-bool removeForced(const QString& path) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    return file.remove();
-}
+// After switching to the next drive, the message loop runs this many times so that the
+// drive's change notifications are handled before its root text is compared.
+constexpr int kDriveSwitchPasses = 9;
+// The progress bar at the start of a CD track: above 0, so that it shows as started before the
+// first block arrives.
+constexpr double kGrabStartPercent = 0.0002;
+// 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
+// values a second).
+constexpr int kCdBlockValues = 441000;
 
 }  // namespace
 
@@ -223,7 +222,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         const QString root = grabber->RootText();
         if (!root.isEmpty() && p.startsWith(root)) break;
         grabber->setCurrentDrive(grabber->CurrentDrive() + 1);
-        for (int pass = 0; pass < 9; ++pass) {
+        for (int pass = 0; pass < kDriveSwitchPasses; ++pass) {
             if (!m_host.letEventsRun()) {
                 m_stopped = true;
                 return false;
@@ -232,7 +231,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     }
     grabber->ReRead();
     // A cancel asked for before the track starts is kept: it ends the run as any other.
-    m_host.fileProgress(0.0002);
+    m_host.fileProgress(kGrabStartPercent);
     m_cdAborted = false;
     const std::optional<int> track = trackNumberOf(p);
     if (!track) {
@@ -277,7 +276,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     audio::AudioFileSink fileSink(m_components.writer, q);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
     audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
-    audio::AudioJob job(source, sink, *this, 441000);
+    audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = true;
     const audio::JobOutcome outcome = job.run();

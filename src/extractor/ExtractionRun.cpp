@@ -1,6 +1,7 @@
 #include "extractor/ExtractionRun.h"
 
 #include "components/audio/FileEndpoints.h"
+#include "components/audio/FileOps.h"
 #include "components/audio/VideoTrackSource.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 namespace extractor {
 namespace {
@@ -19,20 +19,8 @@ const QString kWmaKey = QStringLiteral("WMA");
 
 QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)); }
 
-// True when the two paths name one file (links as the file system sees them).
-bool sameFile(const QString& a, const QString& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
-                                                  std::filesystem::path(QFile::encodeName(b).toStdString()), ec);
-    return !ec && same;
-}
-
-// Deletes a file, also when it is read-only.
-bool removeForced(const QString& path) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    return file.remove();
-}
+using audio::removeForced;
+using audio::sameFile;
 
 // A list's text as a whole number, any fraction dropped.
 int wholeNumber(const QString& text, const QString& what) {
