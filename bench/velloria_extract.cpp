@@ -19,13 +19,12 @@ namespace {
 class QuietHost : public extractor::ExtractionHost {
 public:
     QStringList messages;
-    void message(const QString& text) override { messages << text; }
+    void runMessage(const QString& text, bool) override { messages << text; }
+    void runFailures(const QList<audio::FailedFile>&) override {}
     bool confirmOverwrite() override { return true; }
-    void showProgressBar() override {}
-    void setProgress(int) override {}
-    void enableExtract(bool) override {}
-    void enableSettings(bool) override {}
-    void enableCancel(bool) override {}
+    void fileStarted(int) override {}
+    void fileProgress(double) override {}
+    void fileEnded() override {}
     bool cancelRequested() const override { return false; }
     void setCancelRequested(bool) override {}
     bool letEventsRun() override {

@@ -10,6 +10,7 @@
 // the settings dialogs have put their settings).
 
 #include "components/audio/AudioJob.h"
+#include "components/audio/RunObserver.h"
 
 #include <QHash>
 #include <QList>
@@ -42,29 +43,14 @@ struct RunSnapshot {
     int workers = 1;
 };
 
-struct FailedFile {
-    QString path;
-    QString reason;
-};
+using FailedFile = audio::FailedFile;
 
-class RunHost {
+// The window as the conversion run sees it: the run's events (audio::RunObserver) and the
+// status bar's time panels, the pointer, and the waits of the run on every core.
+class RunHost : public audio::RunObserver {
 public:
-    virtual ~RunHost() = default;
-    // A message box of the run (OK button; the critical icon when asked, otherwise none).
-    virtual void runMessage(const QString& text, bool critical) = 0;
-    // The files that failed in this run, with their reasons, in list order; called once at the
-    // end of a run that had any.
-    virtual void runFailures(const QList<FailedFile>& failures) = 0;
-    // The status bar in file mode for the 1-based entry `number`, and back to idle.
-    virtual void fileStarted(int number) = 0;
-    virtual void fileEnded() = 0;
-    // The progress bar, 0..100.
-    virtual void fileProgress(double percent) = 0;
     // The elapsed and remaining time panels for the fraction done (0: not known).
     virtual void timePanels(double fraction) = 0;
-    // Lets pending events run once; false when the program is ending.
-    virtual bool letEventsRun() = 0;
-    virtual bool cancelRequested() const = 0;
     // The hourglass pointer on or off.
     virtual void setBusy(bool busy) = 0;
     // Ends the run after the current entry, as the Cancel button does.

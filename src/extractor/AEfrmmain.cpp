@@ -72,29 +72,27 @@ class AEfrmmain::Host : public extractor::ExtractionHost {
 public:
     explicit Host(AEfrmmain* window) : m_window(window) {}
 
-    void message(const QString& text) override {
+    void runMessage(const QString& text, bool) override {
         if (alive()) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::None);
     }
+    void runFailures(const QList<audio::FailedFile>&) override {}
     bool confirmOverwrite() override {
         return alive() && ui::MsgBox(QStringLiteral("Do you want to overwrite the existing audio file"),
                                      ui::MsgButtons::YesNo, ui::MsgIcon::Question,
                                      ui::MsgDefault::Button2) == ui::MsgResult::Yes;
     }
-    void showProgressBar() override {
-        if (alive()) m_window->pbProgressBar->show();
+    // A run in progress: the bar shows, Extract and the settings wait, Cancel is live.
+    void fileStarted(int) override {
+        if (!alive()) return;
+        m_window->cmdsetting->setEnabled(false);
+        m_window->pbProgressBar->show();
+        m_window->cmdExtractAudio->setEnabled(false);
+        m_window->cmdCancel->setEnabled(true);
     }
-    void setProgress(int percent) override {
-        if (alive()) m_window->pbProgressBar->setValue(std::clamp(percent, 0, 100));
+    void fileProgress(double percent) override {
+        if (alive()) m_window->pbProgressBar->setValue(std::clamp(static_cast<int>(percent), 0, 100));
     }
-    void enableExtract(bool enabled) override {
-        if (alive()) m_window->cmdExtractAudio->setEnabled(enabled);
-    }
-    void enableSettings(bool enabled) override {
-        if (alive()) m_window->cmdsetting->setEnabled(enabled);
-    }
-    void enableCancel(bool enabled) override {
-        if (alive()) m_window->cmdCancel->setEnabled(enabled);
-    }
+    void fileEnded() override {}
     bool cancelRequested() const override { return state().bCancel; }
     void setCancelRequested(bool requested) override {
         if (alive()) state().bCancel = requested;
@@ -423,9 +421,15 @@ void AEfrmmain::cmdExtractAudio_Click() {
     Host host(this);
     extractor::ExtractionRun run(host, components);
     m_running = true;
-    run.run(request);
+    const std::optional<extractor::Buttons> buttons = extractor::buttonsAfter(run.run(request));
     // The window may have been closed, even destroyed, while the run let events run.
-    if (self) m_running = false;
+    if (!self) return;
+    m_running = false;
+    if (buttons && !m_closed) {
+        cmdExtractAudio->setEnabled(buttons->extract);
+        cmdsetting->setEnabled(buttons->settings);
+        cmdCancel->setEnabled(buttons->cancel);
+    }
 }
 
 void AEfrmmain::cmdCancel_Click() { state().bCancel = true; }

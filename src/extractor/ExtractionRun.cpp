@@ -46,6 +46,14 @@ QString outputPath(const QString& input, const QString& format, bool sameFolder,
     return folder + QLatin1Char('/') + base + QLatin1Char('.') + key;
 }
 
+std::optional<Buttons> buttonsAfter(RunEnd end) {
+    switch (end) {
+    case RunEnd::Stopped: return std::nullopt;
+    case RunEnd::Failed: return Buttons{true, true, false};
+    default: return Buttons{};
+    }
+}
+
 QString defaultOutputFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Extracted audio");
 }
@@ -114,7 +122,6 @@ RunEnd ExtractionRun::run(const RunRequest& request) {
     m_stopped = m_cancelAtPassEnd = false;
     m_wma = request.format == kWmaKey;
     m_host.setCancelRequested(false);
-    m_host.enableSettings(false);
     try {
         return prepareAndCopy(request);
     } catch (const ComponentError& e) {
@@ -139,14 +146,10 @@ bool ExtractionRun::gone() {
 }
 
 RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
-    m_host.showProgressBar();
-    m_host.enableExtract(false);
-    m_host.enableCancel(true);
+    m_host.fileStarted(1);
     const QString& input = request.input;
     if (!QFileInfo(input).isFile()) {
-        m_host.message(QStringLiteral(" the input file doesn't exist"));
-        m_host.enableExtract(true);
-        m_host.enableSettings(true);
+        m_host.runMessage(QStringLiteral(" the input file doesn't exist"), false);
         return RunEnd::InputMissing;
     }
     m_output = outputPath(input, request.format, request.sameFolder, request.folder);
@@ -185,15 +188,13 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     }
     c.VideoFileIn.SetAudioFormat(rate, channels);
     c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
-    m_host.setProgress(0);
+    m_host.fileProgress(0);
 
     const bool overwrite = QFileInfo::exists(m_output);
     const bool refused = overwrite && !m_host.confirmOverwrite();
     if (gone()) return stop();
     if (refused) {
         c.VideoFileIn.Close();
-        m_host.enableExtract(true);
-        m_host.enableSettings(true);
         return RunEnd::OverwriteRefused;
     }
 
@@ -209,10 +210,8 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
         return fail(outcome.reason);
     case audio::JobEnd::Cancelled:
         // The partial output stays on disk; the video is kept.
-        m_host.enableSettings(true);
-        m_host.setProgress(0);
-        m_host.enableExtract(true);
-        m_host.enableCancel(true);
+        m_host.fileProgress(0);
+        m_host.fileEnded();
         if (!m_cancelAtPassEnd) return RunEnd::CancelledAtPassStart;
         m_host.setCancelRequested(false);
         return RunEnd::CancelledAtPassEnd;
@@ -222,10 +221,8 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     // Only now, with every block written and the output closed without error, may the video go.
     if (request.deleteSource && !removeForced(input))
         return fail(QStringLiteral("The video file %1 could not be deleted.").arg(quoted(input)));
-    m_host.setProgress(0);
-    m_host.enableExtract(true);
-    m_host.enableCancel(true);
-    m_host.enableSettings(true);
+    m_host.fileProgress(0);
+    m_host.fileEnded();
     return RunEnd::Written;
 }
 
@@ -239,12 +236,12 @@ void ExtractionRun::progress(const audio::JobProgress& progress) {
         const std::int64_t count = c.VideoFileIn.AudioSampleCount();
         const std::int64_t written = std::min(progress.done / std::max(1, c.VideoFileIn.AudioChannels()),
                                               std::max<std::int64_t>(count, 0));
-        m_host.setProgress(count > 0 ? percentOf(static_cast<double>(written) / static_cast<double>(count))
+        m_host.fileProgress(count > 0 ? percentOf(static_cast<double>(written) / static_cast<double>(count))
                                      : percentOf(c.VideoFileIn.BytesReadFraction()));
         if (!pass()) return;
     } else {
         const double duration = c.VideoFileIn.AudioDuration();
-        m_host.setProgress(duration > 0 ? percentOf(c.VideoFileIn.AudioPosition() / duration)
+        m_host.fileProgress(duration > 0 ? percentOf(c.VideoFileIn.AudioPosition() / duration)
                                         : percentOf(c.VideoFileIn.BytesReadFraction()));
         if (gone()) return;
     }
@@ -268,11 +265,9 @@ RunEnd ExtractionRun::fail(const QString& description) {
     } catch (const ComponentError&) {
         // The message below is about the first failure.
     }
-    m_host.message(QStringLiteral("Error: ") + description);
-    m_host.enableExtract(true);
-    m_host.enableCancel(false);
-    m_host.enableSettings(true);
-    m_host.setProgress(0);
+    m_host.runMessage(QStringLiteral("Error: ") + description, false);
+    m_host.fileProgress(0);
+    m_host.fileEnded();
     return RunEnd::Failed;
 }
 

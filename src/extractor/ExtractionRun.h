@@ -5,19 +5,22 @@
 // engine, with the video reader as the job's source.
 //
 // Everything the user sees goes through ExtractionHost: the run's message boxes, the
-// progress bar, the three buttons and the cancel request live in the window. When the host
+// progress bar and the cancel request live in the window, which sets its three buttons from the
+// run's events and its end. When the host
 // says that events can no longer run (the window was closed under the run, or the program is
 // ending), the run stops at once and touches the host no more; whatever was written stays on
 // disk and the video is kept.
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioJob.h"
+#include "components/audio/RunObserver.h"
 #include "components/audio/VideoFile.h"
 #include "components/audio/WMAFile.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace extractor {
 
@@ -41,25 +44,16 @@ struct RunRequest {
     bool deleteSource = false;
 };
 
-class ExtractionHost {
+// The window as the extraction run sees it: the run's events (audio::RunObserver; the video is
+// file 1, and a failure is the message "Error: " and its reason) and the three things only the
+// extractor asks. The window sets its buttons from the events and from the run's end (see
+// buttonsAfter).
+class ExtractionHost : public audio::RunObserver {
 public:
-    virtual ~ExtractionHost() = default;
-    // A message box with an OK button and no icon.
-    virtual void message(const QString& text) = 0;
     // "Do you want to overwrite the existing audio file" (Yes/No, No the default); true for Yes.
     virtual bool confirmOverwrite() = 0;
-    virtual void showProgressBar() = 0;
-    // The bar, 0..100.
-    virtual void setProgress(int percent) = 0;
-    virtual void enableExtract(bool enabled) = 0;
-    virtual void enableSettings(bool enabled) = 0;
-    virtual void enableCancel(bool enabled) = 0;
-    // The cancel request (the window's bCancel).
-    virtual bool cancelRequested() const = 0;
+    // Sets or clears the cancel request (the window's bCancel).
     virtual void setCancelRequested(bool requested) = 0;
-    // Lets pending window events run once; false when the window is gone or the program is
-    // ending.
-    virtual bool letEventsRun() = 0;
     // False once the window is gone or the program is ending.
     virtual bool present() const = 0;
 };
@@ -83,6 +77,15 @@ enum class RunEnd {
     Failed,
     Stopped,  // the window went away or the program is ending
 };
+
+// The window's buttons once a run has ended; nothing for a run that stopped because the window
+// went away (it is not touched again).
+struct Buttons {
+    bool extract = true;
+    bool settings = true;
+    bool cancel = true;
+};
+std::optional<Buttons> buttonsAfter(RunEnd end);
 
 class ExtractionRun : private audio::JobListener {
 public:

@@ -4,6 +4,7 @@
 #include "components/audio/AudioInfo.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
+#include "support/RunHosts.h"
 #include "support/Corpus.h"
 #include "support/Signals.h"
 
@@ -20,26 +21,17 @@ using namespace testing_support;
 
 namespace {
 
-struct CorpusHost : RunHost {
-    QStringList messages;
-    QList<FailedFile> failures;
+// A hang guard per file, and whether a source was refused with a reason.
+struct CorpusHost : RecordingRunHost {
     QStringList sources;
     std::unique_ptr<HangGuard> guard;
-
-    void runMessage(const QString& text, bool) override { messages << text; }
-    void runFailures(const QList<FailedFile>& f) override { failures += f; }
-    void fileStarted(int number) override {
-        guard.reset();
-        guard = std::make_unique<HangGuard>(QStringLiteral("converting ") + sources.value(number - 1), 120);
+    CorpusHost() {
+        onFileStarted = [this](int number) {
+            guard.reset();
+            guard = std::make_unique<HangGuard>(QStringLiteral("converting ") + sources.value(number - 1), 120);
+        };
+        onFileEnded = [this] { guard.reset(); };
     }
-    void fileEnded() override { guard.reset(); }
-    void fileProgress(double) override {}
-    void timePanels(double) override {}
-    bool letEventsRun() override { return true; }
-    bool cancelRequested() const override { return false; }
-    void setBusy(bool) override {}
-    void cancelRun() override {}
-    double progressShown() const override { return 0; }
     bool refused(const QString& source) const {
         for (const FailedFile& f : failures)
             if (f.path == source && !f.reason.isEmpty()) return true;

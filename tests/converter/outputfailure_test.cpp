@@ -7,6 +7,7 @@
 #include "components/audio/CdGrabber.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
+#include "support/RunHosts.h"
 #include "support/CdImages.h"
 #include "support/Corpus.h"
 #include "support/Damage.h"
@@ -24,45 +25,7 @@
 using namespace converter;
 using namespace testing_support;
 
-namespace {
-
-// What goes wrong once the first block of a file has been written.
-struct Failure {
-    const char* name;
-    std::function<void(const QString& folder, std::unique_ptr<FileSizeLimit>& limit)> strike;
-};
-
-const Failure kFailures[] = {
-    {"disk full", [](const QString&, std::unique_ptr<FileSizeLimit>& limit) { limit = std::make_unique<FileSizeLimit>(64 * 1024); }},
-    {"folder removed", [](const QString& folder, std::unique_ptr<FileSizeLimit>&) { QDir(folder).removeRecursively(); }},
-    {"folder renamed",
-     [](const QString& folder, std::unique_ptr<FileSizeLimit>&) { QDir().rename(folder, folder + QStringLiteral(".moved")); }},
-    {"folder read-only",
-     [](const QString& folder, std::unique_ptr<FileSizeLimit>&) {
-         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-     }},
-};
-
-struct StrikingHost : RunHost {
-    QStringList messages;
-    QList<FailedFile> failures;
-    std::function<void()> onFirstBlock;
-    void runMessage(const QString& text, bool) override { messages << text; }
-    void runFailures(const QList<FailedFile>& f) override { failures += f; }
-    void fileStarted(int) override {}
-    void fileEnded() override {}
-    void fileProgress(double percent) override {
-        if (percent > 0 && onFirstBlock) std::exchange(onFirstBlock, {})();
-    }
-    void timePanels(double) override {}
-    bool letEventsRun() override { return true; }
-    bool cancelRequested() const override { return false; }
-    void setBusy(bool) override {}
-    void cancelRun() override {}
-    double progressShown() const override { return 0; }
-};
-
-}  // namespace
+using StrikingHost = RecordingRunHost;
 
 TEST(OutputFailure, AFileOrCdTrackEndsWholeOrFailsNamingWhatIsLeftAndKeepsItsSource) {
     QTemporaryDir dir;
@@ -73,16 +36,13 @@ TEST(OutputFailure, AFileOrCdTrackEndsWholeOrFailsNamingWhatIsLeftAndKeepsItsSou
     ASSERT_GE(grabber.OpenImage(image.cue), 0);
     const QString track = grabber.RootText() + QStringLiteral("Track01.cda");
 
-    for (const Failure& failure : kFailures) {
+    for (const OutputFailure& failure : outputFailures()) {
         for (const QString& source : {wav, track}) {
             for (const char* key : {"MP3", "WAV", "OGG", "WMA"}) {
                 const bool cd = source == track;
                 SCOPED_TRACE(std::string(failure.name) + (cd ? " CD track " : " file ") + key);
                 const QString folder = dir.filePath(QStringLiteral("out"));
-                QDir(folder + QStringLiteral(".moved")).removeRecursively();
-                QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QDir(folder).removeRecursively();
-                ASSERT_TRUE(QDir().mkpath(folder));
+                ASSERT_TRUE(resetOutputFolder(folder));
                 const QString output = folder + QStringLiteral("/output.") + QLatin1String(key);
                 const auto before = fingerprints({cd ? image.cue : source, image.bin});
 

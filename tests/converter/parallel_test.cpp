@@ -7,6 +7,7 @@
 #include "components/audio/MP3Settings.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
+#include "support/RunHosts.h"
 #include "support/Damage.h"
 #include "support/Signals.h"
 
@@ -26,27 +27,7 @@ using namespace testing_support;
 
 namespace {
 
-struct Host : RunHost {
-    QStringList log;  // messages, failures and status changes, in the order they came
-    int passes = 0;
-    int cancelAfterPasses = -1;
-    void runMessage(const QString& text, bool) override { log << QStringLiteral("message ") + text; }
-    void runFailures(const QList<FailedFile>& failures) override {
-        for (const FailedFile& f : failures) log << QStringLiteral("failed ") + f.path + QStringLiteral(": ") + f.reason;
-    }
-    void fileStarted(int number) override { log << QStringLiteral("file %1").arg(number); }
-    void fileEnded() override {}
-    void fileProgress(double) override {}
-    void timePanels(double) override {}
-    bool letEventsRun() override {
-        ++passes;
-        return true;
-    }
-    bool cancelRequested() const override { return cancelAfterPasses >= 0 && passes >= cancelAfterPasses; }
-    void setBusy(bool) override {}
-    void cancelRun() override { cancelAfterPasses = 0; }
-    double progressShown() const override { return 0; }
-};
+using Host = RecordingRunHost;
 
 // Every file under `root` (hidden ones too) → the digest of its bytes.
 QMap<QString, QByteArray> contents(const QString& root) {

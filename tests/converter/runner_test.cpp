@@ -7,6 +7,7 @@
 #include "components/audio/MP3Settings.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
+#include "support/RunHosts.h"
 #include "support/CdImages.h"
 #include "support/Damage.h"
 #include "support/Signals.h"
@@ -27,37 +28,7 @@ using namespace testing_support;
 
 namespace {
 
-// The window as a test sees it: every message, failure and status change is recorded.
-struct RecordingHost : RunHost {
-    QStringList messages;
-    QList<FailedFile> failures;
-    QList<int> started;
-    int blocks = 0;
-    int cancelAfterBlocks = -1;  // -1: never
-    std::function<void(double)> onProgress;
-
-    void runMessage(const QString& text, bool) override { messages << text; }
-    void runFailures(const QList<FailedFile>& f) override { failures += f; }
-    void fileStarted(int number) override { started << number; }
-    void fileEnded() override {}
-    void fileProgress(double percent) override {
-        if (onProgress) onProgress(percent);
-    }
-    void timePanels(double) override {}
-    bool letEventsRun() override {
-        ++blocks;
-        return true;
-    }
-    bool cancelRequested() const override { return cancelAfterBlocks >= 0 && blocks >= cancelAfterBlocks; }
-    void setBusy(bool) override {}
-    void cancelRun() override { cancelAfterBlocks = 0; }
-    double progressShown() const override { return 0; }
-    QStringList failedPaths() const {
-        QStringList paths;
-        for (const FailedFile& f : failures) paths << f.path;
-        return paths;
-    }
-};
+using RecordingHost = RecordingRunHost;
 
 class Runner : public ::testing::Test {
 public:
@@ -180,7 +151,7 @@ TEST_F(Runner, EveryFailureKeepsTheSourceAndIsReported) {
              };
          },
          true},
-        {"cancel", [](Runner& t, const QString&, const QString&) { t.host.cancelAfterBlocks = 1; }, false},
+        {"cancel", [](Runner& t, const QString&, const QString&) { t.host.cancelAfterPasses = 1; }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 // Every file of the corrupt-input corpus through the extraction run, in MP3 and in WMA: each
 // is extracted or ends with a message, none hangs, and every video is left as it was.
 #include "extractor/ExtractionRun.h"
+#include "support/RunHosts.h"
 #include "support/Corpus.h"
 
 #include <QFileInfo>
@@ -15,21 +16,7 @@ using namespace testing_support;
 
 namespace {
 
-struct QuietHost : ExtractionHost {
-    QStringList messages;
-    bool cancel = false;
-    void message(const QString& text) override { messages << text; }
-    bool confirmOverwrite() override { return true; }
-    void showProgressBar() override {}
-    void setProgress(int) override {}
-    void enableExtract(bool) override {}
-    void enableSettings(bool) override {}
-    void enableCancel(bool) override {}
-    bool cancelRequested() const override { return cancel; }
-    void setCancelRequested(bool r) override { cancel = r; }
-    bool letEventsRun() override { return true; }
-    bool present() const override { return true; }
-};
+using QuietHost = RecordingExtractionHost;
 
 }  // namespace
 

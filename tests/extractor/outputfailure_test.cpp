@@ -4,6 +4,7 @@
 // video is never lost.
 #include "components/audio/MP3Settings.h"
 #include "extractor/ExtractionRun.h"
+#include "support/RunHosts.h"
 #include "support/Corpus.h"
 #include "support/Damage.h"
 #include "support/Signals.h"
@@ -22,24 +23,7 @@ using namespace testing_support;
 
 namespace {
 
-struct StrikingHost : ExtractionHost {
-    QStringList messages;
-    bool cancel = false;
-    std::function<void()> onFirstBlock;
-    void message(const QString& text) override { messages << text; }
-    bool confirmOverwrite() override { return true; }
-    void showProgressBar() override {}
-    void setProgress(int percent) override {
-        if (percent > 0 && onFirstBlock) std::exchange(onFirstBlock, {})();
-    }
-    void enableExtract(bool) override {}
-    void enableSettings(bool) override {}
-    void enableCancel(bool) override {}
-    bool cancelRequested() const override { return cancel; }
-    void setCancelRequested(bool r) override { cancel = r; }
-    bool letEventsRun() override { return true; }
-    bool present() const override { return true; }
-};
+using StrikingHost = RecordingExtractionHost;
 
 }  // namespace
 
@@ -51,26 +35,15 @@ TEST(OutputFailure, AnExtractionEndsWholeOrFailsNamingWhatIsLeftAndKeepsTheVideo
     ASSERT_EQ(makeVideo(video, sound, {QStringLiteral("-c:a"), QStringLiteral("libvorbis")}), QString());
     const QString folder = dir.filePath(QStringLiteral("out"));
 
-    using Strike = std::function<void(std::unique_ptr<FileSizeLimit>&)>;
-    const std::pair<const char*, Strike> failures[] = {
-        {"disk full", [](std::unique_ptr<FileSizeLimit>& limit) { limit = std::make_unique<FileSizeLimit>(64 * 1024); }},
-        {"folder removed", [&](std::unique_ptr<FileSizeLimit>&) { QDir(folder).removeRecursively(); }},
-        {"folder renamed", [&](std::unique_ptr<FileSizeLimit>&) { QDir().rename(folder, folder + QStringLiteral(".moved")); }},
-        {"folder read-only",
-         [&](std::unique_ptr<FileSizeLimit>&) { QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner); }},
-    };
-    for (const auto& [name, strike] : failures) {
+    for (const OutputFailure& failure : outputFailures()) {
         for (const char* format : {"MP3", "WAV", "OGG", "WMA"}) {
-            SCOPED_TRACE(std::string(name) + " " + format);
-            QDir(folder + QStringLiteral(".moved")).removeRecursively();
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QDir(folder).removeRecursively();
-            ASSERT_TRUE(QDir().mkpath(folder));
+            SCOPED_TRACE(std::string(failure.name) + " " + format);
+            ASSERT_TRUE(resetOutputFolder(folder));
             const auto before = fingerprints({video});
 
             std::unique_ptr<FileSizeLimit> limit;
             StrikingHost host;
-            host.onFirstBlock = [&, strike = strike] { strike(limit); };
+            host.onFirstBlock = [&] { failure.strike(folder, limit); };
             auto components = std::make_shared<Components>();
             components->AudioFileOut.UseMp3Settings(MP3Settings());
             RunRequest r;

@@ -5,6 +5,7 @@
 #include "components/audio/MP3Settings.h"
 #include "extractor/ExtractionRun.h"
 #include "support/Damage.h"
+#include "support/RunHosts.h"
 #include "support/Signals.h"
 
 #include <QDir>
@@ -28,51 +29,7 @@ QStringList args(std::initializer_list<const char*> list) {
     return out;
 }
 
-// The window as the run sees it: every message, button and bar change is recorded.
-struct RecordingHost : ExtractionHost {
-    QStringList messages;
-    int questions = 0;
-    bool overwriteAnswer = true;
-    bool barShown = false;
-    int bar = -1;
-    QList<int> bars;
-    bool extract = true, settings = true, cancel = false;
-    bool cancelFlag = false;
-    int passes = 0;
-    // Runs at each event pass and at each bar change, with the number of passes so far.
-    std::function<void(RecordingHost&)> onPass;
-    std::function<void(RecordingHost&, int)> onBar;
-    bool gone = false;  // the window was closed: events no longer run
-    int touchedWhileGone = 0;
-    void touch() {
-        if (gone) ++touchedWhileGone;
-    }
-
-    void message(const QString& text) override { touch(); messages << text; }
-    bool confirmOverwrite() override {
-        touch();
-        ++questions;
-        return overwriteAnswer;
-    }
-    void showProgressBar() override { touch(); barShown = true; }
-    void setProgress(int percent) override { touch();
-        bar = percent;
-        bars << percent;
-        if (onBar) onBar(*this, percent);
-    }
-    void enableExtract(bool e) override { touch(); extract = e; }
-    void enableSettings(bool e) override { touch(); settings = e; }
-    void enableCancel(bool e) override { touch(); cancel = e; }
-    bool cancelRequested() const override { return cancelFlag; }
-    void setCancelRequested(bool r) override { touch(); cancelFlag = r; }
-    bool present() const override { return !gone; }
-    bool letEventsRun() override {
-        if (gone) return false;
-        ++passes;
-        if (onPass) onPass(*this);
-        return !gone;
-    }
-};
+using RecordingHost = RecordingExtractionHost;
 
 class Extraction : public ::testing::Test {
 public:
@@ -110,9 +67,9 @@ public:
     }
     RunEnd run(const RunRequest& r) {
         ExtractionRun extraction(host, components);
-        const RunEnd end = extraction.run(r);
+        lastEnd = extraction.run(r);
         output = extraction.output();
-        return end;
+        return lastEnd;
     }
     // The output matches ffmpeg's own decode of the video at the output's rate and channels.
     void expectSoundOf(const QString& input, const QString& out, int rate, int channels) {
@@ -127,10 +84,13 @@ public:
         for (int ch = 0; ch < channels; ++ch)
             EXPECT_GT(bestCorrelation(got.samples, channels, reference, channels, ch), 0.9) << "channel " << ch;
     }
+    // The buttons the window sets after the last run's end.
     void expectButtons(bool extract, bool settings, bool cancel) const {
-        EXPECT_EQ(host.extract, extract);
-        EXPECT_EQ(host.settings, settings);
-        EXPECT_EQ(host.cancel, cancel);
+        const std::optional<Buttons> buttons = buttonsAfter(lastEnd);
+        ASSERT_TRUE(buttons.has_value());
+        EXPECT_EQ(buttons->extract, extract);
+        EXPECT_EQ(buttons->settings, settings);
+        EXPECT_EQ(buttons->cancel, cancel);
     }
 
     static inline std::unique_ptr<QTemporaryDir> dir;
@@ -140,6 +100,7 @@ public:
     std::shared_ptr<Components> components;
     RecordingHost host;
     QString output;
+    RunEnd lastEnd = RunEnd::Stopped;
 };
 
 TEST(ExtractionNames, FollowTheNameRule) {

@@ -24,21 +24,10 @@ TEST(OutputFailure, ARecordingEndsWholeOrFailsNamingItsFile) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("takes"));
     const SampleBlock second = musicTone(44100, 2, 1.0);
-    using Strike = std::function<void(std::unique_ptr<FileSizeLimit>&)>;
-    const std::pair<const char*, Strike> failures[] = {
-        {"disk full", [](std::unique_ptr<FileSizeLimit>& limit) { limit = std::make_unique<FileSizeLimit>(64 * 1024); }},
-        {"folder removed", [&](std::unique_ptr<FileSizeLimit>&) { QDir(folder).removeRecursively(); }},
-        {"folder renamed", [&](std::unique_ptr<FileSizeLimit>&) { QDir().rename(folder, folder + QStringLiteral(".moved")); }},
-        {"folder read-only",
-         [&](std::unique_ptr<FileSizeLimit>&) { QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner); }},
-    };
-    for (const auto& [name, strike] : failures) {
+    for (const OutputFailure& failure : outputFailures()) {
         for (const char* ext : {"wav", "mp3", "ogg"}) {
-            SCOPED_TRACE(std::string(name) + " " + ext);
-            QDir(folder + QStringLiteral(".moved")).removeRecursively();
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QDir(folder).removeRecursively();
-            ASSERT_TRUE(QDir().mkpath(folder));
+            SCOPED_TRACE(std::string(failure.name) + " " + ext);
+            ASSERT_TRUE(resetOutputFolder(folder));
             const QString path = folder + QStringLiteral("/take.") + QLatin1String(ext);
 
             AudioFile writer;
@@ -49,7 +38,7 @@ TEST(OutputFailure, ARecordingEndsWholeOrFailsNamingItsFile) {
             ASSERT_TRUE(session.begin(path, 44100, 2)) << session.error().toStdString();
             session.push(second);
             std::unique_ptr<FileSizeLimit> limit;
-            strike(limit);
+            failure.strike(folder, limit);
             for (int i = 0; i < 10 && !session.ended(); ++i) {
                 session.push(second);
                 waitFor([] { return false; }, 20);  // sound arrives as time passes

@@ -1,5 +1,6 @@
 #include "support/Damage.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <csignal>
@@ -90,6 +91,27 @@ void appendWavChunk(const QString& path, const char id[4], const QByteArray& pay
     if (payload.size() & 1) data += '\0';
     putLittleEndian32(data.data() + 4, static_cast<std::uint32_t>(data.size() - 8));
     writeAll(path, data);
+}
+
+const std::vector<OutputFailure>& outputFailures() {
+    static const std::vector<OutputFailure> table{
+        {"disk full", [](const QString&, std::unique_ptr<FileSizeLimit>& limit) { limit = std::make_unique<FileSizeLimit>(64 * 1024); }},
+        {"folder removed", [](const QString& folder, std::unique_ptr<FileSizeLimit>&) { QDir(folder).removeRecursively(); }},
+        {"folder renamed",
+         [](const QString& folder, std::unique_ptr<FileSizeLimit>&) { QDir().rename(folder, folder + QStringLiteral(".moved")); }},
+        {"folder read-only",
+         [](const QString& folder, std::unique_ptr<FileSizeLimit>&) {
+             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+         }},
+    };
+    return table;
+}
+
+bool resetOutputFolder(const QString& folder) {
+    QDir(folder + QStringLiteral(".moved")).removeRecursively();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(folder).removeRecursively();
+    return QDir().mkpath(folder);
 }
 
 }  // namespace testing_support

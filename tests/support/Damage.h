@@ -7,6 +7,9 @@
 #include <sys/resource.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace testing_support {
 
@@ -22,6 +25,17 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
+
+// What can happen to an output's folder while the output is written: the disk fills up, or
+// the folder is removed, renamed or made read-only. `strike` does it to `folder`; a full disk
+// lasts while `limit` holds it.
+struct OutputFailure {
+    const char* name;
+    std::function<void(const QString& folder, std::unique_ptr<FileSizeLimit>& limit)> strike;
+};
+const std::vector<OutputFailure>& outputFailures();
+// Makes `folder` new and empty again after any of those, true when it could.
+bool resetOutputFolder(const QString& folder);
 
 // Overwrites the side information of every MPEG-1 layer III frame from frame `firstDamaged`
 // on, keeping the frame headers, so that a decoder finds the frames and cannot decode them.
