@@ -12,6 +12,7 @@
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioJob.h"
+#include "components/audio/OutputSettings.h"
 #include "components/audio/VideoFile.h"
 #include "components/audio/WMAFile.h"
 
@@ -39,6 +40,9 @@ struct RunRequest {
     QString bitRate;       // text of the bit-rate list, kbit/s
     QString frequency;     // text of the frequency list, Hz
     bool deleteSource = false;
+    // What the writers write with: the MP3 settings (whose rate, bitrate and channels the
+    // lists above replace) and the WMA profile.
+    OutputSettings settings;
 };
 
 class ExtractionHost {
