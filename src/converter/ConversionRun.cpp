@@ -6,7 +6,6 @@
 #include "converter/ProgressInStatusBar.h"
 #include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
-#include "encoders/SettingsDialogs.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -148,8 +147,6 @@ void frmAudioConverter::cmdConvert_Click() {
     if (bConvertCancelled) return;
     bCancel = false;
     SaveSettings();
-    dialogs().mp3();
-    AudioWrite.UseMp3Settings(*dialogs().MP3Lame());
     StartConversion();
 }
 
@@ -215,6 +212,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
     snapshot.deleteSource = chkDeleteSourceFiles->isChecked();
     snapshot.preserveTags = chkPreserveIDTags->isChecked();
     snapshot.workers = chkParallel->isChecked() ? std::max(1, QThread::idealThreadCount()) : 1;
+    snapshot.settings = m_settings;
     return snapshot;
 }
 
@@ -246,6 +244,7 @@ void frmAudioConverter::ConvertFile(const QString& p, const QString& q, bool inW
     WindowRunHost host(*this);
     converter::ConversionRunner runner(host, runComponents());
     runner.setOptions(chkPreserveIDTags->isChecked(), chkDeleteSourceFiles->isChecked());
+    runner.useSettings(m_settings);
     runner.convertFile(p, q, inWMA, outWMA);
     if (!runner.stopped()) runner.reportFailures();
     host.flush();

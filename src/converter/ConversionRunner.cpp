@@ -49,6 +49,13 @@ void ConversionRunner::setOptions(bool preserveTags, bool deleteSource) {
     m_deleteSource = deleteSource;
 }
 
+void ConversionRunner::useSettings(const OutputSettings& settings) {
+    m_components.writer.useSettings(settings);
+    // A number that is no profile leaves the WMA writer's own.
+    if (settings.wmaProfile >= 0 && settings.wmaProfile < WmaSettings::profileCount())
+        m_components.wmaWriter.setWMProfile(settings.wmaProfile);
+}
+
 void ConversionRunner::reportFailures() {
     if (m_failures.isEmpty()) return;
     const QList<FailedFile> failures = std::exchange(m_failures, {});
@@ -57,6 +64,7 @@ void ConversionRunner::reportFailures() {
 
 void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
+    useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
     QSet<QString> folders;
     for (const RunEntry& entry : snapshot.entries)
@@ -99,7 +107,7 @@ ConversionRunner::EntryPlan ConversionRunner::planEntry(const RunSnapshot& snaps
         return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
                                   QStringLiteral("'. Rename it first.")};
     claimed.insert(key, p);
-    return {Kind::Convert, {}, cd, QFileInfo(p).suffix().toLower() == QStringLiteral("wma")};
+    return {Kind::Convert, {}, cd, readsWma(p)};
 }
 
 void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
@@ -120,7 +128,7 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
     if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG")) {
         if (plan.cd) convertCdTrack(p, q, false);
         else convertFile(p, q, plan.inWMA, false);
-    } else if (format == QStringLiteral("WMA")) {
+    } else if (writesWma(format)) {
         if (!m_components.wmaReader.WMASupported()) {
             m_host.runMessage(
                 QStringLiteral("WMA format is NOT supported in your system, the wma codec may not be installed.!"), true);

@@ -6,10 +6,11 @@
 //
 // Everything the user sees goes through RunHost: the run's message boxes and the summary of
 // failed files are shown there and nowhere else, and the status-bar progress is driven from
-// there. The run reads the components it is given (the window's readers and writers, on which
-// the settings dialogs have put their settings).
+// there. The run reads and writes through the components it is given, its writers set to the
+// output settings of its snapshot.
 
 #include "components/audio/AudioJob.h"
+#include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
 
 #include <QHash>
@@ -41,6 +42,8 @@ struct RunSnapshot {
     // Files converted at once: 1 converts one file after another. More run on worker threads,
     // with exactly the outcome of one at a time.
     int workers = 1;
+    // What every output format is written with.
+    OutputSettings settings;
 };
 
 using FailedFile = audio::FailedFile;
@@ -93,8 +96,10 @@ public:
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
-    // The choices convertFile applies (run() takes them from its snapshot).
+    // The choices and the writers' settings convertFile applies (run() takes them from its
+    // snapshot).
     void setOptions(bool preserveTags, bool deleteSource);
+    void useSettings(const OutputSettings& settings);
     // The program is ending: the run stopped and touched nothing more.
     bool stopped() const { return m_stopped; }
 

@@ -292,10 +292,10 @@ void frmAudioConverter::Form_Load() {
     pbProgressBar->hide();
     FillFormatList(imgcmbConvertTo);
     LoadSettings();
-    // The ripping options and the MP3 settings load hidden, so that their stored choices reach
-    // the grabber and the writer.
+    // The ripping options load hidden, so that their stored choices reach the grabber. A stored
+    // MP3 preset is in the output settings from the start.
     grabDialog();
-    m_dialogs.mp3();
+    if (const Mp3Choice mp3 = Mp3Choice::load(kKey); mp3.preset > 0) mp3.applyTo(m_settings.mp3);
     imgcmbConvertTo_Click();
     txtFolder->setText(sOutputFolder);
     setConfigureCDParametersEnabled(false);

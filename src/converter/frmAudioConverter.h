@@ -193,9 +193,7 @@ public:
     SettingsDialogs& dialogs() { return m_dialogs; }
     DialogTool tool() const override { return DialogTool::Converter; }
     QWidget* ownerWindow() override { return this; }
-    AudioFile& outputWriter() override { return AudioWrite; }
-    WMAFile* wmaWriter() override { return &WMAFileW; }
-    WMAFile* wmaReader() override { return &WMAFileR; }
+    OutputSettings& outputSettings() override { return m_settings; }
     SkinControl& skin() override { return *Skin1; }
     QString registryKey() const override;
     QString dialogSkinSection() const override { return QStringLiteral("Small Form"); }
@@ -246,6 +244,7 @@ private:
     QPointer<ACfrmOverWrite> m_overwrite;
     QPointer<ACfrmGrab> m_grab;
     DiscInfo m_discInfo;
+    OutputSettings m_settings;  // what the next run writes with; the settings dialogs edit it
     SettingsDialogs m_dialogs{*this};
 
     converter::RunComponents runComponents();

@@ -4,6 +4,7 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
+#include "shell/WindowServices.h"
 
 SettingsDialogs::~SettingsDialogs() {
     delete m_mp3.data();
@@ -19,19 +20,25 @@ frmWmaSettings* SettingsDialogs::loadedWma() const { return m_wma; }
 
 namespace {
 
-// What each output format's dialog is, and what choosing the format as output does with it.
+// What each output format's dialog is, and what choosing the format as output does with a
+// dialog that is loaded: it shows the stored settings again and applies them.
 struct FormatDialog {
     const char* key;
     SettingsDialog& (*open)(SettingsDialogs&);
+    SettingsDialog* (*loaded)(const SettingsDialogs&);
     bool loadWhenChosen;
     bool applyWhenChosen;
 };
 
 const FormatDialog kFormatDialogs[] = {
-    {"MP3", [](SettingsDialogs& d) -> SettingsDialog& { return d.mp3(); }, true, true},
-    {"WAV", [](SettingsDialogs& d) -> SettingsDialog& { return d.wav(); }, false, true},
-    {"OGG", [](SettingsDialogs& d) -> SettingsDialog& { return d.ogg(); }, true, true},
-    {"WMA", [](SettingsDialogs& d) -> SettingsDialog& { return d.wma(); }, true, false},
+    {"MP3", [](SettingsDialogs& d) -> SettingsDialog& { return d.mp3(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedMp3(); }, true, true},
+    {"WAV", [](SettingsDialogs& d) -> SettingsDialog& { return d.wav(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedWav(); }, false, true},
+    {"OGG", [](SettingsDialogs& d) -> SettingsDialog& { return d.ogg(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedOgg(); }, true, true},
+    {"WMA", [](SettingsDialogs& d) -> SettingsDialog& { return d.wma(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedWma(); }, true, false},
 };
 
 // Keys compare exactly.
@@ -43,14 +50,24 @@ const FormatDialog* formatDialog(const QString& key) {
 
 }  // namespace
 
+SettingsDialog* SettingsDialogs::dialogFor(const QString& key) {
+    const FormatDialog* row = formatDialog(key);
+    return row ? &row->open(*this) : nullptr;
+}
+
 void SettingsDialogs::showModal(const QString& key) {
-    if (const FormatDialog* row = formatDialog(key)) row->open(*this).exec();
+    if (SettingsDialog* dialog = dialogFor(key)) dialog->exec();
 }
 
 void SettingsDialogs::formatChosen(const QString& key) {
     const FormatDialog* row = formatDialog(key);
     if (!row) return;
-    SettingsDialog& dialog = row->open(*this);
-    if (row->loadWhenChosen) dialog.load();
-    if (row->applyWhenChosen) dialog.apply();
+    SettingsDialog* dialog = row->loaded(*this);
+    if (!dialog || dialog->isUnloaded()) {
+        const QString refusal = m_owner.outputSettings().chooseFormat(key, m_owner.registryKey());
+        if (!refusal.isEmpty()) ui::MsgBox(refusal, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        return;
+    }
+    if (row->loadWhenChosen) dialog->load();
+    if (row->applyWhenChosen) dialog->apply();
 }

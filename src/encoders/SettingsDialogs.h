@@ -1,11 +1,11 @@
 #pragma once
 // The four encoder settings dialogs of one owning window. A dialog is created with its load
 // handling when first asked for; "hide" keeps it, "unload" destroys it and the next ask
-// creates it anew. The MP3 settings object outlives the MP3 dialog's unloads.
+// creates it anew. The settings they edit are the owner's and outlive every dialog.
 //
 // Each accessor is defined beside its dialog (frmMP3Settings.cpp, frmOggSettings.cpp, …).
 
-#include "components/audio/MP3Settings.h"
+#include "components/audio/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include <QPointer>
@@ -18,6 +18,7 @@ class frmOggSettings;
 class frmWavSettings;
 class frmWmaSettings;
 class QDialog;
+class SettingsDialog;
 
 class SettingsDialogs {
 public:
@@ -37,15 +38,17 @@ public:
     frmWavSettings* loadedWav() const;
     frmWmaSettings* loadedWma() const;
 
-    // The MP3 dialog's settings object (`MP3Lame`), created with the first MP3 dialog.
-    MP3Settings* MP3Lame() const { return m_mp3Lame.get(); }
-    std::shared_ptr<MP3Settings>& mp3LameSlot() { return m_mp3Lame; }
+    // The MP3 settings object the MP3 dialog edits (`MP3Lame`): the owner's.
+    MP3Settings* MP3Lame() const { return &m_owner.outputSettings().mp3; }
 
-    // The settings dialog of an output format key ("MP3", "WAV", "OGG", "WMA"), shown modally
-    // with the owner window as parent; any other key does nothing.
+    // The settings dialog of an output format key ("MP3", "WAV", "OGG", "WMA"), created on
+    // first use; null for any other key. Keys compare exactly.
+    SettingsDialog* dialogFor(const QString& key);
+    // That dialog shown modally with the owner window as parent; any other key does nothing.
     void showModal(const QString& key);
-    // What choosing the format as output does: MP3 load and apply, WAV apply, OGG load and
-    // apply, WMA load. Keys compare exactly.
+    // What choosing the format as output does to the owner's settings (see
+    // OutputSettings::chooseFormat); a dialog of the format that is loaded shows the result.
+    // Stored Ogg Vorbis settings that cannot be encoded are refused with a message.
     void formatChosen(const QString& key);
 
     EncoderDialogOwner& owner() const { return m_owner; }
@@ -56,5 +59,4 @@ private:
     QPointer<frmOggSettings> m_ogg;
     QPointer<frmWavSettings> m_wav;
     QPointer<frmWmaSettings> m_wma;
-    std::shared_ptr<MP3Settings> m_mp3Lame;
 };

@@ -1,7 +1,7 @@
 #include "encoders/frmMP3Settings.h"
 
-#include "components/audio/AudioFile.h"
 #include "components/audio/MP3Settings.h"
+#include "components/audio/SettingsTables.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
@@ -10,8 +10,6 @@
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "encoders/SamplingFrequencies.h"
-#include "components/store/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -33,7 +31,7 @@
 
 namespace {
 
-constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
+using settings_tables::kBitrates;
 
 constexpr Mp3DialogVariant kConverter{.formName = "ACfrmMP3",
                                       .title = "MP3 Lame 3.91 Encoder Settings",
@@ -44,7 +42,6 @@ constexpr Mp3DialogVariant kConverter{.formName = "ACfrmMP3",
                                       .tabStrip = false,
                                       .skinnedVbrLabels = false,
                                       .defaultButton = false,
-                                      .handOverOnManualApply = false,
                                       .ownControlWalk = true};
 constexpr Mp3DialogVariant kExtractor{.formName = "AEfrmMP3",
                                       .title = "MP3 Lame Encoder",
@@ -55,28 +52,11 @@ constexpr Mp3DialogVariant kExtractor{.formName = "AEfrmMP3",
                                       .tabStrip = true,
                                       .skinnedVbrLabels = true,
                                       .defaultButton = true,
-                                      .handOverOnManualApply = true,
                                       .ownControlWalk = false};
-
-// Registry value names, defaults and the largest index or position each may hold.
-struct StoredValue {
-    const char* name;
-    int defaultValue;
-    int maximum;
-};
-constexpr StoredValue kPreset{"MP3 Preset", 0, 11};
-constexpr StoredValue kFreq{"MP3 Freq", 7, 8};
-constexpr StoredValue kChannels{"MP3 Channels", 1, 4};
-constexpr StoredValue kBitrate{"MP3 Bitrate", 7, 14};
-constexpr StoredValue kQuality{"MP3 EnqQual", 5, 9};
 
 QString bitrateCaption(int kbps) { return QStringLiteral("Current bitrate: %1 kbit").arg(kbps); }
 
-// Position of a bitrate in the table, or -1.
-int bitratePosition(int kbps) {
-    const auto it = std::find(kBitrates.begin(), kBitrates.end(), kbps);
-    return it == kBitrates.end() ? -1 : static_cast<int>(it - kBitrates.begin());
-}
+using settings_tables::bitratePosition;
 
 int bitrateAt(const QSlider* slider) {
     return kBitrates.at(static_cast<std::size_t>(std::clamp(slider->sliderPosition(), 0, 14)));
@@ -116,12 +96,13 @@ const Mp3DialogVariant& Mp3DialogVariant::of(DialogTool tool) {
 const std::array<int, 15>& frmMP3Settings::bitrateTable() { return kBitrates; }
 
 frmMP3Settings& SettingsDialogs::mp3() {
-    if (!m_mp3 || m_mp3->isUnloaded()) m_mp3 = new frmMP3Settings(m_owner, m_mp3Lame);
+    if (!m_mp3 || m_mp3->isUnloaded()) m_mp3 = new frmMP3Settings(m_owner);
     return *m_mp3;
 }
 
-frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame)
-    : SettingsDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())) {
+frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner)
+    : SettingsDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())),
+      m_mp3Lame(&owner.outputSettings().mp3) {
     setObjectName(QLatin1String(m_variant.formName));
     setWindowTitle(QLatin1String(m_variant.title));
     createControls();
@@ -133,8 +114,6 @@ frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Set
     owner.skin().ApplySkinByName(this, owner.dialogSkinSection());
     if (m_variant.ownControlWalk) skinControlsByKind(owner.skin(), this, QStringLiteral("DefaultButt"));
     else owner.SkinForm(this);
-    if (!mp3Lame) mp3Lame = std::make_shared<MP3Settings>();
-    m_mp3Lame = mp3Lame;
     ShowEncoderSettings();
     if (m_variant.tabStrip) TabStrip1_Click();
     LoadMP3();
@@ -159,7 +138,7 @@ void frmMP3Settings::createControls() {
     cmdAdvancedOptions = new QPushButton(QStringLiteral("&Advanced Options"));
     lblFrequency = new QLabel(QStringLiteral("Sampling Frequency"));
     cmbFrequency = new QComboBox;
-    for (const SamplingFrequency& f : kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
     fraQuality = new QGroupBox(QStringLiteral("Encoder Quality"));
     sldrQuality = slider(9);
     lblChMode = new QLabel(QStringLiteral("Channels Mode"));
@@ -389,8 +368,6 @@ void frmMP3Settings::set(const std::function<void()>& write) {
     }
 }
 
-void frmMP3Settings::handOver() { m_owner.outputWriter().UseMp3Settings(*m_mp3Lame); }
-
 // ---- Public operations ----------------------------------------------------------------
 
 void frmMP3Settings::ShowEncoderSettings() {
@@ -446,7 +423,6 @@ bool frmMP3Settings::Apply() {
     if (preset > 0) {
         set([&] { s.setPreset(preset); });
         *m_mp3Lame = s;
-        handOver();
         return true;
     }
     set([&] { s.setSampleRate(cmbFrequency->currentData().toInt()); });
@@ -486,10 +462,9 @@ bool frmMP3Settings::Apply() {
     // The quality slider's position counts too, so a stored quality takes effect.
     set([&] { s.setEncoderQuality(sldrQuality->value()); });
     if (m_refused.isEmpty())
-        if (const QString refusal = m_owner.outputWriter().CheckMp3Format(s); !refusal.isEmpty()) m_refused << refusal;
+        if (const QString refusal = lameRefusal(s); !refusal.isEmpty()) m_refused << refusal;
     if (!m_refused.isEmpty()) return false;
     *m_mp3Lame = s;
-    if (m_variant.handOverOnManualApply) handOver();
     return true;
 }
 
@@ -502,33 +477,23 @@ bool frmMP3Settings::applyChecked() {
 }
 
 
-void frmMP3Settings::SaveMP3() {
-    const auto save = [this](const StoredValue& v, int value) {
-        stored::save(m_owner.registryKey(), QLatin1String(v.name), value);
-    };
-    save(kPreset, cmbPreset->currentIndex());
-    save(kFreq, cmbFrequency->currentIndex());
-    save(kChannels, cmbChMode->currentIndex());
-    save(kBitrate, sldrBitrate->value());
-    save(kQuality, sldrQuality->value());
+Mp3Choice frmMP3Settings::shownChoice() const {
+    return Mp3Choice{cmbPreset->currentIndex(), cmbFrequency->currentIndex(), cmbChMode->currentIndex(),
+                     sldrBitrate->value(), sldrQuality->value()};
+}
+
+void frmMP3Settings::SaveMP3() { shownChoice().save(m_owner.registryKey()); }
+
+void frmMP3Settings::showChoice(const Mp3Choice& choice) {
+    selectPreset(choice.preset);
+    cmbFrequency->setCurrentIndex(choice.frequencyIndex);
+    cmbChMode->setCurrentIndex(choice.channelModeIndex);
+    sldrBitrate->setValue(choice.bitratePosition);
+    sldrQuality->setValue(choice.qualityPosition);
 }
 
 // Text that is not a number, or lies outside its control's range, counts as missing.
-void frmMP3Settings::LoadMP3() {
-    const auto load = [this](const StoredValue& v) {
-        return stored::integer(m_owner.registryKey(), QLatin1String(v.name), v.defaultValue, 0, v.maximum);
-    };
-    const int preset = load(kPreset);
-    const int frequency = load(kFreq);
-    const int channels = load(kChannels);
-    const int bitrate = load(kBitrate);
-    const int quality = load(kQuality);
-    selectPreset(preset);
-    cmbFrequency->setCurrentIndex(frequency);
-    cmbChMode->setCurrentIndex(channels);
-    sldrBitrate->setValue(bitrate);
-    sldrQuality->setValue(quality);
-}
+void frmMP3Settings::LoadMP3() { showChoice(Mp3Choice::load(m_owner.registryKey())); }
 
 // ---- Handlers -------------------------------------------------------------------------
 
@@ -542,8 +507,7 @@ void frmMP3Settings::cmbPreset_Click() {
     Frame1->setVisible(false);
     fitHeight();
     set([&] { m_mp3Lame->setPreset(index); });
-    handOver();
-    lblCurPreset->setText(m_owner.outputWriter().formatDescription());
+    lblCurPreset->setText(m_mp3Lame->description());
     if (m_variant.narrowOnPreset) setWidthTwips(m_variant.hiddenWidth);
 }
 
@@ -627,10 +591,4 @@ void frmMP3Settings::TabStrip1_Click() {
 }
 
 // The registry defaults; nothing is saved or applied until "Apply" or "Ok".
-void frmMP3Settings::cmdDefault_Click() {
-    selectPreset(kPreset.defaultValue);
-    cmbFrequency->setCurrentIndex(kFreq.defaultValue);
-    cmbChMode->setCurrentIndex(kChannels.defaultValue);
-    sldrBitrate->setValue(kBitrate.defaultValue);
-    sldrQuality->setValue(kQuality.defaultValue);
-}
+void frmMP3Settings::cmdDefault_Click() { showChoice(Mp3Choice{}); }

@@ -2,8 +2,9 @@
 // MP3 encoder settings dialog, in its converter (`ACfrmMP3`) and extractor (`AEfrmMP3`)
 // variants: one of eleven presets or the manual settings (frequency, channel mode, bitrate,
 // encoder quality and, in the part to the right that the window shows when widened, filters,
-// VBR coding and expert switches). The choices live in the shared settings object `MP3Lame`,
-// which outlives the dialog; the five main choices are stored in the registry.
+// VBR coding and expert switches). It edits the owner's MP3 settings object `MP3Lame` (the MP3
+// part of its output settings, which outlives the dialog); the five main choices are stored in
+// the registry as an Mp3Choice.
 //
 // Each up-down with its text box is one QSpinBox: `udX` and `tX`/`txtX` point to the same
 // widget (its arrows are the up-down, its text the text box), so enabling one enables both.
@@ -17,6 +18,7 @@
 // possible values). "Apply" and "Ok" show that reason, store nothing, and "Ok" keeps the
 // window open.
 
+#include "components/audio/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"
@@ -24,7 +26,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class MP3Settings;
 class QCheckBox;
@@ -48,7 +49,6 @@ struct Mp3DialogVariant {
     bool tabStrip;          // a tab strip switching three frames instead of a tab control
     bool skinnedVbrLabels;  // "VBR Quality:" and "Targed bitrate for ABR:" as skin labels
     bool defaultButton;
-    bool handOverOnManualApply;  // Apply() with "None" also hands MP3Lame to the writer
     bool ownControlWalk;         // skins controls itself rather than through the owner
 
     static const Mp3DialogVariant& of(DialogTool tool);
@@ -60,9 +60,8 @@ public:
     void load() override { LoadMP3(); }
     void save() override { SaveMP3(); }
     bool apply() override { return Apply(); }
-    // Runs the load handling. `mp3Lame` is the slot that keeps the settings object across
-    // unloads; an empty slot gets a new object. Skin failures are passed to the caller.
-    frmMP3Settings(EncoderDialogOwner& owner, std::shared_ptr<MP3Settings>& mp3Lame);
+    // Runs the load handling on the owner's MP3 settings. Skin failures are passed to the caller.
+    explicit frmMP3Settings(EncoderDialogOwner& owner);
     ~frmMP3Settings() override;
 
     // ---- Public operations ----
@@ -71,7 +70,9 @@ public:
     void SaveMP3();
     void LoadMP3();
     void ShowEncoderSettings();
-    MP3Settings* MP3Lame() const { return m_mp3Lame.get(); }
+    MP3Settings* MP3Lame() const { return m_mp3Lame; }
+    // The stored choices the controls show.
+    Mp3Choice shownChoice() const;
 
     const Mp3DialogVariant& variant() const { return m_variant; }
     // True once "Cancel" has unloaded the window (its deletion may still be pending).
@@ -173,15 +174,15 @@ private:
     void setWidthTwips(int twips);
     void fitHeight();
     void selectPreset(int index);
+    void showChoice(const Mp3Choice& choice);
     void selectCodingMethod(int index);
     void setFilterEnabled(QCheckBox* check, QSpinBox* frequencyBox, QSpinBox* widthBox, QLabel* widthLabel);
     void set(const std::function<void()>& write);
     bool applyChecked();
-    void handOver();
 
     EncoderDialogOwner& m_owner;
     const Mp3DialogVariant& m_variant;
-    std::shared_ptr<MP3Settings> m_mp3Lame;
+    MP3Settings* m_mp3Lame;
     QWidget* m_leftPart = nullptr;
     QWidget* m_rightPart = nullptr;
     QStringList m_refused;

@@ -1,13 +1,12 @@
 #include "encoders/frmOggSettings.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/SettingsTables.h"
 #include "components/ui/Skin.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
-#include "encoders/SamplingFrequencies.h"
 #include "components/store/StoredNumbers.h"
 #include "shell/WindowServices.h"
 
@@ -37,22 +36,6 @@ constexpr std::array<OggVariant, 2> kVariants{{{"ACfrmOgg"}, {"AEfrmOgg"}}};
 
 const OggVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
 
-constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kDefaultBitratePosition = 9;  // 128 kbit/s
-
-constexpr int kLoadFrequencyIndex = 4;  // "22 050 Hz"
-
-const QString kFormatRefused = QStringLiteral("Incorrect format, try choosing a higher frequency.!");
-
-// The dialog's stored values.
-const QString kFreqValue = QStringLiteral("OGG Freq");
-const QString kChannelsValue = QStringLiteral("OGG Channels");
-const QString kBitrateValue = QStringLiteral("OGG Bitrate");
-const QString kVbrEnabledValue = QStringLiteral("OGG VBR Enabled");
-const QString kQualityEnabledValue = QStringLiteral("OGG Quality Enabled");
-const QString kMinBitrateValue = QStringLiteral("OGG MinBitrate");
-const QString kMaxBitrateValue = QStringLiteral("OGG MaxBitrate");
-const QString kQualityValue = QStringLiteral("OGG Quality");
 
 QSlider* makeSlider(QWidget* parent, const char* name, int max) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -75,10 +58,7 @@ frmOggSettings& SettingsDialogs::ogg() {
     return *m_ogg;
 }
 
-int frmOggSettings::bitrateAt(int position) {
-    if (position < 0 || position >= static_cast<int>(kBitrates.size())) return kBitrates[kDefaultBitratePosition];
-    return kBitrates[static_cast<std::size_t>(position)];
-}
+int frmOggSettings::bitrateAt(int position) { return settings_tables::bitrateAt(position, 128); }
 
 frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     setObjectName(QLatin1String(variantOf(owner.tool()).objectName));
@@ -116,7 +96,7 @@ void frmOggSettings::buildControls() {
 
     cmbFrequency = new QComboBox(frequencyGroup);
     cmbFrequency->setObjectName(QStringLiteral("cmbFrequency"));
-    for (const SamplingFrequency& f : kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
     cmbChMode = new QComboBox(channelsGroup);
     cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
     cmbChMode->addItem(QStringLiteral("Mono"));
@@ -190,24 +170,45 @@ void frmOggSettings::buildControls() {
 void frmOggSettings::Form_Load() {
     m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
     m_owner.SkinForm(this);
+    showSettings(OggSettings{});
+    LoadOGG();
+}
 
-    cmbFrequency->setCurrentIndex(kLoadFrequencyIndex);
-    cmbChMode->setCurrentIndex(1);
-    m_bitRate = m_minBitrate = m_maxBitrate = kBitrates[kDefaultBitratePosition];
-    m_vbrEnabled = m_qualityEnabled = false;
-    m_quality = 300;
+// Puts settings into the controls. Setting the controls from here is no user action: the
+// scroll handlers stay quiet and the state follows in one go.
+void frmOggSettings::showSettings(const OggSettings& s) {
+    cmbFrequency->setCurrentIndex(s.frequencyIndex);
+    cmbChMode->setCurrentIndex(s.channelsIndex);
     {
         const QSignalBlocker b1(sldrBitrate), b2(sldrMinBitrate), b3(sldrMaxBitrate), b4(sldrQuality), b5(chVbr),
             b6(chQuality);
-        sldrBitrate->setValue(kDefaultBitratePosition);
-        sldrMinBitrate->setValue(kDefaultBitratePosition);
-        sldrMaxBitrate->setValue(kDefaultBitratePosition);
-        chVbr->setChecked(m_vbrEnabled);
-        chQuality->setChecked(m_qualityEnabled);
-        sldrQuality->setValue(m_quality);
+        sldrBitrate->setValue(s.bitratePosition);
+        chVbr->setChecked(s.vbrEnabled);
+        chQuality->setChecked(s.qualityEnabled);
+        sldrMinBitrate->setValue(s.minBitratePosition);
+        sldrMaxBitrate->setValue(s.maxBitratePosition);
+        sldrQuality->setValue(s.quality);
     }
+    m_bitRate = s.bitrate();
+    m_minBitrate = s.minBitrate();
+    m_maxBitrate = s.maxBitrate();
+    m_quality = s.quality;
+    m_vbrEnabled = s.vbrEnabled;
+    m_qualityEnabled = s.qualityEnabled;
     showBitrates();
-    LoadOGG();
+}
+
+OggSettings frmOggSettings::shown() const {
+    OggSettings s;
+    s.frequencyIndex = cmbFrequency->currentIndex();
+    s.channelsIndex = cmbChMode->currentIndex();
+    s.bitratePosition = sldrBitrate->value();
+    s.vbrEnabled = chVbr->isChecked();
+    s.qualityEnabled = chQuality->isChecked();
+    s.minBitratePosition = sldrMinBitrate->value();
+    s.maxBitratePosition = sldrMaxBitrate->value();
+    s.quality = sldrQuality->value();
+    return s;
 }
 
 void frmOggSettings::showBitrates() {
@@ -250,67 +251,20 @@ void frmOggSettings::chVbr_Click() { m_vbrEnabled = chVbr->isChecked(); }
 void frmOggSettings::chQuality_Click() { m_qualityEnabled = chQuality->isChecked(); }
 
 bool frmOggSettings::Apply() {
-    AudioFile& writer = m_owner.outputWriter();
-    const int channels = cmbChMode->currentIndex() + 1;
-    const int rate = cmbFrequency->currentData().toInt();
-    const int minimum = m_vbrEnabled ? m_minBitrate : 0;
-    const int maximum = m_vbrEnabled ? m_maxBitrate : 0;
-    // 0 makes the writer manage the bitrates instead of encoding by quality.
-    const int quality = m_qualityEnabled ? m_quality : 0;
-    // Encoding by quality works at every rate of the list with either channel count; the
-    // bitrates only need checking when the writer is going to manage them.
-    if (quality == 0 && !writer.CheckOggFormat(rate, channels, m_bitRate, minimum, maximum)) {
-        ui::MsgBox(kFormatRefused, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+    const OggSettings s = shown();
+    if (const QString refusal = s.refusal(); !refusal.isEmpty()) {
+        ui::MsgBox(refusal, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return false;
     }
-    writer.SetOggFormat(rate, channels, m_bitRate, minimum, maximum, quality);
+    m_owner.outputSettings().ogg = s.format();
     return true;
 }
 
-void frmOggSettings::SaveOGG() {
-    const QString key = m_owner.registryKey();
-    stored::save(key, kFreqValue, cmbFrequency->currentIndex());
-    stored::save(key, kChannelsValue, cmbChMode->currentIndex());
-    stored::save(key, kBitrateValue, sldrBitrate->value());
-    stored::save(key, kVbrEnabledValue, chVbr->isChecked() ? 1 : 0);
-    stored::save(key, kQualityEnabledValue, chQuality->isChecked() ? 1 : 0);
-    stored::save(key, kMinBitrateValue, sldrMinBitrate->value());
-    stored::save(key, kMaxBitrateValue, sldrMaxBitrate->value());
-    stored::save(key, kQualityValue, sldrQuality->value());
-}
+void frmOggSettings::SaveOGG() { shown().save(m_owner.registryKey()); }
 
-// A value outside its control's range is skipped: the control keeps what it shows.
-void frmOggSettings::LoadOGG() {
-    const QString key = m_owner.registryKey();
-    const auto flag = [&](const QString& name, bool defaultValue) {
-        return stored::flag(stored::text(key, name, QString::number(defaultValue ? 1 : 0)), defaultValue);
-    };
-    // With nothing stored, CD quality: 44 100 Hz at quality 3.00.
-    if (auto index = stored::inRange(key, kFreqValue, 7, 0, cmbFrequency->count() - 1)) cmbFrequency->setCurrentIndex(*index);
-    if (auto index = stored::inRange(key, kChannelsValue, 1, 0, cmbChMode->count() - 1)) cmbChMode->setCurrentIndex(*index);
-    {
-        // Setting the controls from here is no user action: the scroll handlers stay quiet and
-        // the state follows below in one go.
-        const QSignalBlocker b1(sldrBitrate), b2(sldrMinBitrate), b3(sldrMaxBitrate), b4(sldrQuality);
-        const auto position = [&](QSlider* slider, const QString& name, int defaultValue) {
-            if (auto pos = stored::inRange(key, name, defaultValue, 0, slider->maximum())) slider->setValue(*pos);
-        };
-        position(sldrBitrate, kBitrateValue, kDefaultBitratePosition);
-        chVbr->setChecked(flag(kVbrEnabledValue, false));
-        chQuality->setChecked(flag(kQualityEnabledValue, true));
-        position(sldrMinBitrate, kMinBitrateValue, kDefaultBitratePosition);
-        position(sldrMaxBitrate, kMaxBitrateValue, kDefaultBitratePosition);
-        position(sldrQuality, kQualityValue, 300);
-    }
-    // The stored positions take effect at once, as if the user had moved the sliders there.
-    m_bitRate = bitrateAt(sldrBitrate->value());
-    m_minBitrate = bitrateAt(sldrMinBitrate->value());
-    m_maxBitrate = bitrateAt(sldrMaxBitrate->value());
-    m_quality = sldrQuality->value();
-    m_vbrEnabled = chVbr->isChecked();
-    m_qualityEnabled = chQuality->isChecked();
-    showBitrates();
-}
+// A stored value outside its control's range is skipped: the control keeps what it shows. The
+// stored positions take effect at once, as if the user had moved the sliders there.
+void frmOggSettings::LoadOGG() { showSettings(OggSettings::load(m_owner.registryKey(), shown())); }
 
 void frmOggSettings::cmdApply_Click() {
     SaveOGG();

@@ -1,8 +1,8 @@
 #pragma once
 // Ogg Vorbis settings dialog, "OGG Vorbis Settings" (`ACfrmOgg` in the converter, `AEfrmOgg`
-// in the extractor). Edits the channel count, the nominal, minimum and maximum bitrates and
-// the quality with which the owner's output writer encodes Ogg Vorbis, and keeps the choices
-// (with the sampling frequency and the two switches) in the registry.
+// in the extractor): the editor of OggSettings. Loads them from the registry into its
+// controls, stores them, and applies them to the owner's output settings, with which its runs
+// encode Ogg Vorbis.
 //
 // "Quality Enabled" makes the writer encode by quality; otherwise it manages the nominal
 // bitrate, bounded by the minimum and maximum when "VBR Enabled" is checked. A combination the
@@ -10,6 +10,7 @@
 //
 // "Ok" hides the window after a successful apply; "Cancel" unloads it (close + deleteLater).
 
+#include "components/audio/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"
@@ -45,8 +46,11 @@ public:
     QPushButton* cmdCancel;
     QPushButton* cmdOk;
 
-    // Checks the chosen format with the output writer and, when it can be encoded, sets it.
+    // Checks the shown settings and, when they can be encoded, applies them to the owner's
+    // output settings.
     bool Apply();
+    // The settings the controls show.
+    OggSettings shown() const;
     void SaveOGG();
     void LoadOGG();
 
@@ -75,6 +79,7 @@ protected:
 private:
     void Form_Load();
     void buildControls();
+    void showSettings(const OggSettings& settings);
     void showBitrates();
     void showPopup(QSlider* slider, const QString& text);
 

@@ -38,8 +38,6 @@ constexpr std::array<WavVariant, 2> kVariants{{
 
 const WavVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
 
-constexpr WavFormat kCdQuality{44100, 2, 16};
-
 QLabel* makeLabel(bool skinned, const QString& text, QWidget* parent) {
     return skinned ? new SkinLabel(text, parent) : new QLabel(text, parent);
 }
@@ -113,18 +111,17 @@ void frmWavSettings::Form_Load() {
     showFormat();
 }
 
-// The writer's WAV format itself: its general description names the MP3 settings when those
-// were handed to it last, which is not what this dialog shows.
-void frmWavSettings::showFormat() { lblWav->setText(describeWav(m_owner.outputWriter().wavFormat())); }
+void frmWavSettings::showFormat() { lblWav->setText(describeWav(m_owner.outputSettings().wav)); }
 
 void frmWavSettings::Apply() {
-    m_owner.outputWriter().SetPcmFormat(kCdQuality.sampleRate, kCdQuality.channels, kCdQuality.bits);
+    m_owner.outputSettings().wav = wav_settings::cdQuality();
     showFormat();
 }
 
 void frmWavSettings::cmdWAVChangeFormat_Click() {
     try {
-        m_owner.outputWriter().ChooseWavFormat(this);
+        if (const std::optional<WavFormat> chosen = AudioFile::chooseWavFormat(m_owner.outputSettings().wav, this))
+            m_owner.outputSettings().wav = *chosen;
         showFormat();
     } catch (const ComponentError&) {
         ui::MsgBox(QStringLiteral("The selected format is unavailable."), ui::MsgButtons::OK, ui::MsgIcon::None);

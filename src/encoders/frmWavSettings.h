@@ -1,9 +1,10 @@
 #pragma once
 // WAV settings dialog, "WAV Settings" (`ACfrmWav` in the converter, `AEfrmWav` in the
-// extractor). Shows the PCM format in which the owner's output writer writes WAV files, lets
-// the user choose another one through the writer's format chooser, and returns to CD quality
-// (44100 Hz, 16 bit, stereo) in one click. The format lives in the writer alone: a choice takes
-// effect at once, and neither "OK" (hide) nor "Cancel" (unload) undoes it.
+// extractor): the editor of the owner's WAV format. Shows the PCM format in which the owner's
+// runs write WAV files, lets the user choose another one through the format chooser, and
+// returns to CD quality (44100 Hz, 16 bit, stereo) in one click. The format lives in the
+// owner's output settings alone: a choice takes effect at once, and neither "OK" (hide) nor
+// "Cancel" (unload) undoes it.
 
 #include "encoders/EncoderDialogOwner.h"
 
@@ -31,7 +32,7 @@ public:
     QPushButton* OKButton;
     QPushButton* CancelButton;
 
-    // Sets the writer's WAV format to CD quality, without a message.
+    // Sets the owner's WAV format to CD quality, without a message.
     void Apply();
 
     void cmdWAVChangeFormat_Click();

@@ -1,6 +1,6 @@
 #include "encoders/frmWmaSettings.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/OutputSettings.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinLabel.h"
 #include "components/audio/WMAFile.h"
@@ -9,8 +9,6 @@
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
-#include "components/store/CRegister.h"
-#include "components/store/StoredNumbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,8 +35,6 @@ constexpr std::array<WmaVariant, 2> kVariants{{{"ACfrmWma", false, true}, {"AEfr
 const WmaVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
 
 const QString kUnsupported = QStringLiteral("WMA is not Supported in your system,Install WMA codec.!");
-constexpr int kDefaultProfile = 2;
-const QString kProfileValue = QStringLiteral("WMA Profile");
 
 bool encoderPresent(const WMAFile& file) { return file.WMASupported(); }
 frmWmaSettings::AvailabilityCheck g_available = &encoderPresent;
@@ -134,51 +130,25 @@ void frmWmaSettings::showProfile(int number) {
     lblWma->setText(WMAFile1->formatDescription());
 }
 
-// The stored number, or the default where it is missing, not a number or not a profile.
-int frmWmaSettings::storedProfile() const {
-    return stored::integer(m_owner.registryKey(), kProfileValue, kDefaultProfile, UpDown1->minimum(), UpDown1->maximum());
-}
-
 void frmWmaSettings::LoadWMA() {
-    if (m_owner.tool() == DialogTool::Converter) {
-        WMAFile* writer = m_owner.wmaWriter();
-        if (!writer || !g_available(*writer)) {
-            showUnsupported();
-            return;
-        }
-        WMAFile* reader = m_owner.wmaReader();
-        if (!reader || !g_available(*reader)) return;
-        {
-            const QSignalBlocker blocker(UpDown1);
-            txtWmaProfile->setValue(storedProfile());
-        }
-        showProfile(txtWmaProfile->value());
-        // The writer writes what the dialog shows, from the first start after a restart on.
-        handToOutput(txtWmaProfile->value());
-        return;
-    }
+    // The converter asks its WMA writer and reader, the extractor its own WMA object; all are
+    // the same component here.
     if (!g_available(*WMAFile1)) {
         showUnsupported();
         return;
     }
     {
         const QSignalBlocker blocker(UpDown1);
-        txtWmaProfile->setValue(storedProfile());
+        txtWmaProfile->setValue(WmaSettings::load(m_owner.registryKey()).profile);
     }
     showProfile(txtWmaProfile->value());
+    // What is written is what the dialog shows, from the first start after a restart on.
     handToOutput(txtWmaProfile->value());
 }
 
-void frmWmaSettings::SaveWMA() {
-    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, m_owner.registryKey(), kProfileValue, txtWmaProfile->text());
-}
+void frmWmaSettings::SaveWMA() { WmaSettings{txtWmaProfile->value()}.save(m_owner.registryKey()); }
 
-// The converter's WMA writer takes the number; the extractor's output writer keeps it for the
-// extractor's WMA output.
-void frmWmaSettings::handToOutput(int number) {
-    if (m_owner.tool() == DialogTool::Extractor) m_owner.outputWriter().SetWmaProfile(number);
-    else if (WMAFile* writer = m_owner.wmaWriter()) writer->setWMProfile(number);
-}
+void frmWmaSettings::handToOutput(int number) { m_owner.outputSettings().wmaProfile = number; }
 
 void frmWmaSettings::UpDown1_Change() {
     if (!m_supported) return;

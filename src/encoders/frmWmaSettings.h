@@ -1,8 +1,9 @@
 #pragma once
 // WMA settings dialog, "WMA Settings" (`ACfrmWma` in the converter, `AEfrmWma` in the
-// extractor): chooses the WMA encoding profile by number with an up-down, shows the chosen
-// profile's description, and on "&Ok" hands the number to the owner's WMA output and stores
-// it ("WMA Profile"). Where WMA cannot be encoded the description gives way to a notice.
+// extractor): the editor of WmaSettings. Chooses the WMA encoding profile by number with an
+// up-down, shows the chosen profile's description, and on "&Ok" applies the number to the
+// owner's output settings and stores it ("WMA Profile"). Where WMA cannot be encoded the
+// description gives way to a notice.
 //
 // Profile numbers run from 0 to the profile count - 1, the numbers the WMA component accepts;
 // the up-down never offers the count itself. "&Ok" hides the window, "&Cancel" unloads it.
@@ -14,6 +15,7 @@
 #include <memory>
 
 class QLabel;
+class WMAFile;
 class QPushButton;
 class QSpinBox;
 
@@ -38,8 +40,7 @@ public:
     // number. Created anew by each load.
     std::unique_ptr<WMAFile> WMAFile1;
 
-    // Restores the stored profile number into the dialog (and, in the extractor, into the
-    // extractor's WMA output).
+    // Restores the stored profile number into the dialog and the owner's output settings.
     void LoadWMA();
     void SaveWMA();
 
@@ -59,7 +60,6 @@ private:
     void showUnsupported();
     void showProfile(int number);
     void handToOutput(int number);
-    int storedProfile() const;
 
     EncoderDialogOwner& m_owner;
     bool m_supported = true;

@@ -5,7 +5,6 @@
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
-#include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "shell/BrowseForFolder.h"
 #include "components/store/CRegister.h"
@@ -369,12 +368,7 @@ void AEfrmmain::cmdOutAudioFile_Click() { txtOutAudioFile->setText(BrowseForFold
 // ---- Settings dialogs, skin buttons, skinning ----------------------------------------------
 
 void AEfrmmain::cmdsetting_Click() {
-    const QString key = format->currentText();
-    SettingsDialog* dialog = nullptr;
-    if (key == QStringLiteral("WMA")) dialog = &m_dialogs.wma();
-    else if (key == QStringLiteral("WAV")) dialog = &m_dialogs.wav();
-    else if (key == QStringLiteral("MP3")) dialog = &m_dialogs.mp3();
-    else if (key == QStringLiteral("OGG")) dialog = &m_dialogs.ogg();
+    SettingsDialog* dialog = m_dialogs.dialogFor(format->currentText());
     if (!dialog) return;
     dialog->show();
     dialog->raise();
@@ -408,14 +402,16 @@ extractor::RunRequest AEfrmmain::runRequest() const {
     r.bitRate = ComboBitRate->currentText();
     r.frequency = ComboFreq->currentText();
     r.deleteSource = chkDeleteSourceFiles->isChecked();
+    r.settings = m_settings;
     return r;
 }
 
 void AEfrmmain::cmdExtractAudio_Click() {
     if (m_running) return;
-    // The WMA profile stored by the WMA dialog reaches the writer even when the dialog has not
-    // been opened since the window loaded.
-    if (format->currentText() == QStringLiteral("WMA") && !m_dialogs.loadedWma()) m_dialogs.wma();
+    // The stored WMA profile is written even when the WMA dialog has not been opened since the
+    // window loaded.
+    if (writesWma(format->currentText()) && !m_dialogs.loadedWma())
+        m_settings.chooseFormat(format->currentText(), registryKey());
     const extractor::RunRequest request = runRequest();
     QPointer<AEfrmmain> self(this);
     Host host(this);
@@ -447,7 +443,7 @@ void AEfrmmain::closeEvent(QCloseEvent* event) {
     if (!m_running) {
         try {
             VideoFileIn.Close();
-            if (format->currentText() == QStringLiteral("WMA")) WMAoutFile.Close();
+            if (writesWma(format->currentText())) WMAoutFile.Close();
             else AudioFileOut.Close();
         } catch (const ComponentError& e) {
             ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);

@@ -114,9 +114,7 @@ public:
     AEfrmabout* about() const;
     DialogTool tool() const override { return DialogTool::Extractor; }
     QWidget* ownerWindow() override { return this; }
-    AudioFile& outputWriter() override { return AudioFileOut; }
-    WMAFile* wmaWriter() override { return nullptr; }
-    WMAFile* wmaReader() override { return nullptr; }
+    OutputSettings& outputSettings() override { return m_settings; }
     SkinControl& skin() override { return *Skin; }
     QString registryKey() const override;
     QString dialogSkinSection() const override { return QStringLiteral("mainform"); }
@@ -133,6 +131,7 @@ private:
     bool m_running = false;
     bool m_closed = false;  // the quit question was answered Yes
     QPointer<AEfrmabout> m_about;
+    OutputSettings m_settings;  // what the next run writes with; the settings dialogs edit it
     SettingsDialogs m_dialogs{*this};
     VideoFile m_inspector;  // checks a chosen video while a run uses VideoFileIn
 };

@@ -15,8 +15,6 @@
 namespace extractor {
 namespace {
 
-const QString kWmaKey = QStringLiteral("WMA");
-
 QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)); }
 
 using audio::removeForced;
@@ -120,7 +118,7 @@ RunEnd ExtractionRun::run(const RunRequest& request) {
     m_output.clear();
     m_failure.clear();
     m_stopped = m_cancelAtPassEnd = false;
-    m_wma = request.format == kWmaKey;
+    m_wma = writesWma(request.format);
     m_host.setCancelRequested(false);
     try {
         return prepareAndCopy(request);
@@ -164,6 +162,7 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     Components& c = *m_components;
     c.VideoFileIn.Close();
     if (c.WMAoutFile.state() > 0) c.WMAoutFile.Close();
+    c.AudioFileOut.useSettings(request.settings);
 
     // Writing over the video while reading it would destroy it.
     if (sameFile(input, m_output))
@@ -177,7 +176,7 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     int channels = 0;
     int kbps = 0;
     if (m_wma) {
-        c.WMAoutFile.setWMProfile(c.AudioFileOut.wmaProfile());
+        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
         rate = c.WMAoutFile.formatFigure1();
         channels = c.WMAoutFile.formatFigure2();
     } else {

@@ -13,6 +13,7 @@
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioJob.h"
+#include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
 #include "components/audio/VideoFile.h"
 #include "components/audio/WMAFile.h"
@@ -42,6 +43,9 @@ struct RunRequest {
     QString bitRate;       // text of the bit-rate list, kbit/s
     QString frequency;     // text of the frequency list, Hz
     bool deleteSource = false;
+    // What the writers write with: the MP3 settings (whose rate, bitrate and channels the
+    // lists above replace) and the WMA profile.
+    OutputSettings settings;
 };
 
 // The window as the extraction run sees it: the run's events (audio::RunObserver; the video is

@@ -479,23 +479,23 @@ TEST_F(ConverterWindow, ConfigureOpensTheSelectedFormatsDialogModally) {
 
 TEST_F(ConverterWindow, ChoosingAFormatAppliesItsStoredSettings) {
     frmAudioConverter& w = open();
-    // The MP3 settings were loaded at start and reached the writer's settings object.
+    // The MP3 settings were loaded at start into the output settings.
     ASSERT_NE(w.dialogs().MP3Lame(), nullptr);
     EXPECT_EQ(w.dialogs().MP3Lame()->bitrate(), 96);
     // Choosing WAV starts again from CD quality.
-    w.AudioWrite.SetPcmFormat(8000, 1, 8);
+    w.outputSettings().wav = WavFormat{8000, 1, 8};
     const int wav = w.imgcmbConvertTo->findData(QStringLiteral("WAV"));
     w.imgcmbConvertTo->setCurrentIndex(wav);
     Q_EMIT w.imgcmbConvertTo->activated(wav);
-    EXPECT_EQ(w.AudioWrite.wavFormat().sampleRate, 44100);
-    EXPECT_EQ(w.AudioWrite.wavFormat().channels, 2);
-    EXPECT_EQ(w.AudioWrite.wavFormat().bits, 16);
-    // Choosing OGG hands the stored Ogg choice (quality 5 on by default) to the writer.
+    EXPECT_EQ(w.outputSettings().wav.sampleRate, 44100);
+    EXPECT_EQ(w.outputSettings().wav.channels, 2);
+    EXPECT_EQ(w.outputSettings().wav.bits, 16);
+    // Choosing OGG puts the stored Ogg choice (quality 5 on by default) in the output settings.
     store(QStringLiteral("OGG Quality"), QStringLiteral("800"));
     const int ogg = w.imgcmbConvertTo->findData(QStringLiteral("OGG"));
     w.imgcmbConvertTo->setCurrentIndex(ogg);
     Q_EMIT w.imgcmbConvertTo->activated(ogg);
-    EXPECT_EQ(w.AudioWrite.oggFormat().quality, 800);
+    EXPECT_EQ(w.outputSettings().ogg.quality, 800);
 }
 
 TEST_F(ConverterWindow, SkinFormStylesAnotherWindowsControlsByKind) {

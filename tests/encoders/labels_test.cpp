@@ -62,10 +62,9 @@ protected:
         const QString path = dir.filePath(name);
         const SampleBlock signal = musicTone(44100, 2, seconds);
         if (name.endsWith(QStringLiteral(".wma"))) {
-            // The extractor keeps its profile on its output writer for its own WMA file object.
-            WMAFile fallback;
-            WMAFile& writer = owner.wmaWriter() ? *owner.wmaWriter() : fallback;
-            if (!owner.wmaWriter()) fallback.setWMProfile(owner.writer.wmaProfile());
+            // A run's WMA writer takes the profile of the output settings.
+            WMAFile writer;
+            writer.setWMProfile(owner.settings.wmaProfile);
             writer.DeclareInputFormat(44100, 2);
             writer.Create(path);
             EXPECT_GE(writer.status(), 0);
@@ -73,11 +72,12 @@ protected:
             writer.Close();
             return path;
         }
-        owner.writer.DeclareInputFormat(44100, 2);
-        owner.writer.Create(path);
-        EXPECT_GE(owner.writer.status(), 0) << owner.writer.lastError().toStdString();
-        owner.writer.WriteBlock(signal);
-        owner.writer.Close();
+        AudioFile& writer = owner.written();
+        writer.DeclareInputFormat(44100, 2);
+        writer.Create(path);
+        EXPECT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        writer.WriteBlock(signal);
+        writer.Close();
         return path;
     }
 
@@ -97,8 +97,6 @@ TEST_P(DialogLabels, WhatTheDialogShowsIsWhatIsWritten) {
             dlg.sldrBitrate->setValue(8);
             dlg.cmdOK->click();
         });
-        // Convert hands the settings object to the writer.
-        owner.writer.UseMp3Settings(*dialogs.MP3Lame());
         const QString path = write(QStringLiteral("out.mp3"));
         const ReadBack r = readBack(path);
         EXPECT_EQ(rateText(r.rate), dlg.cmbFrequency->currentText());

@@ -39,7 +39,7 @@ protected:
     testing_support::TempConfigHome config;
     std::unique_ptr<EncoderDialogOwner> owner = makeDialogTestOwner(GetParam());
     SettingsDialogs dialogs{*owner};
-    AudioFile& writer = owner->outputWriter();
+    OutputSettings& settings = testOwner(*owner).settings;
 };
 
 TEST_P(OggDialog, FirstStartShowsTheStoredDefaults) {
@@ -72,7 +72,7 @@ TEST_P(OggDialog, FirstStartShowsTheStoredDefaults) {
 // Choosing Ogg Vorbis as output applies the first-start settings: quality 3.00 at 44 100 Hz.
 TEST_P(OggDialog, ChoosingOggAtFirstStartAppliesWithoutComplaint) {
     dialogs.formatChosen(QStringLiteral("OGG"));
-    const OggFormat& f = writer.oggFormat();
+    const OggFormat& f = settings.ogg;
     EXPECT_EQ(f.sampleRate, 44100);
     EXPECT_EQ(f.channels, 2);
     EXPECT_EQ(f.quality, 300);
@@ -114,7 +114,7 @@ TEST_P(OggDialog, ApplyHandsOverTheChosenRateChannelsBitratesAndQuality) {
     EXPECT_EQ(dlg.sldrBitrate->toolTip(), u"160"_s);
     EXPECT_EQ(dlg.lblBitrate->text(), u"Current nominal bitrate: 160 kbit"_s);
     ASSERT_TRUE(dlg.Apply());
-    OggFormat f = writer.oggFormat();
+    OggFormat f = settings.ogg;
     EXPECT_EQ(f.sampleRate, 44100);
     EXPECT_EQ(f.channels, 1);
     EXPECT_EQ(f.nominalKbps, 160);
@@ -129,7 +129,7 @@ TEST_P(OggDialog, ApplyHandsOverTheChosenRateChannelsBitratesAndQuality) {
     dlg.sldrMaxBitrate->setValue(11);
     EXPECT_EQ(dlg.lblMinBitrate->text(), u"Current min bitrate: 96 kbit"_s);
     ASSERT_TRUE(dlg.Apply());
-    f = writer.oggFormat();
+    f = settings.ogg;
     EXPECT_EQ(f.nominalKbps, 160);
     EXPECT_EQ(f.minKbps, 96);
     EXPECT_EQ(f.maxKbps, 192);
@@ -139,7 +139,7 @@ TEST_P(OggDialog, ApplyHandsOverTheChosenRateChannelsBitratesAndQuality) {
 TEST_P(OggDialog, RefusedFormatIsReportedOnceAndOkKeepsTheWindowOpen) {
     frmOggSettings& dlg = dialogs.ogg();
     dlg.show();
-    const OggFormat before = writer.oggFormat();
+    const OggFormat before = settings.ogg;
     dlg.chQuality->setChecked(false);
     dlg.cmbFrequency->setCurrentIndex(0);  // 128 kbit/s stereo is too much for 8 000 Hz
     testing_support::MsgBoxRecorder boxes;
@@ -148,7 +148,7 @@ TEST_P(OggDialog, RefusedFormatIsReportedOnceAndOkKeepsTheWindowOpen) {
     EXPECT_EQ(boxes.boxes().front().icon, ui::MsgIcon::Exclamation);
     EXPECT_EQ(boxes.boxes().front().buttons, ui::MsgButtons::OK);
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(writer.oggFormat().sampleRate, before.sampleRate);
+    EXPECT_EQ(settings.ogg.sampleRate, before.sampleRate);
     EXPECT_EQ(storedValue(*owner, u"OGG Freq"_s), u"0"_s);  // saved before the check
 
     // "Apply" saves, reports again and reloads what it saved.
@@ -168,7 +168,7 @@ TEST_P(OggDialog, RefusedFormatIsReportedOnceAndOkKeepsTheWindowOpen) {
     EXPECT_TRUE(boxes.texts().isEmpty());
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dialogs.loadedOgg(), &dlg);  // hidden, not unloaded
-    EXPECT_EQ(writer.oggFormat().sampleRate, 44100);
+    EXPECT_EQ(settings.ogg.sampleRate, 44100);
 }
 
 TEST_P(OggDialog, CancelUnloadsWithoutSavingOrApplying) {
@@ -183,7 +183,7 @@ TEST_P(OggDialog, CancelUnloadsWithoutSavingOrApplying) {
     runDeferredDeletes();
     EXPECT_TRUE(dlg.isNull());
     EXPECT_EQ(storedValue(*owner, u"OGG Quality"_s), u"<none>"_s);
-    EXPECT_EQ(writer.oggFormat().quality, OggFormat{}.quality);
+    EXPECT_EQ(settings.ogg.quality, OggFormat{}.quality);
     EXPECT_EQ(dialogs.ogg().Quality(), 300);  // loaded anew
 }
 
@@ -205,7 +205,7 @@ protected:
         dlg.sldrQuality->setValue(quality);
         dlg.cmdOk->click();
         const QString path = dir.filePath(name);
-        writeThroughOwner(owner->outputWriter(), path, 3.0);
+        writeThroughOwner(testOwner(*owner).written(), path, 3.0);
         return QFileInfo(path).size();
     }
 };

@@ -48,13 +48,12 @@ protected:
     testing_support::TempConfigHome config;
     std::unique_ptr<EncoderDialogOwner> owner = makeDialogTestOwner(GetParam());
     SettingsDialogs dialogs{*owner};
-    AudioFile& writer = owner->outputWriter();
+    OutputSettings& settings = testOwner(*owner).settings;
     bool converter() const { return GetParam() == DialogTool::Converter; }
 };
 
 TEST_P(WavDialog, ShowsTheWritersWavFormatInTheVariantsLabels) {
-    writer.SetPcmFormat(22050, 1, 8);
-    writer.UseMp3Settings(MP3Settings{});  // the writer's general description is now MP3's
+    settings.wav = WavFormat{22050, 1, 8};
     frmWavSettings& dlg = dialogs.wav();
     EXPECT_EQ(dlg.objectName(), converter() ? u"ACfrmWav"_s : u"AEfrmWav"_s);
     EXPECT_EQ(dlg.windowTitle(), u"WAV Settings"_s);
@@ -67,11 +66,11 @@ TEST_P(WavDialog, ChoosingWavAsOutputReturnsToCdQuality) {
     frmWavSettings& dlg = dialogs.wav();
     chooseInChooser(11025, 8, 1);
     dlg.cmdWAVChangeFormat->click();
-    ASSERT_EQ(writer.wavFormat().sampleRate, 11025);
+    ASSERT_EQ(settings.wav.sampleRate, 11025);
     dialogs.formatChosen(QStringLiteral("WAV"));
-    EXPECT_EQ(writer.wavFormat().sampleRate, 44100);
-    EXPECT_EQ(writer.wavFormat().channels, 2);
-    EXPECT_EQ(writer.wavFormat().bits, 16);
+    EXPECT_EQ(settings.wav.sampleRate, 44100);
+    EXPECT_EQ(settings.wav.channels, 2);
+    EXPECT_EQ(settings.wav.bits, 16);
     EXPECT_EQ(dlg.lblWav->text(), u"44100 Hz, 16 bit, Stereo"_s);
 }
 
@@ -96,9 +95,9 @@ TEST_P(WavDialog, CancelAfterChangeFormatKeepsTheNewFormat) {
     dlg->CancelButton->click();
     runDeferredDeletes();
     EXPECT_TRUE(dlg.isNull());
-    EXPECT_EQ(writer.wavFormat().sampleRate, 22050);
-    EXPECT_EQ(writer.wavFormat().bits, 24);
-    EXPECT_EQ(writer.wavFormat().channels, 1);
+    EXPECT_EQ(settings.wav.sampleRate, 22050);
+    EXPECT_EQ(settings.wav.bits, 24);
+    EXPECT_EQ(settings.wav.channels, 1);
 }
 
 TEST_P(WavDialog, UnusableChoiceIsReportedAndTheLabelStays) {
@@ -115,7 +114,7 @@ TEST_P(WavDialog, UnusableChoiceIsReportedAndTheLabelStays) {
     EXPECT_EQ(boxes.texts(), QStringList{u"The selected format is unavailable."_s});
     EXPECT_EQ(boxes.boxes().front().icon, ui::MsgIcon::None);
     EXPECT_EQ(dlg.lblWav->text(), u"44100 Hz, 16 bit, Stereo"_s);
-    EXPECT_EQ(writer.wavFormat().bits, 16);
+    EXPECT_EQ(settings.wav.bits, 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, WavDialog, ::testing::Values(DialogTool::Converter, DialogTool::Extractor),
@@ -156,7 +155,7 @@ TEST(WavDialogFiles, ChosenFormatReachesTheWrittenFile) {
     dialogs.wav().cmdWAVChangeFormat->click();
     dialogs.wav().OKButton->click();
     const QString path = dir.filePath(QStringLiteral("out.wav"));
-    writeThroughOwner(owner->outputWriter(), path, 1.0);
+    writeThroughOwner(testOwner(*owner).written(), path, 1.0);
     const FmtChunk fmt = readFmt(path);
     EXPECT_EQ(fmt.channels, 1);
     EXPECT_EQ(fmt.bits, 8);

@@ -52,13 +52,11 @@ protected:
     SettingsDialogs dialogs{*owner};
     bool converter() const { return GetParam() == DialogTool::Converter; }
     // The profile of the owner's WMA output.
-    int outputProfile() {
-        return converter() ? owner->wmaWriter()->WMProfile() : owner->outputWriter().wmaProfile();
-    }
+    int outputProfile() { return testOwner(*owner).settings.wmaProfile; }
 };
 
 TEST_P(WmaDialog, OpensWithTheStoredDefaultAndItsDescription) {
-    if (converter()) owner->wmaWriter()->setWMProfile(5);
+    testOwner(*owner).settings.wmaProfile = 5;
     frmWmaSettings& dlg = dialogs.wma();
     EXPECT_EQ(dlg.objectName(), converter() ? u"ACfrmWma"_s : u"AEfrmWma"_s);
     EXPECT_EQ(dlg.windowTitle(), u"WMA Settings"_s);
@@ -149,7 +147,8 @@ TEST(WmaDialogFiles, ChosenProfileReachesTheWrittenFile) {
 
     constexpr double seconds = 5.0;
     const QString path = dir.filePath(QStringLiteral("out.wma"));
-    WMAFile& writer = *owner->wmaWriter();
+    WMAFile writer;  // a run's WMA writer, with the profile of the output settings
+    writer.setWMProfile(testOwner(*owner).settings.wmaProfile);
     writer.DeclareInputFormat(44100, 2);
     writer.Create(path);
     ASSERT_GE(writer.status(), 0);

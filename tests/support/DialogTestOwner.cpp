@@ -36,6 +36,8 @@ std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool) {
     return std::make_unique<DialogTestOwner>(tool);
 }
 
+DialogTestOwner& testOwner(EncoderDialogOwner& owner) { return dynamic_cast<DialogTestOwner&>(owner); }
+
 void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft) {
     QTimer::singleShot(0, [drive, triesLeft] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -1,6 +1,7 @@
 #pragma once
-// A converter or extractor window as far as the encoder settings dialogs see it: real
-// writers, the tool's real skin, a plain window as parent, the tool's registry key.
+// A converter or extractor window as far as the encoder settings dialogs see it: the output
+// settings they edit, the tool's real skin, a plain window as parent, the tool's registry key;
+// and real writers, which written() sets up as a run would.
 
 #include "components/audio/AudioFile.h"
 #include "components/ui/Skin.h"
@@ -24,16 +25,22 @@ public:
 
     DialogTool tool() const override { return m_tool; }
     QWidget* ownerWindow() override { return &window; }
-    AudioFile& outputWriter() override { return writer; }
+    OutputSettings& outputSettings() override { return settings; }
+    // The writer with the output settings a run would give it now.
+    AudioFile& written() {
+        writer.useSettings(settings);
+        return writer;
+    }
     // The converter's WMA writer and reader; none in the extractor.
-    WMAFile* wmaWriter() override { return wmaW.get(); }
-    WMAFile* wmaReader() override { return wmaR.get(); }
+    WMAFile* wmaWriter() { return wmaW.get(); }
+    WMAFile* wmaReader() { return wmaR.get(); }
     SkinControl& skin() override { return *m_skin; }
     void SkinForm(QWidget* form) override;
     QString registryKey() const override;
     QString dialogSkinSection() const override;
 
     QWidget window;  // destroyed last: the dialogs it parents go after the writers
+    OutputSettings settings;
     AudioFile writer;
     std::unique_ptr<WMAFile> wmaW;
     std::unique_ptr<WMAFile> wmaR;
@@ -45,6 +52,8 @@ private:
 };
 
 std::unique_ptr<EncoderDialogOwner> makeDialogTestOwner(DialogTool tool);
+// The test owner behind an owner made by makeDialogTestOwner.
+DialogTestOwner& testOwner(EncoderDialogOwner& owner);
 
 // Runs `drive` on the modal window once one is up (from a zero timer, so that the caller can
 // go on to open it).

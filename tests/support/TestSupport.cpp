@@ -58,21 +58,6 @@ OpenFileRecorder::OpenFileRecorder() {
 
 OpenFileRecorder::~OpenFileRecorder() { ui::setOpenFileResponder(std::move(m_previous)); }
 
-TempConfigHome::TempConfigHome() {
-    m_hadPrevious = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    m_previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
-}
-
-TempConfigHome::~TempConfigHome() {
-    if (m_hadPrevious) qputenv("XDG_CONFIG_HOME", m_previous);
-    else qunsetenv("XDG_CONFIG_HOME");
-}
-
-QString TempConfigHome::machineStoreFile() const {
-    return m_dir.path() + QStringLiteral("/Brindlewood/HKEY_LOCAL_MACHINE.ini");
-}
-
 bool waitFor(const std::function<bool()>& condition, int limitMs) {
     QDeadlineTimer deadline(limitMs);
     while (!condition()) {

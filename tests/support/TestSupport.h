@@ -4,6 +4,7 @@
 
 #include "components/ComponentError.h"
 #include "shell/WindowServices.h"
+#include "support/ConfigHome.h"
 
 #include <QTemporaryDir>
 
@@ -66,23 +67,6 @@ private:
     ui::OpenFileResponder m_previous;
 };
 
-// Points XDG_CONFIG_HOME at a fresh temporary folder for the lifetime of the object, so
-// the settings store of the test starts empty.
-class TempConfigHome {
-public:
-    TempConfigHome();
-    ~TempConfigHome();
-    TempConfigHome(const TempConfigHome&) = delete;
-    TempConfigHome& operator=(const TempConfigHome&) = delete;
-    QString path() const { return m_dir.path(); }
-    // The store file of HKEY_LOCAL_MACHINE inside this folder.
-    QString machineStoreFile() const;
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
-};
 
 // Lets events run until the condition holds or the limit passes; returns the condition.
 // The limit only guards against a hang, it is not a timing assertion.

@@ -123,22 +123,25 @@ AudioFile::WavFormatChooserFn& wavFormatChooser() {
 
 void AudioFile::setWavFormatChooser(WavFormatChooserFn chooser) { wavFormatChooser() = std::move(chooser); }
 
+std::optional<WavFormat> AudioFile::chooseWavFormat(const WavFormat& current, QObject* owner) {
+    if (!wavFormatChooser()) return std::nullopt;
+    const std::optional<WavFormat> picked = wavFormatChooser()(current, owner);
+    if (!picked) return std::nullopt;
+    if (const QString refusal = wav_settings::refusal(*picked); !refusal.isEmpty()) throw ComponentError(refusal);
+    return picked;
+}
+
 bool AudioFile::ChooseWavFormat(QObject* owner) {
-    if (!wavFormatChooser()) return false;
-    const std::optional<WavFormat> picked = wavFormatChooser()(m_wav, owner);
-    if (!picked) return false;
-    const WavFormat chosen = *picked;
-    if (!wavFormatSupported(chosen))
-        throw ComponentError(QStringLiteral("The format %1 cannot be written.").arg(describeWav(chosen)));
-    m_wav = chosen;
+    const std::optional<WavFormat> chosen = chooseWavFormat(m_wav, owner);
+    if (!chosen) return false;
+    m_wav = *chosen;
     m_mp3HandedLast = false;
     return true;
 }
 
 void AudioFile::SetPcmFormat(int sampleRate, int channels, int bitsPerSample) {
     const WavFormat format{sampleRate, channels, bitsPerSample};
-    if (!wavFormatSupported(format))
-        throw ComponentError(QStringLiteral("The format %1 cannot be written.").arg(describeWav(format)));
+    if (const QString refusal = wav_settings::refusal(format); !refusal.isEmpty()) throw ComponentError(refusal);
     m_wav = format;
     m_mp3HandedLast = false;
 }
@@ -173,8 +176,13 @@ void AudioFile::copySettingsFrom(const AudioFile& other) {
     m_wav = other.m_wav;
     m_mp3HandedLast = other.m_mp3HandedLast;
     m_mp3Refusal = other.m_mp3Refusal;
-    m_wmaProfile = other.m_wmaProfile;
     m_option = other.m_option;
+}
+
+void AudioFile::useSettings(const OutputSettings& settings) {
+    UseMp3Settings(settings.mp3);
+    m_ogg = settings.ogg;
+    m_wav = settings.wav;
 }
 
 void AudioFile::UseMp3Settings(const MP3Settings& settings) {

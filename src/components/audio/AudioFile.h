@@ -17,6 +17,7 @@
 #include "components/audio/MP3Settings.h"
 #include "components/audio/SampleBlock.h"
 #include "components/audio/Encoder.h"
+#include "components/audio/OutputSettings.h"
 
 #include <QString>
 
@@ -62,6 +63,10 @@ public:
     // it. It returns the chosen format, or nothing when the user cancelled.
     using WavFormatChooserFn = std::function<std::optional<WavFormat>(const WavFormat& current, QObject* owner)>;
     static void setWavFormatChooser(WavFormatChooserFn chooser);
+    // Shows the installed chooser starting from `current`: the chosen format, or nothing when
+    // the user cancelled or no chooser is installed. Throws when the chosen format cannot be
+    // written.
+    static std::optional<WavFormat> chooseWavFormat(const WavFormat& current, QObject* owner);
     void SetPcmFormat(int sampleRate, int channels, int bitsPerSample);
     // Rate, bitrate (kbit/s) and channels for MP3 and Ogg Vorbis output. Nothing is refused
     // here: a combination MP3 cannot take fails the next MP3 file's creation with the reason,
@@ -69,10 +74,8 @@ public:
     void SetEncodingParameters(int sampleRate, int kbps, int channels);
     void UseMp3Settings(const MP3Settings& settings);
     void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
-    // The WMA profile number chosen for the owner's WMA output (kept here for it; this object
-    // writes no WMA itself).
-    void SetWmaProfile(int number) { m_wmaProfile = number; }
-    int wmaProfile() const { return m_wmaProfile; }
+    // Takes the MP3, Ogg Vorbis and WAV settings of a run (the WMA profile is the WMA writer's).
+    void useSettings(const OutputSettings& settings);
 
     std::int64_t length() const;  // sample frames of the open file
     int outputSampleRate() const;  // rate of the encoder of the last created (or next) file
@@ -86,7 +89,7 @@ public:
     void setOption(bool on) { m_option = on; }
     bool option() const { return m_option; }
 
-    // Takes over every writer setting of `other` (MP3, Ogg Vorbis, WAV, WMA profile), so that a
+    // Takes over every writer setting of `other` (MP3, Ogg Vorbis, WAV), so that a
     // second object writes exactly as `other` would. Open files are not affected.
     void copySettingsFrom(const AudioFile& other);
 
@@ -117,6 +120,5 @@ private:
     QString m_mp3Refusal;        // why the encoding parameters cannot be written as MP3
     bool m_mp3HandedLast = false;
     int m_status = 0;
-    int m_wmaProfile = 2;
     bool m_option = false;
 };

@@ -1,0 +1,164 @@
+// The output settings as stored values, and the conversion and extraction runs driven from them,
+// with no window: this executable has a QCoreApplication and links no Qt Widgets.
+#include "components/audio/AudioInfo.h"
+#include "components/audio/OutputSettings.h"
+#include "components/audio/WMAFile.h"
+#include "components/store/CRegister.h"
+#include "support/ConfigHome.h"
+#include "support/RunHosts.h"
+#include "support/Signals.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const QString kConverterKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+const QString kExtractorKey = QStringLiteral("\\Software\\Brindlewood\\Audioextractor");
+
+void store(const QString& key, const QString& name, const QString& value) {
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, name, value);
+}
+
+TEST(OutputSettings, LoadFromStoredTexts) {
+    struct Case {
+        const char* name;
+        const char* text;
+        int Mp3Choice::*mp3;
+        int OggSettings::*ogg;
+        int expected;  // what the loaded field holds
+    };
+    // Unusable texts count as missing (MP3) or leave the value before loading (Ogg Vorbis).
+    const Case cases[] = {
+        {"MP3 Preset", "9", &Mp3Choice::preset, nullptr, 9},
+        {"MP3 Preset", "12", &Mp3Choice::preset, nullptr, 0},
+        {"MP3 Freq", " 3", &Mp3Choice::frequencyIndex, nullptr, 3},
+        {"MP3 Freq", "x", &Mp3Choice::frequencyIndex, nullptr, 7},
+        {"MP3 Bitrate", "15", &Mp3Choice::bitratePosition, nullptr, 7},
+        {"MP3 EnqQual", "9", &Mp3Choice::qualityPosition, nullptr, 9},
+        {"OGG Freq", "12", nullptr, &OggSettings::frequencyIndex, 4},
+        {"OGG Freq", "", nullptr, &OggSettings::frequencyIndex, 4},
+        {"OGG Channels", "0", nullptr, &OggSettings::channelsIndex, 0},
+        {"OGG Bitrate", "14", nullptr, &OggSettings::bitratePosition, 14},
+        {"OGG Quality", "1001", nullptr, &OggSettings::quality, 300},
+        {"OGG Quality", "250", nullptr, &OggSettings::quality, 250},
+    };
+    for (const Case& c : cases) {
+        TempConfigHome config;
+        store(kConverterKey, QLatin1String(c.name), QLatin1String(c.text));
+        const int got = c.mp3 ? Mp3Choice::load(kConverterKey).*c.mp3 : OggSettings::load(kConverterKey).*c.ogg;
+        EXPECT_EQ(got, c.expected) << c.name << " = \"" << c.text << "\"";
+    }
+    TempConfigHome config;
+    // Nothing stored: 44 100 Hz stereo at quality 3.00; WMA profile 2.
+    EXPECT_EQ(OggSettings::load(kConverterKey).format().sampleRate, 44100);
+    EXPECT_EQ(OggSettings::load(kConverterKey).format().quality, 300);
+    EXPECT_EQ(WmaSettings::load(kConverterKey).profile, 2);
+    store(kExtractorKey, QStringLiteral("WMA Profile"), QStringLiteral("14"));
+    EXPECT_EQ(WmaSettings::load(kExtractorKey).profile, 2);
+}
+
+TEST(OutputSettings, SaveAndLoadKeepEveryValueUnderItsToolsKey) {
+    TempConfigHome config;
+    const Mp3Choice mp3{4, 2, 3, 14, 1};
+    const OggSettings ogg{8, 0, 12, true, false, 3, 13, 725};
+    mp3.save(kExtractorKey);
+    ogg.save(kExtractorKey);
+    WmaSettings{11}.save(kExtractorKey);
+    EXPECT_EQ(Mp3Choice::load(kExtractorKey), mp3);
+    EXPECT_EQ(OggSettings::load(kExtractorKey), ogg);
+    EXPECT_EQ(WmaSettings::load(kExtractorKey).profile, 11);
+    EXPECT_EQ(Mp3Choice::load(kConverterKey), Mp3Choice{});
+    EXPECT_EQ(CRegister().REGGetSetting(CRegister::HKEY_LOCAL_MACHINE, kExtractorKey, QStringLiteral("OGG VBR Enabled"),
+                                        QString()),
+              QStringLiteral("1"));
+}
+
+TEST(OutputSettings, SayWhyACombinationCannotBeWritten) {
+    OggSettings ogg;
+    ogg.frequencyIndex = 0;  // 128 kbit/s managed at 8 000 Hz
+    EXPECT_EQ(ogg.refusal(), QStringLiteral("Incorrect format, try choosing a higher frequency.!"));
+    ogg.qualityEnabled = true;  // a quality encodes at every rate
+    EXPECT_TRUE(ogg.refusal().isEmpty());
+    EXPECT_FALSE(wav_settings::refusal(WavFormat{44100, 2, 12}).isEmpty());
+    EXPECT_TRUE(wav_settings::refusal(wav_settings::cdQuality()).isEmpty());
+    EXPECT_FALSE(WmaSettings{WmaSettings::profileCount()}.refusal().isEmpty());
+
+    // An MP3 choice LAME cannot write leaves the settings as they were.
+    MP3Settings mp3;
+    const Mp3Choice tooMuch{0, 0, 1, 14, 5};  // 320 kbit/s at 8 000 Hz
+    EXPECT_FALSE(tooMuch.applyTo(mp3).isEmpty());
+    EXPECT_EQ(mp3, MP3Settings{});
+    const Mp3Choice cd{9, 0, 0, 0, 0};
+    EXPECT_TRUE(cd.applyTo(mp3).isEmpty());
+    EXPECT_EQ(mp3.presetName(), QStringLiteral("CD"));
+}
+
+class Runs : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString source(const QString& name, int rate, double seconds) {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(writeAudioFile(path, musicTone(rate, 2, seconds), rate, 2), QString());
+        return path;
+    }
+    TempConfigHome config;
+    QTemporaryDir dir;
+};
+
+TEST_F(Runs, ConvertAListFromStoredSettings) {
+    store(kConverterKey, QStringLiteral("MP3 Preset"), QStringLiteral("3"));  // "AM": 16 000 Hz mono
+    converter::RunSnapshot snapshot;
+    snapshot.formatKey = QStringLiteral("MP3");
+    snapshot.wholeList = true;
+    snapshot.workers = 2;
+    snapshot.settings = OutputSettings::load(kConverterKey);
+    for (const char* name : {"one", "two", "three"}) {
+        const QString in = source(QLatin1String(name) + QStringLiteral(".wav"), 44100, 1.0);
+        snapshot.entries.push_back({in, dir.filePath(QLatin1String(name) + QStringLiteral(".mp3")), false});
+    }
+    AudioFile reader, writer;
+    WMAFile wmaReader, wmaWriter;
+    AudioInfo tags;
+    RecordingRunHost host;
+    converter::ConversionRunner runner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+    runner.run(snapshot);
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(QLatin1Char('\n')).toStdString();
+    for (const converter::RunEntry& entry : snapshot.entries) {
+        const ReadBack r = readBack(entry.output);
+        EXPECT_EQ(r.rate, 16000) << entry.output.toStdString();
+        EXPECT_EQ(r.channels, 1);
+        EXPECT_NEAR(r.seconds(), 1.0, 0.1);
+    }
+}
+
+TEST_F(Runs, ExtractAVideoFromStoredSettings) {
+    if (!wmaEncoderAvailable()) GTEST_SKIP() << "no WMA encoder here";
+    store(kExtractorKey, QStringLiteral("WMA Profile"), QStringLiteral("0"));  // 22 050 Hz mono
+    const QString video = dir.filePath(QStringLiteral("movie.mkv"));
+    ASSERT_EQ(makeVideo(video, source(QStringLiteral("sound.wav"), 48000, 2.0),
+                        {QStringLiteral("-c:a"), QStringLiteral("libvorbis")}),
+              QString());
+    extractor::RunRequest request;
+    request.input = video;
+    request.format = QStringLiteral("WMA");
+    request.settings = OutputSettings::load(kExtractorKey);
+    RecordingExtractionHost host;
+    extractor::ExtractionRun run(host, std::make_shared<extractor::Components>());
+    ASSERT_EQ(run.run(request), extractor::RunEnd::Written) << host.messages.join(QLatin1Char('\n')).toStdString();
+    const ReadBack r = readBack(run.output());
+    EXPECT_EQ(r.rate, 22050);
+    EXPECT_EQ(r.channels, 1);
+    EXPECT_NEAR(r.seconds(), 2.0, 0.2);
+}
+
+// Nothing of Qt Widgets came in: the application is a core one.
+TEST(RunsExecutable, HasNoWidgetApplication) {
+    EXPECT_STREQ(QCoreApplication::instance()->metaObject()->className(), "QCoreApplication");
+}
+
+}  // namespace
