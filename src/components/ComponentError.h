@@ -1,7 +1,8 @@
 #pragma once
-// The one exception type every outside component throws for a failure other than a failed
-// open or create (those set a negative status instead). It carries a readable description
-// that the calling window shows to the user.
+// How components report failures. A failed open, create or start is kept as the component's
+// state, a ComponentState, which its status() gives in the component's own numbering and its
+// error text gives in words. Every other failure throws ComponentError, whose readable
+// description the calling window shows to the user.
 
 #include <QString>
 
@@ -15,4 +16,24 @@ public:
 
 private:
     QString m_description;
+};
+
+// Whether the last open, create or start failed and, if so, why.
+class ComponentState {
+public:
+    void succeed() {
+        m_failed = false;
+        m_reason.clear();
+    }
+    void fail(const QString& reason) {
+        m_failed = true;
+        m_reason = reason;
+    }
+    bool failed() const { return m_failed; }
+    // Empty unless failed().
+    const QString& reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+    bool m_failed = false;
 };

@@ -253,8 +253,8 @@ void frmAudioConverter::connectControls() {
     connect(mnuPlay, &QAction::triggered, this, &frmAudioConverter::mnuPlay_Click);
     AudioPlayer1 = std::make_unique<sound::AudioPlayer>();
     connect(AudioPlayer1.get(), &sound::AudioPlayer::Timer, this, &frmAudioConverter::AudioPlayer1_Timer);
-    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndArrayPlay, this, &frmAudioConverter::AudioPlayer1_EndArrayPlay);
-    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndPlay, this, &frmAudioConverter::AudioPlayer1_EndPlay);
+    m_preview = std::make_unique<sound::FilePlayback>(AudioFile1, *AudioPlayer1);
+    connect(m_preview.get(), &sound::FilePlayback::ended, this, &frmAudioConverter::AudioPlayer1_EndPlay);
     connect(cmdRenameOutputFiles, &QPushButton::clicked, this, &frmAudioConverter::cmdRenameOutputFiles_Click);
     connect(cmdConvert, &QPushButton::clicked, this, &frmAudioConverter::cmdConvert_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAudioConverter::cmdCancel_Click);

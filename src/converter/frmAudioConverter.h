@@ -14,6 +14,7 @@
 #include "components/ui/Splash.h"
 #include "components/audio/WMAFile.h"
 #include "components/sound/AudioPlayer.h"
+#include "components/sound/FilePlayback.h"
 #include "converter/ConversionRunner.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "ripping/ACfrmGrab.h"
@@ -91,7 +92,6 @@ public:
     ::AudioInfo AudioInfo;  // tag copying
     std::unique_ptr<CdGrabber> AudioGrabber1;  // reads CD tracks and disc images
     std::unique_ptr<sound::AudioPlayer> AudioPlayer1;  // plays the preview
-    std::int32_t StartSamples = 0;
 
     // ---- Public properties ----
     bool DeleteSourceFiles() const { return bDeleteSource; }
@@ -163,12 +163,11 @@ public:
     void mnuPlay_Click();
     // Opens the file and starts playing it; false, with the reason, when nothing plays.
     bool StartPreview(const QString& path, QString* why = nullptr);
-    void FeedPreview();
     void StopPreview();
     void AudioPlayer1_Timer(qint64 CurrentSamples, int LevelLeft, int LevelRight);
-    void AudioPlayer1_EndArrayPlay();
+    // The preview has played to its end.
     void AudioPlayer1_EndPlay();
-    int previewBlockSamples() const { return PreviewBlockSamples; }
+    int previewBlockSamples() const { return m_preview->blockSamples(); }
     // The recorder, opened by Record; null until then or once it is closed.
     QWidget* recorderWindow() const { return m_recorder; }
 
@@ -235,7 +234,8 @@ private:
     bool bCancel = false;
     bool bWholeList = false;
     bool bPlaying = false;
-    std::int32_t PreviewBlockSamples = 0;
+    // Feeds the preview file to AudioPlayer1; declared after both, so it goes first.
+    std::unique_ptr<sound::FilePlayback> m_preview;
     QPointer<QWidget> m_recorder;
     bool m_unloaded = false;
     bool m_running = false;        // a conversion run is in progress

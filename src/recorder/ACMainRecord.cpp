@@ -1,6 +1,5 @@
 #include "recorder/ACMainRecord.h"
 
-#include "components/ComponentError.h"
 #include "components/sound/SoundClock.h"
 #include "components/ui/Skin.h"
 #include "components/ui/Visualisation.h"
@@ -19,6 +18,11 @@
 #include <QVBoxLayout>
 
 using recorder::Transport;
+
+namespace {
+// The recorder hands over a second of sound at a time, each written as it comes.
+constexpr int kRecordBlockMs = 1000;
+}  // namespace
 
 ACMainRecord::ACMainRecord(SkinControl* skin, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("ACMainRecord"));
@@ -113,9 +117,8 @@ void ACMainRecord::Form_Load(SkinControl* skin) {
     AudioFilePlay = std::make_unique<AudioFile>();
     AudioRecord = std::make_unique<sound::AudioRecorder>();
     AudioPlayer1 = std::make_unique<sound::AudioPlayer>();
-    connect(AudioPlayer1.get(), &sound::AudioPlayer::RequestOnLoadArray, this, &ACMainRecord::FeedPlayer);
-    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndArrayPlay, this, &ACMainRecord::FeedPlayer);
-    connect(AudioPlayer1.get(), &sound::AudioPlayer::EndPlay, this, &ACMainRecord::stopButton_Click);
+    m_playback = std::make_unique<sound::FilePlayback>(*AudioFilePlay, *AudioPlayer1);
+    connect(m_playback.get(), &sound::FilePlayback::ended, this, &ACMainRecord::stopButton_Click);
     connect(AudioPlayer1.get(), &sound::AudioPlayer::Timer, this, &ACMainRecord::AudioPlayer1_Timer);
     connect(AudioRecord.get(), &sound::AudioRecorder::EndArrayRecord, this, &ACMainRecord::AudioRecord_EndArrayRecord);
     connect(AudioRecord.get(), &sound::AudioRecorder::Timer, this, &ACMainRecord::AudioRecord_Timer);
@@ -186,67 +189,30 @@ void ACMainRecord::playButton_Click() {
 }
 
 bool ACMainRecord::StartPlayback(const QString& fileName, QString* why) {
-    auto fail = [&](const QString& reason) {
-        AudioFilePlay->Close();
-        *why = reason;
+    if (!m_playback->start(fileName)) {
+        *why = m_playback->errorText();
         return false;
-    };
-    if (fileName.isEmpty()) return fail(QStringLiteral("No file was chosen."));
-    try {
-        AudioFilePlay->OpenRead(fileName, 0, 1);
-        if (AudioFilePlay->status() < 0) return fail(AudioFilePlay->lastError());
-        if (AudioFilePlay->length() == 0) return fail(QStringLiteral("The file holds no sound."));
-        AudioPlayer1->prepare(AudioFilePlay->sampleRate(), AudioFilePlay->channels());
-    } catch (const ComponentError& e) {
-        return fail(e.description());
     }
     av1->setSampleRate(AudioFilePlay->sampleRate());
-    PlayBlockSize = AudioPlayer1->samplesForMs(1000);
-    StartSamples = 0;
-    AudioPlayer1->start();
-    if (AudioPlayer1->status() >= 1) return fail(AudioPlayer1->errorText());
     Playing = true;
-    FeedPlayer();
-    FeedPlayer();
     return true;
 }
 
-void ACMainRecord::FeedPlayer() {
-    if (!Playing) return;
-    SampleBlock block;
-    try {
-        block = AudioFilePlay->ReadBlock(PlayBlockSize);
-    } catch (const ComponentError&) {
-        block.clear();  // damaged data ends playback where it starts
-    }
-    if (block.size() > 1) AudioPlayer1->queue(block);
-}
-
 void ACMainRecord::StopPlayback() {
-    AudioPlayer1->stop();
-    AudioFilePlay->Close();
+    m_playback->stop();
     Playing = false;
 }
 
 void ACMainRecord::TogglePause() {
     if (!Playing) return;
-    if (!flgPause) {
-        flgPause = true;
-        StartSamples += static_cast<std::int32_t>(AudioPlayer1->currentPosition());
-        AudioPlayer1->stop();
+    flgPause = !flgPause;
+    if (flgPause) {
+        m_playback->pause();
         StatusBar1[0]->setText(QStringLiteral("Pause....."));
-        return;
+    } else {
+        m_playback->resume();
+        StatusBar1[0]->setText(QStringLiteral("Playing....."));
     }
-    flgPause = false;
-    AudioPlayer1->start();
-    try {
-        AudioFilePlay->Seek(StartSamples, 3);
-    } catch (const ComponentError&) {
-        // A file that cannot be repositioned plays on from where it was read.
-    }
-    FeedPlayer();
-    FeedPlayer();
-    StatusBar1[0]->setText(QStringLiteral("Playing....."));
 }
 
 // ---- Recording -------------------------------------------------------------------------------
@@ -260,8 +226,7 @@ void ACMainRecord::recButton_Click() {
         return;
     }
     AudioRecord->prepare(m_rate, m_channels);
-    AudioRecord->setBlockSize(AudioRecord->samplesForMs(1000));
-    StartSamples = 0;
+    AudioRecord->setBlockSize(AudioRecord->samplesForMs(kRecordBlockMs));
     AudioRecord->start();
     if (AudioRecord->status() < 0) {
         // Nothing can be recorded: the file that was just begun holds nothing worth keeping.
@@ -323,7 +288,7 @@ void ACMainRecord::stopButton_Click() {
 
 void ACMainRecord::AudioPlayer1_Timer(qint64 CurrentSamples, int, int) {
     if (!Playing || flgPause) return;
-    showTime(AudioPlayer1->msForSamples(CurrentSamples + StartSamples));
+    showTime(AudioPlayer1->msForSamples(CurrentSamples + m_playback->startFrame()));
     const int channels = AudioFilePlay->channels();
     av1->draw(AudioPlayer1->latestSamples(av1->wantedSamples() * channels), channels);
     ui::DoEvents();
@@ -331,7 +296,7 @@ void ACMainRecord::AudioPlayer1_Timer(qint64 CurrentSamples, int, int) {
 
 void ACMainRecord::AudioRecord_Timer(qint64 CurrentSamples, int, int) {
     if (!Recording) return;
-    showTime(AudioRecord->msForSamples(CurrentSamples + StartSamples));
+    showTime(AudioRecord->msForSamples(CurrentSamples));
     av1->draw(AudioRecord->latestSamples(av1->wantedSamples() * m_channels), m_channels);
     ui::DoEvents();
 }

@@ -7,6 +7,7 @@
 #include "components/audio/AudioFile.h"
 #include "components/sound/AudioPlayer.h"
 #include "components/sound/AudioRecorder.h"
+#include "components/sound/FilePlayback.h"
 #include "recorder/RecorderRules.h"
 #include "recorder/RecordingSession.h"
 
@@ -59,7 +60,8 @@ public:
     bool isRecording() const { return Recording; }
     bool isPlaying() const { return Playing; }
     bool isPaused() const { return flgPause; }
-    std::int32_t startSamples() const { return StartSamples; }
+    // Frames of the played file before the last pause (0 for a playback not paused).
+    std::int32_t startSamples() const { return static_cast<std::int32_t>(m_playback->startFrame()); }
     // The recording format the Frequency and Channels menus set.
     int recordingRate() const { return m_rate; }
     int recordingChannels() const { return m_channels; }
@@ -87,7 +89,6 @@ private:
     QString ChooseFile(const QString& title, bool forOpen);
     bool StartPlayback(const QString& fileName, QString* why);
     void StopPlayback();
-    void FeedPlayer();
     void TogglePause();
     // Ends the recording: the recorder stops, what it still holds is written, the file closes.
     void finishRecording();
@@ -98,12 +99,11 @@ private:
     bool Recording = false;
     bool Playing = false;
     bool flgPause = false;
-    std::int32_t StartSamples = 0;
-    std::int32_t PlayBlockSize = 0;
     int m_rate = 44100;
     int m_channels = 2;
     bool m_stopping = false;
     QString m_recordingPath;
     std::unique_ptr<recorder::RecordingSession> m_session;
+    std::unique_ptr<sound::FilePlayback> m_playback;  // feeds AudioFilePlay to AudioPlayer1
     SampleBlock m_lastBlock;  // the last block written, drawn when a recording stops
 };

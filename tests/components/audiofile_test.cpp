@@ -189,6 +189,7 @@ TEST_P(UnwritablePlace, CreateReportsAStatusBelowZero) {
             WMAFile writer;
             writer.Create(path);
             EXPECT_LT(writer.status(), 0) << path.toStdString();
+            EXPECT_FALSE(writer.lastError().isEmpty());
             EXPECT_EQ(writer.state(), 0);
         } else {
             AudioFile writer;

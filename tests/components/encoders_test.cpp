@@ -1,6 +1,7 @@
 // The Ogg Vorbis, WAV and WMA writers and the WMA file object, checked on real files read
 // back with ffmpeg/ffprobe.
 #include "components/audio/WMAFile.h"
+#include "components/audio/FileEndpoints.h"
 #include "components/audio/Encoder.h"
 #include "support/Signals.h"
 
@@ -472,19 +473,30 @@ TEST(WmaFile, InputFormatMayChangeWhileWriting) {
     EXPECT_GE(decoded.size() / 2, 44100U - 64);
 }
 
-TEST(WmaFile, FailedOpenAndCreateSetStatus) {
+TEST(WmaFile, FailedOpenAndCreateSetStatusAndTheReason) {
     QTemporaryDir dir;
     WMAFile file;
-    file.OpenRead(dir.filePath(QStringLiteral("missing.wma")));
+    const QString missing = dir.filePath(QStringLiteral("missing.wma"));
+    file.OpenRead(missing);
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
+    EXPECT_TRUE(file.lastError().contains(QStringLiteral("does not exist"))) << file.lastError().toStdString();
+    // The engine's WMA source reports that reason rather than a general failure.
+    audio::WmaFileSource source(file, missing);
+    EXPECT_FALSE(source.open());
+    EXPECT_EQ(source.error(), file.lastError());
     file.Create(dir.filePath(QStringLiteral("no/such/folder/x.wma")));
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
+    EXPECT_FALSE(file.lastError().isEmpty());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.wma")));
     file.Create(dir.filePath(QStringLiteral("taken.wma")));  // a folder stands there
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
+    EXPECT_FALSE(file.lastError().isEmpty());
+    file.Create(dir.filePath(QStringLiteral("ok.wma")));
+    EXPECT_EQ(file.status(), 0);
+    EXPECT_TRUE(file.lastError().isEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------

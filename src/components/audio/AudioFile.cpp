@@ -33,12 +33,11 @@ void AudioFile::OpenRead(const QString& path, int, int) {
     try {
         reader->open(path);
     } catch (const ComponentError& e) {
-        m_lastError = e.description();
-        m_status = -1;
+        m_state.fail(e.description());
         return;
     }
     m_reader = std::move(reader);
-    m_status = 0;
+    m_state.succeed();
 }
 
 void AudioFile::Close() {
@@ -64,13 +63,11 @@ void AudioFile::Create(const QString& path, int) {
     else if (suffix == QStringLiteral("ogg")) kind = Kind::Ogg;
     else if (suffix == QStringLiteral("wav")) kind = Kind::Wav;
     else {
-        m_lastError = QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix);
-        m_status = -1;
+        m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix));
         return;
     }
     if (kind == Kind::Mp3 && !m_mp3Refusal.isEmpty()) {
-        m_lastError = m_mp3Refusal;
-        m_status = -1;
+        m_state.fail(m_mp3Refusal);
         return;
     }
     try {
@@ -81,11 +78,10 @@ void AudioFile::Create(const QString& path, int) {
         m_resampler = incoming == target ? nullptr : std::make_unique<Resampler>(incoming, target);
         m_incoming = incoming;
         m_writer = std::move(writer);
-        m_status = 0;
+        m_state.succeed();
     } catch (const ComponentError& e) {
         m_resampler.reset();
-        m_lastError = e.description();
-        m_status = -1;
+        m_state.fail(e.description());
     }
 }
 

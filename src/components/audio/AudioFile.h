@@ -82,7 +82,7 @@ public:
     // The output format the next file of this kind gets: the MP3 settings' description when
     // MP3 settings were handed over last, otherwise the WAV format's.
     QString formatDescription() const;
-    int status() const { return m_status; }
+    int status() const { return m_state.failed() ? -1 : 0; }
     int channels() const;
     int sampleRate() const;
     // Kept for callers that switch it on; the reader behaves the same either way.
@@ -94,7 +94,7 @@ public:
     void copySettingsFrom(const AudioFile& other);
 
     // Why the last open or create failed (status below 0).
-    QString lastError() const { return m_lastError; }
+    QString lastError() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
     bool isReading() const;
@@ -116,9 +116,8 @@ private:
     WavFormat m_wav;
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
     PcmFormat m_incoming;        // what the open writer takes
-    QString m_lastError;         // why the last open or create failed
+    ComponentState m_state;      // how the last open or create went
     QString m_mp3Refusal;        // why the encoding parameters cannot be written as MP3
     bool m_mp3HandedLast = false;
-    int m_status = 0;
     bool m_option = false;
 };

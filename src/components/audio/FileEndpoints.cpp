@@ -12,8 +12,6 @@ namespace {
 
 void openReader(AudioFile& reader, const QString& path) { reader.OpenRead(path, 0, 1); }
 void openReader(WMAFile& reader, const QString& path) { reader.OpenRead(path); }
-QString openError(const AudioFile& reader) { return reader.lastError(); }
-QString openError(const WMAFile&) { return {}; }
 void createWriter(AudioFile& writer, const QString& path) { writer.Create(path, 0); }
 void createWriter(WMAFile& writer, const QString& path) { writer.Create(path); }
 
@@ -34,7 +32,7 @@ bool FileSource<Reader>::open() {
     try {
         openReader(m_reader, m_path);
         if (m_reader.status() >= 0) return true;
-        m_error = openError(m_reader);
+        m_error = m_reader.lastError();
     } catch (const ComponentError& e) {
         m_error = e.description();
     }
@@ -80,7 +78,7 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
             if (!fileIdentity(m_path, m_device, m_inode)) m_device = m_inode = 0;
             return true;
         }
-        m_error = openError(m_writer);
+        m_error = m_writer.lastError();
     } catch (const ComponentError& e) {
         m_error = e.description();
     }

@@ -48,12 +48,12 @@ void WMAFile::OpenRead(const QString& path) {
     auto reader = std::make_unique<Decoder>();
     try {
         reader->open(path);
-    } catch (const ComponentError&) {
-        m_status = -1;
+    } catch (const ComponentError& e) {
+        m_state.fail(e.description());
         return;
     }
     m_reader = std::move(reader);
-    m_status = 0;
+    m_state.succeed();
 }
 
 void WMAFile::Close() {
@@ -79,12 +79,12 @@ void WMAFile::Create(const QString& path) {
         writer->open(path);
         m_writer = std::move(writer);
         m_resampler = std::move(resampler);
-    } catch (const ComponentError&) {
-        m_status = -1;
+    } catch (const ComponentError& e) {
+        m_state.fail(e.description());
         return;
     }
     m_incoming = incoming;
-    m_status = 0;
+    m_state.succeed();
 }
 
 void WMAFile::WriteBlock(const SampleBlock& block) {

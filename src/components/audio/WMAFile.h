@@ -3,10 +3,11 @@
 // else FFmpeg reads) and writes WMA with FFmpeg's wmav2 encoder in an ASF file, in one of a
 // numbered table of profiles.
 //
-// Contract: user-interface thread. A failed open or create sets status() below 0; other
-// failures throw ComponentError. Profiles are numbered 0 .. ProfileCount() - 1; the current
-// profile is used by the next Create. The end of the written audio is padded with silence so
-// that the encoder's dropped last partial frame loses nothing.
+// Contract: user-interface thread. A failed open or create sets status() below 0 and
+// lastError() to the reason; other failures throw ComponentError. Profiles are numbered
+// 0 .. ProfileCount() - 1; the current profile is used by the next Create. The end of the
+// written audio is padded with silence so that the encoder's dropped last partial frame loses
+// nothing.
 
 #include "components/ComponentError.h"
 #include "components/audio/SampleBlock.h"
@@ -49,7 +50,9 @@ public:
     QString formatDescription() const;
     // Greater than 0 while a file is open for reading or writing.
     std::int16_t state() const;
-    int status() const { return m_status; }
+    int status() const { return m_state.failed() ? -1 : 0; }
+    // Why the last open or create failed (status below 0).
+    QString lastError() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
     bool WMASupported() const;
@@ -67,5 +70,5 @@ private:
     PcmFormat m_incoming{0, 0};  // what the open writer takes
     std::int64_t m_framesWritten = 0;  // in the profile's format
     int m_profile = 2;
-    int m_status = 0;
+    ComponentState m_state;  // how the last open or create went
 };

@@ -3,73 +3,47 @@
 // (PulseAudio or PipeWire through Qt Multimedia) and hands them over in blocks.
 //
 // Contract:
-// - Call from the user-interface thread; the events arrive on it. Capture runs on the
-//   recorder's own thread, so a busy user-interface thread loses no sound: finished blocks wait
-//   until they are taken.
-// - prepare(rate, channels), setBlockSize(values), start(); status() is then negative when
-//   capture could not start (errorText() says why). With no sound server or no input device
-//   start() fails at once.
+// - Every call, and every event, on the user-interface thread. Capture runs on the device
+//   thread, so a busy user-interface thread loses no sound: finished blocks wait until they
+//   are taken.
+// - prepare(rate, channels), setBlockSize(values), start(); status() is then 0 while capturing,
+//   or -1 when capture could not start (errorText() says why). With no sound server or no
+//   input device start() fails at once.
 // - EndArrayRecord says a block of the set size is ready; takeBlock() returns the oldest ready
-//   block, or an empty one. stop() makes the rest of the captured data one last ready block.
-// - Timer's CurrentSamples counts frames captured since start().
+//   block, or an empty one. stop() makes the rest of the captured data one last ready block;
+//   no event of that recording follows it, and its blocks wait to be taken.
+// - Timer's CurrentSamples and currentPosition() count frames captured since start(), and keep
+//   the count once stopped.
 
-#include "components/audio/SampleBlock.h"
-
-#include <QObject>
-#include <QString>
-#include <QTimer>
-
-#include <cstdint>
-
-class QThread;
+#include "components/sound/SoundDevice.h"
 
 namespace sound {
 
 class CaptureWorker;
 
-class AudioRecorder : public QObject {
+class AudioRecorder : public SoundDevice {
     Q_OBJECT
 public:
     explicit AudioRecorder(QObject* parent = nullptr);
     ~AudioRecorder() override;
 
-    void prepare(int sampleRate, int channels);
     void setBlockSize(int values);
     int blockSize() const { return m_blockSize; }
     void start();
     void stop();
-    // 0 while capturing after start(); negative when start() failed.
-    int status() const { return m_status; }
-    QString errorText() const { return m_error; }
+    // 0 while capturing after start(); -1 when start() failed.
+    int status() const { return failed() ? -1 : 0; }
     SampleBlock takeBlock();
-
-    int samplesForMs(int ms) const;
-    std::int64_t msForSamples(std::int64_t frames) const;
-    SampleBlock latestSamples(int count) const;
-    std::int64_t currentPosition() const;
-    int sampleRate() const { return m_rate; }
-    int channels() const { return m_channels; }
-    bool isRecording() const { return m_recording; }
+    bool isRecording() const { return running(); }
 
 Q_SIGNALS:
     void EndArrayRecord(int nBlock);
-    void Timer(qint64 CurrentSamples, int LevelLeft, int LevelRight);
 
 private:
     friend class CaptureWorker;
-    void blockReady(quint64 generation, int number);
-    void tick();
 
-    QThread* m_thread = nullptr;
     CaptureWorker* m_worker = nullptr;
-    QTimer m_timer;
-    quint64 m_generation = 0;
-    int m_rate = 44100;
-    int m_channels = 2;
-    int m_blockSize = 88200;
-    int m_status = -1;
-    bool m_recording = false;
-    QString m_error;
+    int m_blockSize = 88200;  // one second of CD-quality stereo until set
 };
 
 }  // namespace sound
