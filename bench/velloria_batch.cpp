@@ -126,7 +126,9 @@ int main(int argc, char** argv) {
     window.imgcmbConvertTo_Click();
     if (show || idleSeconds >= 0) window.show();
     if (idleSeconds >= 0) {
-        QTimer::singleShot(static_cast<int>(idleSeconds * 1000), &app, &QCoreApplication::quit);
+        // exit(), not quit(): quit() closes the windows first, and this one deletes itself on
+        // close, which it must not do here, living on the stack.
+        QTimer::singleShot(static_cast<int>(idleSeconds * 1000), &app, [] { QCoreApplication::exit(0); });
         return app.exec();
     }
     if (!uiStall) {
