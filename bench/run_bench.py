@@ -2,14 +2,18 @@
 """Times Velloria's conversions beside the reference tools on the same input and settings.
 
 Each comparison alternates ours and the reference, several runs each, and reports the median
-time of each and their ratio. Peak memory is compared between converting 30 minutes and
-1 minute of audio. The longest time the converter window leaves its message loop unserved
-while converting 10 minutes is reported in units of 100 ms. Ripping a three-track disc image to
-WAV is timed beside cd-paranoia on the same image, and extracting the sound track of a
-5-minute video to MP3 beside ffmpeg. The last lines have the form `ratio <name> <value>`.
-BENCH_ONLY=rip-image or BENCH_ONLY=extract-mp3 runs only that comparison.
+time of each and their ratio. The converter's own peak memory is compared between converting 30
+minutes and 1 minute of audio. The longest time the converter window leaves its message loop
+unserved while converting 10 minutes is reported in units of 100 ms. Batches go through the
+converter window: 20 files of a minute, and 2000 files of 2 s without and with an accessibility
+client listening. Ripping a fifteen-track disc image of about an hour to WAV is timed beside
+cd-paranoia on the same image, and extracting the sound track of a 5-minute video to MP3 beside
+ffmpeg. The last lines have the form `ratio <name> <value>`. BENCH_ONLY=<name> runs only that
+comparison (see ONLY).
 """
+import hashlib
 import os
+import resource
 import shutil
 import statistics
 import struct
@@ -23,17 +27,59 @@ RUNS = int(os.environ.get("BENCH_RUNS", "5"))
 LAME = ["lame", "--quiet", "--noreplaygain"]
 
 
-def run(cmd, cwd=None):
-    """Runs a command; returns (seconds, peak RSS in KiB)."""
+def run(cmd, cwd=None, env=None):
+    """Runs a command; returns the seconds it took."""
     start = time.perf_counter()
-    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, cwd=cwd)
-    _, status, usage = os.wait4(proc.pid, 0)
+    proc = subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, cwd=cwd, env=env)
     elapsed = time.perf_counter() - start
-    err = proc.stderr.read().decode(errors="replace")
-    proc.stderr.close()
-    if status != 0:
-        sys.exit(f"failed ({status}): {' '.join(cmd)}\n{err}")
-    return elapsed, usage.ru_maxrss
+    if proc.returncode != 0:
+        sys.exit(f"failed ({proc.returncode}): {' '.join(cmd)}\n{proc.stderr.decode(errors='replace')}")
+    return elapsed
+
+
+def run_with_cpu(cmd, env=None):
+    """Runs a command; returns (seconds it took, CPU seconds it and its children used). The CPU
+    time is steadier than the wall time while other work shares the machine."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    elapsed = run(cmd, env=env)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return elapsed, (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+
+
+# A child's ru_maxrss as wait4 reports it starts from the RSS of the process it was forked (or
+# vforked, as subprocess and posix_spawn do) from: the kernel carries the old memory's high-water
+# mark across exec. Through this harness every command would then peak at least at the harness's
+# own peak. GNU time forks its command from its own small image, and %M is that command's peak.
+GNU_TIME = "/usr/bin/time"
+PROBE_LIMIT_KIB = 8 * 1024
+
+
+def peak_rss_kib(cmd):
+    """Runs a command; returns its own peak RSS in KiB."""
+    with tempfile.NamedTemporaryFile(mode="r", suffix=".rss") as report:
+        proc = subprocess.run([GNU_TIME, "-f", "%M", "-o", report.name] + cmd,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        if proc.returncode != 0:
+            sys.exit(f"failed ({proc.returncode}): {' '.join(cmd)}\n{proc.stderr.decode(errors='replace')}")
+        return int(report.read().split()[-1])
+
+
+def check_peak_rss_measure():
+    """Stops the run unless peak_rss_kib measures the command alone: with the harness's own peak
+    raised to at least 64 MiB, /bin/true has to report a few MiB at most. Returns (harness's
+    own peak, /bin/true's) in KiB."""
+    if not os.access(GNU_TIME, os.X_OK):
+        sys.exit(f"{GNU_TIME} is missing (Debian package time; scripts/setup installs it)")
+    ballast = bytearray(64 * 1024 * 1024)
+    for i in range(0, len(ballast), 4096):
+        ballast[i] = 1
+    del ballast
+    harness = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    probe = peak_rss_kib(["/bin/true"])
+    if probe > PROBE_LIMIT_KIB or probe >= harness:
+        sys.exit(f"peak memory is measured wrongly: /bin/true reports {probe} KiB, the harness's own "
+                 f"peak is {harness} KiB; the figure includes the harness's memory")
+    return harness, probe
 
 
 def ui_stall_ms(batch_tool, wav, out_dir):
@@ -50,26 +96,151 @@ def ui_stall_ms(batch_tool, wav, out_dir):
     return float(proc.stdout.split()[-1])
 
 
-def batch_parallel(batch_tool, batch_in, batch_out, ours):
-    """The same batch beside lame started two at a time, and the window's peak memory on every
-    core against one file at a time."""
+def fresh_folder(path):
+    shutil.rmtree(path, ignore_errors=True)
+    os.makedirs(path)
+
+
+def make_batch(tool, folder, files, seconds):
+    """Fills `folder` with `files` copies of one music-like stereo 44100 Hz WAV of `seconds`."""
+    os.makedirs(folder)
+    width = len(str(files - 1))
+    first = os.path.join(folder, f"f{0:0{width}d}.wav")
+    run([tool, "generate", str(seconds), first])
+    for i in range(1, files):
+        shutil.copyfile(first, os.path.join(folder, f"f{i:0{width}d}.wav"))
+
+
+def lame_one_by_one(batch_in, batch_out):
+    loop = ("for f in \"$1\"/*.wav; do " + " ".join(LAME) +
+            " -b 128 \"$f\" \"$2/$(basename \"$f\" .wav).mp3\" || exit 1; done")
+    return ["sh", "-c", loop, "sh", batch_in, batch_out]
+
+
+def lame_two_at_a_time(batch_in, batch_out):
     xargs = ("ls \"$1\"/*.wav | xargs -P 2 -I{} sh -c '" + " ".join(LAME) +
              " -b 128 \"$1\" \"$2/$(basename \"$1\" .wav).mp3\"' sh {} \"$2\"")
-    ref, rss = [], {}
+    return ["sh", "-c", xargs, "sh", batch_in, batch_out]
+
+
+def check_batch_output(batch_in, batch_out, who):
+    """Stops the run unless every input has an MP3 of some length in the output folder."""
+    expected = {os.path.splitext(n)[0].lower() for n in os.listdir(batch_in) if n.endswith(".wav")}
+    written = {os.path.splitext(n)[0].lower() for n in os.listdir(batch_out)
+               if n.lower().endswith(".mp3") and os.path.getsize(os.path.join(batch_out, n)) > 0}
+    if written != expected:
+        sys.exit(f"{who}: {len(expected - written)} of {len(expected)} files were not converted in {batch_out}")
+
+
+def batch_mp3(tool, batch_tool, work):
+    """20 files of one minute to MP3 at 128 kbit/s through the converter window (every core),
+    beside lame on the same files one after another and two at a time; and the window's own
+    peak memory on every core against one file at a time. Returns [(name, ratio)]."""
+    batch_in, batch_out = os.path.join(work, "batch-in"), os.path.join(work, "batch-out")
+    make_batch(tool, batch_in, 20, 60)
+    ours, serial, parallel = [], [], []
     for _ in range(max(1, RUNS // 2)):
-        subprocess.run(["rm", "-rf", batch_out], check=True)
-        os.makedirs(batch_out)
-        ref.append(run(["sh", "-c", xargs, "sh", batch_in, batch_out])[0])
+        for cmd, times in (([batch_tool, batch_in, batch_out], ours),
+                           (lame_one_by_one(batch_in, batch_out), serial),
+                           (lame_two_at_a_time(batch_in, batch_out), parallel)):
+            fresh_folder(batch_out)
+            times.append(run(cmd))
+            check_batch_output(batch_in, batch_out, cmd[0])
+    rss = {}
     for mode, extra in (("every core", []), ("one at a time", ["--one-at-a-time"])):
-        subprocess.run(["rm", "-rf", batch_out], check=True)
-        os.makedirs(batch_out)
-        rss[mode] = run([batch_tool] + extra + [batch_in, batch_out])[1]
-    r = statistics.median(ref)
-    print(f"{'batch-mp3-par':<14}{ours:>10.2f}{r:>15.2f}{ours / r:>8.3f}", flush=True)
+        fresh_folder(batch_out)
+        rss[mode] = peak_rss_kib([batch_tool] + extra + [batch_in, batch_out])
+    shutil.rmtree(batch_in)
+    shutil.rmtree(batch_out)
+    o, r, rp = statistics.median(ours), statistics.median(serial), statistics.median(parallel)
+    print(f"{'batch-mp3':<24}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
+    print(f"{'batch-mp3-par':<24}{o:>10.2f}{rp:>15.2f}{o / rp:>8.3f}", flush=True)
     print(f"batch peak RSS: every core {rss['every core']} KiB, one at a time {rss['one at a time']} KiB",
           flush=True)
-    return [("batch-mp3-parallel", ours / r),
+    return [("batch-mp3", o / r), ("batch-mp3-parallel", o / rp),
             ("batch-rss-parallel-vs-serial", rss["every core"] / rss["one at a time"])]
+
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+A11Y_BUS = os.path.join(ROOT, "scripts", "a11y-bus")
+A11Y_CLIENT = os.path.join(ROOT, "tests", "support", "a11y_client.py")
+# python3-pyatspi is Debian's; another python3 first on the PATH does not see it.
+SYSTEM_PYTHON = "/usr/bin/python3"
+
+
+def start_xvfb(work):
+    """A private X server, so that the window runs on xcb (the platform with the accessibility
+    bridge). Returns (process, DISPLAY)."""
+    read_end, write_end = os.pipe()
+    proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                            stderr=open(os.path.join(work, "xvfb.log"), "w"))
+    os.close(write_end)
+    with os.fdopen(read_end) as f:
+        number = f.readline().strip()
+    if not number:
+        proc.wait()
+        sys.exit(f"Xvfb did not start; see {os.path.join(work, 'xvfb.log')}")
+    return proc, f":{number}"
+
+
+def small_files(tool, batch_tool, work, a11y):
+    """2000 WAV files of 2 s to MP3 at 128 kbit/s through the shown converter window on every
+    core, beside lame two at a time. With `a11y`, on a private accessibility bus with the
+    window's bridge on and a client registered for property, text and state changes. Returns
+    (ours, reference) medians in seconds."""
+    name = "batch-small-files" + ("-a11y" if a11y else "")
+    batch_in, batch_out = os.path.join(work, "small-in"), os.path.join(work, "small-out")
+    make_batch(tool, batch_in, 2000, 2)
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON",
+                        "QT_ACCESSIBILITY")}
+    xvfb, env["DISPLAY"] = start_xvfb(work)
+    env["QT_QPA_PLATFORM"] = "xcb"
+    # No session bus (not even one found through XDG_RUNTIME_DIR), so no accessibility bridge.
+    env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + os.path.join(work, "no-session-bus")
+    bus_dir, listener = os.path.join(work, "a11y"), None
+    try:
+        if a11y:
+            started = subprocess.run([A11Y_BUS, "start", bus_dir], capture_output=True, text=True)
+            if started.returncode != 0:
+                sys.exit(f"{name}: the accessibility bus did not start:\n{started.stderr}")
+            for line in started.stdout.splitlines():
+                key, _, value = line.partition("=")
+                env[key] = value
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            listener = subprocess.Popen([SYSTEM_PYTHON, A11Y_CLIENT, "listen"], env=env, text=True,
+                                        stdout=subprocess.PIPE)
+            if listener.stdout.readline().strip() != "ready":
+                sys.exit(f"{name}: the accessibility client did not register its listeners")
+        ours, ref = [], []
+        for _ in range(max(1, RUNS // 2)):
+            for cmd, times in (([batch_tool, "--show", batch_in, batch_out], ours),
+                               (lame_two_at_a_time(batch_in, batch_out), ref)):
+                fresh_folder(batch_out)
+                times.append(run_with_cpu(cmd, env=env))
+                check_batch_output(batch_in, batch_out, f"{name}: {cmd[0]}")
+        print(f"{name}: CPU time ours {statistics.median(t[1] for t in ours):.2f} s, "
+              f"lame {statistics.median(t[1] for t in ref):.2f} s", flush=True)
+        if listener:
+            listener.terminate()
+            events = listener.stdout.read().strip()
+            listener.wait()
+            listener = None
+            print(f"{name}: accessibility client: {events}", flush=True)
+            if not events.startswith("events ") or events.split()[1] == "0":
+                sys.exit(f"{name}: the accessibility client received no events; the window's bridge was not on")
+    finally:
+        if listener:
+            listener.kill()
+            listener.wait()
+        if a11y:
+            subprocess.run([A11Y_BUS, "stop", bus_dir])
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(batch_in, ignore_errors=True)
+        shutil.rmtree(batch_out, ignore_errors=True)
+    return statistics.median(t[0] for t in ours), statistics.median(t[0] for t in ref)
 
 
 def preview_stall_ms(preview_tool, mp3, work):
@@ -99,42 +270,67 @@ def preview_stall_ms(preview_tool, mp3, work):
 CD_SECTOR_BYTES = 2352  # 588 stereo frames of 16-bit samples
 
 
-def wav_data(path):
-    """The bytes of a WAV file's data chunk."""
-    with open(path, "rb") as f:
-        raw = f.read()
-    if raw[:4] != b"RIFF" or raw[8:12] != b"WAVE":
+def wav_data_span(f, path):
+    """The offset and length of an open WAV file's data chunk."""
+    head = f.read(12)
+    if head[:4] != b"RIFF" or head[8:12] != b"WAVE":
         sys.exit(f"{path} is not a WAV file")
     pos = 12
-    while pos + 8 <= len(raw):
-        chunk, size = raw[pos:pos + 4], struct.unpack("<I", raw[pos + 4:pos + 8])[0]
+    while True:
+        f.seek(pos)
+        header = f.read(8)
+        if len(header) < 8:
+            sys.exit(f"{path} has no data chunk")
+        chunk, size = header[:4], struct.unpack("<I", header[4:])[0]
         if chunk == b"data":
-            return raw[pos + 8:pos + 8 + size]
+            return pos + 8, size
         pos += 8 + size + (size & 1)
-    sys.exit(f"{path} has no data chunk")
+
+
+def wav_data_digest(path):
+    """(length, SHA-256) of a WAV file's data chunk, read a block at a time."""
+    with open(path, "rb") as f:
+        offset, size = wav_data_span(f, path)
+        f.seek(offset)
+        digest, left = hashlib.sha256(), size
+        while left > 0:
+            block = f.read(min(left, 1 << 22))
+            if not block:
+                break
+            digest.update(block)
+            left -= len(block)
+        return size - left, digest.hexdigest()
 
 
 def write_cd_image(wav, folder):
-    """Cuts the 16-bit stereo 44100 Hz `wav` into three tracks of about three minutes, each
-    padded with silence to whole sectors, and writes them as image.bin with image.cue.
-    Returns the cue sheet's path and each track's PCM."""
-    pcm = wav_data(wav)
+    """Writes image.bin with image.cue: fifteen tracks of about four minutes (just under an
+    hour of sound, 631 MB) taken in turn from the 16-bit stereo 44100 Hz `wav`, starting over at
+    its end, each padded with silence to whole sectors. A rip this long times steadily. Returns
+    the cue sheet's path and each track's (length, SHA-256)."""
     # Lengths in frames that are not whole sectors, so that each track is padded.
-    lengths = [180 * 44100 + 1234, 185 * 44100 + 777, 190 * 44100 + 4321]
-    tracks, start = [], 0
-    for n in lengths:
-        data = pcm[start * 4:(start + n) * 4]
-        start += n
-        data += bytes(-len(data) % CD_SECTOR_BYTES)
-        tracks.append(data)
-    cue = ['FILE "image.bin" BINARY']
-    sector = 0
-    with open(os.path.join(folder, "image.bin"), "wb") as f:
-        for number, data in enumerate(tracks, 1):
+    lengths = [(230 + 3 * (n % 7)) * 44100 + 1234 + 97 * n for n in range(15)]
+    cue, tracks, sector = ['FILE "image.bin" BINARY'], [], 0
+    with open(wav, "rb") as src, open(os.path.join(folder, "image.bin"), "wb") as out:
+        offset, size = wav_data_span(src, wav)
+        size -= size % 4
+        pos = 0  # within the source's data
+        for number, frames in enumerate(lengths, 1):
+            digest, left = hashlib.sha256(), frames * 4
+            while left > 0:
+                src.seek(offset + pos)
+                block = src.read(min(left, size - pos, 1 << 22))
+                digest.update(block)
+                out.write(block)
+                left -= len(block)
+                pos = (pos + len(block)) % size
+            pad = bytes(-frames * 4 % CD_SECTOR_BYTES)
+            digest.update(pad)
+            out.write(pad)
+            length = frames * 4 + len(pad)
             cue.append(f"  TRACK {number:02d} AUDIO")
             cue.append(f"    INDEX 01 {sector // 75 // 60:02d}:{sector // 75 % 60:02d}:{sector % 75:02d}")
-            f.write(data)
-            sector += len(data) // CD_SECTOR_BYTES
+            sector += length // CD_SECTOR_BYTES
+            tracks.append((length, digest.hexdigest()))
     path = os.path.join(folder, "image.cue")
     with open(path, "w") as f:
         f.write("\n".join(cue) + "\n")
@@ -142,41 +338,48 @@ def write_cd_image(wav, folder):
 
 
 def rip_image(rip_tool, wav, work):
-    """Rips a three-track image to one WAV per track, ours at read mode 3 (full paranoia)
-    beside `cd-paranoia -B` (whose default is full paranoia); checks once that both wrote the
-    image's PCM, then times them alternately. Returns (ours, reference) medians in seconds."""
+    """Rips a fifteen-track image of about an hour to one WAV per track, ours at read mode 3
+    (full paranoia) beside `cd-paranoia -B` (whose default is full paranoia); checks once that
+    both wrote the image's PCM, then times them alternately. The image and both rips take
+    about 1.9 GB; all are removed at the end. Returns (ours, reference) medians in seconds."""
     folder = os.path.join(work, "cd")
-    os.makedirs(folder)
-    cue, tracks = write_cd_image(wav, folder)
     ours_dir, ref_dir = os.path.join(work, "rip-ours"), os.path.join(work, "rip-ref")
+    os.makedirs(folder)
+    try:
+        cue, tracks = write_cd_image(wav, folder)
 
-    def ours():
-        shutil.rmtree(ours_dir, ignore_errors=True)
-        os.makedirs(ours_dir)
-        return run([rip_tool, cue, ours_dir, "3"])[0]
+        # Each rip writes 631 MB; the previous rip's writing back to disk is finished before the
+        # next starts (os.sync), or it lands in that one's time.
+        def ours():
+            fresh_folder(ours_dir)
+            os.sync()
+            return run([rip_tool, cue, ours_dir, "3"])
 
-    def ref():
-        # Batch mode writes trackNN.cdda.wav into the working folder.
-        shutil.rmtree(ref_dir, ignore_errors=True)
-        os.makedirs(ref_dir)
-        return run(["cd-paranoia", "-q", "-d", cue, "-B"], cwd=ref_dir)[0]
+        def ref():
+            # Batch mode writes trackNN.cdda.wav into the working folder.
+            fresh_folder(ref_dir)
+            os.sync()
+            return run(["cd-paranoia", "-q", "-d", cue, "-B"], cwd=ref_dir)
 
-    ours()
-    ref()
-    for number, expected in enumerate(tracks, 1):
-        a = wav_data(os.path.join(ours_dir, f"Track{number:02d}.wav"))
-        b = wav_data(os.path.join(ref_dir, f"track{number:02d}.cdda.wav"))
-        if a != b or a != expected:
-            sys.exit(f"rip-image: track {number} differs: ours {len(a)} bytes, cd-paranoia "
-                     f"{len(b)} bytes, image {len(expected)} bytes, ours == cd-paranoia: {a == b}")
-    extra = sorted(set(os.listdir(ours_dir)) - {f"Track{n:02d}.wav" for n in range(1, len(tracks) + 1)})
-    if extra:
-        sys.exit(f"rip-image: unexpected files from our rip: {extra}")
-    times_ours, times_ref = [], []
-    for _ in range(RUNS):
-        times_ours.append(ours())
-        times_ref.append(ref())
-    return statistics.median(times_ours), statistics.median(times_ref)
+        ours()
+        ref()
+        for number, expected in enumerate(tracks, 1):
+            a = wav_data_digest(os.path.join(ours_dir, f"Track{number:02d}.wav"))
+            b = wav_data_digest(os.path.join(ref_dir, f"track{number:02d}.cdda.wav"))
+            if a != expected or b != expected:
+                sys.exit(f"rip-image: track {number} differs: ours {a[0]} bytes, cd-paranoia {b[0]} bytes, "
+                         f"image {expected[0]} bytes, ours == cd-paranoia: {a == b}, ours == image: {a == expected}")
+        extra = sorted(set(os.listdir(ours_dir)) - {f"Track{n:02d}.wav" for n in range(1, len(tracks) + 1)})
+        if extra:
+            sys.exit(f"rip-image: unexpected files from our rip: {extra}")
+        times_ours, times_ref = [], []
+        for _ in range(RUNS):
+            times_ours.append(ours())
+            times_ref.append(ref())
+        return statistics.median(times_ours), statistics.median(times_ref)
+    finally:
+        for path in (folder, ours_dir, ref_dir):
+            shutil.rmtree(path, ignore_errors=True)
 
 
 def extract_mp3(tool, extract_tool, work):
@@ -196,9 +399,38 @@ def extract_mp3(tool, extract_tool, work):
                "-c:a", "libmp3lame", "-b:a", "128k", ref_out]
     times_ours, times_ref = [], []
     for _ in range(RUNS):
-        times_ours.append(run(ours_cmd)[0])
-        times_ref.append(run(ref_cmd)[0])
+        times_ours.append(run(ours_cmd))
+        times_ref.append(run(ref_cmd))
     return statistics.median(times_ours), statistics.median(times_ref)
+
+
+def peak_rss(tool, work):
+    """The converter's own peak memory converting 1 and 30 minutes to MP3, the larger of two
+    runs each. Returns (1 minute, 30 minutes) in KiB."""
+    harness, probe = check_peak_rss_measure()
+    short, long_ = os.path.join(work, "short.wav"), os.path.join(work, "long.wav")
+    run([tool, "generate", "60", short])
+    run([tool, "generate", "1800", long_])
+    peaks = []
+    for wav in (short, long_):
+        cmd = [tool, "convert", wav, os.path.join(work, "rss.mp3"), "mp3-cbr", "128"]
+        peaks.append(max(peak_rss_kib(cmd) for _ in range(2)))
+        os.remove(wav)
+    harness = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    print(f"peak RSS (the converter's own, GNU time %M): 1 minute {peaks[0]} KiB, 30 minutes {peaks[1]} KiB; "
+          f"/bin/true {probe} KiB; the harness's own {harness} KiB", flush=True)
+    if harness in peaks:
+        sys.exit(f"peak memory is measured wrongly: a figure equals the harness's own peak ({harness} KiB)")
+    return peaks[0], peaks[1]
+
+
+def row(name, ours, ref):
+    print(f"{name:<24}{ours:>10.2f}{ref:>15.2f}{ours / ref:>8.3f}", flush=True)
+    return name, ours / ref
+
+
+ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
+        "batch-small-files-a11y", "rss-30min-vs-1min")
 
 
 def main():
@@ -207,51 +439,49 @@ def main():
     rip_tool = os.path.join(os.path.dirname(tool), "velloria_rip")
     extract_tool = os.path.join(os.path.dirname(tool), "velloria_extract")
     preview_tool = os.path.join(os.path.dirname(tool), "velloria_preview")
+    only = os.environ.get("BENCH_ONLY", "")
+    if only and only not in ONLY:
+        sys.exit(f"BENCH_ONLY={only} names no comparison; one of: {', '.join(ONLY)}")
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
-    print(f"making 10 minutes of stereo 44100 Hz input in {work}", flush=True)
-    if os.environ.get("BENCH_ONLY") == "extract-mp3":
-        o, r = extract_mp3(tool, extract_tool, work)
-        print(f"{'extract-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-        print(f"ratio extract-mp3 {o / r:.3f}")
-        subprocess.run(["rm", "-rf", work])
-        return
-    run([tool, "generate", "600", wav])
-    if os.environ.get("BENCH_ONLY") == "rip-image":
-        o, r = rip_image(rip_tool, wav, work)
-        print(f"{'rip-image':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-        print(f"ratio rip-image {o / r:.3f}")
-        subprocess.run(["rm", "-rf", work])
-        return
-    run(["lame", "--quiet", "-b", "128", wav, mp3])
-    if os.environ.get("BENCH_ONLY") == "batch-mp3":
-        batch_in, batch_out = os.path.join(work, "batch-in"), os.path.join(work, "batch-out")
-        os.makedirs(batch_in)
-        run([tool, "generate", "60", os.path.join(batch_in, "f00.wav")])
-        for i in range(1, 20):
-            subprocess.run(["cp", os.path.join(batch_in, "f00.wav"), os.path.join(batch_in, f"f{i:02d}.wav")], check=True)
-        lame_loop = ("for f in \"$1\"/*.wav; do " + " ".join(LAME) +
-                     " -b 128 \"$f\" \"$2/$(basename \"$f\" .wav).mp3\" || exit 1; done")
-        ours, ref = [], []
-        for _ in range(max(1, RUNS // 2)):
-            for cmd, times in (([batch_tool, batch_in, batch_out], ours),
-                               (["sh", "-c", lame_loop, "sh", batch_in, batch_out], ref)):
-                subprocess.run(["rm", "-rf", batch_out], check=True)
-                os.makedirs(batch_out)
-                times.append(run(cmd)[0])
-        o, r = statistics.median(ours), statistics.median(ref)
-        print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-        for name, value in [("batch-mp3", o / r)] + batch_parallel(batch_tool, batch_in, batch_out, o):
-            print(f"ratio {name} {value:.3f}")
-        subprocess.run(["rm", "-rf", work])
-        return
-    if os.environ.get("BENCH_ONLY") == "preview-stall":
-        stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
-        print(f"ratio preview-stall {stall / 50:.3f}")
-        subprocess.run(["rm", "-rf", work])
-        return
+    try:
+        if only:
+            for name, value in run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+                print(f"ratio {name} {value:.3f}")
+            return
+        run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
 
+
+def make_input(tool, wav):
+    print(f"making 10 minutes of stereo 44100 Hz input in {os.path.dirname(wav)}", flush=True)
+    run([tool, "generate", "600", wav])
+
+
+def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+    """The one comparison BENCH_ONLY names; returns [(name, ratio)]."""
+    if only == "extract-mp3":
+        return [row("extract-mp3", *extract_mp3(tool, extract_tool, work))]
+    if only == "rss-30min-vs-1min":
+        short, long_ = peak_rss(tool, work)
+        return [("rss-30min-vs-1min", long_ / short)]
+    if only == "batch-mp3":
+        return batch_mp3(tool, batch_tool, work)
+    if only.startswith("batch-small-files"):
+        return [row(only, *small_files(tool, batch_tool, work, only.endswith("-a11y")))]
+    make_input(tool, wav)
+    if only == "rip-image":
+        return [row("rip-image", *rip_image(rip_tool, wav, work))]
+    run(["lame", "--quiet", "-b", "128", wav, mp3])
+    stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
+    return [("preview-stall", stall / 50)]
+
+
+def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+    make_input(tool, wav)
+    run(["lame", "--quiet", "-b", "128", wav, mp3])
     out = lambda name: os.path.join(work, name)
     ff = ["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-threads", "1"]
     comparisons = [
@@ -267,47 +497,26 @@ def main():
          ff + ["-i", wav, "-c:a", "wmav2", "-b:a", "128k", out("b.wma")]),
     ]
     ratios = []
-    print(f"{'conversion':<14}{'ours (s)':>10}{'reference (s)':>15}{'ratio':>8}")
+    print(f"{'conversion':<24}{'ours (s)':>10}{'reference (s)':>15}{'ratio':>8}")
     for name, ours_cmd, ref_cmd in comparisons:
         ours, ref = [], []
         for _ in range(RUNS):
-            ours.append(run(ours_cmd)[0])
-            ref.append(run(ref_cmd)[0])
-        o, r = statistics.median(ours), statistics.median(ref)
-        print(f"{name:<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-        ratios.append((name, o / r))
+            ours.append(run(ours_cmd))
+            ref.append(run(ref_cmd))
+        ratios.append(row(name, statistics.median(ours), statistics.median(ref)))
 
-    # A batch through the converter window: 20 files of one minute to MP3 at 128 kbit/s,
-    # beside lame on the same files one after another.
-    batch_in, batch_out = out("batch-in"), out("batch-out")
-    os.makedirs(batch_in)
-    run([tool, "generate", "60", os.path.join(batch_in, "f00.wav")])
-    for i in range(1, 20):
-        subprocess.run(["cp", os.path.join(batch_in, "f00.wav"), os.path.join(batch_in, f"f{i:02d}.wav")], check=True)
-    lame_loop = ("for f in \"$1\"/*.wav; do " + " ".join(LAME) +
-                 " -b 128 \"$f\" \"$2/$(basename \"$f\" .wav).mp3\" || exit 1; done")
-    ours, ref = [], []
-    for _ in range(max(1, RUNS // 2)):
-        subprocess.run(["rm", "-rf", batch_out], check=True)
-        os.makedirs(batch_out)
-        ours.append(run([batch_tool, batch_in, batch_out])[0])
-        subprocess.run(["rm", "-rf", batch_out], check=True)
-        os.makedirs(batch_out)
-        ref.append(run(["sh", "-c", lame_loop, "sh", batch_in, batch_out])[0])
-    o, r = statistics.median(ours), statistics.median(ref)
-    print(f"{'batch-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-    ratios.append(("batch-mp3", o / r))
-    ratios += batch_parallel(batch_tool, batch_in, batch_out, o)
+    # Batches through the converter window: 20 files of one minute, and 2000 files of 2 s
+    # without and with an accessibility client listening.
+    ratios += batch_mp3(tool, batch_tool, work)
+    for a11y in (False, True):
+        name = "batch-small-files" + ("-a11y" if a11y else "")
+        ratios.append(row(name, *small_files(tool, batch_tool, work, a11y)))
 
-    # Ripping a three-track disc image to WAV, beside cd-paranoia in batch mode.
-    o, r = rip_image(rip_tool, wav, work)
-    print(f"{'rip-image':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-    ratios.append(("rip-image", o / r))
+    # Ripping a fifteen-track disc image of about an hour to WAV, beside cd-paranoia in batch mode.
+    ratios.append(row("rip-image", *rip_image(rip_tool, wav, work)))
 
     # The sound track of a 5-minute video to MP3, beside ffmpeg.
-    o, r = extract_mp3(tool, extract_tool, work)
-    print(f"{'extract-mp3':<14}{o:>10.2f}{r:>15.2f}{o / r:>8.3f}", flush=True)
-    ratios.append(("extract-mp3", o / r))
+    ratios.append(row("extract-mp3", *extract_mp3(tool, extract_tool, work)))
 
     # The converter window's longest unserved stretch while converting the 10-minute input.
     stall = max(ui_stall_ms(batch_tool, wav, out("stall-out")) for _ in range(2))
@@ -317,19 +526,13 @@ def main():
     preview_stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
     print(f"preview-stall: longest gap between message-loop passes {preview_stall:.1f} ms", flush=True)
 
-    # Memory: converting 30 minutes against converting 1 minute, to MP3.
-    short, long_ = out("short.wav"), out("long.wav")
-    run([tool, "generate", "60", short])
-    run([tool, "generate", "1800", long_])
-    rss_short = max(run([tool, "convert", short, out("s.mp3"), "mp3-cbr", "128"])[1] for _ in range(2))
-    rss_long = max(run([tool, "convert", long_, out("l.mp3"), "mp3-cbr", "128"])[1] for _ in range(2))
-    print(f"peak RSS: 1 minute {rss_short} KiB, 30 minutes {rss_long} KiB")
+    # Memory: the converter's own peak converting 30 minutes against converting 1 minute, to MP3.
+    rss_short, rss_long = peak_rss(tool, work)
     for name, value in ratios:
         print(f"ratio {name} {value:.3f}")
     print(f"ratio rss-30min-vs-1min {rss_long / rss_short:.3f}")
     print(f"ratio ui-stall {stall / 100:.3f}")
     print(f"ratio preview-stall {preview_stall / 50:.3f}")
-    subprocess.run(["rm", "-rf", work])
 
 
 if __name__ == "__main__":

@@ -7,6 +7,12 @@
 //       converts one file and prints on stdout the longest time, in ms, between two passes of
 //       the message loop while the run was in progress (from the first pass to the first pass
 //       after the Convert command returned).
+//   velloria_batch --idle <seconds> <input folder> <output folder>
+//       lists the folder's WAV files, shows the window and serves its message loop for that
+//       long without converting, for an accessibility client to read it.
+//
+// --show (first) shows the window while converting, as a user sees it. The window is offscreen
+// unless QT_QPA_PLATFORM names another platform (the accessibility bridge needs xcb).
 #include "converter/frmAudioConverter.h"
 #include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
@@ -58,11 +64,23 @@ std::vector<qint64> convertCountingPasses(frmAudioConverter& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
+    const bool show = args.value(0) == QStringLiteral("--show");
+    if (show) args.removeFirst();
+    double idleSeconds = -1;
+    if (args.value(0) == QStringLiteral("--idle") && args.size() > 1) {
+        bool ok = false;
+        idleSeconds = args.value(1).toDouble(&ok);
+        if (!ok || idleSeconds < 0) {
+            usage();
+            return 1;
+        }
+        args = args.mid(2);
+    }
     const bool uiStall = args.value(0) == QStringLiteral("--ui-stall");
     if (uiStall) args.removeFirst();
     // One file after another, as with "Use every processor core" off.
@@ -106,6 +124,13 @@ int main(int argc, char** argv) {
     window.setCustomOutputFolder(args[1]);
     window.imgcmbConvertTo->setCurrentIndex(window.imgcmbConvertTo->findData(QStringLiteral("MP3")));
     window.imgcmbConvertTo_Click();
+    if (show || idleSeconds >= 0) window.show();
+    if (idleSeconds >= 0) {
+        // exit(), not quit(): quit() closes the windows first, and this one deletes itself on
+        // close, which it must not do here, living on the stack.
+        QTimer::singleShot(static_cast<int>(idleSeconds * 1000), &app, [] { QCoreApplication::exit(0); });
+        return app.exec();
+    }
     if (!uiStall) {
         window.cmdConvert_Click();
         return failures == 0 ? 0 : 2;
