@@ -208,6 +208,75 @@ void ConversionRunner::afterWritten(const QString& p, const QString& q) {
 }
 
 
+// The drive whose root text the entry starts with; the search starts at the current drive.
+// False when the program is ending.
+bool ConversionRunner::selectDriveOf(CdGrabber& grabber, const QString& p) {
+    for (int k = 1; k <= grabber.DriveCount(); ++k) {
+        const QString root = grabber.RootText();
+        if (!root.isEmpty() && p.startsWith(root)) break;
+        grabber.setCurrentDrive(grabber.CurrentDrive() + 1);
+        for (int pass = 0; pass < kDriveSwitchPasses; ++pass) {
+            if (!m_host.letEventsRun()) {
+                m_stopped = true;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The grabber's events arrive while a block is read: they let the window stay live and turn
+// a cancel into an abort of the read. The grabber counts the error blocks itself: its read
+// errors are single attempts, not blocks.
+void ConversionRunner::followGrabberEvents(CdGrabber& grabber, QObject& context) {
+    // The connections outlive this function: they hold what they need by value.
+    const auto abortOnCancel = [this, &grabber] {
+        if (m_host.cancelRequested()) {
+            m_cdAborted = true;
+            grabber.Abort();
+        }
+    };
+    QObject::connect(&grabber, &CdGrabber::Progress, &context, [this, abortOnCancel](int percent) {
+        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(&grabber, &CdGrabber::ReadError, &context, [this, abortOnCancel] {
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(&grabber, &CdGrabber::ReadFinished, &context, [this, abortOnCancel](int result) {
+        if (result == CdGrabber::FinishedFailed)
+            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
+        abortOnCancel();
+    });
+}
+
+// The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info") tags the
+// track's output.
+void ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& p, const QString& q) {
+    if (m_components.cdplayerIni.isEmpty()) return;
+    const DiscInfoResult disc = readCdplayerIni(grabber.toc(), m_components.cdplayerIni);
+    if (!disc.found) return;
+    QMap<QString, QStringList> properties;
+    const auto put = [&](const char* key, const QString& value) {
+        if (!value.isEmpty()) properties.insert(QLatin1String(key), {value});
+    };
+    put("ARTIST", disc.info.artist);
+    put("ALBUM", disc.info.album);
+    put("TITLE", disc.info.trackTitles.value(track - 1));
+    put("TRACKNUMBER", QString::number(track));
+    put("GENRE", disc.info.genre);
+    if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
+    try {
+        m_components.tags.setProperties(properties);
+        m_components.tags.setPictures({});
+        m_components.tags.WriteTags(q);
+    } catch (const ComponentError& e) {
+        fail(p, QStringLiteral("The disc information could not be written as tags: ") + e.description());
+    }
+}
+
 bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
     CdGrabber* grabber = m_components.grabber;
     if (!grabber) {
@@ -225,18 +294,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         reportErrorBlocks();
         return false;
     }
-    // The drive whose root text the entry starts with; the search starts at the current drive.
-    for (int k = 1; k <= grabber->DriveCount(); ++k) {
-        const QString root = grabber->RootText();
-        if (!root.isEmpty() && p.startsWith(root)) break;
-        grabber->setCurrentDrive(grabber->CurrentDrive() + 1);
-        for (int pass = 0; pass < kDriveSwitchPasses; ++pass) {
-            if (!m_host.letEventsRun()) {
-                m_stopped = true;
-                return false;
-            }
-        }
-    }
+    if (!selectDriveOf(*grabber, p)) return false;
     grabber->ReRead();
     // A cancel asked for before the track starts is kept: it ends the run as any other.
     m_host.fileProgress(kGrabStartPercent);
@@ -247,30 +305,8 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return false;
     }
 
-    // The grabber's events arrive while a block is read: they let the window stay live and turn
-    // a cancel into an abort of the read. The grabber counts the error blocks itself: its read
-    // errors are single attempts, not blocks.
-    const auto abortOnCancel = [&] {
-        if (m_host.cancelRequested()) {
-            m_cdAborted = true;
-            grabber->Abort();
-        }
-    };
-    QObject context;
-    QObject::connect(grabber, &CdGrabber::Progress, &context, [&](int percent) {
-        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
-        if (!m_host.letEventsRun()) m_stopped = true;
-        abortOnCancel();
-    });
-    QObject::connect(grabber, &CdGrabber::ReadError, &context, [&] {
-        if (!m_host.letEventsRun()) m_stopped = true;
-        abortOnCancel();
-    });
-    QObject::connect(grabber, &CdGrabber::ReadFinished, &context, [&](int result) {
-        if (result == CdGrabber::FinishedFailed)
-            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
-        abortOnCancel();
-    });
+    QObject context;  // the grabber's events reach this track only while it is read
+    followGrabberEvents(*grabber, context);
 
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read.
     struct TrackSource : audio::CdTrackSource {
@@ -312,30 +348,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return false;
     }
     m_host.fileProgress(100);
-    // The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info") tags
-    // the track's output.
-    if (m_preserveTags && !m_components.cdplayerIni.isEmpty()) {
-        const DiscInfoResult disc = readCdplayerIni(grabber->toc(), m_components.cdplayerIni);
-        if (disc.found) {
-            QMap<QString, QStringList> properties;
-            const auto put = [&](const char* key, const QString& value) {
-                if (!value.isEmpty()) properties.insert(QLatin1String(key), {value});
-            };
-            put("ARTIST", disc.info.artist);
-            put("ALBUM", disc.info.album);
-            put("TITLE", disc.info.trackTitles.value(*track - 1));
-            put("TRACKNUMBER", QString::number(*track));
-            put("GENRE", disc.info.genre);
-            if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
-            try {
-                m_components.tags.setProperties(properties);
-                m_components.tags.setPictures({});
-                m_components.tags.WriteTags(q);
-            } catch (const ComponentError& e) {
-                fail(p, QStringLiteral("The disc information could not be written as tags: ") + e.description());
-            }
-        }
-    }
+    if (m_preserveTags) tagFromDiscInformation(*grabber, *track, p, q);
     return true;
 }
 

@@ -8,6 +8,11 @@
 // failed files are shown there and nowhere else, and the status-bar progress is driven from
 // there. The run reads and writes through the components it is given, its writers set to the
 // output settings of its snapshot.
+//
+// Threads: the run runs on the calling thread (the user-interface thread for the window) and
+// lets the message loop run through its host: once per block when files convert one at a time,
+// and while it waits for its workers when they convert on every core (ParallelRun.cpp). Anything
+// may happen during those passes; the run checks its cancel request after each.
 
 #include "components/audio/AudioJob.h"
 #include "components/audio/OutputSettings.h"
@@ -20,6 +25,7 @@
 #include <functional>
 
 class AudioFile;
+class QObject;
 class AudioInfo;
 class CdGrabber;
 class WMAFile;
@@ -93,6 +99,9 @@ public:
     // One CD track (a "TrackNN.cda" entry under a drive's root text) from `p` to `q`. True when
     // the whole track was written.
     bool convertCdTrack(const QString& p, const QString& q, bool outWMA);
+    bool selectDriveOf(CdGrabber& grabber, const QString& p);
+    void followGrabberEvents(CdGrabber& grabber, QObject& context);
+    void tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& p, const QString& q);
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();

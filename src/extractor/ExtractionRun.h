@@ -6,10 +6,13 @@
 //
 // Everything the user sees goes through ExtractionHost: the run's message boxes, the
 // progress bar and the cancel request live in the window, which sets its three buttons from the
-// run's events and its end. When the host
-// says that events can no longer run (the window was closed under the run, or the program is
-// ending), the run stops at once and touches the host no more; whatever was written stays on
-// disk and the video is kept.
+// run's events and its end.
+//
+// Threads: the run runs on the calling thread (the user-interface thread for the window) and
+// lets the message loop run through its host once or more per block. When the host says that
+// events can no longer run (the window was closed under the run, or the program is ending), the
+// run stops at once and touches the host no more; whatever was written stays on disk and the
+// video is kept.
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioJob.h"

@@ -4,7 +4,7 @@
 #include "components/audio/WMAFile.h"
 #include "components/ui/WavFormatChooser.h"
 #include "support/Signals.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "components/ui/Skin.h"
 #include "components/ui/SkinLabel.h"
 #include "components/ui/Splash.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -5,7 +5,7 @@
 #include "components/sound/SoundClock.h"
 #include "support/Signals.h"
 #include "support/SoundServer.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -8,7 +8,7 @@
 #include "support/Damage.h"
 #include "support/Signals.h"
 #include "support/SoundServer.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QTemporaryDir>
 

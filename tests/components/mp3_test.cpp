@@ -3,7 +3,7 @@
 #include "components/audio/MP3Settings.h"
 #include "components/audio/Encoder.h"
 #include "support/Signals.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QFile>
 #include <QFileInfo>

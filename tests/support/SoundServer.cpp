@@ -1,7 +1,7 @@
 #include "support/SoundServer.h"
 
 #include "components/sound/AudioPlayer.h"
-#include "support/TestSupport.h"
+#include "support/CoreSupport.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

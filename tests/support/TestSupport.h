@@ -5,6 +5,7 @@
 #include "components/ComponentError.h"
 #include "shell/WindowServices.h"
 #include "support/ConfigHome.h"
+#include "support/CoreSupport.h"
 
 #include <QTemporaryDir>
 
@@ -67,15 +68,5 @@ private:
     ui::OpenFileResponder m_previous;
 };
 
-
-// Lets events run until the condition holds or the limit passes; returns the condition.
-// The limit only guards against a hang, it is not a timing assertion.
-bool waitFor(const std::function<bool()>& condition, int limitMs = 10000);
-
-// Expects the call to throw ComponentError whose description contains every given text.
-void expectComponentError(const std::function<void()>& call, const QStringList& mentions);
-
-// The folder of the program's own files in the build tree.
-QString programDirForTests();
 
 }  // namespace testing_support

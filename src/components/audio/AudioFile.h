@@ -8,7 +8,9 @@
 // created, and converts the blocks from the declared incoming format to the encoder's format
 // when they differ.
 //
-// Contract: user-interface thread. A failed open or create sets status() below 0 and throws
+// Contract: one thread at a time: the user-interface thread for the windows' objects, a worker
+// for the objects of the conversion on every core and of the recording session (see the note on
+// threads in AudioJob.h). A failed open or create sets status() below 0 and throws
 // nothing; every other failure (writing to a full disk, finishing the file, an unknown
 // extension, an invalid setting) throws ComponentError with a readable description. Closing is
 // harmless when no file is open. A writer destroyed without Close() closes its file as it is.

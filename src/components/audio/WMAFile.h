@@ -3,7 +3,9 @@
 // else FFmpeg reads) and writes WMA with FFmpeg's wmav2 encoder in an ASF file, in one of a
 // numbered table of profiles.
 //
-// Contract: user-interface thread. A failed open or create sets status() below 0 and
+// Contract: one thread at a time: the user-interface thread for the windows' objects, a worker
+// for those of the conversion on every core (see the note on threads in AudioJob.h). A failed
+// open or create sets status() below 0 and
 // lastError() to the reason; other failures throw ComponentError. Profiles are numbered
 // 0 .. ProfileCount() - 1; the current profile is used by the next Create. The end of the
 // written audio is padded with silence so that the encoder's dropped last partial frame loses
