@@ -32,6 +32,8 @@ class WMAFile;
 
 namespace converter {
 
+class PartJob;  // one file converted on a worker thread (ParallelRun.cpp)
+
 struct RunEntry {
     QString source;
     QString output;
@@ -130,6 +132,8 @@ private:
     // Tags and deletion of the source once `q` holds the whole output of `p`.
     void afterWritten(const QString& p, const QString& q);
     void runParallel(const RunSnapshot& snapshot);
+    bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
+    void commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
 
     RunHost& m_host;

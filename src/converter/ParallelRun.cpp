@@ -33,6 +33,18 @@ const QString kPartMark = QStringLiteral(".velloria-part-");
 // How long the run waits for its workers before it looks at the progress of the file the status
 // bar follows again; a job that ends wakes it at once.
 constexpr int kWorkerWaitMs = 50;
+// A cancelled job ends at its next block; this only bounds the wait for one that hangs.
+constexpr int kCancelWaitMs = 60000;
+
+// Replaces `to` with `from` in one step, so that no half-written file is ever seen under `to`.
+bool replaceWith(const QString& from, const QString& to) {
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
+    return !ec;
+}
+
+}  // namespace
 
 // One file converted on a worker thread into its part file, with reader and writer objects of
 // its own that carry the window's writer settings.
@@ -113,16 +125,6 @@ private:
     bool m_finished = false;
 };
 
-// Replaces `to` with `from` in one step, so that no half-written file is ever seen under `to`.
-bool replaceWith(const QString& from, const QString& to) {
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
-                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
-    return !ec;
-}
-
-}  // namespace
-
 QString partFileFor(const QString& output, int entry) {
     const QFileInfo info(output);
     return info.absolutePath() + QStringLiteral("/.") + info.completeBaseName() + kPartMark +
@@ -143,6 +145,62 @@ void removeLeftoverParts(const QString& folder) {
         if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
         QFile::remove(dir.filePath(name));
     }
+}
+
+// The status bar follows the entry's job (the earliest entry that has not ended) until it ends.
+// The message loop runs at least once for every entry, as it does once per block when files
+// convert one at a time, so a job that ended early still shows. False when the run ends here: at
+// a cancel the entry keeps its partial output under its own name, as a run of one file at a time
+// leaves it, and every later entry's work is dropped by the run.
+bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead) {
+    m_host.fileStarted(number);
+    m_host.fileProgress(0);
+    for (;;) {
+        planAhead();
+        if (!m_host.letEventsRun()) {
+            m_stopped = true;
+            break;
+        }
+        m_host.fileProgress(job.fraction() * 100.0);
+        m_host.timePanels(job.fraction());
+        if (job.finished()) return true;
+        if (m_host.cancelRequested()) break;
+        // The window waits in its event loop, so that it answers at once; a finishing job wakes
+        // it to put its output in place and start the next.
+        if (!m_host.waitForWorkers(kWorkerWaitMs, [&job](int ms) { job.waitFinished(ms); })) {
+            m_stopped = true;
+            break;
+        }
+    }
+    job.cancel();
+    job.waitFinished(kCancelWaitMs);
+    replaceWith(job.part(), q);
+    if (!m_stopped) {
+        m_host.setBusy(false);
+        m_host.fileEnded();
+    }
+    return false;
+}
+
+// Puts the entry's finished output in place, then copies its tags and deletes its source as
+// asked. A job that failed is converted again the one-at-a-time way, so that its message and what
+// it leaves on disk are exactly those of such a run.
+void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA) {
+    if (job.outcome().written()) {
+        if (replaceWith(job.part(), q)) {
+            afterWritten(p, q);
+        } else {
+            QFile::remove(job.part());
+            m_host.setBusy(false);
+            m_host.fileProgress(0);
+            fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
+        }
+        m_host.fileEnded();
+        return;
+    }
+    QFile::remove(job.part());
+    convertFile(p, q, inWMA, toWMA);
+    if (!m_stopped) m_host.fileEnded();
 }
 
 void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
@@ -212,62 +270,9 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
             continue;
         }
 
-        // The status bar follows this entry, the earliest that has not ended, until its job ends.
-        m_host.fileStarted(head + 1);
-        m_host.fileProgress(0);
-        // The message loop runs at least once for every entry, as it does once per block when
-        // files convert one at a time; a job that ended early still shows in the status bar.
-        bool cancelled = false;
-        for (;;) {
-            planAhead(head);
-            if (!m_host.letEventsRun()) {
-                m_stopped = true;
-                break;
-            }
-            m_host.fileProgress(job->fraction() * 100.0);
-            m_host.timePanels(job->fraction());
-            if (job->finished()) break;
-            if (m_host.cancelRequested()) {
-                cancelled = true;
-                break;
-            }
-            // The window waits in its event loop, so that it answers at once; a finishing job
-            // wakes it to put its output in place and start the next.
-            if (!m_host.waitForWorkers(kWorkerWaitMs, [job](int ms) { job->waitFinished(ms); })) {
-                m_stopped = true;
-                break;
-            }
-        }
-        if (m_stopped || cancelled) {
-            // The entry in progress keeps its partial output under its own name, as a run of one
-            // file at a time leaves it; every later entry's work is dropped below.
-            job->cancel();
-            job->waitFinished(60000);
-            replaceWith(job->part(), q);
-            if (m_stopped) break;
-            m_host.setBusy(false);
-            m_host.fileEnded();
-            break;
-        }
-        const audio::JobOutcome outcome = job->outcome();
-        if (outcome.written()) {
-            if (replaceWith(job->part(), q)) {
-                afterWritten(p, q);
-            } else {
-                QFile::remove(job->part());
-                m_host.setBusy(false);
-                m_host.fileProgress(0);
-                fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
-            }
-            m_host.fileEnded();
-            continue;
-        }
-        // A file that fails is converted again the one-at-a-time way, so that its message and
-        // what it leaves on disk are exactly those of such a run.
-        QFile::remove(job->part());
-        convertFile(p, q, plan.inWMA, toWMA);
+        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) break;
+        commitJob(*job, p, q, plan.inWMA, toWMA);
         if (m_stopped) break;
-        m_host.fileEnded();
     }
 
     // Entries the run did not reach: their work is dropped.
