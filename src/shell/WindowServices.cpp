@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <cmath>
 #include <utility>
 
@@ -209,10 +210,18 @@ bool DoEvents() {
 namespace {
 // The event loop of the WaitForEvents in progress; touched on the user-interface thread only.
 QEventLoop* g_wait = nullptr;
+// A wake came: set by any thread, taken by the next wait. A wake that arrives while no wait is in
+// progress (the events it posts run in a pass of the run's own) must still end the next wait, or
+// a worker that has just finished would stay idle for a whole wait.
+std::atomic<bool> g_wakePending{false};
 }  // namespace
 
 bool WaitForEvents(int ms) {
     if (g_ending) return false;
+    if (g_wakePending.exchange(false)) {
+        QCoreApplication::processEvents();
+        return !g_ending;
+    }
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     QEventLoop* const outer = std::exchange(g_wait, &loop);
@@ -222,6 +231,7 @@ bool WaitForEvents(int ms) {
 }
 
 void WakeEventWait() {
+    g_wakePending.store(true);
     if (QCoreApplication* app = QCoreApplication::instance())
         QMetaObject::invokeMethod(app, [] { if (g_wait) g_wait->quit(); }, Qt::QueuedConnection);
 }

@@ -1,11 +1,26 @@
 #include "components/audio/BlockIO.h"
 
+#include "components/ComponentError.h"
+
 #include "components/audio/Decoder.h"
 #include "components/audio/Resampler.h"
 
 #include <algorithm>
 
 namespace audio_detail {
+
+std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state) {
+    auto reader = std::make_unique<Decoder>();
+    try {
+        reader->open(path);
+    } catch (const ComponentError& e) {
+        state.fail(e.description());
+        return nullptr;
+    }
+    state.succeed();
+    return reader;
+}
+
 
 void writeThrough(Encoder& encoder, Resampler* resampler, PcmFormat incoming, const SampleBlock& block) {
     const auto channels = static_cast<std::size_t>(incoming.channels);

@@ -1,12 +1,16 @@
 #pragma once
-// The block paths shared by the audio file object and the WMA file object: reading whole
-// frames from a decoder, and writing through an optional format conversion into an encoder.
+// The block paths shared by the audio file object and the WMA file object: opening a reader,
+// reading whole frames from a decoder, and writing through an optional format conversion into
+// an encoder.
 
 #include "components/audio/SampleBlock.h"
 #include "components/audio/Encoder.h"
 
+#include <QString>
+
 #include <memory>
 
+class ComponentState;
 class Decoder;
 class Resampler;
 
@@ -18,6 +22,8 @@ void writeThrough(Encoder& encoder, Resampler* resampler, PcmFormat incoming, co
 // Drains the resampler into the encoder and finishes the file; both are gone afterwards even
 // when finishing throws.
 void finishThrough(std::unique_ptr<Encoder> encoder, std::unique_ptr<Resampler> resampler);
+// Opens a decoder of `path` and records in `state` how that went; null when it failed.
+std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state);
 // Reads up to `sampleCount` samples as whole frames (at least one frame); empty at the end.
 SampleBlock readThrough(Decoder& decoder, int sampleCount);
 

@@ -45,15 +45,7 @@ WMAFile::~WMAFile() {
 
 void WMAFile::OpenRead(const QString& path) {
     Close();
-    auto reader = std::make_unique<Decoder>();
-    try {
-        reader->open(path);
-    } catch (const ComponentError& e) {
-        m_state.fail(e.description());
-        return;
-    }
-    m_reader = std::move(reader);
-    m_state.succeed();
+    m_reader = audio_detail::openReader(path, m_state);
 }
 
 void WMAFile::Close() {
