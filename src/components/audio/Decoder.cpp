@@ -36,6 +36,8 @@ constexpr int kSeekMarginMs = 500;
 // Below this score FFmpeg only guessed the format (from the name, or from a stray header in
 // arbitrary bytes); such files decode to noise at best.
 constexpr int kMinProbeScore = 5;
+// How much of a WAV file's sample data FFmpeg looks at to find compressed sound carried as PCM.
+constexpr std::int64_t kWavProbeBytes = 64 * 1024;
 
 QString avErrorText(int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -227,6 +229,11 @@ void Decoder::Impl::openFile(const QString& filePath) {
     if (format->probe_score < kMinProbeScore)
         throw ComponentError(
             QStringLiteral("%1 is not an audio file FFmpeg can read: its format is not recognised.").arg(name));
+    // A WAV file's header states its format, but FFmpeg still probes the sample data of 16-bit
+    // PCM against every format it knows (for compressed sound carried as PCM) at each doubling of
+    // what it has read, up to the probe size: for short files that costs more than decoding
+    // them. The first 64 KiB show such sound as well as the whole file would.
+    if (std::strcmp(format->iformat->name, "wav") == 0) format->probesize = kWavProbeBytes;
 
     rc = avformat_find_stream_info(format, nullptr);
     if (rc < 0)
