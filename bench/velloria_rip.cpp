@@ -40,6 +40,9 @@ int rip(const QString& image, const QString& outDir, int readMode) {
     CdGrabber grabber(nullptr, stubs.path(), false);
     GrabSettings settings = grabber.settings();
     settings.readMode = readMode;
+    // cd-paranoia reads each sector once outside its own overlap checks; Mode Safe's second read
+    // of every sector would be work the reference does not do.
+    settings.safeMode = false;
     grabber.setSettings(settings);
     if (grabber.OpenImage(image) < 0) {
         std::fprintf(stderr, "%s\n", qPrintable(grabber.lastErrorText()));

@@ -46,7 +46,7 @@ SampleBlock playAndRecord(const SampleBlock& signal, int rate, int channels, int
     QObject::connect(&player, &sound::AudioPlayer::RequestOnLoadArray, feed);
     QObject::connect(&player, &sound::AudioPlayer::EndPlay, [&] { ++*endPlays; });
     player.start();
-    EXPECT_LT(player.status(), 1) << player.errorText().toStdString();
+    EXPECT_EQ(player.status(), 0) << player.errorText().toStdString();
     feed();
     feed();
     EXPECT_TRUE(waitFor([&] { return *endPlays > 0; }, 30000));
@@ -105,7 +105,7 @@ TEST(SoundDevices, StopOnRequestEndsEveryEventOfThatPlayback)
         lastPosition = position;
     });
     player.start();
-    ASSERT_LT(player.status(), 1);
+    ASSERT_EQ(player.status(), 0);
     player.queue(sineTone(22050, 1, 440, 11025));
     ASSERT_TRUE(waitFor([&] { return lastPosition > 0; }));
     EXPECT_TRUE(monotonic);
@@ -155,7 +155,7 @@ TEST(SoundDevices, WithoutASoundServerBothFailCleanly)
     ASSERT_TRUE(probe.waitForFinished(60000));
     EXPECT_EQ(probe.exitCode(), 0);
     const QString out = QString::fromUtf8(probe.readAllStandardOutput());
-    EXPECT_TRUE(out.contains(QStringLiteral("player 1 No sound output device"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("player -1 No sound output device"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("recorder -1 No sound input device"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("taken 0"))) << out.toStdString();
 }

@@ -38,7 +38,7 @@ bool FilePlayback::start(const QString& path)
         m_player.prepare(m_reader.sampleRate(), m_reader.channels());
         m_blockSamples = m_player.samplesForMs(kBlockMs);
         m_player.start();
-        if (m_player.status() >= 1) throw ComponentError(m_player.errorText());
+        if (m_player.status() < 0) throw ComponentError(m_player.errorText());
     } catch (const ComponentError& e) {
         m_reader.Close();
         m_error = e.description();
