@@ -37,6 +37,17 @@ public:
     }
 };
 
+// Closes `last` from the event loop and runs the loop: 0 when that ended the program, 99 when
+// it did not (the guard only stops a hang).
+int execUntilClosed(QWidget* last) {
+    QTimer::singleShot(0, last, [last] { last->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    return QApplication::exec();
+}
+
 class Launcher : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -139,13 +150,8 @@ TEST_F(Launcher, ClosingTheLauncherLeavesTheProgramToItsLastWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(launcher.isNull());
     ASSERT_FALSE(converter.isNull());
-    // Closing the last window ends it; the guard only stops a hang.
-    QTimer::singleShot(0, converter, [converter] { converter->close(); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(10000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    // Closing the last window ends it.
+    EXPECT_EQ(execUntilClosed(converter), 0);
 }
 
 TEST_F(Launcher, TheRecorderOutlivesTheConverterAndEndsTheProgramAsTheLastWindow) {
@@ -170,13 +176,8 @@ TEST_F(Launcher, TheRecorderOutlivesTheConverterAndEndsTheProgramAsTheLastWindow
     tools::showAudioConverter()->cmRecord->click();
     EXPECT_EQ(tools::audioConverter()->recorderWindow(), recorder.data());
     tools::audioConverter()->close();
-    // Closing the recorder, the last window, ends the program; the guard only stops a hang.
-    QTimer::singleShot(0, recorder, [recorder] { recorder->close(); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(10000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    // Closing the recorder, the last window, ends the program.
+    EXPECT_EQ(execUntilClosed(recorder), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(recorder.isNull());
 }
