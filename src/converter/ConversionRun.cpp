@@ -212,6 +212,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
     snapshot.deleteSource = chkDeleteSourceFiles->isChecked();
     snapshot.preserveTags = chkPreserveIDTags->isChecked();
     snapshot.workers = chkParallel->isChecked() ? std::max(1, QThread::idealThreadCount()) : 1;
+    snapshot.loudnessTags = chkLoudnessTags->isChecked();
     snapshot.settings = m_settings;
     return snapshot;
 }

@@ -52,6 +52,9 @@ struct RunSnapshot {
     int workers = 1;
     // What every output format is written with.
     OutputSettings settings;
+    // Measure every output and tag it with its track and album loudness (ReplayGain; R128 gains
+    // in Opus). An album is the files of the run that share a source folder.
+    bool loudnessTags = false;
 };
 
 using FailedFile = audio::FailedFile;

@@ -8,13 +8,14 @@
 namespace converter {
 
 QString openDialogFilter() {
-    // Every type the converter reads is under "All Supported files"; FLAC and the disc images
-    // follow the six classic entries.
-    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda;*.flac;*.cue;*.toc;*.nrg)|"
-                          "*.wav;*.mp3;*.ogg;*.wma;*.cda;*.flac;*.cue;*.toc;*.nrg|") +
+    // Every type the converter reads is under "All Supported files"; FLAC, Opus and the disc
+    // images follow the six classic entries.
+    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda;*.flac;*.opus;*.cue;*.toc;*.nrg)|"
+                          "*.wav;*.mp3;*.ogg;*.wma;*.cda;*.flac;*.opus;*.cue;*.toc;*.nrg|") +
            QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
            QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
            QStringLiteral("CD Audio files (*.cda)|*.cda|") + QStringLiteral("FLAC files (*.flac)|*.flac|") +
+           QStringLiteral("Opus files (*.opus)|*.opus|") +
            QStringLiteral("CD images (*.cue;*.toc;*.nrg)|*.cue;*.toc;*.nrg");
 }
 

@@ -49,6 +49,7 @@ const QString kLastOutputFormatValue = QStringLiteral("Last Output Format");
 const QString kCustomFolderValue = QStringLiteral("Output to Custom Folder");
 const QString kPreserveTagsValue = QStringLiteral("Preserve ID Tags");
 const QString kParallelValue = QStringLiteral("Parallel");
+const QString kLoudnessValue = QStringLiteral("Loudness Tags");
 const QString kDeleteSourceValue = QStringLiteral("Delete Source Files");
 constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
 
@@ -149,6 +150,11 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     chkParallel->setObjectName(QStringLiteral("chkParallel"));
     chkParallel->setToolTip(QStringLiteral("Convert several files at once; the results are the same as one at a time"));
     grid->addWidget(chkParallel, 5, 0, 1, 2);
+    chkLoudnessTags = new QCheckBox(QStringLiteral("Write loudness tags (ReplayGain)"), frameMain);
+    chkLoudnessTags->setObjectName(QStringLiteral("chkLoudnessTags"));
+    chkLoudnessTags->setToolTip(QStringLiteral("Measure each output and each album (the files of one source folder) "
+                                               "and tag them so that players play them at one level"));
+    grid->addWidget(chkLoudnessTags, 5, 2, 1, 2);
 
     return frameMain;
 }
@@ -312,6 +318,7 @@ void frmAudioConverter::LoadSettings() {
     bPreserveTags = stored::flag(stored::text(kKey, kPreserveTagsValue, QStringLiteral("1")), true);
     bDeleteSource = stored::flag(stored::text(kKey, kDeleteSourceValue, QStringLiteral("0")), false);
     chkParallel->setChecked(stored::flag(stored::text(kKey, kParallelValue, QStringLiteral("-1")), true));
+    chkLoudnessTags->setChecked(stored::flag(stored::text(kKey, kLoudnessValue, QStringLiteral("0")), false));
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -327,6 +334,7 @@ void frmAudioConverter::SaveSettings() {
     reg.REGSaveSetting(HKLM, kKey, kPreserveTagsValue, stored::flagText(bPreserveTags));
     reg.REGSaveSetting(HKLM, kKey, kDeleteSourceValue, stored::flagText(bDeleteSource));
     reg.REGSaveSetting(HKLM, kKey, kParallelValue, stored::flagText(chkParallel->isChecked()));
+    reg.REGSaveSetting(HKLM, kKey, kLoudnessValue, stored::flagText(chkLoudnessTags->isChecked()));
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {

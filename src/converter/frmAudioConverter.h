@@ -62,6 +62,7 @@ public:
     QCheckBox* chkDeleteSourceFiles;
     QCheckBox* chkPreserveIDTags;
     QCheckBox* chkParallel;  // "Use every processor core", stored as "Parallel"
+    QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored as "Loudness Tags"
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"

@@ -37,13 +37,16 @@ protected:
     }
     void TearDown() override { ui::setProgramDir(testing_support::programDirForTests()); }
 
-    // Fills the combo and checks the four formats, their order, keys and icons.
-    void expectFourFormats(QComboBox& combo) {
+    // Fills the combo and checks the six formats, their order (the four classic ones first, so
+    // that stored indexes keep their meaning), keys and icons.
+    void expectSixFormats(QComboBox& combo) {
         const QStringList texts{QStringLiteral("WAV File(.wav)"), QStringLiteral("MP3 File(.mp3)"),
-                                QStringLiteral("OGG Vorbis File(.ogg)"), QStringLiteral("Window Media Audio File(.wma)")};
-        const QStringList keys{QStringLiteral("WAV"), QStringLiteral("MP3"), QStringLiteral("OGG"), QStringLiteral("WMA")};
-        ASSERT_EQ(combo.count(), 4);
-        for (int i = 0; i < 4; ++i) {
+                                QStringLiteral("OGG Vorbis File(.ogg)"), QStringLiteral("Window Media Audio File(.wma)"),
+                                QStringLiteral("FLAC File(.flac)"), QStringLiteral("Opus File(.opus)")};
+        const QStringList keys{QStringLiteral("WAV"), QStringLiteral("MP3"), QStringLiteral("OGG"), QStringLiteral("WMA"),
+                               QStringLiteral("FLAC"), QStringLiteral("OPUS")};
+        ASSERT_EQ(combo.count(), 6);
+        for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(combo.itemText(i), texts[i]);
             EXPECT_EQ(combo.itemData(i).toString(), keys[i]);
             EXPECT_FALSE(combo.itemIcon(i).isNull()) << texts[i].toStdString();
@@ -53,11 +56,11 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(FormatList, RefillingGivesTheFourFormatsAndLeavesNoSampleFile) {
+TEST_F(FormatList, RefillingGivesTheSixFormatsAndLeavesNoSampleFile) {
     QComboBox combo;
     FillFormatList(&combo);
     FillFormatList(&combo);
-    expectFourFormats(combo);
+    expectSixFormats(combo);
     EXPECT_TRUE(sampleFiles(m_dir.path()).isEmpty()) << sampleFiles(m_dir.path()).join(u' ').toStdString();
 }
 
@@ -66,7 +69,7 @@ TEST_F(FormatList, MissingProgramFolderStillFillsAndCreatesNothing) {
     ui::setProgramDir(missing);
     QComboBox combo;
     FillFormatList(&combo);
-    expectFourFormats(combo);
+    expectSixFormats(combo);
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
@@ -78,7 +81,7 @@ TEST_F(FormatList, DanglingLinkIsNeitherFollowedNorRemoved) {
     ASSERT_TRUE(QFile::link(target, link));
     QComboBox combo;
     FillFormatList(&combo);
-    expectFourFormats(combo);
+    expectSixFormats(combo);
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
@@ -97,13 +100,13 @@ TEST_P(FormatListUserFile, StaysByteIdentical) {
 
     QComboBox combo;
     FillFormatList(&combo);
-    expectFourFormats(combo);
+    expectSixFormats(combo);
     EXPECT_EQ(readFile(path), content);
     EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
     EXPECT_EQ(sampleFiles(m_dir.path()), QStringList{name});
 }
 
-INSTANTIATE_TEST_SUITE_P(EachFormat, FormatListUserFile, ::testing::Values("wav", "mp3", "ogg", "wma"));
+INSTANTIATE_TEST_SUITE_P(EachFormat, FormatListUserFile, ::testing::Values("wav", "mp3", "ogg", "wma", "flac", "opus"));
 
 // ---- Icons ------------------------------------------------------------------------------
 

@@ -96,13 +96,13 @@ TEST(OutputNames, ShortNamesKeepTheirFolderAndGetTheKeyAppended) {
             << c.input;
 }
 
-TEST(OpenDialog, ListsEveryReadableTypeUnderAllSupportedAndFlacAfterTheClassicSix) {
+TEST(OpenDialog, ListsEveryReadableTypeUnderAllSupportedAndFlacAndOpusAfterTheClassicSix) {
     // As the file dialog shows them, each pattern once.
     EXPECT_EQ(ui::qtFilterFromWindows(openDialogFilter()).split(QStringLiteral(";;")),
-              QStringList({QStringLiteral("All Supported files (*.wav *.mp3 *.ogg *.wma *.cda *.flac *.cue *.toc *.nrg)"),
+              QStringList({QStringLiteral("All Supported files (*.wav *.mp3 *.ogg *.wma *.cda *.flac *.opus *.cue *.toc *.nrg)"),
                            QStringLiteral("Wav files (*.wav)"), QStringLiteral("MP3 files (*.mp3)"),
                            QStringLiteral("Ogg Vorbis files (*.ogg)"), QStringLiteral("WMA files (*.wma)"),
-                           QStringLiteral("CD Audio files (*.cda)"), QStringLiteral("FLAC files (*.flac)"),
+                           QStringLiteral("CD Audio files (*.cda)"), QStringLiteral("FLAC files (*.flac)"), QStringLiteral("Opus files (*.opus)"),
                            QStringLiteral("CD images (*.cue *.toc *.nrg)")}));
 }
 

@@ -121,7 +121,7 @@ TEST_P(BrokenStoredText, CountsAsMissing) {
 INSTANTIATE_TEST_SUITE_P(Texts, BrokenStoredText, ::testing::Values("abc", "", "2.5", "1e3 "));
 
 TEST_F(ConverterWindow, OutOfRangeFormatIndexCountsAsMissing) {
-    for (const char* index : {"0", "5", "-3", "99999"}) {
+    for (const char* index : {"0", "7", "-3", "99999"}) {
         store(QStringLiteral("Last Output Format"), QString::fromLatin1(index));
         frmAudioConverter& w = open();
         EXPECT_EQ(w.imgcmbConvertTo->currentIndex(), 1) << index;

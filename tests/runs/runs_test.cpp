@@ -9,6 +9,8 @@
 #include "support/Signals.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -154,6 +156,136 @@ TEST_F(Runs, ExtractAVideoFromStoredSettings) {
     EXPECT_EQ(r.rate, 22050);
     EXPECT_EQ(r.channels, 1);
     EXPECT_NEAR(r.seconds(), 2.0, 0.2);
+}
+
+// ffprobe's view of a file's first audio stream: codec, rate, channels.
+QStringList probeStream(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                                        QStringLiteral("a:0"), QStringLiteral("-show_entries"),
+                                        QStringLiteral("stream=codec_name,sample_rate,channels"), QStringLiteral("-of"),
+                                        QStringLiteral("csv=p=0"), path});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
+}
+
+// Every input format converts to FLAC and to Opus through the run on two cores, checked with
+// ffmpeg's own decoders: codec, rate, channels, length within 20 ms, the sound itself, and the
+// tags and the picture carried over.
+TEST_F(Runs, EveryInputFormatConvertsToFlacAndOpus) {
+    const QString wav = source(QStringLiteral("in.wav"), 44100, 2.0);
+    AudioInfo::Picture cover{QByteArray("\x89PNG\r\n\x1a\n-cover-bytes", 20), QStringLiteral("image/png"),
+                             QStringLiteral("Front"), 3};
+    struct Input {
+        const char* name;
+        QStringList encode;  // ffmpeg's codec arguments; empty: the master WAV itself
+    };
+    QList<Input> inputs = {{"in.wav", {}},
+                           {"in.mp3", {QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-b:a"), QStringLiteral("256k")}},
+                           {"in.ogg", {QStringLiteral("-c:a"), QStringLiteral("libvorbis"), QStringLiteral("-q:a"), QStringLiteral("6")}},
+                           {"in.flac", {QStringLiteral("-c:a"), QStringLiteral("flac")}},
+                           {"in.opus", {QStringLiteral("-c:a"), QStringLiteral("libopus"), QStringLiteral("-b:a"), QStringLiteral("192k")}}};
+    if (wmaEncoderAvailable()) inputs.push_back({"in.wma", {QStringLiteral("-c:a"), QStringLiteral("wmav2"), QStringLiteral("-b:a"), QStringLiteral("192k")}});
+    for (const Input& input : inputs) {
+        const QString path = dir.filePath(QLatin1String(input.name));
+        if (!input.encode.isEmpty()) {
+            QProcess ffmpeg;
+            ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), wav,
+                                                                   QStringLiteral("-map"), QStringLiteral("0:a")} +
+                                                       input.encode + QStringList{path});
+            ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0)
+                << input.name << ffmpeg.readAllStandardError().toStdString();
+        }
+        AudioInfo tags;
+        tags.setProperties({{QStringLiteral("TITLE"), {QString::fromLatin1(input.name)}},
+                            {QStringLiteral("ARTIST"), {QStringLiteral("Ödön")}}});
+        tags.setPictures({cover});
+        tags.WriteTags(path);
+    }
+    for (const char* format : {"FLAC", "OPUS"}) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = QLatin1String(format);
+        snapshot.wholeList = true;
+        snapshot.workers = 2;
+        snapshot.preserveTags = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        for (const Input& input : inputs)
+            snapshot.entries.push_back({dir.filePath(QLatin1String(input.name)),
+                                        dir.filePath(QStringLiteral("out-%1-%2.%1").arg(QLatin1String(format), QLatin1String(input.name).mid(3))), false});
+        AudioFile reader, writer;
+        WMAFile wmaReader, wmaWriter;
+        AudioInfo tags;
+        RecordingRunHost host;
+        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+            .run(snapshot);
+        EXPECT_TRUE(host.messages.isEmpty() && host.failures.isEmpty()) << host.messages.join(QLatin1Char('\n')).toStdString();
+        const bool flac = snapshot.formatKey == QStringLiteral("FLAC");
+        for (const converter::RunEntry& entry : snapshot.entries) {
+            SCOPED_TRACE(entry.output.toStdString());
+            // FLAC keeps the rate the source decodes at (Opus decodes at 48 kHz).
+            const QString rate = flac ? probeStream(entry.source).value(1) : QStringLiteral("48000");
+            EXPECT_EQ(probeStream(entry.output).join(QLatin1Char(',')).toStdString(),
+                      QStringLiteral("%1,%2,2").arg(flac ? QStringLiteral("flac") : QStringLiteral("opus"), rate).toStdString());
+            const SampleBlock in = ffmpegDecode(entry.source, 44100, 2);
+            const SampleBlock out = ffmpegDecode(entry.output, 44100, 2);
+            EXPECT_NEAR(double(out.size()) / 2 / 44100, double(in.size()) / 2 / 44100, 0.020);
+            EXPECT_GT(bestCorrelation(in, 2, out, 2, 0, 200), 0.99);
+            EXPECT_GT(bestCorrelation(in, 2, out, 2, 1, 200), 0.99);
+            if (flac && entry.source.endsWith(QStringLiteral(".wav"))) {
+                EXPECT_TRUE(in == out) << "not lossless";
+            }
+            AudioInfo carried;
+            carried.ReadTags(entry.output);
+            EXPECT_EQ(carried.properties().value(QStringLiteral("TITLE")), QStringList{QFileInfo(entry.source).fileName()});
+            EXPECT_EQ(carried.properties().value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("Ödön")});
+            ASSERT_EQ(carried.pictures().size(), 1);
+            EXPECT_EQ(carried.pictures()[0].data, cover.data);
+        }
+    }
+}
+
+// A deeper source keeps its depth in FLAC (24 bits, every sample), on one core and on two, and a
+// 16-bit output of it (Opus) still reads it.
+TEST_F(Runs, FlacKeepsTwentyFourBitSourcesExactly) {
+    const QString wav = dir.filePath(QStringLiteral("deep.wav"));
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("96000"), QStringLiteral("-b"),
+                                      QStringLiteral("24"), QStringLiteral("-c"), QStringLiteral("2"), wav, QStringLiteral("synth"),
+                                      QStringLiteral("1.5"), QStringLiteral("pinknoise"), QStringLiteral("vol"), QStringLiteral("0.4")});
+    ASSERT_TRUE(sox.waitForFinished(60000) && sox.exitCode() == 0) << sox.readAllStandardError().toStdString();
+    const auto decode32 = [](const QString& path) {
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                                                QStringLiteral("-f"), QStringLiteral("s32le"), QStringLiteral("-")});
+        ffmpeg.waitForFinished(60000);
+        return ffmpeg.readAllStandardOutput();
+    };
+    for (const int workers : {1, 2}) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = QStringLiteral("FLAC");
+        snapshot.wholeList = true;
+        snapshot.workers = workers;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        const QString out = dir.filePath(QStringLiteral("deep-%1.flac").arg(workers));
+        snapshot.entries.push_back({wav, out, false});
+        AudioFile reader, writer;
+        WMAFile wmaReader, wmaWriter;
+        AudioInfo tags;
+        RecordingRunHost host;
+        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+            .run(snapshot);
+        EXPECT_TRUE(host.failures.isEmpty());
+        EXPECT_EQ(probeStream(out).join(QLatin1Char(',')), QStringLiteral("flac,96000,2"));
+        QProcess bits;
+        bits.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                                               QStringLiteral("stream=bits_per_raw_sample"), QStringLiteral("-of"),
+                                               QStringLiteral("csv=p=0"), out});
+        bits.waitForFinished(60000);
+        EXPECT_EQ(bits.readAllStandardOutput().trimmed(), QByteArray("24"));
+        const QByteArray source = decode32(wav);
+        EXPECT_GT(source.size(), 1000);
+        EXPECT_TRUE(decode32(out) == source) << "the 24-bit samples were not kept";
+    }
 }
 
 // Nothing of Qt Widgets came in: the application is a core one.

@@ -101,6 +101,29 @@ SampleBlock AudioFile::ReadBlock(int sampleCount) {
     return audio_detail::readThrough(*m_reader, sampleCount);
 }
 
+WideBlock AudioFile::ReadWideBlock(int sampleCount) {
+    if (!m_reader) return {};
+    const int channels = m_reader->channels();
+    const auto frames = static_cast<std::size_t>(std::max(1, sampleCount / channels));
+    WideBlock block(frames * static_cast<std::size_t>(channels));
+    block.resize(m_reader->readWide(block.data(), frames) * static_cast<std::size_t>(channels));
+    return block;
+}
+
+int AudioFile::sourceBits() const { return m_reader ? m_reader->sourceBits() : 16; }
+
+bool AudioFile::writesWide() const { return m_writer && !m_resampler && m_writer->bits() > 16; }
+
+void AudioFile::WriteWideBlock(const WideBlock& block) {
+    if (!writesWide()) throw ComponentError(QStringLiteral("No file that keeps more than 16 bits is open for writing."));
+    const auto channels = static_cast<std::size_t>(m_incoming.channels);
+    if (block.size() % channels != 0)
+        throw ComponentError(QStringLiteral("A block of %1 samples does not hold whole frames of %2 channels.")
+                                 .arg(block.size())
+                                 .arg(channels));
+    if (!block.empty()) m_writer->writeWide(block.data(), block.size() / channels);
+}
+
 std::int64_t AudioFile::Seek(std::int64_t position, int origin) {
     if (origin != 3) throw ComponentError(QStringLiteral("Only seeking from the start (origin 3) is offered."));
     if (!m_reader) throw ComponentError(QStringLiteral("No file is open for reading."));

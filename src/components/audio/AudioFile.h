@@ -47,6 +47,14 @@ public:
     void WriteBlock(const SampleBlock& block);
     // Reads up to `sampleCount` samples (whole frames; at least one frame); empty at the end.
     SampleBlock ReadBlock(int sampleCount);
+    // The same in 32-bit samples, for sources deeper than 16 bits (sourceBits()).
+    WideBlock ReadWideBlock(int sampleCount);
+    // Bits per sample of the open source: 24 for a lossless source of more than 16, else 16.
+    int sourceBits() const;
+    // Whether the open writer keeps more than 16 bits (a FLAC of a deeper source); it then
+    // takes WriteWideBlock.
+    bool writesWide() const;
+    void WriteWideBlock(const WideBlock& block);
     // Moves the reader to a frame; origin 3 counts from the start (the only origin offered).
     std::int64_t Seek(std::int64_t position, int origin = 3);
 

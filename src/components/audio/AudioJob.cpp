@@ -45,6 +45,7 @@ JobOutcome AudioJob::run() {
         outcome.reason = QStringLiteral("The source holds no audio.");
         return finish(outcome);
     }
+    m_sink.sourceBits(m_source.bits());
     if (!m_sink.create(rate, channels)) {
         outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be created.")
                                                   : m_sink.error();
@@ -52,6 +53,7 @@ JobOutcome AudioJob::run() {
     }
 
     const int blockSamples = m_blockSamples > 0 ? m_blockSamples : blockSamplesFor(rate, channels);
+    const bool wide = m_source.bits() > 16 && m_sink.writesWide();
     JobProgress progress;
     progress.total = std::max<std::int64_t>(m_source.statedFrames(), 0) * channels;
     for (;;) {
@@ -59,8 +61,19 @@ JobOutcome AudioJob::run() {
             outcome.end = JobEnd::Cancelled;
             break;
         }
-        const SampleBlock block = m_source.read(blockSamples);
-        if (block.empty()) {
+        // A writer that keeps a deep source's bits gets its 32-bit blocks.
+        std::size_t samples = 0;
+        bool written = true;
+        if (wide) {
+            const WideBlock block = m_source.readWide(blockSamples);
+            samples = block.size();
+            if (samples > 0) written = m_sink.writeWide(block);
+        } else {
+            const SampleBlock block = m_source.read(blockSamples);
+            samples = block.size();
+            if (samples > 0) written = m_sink.write(block);
+        }
+        if (samples == 0) {
             if (!m_source.error().isEmpty()) {
                 outcome.reason = m_source.error();
                 return finish(outcome);
@@ -68,16 +81,29 @@ JobOutcome AudioJob::run() {
             outcome.end = JobEnd::Written;
             break;
         }
-        if (!m_sink.write(block)) {
+        if (!written) {
             outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be written.")
                                                       : m_sink.error();
             return finish(outcome);
         }
-        progress.done += static_cast<std::int64_t>(block.size());
+        progress.done += static_cast<std::int64_t>(samples);
         outcome.samplesWritten = progress.done;
         m_listener.progress(progress);
     }
     return finish(outcome);
+}
+
+WideBlock AudioSource::readWide(int samples) {
+    const SampleBlock block = read(samples);
+    WideBlock wide(block.size());
+    for (std::size_t i = 0; i < block.size(); ++i) wide[i] = static_cast<std::int32_t>(block[i]) * 65536;
+    return wide;
+}
+
+bool AudioSink::writeWide(const WideBlock& block) {
+    SampleBlock narrow(block.size());
+    for (std::size_t i = 0; i < block.size(); ++i) narrow[i] = static_cast<std::int16_t>(block[i] >> 16);
+    return write(narrow);
 }
 
 }  // namespace audio

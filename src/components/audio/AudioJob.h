@@ -65,14 +65,25 @@ public:
     // Closing is harmless when nothing is open.
     virtual void close() = 0;
     virtual QString error() const = 0;
+    // Bits per sample of the source (valid after open()): more than 16 only for lossless sources
+    // that hold more; those can also be read as 32-bit blocks.
+    virtual int bits() const { return 16; }
+    virtual WideBlock readWide(int samples);
 };
 
 // A writer of one output in a declared format (MP3, WAV, Ogg Vorbis or WMA as configured).
 class AudioSink {
 public:
     virtual ~AudioSink() = default;
+    // Told before create() how many bits per sample the source holds, so that a writer that can
+    // keep them (FLAC) is created for them.
+    virtual void sourceBits(int) {}
     // Creates the output for blocks of the given rate and channels; false when it cannot.
     virtual bool create(int sampleRate, int channels) = 0;
+    // Whether the created output keeps more than 16 bits; the job then hands it writeWide()
+    // blocks from the source's readWide().
+    virtual bool writesWide() const { return false; }
+    virtual bool writeWide(const WideBlock& block);
     // False when the block could not be written (a full disk).
     virtual bool write(const SampleBlock& block) = 0;
     // Finishes and closes the output; false when it could not be completed. Harmless when

@@ -119,8 +119,11 @@ struct Decoder::Impl {
     int convertedRate = 0;
     AVChannelLayout convertedLayout{};
 
-    std::vector<std::int16_t> queue;  // decoded samples, interleaved
-    std::size_t queueStart = 0;       // first sample not yet handed out
+    // Decoded samples, interleaved: 16-bit, or 32-bit (two entries each) when reading wide.
+    std::vector<std::int16_t> queue;
+    std::size_t queueStart = 0;       // first entry not yet handed out
+    bool wide = false;                // 32-bit samples (for sources deeper than 16 bits)
+    int sourceBits = 16;              // 24 for lossless sources of more than 16 bits
     std::int64_t lastFrameStart = -1;  // stream time of the last decoded frame in frames, -1 unknown
     // Stream time of the first sample read. Some decoders hold back their first frames (WMA),
     // so frame 0 of what is read can lie after the stream's start time.
@@ -154,9 +157,10 @@ struct Decoder::Impl {
         failure.clear();
     }
 
-    std::size_t queuedFrames() const {
-        return channels > 0 ? (queue.size() - queueStart) / static_cast<std::size_t>(channels) : 0;
-    }
+    // Queue entries per frame.
+    std::size_t stride() const { return static_cast<std::size_t>(channels) * (wide ? 2 : 1); }
+    std::size_t queuedFrames() const { return channels > 0 ? (queue.size() - queueStart) / stride() : 0; }
+    std::size_t readInto(void* out, std::size_t frames);
 
     void openFile(const QString& filePath);
     static int reportOpenProgress(void* opaque);
@@ -281,6 +285,10 @@ void Decoder::Impl::openFile(const QString& filePath) {
         length = std::min(length, fileFrames);
     }
     length = std::max<std::int64_t>(length, 0);
+    // Lossy sources have no bit depth of their own; lossless ones state theirs.
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec->codec_id);
+    const int statedBits = std::max({codec->bits_per_raw_sample, bits, 0});
+    sourceBits = descriptor && (descriptor->props & AV_CODEC_PROP_LOSSLESS) && statedBits > 16 ? 24 : 16;
 
     // Decode the start now, so that a file whose data is not audio fails here and not later.
     if (!decodeMore()) {
@@ -367,7 +375,7 @@ bool Decoder::Impl::setUpConverter(AVChannelLayout& layout) {
     av_channel_layout_uninit(&convertedLayout);
     AVChannelLayout out = outputLayout(channels);
     const auto sourceFormat = static_cast<AVSampleFormat>(frame->format);
-    if (swr_alloc_set_opts2(&converter, &out, AV_SAMPLE_FMT_S16, rate, &layout, sourceFormat, frame->sample_rate, 0,
+    if (swr_alloc_set_opts2(&converter, &out, wide ? AV_SAMPLE_FMT_S32 : AV_SAMPLE_FMT_S16, rate, &layout, sourceFormat, frame->sample_rate, 0,
                             nullptr) < 0 ||
         swr_init(converter) < 0) {
         swr_free(&converter);
@@ -413,11 +421,11 @@ bool Decoder::Impl::appendFrame() {
     queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(queueStart));
     queueStart = 0;
     const std::size_t used = queue.size();
-    queue.resize(used + static_cast<std::size_t>(room) * static_cast<std::size_t>(channels));
+    queue.resize(used + static_cast<std::size_t>(room) * stride());
     auto* out = reinterpret_cast<std::uint8_t*>(queue.data() + used);
     const int produced = swr_convert(converter, &out, room, const_cast<const std::uint8_t**>(frame->extended_data),
                                      frame->nb_samples);
-    queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * static_cast<std::size_t>(channels));
+    queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * stride());
     return produced > 0;
 }
 
@@ -429,10 +437,10 @@ void Decoder::Impl::drainConverter() {
     for (;;) {
         const int room = swr_get_out_samples(converter, 0) + 64;
         const std::size_t used = queue.size();
-        queue.resize(used + static_cast<std::size_t>(room) * static_cast<std::size_t>(channels));
+        queue.resize(used + static_cast<std::size_t>(room) * stride());
         auto* out = reinterpret_cast<std::uint8_t*>(queue.data() + used);
         const int produced = swr_convert(converter, &out, room, nullptr, 0);
-        queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * static_cast<std::size_t>(channels));
+        queue.resize(used + static_cast<std::size_t>(std::max(produced, 0)) * stride());
         if (produced <= 0) break;
     }
     swr_free(&converter);
@@ -480,7 +488,7 @@ void Decoder::Impl::skipTo(std::int64_t target) {
         if (queuedFrames() == 0 && !decodeMore()) break;
         const auto step = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(queuedFrames()), target - position));
-        queueStart += step * static_cast<std::size_t>(channels);
+        queueStart += step * stride();
         position += static_cast<std::int64_t>(step);
     }
 }
@@ -560,29 +568,54 @@ double Decoder::dataEndSeconds(const QString& path, double near) {
     return end;
 }
 
-std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
-    if (!isOpen() || !out) return 0;
-    const auto channels = static_cast<std::size_t>(d->channels);
+std::size_t Decoder::Impl::readInto(void* out, std::size_t frames) {
+    const std::size_t entries = stride();
+    auto* bytes = static_cast<unsigned char*>(out);
     std::size_t done = 0;
     try {
         while (done < frames) {
-            const std::size_t available = d->queuedFrames();
+            const std::size_t available = queuedFrames();
             if (available == 0) {
-                if (!d->decodeMore()) break;
+                if (!decodeMore()) break;
                 continue;
             }
             const std::size_t step = std::min(available, frames - done);
-            std::memcpy(out + done * channels, d->queue.data() + d->queueStart, step * channels * sizeof(std::int16_t));
-            d->queueStart += step * channels;
+            std::memcpy(bytes + done * entries * sizeof(std::int16_t), queue.data() + queueStart,
+                        step * entries * sizeof(std::int16_t));
+            queueStart += step * entries;
             done += step;
         }
     } catch (const std::exception& e) {
         // Damaged data never escapes as an exception: the file ends here, as a failure.
-        d->finished = true;
-        if (d->failure.isEmpty()) d->failure = QString::fromUtf8(e.what());
+        finished = true;
+        if (failure.isEmpty()) failure = QString::fromUtf8(e.what());
     }
-    d->position += static_cast<std::int64_t>(done);
+    position += static_cast<std::int64_t>(done);
     return done;
+}
+
+std::size_t Decoder::read(std::int16_t* out, std::size_t frames) {
+    if (!isOpen() || !out) return 0;
+    setWide(false);
+    return d->readInto(out, frames);
+}
+
+std::size_t Decoder::readWide(std::int32_t* out, std::size_t frames) {
+    if (!isOpen() || !out) return 0;
+    setWide(true);
+    return d->readInto(out, frames);
+}
+
+int Decoder::sourceBits() const { return d->sourceBits; }
+
+void Decoder::setWide(bool wide) {
+    if (d->wide == wide) return;
+    d->wide = wide;
+    if (!isOpen()) return;
+    // What is queued is in the other width: decoding starts again where reading stands.
+    const std::int64_t at = d->position;
+    d->rewind();
+    if (at > 0) seek(at);
 }
 
 std::int64_t Decoder::seek(std::int64_t frame) {

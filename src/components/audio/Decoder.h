@@ -40,6 +40,11 @@ public:
     // Reads up to `frames` frames into `out` (frames × channels samples); returns the frames
     // read, 0 at the end.
     std::size_t read(std::int16_t* out, std::size_t frames);
+    // The same as 32-bit samples (full scale at 2^31), for sources deeper than 16 bits. Switching
+    // between read() and readWide() restarts decoding at the current frame.
+    std::size_t readWide(std::int32_t* out, std::size_t frames);
+    // 24 for a lossless source of more than 16 bits per sample (PCM, FLAC, …), otherwise 16.
+    int sourceBits() const;
     // Moves to a frame from the start; returns the new position.
     std::int64_t seek(std::int64_t frame);
     std::int64_t position() const;
@@ -57,6 +62,7 @@ public:
     static double dataEndSeconds(const QString& path, double near = 0.0);
 
 private:
+    void setWide(bool wide);
     struct Impl;
     std::unique_ptr<Impl> d;
 };

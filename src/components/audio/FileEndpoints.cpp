@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <type_traits>
+
 namespace audio {
 namespace {
 
@@ -59,6 +61,28 @@ SampleBlock FileSource<Reader>::read(int samples) {
     }
 }
 
+// Only the audio file object reads deeper than 16 bits (the WMA reader's sources are lossy).
+template <typename Reader>
+int FileSource<Reader>::bits() const {
+    if constexpr (std::is_same_v<Reader, AudioFile>) return m_reader.sourceBits();
+    return 16;
+}
+
+template <typename Reader>
+WideBlock FileSource<Reader>::readWide(int samples) {
+    if constexpr (std::is_same_v<Reader, AudioFile>) {
+        try {
+            WideBlock block = m_reader.ReadWideBlock(samples);
+            if (block.empty()) m_error = m_reader.readError();
+            return block;
+        } catch (const ComponentError& e) {
+            m_error = e.description();
+            return {};
+        }
+    }
+    return AudioSource::readWide(samples);
+}
+
 template <typename Reader>
 void FileSource<Reader>::close() {
     try {
@@ -72,7 +96,8 @@ template <typename Writer>
 bool FileSink<Writer>::create(int sampleRate, int channels) {
     m_error.clear();
     try {
-        m_writer.DeclareInputFormat(sampleRate, channels);
+        if constexpr (std::is_same_v<Writer, AudioFile>) m_writer.DeclareInputFormat(sampleRate, channels, m_sourceBits);
+        else m_writer.DeclareInputFormat(sampleRate, channels);
         createWriter(m_writer, m_path);
         if (m_writer.status() >= 0) {
             if (!fileIdentity(m_path, m_device, m_inode)) m_device = m_inode = 0;
@@ -95,6 +120,26 @@ bool FileSink<Writer>::write(const SampleBlock& block) {
         m_error = e.description();
         return false;
     }
+}
+
+template <typename Writer>
+bool FileSink<Writer>::writesWide() const {
+    if constexpr (std::is_same_v<Writer, AudioFile>) return m_writer.writesWide();
+    return false;
+}
+
+template <typename Writer>
+bool FileSink<Writer>::writeWide(const WideBlock& block) {
+    if constexpr (std::is_same_v<Writer, AudioFile>) {
+        try {
+            m_writer.WriteWideBlock(block);
+            return true;
+        } catch (const ComponentError& e) {
+            m_error = e.description();
+            return false;
+        }
+    }
+    return AudioSink::writeWide(block);
 }
 
 template <typename Writer>

@@ -27,6 +27,8 @@ public:
     SampleBlock read(int samples) override;
     void close() override;
     QString error() const override { return m_error; }
+    int bits() const override;
+    WideBlock readWide(int samples) override;
 
 private:
     Reader& m_reader;
@@ -42,8 +44,11 @@ template <typename Writer>
 class FileSink : public AudioSink {
 public:
     FileSink(Writer& writer, QString path) : m_writer(writer), m_path(std::move(path)) {}
+    void sourceBits(int bits) override { m_sourceBits = bits; }
     bool create(int sampleRate, int channels) override;
     bool write(const SampleBlock& block) override;
+    bool writesWide() const override;
+    bool writeWide(const WideBlock& block) override;
     bool close() override;
     QString error() const override { return m_error; }
 
@@ -51,6 +56,7 @@ private:
     Writer& m_writer;
     QString m_path;
     QString m_error;
+    int m_sourceBits = 16;
     // The file created, told apart from one that later takes its name.
     std::uint64_t m_device = 0;
     std::uint64_t m_inode = 0;
