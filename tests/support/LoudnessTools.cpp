@@ -19,43 +19,37 @@ namespace {
 
 QString fromTag(const TagLib::String& text) { return QString::fromUtf8(text.toCString(true)); }
 
-// Runs a tool to its end; its output, or an empty text and a test failure.
-QByteArray runTool(const QString& program, const QStringList& args) {
+// Runs a tool to its end, or fails the test. The limit only guards against a hang.
+bool runTool(const QString& program, const QStringList& args, QByteArray* output = nullptr) {
     QProcess process;
     process.start(program, args);
-    // The limit only guards against a hang.
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
-        return {};
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
+        if (output) *output = process.readAllStandardOutput();
+        return true;
     }
-    return process.readAllStandardOutput();
+    ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+    return false;
 }
-
-// "-6.68 LUFS" or "-11.32 dB" or "0.501642" as a number.
-double leadingNumber(const QString& cell, bool* ok) { return cell.section(QLatin1Char(' '), 0, 0).toDouble(ok); }
 
 }  // namespace
 
 std::vector<ScannerRow> scanWithLoudgain(const QStringList& files) {
-    const QString table = QString::fromUtf8(
-        runTool(QStringLiteral("loudgain"), QStringList{QStringLiteral("-a"), QStringLiteral("-O"), QStringLiteral("-q")} + files));
-    std::vector<ScannerRow> rows;
-    const QStringList lines = table.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QByteArray output;
+    runTool(QStringLiteral("loudgain"), QStringList{QStringLiteral("-a"), QStringLiteral("-O"), QStringLiteral("-q")} + files,
+            &output);
+    const QString table = QString::fromUtf8(output);
     // Columns: File, Loudness, Range, True_Peak, True_Peak_dBTP, Reference, Will_clip, Clip_prevent, Gain, …
-    for (const QString& line : lines.mid(1)) {
+    std::vector<ScannerRow> rows;
+    for (const QString& line : table.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1)) {
         const QStringList cells = line.split(QLatin1Char('\t'));
-        bool okL = false, okP = false, okG = false;
-        if (cells.size() < 9) break;
-        ScannerRow row{cells[0], leadingNumber(cells[1], &okL), leadingNumber(cells[3], &okP),
-                       leadingNumber(cells[8], &okG)};
-        if (!okL || !okP || !okG) break;
-        rows.push_back(row);
+        bool peakOk = false, gainOk = false;
+        if (cells.size() > 8)
+            rows.push_back({cells[0], cells[3].toDouble(&peakOk), cells[8].section(QLatin1Char(' '), 0, 0).toDouble(&gainOk)});
+        if (!peakOk || !gainOk) break;
     }
-    if (rows.size() != static_cast<std::size_t>(files.size()) + 1) {
-        ADD_FAILURE() << "loudgain's table cannot be read:\n" << table.toStdString();
-        return {};
-    }
-    return rows;
+    if (rows.size() == static_cast<std::size_t>(files.size()) + 1) return rows;
+    ADD_FAILURE() << "loudgain's table cannot be read:\n" << table.toStdString();
+    return {};
 }
 
 QMap<QString, QStringList> readTagsForTest(const QString& path) {
@@ -65,7 +59,6 @@ QMap<QString, QStringList> readTagsForTest(const QString& path) {
     const TagLib::PropertyMap map = ref.file()->properties();
     for (auto it = map.begin(); it != map.end(); ++it)
         for (const TagLib::String& value : it->second) tags[fromTag(it->first).toUpper()].append(fromTag(value));
-    // ASF attributes the property map does not name are read by their own names.
     if (auto* asf = dynamic_cast<TagLib::ASF::File*>(ref.file())) {
         const TagLib::ASF::AttributeListMap& attributes = asf->tag()->attributeListMap();
         for (auto it = attributes.begin(); it != attributes.end(); ++it)
@@ -77,11 +70,12 @@ QMap<QString, QStringList> readTagsForTest(const QString& path) {
 }
 
 QString decodedAudioMd5(const QString& path) {
-    return QString::fromUtf8(runTool(QStringLiteral("ffmpeg"),
-                                     {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
-                                      QStringLiteral("-i"), path, QStringLiteral("-map"), QStringLiteral("0:a"),
-                                      QStringLiteral("-f"), QStringLiteral("md5"), QStringLiteral("-")}))
-        .trimmed();
+    QByteArray md5;
+    runTool(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                                       QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-f"),
+                                       QStringLiteral("md5"), QStringLiteral("-")},
+            &md5);
+    return QString::fromUtf8(md5);
 }
 
 QString makeTaggableFile(const QString& out, const SampleBlock& samples, int rate, int channels) {
@@ -89,19 +83,16 @@ QString makeTaggableFile(const QString& out, const SampleBlock& samples, int rat
     if (!flac && !out.endsWith(QLatin1String(".opus"))) return writeAudioFile(out, samples, rate, channels);
     const QString wav = out + QStringLiteral(".wav");
     if (QString error = writeAudioFile(wav, samples, rate, channels); !error.isEmpty()) return error;
-    QProcess ffmpeg;
-    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
-                                            QStringLiteral("-y"), QStringLiteral("-i"), wav, QStringLiteral("-c:a"),
-                                            flac ? QStringLiteral("flac") : QStringLiteral("libopus"), out});
-    const bool ok = ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
+    const bool made = runTool(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+                                                         wav, QStringLiteral("-c:a"),
+                                                         flac ? QStringLiteral("flac") : QStringLiteral("libopus"), out});
     QFile::remove(wav);
-    return ok ? QString() : QStringLiteral("ffmpeg could not make %1: %2").arg(out, QString::fromLocal8Bit(ffmpeg.readAllStandardError()));
+    return made ? QString() : QStringLiteral("ffmpeg could not make ") + out;
 }
 
 bool setOpusHeaderGain(const QString& path, int gain) {
     TagLib::Ogg::Opus::File file(QFile::encodeName(path).constData(), false);
-    if (!file.isValid()) return false;
-    TagLib::ByteVector head = file.packet(0);
+    TagLib::ByteVector head = file.isValid() ? file.packet(0) : TagLib::ByteVector();
     if (head.size() < 18) return false;
     const TagLib::ByteVector value = TagLib::ByteVector::fromShort(static_cast<short>(gain), false);
     head[16] = value[0];
