@@ -71,8 +71,10 @@ TEST(Loudness, AgreesWithLoudgainAndWithLibebur128ForAnyBlockSize) {
         const TrackMeasurement whole = measure(s, 1u << 24);
         EXPECT_NEAR(whole.loudness().lufs, lufs, 1e-4);
         EXPECT_EQ(whole.loudness().peak, peak) << "the stretches not oversampled cannot hold it";
-        for (std::size_t blockFrames : {1u, 997u, 4410u})
-            EXPECT_EQ(measure(s, blockFrames).loudness().lufs, whole.loudness().lufs) << blockFrames;
+        for (std::size_t blockFrames : {1u, 997u, 4410u}) {
+            const Loudness inBlocks = measure(s, blockFrames).loudness();
+            EXPECT_TRUE(inBlocks.lufs == whole.loudness().lufs && inBlocks.peak == whole.loudness().peak) << blockFrames;
+        }
         EXPECT_LT(whole.bytes(), 32 * 1024u) << "a finished track keeps no audio";
         results.push_back(whole.loudness());
         album.add(whole);
