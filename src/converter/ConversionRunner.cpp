@@ -1,5 +1,8 @@
 #include "converter/ConversionRunner.h"
 
+#include "components/audio/LoudnessTags.h"
+#include "components/audio/MeasuredSink.h"
+
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
 #include "components/audio/CdGrabber.h"
@@ -66,6 +69,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
+    countAlbums(snapshot);
     QSet<QString> folders;
     for (const RunEntry& entry : snapshot.entries)
         if (!entry.output.isEmpty()) folders.insert(QFileInfo(entry.output).absolutePath());
@@ -80,6 +84,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
             if (m_host.cancelRequested() || m_stopped || m_endRun) break;
             if (!snapshot.wholeList && !snapshot.entries[i].selected) continue;
             processEntry(snapshot, i, claimed);
+            if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[i].source);
         }
     }
     if (m_stopped) return;
@@ -168,7 +173,7 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
     audio::AudioFileSink fileSink(m_components.writer, q);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
     audio::AudioSource& source = inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-    audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+    audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
 
     audio::AudioJob job(source, sink, *this);
     m_job = &job;
@@ -189,11 +194,12 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWM
     case audio::JobEnd::Written:
         break;
     }
-    afterWritten(p, q);
+    afterWritten(p, q, sink.measurement(), sink.measureError());
     return true;
 }
 
-void ConversionRunner::afterWritten(const QString& p, const QString& q) {
+void ConversionRunner::afterWritten(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
+                                    const QString& measureError) {
     m_host.fileProgress(100);
     // A source whose tags could not be carried over is kept, so they are not lost.
     if (m_preserveTags) {
@@ -205,7 +211,49 @@ void ConversionRunner::afterWritten(const QString& p, const QString& q) {
             return;
         }
     }
+    // Copied tags may bring the source's loudness tags along: those of the output follow them.
+    if (!tagLoudness(p, q, loudness, measureError)) return;
     if (m_deleteSource && !removeForced(p)) fail(p, QStringLiteral("The source file could not be deleted."));
+}
+
+void ConversionRunner::countAlbums(const RunSnapshot& snapshot) {
+    m_loudness = snapshot.loudnessTags;
+    m_albums.clear();
+    if (!m_loudness) return;
+    for (const RunEntry& entry : snapshot.entries)
+        if (snapshot.wholeList || entry.selected) ++m_albums[QFileInfo(entry.source).absolutePath()].pending;
+}
+
+bool ConversionRunner::tagLoudness(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
+                                   const QString& measureError) {
+    if (!m_loudness) return true;
+    try {
+        if (!loudness) throw ComponentError(measureError.isEmpty() ? QStringLiteral("nothing was measured") : measureError);
+        loudness_tags::writeTrack(q, loudness->loudness());
+    } catch (const ComponentError& e) {
+        fail(p, QStringLiteral("The loudness tags could not be written (the source is kept): ") + e.description());
+        return false;
+    }
+    Album& album = m_albums[QFileInfo(p).absolutePath()];
+    album.loudness.add(*loudness);
+    album.outputs << q;
+    return true;
+}
+
+void ConversionRunner::entryEnded(const QString& p) {
+    if (!m_loudness) return;
+    const auto album = m_albums.find(QFileInfo(p).absolutePath());
+    if (album == m_albums.end() || --album->pending > 0) return;
+    // Only a whole album gets album values: a cancelled run never reaches this for its album.
+    const Loudness loudness = album->loudness.loudness();
+    for (const QString& q : std::as_const(album->outputs)) {
+        try {
+            loudness_tags::writeAlbum(q, loudness);
+        } catch (const ComponentError& e) {
+            fail(q, QStringLiteral("The album loudness tags could not be written: ") + e.description());
+        }
+    }
+    m_albums.erase(album);
 }
 
 
@@ -320,7 +368,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     } source(*grabber, *track);
     audio::AudioFileSink fileSink(m_components.writer, q);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
-    audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+    audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
     audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = true;
@@ -350,6 +398,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     }
     m_host.fileProgress(100);
     if (m_preserveTags) tagFromDiscInformation(*grabber, *track, p, q);
+    tagLoudness(p, q, sink.measurement(), sink.measureError());
     return true;
 }
 

@@ -15,6 +15,7 @@
 // may happen during those passes; the run checks its cancel request after each.
 
 #include "components/audio/AudioJob.h"
+#include "components/audio/Loudness.h"
 #include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
 
@@ -23,6 +24,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class AudioFile;
 class QObject;
@@ -132,8 +134,18 @@ private:
     EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) const;
     // Converts a planned entry here, on the calling thread, with the status bar on it.
     void convertPlanned(const RunSnapshot& snapshot, int index, const EntryPlan& plan);
-    // Tags and deletion of the source once `q` holds the whole output of `p`.
-    void afterWritten(const QString& p, const QString& q);
+    // Tags, loudness tags and deletion of the source once `q` holds the whole output of `p`,
+    // whose written blocks measured `loudness` (when the run writes loudness tags).
+    void afterWritten(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
+                      const QString& measureError);
+    // Writes the track's loudness tags into `q` and counts it into its album; false (with the
+    // failure recorded, the source kept) when they could not be written.
+    bool tagLoudness(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
+                     const QString& measureError);
+    // An entry that the run processed to its end (written, refused or failed, not cancelled):
+    // when it was its album's last, the album's tags go into each of the album's outputs.
+    void entryEnded(const QString& p);
+    void countAlbums(const RunSnapshot& snapshot);
     void runParallel(const RunSnapshot& snapshot);
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
     void commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA);
@@ -150,6 +162,15 @@ private:
     // The CD track being read was aborted for a cancel.
     bool m_cdAborted = false;
     bool m_cdTrack = false;  // the job in progress reads a CD track
+    // Loudness tags: the albums of the run (the entries of one source folder), each with the
+    // entries still to end and the outputs written so far.
+    struct Album {
+        int pending = 0;
+        AlbumLoudness loudness;
+        QStringList outputs;
+    };
+    bool m_loudness = false;
+    QHash<QString, Album> m_albums;
 };
 
 // The hidden file beside `output` that a conversion running at the same time as others writes

@@ -8,6 +8,8 @@
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
 
+#include "components/audio/MeasuredSink.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,9 +52,9 @@ bool replaceWith(const QString& from, const QString& to) {
 // its own that carry the window's writer settings.
 class PartJob : public QRunnable, private audio::JobListener {
 public:
-    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA,
+    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA, bool measure,
             std::function<void()> ended)
-        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA),
+        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA), m_measure(measure),
           m_ended(std::move(ended)) {
         setAutoDelete(false);
         m_writer.copySettingsFrom(components.writer);
@@ -65,7 +67,7 @@ public:
         audio::AudioFileSink fileSink(m_writer, m_part);
         audio::WmaFileSink wmaSink(m_wmaWriter, m_part);
         audio::AudioSource& source = m_inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-        audio::AudioSink& sink = m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+        audio::MeasuredSink sink(m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_measure);
         audio::AudioJob job(source, sink, *this);
         m_job = &job;
         if (m_cancel.load()) job.cancel();
@@ -74,6 +76,8 @@ public:
         {
             std::lock_guard lock(m_mutex);
             m_outcome = outcome;
+            m_measurement = sink.measurement();
+            m_measureError = sink.measureError();
             m_finished = true;
             m_endedCondition.notify_all();
         }
@@ -96,6 +100,15 @@ public:
         return m_outcome;
     }
     double fraction() const { return audio::JobProgress{m_done.load(), m_total.load()}.fraction(); }
+    // The loudness of what was written, once the job has ended.
+    std::optional<TrackMeasurement> measurement() const {
+        std::lock_guard lock(m_mutex);
+        return m_measurement;
+    }
+    QString measureError() const {
+        std::lock_guard lock(m_mutex);
+        return m_measureError;
+    }
     const QString& part() const { return m_part; }
 
 private:
@@ -114,6 +127,7 @@ private:
     const QString m_part;
     const bool m_inWMA;
     const bool m_outWMA;
+    const bool m_measure;
     const std::function<void()> m_ended;  // tells the run's thread that this job has ended
     audio::AudioJob* m_job = nullptr;
     std::atomic<bool> m_cancel{false};
@@ -122,6 +136,8 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_endedCondition;
     audio::JobOutcome m_outcome;
+    std::optional<TrackMeasurement> m_measurement;
+    QString m_measureError;
     bool m_finished = false;
 };
 
@@ -188,7 +204,7 @@ bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, con
 void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA) {
     if (job.outcome().written()) {
         if (replaceWith(job.part(), q)) {
-            afterWritten(p, q);
+            afterWritten(p, q, job.measurement(), job.measureError());
         } else {
             QFile::remove(job.part());
             m_host.setBusy(false);
@@ -239,7 +255,7 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
                 if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
                     at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
                                                                partFileFor(entry.output, next), plan.inWMA, toWMA,
-                                                               [this] { m_host.wake(); });
+                                                               m_loudness, [this] { m_host.wake(); });
                     pool.start(at(jobs, next).get());
                     ++running;
                 }
@@ -248,31 +264,33 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
         }
     };
 
+    // Ends one entry here, on this thread; false when the run ends with it.
+    const auto process = [&](int head) {
+        const EntryPlan& plan = at(plans, head);
+        const QString& p = snapshot.entries[head].source;
+        const QString& q = snapshot.entries[head].output;
+        switch (plan.kind) {
+        case Kind::Message: m_host.runMessage(plan.text, false); return true;
+        case Kind::Refuse: fail(p, plan.text); return true;
+        case Kind::Skip: return true;
+        case Kind::Convert: break;
+        }
+        PartJob* job = at(jobs, head).get();
+        if (!job) {
+            convertPlanned(snapshot, head, plan);
+            return true;
+        }
+        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) return false;
+        commitJob(*job, p, q, plan.inWMA, toWMA);
+        return !m_stopped;
+    };
+
     for (int head = 0; head < n; ++head) {
         if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
         planAhead(head);
         if (m_host.cancelRequested() || m_stopped || m_endRun) break;
-        const EntryPlan& plan = at(plans, head);
-        const QString& p = snapshot.entries[head].source;
-        const QString& q = snapshot.entries[head].output;
-        if (plan.kind == Kind::Message) {
-            m_host.runMessage(plan.text, false);
-            continue;
-        }
-        if (plan.kind == Kind::Refuse) {
-            fail(p, plan.text);
-            continue;
-        }
-        if (plan.kind != Kind::Convert) continue;
-        PartJob* job = at(jobs, head).get();
-        if (!job) {
-            convertPlanned(snapshot, head, plan);
-            continue;
-        }
-
-        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) break;
-        commitJob(*job, p, q, plan.inWMA, toWMA);
-        if (m_stopped) break;
+        if (!process(head)) break;
+        if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[head].source);
     }
 
     // Entries the run did not reach: their work is dropped.

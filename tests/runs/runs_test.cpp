@@ -5,6 +5,7 @@
 #include "components/audio/WMAFile.h"
 #include "components/store/CRegister.h"
 #include "support/ConfigHome.h"
+#include "support/LoudnessTools.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
 
@@ -286,6 +287,76 @@ TEST_F(Runs, FlacKeepsTwentyFourBitSourcesExactly) {
         EXPECT_GT(source.size(), 1000);
         EXPECT_TRUE(decode32(out) == source) << "the 24-bit samples were not kept";
     }
+}
+
+// Loudness tags through the run on one core and on two: three files of different loudness in one
+// folder make an album, a fourth in another folder is an album of its own; the values agree with
+// loudgain scanning the outputs; Opus gets R128 gains only. A cancelled run writes track values
+// for what it finished and no album values.
+TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
+    QDir(dir.path()).mkpath(QStringLiteral("album"));
+    QDir(dir.path()).mkpath(QStringLiteral("single"));
+    QStringList sources;
+    const double volumes[] = {0.9, 0.3, 0.08, 0.5};
+    for (int i = 0; i < 4; ++i) {
+        SampleBlock tone = musicTone(44100, 2, 3.0, unsigned(i + 1));
+        for (std::int16_t& v : tone) v = static_cast<std::int16_t>(v * volumes[i] * 2);
+        sources << dir.filePath(QStringLiteral("%1/%2.wav").arg(i < 3 ? QStringLiteral("album") : QStringLiteral("single")).arg(i));
+        ASSERT_EQ(writeAudioFile(sources.back(), tone, 44100, 2), QString());
+    }
+    const auto convert = [&](const QString& format, int workers, int cancelAfterPasses) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = format;
+        snapshot.wholeList = true;
+        snapshot.workers = workers;
+        snapshot.loudnessTags = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        for (const QString& source : sources)
+            snapshot.entries.push_back({source, source.left(source.size() - 3) + QString::number(workers) + QLatin1Char('.') + format, false});
+        AudioFile reader, writer;
+        WMAFile wmaReader, wmaWriter;
+        AudioInfo tags;
+        RecordingRunHost host;
+        host.cancelAfterPasses = cancelAfterPasses;
+        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+            .run(snapshot);
+        EXPECT_TRUE(host.failures.isEmpty()) << host.failedPaths().join(QLatin1Char(' ')).toStdString();
+        QStringList outputs;
+        for (const converter::RunEntry& entry : snapshot.entries) outputs << entry.output;
+        return outputs;
+    };
+    const auto gain = [](const QString& text) { return text.section(QLatin1Char(' '), 0, 0).toDouble(); };
+    for (const int workers : {1, 2}) {
+        const QStringList outputs = convert(QStringLiteral("FLAC"), workers, -1);
+        const std::vector<ScannerRow> album = scanWithLoudgain(outputs.mid(0, 3));
+        ASSERT_EQ(album.size(), 4u);
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(outputs[i].toStdString());
+            const QMap<QString, QStringList> tags = readTagsForTest(outputs[i]);
+            const ScannerRow track = i < 3 ? album[std::size_t(i)] : scanWithLoudgain({outputs[3]}).at(0);
+            EXPECT_NEAR(gain(tags.value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).value(0)), track.gain, 0.1);
+            EXPECT_NEAR(tags.value(QStringLiteral("REPLAYGAIN_TRACK_PEAK")).value(0).toDouble(), track.peak, 0.01);
+            // The album of the single file is that file.
+            EXPECT_NEAR(gain(tags.value(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")).value(0)), i < 3 ? album[3].gain : track.gain, 0.1);
+        }
+        // Different loudness, different gains.
+        EXPECT_GT(album[2].gain - album[0].gain, 10.0);
+    }
+    // Opus: R128 gains at -23 LUFS in Q7.8, nothing else (loudgain scans Opus at -23 LUFS too).
+    const QStringList opus = convert(QStringLiteral("OPUS"), 2, -1);
+    const std::vector<ScannerRow> scanned = scanWithLoudgain(opus.mid(0, 3));
+    ASSERT_EQ(scanned.size(), 4u);
+    const QMap<QString, QStringList> tags = readTagsForTest(opus[1]);
+    EXPECT_FALSE(tags.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
+    EXPECT_NEAR(tags.value(QStringLiteral("R128_TRACK_GAIN")).value(0).toInt() / 256.0, scanned[1].gain, 0.1);
+    EXPECT_NEAR(tags.value(QStringLiteral("R128_ALBUM_GAIN")).value(0).toInt() / 256.0, scanned[3].gain, 0.1);
+
+    // Cancelled during the second file: the first has its track values, nobody album values.
+    const QStringList cancelled = convert(QStringLiteral("OGG"), 1, 12);
+    const QMap<QString, QStringList> first = readTagsForTest(cancelled[0]);
+    EXPECT_TRUE(first.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
+    EXPECT_FALSE(first.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
+    EXPECT_FALSE(readTagsForTest(cancelled[1]).contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
 }
 
 // Nothing of Qt Widgets came in: the application is a core one.

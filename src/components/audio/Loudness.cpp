@@ -180,6 +180,12 @@ void LoudnessMeter::add(const SampleBlock& block) {
     add(block.data(), block.size() / static_cast<std::size_t>(m_channels));
 }
 
+void LoudnessMeter::add(const WideBlock& block) {
+    SampleBlock narrow(block.size());
+    for (std::size_t i = 0; i < block.size(); ++i) narrow[i] = static_cast<std::int16_t>(block[i] >> 16);
+    add(narrow);
+}
+
 TrackMeasurement LoudnessMeter::measurement() const {
     TrackMeasurement result;
     result.m_blocks = m_state->blocks;

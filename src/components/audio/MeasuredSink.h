@@ -1,0 +1,44 @@
+#pragma once
+// A writer that measures the loudness of what it writes: it hands every block to the writer it
+// wraps and feeds the same block to a loudness meter, so that an output's loudness comes from
+// the samples already decoded for it, never from a second read of a file.
+//
+// Contract: the thread that runs the job. With measuring off it only passes everything on.
+// measurement() is the written blocks' record once the job has ended; error() is the wrapped
+// writer's, or why the loudness could not be measured (the output itself is still written).
+
+#include "components/audio/AudioJob.h"
+#include "components/audio/Loudness.h"
+
+#include <optional>
+
+namespace audio {
+
+class MeasuredSink : public AudioSink {
+public:
+    MeasuredSink(AudioSink& sink, bool measure) : m_sink(sink), m_measure(measure) {}
+
+    void sourceBits(int bits) override { m_sink.sourceBits(bits); }
+    bool create(int sampleRate, int channels) override;
+    bool write(const SampleBlock& block) override;
+    bool writesWide() const override { return m_sink.writesWide(); }
+    bool writeWide(const WideBlock& block) override;
+    bool close() override { return m_sink.close(); }
+    QString error() const override { return m_sink.error(); }
+
+    // The record of what was written; nothing when measuring was off or failed.
+    std::optional<TrackMeasurement> measurement() const;
+    // Why the loudness could not be measured; empty otherwise.
+    QString measureError() const { return m_measureError; }
+
+private:
+    template <typename Block>
+    void measure(const Block& block);
+
+    AudioSink& m_sink;
+    bool m_measure;
+    std::optional<LoudnessMeter> m_meter;
+    QString m_measureError;
+};
+
+}  // namespace audio
