@@ -7,7 +7,9 @@
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
+#include "encoders/frmFlacSettings.h"
 #include "encoders/frmOggSettings.h"
+#include "encoders/frmOpusSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
@@ -178,6 +180,8 @@ int main(int argc, char** argv) {
     ok = save(dialogs.ogg(), args[0], "ogg-settings.png") && ok;
     ok = save(dialogs.wav(), args[0], "wav-settings.png") && ok;
     ok = save(dialogs.wma(), args[0], "wma-settings.png") && ok;
+    ok = save(dialogs.flac(), args[0], "flac-settings.png") && ok;
+    ok = save(dialogs.opus(), args[0], "opus-settings.png") && ok;
     ok = save(window.grabDialog(), args[0], "ripping-options.png") && ok;
 
     // The extractor in the middle of a run, and its About box.
@@ -191,6 +195,8 @@ int main(int argc, char** argv) {
     extractor.cmdsetting->setEnabled(false);
     extractor.cmdCancel->setEnabled(true);
     ok = save(extractor, args[0], "extractor.png") && ok;
+    ok = save(extractor.dialogs().flac(), args[0], "extractor-flac-settings.png") && ok;
+    ok = save(extractor.dialogs().opus(), args[0], "extractor-opus-settings.png") && ok;
     Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
     if (AEfrmabout* about = extractor.about()) ok = save(*about, args[0], "extractor-about.png") && ok;
     else ok = false;
