@@ -408,10 +408,12 @@ extractor::RunRequest AEfrmmain::runRequest() const {
 
 void AEfrmmain::cmdExtractAudio_Click() {
     if (m_running) return;
-    // The stored WMA profile is written even when the WMA dialog has not been opened since the
-    // window loaded.
-    if (writesWma(format->currentText()) && !m_dialogs.loadedWma())
-        m_settings.chooseFormat(format->currentText(), registryKey());
+    // The stored WMA profile, FLAC and Opus settings are written even when their dialog has not
+    // been opened since the window loaded.
+    const QString key = format->currentText();
+    if ((writesWma(key) && !m_dialogs.loadedWma()) || (key == QStringLiteral("FLAC") && !m_dialogs.loadedFlac()) ||
+        (key == QStringLiteral("OPUS") && !m_dialogs.loadedOpus()))
+        m_settings.chooseFormat(key, registryKey());
     const extractor::RunRequest request = runRequest();
     QPointer<AEfrmmain> self(this);
     Host host(this);

@@ -6,6 +6,9 @@
 #include "components/audio/WMAFile.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
+#include "encoders/SettingsDialogs.h"
+#include "encoders/frmFlacSettings.h"
+#include "encoders/frmOpusSettings.h"
 #include "ripping/ACfrmGrab.h"
 #include "components/store/CRegister.h"
 #include "support/CdImages.h"
@@ -27,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -259,6 +263,40 @@ TEST_F(Conversion, OggOnAFreshSettingsStoreIsCdQuality) {
     EXPECT_GE(kbps, 110);
     EXPECT_LE(kbps, 130);
     EXPECT_GT(bestCorrelation(readBack(src).samples, 2, r.samples, 2), 0.9);
+}
+
+// FLAC and Opus through the window: each format's dialog, Convert, and the loudness check box.
+// The FLAC is the source's samples exactly, with its loudness tags; the Opus has the dialog's
+// bitrate.
+TEST_F(Conversion, FlacAndOpusWithTheirDialogsAndLoudnessTags) {
+    const QString src = input(QStringLiteral("song.wav"));
+    ASSERT_EQ(testing_support::writeAudioFile(src, testing_support::musicFrames(44100, 2, 8u * 44100, 0.1), 44100, 2), QString());
+    window->addPaths({src});
+    window->chkLoudnessTags->setChecked(true);
+    chooseFormat(QStringLiteral("FLAC"));
+    window->dialogs().flac().sldrLevel->setValue(8);
+    window->dialogs().flac().cmdOk->click();
+    selectAll();
+    window->cmdConvert->click();
+    const QString flac = output(QStringLiteral("song.FLAC"));
+    EXPECT_TRUE(testing_support::ffmpegDecode(flac, 44100, 2) == testing_support::ffmpegDecode(src, 44100, 2));
+    AudioInfo tags;
+    tags.ReadTags(flac);
+    EXPECT_FALSE(tags.properties().value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).isEmpty());
+    EXPECT_FALSE(tags.properties().value(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")).isEmpty());
+
+    chooseFormat(QStringLiteral("OPUS"));
+    window->dialogs().opus().txtBitrate->setValue(48);
+    window->dialogs().opus().cmbMode->setCurrentIndex(2);
+    window->dialogs().opus().cmdOk->click();
+    selectAll();
+    window->cmdConvert->click();
+    const QString opus = output(QStringLiteral("song.OPUS"));
+    EXPECT_NEAR(static_cast<double>(QFileInfo(opus).size()) * 8 / 8.0, 48000, 4000);
+    EXPECT_NEAR(readBack(opus).seconds(), 8.0, 0.02);
+    tags.ReadTags(opus);
+    EXPECT_FALSE(tags.properties().value(QStringLiteral("R128_TRACK_GAIN")).isEmpty());
+    EXPECT_TRUE(tags.properties().value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).isEmpty());
 }
 
 // The WMA profile stored in an earlier run is the one written after a restart.

@@ -139,7 +139,7 @@ TEST_F(ExtractorWindow, StartsFromTheRegistryAndSavesOnQuitting) {
 
 TEST_F(ExtractorWindow, OpensItsSettingsDialogsAboutBoxAndHelp) {
     AEfrmmain& w = open();
-    for (const char* key : {"MP3", "WAV", "OGG", "WMA"}) {
+    for (const char* key : {"MP3", "WAV", "OGG", "WMA", "FLAC", "OPUS"}) {
         w.format->setCurrentText(QLatin1String(key));
         w.cmdsetting->click();
         const QString name = QStringLiteral("AEfrm") + QLatin1String(key).left(1) +
@@ -239,6 +239,33 @@ TEST_F(ExtractorWindow, ExtractsThroughItsButtons) {
     EXPECT_EQ(wma.rate, 22050);
     EXPECT_EQ(wma.channels, 1);
     EXPECT_NEAR(wma.seconds(), 30.0, 0.1);
+}
+
+// FLAC and Opus from the format list, with the settings their dialogs stored under the
+// extractor's key: FLAC at the list's rate, Opus at its stored hard CBR bitrate.
+TEST_F(ExtractorWindow, ExtractsToFlacAndOpusWithTheirStoredSettings) {
+    AEfrmmain& w = open();
+    const QString movie = makeMovie(QStringLiteral("clip.mkv"), 10.0);
+    w.txtFile->setText(movie);
+    w.ComboChannels->setCurrentText(QStringLiteral("Stereo"));
+    w.ComboFreq->setCurrentText(QStringLiteral("48000"));
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("OPUS Bitrate"), QStringLiteral("64"));
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kKey, QStringLiteral("OPUS Mode"), QStringLiteral("2"));
+    const SampleBlock reference = ffmpegDecode(movie, 48000, 2);
+    for (const char* key : {"FLAC", "OPUS"}) {
+        w.format->setCurrentText(QLatin1String(key));
+        w.cmdExtractAudio->click();
+        const QString out = work.filePath(QStringLiteral("clip_Audio.") + QLatin1String(key));
+        const ReadBack got = readBack(out);
+        ASSERT_TRUE(got.error.isEmpty()) << got.error.toStdString();
+        EXPECT_EQ(got.rate, 48000);
+        EXPECT_NEAR(got.seconds(), double(reference.size()) / 2 / 48000, 0.02);
+        EXPECT_GT(bestCorrelation(got.samples, 2, reference, 2, 0), 0.99) << key;
+        if (QLatin1String(key) == QLatin1String("OPUS")) {
+            EXPECT_NEAR(static_cast<double>(QFileInfo(out).size()) * 8 / 10.0, 64000, 5000);
+        }
+    }
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 }
 
 // Choosing another video while a run reads one leaves the run alone. Then Cancel through the
