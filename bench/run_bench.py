@@ -161,6 +161,23 @@ def batch_mp3(tool, batch_tool, work):
             ("batch-rss-parallel-vs-serial", rss["every core"] / rss["one at a time"])]
 
 
+def loudness_overhead(tool, batch_tool, work):
+    """The 20 one-minute files to MP3 through the converter window on every core, with
+    "Write loudness tags (ReplayGain)" on beside the same run with it off. Returns (ours, ref)."""
+    batch_in, batch_out = os.path.join(work, "loud-in"), os.path.join(work, "loud-out")
+    make_batch(tool, batch_in, 20, 60)
+    with_tags, without = [], []
+    for _ in range(max(1, RUNS // 2)):
+        for cmd, times in (([batch_tool, "--loudness", batch_in, batch_out], with_tags),
+                           ([batch_tool, batch_in, batch_out], without)):
+            fresh_folder(batch_out)
+            times.append(run(cmd))
+            check_batch_output(batch_in, batch_out, cmd[0])
+    shutil.rmtree(batch_in)
+    shutil.rmtree(batch_out)
+    return statistics.median(with_tags), statistics.median(without)
+
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 A11Y_BUS = os.path.join(ROOT, "scripts", "a11y-bus")
 A11Y_CLIENT = os.path.join(ROOT, "tests", "support", "a11y_client.py")
@@ -430,7 +447,7 @@ def row(name, ours, ref):
 
 
 ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
-        "batch-small-files-a11y", "rss-30min-vs-1min")
+        "batch-small-files-a11y", "rss-30min-vs-1min", "loudness-overhead", "wav-flac", "wav-opus")
 
 
 def main():
@@ -469,22 +486,29 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, work,
         return [("rss-30min-vs-1min", long_ / short)]
     if only == "batch-mp3":
         return batch_mp3(tool, batch_tool, work)
+    if only == "loudness-overhead":
+        return [row(only, *loudness_overhead(tool, batch_tool, work))]
     if only.startswith("batch-small-files"):
         return [row(only, *small_files(tool, batch_tool, work, only.endswith("-a11y")))]
     make_input(tool, wav)
     if only == "rip-image":
         return [row("rip-image", *rip_image(rip_tool, wav, work))]
+    if only in ("wav-flac", "wav-opus"):
+        for name, ours_cmd, ref_cmd in file_comparisons(tool, work, wav, mp3):
+            if name == only:
+                ours = [run(ours_cmd) for _ in range(RUNS)]
+                ref = [run(ref_cmd) for _ in range(RUNS)]
+                return [row(name, statistics.median(ours), statistics.median(ref))]
     run(["lame", "--quiet", "-b", "128", wav, mp3])
     stall = max(preview_stall_ms(preview_tool, mp3, work) for _ in range(2))
     return [("preview-stall", stall / 50)]
 
 
-def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
-    make_input(tool, wav)
-    run(["lame", "--quiet", "-b", "128", wav, mp3])
+def file_comparisons(tool, work, wav, mp3):
+    """One file converted by our tool beside the reference tool: (name, ours, reference)."""
     out = lambda name: os.path.join(work, name)
     ff = ["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-threads", "1"]
-    comparisons = [
+    return [
         ("wav-mp3-cbr", [tool, "convert", wav, out("a.mp3"), "mp3-cbr", "128"],
          LAME + ["-b", "128", wav, out("b.mp3")]),
         ("wav-mp3-vbr", [tool, "convert", wav, out("a.mp3"), "mp3-vbr", "2"],
@@ -495,7 +519,18 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, m
          ff + ["-i", mp3, "-c:a", "pcm_s16le", out("b.wav")]),
         ("wav-wma", [tool, "convert", wav, out("a.wma"), "wma", "128"],
          ff + ["-i", wav, "-c:a", "wmav2", "-b:a", "128k", out("b.wma")]),
+        ("wav-flac", [tool, "convert", wav, out("a.flac"), "flac", "5"],
+         ["flac", "--silent", "-f", "-5", "-o", out("b.flac"), wav]),
+        ("wav-opus", [tool, "convert", wav, out("a.opus"), "opus", "128"],
+         ["opusenc", "--quiet", "--bitrate", "128", wav, out("b.opus")]),
     ]
+
+
+def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+    make_input(tool, wav)
+    run(["lame", "--quiet", "-b", "128", wav, mp3])
+    out = lambda name: os.path.join(work, name)
+    comparisons = file_comparisons(tool, work, wav, mp3)
     ratios = []
     print(f"{'conversion':<24}{'ours (s)':>10}{'reference (s)':>15}{'ratio':>8}")
     for name, ours_cmd, ref_cmd in comparisons:
@@ -508,6 +543,7 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, m
     # Batches through the converter window: 20 files of one minute, and 2000 files of 2 s
     # without and with an accessibility client listening.
     ratios += batch_mp3(tool, batch_tool, work)
+    ratios.append(row("loudness-overhead", *loudness_overhead(tool, batch_tool, work)))
     for a11y in (False, True):
         name = "batch-small-files" + ("-a11y" if a11y else "")
         ratios.append(row(name, *small_files(tool, batch_tool, work, a11y)))

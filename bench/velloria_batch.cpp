@@ -11,6 +11,8 @@
 //       lists the folder's WAV files, shows the window and serves its message loop for that
 //       long without converting, for an accessibility client to read it.
 //
+// --one-at-a-time converts one file after another; --loudness writes loudness tags (both come
+// after --show and --ui-stall, in this order).
 // --show (first) shows the window while converting, as a user sees it. The window is offscreen
 // unless QT_QPA_PLATFORM names another platform (the accessibility bridge needs xcb).
 #include "converter/frmAudioConverter.h"
@@ -86,6 +88,9 @@ int main(int argc, char** argv) {
     // One file after another, as with "Use every processor core" off.
     const bool oneAtATime = args.value(0) == QStringLiteral("--one-at-a-time");
     if (oneAtATime) args.removeFirst();
+    // With "Write loudness tags (ReplayGain)" on.
+    const bool loudness = args.value(0) == QStringLiteral("--loudness");
+    if (loudness) args.removeFirst();
     if (args.size() != 2) {
         usage();
         return 1;
@@ -101,6 +106,8 @@ int main(int argc, char** argv) {
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
     reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Parallel"),
                        oneAtATime ? QStringLiteral("0") : QStringLiteral("-1"));
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("Loudness Tags"),
+                       loudness ? QStringLiteral("-1") : QStringLiteral("0"));
     int failures = 0;
     ui::setMsgBoxResponder([&](const ui::MsgBoxRequest& box) {
         std::fprintf(stderr, "%s\n", qPrintable(box.text));

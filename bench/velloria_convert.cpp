@@ -3,7 +3,8 @@
 // that does nothing. Or makes a music-like test input. Used by scripts/bench.
 //
 //   velloria_convert generate <seconds> <out.wav>
-//   velloria_convert convert <in> <out> [mp3-cbr <kbps> | mp3-vbr <quality> | ogg <quality> | wma <kbps>]
+//   velloria_convert convert <in> <out> [mp3-cbr <kbps> | mp3-vbr <quality> | ogg <quality> | wma <kbps> |
+//                                        flac <level> | opus <kbps>]
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioJob.h"
 #include "components/audio/FileEndpoints.h"
@@ -108,6 +109,13 @@ int convert(const QStringList& args) {
     }
     writer.UseMp3Settings(mp3);
     if (mode == QStringLiteral("ogg")) writer.SetOggFormat(rate, channels, 0, 0, 0, value * 100);
+    OutputSettings settings;
+    settings.mp3 = mp3;
+    settings.ogg = writer.oggFormat();
+    settings.wav = WavFormat{rate, channels, 16};
+    if (mode == QStringLiteral("flac")) settings.flac = FlacSettings{value, false}.format();
+    if (mode == QStringLiteral("opus")) settings.opus = OpusSettings{value, 0, 10}.format();
+    writer.useSettings(settings);
     writer.SetPcmFormat(rate, channels, 16);
     return runJob<audio::AudioFileSink>(reader, args[0], writer, args[1]);
 }
