@@ -1,20 +1,33 @@
 // FLAC writer on libFLAC's stream encoder. The file is written through callbacks of our own, so
 // that a full disk fails the write that hit it and the header's final STREAMINFO (length, MD5)
 // is written back at the start when the stream ends.
+//
+// Encoding runs on a thread of the writer's own, a few blocks behind write(), so that reading
+// and decoding the source overlap with it (libFLAC encodes one stream on one thread, and FLAC
+// is fast enough for the rest of the path to show beside it). The encoder and the file are
+// touched by that thread only while it runs; open(), finish() and the destructor own them when
+// it does not.
 #include "components/audio/Encoder.h"
 
 #include <FLAC/stream_encoder.h>
 
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kMaxLevel = 8;
+// Blocks waiting for the encoding thread at most: enough to ride out unevenness, little memory.
+constexpr std::size_t kQueuedBlocks = 4;
 
 class FlacWriter final : public Encoder {
 public:
@@ -30,6 +43,7 @@ public:
     }
 
     ~FlacWriter() override {
+        stopWorker();
         // Deleting an encoder that was not finished finishes it, which writes through the
         // callbacks: the file is closed first, so those writes fail and nothing more is written.
         closeFile();
@@ -55,6 +69,7 @@ public:
                                      .arg(path, QString::fromLatin1(FLAC__StreamEncoderInitStatusString[status])));
         }
         checkWritten();
+        m_worker = std::thread([this] { encodeQueued(); });
     }
 
     PcmFormat format() const override { return {m_format.sampleRate, m_format.channels}; }
@@ -62,24 +77,23 @@ public:
 
     void write(const std::int16_t* samples, std::size_t frames) override {
         requireOpen();
-        const std::size_t count = frames * static_cast<std::size_t>(m_format.channels);
-        m_wide.resize(count);
-        const int shift = m_format.bits - 16;
-        for (std::size_t i = 0; i < count; ++i) m_wide[i] = static_cast<FLAC__int32>(samples[i]) * (1 << shift);
-        process(frames);
+        std::vector<FLAC__int32> block = freeBlock(frames);
+        const int scale = 1 << (m_format.bits - 16);
+        for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<FLAC__int32>(samples[i]) * scale;
+        enqueue(std::move(block));
     }
 
     void writeWide(const std::int32_t* samples, std::size_t frames) override {
         requireOpen();
-        const std::size_t count = frames * static_cast<std::size_t>(m_format.channels);
-        m_wide.resize(count);
+        std::vector<FLAC__int32> block = freeBlock(frames);
         const int shift = 32 - m_format.bits;
-        for (std::size_t i = 0; i < count; ++i) m_wide[i] = samples[i] >> shift;
-        process(frames);
+        for (std::size_t i = 0; i < block.size(); ++i) block[i] = samples[i] >> shift;
+        enqueue(std::move(block));
     }
 
     void finish() override {
         requireOpen();
+        if (!stopWorker()) failEncoding();
         const bool finished = FLAC__stream_encoder_finish(m_encoder);
         checkWritten();
         if (!finished) failState();
@@ -98,16 +112,80 @@ private:
         if (!m_file) throw ComponentError(QStringLiteral("no FLAC file is open for writing"));
     }
 
-    void process(std::size_t frames) {
-        const bool ok =
-            FLAC__stream_encoder_process_interleaved(m_encoder, m_wide.data(), static_cast<unsigned>(frames));
+    // A block of `frames` frames to fill, from the blocks the encoding thread has done with.
+    std::vector<FLAC__int32> freeBlock(std::size_t frames) {
+        std::vector<FLAC__int32> block;
+        {
+            std::lock_guard lock(m_mutex);
+            if (!m_spare.empty()) {
+                block = std::move(m_spare.back());
+                m_spare.pop_back();
+            }
+        }
+        block.resize(frames * static_cast<std::size_t>(m_format.channels));
+        return block;
+    }
+
+    // Hands a block to the encoding thread; fails with the reason once encoding has failed.
+    void enqueue(std::vector<FLAC__int32>&& block) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_queue.size() < kQueuedBlocks || m_failed; });
+        if (m_failed) {
+            lock.unlock();
+            stopWorker();
+            failEncoding();
+        }
+        m_queue.push_back(std::move(block));
+        m_changed.notify_all();
+    }
+
+    // The encoding thread: encodes the queued blocks in order until told to stop, or until
+    // encoding fails (the calling thread then reports why).
+    void encodeQueued() {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
+            if (m_queue.empty()) return;
+            std::vector<FLAC__int32> block = std::move(m_queue.front());
+            m_queue.pop_front();
+            lock.unlock();
+            const auto frames = static_cast<unsigned>(block.size() / static_cast<std::size_t>(m_format.channels));
+            const bool ok = FLAC__stream_encoder_process_interleaved(m_encoder, block.data(), frames);
+            lock.lock();
+            m_spare.push_back(std::move(block));
+            m_changed.notify_all();
+            if (!ok || m_writeError.load() != 0) {
+                m_failed = true;
+                m_queue.clear();
+                m_changed.notify_all();
+                return;
+            }
+        }
+    }
+
+    // Lets the encoding thread finish what is queued (nothing more after a failure) and waits
+    // for it; false when encoding failed.
+    bool stopWorker() {
+        if (m_worker.joinable()) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_stopping = true;
+                m_changed.notify_all();
+            }
+            m_worker.join();
+        }
+        std::lock_guard lock(m_mutex);
+        return !m_failed;
+    }
+
+    [[noreturn]] void failEncoding() {
         checkWritten();
-        if (!ok) failState();
+        failState();
     }
 
     // A write the callbacks could not do fails with the system's reason.
     void checkWritten() {
-        if (m_writeError != 0) fail(m_writeError);
+        if (const int error = m_writeError.load(); error != 0) fail(error);
     }
 
     [[noreturn]] void failState() {
@@ -134,7 +212,8 @@ private:
                                                         size_t bytes, unsigned, unsigned, void* data) {
         auto* self = static_cast<FlacWriter*>(data);
         if (!self->m_file || std::fwrite(buffer, 1, bytes, self->m_file) != bytes) {
-            if (self->m_writeError == 0) self->m_writeError = self->m_file ? errno : EBADF;
+            int none = 0;
+            self->m_writeError.compare_exchange_strong(none, self->m_file ? errno : EBADF);
             return FLAC__STREAM_ENCODER_WRITE_STATUS_FATAL_ERROR;
         }
         return FLAC__STREAM_ENCODER_WRITE_STATUS_OK;
@@ -161,8 +240,15 @@ private:
     QString m_path;
     std::FILE* m_file = nullptr;
     bool m_opened = false;
-    int m_writeError = 0;
-    std::vector<FLAC__int32> m_wide;
+    std::atomic<int> m_writeError{0};
+    // Between write() and the encoding thread.
+    std::thread m_worker;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::vector<FLAC__int32>> m_queue;  // blocks to encode, in order
+    std::vector<std::vector<FLAC__int32>> m_spare;  // encoded blocks, for reuse
+    bool m_stopping = false;
+    bool m_failed = false;
 };
 
 }  // namespace
