@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cdio/cdio.h>
+#include <cdio/cdtext.h>
 #include <cdio/mmc_ll_cmds.h>
 #include <cdio/paranoia/paranoia.h>
 
@@ -54,6 +55,8 @@ std::uint32_t discId(const DiscToc& toc) {
     const int t = (toc.leadOut + PreGap) / 75 - (toc.trackStarts.front() + PreGap) / 75;
     return (std::uint32_t(n % 255) << 24) | (std::uint32_t(t) << 8) | std::uint32_t(toc.trackCount());
 }
+
+QString discIdText(const DiscToc& toc) { return QStringLiteral("%1").arg(discId(toc), 8, 16, QLatin1Char('0')); }
 
 void putLe16(QByteArray& b, int v) {
     b.append(char(v & 0xff));
@@ -789,6 +792,31 @@ void CdGrabber::ReRead() {
 DiscToc CdGrabber::toc() const {
     const Drive* dr = d->currentDrive();
     return dr ? dr->toc : DiscToc{};
+}
+
+DiscInfo CdGrabber::cdText(bool* found) const {
+    DiscInfo info;
+    if (found) *found = false;
+    const Drive* dr = d->currentDrive();
+    if (!dr || !dr->cdio || dr->toc.trackStarts.empty()) return info;
+    cdtext_t* text = cdio_get_cdtext(dr->cdio);
+    if (!text) return info;
+    const auto field = [text](cdtext_field_t f, track_t track) {
+        const char* value = cdtext_get_const(text, f, track);
+        return value ? QString::fromUtf8(value).trimmed() : QString();
+    };
+    info.discId = discIdText(dr->toc);
+    info.album = field(CDTEXT_FIELD_TITLE, 0);
+    info.artist = field(CDTEXT_FIELD_PERFORMER, 0);
+    info.genre = field(CDTEXT_FIELD_GENRE, 0);
+    bool any = !info.album.isEmpty() || !info.artist.isEmpty();
+    for (int i = 0; i < dr->toc.trackCount(); ++i) {
+        const QString title = field(CDTEXT_FIELD_TITLE, track_t(dr->firstTrack + i));
+        any = any || !title.isEmpty();
+        info.trackTitles << title;
+    }
+    if (found) *found = any;
+    return info;
 }
 
 int CdGrabber::OpenImage(const QString& path) {

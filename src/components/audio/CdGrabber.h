@@ -88,6 +88,9 @@ public:
     void ReRead();
     // The current drive's table of contents; empty when it holds no audio disc.
     DiscToc toc() const;
+    // The CD-Text of the current drive's disc or image (TITLE and PERFORMER of the disc, TITLE
+    // of each track); found = false when it has none.
+    DiscInfo cdText(bool* found = nullptr) const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and lastErrorText().
