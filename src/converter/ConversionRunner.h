@@ -15,6 +15,7 @@
 // may happen during those passes; the run checks its cancel request after each.
 
 #include "components/audio/AudioJob.h"
+#include "components/audio/CdTypes.h"
 #include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
 
@@ -107,6 +108,11 @@ public:
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
+    // CD tracks written in a run are verified with AccurateRip at its end, their records kept in
+    // `cacheFolder` (none: not verified, the default).
+    void verifyWithAccurateRip(const QString& cacheFolder) { m_accurateRipCache = cacheFolder; }
+    // The AccurateRip verdict of every CD track written in this run, once at its end.
+    void reportAccurateRip();
     // The choices and the writers' settings convertFile applies (run() takes them from its
     // snapshot).
     void setOptions(bool preserveTags, bool deleteSource);
@@ -147,6 +153,15 @@ private:
     // The CD track being read was aborted for a cancel.
     bool m_cdAborted = false;
     bool m_cdTrack = false;  // the job in progress reads a CD track
+    // The CD tracks written in this run, with their AccurateRip checksums.
+    struct RippedTrack {
+        QString source;
+        DiscToc toc;
+        int track = 0;
+        std::uint32_t v1 = 0, v2 = 0;
+    };
+    QList<RippedTrack> m_ripped;
+    QString m_accurateRipCache;
 };
 
 // The hidden file beside `output` that a conversion running at the same time as others writes
