@@ -16,7 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,11 +157,12 @@ void ACfrmGrab::buildControls() {
     chkMusicBrainz->setChecked(true);
     chkNameTracks = new QCheckBox(QStringLiteral("Name CD tracks from the disc information"), cddbGroup);
     chkNameTracks->setObjectName(QStringLiteral("chkNameTracks"));
-    txtDiscInfo = new QPlainTextEdit(cddbGroup);
-    txtDiscInfo->setObjectName(QStringLiteral("txtDiscInfo"));
-    txtDiscInfo->setReadOnly(true);
-    txtDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
-    txtDiscInfo->setFixedHeight(110);
+    // A list, so that every skin draws it as its other lists.
+    lstDiscInfo = new QListWidget(cddbGroup);
+    lstDiscInfo->setObjectName(QStringLiteral("lstDiscInfo"));
+    lstDiscInfo->setSelectionMode(QAbstractItemView::NoSelection);
+    lstDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
+    lstDiscInfo->setFixedHeight(150);
     auto* arGroup = new QGroupBox(QStringLiteral("AccurateRip"), this);
     arGroup->setObjectName(QStringLiteral("fraAccurateRip"));
     chkAccurateRip = new QCheckBox(QStringLiteral("Verify CD tracks with AccurateRip"), arGroup);
@@ -236,7 +237,7 @@ void ACfrmGrab::buildControls() {
     cddb->addWidget(GetCDDBButton, row++, 3);
     cddb->addWidget(chkMusicBrainz, row++, 0, 1, 4);
     cddb->addWidget(chkNameTracks, row++, 0, 1, 4);
-    cddb->addWidget(txtDiscInfo, row, 0, 1, 4);
+    cddb->addWidget(lstDiscInfo, row, 0, 1, 4);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 12);
@@ -411,7 +412,7 @@ void ACfrmGrab::GetCDDBButton_Click() {
         }
         if (result.found) {
             m_owner.discInfoFound(result.info);
-            txtDiscInfo->setPlainText(foundText(result.info));
+            showDiscInfo(foundText(result.info));
         } else {
             ui::MsgBox(QStringLiteral("No disc information was found.\n\n%1").arg(result.error), ui::MsgButtons::OK,
                        ui::MsgIcon::Exclamation);
@@ -421,6 +422,17 @@ void ACfrmGrab::GetCDDBButton_Click() {
     showCddbTexts(s);
     const QSignalBlocker block(udTimeOut);
     txtCDDBTimeOut->setValue(s.cddbTimeOut);
+}
+
+void ACfrmGrab::showDiscInfo(const QString& text) {
+    lstDiscInfo->clear();
+    lstDiscInfo->addItems(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+}
+
+QString ACfrmGrab::discInfoShown() const {
+    QStringList lines;
+    for (int i = 0; i < lstDiscInfo->count(); ++i) lines << lstDiscInfo->item(i)->text();
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ACfrmGrab::foundText(const DiscInfo& info) {

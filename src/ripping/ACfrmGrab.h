@@ -23,7 +23,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -96,7 +96,7 @@ public:
     QPushButton* GetCDDBButton;
     QCheckBox* chkMusicBrainz;
     QCheckBox* chkNameTracks;
-    QPlainTextEdit* txtDiscInfo;  // what "Get Disk Info" found
+    QListWidget* lstDiscInfo;  // what "Get Disk Info" found, a line an item
     // "AccurateRip"
     QCheckBox* chkAccurateRip;
     QSpinBox* txtReadOffset;
@@ -112,6 +112,10 @@ public:
     void LoadGrab();
     // Hands the dialog's settings (the saved read mode, not the selected one) to the grabber.
     void Apply();
+
+    // The lines the list of disc information shows, and what it shows.
+    void showDiscInfo(const QString& text);
+    QString discInfoShown() const;
 
     // Read mode 1..4 and CDDB source 1..3 (any, on-line, cdplayer.ini) as last loaded or saved.
     std::int16_t SavedReadMode() const { return m_savedReadMode; }

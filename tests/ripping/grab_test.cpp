@@ -407,15 +407,15 @@ TEST_F(GrabDialog, SeveralReleasesAreOfferedAndCancellingChangesNothing) {
         if (!pick) {
             EXPECT_TRUE(owner.found.isEmpty());
             EXPECT_FALSE(QFile::exists(owner.cdplayerIniPath()));
-            EXPECT_TRUE(d.txtDiscInfo->toPlainText().isEmpty());
+            EXPECT_TRUE(d.discInfoShown().isEmpty());
             continue;
         }
         // The second release: its second disc is this one.
         ASSERT_EQ(owner.found.size(), 1);
         EXPECT_EQ(owner.found.front().trackTitles.value(0), u"Bonus One"_s);
         EXPECT_EQ(readCdplayerIni(owner.toc, owner.cdplayerIniPath()).info.album, u"Morning Album (Deluxe)"_s);
-        EXPECT_TRUE(d.txtDiscInfo->toPlainText().startsWith(u"Disc information from MusicBrainz:\n\nArtist: The Testers & Guest"_s))
-            << d.txtDiscInfo->toPlainText().toStdString();
+        EXPECT_TRUE(d.discInfoShown().startsWith(u"Disc information from MusicBrainz:\nArtist: The Testers & Guest"_s))
+            << d.discInfoShown().toStdString();
     }
 }
 
