@@ -40,13 +40,13 @@ TEST(DiscLookup, MusicBrainzOffersTheReleasesThatHoldTheDiscWithTheRightMedium) 
 
 TEST(DiscLookup, FailuresSayWhyAndWriteNothing) {
     WebServer server;
-    server.serve(QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits&fmt=json").arg(QString::fromLatin1(kReferenceDiscId)),
+    server.serve(referenceLookupPath(),
                  {503, "text/plain", "busy"});
     ASSERT_TRUE(server.start());
     WebServer silent(true);
     ASSERT_TRUE(silent.start());
     WebServer broken;
-    broken.serve(QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits&fmt=json").arg(QString::fromLatin1(kReferenceDiscId)),
+    broken.serve(referenceLookupPath(),
                  {200, "application/json", "{ not json"});
     ASSERT_TRUE(broken.start());
     WebServer empty;  // knows no disc: 404

@@ -71,6 +71,10 @@ QByteArray referenceReleasesJson() {
     return QJsonDocument(QJsonObject{{QStringLiteral("releases"), QJsonArray{single, deluxe, elsewhere}}}).toJson();
 }
 
+QString referenceLookupPath() {
+    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
+}
+
 QByteArray coverPicture() {
     // The signature and header of a 1×1 PNG; the tags carry the bytes as they are.
     return QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000001000000010806000000"
@@ -94,8 +98,7 @@ QByteArray recordOf(const CdImage& image, int differing) {
 }
 
 void serveReferenceDisc(WebServer& server, const QByteArray& record) {
-    server.serve(QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits&fmt=json").arg(QString::fromLatin1(kReferenceDiscId)),
-                 {200, "application/json", referenceReleasesJson()});
+    server.serve(referenceLookupPath(), {200, "application/json", referenceReleasesJson()});
     server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
     if (!record.isEmpty())
         server.serve(QStringLiteral("/ar/0/c/8/dBAR-003-000008c0-00001cd5-0b000e03.bin"), {200, "application/octet-stream", record});

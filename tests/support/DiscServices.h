@@ -20,6 +20,8 @@ extern const char* const kReferenceDiscId;
 extern const char* const kSingleReleaseId;
 extern const char* const kDeluxeReleaseId;
 QByteArray referenceReleasesJson();
+// The path (with its query) of the look-up of the reference disc.
+QString referenceLookupPath();
 // A small PNG, served as the single release's front cover.
 QByteArray coverPicture();
 

@@ -106,7 +106,7 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
         return out;
     }
     const QUrl url(base(settings.musicBrainzServer) + QStringLiteral("/ws/2/discid/") + discId +
-                   QStringLiteral("?inc=recordings+artist-credits&fmt=json"));
+                   QStringLiteral("?inc=recordings+artist-credits+labels&fmt=json"));
     const HttpAnswer answer = httpGet(url, userAgent(settings.email), settings.cddbTimeOut, kMusicBrainzGapMs);
     if (!answer.error.isEmpty()) {
         out.error = QStringLiteral("MusicBrainz could not be asked about disc %1: %2").arg(discId, answer.error);

@@ -1,6 +1,6 @@
 #pragma once
 // Disc information from the MusicBrainz web service: the releases that hold a disc id
-// (/ws/2/discid/<id>?inc=recordings+artist-credits, as JSON), and the front cover of a release
+// (/ws/2/discid/<id>?inc=recordings+artist-credits+labels, as JSON; the labels for the choice of release), and the front cover of a release
 // from the Cover Art Archive. Blocking: call on a worker thread.
 
 #include "components/audio/CdTypes.h"
