@@ -16,6 +16,7 @@
 #include "extractor/AEfrmmain.h"
 #include "recorder/ACMainRecord.h"
 #include "ripping/ACfrmGrab.h"
+#include "ripping/ReleaseChoice.h"
 #include "shell/WindowServices.h"
 #include "app/frmmainpro.h"
 #include "components/audio/AudioFile.h"
@@ -36,6 +37,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -182,7 +184,26 @@ int main(int argc, char** argv) {
     ok = save(dialogs.wma(), args[0], "wma-settings.png") && ok;
     ok = save(dialogs.flac(), args[0], "flac-settings.png") && ok;
     ok = save(dialogs.opus(), args[0], "opus-settings.png") && ok;
-    ok = save(window.grabDialog(), args[0], "ripping-options.png") && ok;
+    ACfrmGrab& grab = window.grabDialog();
+    grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
+                                                  "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
+    ok = save(grab, args[0], "ripping-options.png") && ok;
+    {
+        std::vector<net::Release> releases(2);
+        releases[0].title = QStringLiteral("Morning Album");
+        releases[0].artist = QStringLiteral("The Testers");
+        releases[0].date = QStringLiteral("2001-05-14");
+        releases[0].country = QStringLiteral("GB");
+        releases[0].label = QStringLiteral("Loopback Records");
+        releases[0].format = QStringLiteral("CD");
+        releases[1] = releases[0];
+        releases[1].title = QStringLiteral("Morning Album (Deluxe)");
+        releases[1].date = QStringLiteral("2003");
+        releases[1].country = QStringLiteral("US");
+        releases[1].mediumPosition = releases[1].mediumCount = 2;
+        ReleaseChoice choice(&grab, releases);
+        ok = save(choice, args[0], "release-choice.png") && ok;
+    }
 
     // The extractor in the middle of a run, and its About box.
     AEfrmmain extractor;

@@ -1,11 +1,15 @@
 // The conversion run of the converter window: the Convert command, the output names, the
 // existence check and the block loop over each file.
+#include "components/audio/CdGrabber.h"
+#include "components/audio/DiscInfoLookup.h"
+#include "components/net/DiscLookup.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/ConversionRunner.h"
 #include "converter/ConverterRules.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
+#include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -147,14 +151,57 @@ void frmAudioConverter::cmdConvert_Click() {
     if (bConvertCancelled) return;
     bCancel = false;
     SaveSettings();
+    // Outputs named from the disc information go into folders of the artist and album.
+    for (int i = 0; i < lstFiles->count() && i < ListOut->count(); ++i)
+        if (converter::isCdTrack(lstFiles->item(i)->text())) QDir().mkpath(QFileInfo(ListOut->item(i)->text()).absolutePath());
     StartConversion();
 }
 
 void frmAudioConverter::fillListOut() {
     ListOut->clear();
     const QString key = imgcmbConvertTo->currentData().toString();
-    for (int i = 0; i < lstFiles->count(); ++i)
-        ListOut->addItem(converter::outputPath(lstFiles->item(i)->text(), key, optSameFolder->isChecked(), txtFolder->text()));
+    const bool named = ACfrmGrab::savedNameTracks() && !optSameFolder->isChecked();
+    for (int i = 0; i < lstFiles->count(); ++i) {
+        const QString p = lstFiles->item(i)->text();
+        QString q = converter::outputPath(p, key, optSameFolder->isChecked(), txtFolder->text());
+        if (named && converter::isCdTrack(p)) {
+            const std::optional<DiscInfo> info = discInfoOf(p);
+            const std::optional<int> track = converter::trackNumberOf(p);
+            if (info && track) q = converter::namedCdTrackOutput(txtFolder->text(), *info, *track, key);
+        }
+        ListOut->addItem(q);
+    }
+}
+
+std::optional<DiscInfo> frmAudioConverter::discInfoOf(const QString& cdTrack) const {
+    CdGrabber& grabber = *AudioGrabber1;
+    const int was = grabber.CurrentDrive();
+    std::optional<DiscInfo> info;
+    for (int i = 0; i < grabber.DriveCount() && !info; ++i) {
+        grabber.setCurrentDrive(i);
+        const QString root = grabber.RootText();
+        if (root.isEmpty() || !cdTrack.startsWith(root)) continue;
+        const DiscInfoResult found = readCdplayerIni(grabber.toc(), cdplayerIniPath());
+        if (found.found) info = found.info;
+    }
+    grabber.setCurrentDrive(was);
+    return info;
+}
+
+void frmAudioConverter::discInfoFound(const DiscInfo& info) {
+    m_discInfo = info;
+    // Outputs named from the disc information take the new names.
+    ListOut->clear();
+}
+
+std::optional<DiscInfo> frmAudioConverter::currentCdText() const {
+    bool found = false;
+    const DiscInfo info = AudioGrabber1->cdText(&found);
+    return found ? std::optional<DiscInfo>(info) : std::nullopt;
+}
+
+QString frmAudioConverter::accurateRipCache() const {
+    return ACfrmGrab::savedVerifyAccurateRip() ? net::defaultAccurateRipCache() : QString();
 }
 
 ACfrmOverWrite& frmAudioConverter::overwriteDialog() {
@@ -225,6 +272,7 @@ void frmAudioConverter::StartConversion() {
     m_running = true;
     WindowRunHost host(*this);
     converter::ConversionRunner runner(host, runComponents());
+    runner.verifyWithAccurateRip(accurateRipCache());
     runner.run(runSnapshot());
     host.flush();
     m_running = false;

@@ -4,6 +4,7 @@
 #include "components/audio/MeasuredSink.h"
 
 #include "components/audio/AudioFile.h"
+#include "components/audio/AccurateRip.h"
 #include "components/audio/AudioInfo.h"
 #include "components/audio/CdGrabber.h"
 #include "components/audio/CdTrackSource.h"
@@ -11,6 +12,7 @@
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/FileOps.h"
 #include "components/audio/WMAFile.h"
+#include "components/net/DiscLookup.h"
 #include "converter/ConverterRules.h"
 
 #include <QDir>
@@ -18,7 +20,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <chrono>
 #include <cmath>
+#include <future>
 
 namespace converter {
 namespace {
@@ -88,8 +92,48 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
         }
     }
     if (m_stopped) return;
+    reportAccurateRip();
+    if (m_stopped) return;
     m_host.setBusy(false);
     reportFailures();
+}
+
+void ConversionRunner::reportAccurateRip() {
+    const QList<RippedTrack> ripped = std::exchange(m_ripped, {});
+    if (ripped.isEmpty() || m_accurateRipCache.isEmpty() || !m_components.grabber) return;
+    const GrabSettings settings = m_components.grabber->settings();
+    const QString cache = m_accurateRipCache;
+    QStringList lines{QStringLiteral("AccurateRip results:")};
+    // One record per disc; the tracks of a disc in the order they were written.
+    QList<QString> discs;
+    for (const RippedTrack& t : ripped)
+        if (!discs.contains(accuraterip::discIds(t.toc).fileName())) discs << accuraterip::discIds(t.toc).fileName();
+    for (const QString& disc : std::as_const(discs)) {
+        QList<RippedTrack> tracks;
+        for (const RippedTrack& t : ripped)
+            if (accuraterip::discIds(t.toc).fileName() == disc) tracks << t;
+        const accuraterip::DiscIds ids = accuraterip::discIds(tracks.front().toc);
+        // Fetched beside the message loop, so that the window stays live.
+        auto fetch = std::async(std::launch::async, [ids, settings, cache] { return net::fetchAccurateRip(ids, settings, cache); });
+        while (fetch.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            const bool live = m_host.waitForWorkers(50, [&fetch](int ms) { fetch.wait_for(std::chrono::milliseconds(ms)); });
+            if (!live) {
+                m_stopped = true;
+                return;
+            }
+        }
+        const net::RecordFetch got = fetch.get();
+        if (got.kind == net::RecordFetch::Kind::Failed) {
+            lines << QStringLiteral("The AccurateRip record of disc %1 could not be fetched: %2").arg(ids.fileName(), got.error);
+            continue;
+        }
+        const accuraterip::Record* record = got.kind == net::RecordFetch::Kind::Found ? &got.record : nullptr;
+        for (const RippedTrack& t : std::as_const(tracks))
+            lines << QStringLiteral("Track %1 (%2): %3")
+                         .arg(t.track)
+                         .arg(QFileInfo(t.source).fileName(), accuraterip::verify(record, ids, t.track, t.v1, t.v2).text());
+    }
+    m_host.runMessage(lines.join(QLatin1Char('\n')), false);
 }
 
 ConversionRunner::EntryPlan ConversionRunner::planEntry(const RunSnapshot& snapshot, int index,
@@ -316,10 +360,23 @@ void ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int trac
     put("TITLE", disc.info.trackTitles.value(track - 1));
     put("TRACKNUMBER", QString::number(track));
     put("GENRE", disc.info.genre);
-    if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
+    if (!disc.info.date.isEmpty()) put("DATE", disc.info.date);
+    else if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
+    put("MUSICBRAINZ_ALBUMID", disc.info.releaseId);
+    put("MUSICBRAINZ_ARTISTID", disc.info.artistId);
+    put("MUSICBRAINZ_TRACKID", disc.info.recordingIds.value(track - 1));
+    QList<AudioInfo::Picture> pictures;
+    if (!disc.info.coverPath.isEmpty()) {
+        QFile cover(disc.info.coverPath);
+        if (cover.open(QIODevice::ReadOnly)) {
+            const QByteArray data = cover.readAll();
+            const QString mime = data.startsWith("\x89PNG") ? QStringLiteral("image/png") : QStringLiteral("image/jpeg");
+            pictures.push_back({data, mime, QStringLiteral("Front Cover")});
+        }
+    }
     try {
         m_components.tags.setProperties(properties);
-        m_components.tags.setPictures({});
+        m_components.tags.setPictures(pictures);
         m_components.tags.WriteTags(q);
     } catch (const ComponentError& e) {
         fail(p, QStringLiteral("The disc information could not be written as tags: ") + e.description());
@@ -358,14 +415,28 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     followGrabberEvents(*grabber, context);
 
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read.
+    // The AccurateRip checksums are taken of what is read, as it is read.
+    const DiscToc toc = grabber->toc();
     struct TrackSource : audio::CdTrackSource {
-        using CdTrackSource::CdTrackSource;
+        TrackSource(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
+        int track;
+        DiscToc toc;
         bool openFailed = false;
+        std::optional<accuraterip::TrackSum> sum;
+        std::int64_t frames = 0;
         bool open() override {
             openFailed = !CdTrackSource::open();
+            frames = statedFrames();
+            if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
             return !openFailed;
         }
-    } source(*grabber, *track);
+        SampleBlock read(int samples) override {
+            SampleBlock block = CdTrackSource::read(samples);
+            if (sum) sum->add(block.data(), block.size());
+            return block;
+        }
+    } source(*grabber, *track, toc);
+
     audio::AudioFileSink fileSink(m_components.writer, q);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
     audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
@@ -397,6 +468,8 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return false;
     }
     m_host.fileProgress(100);
+    if (source.sum && source.sum->framesSeen() == source.frames)
+        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2()});
     if (m_preserveTags) tagFromDiscInformation(*grabber, *track, p, q);
     tagLoudness(p, q, sink.measurement(), sink.measureError());
     return true;

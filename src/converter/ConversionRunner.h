@@ -16,6 +16,7 @@
 
 #include "components/audio/AudioJob.h"
 #include "components/audio/Loudness.h"
+#include "components/audio/CdTypes.h"
 #include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
 
@@ -112,6 +113,11 @@ public:
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
+    // CD tracks written in a run are verified with AccurateRip at its end, their records kept in
+    // `cacheFolder` (none: not verified, the default).
+    void verifyWithAccurateRip(const QString& cacheFolder) { m_accurateRipCache = cacheFolder; }
+    // The AccurateRip verdict of every CD track written in this run, once at its end.
+    void reportAccurateRip();
     // The choices and the writers' settings convertFile applies (run() takes them from its
     // snapshot).
     void setOptions(bool preserveTags, bool deleteSource);
@@ -171,6 +177,15 @@ private:
     };
     bool m_loudness = false;
     QHash<QString, Album> m_albums;
+    // The CD tracks written in this run, with their AccurateRip checksums.
+    struct RippedTrack {
+        QString source;
+        DiscToc toc;
+        int track = 0;
+        std::uint32_t v1 = 0, v2 = 0;
+    };
+    QList<RippedTrack> m_ripped;
+    QString m_accurateRipCache;
 };
 
 // The hidden file beside `output` that a conversion running at the same time as others writes

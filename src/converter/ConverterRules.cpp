@@ -91,4 +91,21 @@ QString defaultOutputFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Converted Music");
 }
 
+QString namedCdTrackOutput(const QString& folder, const DiscInfo& info, int track, const QString& key) {
+    const auto safe = [](QString name, const QString& otherwise) {
+        name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QChar(0), QLatin1Char('_'));
+        name = name.simplified();
+        // "." and ".." would name the folder itself or the one above it.
+        if (!name.isEmpty() && name.count(QLatin1Char('.')) == name.size()) name.replace(QLatin1Char('.'), QLatin1Char('_'));
+        return name.isEmpty() ? otherwise : name;
+    };
+    const QString number = QStringLiteral("%1").arg(track, 2, 10, QLatin1Char('0'));
+    const QString title = safe(info.trackTitles.value(track - 1), QStringLiteral("Track ") + number);
+    QString base = folder;
+    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
+    return base + safe(info.artist, QStringLiteral("Unknown Artist")) + QLatin1Char('/') +
+           safe(info.album, QStringLiteral("Unknown Album")) + QLatin1Char('/') + number + QStringLiteral(" - ") + title +
+           QLatin1Char('.') + key;
+}
+
 }  // namespace converter

@@ -2,6 +2,8 @@
 // The converter's rules that need no window: the open dialog's filter and result text, the
 // splitting of that text into paths, reordering and CD-track names.
 
+#include "components/audio/CdTypes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,6 +44,12 @@ QString errorBlocksMessage(int errorBlocks, int errorAction);
 // `folder`; either way the file name's last four characters give way to "." + key. A file
 // name of four characters or fewer keeps them all and gets "." + key appended.
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder);
+
+// The output of CD track `track` named from the disc information:
+// `folder`/<artist>/<album>/<NN> - <title>.<key>. Characters a file name cannot hold ("/", NUL)
+// become "_", names of dots alone are kept from leaving the folder, and an empty artist, album
+// or title gives "Unknown Artist", "Unknown Album" or "Track NN".
+QString namedCdTrackOutput(const QString& folder, const DiscInfo& info, int track, const QString& key);
 
 // The custom output folder when none is stored: the Music folder + "/Converted Music".
 QString defaultOutputFolder();

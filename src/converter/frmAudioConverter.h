@@ -205,7 +205,10 @@ public:
     void setGrabberSettings(const GrabSettings& settings) override { AudioGrabber1->setSettings(settings); }
     void reReadDrive() override { AudioGrabber1->ReRead(); }
     DiscToc currentToc() const override { return AudioGrabber1->toc(); }
-    void discInfoFound(const DiscInfo& info) override { m_discInfo = info; }
+    void discInfoFound(const DiscInfo& info) override;
+    std::optional<DiscInfo> currentCdText() const override;
+    // Where AccurateRip records are kept; empty when CD tracks are not to be verified.
+    QString accurateRipCache() const;
     // The disc information last found by "Get Disk Info"; used to tag CD track outputs.
     const DiscInfo& discInfo() const { return m_discInfo; }
     void AudioGrabber1_DiscChanged();
@@ -249,5 +252,7 @@ private:
     SettingsDialogs m_dialogs{*this};
 
     converter::RunComponents runComponents();
+    // The disc information kept in cdplayer.ini for the disc that holds a CD track entry.
+    std::optional<DiscInfo> discInfoOf(const QString& cdTrack) const;
     int m_extent = 0;  // the widest horizontal extent so far, in pixels; never shrinks
 };

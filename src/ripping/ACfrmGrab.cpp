@@ -1,9 +1,11 @@
 #include "ripping/ACfrmGrab.h"
 
 #include "components/audio/DiscInfoLookup.h"
+#include "components/net/DiscLookup.h"
 #include "components/ui/Skin.h"
 #include "components/store/CRegister.h"
 #include "components/store/StoredNumbers.h"
+#include "ripping/ReleaseChoice.h"
 #include "shell/WindowServices.h"
 
 #include <QButtonGroup>
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +43,13 @@ const QString kTimeOutValue = QStringLiteral("OGG TimeOut");
 const QString kRetriesValue = QStringLiteral("OGG Retries");
 const QString kDriveSpeedValue = QStringLiteral("OGG Drive Speed");
 const QString kErrorActionValue = QStringLiteral("Error Action");
+const QString kMusicBrainzValue = QStringLiteral("Use MusicBrainz");
+const QString kNameTracksValue = QStringLiteral("Name CD Tracks");
+const QString kAccurateRipValue = QStringLiteral("AccurateRip Verify");
+const QString kAccurateRipServerValue = QStringLiteral("AccurateRip Server");
+const QString kReadOffsetValue = QStringLiteral("Drive Read Offset");
+// Read offsets of drives lie within a few thousand samples.
+constexpr int kMaxReadOffset = 5000;
 
 constexpr int kInt16Min = -32768;
 constexpr int kInt16Max = 32767;
@@ -84,6 +94,11 @@ int savedNumber(const QString& name, int defaultValue) {
 }  // namespace
 
 QString GrabDialogOwner::cdplayerIniPath() const { return defaultCdplayerIniPath(); }
+
+bool ACfrmGrab::savedNameTracks() { return stored::flag(stored::text(kKey, kNameTracksValue, QStringLiteral("0")), false); }
+bool ACfrmGrab::savedVerifyAccurateRip() {
+    return stored::flag(stored::text(kKey, kAccurateRipValue, QStringLiteral("1")), true);
+}
 
 QString ACfrmGrab::defaultAgentName() { return QStringLiteral("Audio Converter"); }
 QString ACfrmGrab::defaultEmail() { return QStringLiteral("support@brindlewood.example"); }
@@ -137,6 +152,37 @@ void ACfrmGrab::buildControls() {
     txtCDDBTimeOut = udTimeOut = makeSpin(cddbGroup, "txtCDDBTimeOut", 0, 30000, 500);
     GetCDDBButton = new QPushButton(QStringLiteral("Get Disk Info"), cddbGroup);
     GetCDDBButton->setObjectName(QStringLiteral("GetCDDBButton"));
+    chkMusicBrainz = new QCheckBox(QStringLiteral("Use MusicBrainz"), cddbGroup);
+    chkMusicBrainz->setObjectName(QStringLiteral("chkMusicBrainz"));
+    chkMusicBrainz->setChecked(true);
+    chkNameTracks = new QCheckBox(QStringLiteral("Name CD tracks from the disc information"), cddbGroup);
+    chkNameTracks->setObjectName(QStringLiteral("chkNameTracks"));
+    // A list, so that every skin draws it as its other lists.
+    lstDiscInfo = new QListWidget(cddbGroup);
+    lstDiscInfo->setObjectName(QStringLiteral("lstDiscInfo"));
+    lstDiscInfo->setSelectionMode(QAbstractItemView::NoSelection);
+    lstDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
+    lstDiscInfo->setFixedHeight(150);
+    auto* arGroup = new QGroupBox(QStringLiteral("AccurateRip"), this);
+    arGroup->setObjectName(QStringLiteral("fraAccurateRip"));
+    chkAccurateRip = new QCheckBox(QStringLiteral("Verify CD tracks with AccurateRip"), arGroup);
+    chkAccurateRip->setObjectName(QStringLiteral("chkAccurateRip"));
+    chkAccurateRip->setChecked(true);
+    auto* offsetLabel = new QLabel(QStringLiteral("Drive read offset:"), arGroup);
+    txtReadOffset = makeSpin(arGroup, "txtReadOffset", -kMaxReadOffset, kMaxReadOffset, 1);
+    auto* offsetAfter = new QLabel(QStringLiteral("samples"), arGroup);
+    auto* arServerLabel = new QLabel(QStringLiteral("AccurateRip server:"), arGroup);
+    ARServerAddr = makeText(arGroup, "ARServerAddr");
+    ARServerAddr->setText(GrabSettings().accurateRipServer);
+    offsetLabel->setBuddy(txtReadOffset);
+    arServerLabel->setBuddy(ARServerAddr);
+    auto* ar = new QGridLayout(arGroup);
+    ar->addWidget(chkAccurateRip, 0, 0, 1, 3);
+    ar->addWidget(offsetLabel, 1, 0);
+    ar->addWidget(txtReadOffset, 1, 1);
+    ar->addWidget(offsetAfter, 1, 2);
+    ar->addWidget(arServerLabel, 2, 0);
+    ar->addWidget(ARServerAddr, 2, 1, 1, 2);
     // Each field is announced by its own label rather than by the title of its group.
     const std::pair<QLabel*, QWidget*> labelled[] = {
         {speedBefore, txtDriveSpeed}, {retriesLabel, txtGrabRetriesOnError}, {actionLabel, cmbErrorAction},
@@ -188,14 +234,18 @@ void ACfrmGrab::buildControls() {
     }
     cddb->addWidget(timeOutLabel, row, 0);
     cddb->addWidget(txtCDDBTimeOut, row, 1);
-    cddb->addWidget(GetCDDBButton, row, 3);
+    cddb->addWidget(GetCDDBButton, row++, 3);
+    cddb->addWidget(chkMusicBrainz, row++, 0, 1, 4);
+    cddb->addWidget(chkNameTracks, row++, 0, 1, 4);
+    cddb->addWidget(lstDiscInfo, row, 0, 1, 4);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 12);
     grid->setSpacing(10);
     grid->addWidget(grabGroup, 0, 0);
-    grid->addWidget(cddbGroup, 0, 1);
-    grid->addLayout(buttonRow({cmdOk, cmdCancel}), 1, 0, 1, 2);
+    grid->addWidget(cddbGroup, 0, 1, 2, 1);
+    grid->addWidget(arGroup, 1, 0);
+    grid->addLayout(buttonRow({cmdOk, cmdCancel}), 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // "clicked" is the user's choice; options set by the dialog itself stay quiet.
@@ -329,25 +379,67 @@ void ACfrmGrab::GetCDDBButton_Click() {
         } else {
             // The look-up runs beside the event loop, so that the windows stay drawn; the
             // hourglass stays and the button waits for its end.
-            const Hourglass hourglass;
             const QPointer<ACfrmGrab> self(this);
             GetCDDBButton->setEnabled(false);
-            const auto answer = lookupDiscInfoWhileEventsRun(toc, static_cast<DiscInfoSource>(code - 1),
-                                                             m_owner.grabberSettings(), m_owner.cdplayerIniPath());
+            GrabSettings settings = m_owner.grabberSettings();
+            settings.useMusicBrainz = chkMusicBrainz->isChecked();
+            const QString ini = m_owner.cdplayerIniPath();
+            const std::optional<DiscInfo> cdText = m_owner.currentCdText();
+            const auto source = static_cast<DiscInfoSource>(code - 1);
+            std::optional<net::DiscLookup> answer;
+            {
+                const Hourglass hourglass;
+                answer = net::whileEventsRun<net::DiscLookup>(
+                    [toc, cdText, source, settings, ini] { return net::lookupDisc(toc, cdText, source, settings, ini); });
+            }
             if (!self || !answer) return;  // the program is ending
+            result = answer->result;
+            if (!answer->releases.empty()) {
+                const int picked = ReleaseChoice::choose(this, answer->releases);
+                if (!self) return;
+                if (picked < 0) {
+                    GetCDDBButton->setEnabled(true);
+                    return;  // nothing chosen: nothing changes
+                }
+                const net::Release release = answer->releases[std::size_t(picked)];
+                const Hourglass hourglass;
+                const auto finished = net::whileEventsRun<DiscInfoResult>(
+                    [release, toc, settings, ini] { return net::finishRelease(release, toc, settings, ini); });
+                if (!self || !finished) return;
+                result = *finished;
+            }
             GetCDDBButton->setEnabled(true);
-            result = *answer;
         }
-        if (result.found)
+        if (result.found) {
             m_owner.discInfoFound(result.info);
-        else
+            showDiscInfo(foundText(result.info));
+        } else {
             ui::MsgBox(QStringLiteral("No disc information was found.\n\n%1").arg(result.error), ui::MsgButtons::OK,
                        ui::MsgIcon::Exclamation);
+        }
     }
     const GrabSettings s = m_owner.grabberSettings();
     showCddbTexts(s);
     const QSignalBlocker block(udTimeOut);
     txtCDDBTimeOut->setValue(s.cddbTimeOut);
+}
+
+void ACfrmGrab::showDiscInfo(const QString& text) {
+    lstDiscInfo->clear();
+    lstDiscInfo->addItems(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+}
+
+QString ACfrmGrab::discInfoShown() const {
+    QStringList lines;
+    for (int i = 0; i < lstDiscInfo->count(); ++i) lines << lstDiscInfo->item(i)->text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ACfrmGrab::foundText(const DiscInfo& info) {
+    QString text = QStringLiteral("Disc information from %1:\n\nArtist: %2\nAlbum: %3\n").arg(info.source, info.artist, info.album);
+    for (int i = 0; i < info.trackTitles.size(); ++i)
+        text += QStringLiteral("\n%1 - %2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(info.trackTitles[i]);
+    return text;
 }
 
 void ACfrmGrab::SaveGrab() {
@@ -366,6 +458,11 @@ void ACfrmGrab::SaveGrab() {
     saveText(kRetriesValue, txtGrabRetriesOnError->text());
     saveText(kDriveSpeedValue, txtDriveSpeed->text());
     stored::save(kKey, kErrorActionValue, cmbErrorAction->currentIndex());
+    stored::save(kKey, kMusicBrainzValue, chkMusicBrainz->isChecked() ? 1 : 0);
+    stored::save(kKey, kNameTracksValue, chkNameTracks->isChecked() ? 1 : 0);
+    stored::save(kKey, kAccurateRipValue, chkAccurateRip->isChecked() ? 1 : 0);
+    saveText(kAccurateRipServerValue, ARServerAddr->text());
+    stored::save(kKey, kReadOffsetValue, txtReadOffset->value());
 }
 
 void ACfrmGrab::LoadGrab() {
@@ -387,6 +484,9 @@ void ACfrmGrab::LoadGrab() {
     const int retries = fieldValue(kRetriesValue, 5, txtGrabRetriesOnError);
     const int speed = fieldValue(kDriveSpeedValue, 32, txtDriveSpeed);
     const int action = savedNumber(kErrorActionValue, 1);
+    const bool musicBrainz = stored::flag(stored::text(kKey, kMusicBrainzValue, QStringLiteral("1")), true);
+    const QString arServer = stored::text(kKey, kAccurateRipServerValue, QString());
+    const int offset = fieldValue(kReadOffsetValue, 0, txtReadOffset);
 
     m_savedCddbSource = static_cast<std::int16_t>(source >= 1 && source <= 3 ? source : 1);
     m_savedReadMode = static_cast<std::int16_t>(mode >= 1 && mode <= 4 ? mode : 1);
@@ -408,6 +508,11 @@ void ACfrmGrab::LoadGrab() {
         txtDriveSpeed->setValue(speed);
     }
     cmbErrorAction->setCurrentIndex(action >= 0 && action < cmbErrorAction->count() ? action : 1);
+    chkMusicBrainz->setChecked(musicBrainz);
+    chkNameTracks->setChecked(savedNameTracks());
+    chkAccurateRip->setChecked(savedVerifyAccurateRip());
+    ARServerAddr->setText(arServer.isEmpty() ? GrabSettings().accurateRipServer : arServer);
+    txtReadOffset->setValue(offset);
     selectOption(m_cddbSources, m_savedCddbSource);
     selectOption(m_readModes, m_savedReadMode);
 }
@@ -426,6 +531,9 @@ void ACfrmGrab::Apply() {
         g.cddbScript = CGIAddr->text();
         g.agentName = Agent->text();
         g.email = EMail->text();
+        g.useMusicBrainz = chkMusicBrainz->isChecked();
+        g.accurateRipServer = ARServerAddr->text();
+        g.readOffset = txtReadOffset->value();
     });
 }
 

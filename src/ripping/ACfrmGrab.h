@@ -17,11 +17,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -49,6 +51,8 @@ public:
     virtual void discInfoFound(const DiscInfo& info) = 0;
     // Where cdplayer.ini lives.
     virtual QString cdplayerIniPath() const;
+    // The CD-Text of the disc in the selected drive, when it has some.
+    virtual std::optional<DiscInfo> currentCdText() const { return std::nullopt; }
 };
 
 class ACfrmGrab : public SettingsDialog {
@@ -90,6 +94,13 @@ public:
     QSpinBox* txtCDDBTimeOut;
     QSpinBox* udTimeOut;
     QPushButton* GetCDDBButton;
+    QCheckBox* chkMusicBrainz;
+    QCheckBox* chkNameTracks;
+    QListWidget* lstDiscInfo;  // what "Get Disk Info" found, a line an item
+    // "AccurateRip"
+    QCheckBox* chkAccurateRip;
+    QSpinBox* txtReadOffset;
+    QLineEdit* ARServerAddr;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 
@@ -102,9 +113,18 @@ public:
     // Hands the dialog's settings (the saved read mode, not the selected one) to the grabber.
     void Apply();
 
+    // The lines the list of disc information shows, and what it shows.
+    void showDiscInfo(const QString& text);
+    QString discInfoShown() const;
+
     // Read mode 1..4 and CDDB source 1..3 (any, on-line, cdplayer.ini) as last loaded or saved.
     std::int16_t SavedReadMode() const { return m_savedReadMode; }
     std::int16_t SavedCddbSource() const { return m_savedCddbSource; }
+
+    // The stored choices a conversion run follows, whether or not the dialog was loaded:
+    // outputs of CD tracks named from the disc information, and AccurateRip verification.
+    static bool savedNameTracks();
+    static bool savedVerifyAccurateRip();
 
     // The agent name and e-mail the grabber gets when the dialog loads.
     static QString defaultAgentName();
@@ -129,6 +149,8 @@ private:
     static void selectOption(QButtonGroup* group, int code);
     void showNumbers(const GrabSettings& s);
     void showCddbTexts(const GrabSettings& s);
+    // The disc information found, as the user sees it.
+    static QString foundText(const DiscInfo& info);
     void changeGrabber(const std::function<void(GrabSettings&)>& change);
 
     GrabDialogOwner& m_owner;

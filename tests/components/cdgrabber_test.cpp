@@ -508,3 +508,46 @@ TEST_F(CdGrabberTest, AJobConvertsACdTrackAndFailsOnAStoppedRead) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drive's read offset shifts the sectors read; what lies beyond the disc's edges is silence.
+TEST(CdReadOffset, TheWindowOfATrackFollowsTheOffsetWithinTheDisc) {
+    const struct {
+        std::int32_t first, last, leadOut;
+        int offset;
+        std::int32_t readFirst, readLast;
+        std::int64_t skip, zerosBefore, zerosAfter;
+    } cases[] = {
+        {10, 19, 100, 0, 10, 19, 0, 0, 0},      {10, 19, 100, 6, 10, 20, 6, 0, 0},
+        {10, 19, 100, -6, 9, 19, 582, 0, 0},    {0, 9, 100, -6, 0, 9, 0, 6, 0},
+        {90, 99, 100, 6, 90, 99, 6, 0, 6},      {90, 99, 100, 600, 91, 99, 12, 0, 600},
+        {0, 0, 100, -1200, 0, -1, 0, 588, 0},
+    };
+    for (const auto& c : cases) {
+        const CdGrabber::ReadWindow w = CdGrabber::readWindow(c.first, c.last, c.leadOut, c.offset);
+        EXPECT_EQ(w.first, c.readFirst) << c.offset;
+        EXPECT_EQ(w.last, c.readLast) << c.offset;
+        EXPECT_EQ(w.skipFrames, c.skip) << c.offset;
+        EXPECT_EQ(w.zerosBefore, c.zerosBefore) << c.offset;
+        EXPECT_EQ(w.zerosAfter, c.zerosAfter) << c.offset;
+        // Enough is read for the whole track, and the silence never stands for more than the track.
+        const std::int64_t read = w.last >= w.first ? std::int64_t(w.last - w.first + 1) * 588 : 0;
+        const std::int64_t frames = std::int64_t(c.last - c.first + 1) * 588;
+        EXPECT_GE(read - w.skipFrames + w.zerosBefore + w.zerosAfter, frames) << c.offset;
+        EXPECT_LE(w.zerosBefore + w.zerosAfter, frames)
+            << c.offset;
+    }
+}
+
+TEST_F(CdGrabberTest, ADiscImageIsReadWithoutTheDrivesOffset) {
+    const CdImage image = writeCdImage(dir.path(), QStringLiteral("offset"), {cdNoise(20, 3), cdNoise(20, 4)});
+    CdGrabber grabber(nullptr, stubs(), false);
+    ASSERT_GE(grabber.OpenImage(image.cue), 0);
+    GrabSettings s = grabber.settings();
+    s.readOffset = 667;
+    grabber.setSettings(s);
+    EXPECT_EQ(rip(grabber, 2).samples, image.tracks[1]);
+}
+
+}  // namespace

@@ -11,7 +11,10 @@
 #include "encoders/frmOpusSettings.h"
 #include "ripping/ACfrmGrab.h"
 #include "components/store/CRegister.h"
+#include "components/store/StoredNumbers.h"
+#include "ripping/ReleaseChoice.h"
 #include "support/CdImages.h"
+#include "support/DiscServices.h"
 #include "support/CddbServer.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"
@@ -35,6 +38,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
+#include <QPlainTextEdit>
+#include <QCheckBox>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +63,8 @@ class Conversion : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(in.isValid() && out.isValid());
+        // CD tracks are verified with AccurateRip only where a test serves the records.
+        stored::save(QStringLiteral("\\Software\\Brindlewood\\Audioconverter"), QStringLiteral("AccurateRip Verify"), 0);
         window = new frmAudioConverter;
         window->Splash1->Hide();
         window->show();
@@ -164,6 +172,7 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     EXPECT_EQ(grab.ServerAddr->text(), QStringLiteral("gnudb.gnudb.org"));
     EXPECT_EQ(grab.CGIAddr->text(), QStringLiteral("/~cddb/cddb.cgi"));
     grab.optCDDBOnLine->click();
+    grab.chkMusicBrainz->setChecked(false);
     grab.ServerAddr->setText(server.address());
     grab.CGIAddr->clear();
     testing_support::MsgBoxRecorder boxes;
@@ -182,6 +191,105 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{answer.album});
     EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{answer.trackTitles[1]});
     EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2025")});
+}
+
+// "Get Disk Info" finds the reference disc on a local MusicBrainz server and offers both of its
+// releases; the one picked names the outputs Artist/Album/NN - Title, tags them with its ids
+// and cover, and the run reports every track as accurately ripped against a local record.
+TEST_F(Conversion, AMusicBrainzReleaseNamesTagsAndVerifiesTheRippedTracks) {
+    const QByteArray cacheWas = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", in.filePath(QStringLiteral("cache")).toLocal8Bit());
+    const testing_support::CdImage image = testing_support::writeReferenceDisc(in.path());
+    testing_support::WebServer server;
+    testing_support::serveReferenceDisc(server, testing_support::recordOf(image));
+    ASSERT_TRUE(server.start());
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 3);
+
+    GrabSettings settings = window->grabberSettings();
+    settings.musicBrainzServer = settings.coverArtServer = server.base();
+    window->setGrabberSettings(settings);
+    ACfrmGrab& grab = window->grabDialog();
+    EXPECT_TRUE(grab.chkMusicBrainz->isChecked());  // on at first
+    EXPECT_FALSE(grab.chkNameTracks->isChecked());  // off at first
+    grab.optCDDBAny->click();
+    grab.chkNameTracks->setChecked(true);
+    grab.chkAccurateRip->setChecked(true);
+    grab.ARServerAddr->setText(server.base() + QStringLiteral("/ar"));
+    grab.cmdOk->click();
+    QStringList offered;
+    QTimer pick;
+    QObject::connect(&pick, &QTimer::timeout, [&] {
+        auto* choice = qobject_cast<ReleaseChoice*>(QApplication::activeModalWidget());
+        if (!choice) return;
+        for (int i = 0; i < choice->lstReleases->topLevelItemCount(); ++i)
+            offered << choice->lstReleases->topLevelItem(i)->text(0) + QLatin1Char('|') + choice->lstReleases->topLevelItem(i)->text(5);
+        choice->lstReleases->setCurrentItem(choice->lstReleases->topLevelItem(0));
+        choice->cmdOk->click();
+    });
+    pick.start(10);
+    testing_support::MsgBoxRecorder boxes;
+    grab.GetCDDBButton->click();
+    pick.stop();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("Morning Album|CD"), QStringLiteral("Morning Album (Deluxe)|CD (disc 2 of 2)")}));
+    EXPECT_TRUE(grab.discInfoShown().contains(QStringLiteral("Album: Morning Album")));
+    EXPECT_TRUE(grab.discInfoShown().contains(QStringLiteral("03 - Dusk")));
+
+    selectAll();
+    window->chkPreserveIDTags->setChecked(true);
+    window->setPreserveIDTags(true);
+    chooseFormat(QStringLiteral("MP3"));
+    window->cmdConvert->click();
+    QString report = QStringLiteral("AccurateRip results:");
+    for (int t = 1; t <= 3; ++t)
+        report += QStringLiteral("\nTrack %1 (Track0%1.cda): Accurately ripped (confidence 3, AccurateRip v2)").arg(t);
+    EXPECT_EQ(boxes.texts(), QStringList{report});
+    const QString folder = output(QStringLiteral("The Testers/Morning Album/"));
+    const QStringList titles{QStringLiteral("Dawn"), QStringLiteral("Noon"), QStringLiteral("Dusk")};
+    for (int t = 1; t <= 3; ++t) {
+        const QString file = folder + QStringLiteral("0%1 - %2.MP3").arg(t).arg(titles[t - 1]);
+        AudioInfo tags;
+        tags.ReadTags(file);
+        EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{titles[t - 1]}) << file.toStdString();
+        EXPECT_EQ(tags.properties().value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("The Testers")});
+        EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{QStringLiteral("Morning Album")});
+        EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2001-05-14")});
+        EXPECT_EQ(tags.properties().value(QStringLiteral("TRACKNUMBER")).value(0).section(QLatin1Char('/'), 0, 0), QString::number(t));
+        EXPECT_EQ(tags.properties().value(QStringLiteral("MUSICBRAINZ_ALBUMID")),
+                  QStringList{QString::fromLatin1(testing_support::kSingleReleaseId)});
+        EXPECT_FALSE(tags.properties().value(QStringLiteral("MUSICBRAINZ_TRACKID")).isEmpty());
+        ASSERT_EQ(tags.pictures().size(), 1);
+        EXPECT_EQ(tags.pictures()[0].data, testing_support::coverPicture());
+    }
+    // Both look-ups said who asks.
+    for (const testing_support::WebServer::Request& r : server.requests())
+        EXPECT_TRUE(r.userAgent.startsWith(QStringLiteral("Velloria/"))) << r.path.toStdString();
+    if (cacheWas.isEmpty()) qunsetenv("XDG_CACHE_HOME");
+    else qputenv("XDG_CACHE_HOME", cacheWas);
+}
+
+// A cue sheet with CD-Text gives the titles with no network at all: no server is set.
+TEST_F(Conversion, CdTextOfACueSheetGivesTheTitlesWithoutNetwork) {
+    const testing_support::CdImage image = testing_support::writeReferenceDisc(in.path(), true);
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    GrabSettings settings = window->grabberSettings();
+    settings.musicBrainzServer = settings.coverArtServer = QStringLiteral("http://127.0.0.1:1");
+    window->setGrabberSettings(settings);
+    ACfrmGrab& grab = window->grabDialog();
+    grab.optCDDBAny->click();
+    grab.ServerAddr->setText(QStringLiteral("127.0.0.1:1"));
+    testing_support::MsgBoxRecorder boxes;
+    grab.GetCDDBButton->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->discInfo().source, QStringLiteral("CD-Text"));
+    EXPECT_EQ(window->discInfo().trackTitles,
+              (QStringList{QStringLiteral("First Words"), QStringLiteral("Pure Tone"), QStringLiteral("Last Words")}));
+    EXPECT_TRUE(grab.discInfoShown().startsWith(QStringLiteral("Disc information from CD-Text:")));
 }
 
 // A disc change reported while a track is read (between two of its blocks) leaves that track

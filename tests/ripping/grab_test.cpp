@@ -7,7 +7,9 @@
 #include "ripping/ACfrmGrab.h"
 #include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
+#include "ripping/ReleaseChoice.h"
 #include "support/CddbServer.h"
+#include "support/DiscServices.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -20,6 +22,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QApplication>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -283,6 +288,7 @@ TEST_F(GrabDialog, GetDiskInfoLooksUpTheChosenSourceAndReportsFailures) {
     local.trackTitles = {u"First Light"_s, u"Last Boat"_s};
     ASSERT_TRUE(writeCdplayerIni(owner.toc, local, owner.cdplayerIniPath()));
     ACfrmGrab& d = load();
+    owner.grabber.musicBrainzServer = u"http://127.0.0.1:1"_s;  // refused at once: the CDDB server is next
     testing_support::MsgBoxRecorder boxes;
 
     // cdplayer.ini only: found without asking any server (the grabber's server does not exist).
@@ -335,6 +341,82 @@ TEST_F(GrabDialog, GetDiskInfoLooksUpTheChosenSourceAndReportsFailures) {
     EXPECT_TRUE(boxes.texts().back().contains(u"no audio disc"_s));
     EXPECT_EQ(owner.found.size(), 2);
     EXPECT_EQ(ui::screenPointer(), ui::Pointer::Default);
+}
+
+TEST_F(GrabDialog, DiscInformationAndAccurateRipOptionsAreSavedAndApplied) {
+    ACfrmGrab& d = load();
+    EXPECT_TRUE(d.chkMusicBrainz->isChecked());
+    EXPECT_FALSE(d.chkNameTracks->isChecked());
+    EXPECT_TRUE(d.chkAccurateRip->isChecked());
+    EXPECT_EQ(d.txtReadOffset->value(), 0);
+    EXPECT_EQ(d.ARServerAddr->text(), GrabSettings().accurateRipServer);
+    EXPECT_FALSE(ACfrmGrab::savedNameTracks());
+    EXPECT_TRUE(ACfrmGrab::savedVerifyAccurateRip());
+    d.chkMusicBrainz->setChecked(false);
+    d.chkNameTracks->setChecked(true);
+    d.chkAccurateRip->setChecked(false);
+    d.txtReadOffset->setValue(-667);
+    d.ARServerAddr->setText(u"http://ar.example/accuraterip"_s);
+    d.cmdOk->click();
+    const QList<std::pair<QString, QString>> values{{u"Use MusicBrainz"_s, u"0"_s},
+                                                    {u"Name CD Tracks"_s, u"1"_s},
+                                                    {u"AccurateRip Verify"_s, u"0"_s},
+                                                    {u"AccurateRip Server"_s, u"http://ar.example/accuraterip"_s},
+                                                    {u"Drive Read Offset"_s, u"-667"_s}};
+    for (const auto& [name, value] : values) EXPECT_EQ(stored(name), value) << name.toStdString();
+    EXPECT_FALSE(owner.grabber.useMusicBrainz);
+    EXPECT_EQ(owner.grabber.readOffset, -667);
+    EXPECT_EQ(owner.grabber.accurateRipServer, u"http://ar.example/accuraterip"_s);
+    EXPECT_TRUE(ACfrmGrab::savedNameTracks());
+    EXPECT_FALSE(ACfrmGrab::savedVerifyAccurateRip());
+
+    // Loaded anew: what was saved; an offset no drive has gives 0.
+    store(u"Drive Read Offset"_s, u"9000"_s);
+    owner.grabber = GrabSettings{};
+    ACfrmGrab& again = load();
+    EXPECT_FALSE(again.chkMusicBrainz->isChecked());
+    EXPECT_TRUE(again.chkNameTracks->isChecked());
+    EXPECT_EQ(again.txtReadOffset->value(), 0);
+    EXPECT_EQ(owner.grabber.accurateRipServer, u"http://ar.example/accuraterip"_s);
+}
+
+TEST_F(GrabDialog, SeveralReleasesAreOfferedAndCancellingChangesNothing) {
+    testing_support::WebServer server;
+    testing_support::serveReferenceDisc(server, {});
+    ASSERT_TRUE(server.start());
+    owner.toc = DiscToc{{0, 460, 660}, 1120};
+    ACfrmGrab& d = load();
+    owner.grabber.musicBrainzServer = owner.grabber.coverArtServer = server.base();
+    d.optCDDBOnLine->click();
+    testing_support::MsgBoxRecorder boxes;
+    for (const bool pick : {false, true}) {
+        int rows = -1;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* choice = qobject_cast<ReleaseChoice*>(QApplication::activeModalWidget());
+            if (!choice) return;
+            rows = choice->lstReleases->topLevelItemCount();
+            choice->lstReleases->setCurrentItem(choice->lstReleases->topLevelItem(1));
+            (pick ? choice->cmdOk : choice->cmdCancel)->click();
+        });
+        answer.start(10);
+        d.GetCDDBButton->click();
+        EXPECT_EQ(rows, 2);
+        EXPECT_TRUE(d.GetCDDBButton->isEnabled());
+        EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
+        if (!pick) {
+            EXPECT_TRUE(owner.found.isEmpty());
+            EXPECT_FALSE(QFile::exists(owner.cdplayerIniPath()));
+            EXPECT_TRUE(d.discInfoShown().isEmpty());
+            continue;
+        }
+        // The second release: its second disc is this one.
+        ASSERT_EQ(owner.found.size(), 1);
+        EXPECT_EQ(owner.found.front().trackTitles.value(0), u"Bonus One"_s);
+        EXPECT_EQ(readCdplayerIni(owner.toc, owner.cdplayerIniPath()).info.album, u"Morning Album (Deluxe)"_s);
+        EXPECT_TRUE(d.discInfoShown().startsWith(u"Disc information from MusicBrainz:\nArtist: The Testers & Guest"_s))
+            << d.discInfoShown().toStdString();
+    }
 }
 
 }  // namespace

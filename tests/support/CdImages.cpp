@@ -80,6 +80,44 @@ CdImage writeCdImage(const QString& dir, const QString& name, std::vector<Sample
     return image;
 }
 
+CdImage writeReferenceDisc(const QString& dir, bool cdText) {
+    CdImage image = writeCdImage(dir, QStringLiteral("reference"), {cdNoise(460, 11), cdTone(200), cdSpeech(460)});
+    if (!cdText) return image;
+    QFile cue(image.cue);
+    if (!cue.open(QIODevice::ReadOnly)) return image;
+    QString text = QString::fromUtf8(cue.readAll());
+    cue.close();
+    text.prepend(QStringLiteral("PERFORMER \"Text Artist\"\nTITLE \"Text Album\"\n"));
+    const QStringList titles{QStringLiteral("First Words"), QStringLiteral("Pure Tone"), QStringLiteral("Last Words")};
+    for (int t = 0; t < 3; ++t) {
+        const QString line = QStringLiteral("  TRACK %1 AUDIO\n").arg(t + 1, 2, 10, QLatin1Char('0'));
+        text.replace(line, line + QStringLiteral("    TITLE \"%1\"\n").arg(titles[t]));
+    }
+    if (cue.open(QIODevice::WriteOnly | QIODevice::Truncate)) cue.write(text.toUtf8());
+    return image;
+}
+
+bool writeWav(const QString& path, const SampleBlock& track) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const auto le32 = [](std::uint32_t v) {
+        QByteArray b;
+        for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+        return b;
+    };
+    const auto bytes = std::uint32_t(track.size() * 2);
+    QByteArray head = "RIFF" + le32(36 + bytes) + "WAVEfmt " + le32(16);
+    head += QByteArray("\x01\x00\x02\x00", 4) + le32(44100) + le32(44100 * 4) + QByteArray("\x04\x00\x10\x00", 4);
+    head += "data" + le32(bytes);
+    f.write(head);
+    QByteArray raw;
+    for (std::int16_t v : track) {
+        raw.append(char(v & 0xff));
+        raw.append(char((v >> 8) & 0xff));
+    }
+    return f.write(raw) == raw.size();
+}
+
 SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("rip.raw"));

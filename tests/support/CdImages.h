@@ -36,6 +36,13 @@ struct CdImage {
 // Writes `dir`/`name`.bin and `dir`/`name`.cue holding `tracks` (each whole sectors).
 CdImage writeCdImage(const QString& dir, const QString& name, std::vector<SampleBlock> tracks);
 
+// The disc the look-up and verification tests share: three tracks (noise, a tone, speech) of
+// 460, 200 and 460 sectors, with CD-Text (disc TITLE and PERFORMER, each track's TITLE) in its
+// cue sheet when `cdText` is set. Its ids are fixed by its layout.
+CdImage writeReferenceDisc(const QString& dir, bool cdText = false);
+// Writes `track` as a 44100 Hz stereo WAV file.
+bool writeWav(const QString& path, const SampleBlock& track);
+
 // cd-paranoia's rip of `track` of the image (full paranoia); empty with `error` set on failure.
 SampleBlock cdParanoiaRip(const QString& cue, int track, QString* error);
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cdio/cdio.h>
+#include <cdio/cdtext.h>
 #include <cdio/mmc_ll_cmds.h>
 #include <cdio/paranoia/paranoia.h>
 
@@ -54,6 +55,8 @@ std::uint32_t discId(const DiscToc& toc) {
     const int t = (toc.leadOut + PreGap) / 75 - (toc.trackStarts.front() + PreGap) / 75;
     return (std::uint32_t(n % 255) << 24) | (std::uint32_t(t) << 8) | std::uint32_t(toc.trackCount());
 }
+
+QString discIdText(const DiscToc& toc) { return QStringLiteral("%1").arg(discId(toc), 8, 16, QLatin1Char('0')); }
 
 void putLe16(QByteArray& b, int v) {
     b.append(char(v & 0xff));
@@ -182,7 +185,11 @@ struct CdGrabber::Private {
         bool trayLocked = false;
         int driveIndex = -1;
         int track = 0;
-        lsn_t first = 0, last = 0;  // inclusive
+        lsn_t first = 0, last = 0;  // inclusive; the sectors read
+        std::int64_t trackFrames = 0;
+        // A drive's read offset: values dropped from the start of what is read, silence before
+        // and after it, and the values still to hand out.
+        std::int64_t skipValues = 0, zerosBefore = 0, zerosAfter = 0, valuesLeft = 0;
         lsn_t next = 0;             // next sector paranoia delivers
         int paranoiaRetries = 0;
         std::set<lsn_t> bad;        // sectors that stayed unreadable after every retry
@@ -316,6 +323,8 @@ struct CdGrabber::Private {
     bool deliverSector(TrackRead& t, const std::int16_t* data, SampleBlock& out);
     void flushConcealment(TrackRead& t, const std::int16_t* nextGood, SampleBlock& out);
     void finish(TrackRead& t, int result);
+    // Appends what was read to `out`, less what a read offset leaves out.
+    static void handOut(TrackRead& t, const SampleBlock& produced, SampleBlock& out);
     void progress(TrackRead& t);
 
     // Paranoia's read hook has no user pointer: the track being read on this thread.
@@ -542,6 +551,38 @@ void CdGrabber::Private::progress(TrackRead& t) {
     }
 }
 
+void CdGrabber::Private::handOut(TrackRead& t, const SampleBlock& produced, SampleBlock& out) {
+    auto from = std::int64_t(0);
+    const auto size = std::int64_t(produced.size());
+    const std::int64_t skip = std::min(t.skipValues, size);
+    t.skipValues -= skip;
+    from += skip;
+    const std::int64_t take = std::min(size - from, t.valuesLeft);
+    t.valuesLeft -= take;
+    out.insert(out.end(), produced.begin() + from, produced.begin() + from + take);
+}
+
+CdGrabber::ReadWindow CdGrabber::readWindow(std::int32_t first, std::int32_t last, std::int32_t leadOut, int offset) {
+    const auto floorDiv = [](std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    const std::int64_t begin = std::int64_t(first) * FramesPerSector + offset;      // first frame wanted
+    const std::int64_t end = (std::int64_t(last) + 1) * FramesPerSector + offset;   // one past the last
+    const std::int64_t discEnd = std::int64_t(leadOut) * FramesPerSector;
+    ReadWindow w;
+    const std::int64_t readFrom = std::max<std::int64_t>(begin, 0);
+    const std::int64_t readTo = std::min(end, discEnd);
+    w.zerosBefore = readFrom - begin;
+    w.zerosAfter = end - std::max(readTo, readFrom);
+    if (readTo <= readFrom) {  // nothing of the disc: silence only
+        w.zerosBefore = end - begin;
+        w.zerosAfter = 0;
+        return w;
+    }
+    w.first = std::int32_t(floorDiv(readFrom, FramesPerSector));
+    w.last = std::int32_t(floorDiv(readTo - 1, FramesPerSector));
+    w.skipFrames = readFrom - std::int64_t(w.first) * FramesPerSector;
+    return w;
+}
+
 void CdGrabber::Private::finish(TrackRead& t, int result) {
     t.done = true;
     if (result == CdGrabber::FinishedFailed) t.failed = true;
@@ -628,6 +669,16 @@ bool CdGrabber::Private::openTrack(int number) {
     t->layer = layer;
     t->first = dr->toc.trackStarts[std::size_t(index)];
     t->last = (index + 1 < dr->toc.trackCount() ? dr->toc.trackStarts[std::size_t(index) + 1] : dr->toc.leadOut) - 1;
+    t->trackFrames = std::int64_t(t->last - t->first + 1) * FramesPerSector;
+    t->valuesLeft = t->trackFrames * Channels;
+    if (t->realDrive && settings.readOffset != 0) {
+        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr->toc.leadOut, settings.readOffset);
+        t->first = w.first;
+        t->last = w.last;
+        t->skipValues = w.skipFrames * Channels;
+        t->zerosBefore = w.zerosBefore * Channels;
+        t->zerosAfter = w.zerosAfter * Channels;
+    }
     t->next = t->first;
 
     char* messages = nullptr;
@@ -791,6 +842,31 @@ DiscToc CdGrabber::toc() const {
     return dr ? dr->toc : DiscToc{};
 }
 
+DiscInfo CdGrabber::cdText(bool* found) const {
+    DiscInfo info;
+    if (found) *found = false;
+    const Drive* dr = d->currentDrive();
+    if (!dr || !dr->cdio || dr->toc.trackStarts.empty()) return info;
+    cdtext_t* text = cdio_get_cdtext(dr->cdio);
+    if (!text) return info;
+    const auto field = [text](cdtext_field_t f, track_t track) {
+        const char* value = cdtext_get_const(text, f, track);
+        return value ? QString::fromUtf8(value).trimmed() : QString();
+    };
+    info.discId = discIdText(dr->toc);
+    info.album = field(CDTEXT_FIELD_TITLE, 0);
+    info.artist = field(CDTEXT_FIELD_PERFORMER, 0);
+    info.genre = field(CDTEXT_FIELD_GENRE, 0);
+    bool any = !info.album.isEmpty() || !info.artist.isEmpty();
+    for (int i = 0; i < dr->toc.trackCount(); ++i) {
+        const QString title = field(CDTEXT_FIELD_TITLE, track_t(dr->firstTrack + i));
+        any = any || !title.isEmpty();
+        info.trackTitles << title;
+    }
+    if (found) *found = any;
+    return info;
+}
+
 int CdGrabber::OpenImage(const QString& path) {
     auto dr = std::make_unique<Drive>();
     dr->image = true;
@@ -835,6 +911,12 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
     // Values left over from the last sector of the previous block come first.
     while (t.pendingPos < t.pending.size() && int(out.size()) < want) out.push_back(t.pending[t.pendingPos++]);
     SampleBlock produced;
+    if (t.zerosBefore > 0) {
+        produced.assign(std::size_t(t.zerosBefore), 0);
+        t.zerosBefore = 0;
+        t.skipValues = 0;
+        d->handOut(t, produced, out);
+    }
     while (int(out.size()) < want && !t.done) {
         if (d->abortRequested) {
             d->fail(ErrorAborted, QStringLiteral("The read was aborted."));
@@ -845,8 +927,11 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
             if (t.concealSectors) {
                 produced.clear();
                 d->flushConcealment(t, nullptr, produced);
-                out.insert(out.end(), produced.begin(), produced.end());
+                d->handOut(t, produced, out);
             }
+            produced.assign(std::size_t(std::max<std::int64_t>(t.zerosAfter, 0)), 0);
+            t.zerosAfter = 0;
+            d->handOut(t, produced, out);
             d->finish(t, FinishedWhole);
             break;
         }
@@ -866,7 +951,7 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
             d->finish(t, FinishedFailed);
             break;
         }
-        out.insert(out.end(), produced.begin(), produced.end());
+        d->handOut(t, produced, out);
         d->progress(t);
     }
     if (int(out.size()) > want) {
@@ -886,7 +971,7 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
 
 std::int64_t CdGrabber::TrackLength() const {
     if (!d->track) return 0;
-    return std::int64_t(d->track->last - d->track->first + 1) * FramesPerSector;
+    return d->track->trackFrames;
 }
 
 int CdGrabber::errorBlocks() const { return d->track ? d->track->errorBlocks : d->closedErrorBlocks; }

@@ -88,6 +88,9 @@ public:
     void ReRead();
     // The current drive's table of contents; empty when it holds no audio disc.
     DiscToc toc() const;
+    // The CD-Text of the current drive's disc or image (TITLE and PERFORMER of the disc, TITLE
+    // of each track); found = false when it has none.
+    DiscInfo cdText(bool* found = nullptr) const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and lastErrorText().
@@ -112,6 +115,20 @@ public:
 
     int LastError() const;
     QString lastErrorText() const;
+
+    // The sectors that hold a track of sectors first..last (inclusive) once shifted by a drive's
+    // read offset (frames; positive reads later), within a disc that ends at `leadOut`: the
+    // frames to drop from the first sector read, and the frames of silence that stand for the
+    // parts before the disc's start or past its end. A real drive's track is read through it
+    // when the settings' readOffset is not 0; a disc image has no offset and is read as it is.
+    struct ReadWindow {
+        std::int32_t first = 0;
+        std::int32_t last = -1;
+        std::int64_t skipFrames = 0;
+        std::int64_t zerosBefore = 0;
+        std::int64_t zerosAfter = 0;
+    };
+    static ReadWindow readWindow(std::int32_t first, std::int32_t last, std::int32_t leadOut, int offset);
 
     // Reads go through `layer` from the next OpenTrack on; nullptr restores direct reads.
     void setDriveLayer(std::shared_ptr<CdDriveLayer> layer);

@@ -24,6 +24,15 @@ struct GrabSettings {
     QString cddbScript = QStringLiteral("/~cddb/cddb.cgi");  // CGI path for HTTP look-ups; empty for the CDDB protocol
     QString agentName;
     QString email;
+    // MusicBrainz is asked too (after cdplayer.ini and CD-Text, before the CDDB server).
+    bool useMusicBrainz = true;
+    QString musicBrainzServer = QStringLiteral("https://musicbrainz.org");
+    QString coverArtServer = QStringLiteral("https://coverartarchive.org");
+    // Where AccurateRip records are fetched from: <server>/<a>/<b>/<c>/dBAR-….bin.
+    QString accurateRipServer = QStringLiteral("http://www.accuraterip.com/accuraterip");
+    // The drive's read offset in samples (frames): a track is read this many frames later.
+    // Disc images have none.
+    int readOffset = 0;
     bool operator==(const GrabSettings&) const = default;
 };
 
@@ -36,7 +45,7 @@ struct DiscToc {
     int trackCount() const { return static_cast<int>(trackStarts.size()); }
 };
 
-// Disc information from a CDDB server or from cdplayer.ini.
+// Disc information from cdplayer.ini, CD-Text, MusicBrainz or a CDDB server.
 struct DiscInfo {
     QString discId;  // the CDDB disc id, eight hex digits
     QString artist;
@@ -44,6 +53,13 @@ struct DiscInfo {
     QString genre;
     int year = 0;            // 0 when unknown
     QStringList trackTitles;  // track 1 first
+    QString date;             // the release date as MusicBrainz gives it ("2001-05-14"), when known
+    // MusicBrainz identifiers, when the information came from there.
+    QString releaseId;
+    QString artistId;
+    QStringList recordingIds;  // track 1 first
+    QString coverPath;         // the front cover, saved beside cdplayer.ini
+    QString source;            // where it was found: "cdplayer.ini", "CD-Text", "MusicBrainz" or "CDDB"
 };
 
 // Where a look-up may take disc information from (the ripping options' codes).

@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <cddb/cddb.h>
+#include <discid/discid.h>
 
 #include <pthread.h>
 #include <signal.h>
@@ -183,6 +184,7 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     DiscInfoResult r;
     r.found = true;
     r.info.discId = id;
+    r.info.source = QStringLiteral("CDDB");
     r.info.artist = fromC(cddb_disc_get_artist(disc.get()));
     r.info.album = fromC(cddb_disc_get_title(disc.get()));
     r.info.genre = fromC(cddb_disc_get_genre(disc.get()));
@@ -213,6 +215,20 @@ QString cddbDiscId(const DiscToc& toc) {
     return QStringLiteral("%1").arg(id, 8, 16, QLatin1Char('0'));
 }
 
+QString musicBrainzDiscId(const DiscToc& toc) {
+    if (toc.trackStarts.empty() || toc.trackCount() > 99) return {};
+    // libdiscid counts sectors from the start of the disc's lead-in: the pre-gap included.
+    int offsets[100] = {};
+    offsets[0] = toc.leadOut + kPregapFrames;
+    for (int i = 0; i < toc.trackCount(); ++i) offsets[i + 1] = toc.trackStarts[std::size_t(i)] + kPregapFrames;
+    DiscId* disc = discid_new();
+    if (!disc) return {};
+    QString id;
+    if (discid_put(disc, 1, toc.trackCount(), offsets)) id = QString::fromLatin1(discid_get_id(disc));
+    discid_free(disc);
+    return id;
+}
+
 QString defaultCdplayerIniPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Brindlewood/cdplayer.ini");
 }
@@ -233,7 +249,14 @@ DiscInfoResult readCdplayerIni(const DiscToc& toc, const QString& iniPath) {
     r.info.album = keys->value(QStringLiteral("title"));
     r.info.genre = keys->value(QStringLiteral("genre"));
     r.info.year = keys->value(QStringLiteral("year")).toInt();
+    r.info.date = keys->value(QStringLiteral("date"));
+    r.info.releaseId = keys->value(QStringLiteral("mbrelease"));
+    r.info.artistId = keys->value(QStringLiteral("mbartist"));
+    r.info.coverPath = keys->value(QStringLiteral("cover"));
+    r.info.source = QStringLiteral("cdplayer.ini");
     for (int i = 0; i < toc.trackCount(); ++i) r.info.trackTitles << keys->value(QString::number(i));
+    if (!r.info.releaseId.isEmpty())
+        for (int i = 0; i < toc.trackCount(); ++i) r.info.recordingIds << keys->value(QStringLiteral("mbtrack%1").arg(i));
     return r;
 }
 
@@ -257,8 +280,14 @@ bool writeCdplayerIni(const DiscToc& toc, const DiscInfo& info, const QString& i
     out << QStringLiteral("numtracks=%1").arg(toc.trackCount());
     if (!info.genre.isEmpty()) out << QStringLiteral("genre=%1").arg(clean(info.genre));
     if (info.year > 0) out << QStringLiteral("year=%1").arg(info.year);
+    if (!info.date.isEmpty()) out << QStringLiteral("date=%1").arg(clean(info.date));
+    if (!info.releaseId.isEmpty()) out << QStringLiteral("mbrelease=%1").arg(clean(info.releaseId));
+    if (!info.artistId.isEmpty()) out << QStringLiteral("mbartist=%1").arg(clean(info.artistId));
+    if (!info.coverPath.isEmpty()) out << QStringLiteral("cover=%1").arg(clean(info.coverPath));
     for (int i = 0; i < toc.trackCount(); ++i)
         out << QStringLiteral("%1=%2").arg(i).arg(clean(info.trackTitles.value(i)));
+    for (int i = 0; i < toc.trackCount() && i < info.recordingIds.size(); ++i)
+        if (!info.recordingIds[i].isEmpty()) out << QStringLiteral("mbtrack%1=%2").arg(i).arg(clean(info.recordingIds[i]));
 
     if (!QDir().mkpath(QFileInfo(iniPath).absolutePath())) return false;
     QSaveFile file(iniPath);

@@ -28,6 +28,9 @@ struct DiscInfoResult {
 // without tracks.
 QString cddbDiscId(const DiscToc& toc);
 
+// The MusicBrainz disc id of a table of contents (libdiscid); empty for a disc without tracks.
+QString musicBrainzDiscId(const DiscToc& toc);
+
 // The cdplayer.ini in the user's configuration folder.
 QString defaultCdplayerIniPath();
 

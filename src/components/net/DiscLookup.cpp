@@ -1,0 +1,138 @@
+#include "components/net/DiscLookup.h"
+
+#include "components/net/HttpGet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace net {
+namespace {
+
+QString joinReasons(const QStringList& reasons) { return reasons.join(QLatin1Char(' ')); }
+
+QString coverSuffix(const QByteArray& data) {
+    if (data.startsWith("\x89PNG")) return QStringLiteral("png");
+    return QStringLiteral("jpg");
+}
+
+}  // namespace
+
+DiscLookup lookupDisc(const DiscToc& toc, const std::optional<DiscInfo>& cdText, DiscInfoSource source,
+                      const GrabSettings& settings, const QString& cdplayerIniPath) {
+    DiscLookup out;
+    if (toc.trackStarts.empty()) {
+        out.result.error = QStringLiteral("There is no audio disc to look up.");
+        return out;
+    }
+    QStringList reasons;
+    if (source != DiscInfoSource::OnLine) {
+        DiscInfoResult local = readCdplayerIni(toc, cdplayerIniPath);
+        if (local.found || source == DiscInfoSource::LocalIniOnly) {
+            out.result = local;
+            return out;
+        }
+        reasons << local.error;
+        if (cdText) {
+            out.result.found = true;
+            out.result.info = *cdText;
+            out.result.info.source = QStringLiteral("CD-Text");
+            writeCdplayerIni(toc, out.result.info, cdplayerIniPath);
+            return out;
+        }
+        reasons << QStringLiteral("The disc has no CD-Text.");
+    }
+    if (settings.useMusicBrainz) {
+        ReleaseLookup mb = lookupMusicBrainz(toc, settings);
+        if (mb.releases.size() == 1) {
+            out.result = finishRelease(mb.releases.front(), toc, settings, cdplayerIniPath);
+            return out;
+        }
+        if (mb.releases.size() > 1) {
+            out.releases = std::move(mb.releases);
+            return out;
+        }
+        reasons << mb.error;
+    }
+    DiscInfoResult cddb = lookupDiscInfo(toc, DiscInfoSource::OnLine, settings, cdplayerIniPath);
+    if (!cddb.found) {
+        reasons << cddb.error;
+        cddb.error = joinReasons(reasons);
+    }
+    out.result = cddb;
+    return out;
+}
+
+DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const GrabSettings& settings,
+                             const QString& cdplayerIniPath) {
+    DiscInfoResult r;
+    r.found = true;
+    r.info = release.info;
+    if (!r.info.releaseId.isEmpty()) {
+        QString coverError;
+        const QByteArray cover = fetchFrontCover(r.info.releaseId, settings, &coverError);
+        if (!cover.isEmpty()) {
+            const QDir folder(QFileInfo(cdplayerIniPath).absolutePath() + QStringLiteral("/covers"));
+            const QString path = folder.filePath(r.info.releaseId + QLatin1Char('.') + coverSuffix(cover));
+            QSaveFile file(path);
+            if (QDir().mkpath(folder.path()) && file.open(QIODevice::WriteOnly) && file.write(cover) == cover.size() &&
+                file.commit())
+                r.info.coverPath = path;
+        }
+    }
+    if (!writeCdplayerIni(toc, r.info, cdplayerIniPath))
+        r.error = QStringLiteral("cdplayer.ini could not be written: %1").arg(cdplayerIniPath);
+    return r;
+}
+
+QString defaultAccurateRipCache() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/velloria/accuraterip");
+}
+
+RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder) {
+    RecordFetch out;
+    if (ids.tracks == 0) {
+        out.error = QStringLiteral("There is no audio disc.");
+        return out;
+    }
+    const QString cached = QDir(cacheFolder).filePath(ids.fileName());
+    QFile file(cached);
+    if (file.open(QIODevice::ReadOnly)) {
+        out.record = accuraterip::parseRecord(file.readAll());
+        // A damaged cache entry is fetched again.
+        if (out.record.error.isEmpty()) {
+            out.kind = RecordFetch::Kind::Found;
+            return out;
+        }
+    }
+    QString server = settings.accurateRipServer.trimmed();
+    while (server.endsWith(u'/')) server.chop(1);
+    const HttpAnswer answer =
+        httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), userAgent(settings.email), settings.cddbTimeOut);
+    if (answer.status == 404) {
+        out.kind = RecordFetch::Kind::NotKnown;
+        return out;
+    }
+    if (!answer.ok()) {
+        out.error = !answer.error.isEmpty()
+                        ? answer.error
+                        : QStringLiteral("The AccurateRip server answered with HTTP status %1.").arg(answer.status);
+        return out;
+    }
+    out.record = accuraterip::parseRecord(answer.body);
+    if (!out.record.error.isEmpty()) {
+        out.error = out.record.error;
+        return out;
+    }
+    out.kind = RecordFetch::Kind::Found;
+    QSaveFile save(cached);
+    if (QDir().mkpath(cacheFolder) && save.open(QIODevice::WriteOnly)) {
+        save.write(answer.body);
+        save.commit();
+    }
+    return out;
+}
+
+}  // namespace net

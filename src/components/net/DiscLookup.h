@@ -1,0 +1,73 @@
+#pragma once
+// Where "Get Disk Info" takes disc information from, in order: cdplayer.ini, the disc's
+// CD-Text, MusicBrainz and the CDDB server ("any source"); MusicBrainz and the CDDB server
+// ("on-line"); or cdplayer.ini alone. MusicBrainz is left out when the settings say so. What
+// is found is written to cdplayer.ini, where the tagging of converted tracks reads it; a
+// MusicBrainz release's front cover is saved beside it.
+//
+// Blocking: run on a worker thread (whileEventsRun). A failure changes nothing and says why.
+
+#include "components/audio/AccurateRip.h"
+#include "components/audio/DiscInfoLookup.h"
+#include "components/net/MusicBrainz.h"
+
+#include <QEventLoop>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace net {
+
+struct DiscLookup {
+    DiscInfoResult result;          // found, or the reasons every source gave
+    std::vector<Release> releases;  // several MusicBrainz releases: the user picks one (then finishRelease)
+};
+
+// `cdText`: the disc's CD-Text, when it has some.
+DiscLookup lookupDisc(const DiscToc& toc, const std::optional<DiscInfo>& cdText, DiscInfoSource source,
+                      const GrabSettings& settings, const QString& cdplayerIniPath);
+
+// Takes a MusicBrainz release: fetches its front cover (a cover that cannot be had is left
+// out) and writes the disc's entry to cdplayer.ini.
+DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const GrabSettings& settings,
+                             const QString& cdplayerIniPath);
+
+// An AccurateRip record fetched for a disc, or read from the cache folder.
+struct RecordFetch {
+    enum class Kind { Found, NotKnown, Failed };
+    Kind kind = Kind::Failed;
+    accuraterip::Record record;
+    QString error;  // Failed: why
+};
+RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder);
+// Where records are kept: the user's cache folder + "/velloria/accuraterip".
+QString defaultAccurateRipCache();
+
+// Runs `work` on a thread of its own while the calling thread's events go on; nothing when the
+// program ended first (its event loops were told to exit).
+template <class T>
+std::optional<T> whileEventsRun(std::function<T()> work) {
+    struct Outcome {
+        std::mutex mutex;
+        std::optional<T> result;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    QThread* thread = QThread::create([outcome, work = std::move(work)] {
+        T result = work();
+        const std::lock_guard lock(outcome->mutex);
+        outcome->result = std::move(result);
+    });
+    QEventLoop loop;
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    loop.exec();
+    const std::lock_guard lock(outcome->mutex);
+    return outcome->result;
+}
+
+}  // namespace net

@@ -1,0 +1,41 @@
+#pragma once
+// One HTTP GET, waited for on the calling thread (a worker thread: the look-ups never run on
+// the window's thread), with a time-out and redirects followed. Requests to one host are paced:
+// the next one waits until `minGapMs` have passed since the last one to that host (MusicBrainz
+// asks for at most one a second).
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <mutex>
+#include <map>
+
+namespace net {
+
+struct HttpAnswer {
+    int status = 0;  // the HTTP status; 0 when no answer came
+    QByteArray body;
+    QString error;   // why no answer came (time-out, refused, …); empty when one came
+    bool ok() const { return error.isEmpty() && status >= 200 && status < 300; }
+};
+
+// The User-Agent every look-up sends: "Velloria/<version> ( <contact> )".
+QByteArray userAgent(const QString& contact);
+
+HttpAnswer httpGet(const QUrl& url, const QByteArray& agent, int timeOutMs, int minGapMs = 0);
+
+// How long a request to `host` must wait at `now` so that requests keep `gapMs` apart; the
+// request is then counted as sent at now + that wait.
+class RequestPacer {
+public:
+    using Clock = std::chrono::steady_clock;
+    std::chrono::milliseconds reserve(const QString& host, Clock::time_point now, int gapMs);
+
+private:
+    std::mutex m_mutex;
+    std::map<QString, Clock::time_point> m_next;
+};
+
+}  // namespace net

@@ -1,0 +1,118 @@
+#include "support/DiscServices.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace testing_support {
+
+const char* const kReferenceDiscId = "jObrkwt9ee2eRhec1KFMgPp56d4-";
+const char* const kSingleReleaseId = "0f0e0d0c-1111-4aaa-8bbb-000000000001";
+const char* const kDeluxeReleaseId = "0f0e0d0c-2222-4aaa-8bbb-000000000002";
+
+namespace {
+
+QJsonObject medium(int position, const QString& discId, const QStringList& titles, const QString& idPrefix) {
+    QJsonArray tracks;
+    for (int i = 0; i < titles.size(); ++i)
+        tracks.append(QJsonObject{{QStringLiteral("position"), i + 1},
+                                  {QStringLiteral("title"), titles[i]},
+                                  {QStringLiteral("recording"),
+                                   QJsonObject{{QStringLiteral("id"), QStringLiteral("%1%2").arg(idPrefix).arg(i + 1)},
+                                               {QStringLiteral("title"), titles[i]}}}});
+    return {{QStringLiteral("position"), position},
+            {QStringLiteral("format"), QStringLiteral("CD")},
+            {QStringLiteral("discs"), QJsonArray{QJsonObject{{QStringLiteral("id"), discId}}}},
+            {QStringLiteral("tracks"), tracks}};
+}
+
+QJsonArray credit(const QStringList& names) {
+    QJsonArray out;
+    for (int i = 0; i < names.size(); ++i)
+        out.append(QJsonObject{{QStringLiteral("name"), names[i]},
+                               {QStringLiteral("joinphrase"), i + 1 < names.size() ? QStringLiteral(" & ") : QString()},
+                               {QStringLiteral("artist"),
+                                QJsonObject{{QStringLiteral("id"), QStringLiteral("a0000000-0000-4000-8000-00000000000%1").arg(i + 1)},
+                                            {QStringLiteral("name"), names[i]}}}});
+    return out;
+}
+
+}  // namespace
+
+QByteArray referenceReleasesJson() {
+    const QString disc = QString::fromLatin1(kReferenceDiscId);
+    const QJsonObject single{
+        {QStringLiteral("id"), QString::fromLatin1(kSingleReleaseId)},
+        {QStringLiteral("title"), QStringLiteral("Morning Album")},
+        {QStringLiteral("date"), QStringLiteral("2001-05-14")},
+        {QStringLiteral("country"), QStringLiteral("GB")},
+        {QStringLiteral("artist-credit"), credit({QStringLiteral("The Testers")})},
+        {QStringLiteral("label-info"),
+         QJsonArray{QJsonObject{{QStringLiteral("label"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Loopback Records")}}}}}},
+        {QStringLiteral("media"),
+         QJsonArray{medium(1, disc, {QStringLiteral("Dawn"), QStringLiteral("Noon"), QStringLiteral("Dusk")},
+                           QStringLiteral("r1000000-0000-4000-8000-00000000000"))}}};
+    const QJsonObject deluxe{
+        {QStringLiteral("id"), QString::fromLatin1(kDeluxeReleaseId)},
+        {QStringLiteral("title"), QStringLiteral("Morning Album (Deluxe)")},
+        {QStringLiteral("date"), QStringLiteral("2003")},
+        {QStringLiteral("country"), QStringLiteral("US")},
+        {QStringLiteral("artist-credit"), credit({QStringLiteral("The Testers"), QStringLiteral("Guest")})},
+        {QStringLiteral("media"),
+         QJsonArray{medium(1, QStringLiteral("someOtherDiscId0000000000000-"),
+                           {QStringLiteral("Dawn"), QStringLiteral("Noon"), QStringLiteral("Dusk")},
+                           QStringLiteral("r2000000-0000-4000-8000-00000000000")),
+                    medium(2, disc, {QStringLiteral("Bonus One"), QStringLiteral("Bonus Two"), QStringLiteral("Bonus Three")},
+                           QStringLiteral("r3000000-0000-4000-8000-00000000000"))}}};
+    const QJsonObject elsewhere{
+        {QStringLiteral("id"), QStringLiteral("0f0e0d0c-3333-4aaa-8bbb-000000000003")},
+        {QStringLiteral("title"), QStringLiteral("Unrelated")},
+        {QStringLiteral("media"), QJsonArray{medium(1, QStringLiteral("notThisDisc"), {QStringLiteral("X")}, QStringLiteral("x"))}}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("releases"), QJsonArray{single, deluxe, elsewhere}}}).toJson();
+}
+
+QString referenceLookupPath() {
+    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
+}
+
+QByteArray coverPicture() {
+    // The signature and header of a 1×1 PNG; the tags carry the bytes as they are.
+    return QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000001000000010806000000"
+                               "1f15c4890000000d49444154789c6360000002000001e221bc330000000049454e44ae426082");
+}
+
+QByteArray recordOf(const CdImage& image, int differing) {
+    const DiscToc toc{std::vector<std::int32_t>(image.starts.begin(), image.starts.end()), image.leadOut};
+    const accuraterip::DiscIds ids = accuraterip::discIds(toc);
+    accuraterip::Block other{ids, {}};
+    accuraterip::Block own{ids, {}};
+    const int count = int(image.tracks.size());
+    for (int t = 0; t < count; ++t) {
+        const SampleBlock& track = image.tracks[std::size_t(t)];
+        accuraterip::TrackSum sum(std::int64_t(track.size() / 2), t == 0, t == count - 1);
+        sum.add(track.data(), track.size());
+        other.tracks.push_back({1, sum.v1() ^ 0x5a5a5a5au, 0});
+        own.tracks.push_back({3, t + 1 == differing ? sum.v2() ^ 0x1u : sum.v2(), sum.frame450()});
+    }
+    return accuraterip::recordBytes({other, own});
+}
+
+void serveReferenceDisc(WebServer& server, const QByteArray& record) {
+    server.serve(referenceLookupPath(), {200, "application/json", referenceReleasesJson()});
+    server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
+    if (!record.isEmpty())
+        server.serve(QStringLiteral("/ar/0/c/8/dBAR-003-000008c0-00001cd5-0b000e03.bin"), {200, "application/octet-stream", record});
+}
+
+GrabSettings settingsFor(const WebServer& server) {
+    GrabSettings s;
+    s.musicBrainzServer = server.base();
+    s.coverArtServer = server.base();
+    s.accurateRipServer = server.base() + QStringLiteral("/ar");
+    s.cddbServer.clear();  // no CDDB server: that step fails at once
+    s.cddbTimeOut = 3000;
+    s.email = QStringLiteral("tests@velloria.example");
+    return s;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,56 @@
+#pragma once
+// A small HTTP server for tests, listening on 127.0.0.1 on a free port in a thread of its own:
+// it answers GET requests for the paths it was given (the path with its query, as sent) with a
+// status, a content type and a body, and 404 for any other. It stands in for the MusicBrainz
+// web service, the Cover Art Archive and the AccurateRip server. Silent mode takes connections
+// and never answers, for time-outs.
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace testing_support {
+
+class WebServer {
+public:
+    struct Answer {
+        int status = 200;
+        QByteArray contentType = "application/octet-stream";
+        QByteArray body;
+    };
+    struct Request {
+        QString path;       // with the query
+        QString userAgent;
+    };
+    explicit WebServer(bool silent = false);
+    ~WebServer();
+    WebServer(const WebServer&) = delete;
+    WebServer& operator=(const WebServer&) = delete;
+
+    // Call before start() or between requests.
+    void serve(const QString& path, Answer answer);
+    bool start();
+    // "http://127.0.0.1:<port>"
+    QString base() const;
+    QList<Request> requests() const;
+
+private:
+    void run();
+    void handle(int fd);
+
+    bool m_silent;
+    int m_listenFd = -1;
+    int m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+    mutable std::mutex m_mutex;
+    QMap<QString, Answer> m_answers;
+    QList<Request> m_requests;
+};
+
+}  // namespace testing_support
