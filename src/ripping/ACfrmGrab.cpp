@@ -389,7 +389,7 @@ void ACfrmGrab::GetCDDBButton_Click() {
             std::optional<net::DiscLookup> answer;
             {
                 const Hourglass hourglass;
-                answer = net::whileEventsRun<net::DiscLookup>(
+                answer = whileEventsRun<net::DiscLookup>(
                     [toc, cdText, source, settings, ini] { return net::lookupDisc(toc, cdText, source, settings, ini); });
             }
             if (!self || !answer) return;  // the program is ending
@@ -403,7 +403,7 @@ void ACfrmGrab::GetCDDBButton_Click() {
                 }
                 const net::Release release = answer->releases[std::size_t(picked)];
                 const Hourglass hourglass;
-                const auto finished = net::whileEventsRun<DiscInfoResult>(
+                const auto finished = whileEventsRun<DiscInfoResult>(
                     [release, toc, settings, ini] { return net::finishRelease(release, toc, settings, ini); });
                 if (!self || !finished) return;
                 result = *finished;

@@ -1,7 +1,8 @@
 #include "components/audio/DiscInfoLookup.h"
 
+#include "components/audio/WhileEventsRun.h"
+
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -9,7 +10,6 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringList>
-#include <QThread>
 
 #include <cddb/cddb.h>
 #include <discid/discid.h>
@@ -19,7 +19,6 @@
 #include <time.h>
 
 #include <memory>
-#include <mutex>
 #include <optional>
 
 namespace {
@@ -316,22 +315,6 @@ DiscInfoResult lookupDiscInfo(const DiscToc& toc, DiscInfoSource source, const G
 
 std::optional<DiscInfoResult> lookupDiscInfoWhileEventsRun(const DiscToc& toc, DiscInfoSource source,
                                                            const GrabSettings& settings, const QString& cdplayerIniPath) {
-    // Shared with the thread, which may outlive this call when the program ends first.
-    struct Outcome {
-        std::mutex mutex;
-        std::optional<DiscInfoResult> result;
-    };
-    const auto outcome = std::make_shared<Outcome>();
-    QThread* thread = QThread::create([outcome, toc, source, settings, cdplayerIniPath] {
-        DiscInfoResult result = lookupDiscInfo(toc, source, settings, cdplayerIniPath);
-        const std::lock_guard lock(outcome->mutex);
-        outcome->result = std::move(result);
-    });
-    QEventLoop loop;
-    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
-    loop.exec();
-    const std::lock_guard lock(outcome->mutex);
-    return outcome->result;
+    return whileEventsRun<DiscInfoResult>(
+        [=] { return lookupDiscInfo(toc, source, settings, cdplayerIniPath); });
 }

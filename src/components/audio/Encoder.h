@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <memory>
 
@@ -115,6 +116,10 @@ std::unique_ptr<Encoder> makeOpusEncoder(const OpusFormat& format);
 // Why the format cannot be written; empty when it can.
 QString flacRefusal(const FlacFormat& format);
 QString opusRefusal(const OpusFormat& format);
+
+// Flushes and closes a file a writer wrote with stdio, taking it out of `file`; the system's
+// error number when either failed, 0 otherwise.
+int closeWrittenFile(std::FILE*& file);
 
 // Descriptions shared by the writers and the dialogs.
 QString channelsName(int channels);  // "Mono", "Stereo", "3 channels"

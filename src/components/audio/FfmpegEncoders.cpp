@@ -440,3 +440,12 @@ void Encoder::writeWide(const std::int32_t* samples, std::size_t frames) {
     for (std::size_t i = 0; i < count; ++i) narrow[i] = static_cast<std::int16_t>(samples[i] >> 16);
     write(narrow.data(), frames);
 }
+
+int closeWrittenFile(std::FILE*& file) {
+    std::FILE* closing = std::exchange(file, nullptr);
+    const bool flushed = std::fflush(closing) == 0;
+    const int flushError = errno;
+    const bool closed = std::fclose(closing) == 0;
+    if (!flushed) return flushError;
+    return closed ? 0 : errno;
+}

@@ -97,12 +97,7 @@ public:
         const bool finished = FLAC__stream_encoder_finish(m_encoder);
         checkWritten();
         if (!finished) failState();
-        std::FILE* file = m_file;
-        m_file = nullptr;
-        const bool flushed = std::fflush(file) == 0;
-        const int flushError = errno;
-        const bool closed = std::fclose(file) == 0;
-        if (!flushed || !closed) fail(flushed ? errno : flushError);
+        if (const int error = closeWrittenFile(m_file); error != 0) fail(error);
     }
 
     QString description() const override { return describeFlac(m_format); }

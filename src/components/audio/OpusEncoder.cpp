@@ -68,12 +68,7 @@ public:
     void finish() override {
         requireOpen();
         check(ope_encoder_drain(m_encoder));
-        std::FILE* file = m_file;
-        m_file = nullptr;
-        const bool flushed = std::fflush(file) == 0;
-        const int flushError = errno;
-        const bool closed = std::fclose(file) == 0;
-        if (!flushed || !closed) fail(flushed ? errno : flushError);
+        if (const int error = closeWrittenFile(m_file); error != 0) fail(error);
     }
 
     QString description() const override { return describeOpus(m_format); }

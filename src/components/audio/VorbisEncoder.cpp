@@ -152,13 +152,7 @@ public:
         ogg_page page;
         while (ogg_stream_flush(&m_stream, &page) != 0)
             writePage(page);
-        std::FILE* file = m_file;
-        m_file = nullptr;
-        const bool flushed = std::fflush(file) == 0;
-        const int flushError = errno;
-        const bool closed = std::fclose(file) == 0;
-        if (!flushed || !closed)
-            fail(flushed ? errno : flushError);
+        if (const int error = closeWrittenFile(m_file); error != 0) fail(error);
     }
 
     QString description() const override { return describeOgg(m_format); }

@@ -7,16 +7,14 @@
 //
 // Blocking: run on a worker thread (whileEventsRun). A failure changes nothing and says why.
 
+#include "components/audio/WhileEventsRun.h"
 #include "components/audio/AccurateRip.h"
 #include "components/audio/DiscInfoLookup.h"
 #include "components/net/MusicBrainz.h"
 
-#include <QEventLoop>
-#include <QThread>
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -46,28 +44,5 @@ struct RecordFetch {
 RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder);
 // Where records are kept: the user's cache folder + "/velloria/accuraterip".
 QString defaultAccurateRipCache();
-
-// Runs `work` on a thread of its own while the calling thread's events go on; nothing when the
-// program ended first (its event loops were told to exit).
-template <class T>
-std::optional<T> whileEventsRun(std::function<T()> work) {
-    struct Outcome {
-        std::mutex mutex;
-        std::optional<T> result;
-    };
-    const auto outcome = std::make_shared<Outcome>();
-    QThread* thread = QThread::create([outcome, work = std::move(work)] {
-        T result = work();
-        const std::lock_guard lock(outcome->mutex);
-        outcome->result = std::move(result);
-    });
-    QEventLoop loop;
-    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
-    loop.exec();
-    const std::lock_guard lock(outcome->mutex);
-    return outcome->result;
-}
 
 }  // namespace net
