@@ -126,7 +126,8 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
     const QString& q = snapshot.entries[index].output;
     m_host.fileStarted(index + 1);
     const QString& format = snapshot.formatKey;
-    if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG")) {
+    if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG") ||
+        format == QStringLiteral("FLAC") || format == QStringLiteral("OPUS")) {
         if (plan.cd) convertCdTrack(p, q, false);
         else convertFile(p, q, plan.inWMA, false);
     } else if (writesWma(format)) {

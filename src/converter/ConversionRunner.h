@@ -42,7 +42,7 @@ struct RunEntry {
 
 struct RunSnapshot {
     QList<RunEntry> entries;
-    QString formatKey;  // "MP3", "WAV", "OGG" or "WMA"
+    QString formatKey;  // "MP3", "WAV", "OGG", "WMA", "FLAC" or "OPUS"
     bool sameFolder = false;
     bool wholeList = false;
     bool deleteSource = false;

@@ -19,11 +19,13 @@ struct OutputFormat {
     const char* iconName;  // the name whose type gives the icon
 };
 
-constexpr std::array<OutputFormat, 4> outputFormats{{
+constexpr std::array<OutputFormat, 6> outputFormats{{
     {"WAV", "WAV File(.wav)", "test.wav"},
     {"MP3", "MP3 File(.mp3)", "test.MP3"},
     {"OGG", "OGG Vorbis File(.ogg)", "test.ogg"},
     {"WMA", "Window Media Audio File(.wma)", "test.wma"},
+    {"FLAC", "FLAC File(.flac)", "test.flac"},
+    {"OPUS", "Opus File(.opus)", "test.opus"},
 }};
 
 // Creates the empty sample file when nothing of that name is there. True only when this

@@ -8,7 +8,7 @@
 
 class QComboBox;
 
-// Fills the combo with the four output formats, WAV, MP3, OGG and WMA, each with its text,
+// Fills the combo with the six output formats, WAV, MP3, OGG, WMA, FLAC and OPUS, each with its text,
 // its file-type icon and its key as item data. Creates each sample file "test.<ext>" in the
 // program directory when it is missing and removes it afterwards; a user's own file stays.
 // Never reports a failure: a step that fails is skipped.

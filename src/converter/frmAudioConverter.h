@@ -65,7 +65,7 @@ public:
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"
-    QComboBox* imgcmbConvertTo;  // items carry their key ("WAV", "MP3", "OGG", "WMA") as data
+    QComboBox* imgcmbConvertTo;  // items carry their key ("WAV", "MP3", "OGG", "WMA", "FLAC", "OPUS") as data
     QPushButton* cmdConfigure;
     QPushButton* cmdConvert;
     QPushButton* cmdCancel;

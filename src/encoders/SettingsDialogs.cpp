@@ -1,6 +1,8 @@
 #include "encoders/SettingsDialogs.h"
 
+#include "encoders/frmFlacSettings.h"
 #include "encoders/frmMP3Settings.h"
+#include "encoders/frmOpusSettings.h"
 #include "encoders/frmOggSettings.h"
 #include "encoders/frmWavSettings.h"
 #include "encoders/frmWmaSettings.h"
@@ -11,6 +13,8 @@ SettingsDialogs::~SettingsDialogs() {
     delete m_ogg.data();
     delete m_wav.data();
     delete m_wma.data();
+    delete m_flac.data();
+    delete m_opus.data();
 }
 
 frmMP3Settings* SettingsDialogs::loadedMp3() const { return m_mp3; }
@@ -39,6 +43,10 @@ const FormatDialog kFormatDialogs[] = {
      [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedOgg(); }, true, true},
     {"WMA", [](SettingsDialogs& d) -> SettingsDialog& { return d.wma(); },
      [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedWma(); }, true, false},
+    {"FLAC", [](SettingsDialogs& d) -> SettingsDialog& { return d.flac(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedFlac(); }, true, true},
+    {"OPUS", [](SettingsDialogs& d) -> SettingsDialog& { return d.opus(); },
+     [](const SettingsDialogs& d) -> SettingsDialog* { return d.loadedOpus(); }, true, true},
 };
 
 // Keys compare exactly.

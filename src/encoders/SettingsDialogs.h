@@ -1,5 +1,5 @@
 #pragma once
-// The four encoder settings dialogs of one owning window. A dialog is created with its load
+// The six encoder settings dialogs of one owning window. A dialog is created with its load
 // handling when first asked for; "hide" keeps it, "unload" destroys it and the next ask
 // creates it anew. The settings they edit are the owner's and outlive every dialog.
 //
@@ -13,7 +13,9 @@
 
 #include <memory>
 
+class frmFlacSettings;
 class frmMP3Settings;
+class frmOpusSettings;
 class frmOggSettings;
 class frmWavSettings;
 class frmWmaSettings;
@@ -31,17 +33,21 @@ public:
     frmOggSettings& ogg();
     frmWavSettings& wav();
     frmWmaSettings& wma();
+    frmFlacSettings& flac();
+    frmOpusSettings& opus();
 
     // The loaded dialogs, or null.
     frmMP3Settings* loadedMp3() const;
     frmOggSettings* loadedOgg() const;
     frmWavSettings* loadedWav() const;
     frmWmaSettings* loadedWma() const;
+    frmFlacSettings* loadedFlac() const;
+    frmOpusSettings* loadedOpus() const;
 
     // The MP3 settings object the MP3 dialog edits (`MP3Lame`): the owner's.
     MP3Settings* MP3Lame() const { return &m_owner.outputSettings().mp3; }
 
-    // The settings dialog of an output format key ("MP3", "WAV", "OGG", "WMA"), created on
+    // The settings dialog of an output format key ("MP3", "WAV", "OGG", "WMA", "FLAC", "OPUS"), created on
     // first use; null for any other key. Keys compare exactly.
     SettingsDialog* dialogFor(const QString& key);
     // That dialog shown modally with the owner window as parent; any other key does nothing.
@@ -59,4 +65,6 @@ private:
     QPointer<frmOggSettings> m_ogg;
     QPointer<frmWavSettings> m_wav;
     QPointer<frmWmaSettings> m_wma;
+    QPointer<frmFlacSettings> m_flac;
+    QPointer<frmOpusSettings> m_opus;
 };

@@ -152,7 +152,7 @@ void AEfrmmain::buildControls() {
 
     Skinlabelformat = new SkinLabel(QStringLiteral("Output Format"), this);
     Skinlabelformat->setObjectName(QStringLiteral("Skinlabelformat"));
-    format = dropDownList(this, "format", {"MP3", "WAV", "WMA", "OGG"});
+    format = dropDownList(this, "format", {"MP3", "WAV", "WMA", "OGG", "FLAC", "OPUS"});
     cmdsetting = button(this, "cmdsetting", QStringLiteral("settings"));
     SkinLabel1 = new SkinLabel(QStringLiteral("Channels:"), this);
     SkinLabel1->setObjectName(QStringLiteral("SkinLabel1"));

@@ -593,6 +593,91 @@ INSTANTIATE_TEST_SUITE_P(Wav, EncoderFailures,
 INSTANTIATE_TEST_SUITE_P(Wma, EncoderFailures,
                          ::testing::Values(EncoderCase{"Wma", [] { return makeWmaEncoder({192000, 48000, 2}); }}),
                          caseName);
+INSTANTIATE_TEST_SUITE_P(FlacAndOpus, EncoderFailures,
+                         ::testing::Values(EncoderCase{"Flac", [] { return makeFlacEncoder({44100, 2, 16, 5, true}); }},
+                                           EncoderCase{"Opus", [] { return makeOpusEncoder({44100, 2, 512, 2, 10}); }}),
+                         caseName);
+
+// ---- FLAC and Opus ---------------------------------------------------------------------------
+
+// FLAC keeps every sample, at 16 and 24 bits, at every level; the file states the source's
+// format. 24-bit material is written through writeWide and compared with ffmpeg's 32-bit decode.
+TEST(FlacEncoder, DecodesToExactlyTheSamplesItWasGiven) {
+    struct Case {
+        int rate, channels, bits, level;
+        bool verify;
+    };
+    const Case cases[] = {{44100, 2, 16, 5, false}, {48000, 1, 16, 0, true}, {96000, 2, 24, 8, true}, {22050, 2, 24, 3, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(describeFlac({c.rate, c.channels, c.bits, c.level, c.verify}).toStdString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.flac"));
+        const auto input = material(c.rate, c.channels, std::size_t(c.rate) * 2 + 123);
+        auto enc = makeFlacEncoder({c.rate, c.channels, c.bits, c.level, c.verify});
+        enc->open(path);
+        EXPECT_EQ(enc->bits(), c.bits);
+        std::vector<std::int32_t> wide(input.size());
+        // The low byte carries information only at 24 bits.
+        for (std::size_t i = 0; i < input.size(); ++i)
+            wide[i] = static_cast<std::int32_t>(input[i]) * 65536 + (c.bits == 24 ? static_cast<std::int32_t>((i * 37) % 256) * 256 : 0);
+        if (c.bits == 24) enc->writeWide(wide.data(), input.size() / std::size_t(c.channels));
+        else writeAll(*enc, input);
+        enc->finish();
+        const Probe p = probe(path);
+        EXPECT_EQ(p.sampleRate, c.rate);
+        EXPECT_EQ(p.channels, c.channels);
+        const QByteArray raw = runTool(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                                                                 QStringLiteral("-f"), QStringLiteral("s32le"), QStringLiteral("-")});
+        std::vector<std::int32_t> decoded(static_cast<std::size_t>(raw.size()) / 4);
+        std::memcpy(decoded.data(), raw.constData(), decoded.size() * 4);
+        EXPECT_TRUE(decoded == wide) << "FLAC is not lossless here";
+    }
+}
+
+// Opus runs at 48 kHz inside; the file records the input's rate, and the pre-skip makes the
+// decoded sound start and end where the input does.
+TEST(OpusEncoder, KeepsTheLengthAndTheOriginalRate) {
+    for (const int rate : {44100, 48000, 22050}) {
+        for (const int mode : {0, 1, 2}) {
+            SCOPED_TRACE(describeOpus({rate, 2, 96, mode, 10}).toStdString() + " at " + std::to_string(rate));
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("out.opus"));
+            const auto input = testing_support::musicFrames(rate, 2, std::size_t(rate) * 3);
+            auto enc = makeOpusEncoder({rate, 2, 96, mode, 10});
+            enc->open(path);
+            writeAll(*enc, input);
+            enc->finish();
+            const auto decoded = testing_support::ffmpegDecode(path, rate, 2);
+            EXPECT_NEAR(double(decoded.size()) / 2 / rate, 3.0, 0.02);
+            EXPECT_GT(testing_support::correlationAt(input, 2, decoded, 2, 0), 0.99);
+            EXPECT_GT(testing_support::correlationAt(input, 2, decoded, 2, 1), 0.99);
+            // The identification header's input rate (little-endian at byte 12 of "OpusHead").
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray head = file.read(4096);
+            const qsizetype at = head.indexOf("OpusHead");
+            ASSERT_GE(at, 0);
+            quint32 inputRate = 0;
+            std::memcpy(&inputRate, head.constData() + at + 12, 4);
+            EXPECT_EQ(int(inputRate), rate);
+            if (mode == 2) {
+                EXPECT_NEAR(packetBitrate(path, 3.0), 96000, 4000);
+            }
+        }
+    }
+}
+
+TEST(FlacAndOpus, RefuseWhatTheyCannotWrite) {
+    EXPECT_EQ(flacRefusal({44100, 2, 16, 5, false}), QString());
+    EXPECT_NE(flacRefusal({44100, 2, 20, 5, false}), QString());
+    EXPECT_NE(flacRefusal({44100, 2, 16, 9, false}), QString());
+    EXPECT_EQ(opusRefusal({44100, 2, 6, 0, 0}), QString());
+    EXPECT_NE(opusRefusal({44100, 2, 5, 0, 10}), QString());
+    EXPECT_NE(opusRefusal({44100, 2, 513, 0, 10}), QString());
+    EXPECT_NE(opusRefusal({44100, 3, 128, 0, 10}), QString());
+    EXPECT_THROW(makeOpusEncoder({44100, 2, 128, 3, 10}), ComponentError);
+    EXPECT_THROW(makeFlacEncoder({44100, 2, 16, -1, false}), ComponentError);
+}
 
 TEST(WmaFile, FullDiskThrowsFromWriteOrClose) {
     if (!wmaEncoderAvailable())

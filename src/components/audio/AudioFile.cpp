@@ -43,6 +43,18 @@ std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind) const {
     case Kind::Mp3: return makeLameEncoder(m_mp3);
     case Kind::Ogg: return makeVorbisEncoder(m_ogg);
     case Kind::Wav: return makeWavEncoder(m_wav);
+    case Kind::Flac: {
+        // Lossless: the rate and channels of the blocks it gets, at the source's depth.
+        FlacFormat format = m_flac;
+        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
+        format.bits = m_declaredBits > 16 ? 24 : 16;
+        return makeFlacEncoder(format);
+    }
+    case Kind::Opus: {
+        OpusFormat format = m_opus;
+        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
+        return makeOpusEncoder(format);
+    }
     }
     return nullptr;
 }
@@ -54,6 +66,8 @@ void AudioFile::Create(const QString& path, int) {
     if (suffix == QStringLiteral("mp3")) kind = Kind::Mp3;
     else if (suffix == QStringLiteral("ogg")) kind = Kind::Ogg;
     else if (suffix == QStringLiteral("wav")) kind = Kind::Wav;
+    else if (suffix == QStringLiteral("flac")) kind = Kind::Flac;
+    else if (suffix == QStringLiteral("opus")) kind = Kind::Opus;
     else {
         m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix));
         return;
@@ -97,9 +111,10 @@ bool AudioFile::CheckOggFormat(int rate, int channels, int nominal, int minimum,
     return vorbisCanEncode(rate, channels, nominal, minimum, maximum);
 }
 
-void AudioFile::DeclareInputFormat(int sampleRate, int channels) {
+void AudioFile::DeclareInputFormat(int sampleRate, int channels, int bits) {
     requireFormat(sampleRate, channels);
     m_declared = {sampleRate, channels};
+    m_declaredBits = bits;
 }
 
 namespace {
@@ -162,6 +177,8 @@ void AudioFile::copySettingsFrom(const AudioFile& other) {
     m_mp3 = other.m_mp3;
     m_ogg = other.m_ogg;
     m_wav = other.m_wav;
+    m_flac = other.m_flac;
+    m_opus = other.m_opus;
     m_mp3HandedLast = other.m_mp3HandedLast;
     m_mp3Refusal = other.m_mp3Refusal;
     m_option = other.m_option;
@@ -171,6 +188,8 @@ void AudioFile::useSettings(const OutputSettings& settings) {
     UseMp3Settings(settings.mp3);
     m_ogg = settings.ogg;
     m_wav = settings.wav;
+    m_flac = settings.flac;
+    m_opus = settings.opus;
 }
 
 void AudioFile::UseMp3Settings(const MP3Settings& settings) {

@@ -1,10 +1,10 @@
 #pragma once
-// Audio file object: reader or writer of WAV, MP3 and Ogg Vorbis files (`AudioRead`,
+// Audio file object: reader or writer of WAV, MP3, Ogg Vorbis, FLAC and Opus files (`AudioRead`,
 // `AudioWrite`, `AudioFile1`, `AudioFileOut`, `AudioFileRec`, `AudioFilePlay`).
 //
 // Reading decodes whatever FFmpeg reads to blocks of 16-bit interleaved samples at the file's
 // own rate and channels. Writing picks the encoder from the output name's extension, without
-// regard to case ("mp3", "ogg", "wav"), with the settings set on the object before the file is
+// regard to case ("mp3", "ogg", "wav", "flac", "opus"), with the settings set on the object before the file is
 // created, and converts the blocks from the declared incoming format to the encoder's format
 // when they differ.
 //
@@ -55,8 +55,9 @@ public:
     QString CheckMp3Format(const MP3Settings& settings) const { return lameRefusal(settings); }
     // Whether libvorbisenc can encode the combination (kbit/s, 0 = not set).
     bool CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const;
-    // The true rate and channel count of the blocks that will be written.
-    void DeclareInputFormat(int sampleRate, int channels);
+    // The true rate and channel count of the blocks that will be written, and the bits per
+    // sample of their source (a FLAC keeps up to 24 of them).
+    void DeclareInputFormat(int sampleRate, int channels, int bits = 16);
     // Shows the PCM format chooser; the chosen format becomes the WAV format. Throws when
     // the chosen format cannot be written. Returns false when the user cancelled, and when no
     // chooser is installed (a program without windows).
@@ -76,7 +77,8 @@ public:
     void SetEncodingParameters(int sampleRate, int kbps, int channels);
     void UseMp3Settings(const MP3Settings& settings);
     void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
-    // Takes the MP3, Ogg Vorbis and WAV settings of a run (the WMA profile is the WMA writer's).
+    // Takes the MP3, Ogg Vorbis, WAV, FLAC and Opus settings of a run (the WMA profile is the
+    // WMA writer's).
     void useSettings(const OutputSettings& settings);
 
     std::int64_t length() const;  // sample frames of the open file
@@ -105,9 +107,11 @@ public:
     const MP3Settings& mp3Settings() const { return m_mp3; }
     const OggFormat& oggFormat() const { return m_ogg; }
     const WavFormat& wavFormat() const { return m_wav; }
+    const FlacFormat& flacFormat() const { return m_flac; }
+    const OpusFormat& opusFormat() const { return m_opus; }
 
 private:
-    enum class Kind { Mp3, Ogg, Wav };
+    enum class Kind { Mp3, Ogg, Wav, Flac, Opus };
     std::unique_ptr<Encoder> makeEncoder(Kind kind) const;
 
     std::unique_ptr<Decoder> m_reader;
@@ -116,7 +120,10 @@ private:
     MP3Settings m_mp3;
     OggFormat m_ogg;
     WavFormat m_wav;
+    FlacFormat m_flac;
+    OpusFormat m_opus;
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
+    int m_declaredBits = 16;
     PcmFormat m_incoming;        // what the open writer takes
     ComponentState m_state;      // how the last open or create went
     QString m_mp3Refusal;        // why the encoding parameters cannot be written as MP3

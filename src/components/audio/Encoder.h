@@ -1,5 +1,5 @@
 #pragma once
-// The one shape of every output encoder (MP3, Ogg Vorbis, WAV, WMA). An encoder takes blocks
+// The one shape of every output encoder (MP3, Ogg Vorbis, WAV, WMA, FLAC, Opus). An encoder takes blocks
 // in its own format (format()): the audio file object converts to it beforehand.
 //
 // Contract: one thread at a time. open() creates the file and throws ComponentError with a
@@ -31,6 +31,11 @@ public:
     virtual PcmFormat format() const = 0;
     // `frames` frames of format().channels interleaved samples.
     virtual void write(const std::int16_t* samples, std::size_t frames) = 0;
+    // Bits per sample the encoder keeps: 16, or 24 for a FLAC of a deeper source.
+    virtual int bits() const { return 16; }
+    // `frames` frames of 32-bit samples (full scale at 2^31) from a source deeper than 16 bits;
+    // an encoder that keeps 16 bits takes their top 16.
+    virtual void writeWide(const std::int32_t* samples, std::size_t frames);
     virtual void finish() = 0;
     virtual QString description() const = 0;
 };
@@ -51,6 +56,27 @@ struct WavFormat {
     int sampleRate = 44100;
     int channels = 2;
     int bits = 16;
+};
+
+// FLAC: lossless at the rate and channels of its input; `bits` 16 or 24 (the source's depth),
+// compression level 0..8, and the encoder's verify mode (every frame decoded again and compared
+// while it is written).
+struct FlacFormat {
+    int sampleRate = 44100;
+    int channels = 2;
+    int bits = 16;
+    int level = 5;
+    bool verify = false;
+};
+
+// Opus: always 48 kHz inside; the input's rate is recorded as the original rate. Bitrate
+// 6..512 kbit/s; mode 0 VBR, 1 constrained VBR, 2 hard CBR; complexity 0..10.
+struct OpusFormat {
+    int sampleRate = 48000;  // of the input
+    int channels = 2;
+    int bitrateKbps = 128;
+    int mode = 0;
+    int complexity = 10;
 };
 
 // One WMA output profile.
@@ -84,8 +110,15 @@ std::unique_ptr<Encoder> makeLameEncoder(const MP3Settings& settings);
 std::unique_ptr<Encoder> makeVorbisEncoder(const OggFormat& format);
 std::unique_ptr<Encoder> makeWavEncoder(const WavFormat& format);
 std::unique_ptr<Encoder> makeWmaEncoder(const WmaProfile& profile);
+std::unique_ptr<Encoder> makeFlacEncoder(const FlacFormat& format);
+std::unique_ptr<Encoder> makeOpusEncoder(const OpusFormat& format);
+// Why the format cannot be written; empty when it can.
+QString flacRefusal(const FlacFormat& format);
+QString opusRefusal(const OpusFormat& format);
 
 // Descriptions shared by the writers and the dialogs.
 QString channelsName(int channels);  // "Mono", "Stereo", "3 channels"
 QString describeWav(const WavFormat& format);  // "44100 Hz, 16 bit, Stereo"
 QString describeWma(const WmaProfile& profile);  // "128 kbit/s, 44100 Hz, Stereo"
+QString describeFlac(const FlacFormat& format);  // "44100 Hz, 16 bit, Stereo, level 5"
+QString describeOpus(const OpusFormat& format);  // "128 kbit/s VBR, Stereo, complexity 10"

@@ -433,3 +433,10 @@ QString describeWma(const WmaProfile& profile) {
         .arg(profile.sampleRate)
         .arg(channelsName(profile.channels));
 }
+
+void Encoder::writeWide(const std::int32_t* samples, std::size_t frames) {
+    const std::size_t count = frames * static_cast<std::size_t>(format().channels);
+    std::vector<std::int16_t> narrow(count);
+    for (std::size_t i = 0; i < count; ++i) narrow[i] = static_cast<std::int16_t>(samples[i] >> 16);
+    write(narrow.data(), frames);
+}

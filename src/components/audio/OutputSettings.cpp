@@ -35,6 +35,12 @@ const QString kOggQuality = QStringLiteral("OGG Quality");
 
 const QString kWmaProfile = QStringLiteral("WMA Profile");
 
+const QString kFlacLevel = QStringLiteral("FLAC Level");
+const QString kFlacVerify = QStringLiteral("FLAC Verify");
+const QString kOpusBitrate = QStringLiteral("OPUS Bitrate");
+const QString kOpusMode = QStringLiteral("OPUS Mode");
+const QString kOpusComplexity = QStringLiteral("OPUS Complexity");
+
 }  // namespace
 
 // ---- MP3 ------------------------------------------------------------------------------------
@@ -169,11 +175,41 @@ WmaProfile WmaSettings::format() const {
     return WMAFile::profiles().at(static_cast<std::size_t>(std::clamp(profile, 0, profileCount() - 1)));
 }
 
+// ---- FLAC and Opus --------------------------------------------------------------------------
+
+FlacSettings FlacSettings::load(const QString& key) {
+    const FlacSettings d;
+    FlacSettings s;
+    s.level = stored::integer(key, kFlacLevel, d.level, 0, 8);
+    s.verify = stored::flag(stored::text(key, kFlacVerify, QStringLiteral("0")), d.verify);
+    return s;
+}
+
+void FlacSettings::save(const QString& key) const {
+    stored::save(key, kFlacLevel, level);
+    stored::save(key, kFlacVerify, verify ? 1 : 0);
+}
+
+OpusSettings OpusSettings::load(const QString& key) {
+    const OpusSettings d;
+    OpusSettings s;
+    s.bitrateKbps = stored::integer(key, kOpusBitrate, d.bitrateKbps, 6, 512);
+    s.mode = stored::integer(key, kOpusMode, d.mode, 0, 2);
+    s.complexity = stored::integer(key, kOpusComplexity, d.complexity, 0, 10);
+    return s;
+}
+
+void OpusSettings::save(const QString& key) const {
+    stored::save(key, kOpusBitrate, bitrateKbps);
+    stored::save(key, kOpusMode, mode);
+    stored::save(key, kOpusComplexity, complexity);
+}
+
 // ---- Every format ---------------------------------------------------------------------------
 
 OutputSettings OutputSettings::load(const QString& key) {
     OutputSettings s;
-    for (const char* format : {"MP3", "WAV", "OGG", "WMA"}) s.chooseFormat(QLatin1String(format), key);
+    for (const char* format : {"MP3", "WAV", "OGG", "WMA", "FLAC", "OPUS"}) s.chooseFormat(QLatin1String(format), key);
     return s;
 }
 
@@ -188,6 +224,10 @@ QString OutputSettings::chooseFormat(const QString& formatKey, const QString& ke
         ogg = stored.format();
     } else if (formatKey == QStringLiteral("WMA")) {
         if (wmaEncoderAvailable()) wmaProfile = WmaSettings::load(key).profile;
+    } else if (formatKey == QStringLiteral("FLAC")) {
+        flac = FlacSettings::load(key).format();
+    } else if (formatKey == QStringLiteral("OPUS")) {
+        opus = OpusSettings::load(key).format();
     }
     return {};
 }

@@ -90,19 +90,49 @@ struct WmaSettings {
     bool operator==(const WmaSettings&) const = default;
 };
 
+// The stored FLAC settings ("FLAC Level" 0..8, "FLAC Verify"). The rate, channels and depth
+// are the source's.
+struct FlacSettings {
+    int level = 5;
+    bool verify = false;
+
+    static FlacSettings load(const QString& key);
+    void save(const QString& key) const;
+    FlacFormat format() const { return FlacFormat{44100, 2, 16, level, verify}; }
+
+    bool operator==(const FlacSettings&) const = default;
+};
+
+// The stored Opus settings ("OPUS Bitrate" 6..512 kbit/s, "OPUS Mode" 0 VBR, 1 constrained VBR,
+// 2 CBR, "OPUS Complexity" 0..10). The rate and channels are the source's.
+struct OpusSettings {
+    int bitrateKbps = 128;
+    int mode = 0;
+    int complexity = 10;
+
+    static OpusSettings load(const QString& key);
+    void save(const QString& key) const;
+    OpusFormat format() const { return OpusFormat{48000, 2, bitrateKbps, mode, complexity}; }
+
+    bool operator==(const OpusSettings&) const = default;
+};
+
 // Everything a writer needs for every output format: what a run takes in its snapshot.
 struct OutputSettings {
     MP3Settings mp3;
     OggFormat ogg;
     WavFormat wav;
     int wmaProfile = 2;
+    FlacFormat flac;
+    OpusFormat opus;
 
     // The settings of a tool that has every output format chosen once from its stored choices
     // (a run without windows).
     static OutputSettings load(const QString& key);
     // What choosing `formatKey` as output does: "MP3" puts the stored MP3 choice on `mp3`,
     // "WAV" returns to CD quality, "OGG" takes the stored Ogg Vorbis settings when they can be
-    // encoded, "WMA" the stored profile where WMA can be written. Keys compare exactly. Returns
+    // encoded, "WMA" the stored profile where WMA can be written, "FLAC" and "OPUS" their stored
+    // settings. Keys compare exactly. Returns
     // why the stored Ogg Vorbis settings were refused (empty otherwise).
     QString chooseFormat(const QString& formatKey, const QString& key);
 };

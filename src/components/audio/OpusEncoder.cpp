@@ -1,0 +1,153 @@
+// Ogg Opus writer on libopusenc. libopusenc takes the input at its own rate (resampling to
+// Opus' 48 kHz inside and recording the input rate as the original rate), and writes the
+// pre-skip and the final granule position, so the decoded file starts and ends where its input
+// does. Pages go through callbacks of our own so that a full disk fails the write that hit it.
+#include "components/audio/Encoder.h"
+
+#include <opus/opusenc.h>
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char* const kModeNames[] = {"VBR", "constrained VBR", "CBR"};
+
+class OpusWriter final : public Encoder {
+public:
+    explicit OpusWriter(const OpusFormat& format) : m_format(format) {
+        if (const QString refusal = opusRefusal(format); !refusal.isEmpty()) throw ComponentError(refusal);
+    }
+
+    ~OpusWriter() override {
+        // Destroying an encoder that was not drained writes nothing more: the file is closed
+        // first and the write callback refuses.
+        closeFile();
+        if (m_encoder) ope_encoder_destroy(m_encoder);
+        if (m_comments) ope_comments_destroy(m_comments);
+    }
+    OpusWriter(const OpusWriter&) = delete;
+    OpusWriter& operator=(const OpusWriter&) = delete;
+
+    void open(const QString& path) override {
+        if (m_encoder || m_file) throw ComponentError(QStringLiteral("the Opus writer was already used for a file"));
+        m_path = path;
+        m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
+        if (!m_file)
+            throw ComponentError(
+                QStringLiteral("cannot create the Opus file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        m_comments = ope_comments_create();
+        const OpusEncCallbacks callbacks{&OpusWriter::writeCallback, &OpusWriter::closeCallback};
+        int error = OPE_OK;
+        m_encoder = ope_encoder_create_callbacks(&callbacks, this, m_comments, m_format.sampleRate, m_format.channels,
+                                                 0, &error);
+        if (!m_encoder || error != OPE_OK) failWith(error);
+        check(ope_encoder_ctl(m_encoder, OPUS_SET_BITRATE(m_format.bitrateKbps * 1000)));
+        check(ope_encoder_ctl(m_encoder, OPUS_SET_VBR(m_format.mode == 2 ? 0 : 1)));
+        check(ope_encoder_ctl(m_encoder, OPUS_SET_VBR_CONSTRAINT(m_format.mode == 1 ? 1 : 0)));
+        check(ope_encoder_ctl(m_encoder, OPUS_SET_COMPLEXITY(m_format.complexity)));
+    }
+
+    PcmFormat format() const override { return {m_format.sampleRate, m_format.channels}; }
+
+    void write(const std::int16_t* samples, std::size_t frames) override {
+        requireOpen();
+        constexpr std::size_t chunk = 1 << 16;
+        while (frames > 0) {
+            const std::size_t n = std::min(frames, chunk);
+            check(ope_encoder_write(m_encoder, samples, static_cast<int>(n)));
+            samples += n * static_cast<std::size_t>(m_format.channels);
+            frames -= n;
+        }
+    }
+
+    void finish() override {
+        requireOpen();
+        check(ope_encoder_drain(m_encoder));
+        std::FILE* file = m_file;
+        m_file = nullptr;
+        const bool flushed = std::fflush(file) == 0;
+        const int flushError = errno;
+        const bool closed = std::fclose(file) == 0;
+        if (!flushed || !closed) fail(flushed ? errno : flushError);
+    }
+
+    QString description() const override { return describeOpus(m_format); }
+
+private:
+    void requireOpen() const {
+        if (!m_file || !m_encoder) throw ComponentError(QStringLiteral("no Opus file is open for writing"));
+    }
+
+    void check(int rc) {
+        if (m_writeError != 0) fail(m_writeError);
+        if (rc != OPE_OK) failWith(rc);
+    }
+
+    [[noreturn]] void failWith(int rc) {
+        if (m_writeError != 0) fail(m_writeError);
+        closeFile();
+        throw ComponentError(
+            QStringLiteral("cannot write the Opus file %1: %2").arg(m_path, QString::fromUtf8(ope_strerror(rc))));
+    }
+
+    [[noreturn]] void fail(int error) {
+        closeFile();
+        throw ComponentError(QStringLiteral("cannot write the Opus file %1: %2")
+                                 .arg(m_path, QString::fromLocal8Bit(std::strerror(error))));
+    }
+
+    void closeFile() {
+        if (m_file) {
+            std::fclose(m_file);
+            m_file = nullptr;
+        }
+    }
+
+    static int writeCallback(void* data, const unsigned char* bytes, opus_int32 length) {
+        auto* self = static_cast<OpusWriter*>(data);
+        const auto size = static_cast<std::size_t>(length);
+        if (!self->m_file || std::fwrite(bytes, 1, size, self->m_file) != size) {
+            if (self->m_writeError == 0) self->m_writeError = self->m_file ? errno : EBADF;
+            return 1;
+        }
+        return 0;
+    }
+    // The file is closed by finish() (or the destructor), where its errors are seen.
+    static int closeCallback(void*) { return 0; }
+
+    OpusFormat m_format;
+    QString m_path;
+    std::FILE* m_file = nullptr;
+    OggOpusComments* m_comments = nullptr;
+    OggOpusEnc* m_encoder = nullptr;
+    int m_writeError = 0;
+};
+
+}  // namespace
+
+QString opusRefusal(const OpusFormat& f) {
+    if (f.sampleRate < 1000 || f.sampleRate > 768000 || f.channels < 1 || f.channels > 2)
+        return QStringLiteral("Opus cannot encode %1 Hz with %2 channels.").arg(f.sampleRate).arg(f.channels);
+    if (f.bitrateKbps < 6 || f.bitrateKbps > 512)
+        return QStringLiteral("The Opus bitrate is 6 to 512 kbit/s, not %1.").arg(f.bitrateKbps);
+    if (f.mode < 0 || f.mode > 2) return QStringLiteral("The Opus bitrate mode %1 is not known.").arg(f.mode);
+    if (f.complexity < 0 || f.complexity > 10)
+        return QStringLiteral("The Opus complexity is 0 to 10, not %1.").arg(f.complexity);
+    return {};
+}
+
+QString describeOpus(const OpusFormat& f) {
+    const int mode = f.mode >= 0 && f.mode <= 2 ? f.mode : 0;
+    return QStringLiteral("%1 kbit/s %2, %3, complexity %4")
+        .arg(f.bitrateKbps)
+        .arg(QLatin1String(kModeNames[mode]))
+        .arg(channelsName(f.channels))
+        .arg(f.complexity);
+}
+
+std::unique_ptr<Encoder> makeOpusEncoder(const OpusFormat& format) { return std::make_unique<OpusWriter>(format); }
