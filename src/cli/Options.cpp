@@ -139,7 +139,7 @@ const QList<OptionSpec>& optionSpecs() {
 const QList<FormatName>& formatNames() {
     static const QList<FormatName> names{
         {"mp3", "MP3", "mp3", 2, true},    {"ogg", "OGG", "ogg", 3, true},    {"wav", "WAV", "wav", 1, true},
-        {"wma", "WMA", "wma", 4, true},    {"flac", "FLAC", "flac", 5, false}, {"opus", "OPUS", "opus", 6, false},
+        {"wma", "WMA", "wma", 4, true},    {"flac", "FLAC", "flac", 5, true}, {"opus", "OPUS", "opus", 6, true},
     };
     return names;
 }
@@ -247,10 +247,12 @@ QString usageText() {
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
-        "  -f, --format FORMAT     mp3, ogg, wav or wma (flac and opus where this build writes them)\n"
-        "  -b, --bitrate KBPS      bitrate in kbit/s (MP3 and Ogg Vorbis)\n"
-        "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality -1 to 10\n"
-        "      --mode MODE         MP3: cbr, vbr or abr; Ogg Vorbis: cbr or abr manage the bitrate, vbr uses quality\n"
+        "  -f, --format FORMAT     mp3, ogg, wav, wma, flac or opus\n"
+        "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"
+        "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
+        "                          FLAC: compression level 0 to 8\n"
+        "      --mode MODE         cbr, vbr or abr (MP3); Ogg Vorbis: cbr or abr manage the bitrate,\n"
+        "                          vbr uses quality; Opus: abr is constrained VBR\n"
         "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"
         "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {title} {track}\n"
         "                          {name} (the source's base name) and {dir} (its folder relative to the\n"

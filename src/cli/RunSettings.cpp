@@ -80,6 +80,33 @@ QString applyOgg(const Options& o, OggFormat& ogg) {
     return {};
 }
 
+QString applyFlac(const Options& o, FlacFormat& flac) {
+    if (o.bitrate || o.mode != Mode::Stored) return QStringLiteral("--bitrate and --mode do not apply to FLAC");
+    if (o.quality) {
+        if (*o.quality < 0 || *o.quality > 8 || std::floor(*o.quality) != *o.quality)
+            return QStringLiteral("--quality for FLAC is a compression level from 0 to 8");
+        flac.level = static_cast<int>(*o.quality);
+    }
+    return {};
+}
+
+// Opus modes of OpusSettings.
+constexpr int kOpusVbr = 0;
+constexpr int kOpusConstrained = 1;
+constexpr int kOpusCbr = 2;
+
+QString applyOpus(const Options& o, OpusFormat& opus) {
+    if (o.quality) return QStringLiteral("--quality does not apply to Opus; give --bitrate");
+    if (o.bitrate) {
+        if (*o.bitrate < 6 || *o.bitrate > 512) return QStringLiteral("--bitrate for Opus is from 6 to 512 kbit/s");
+        opus.bitrateKbps = *o.bitrate;
+    }
+    if (o.mode == Mode::Vbr) opus.mode = kOpusVbr;
+    if (o.mode == Mode::Abr) opus.mode = kOpusConstrained;
+    if (o.mode == Mode::Cbr) opus.mode = kOpusCbr;
+    return {};
+}
+
 }  // namespace
 
 QString converterKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioconverter"); }
@@ -101,6 +128,10 @@ RunSettingsResult runSettings(const Options& o, const QString& key) {
         const OggSettings stored = OggSettings::load(key);
         if (const QString refusal = stored.refusal(); !refusal.isEmpty() && !overrides) result.error = refusal;
         else result.error = applyOgg(o, run.settings.ogg);
+    } else if (formatKey == QStringLiteral("FLAC")) {
+        result.error = applyFlac(o, run.settings.flac);
+    } else if (formatKey == QStringLiteral("OPUS")) {
+        result.error = applyOpus(o, run.settings.opus);
     } else if (overrides) {
         result.error = QStringLiteral("--bitrate, --quality and --mode do not apply to %1").arg(QLatin1String(run.format->name));
     } else if (formatKey == QStringLiteral("WMA")) {

@@ -57,7 +57,6 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--quiet=yes a", "takes no value", nullptr},
         {"-x a", "unknown option '-x'", nullptr},
         {"--tracks 1-3 a", "--tracks needs --cd", nullptr},
-        {"-f flac a", "not available in this build", nullptr},
         {"--replaygain a", "not available in this build", nullptr},
     };
     for (const Case& c : cases) {
@@ -169,6 +168,12 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
         {"-f ogg --mode vbr -b 160 a", "does not apply to Ogg Vorbis by quality", nullptr},
         {"-f ogg -b 999 a", "Ogg Vorbis cannot be written at 999 kbit/s", nullptr},
         {"-f wav -b 128 a", "do not apply to wav", nullptr},
+        {"-f flac -q 8 a", "", [](const RunSettings& s) { return s.settings.flac.level == 8; }},
+        {"-f flac -q 9 a", "compression level from 0 to 8", nullptr},
+        {"-f flac -b 500 a", "do not apply to FLAC", nullptr},
+        {"-f opus -b 96 --mode cbr a", "",
+         [](const RunSettings& s) { return s.settings.opus.bitrateKbps == 96 && s.settings.opus.mode == 2; }},
+        {"-f opus -b 600 a", "from 6 to 512", nullptr},
         {"--no-tags a", "", [](const RunSettings& s) { return !s.preserveTags; }},
     };
     for (const Case& c : cases) {
