@@ -1,20 +1,28 @@
 #include "cli/ConsoleRun.h"
 
+#include "components/ComponentError.h"
 #include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
 #include "components/audio/WMAFile.h"
+#include "components/audio/FileOps.h"
+#include "components/store/StoredNumbers.h"
 #include "converter/ConversionRunner.h"
+#include "extractor/ExtractionRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QThread>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 
 #include <unistd.h>
 
@@ -206,7 +214,129 @@ private:
     bool m_anyMessage = false;
 };
 
+// The extraction run as the command sees it: its one video's events, and the message that
+// says why it failed.
+class ExtractHost : public extractor::ExtractionHost {
+public:
+    explicit ExtractHost(Reporter& reporter) : m_reporter(reporter) {}
+    void fileStarted(int) override {}
+    void fileProgress(double percent) override { m_reporter.progress(percent); }
+    void fileEnded() override {}
+    void runMessage(const QString& text, bool) override { failure = text.startsWith(QStringLiteral("Error: ")) ? text.mid(7) : text.trimmed(); }
+    void runFailures(const QList<audio::FailedFile>&) override {}
+    bool letEventsRun() override {
+        QCoreApplication::processEvents();
+        return true;
+    }
+    bool cancelRequested() const override { return g_interrupted.load() || m_cancel; }
+    bool confirmOverwrite() override { return true; }  // its folder is its own and empty
+    void setCancelRequested(bool requested) override { m_cancel = requested; }
+    bool present() const override { return true; }
+
+    QString failure;
+
+private:
+    Reporter& m_reporter;
+    bool m_cancel = false;
+};
+
+const QString kExtractPartMark = QStringLiteral(".velloria-part-");
+
+// Removes the hidden extraction folders in `folder` that programs no longer running left.
+void removeLeftoverExtractions(const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral(".*") + kExtractPartMark + QStringLiteral("*")},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const qsizetype at = name.indexOf(kExtractPartMark) + kExtractPartMark.size();
+        bool ok = false;
+        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
+        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        QDir(dir.filePath(name)).removeRecursively();
+    }
+}
+
 }  // namespace
+
+QString extractorKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }
+
+QString storedExtractorFormat() {
+    return stored::text(extractorKey(), QStringLiteral("format settings folder"), QStringLiteral("MP3"));
+}
+
+int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
+    Reporter reporter(options, static_cast<int>(plan.size()));
+    const QString key = extractorKey();
+    extractor::RunRequest request;
+    request.format = formatKey;
+    request.sameFolder = false;
+    request.channelsIndex = stored::text(key, QStringLiteral("combo channels folder"), QStringLiteral("Mono")) ==
+                                    QStringLiteral("Stereo") ? 1 : 0;
+    request.bitRate = options.bitrate ? QString::number(*options.bitrate)
+                                      : stored::text(key, QStringLiteral("combo bitrate folder"), QStringLiteral("128"));
+    request.frequency = stored::text(key, QStringLiteral("combo frquency folder"), QStringLiteral("44100"));
+    request.settings = OutputSettings::load(key);
+    // The source is deleted here, once its output is in place.
+    request.deleteSource = false;
+
+    QSet<QString> cleaned;
+    int index = 0;
+    for (const PlannedFile& file : plan) {
+        if (g_interrupted.load()) break;
+        if (file.kind == PlannedFile::Kind::Skip) {
+            reporter.skipped(file);
+            continue;
+        }
+        if (file.kind == PlannedFile::Kind::Fail) {
+            reporter.failed(file.source, file.output, file.reason);
+            continue;
+        }
+        const QFileInfo out(file.output);
+        if (!cleaned.contains(out.absolutePath())) {
+            cleaned.insert(out.absolutePath());
+            removeLeftoverExtractions(out.absolutePath());
+        }
+        const QString partFolder = out.absolutePath() + QStringLiteral("/.") + out.completeBaseName() + kExtractPartMark +
+                                   QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                                   QString::number(index++);
+        if (!QDir().mkpath(partFolder)) {
+            reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(partFolder));
+            continue;
+        }
+        reporter.started(file);
+        ExtractHost host(reporter);
+        extractor::ExtractionRun run(host, std::make_shared<extractor::Components>());
+        request.input = file.source;
+        request.folder = partFolder;
+        extractor::RunEnd end = extractor::RunEnd::Failed;
+        try {
+            end = run.run(request);
+        } catch (const ComponentError& e) {
+            host.failure = e.description();
+        }
+        std::error_code ec;
+        if (end == extractor::RunEnd::Written) {
+            std::filesystem::rename(std::filesystem::path(QFile::encodeName(run.output()).toStdString()),
+                                    std::filesystem::path(QFile::encodeName(file.output).toStdString()), ec);
+            if (ec) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
+        }
+        QDir(partFolder).removeRecursively();
+        if (end == extractor::RunEnd::Written && !ec) {
+            if (options.deleteSource && !audio::removeForced(file.source))
+                reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted"));
+            else reporter.written(file);
+        } else if (!g_interrupted.load()) {
+            reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
+                                                                              : host.failure);
+        }
+    }
+    reporter.finish();
+    if (g_interrupted.load()) {
+        write(stderr, QStringLiteral("velloria-convert: interrupted (run again with --existing skip to complete)\n"));
+        return 1;
+    }
+    return reporter.failedCount() > 0 ? 1 : 0;
+}
 
 int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan) {
     Reporter reporter(options, static_cast<int>(plan.size()));

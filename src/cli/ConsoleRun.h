@@ -19,4 +19,13 @@ extern std::atomic<bool> g_interrupted;
 // Runs the plan; the exit status (0 every file written or skipped, 1 some failed).
 int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan);
 
+// The sound tracks of the planned videos, each written as the extractor window writes it into
+// a hidden folder beside its output and moved into place when whole; the exit status. The
+// format and bitrate are the extractor's stored ones unless the options give them.
+int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey);
+
+// The extractor window's settings key and its stored format ("MP3", "WAV", ...).
+QString extractorKey();
+QString storedExtractorFormat();
+
 }  // namespace cli

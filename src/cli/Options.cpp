@@ -107,8 +107,7 @@ const QList<OptionSpec>& optionSpecs() {
         {0, "no-tags", false, flag(&Options::noTags)},
         {0, "replaygain", false,
          [](Options&, const QString&) { return QStringLiteral("--replaygain is not available in this build"); }},
-        {0, "extract", false,
-         [](Options&, const QString&) { return QStringLiteral("--extract is not available in this build"); }},
+        {0, "extract", false, flag(&Options::extract)},
         {0, "cd", true,
          [](Options&, const QString&) { return QStringLiteral("--cd is not available in this build"); }},
         {0, "tracks", true,
@@ -212,6 +211,8 @@ ParseResult parseArguments(const QStringList& arguments) {
     if (o.action != Action::Convert) return result;
     if (o.json && o.quiet) return fail(QStringLiteral("--json and --quiet cannot be used together"));
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return fail(QStringLiteral("--tracks needs --cd"));
+    if (o.extract && (o.quality || o.mode != Mode::Stored))
+        return fail(QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)"));
     if (o.inputs.isEmpty()) return fail(QStringLiteral("no file or folder given"));
     return result;
 }
@@ -262,7 +263,7 @@ QString usageText() {
         "  -j, --jobs N            files converted at once (default: one per core)\n"
         "      --delete-source     delete each source once its whole output is written\n"
         "      --no-tags           do not copy the tags\n"
-        "      --extract           the sound track of video files, as the extractor writes it\n"
+        "      --extract           the sound track of videos, with the extractor's stored settings\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"

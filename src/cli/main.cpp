@@ -64,6 +64,22 @@ int main(int argc, char** argv) {
         print(stdout, QStringLiteral("velloria-convert %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
+    if (options.extract) {
+        // The extractor's stored format unless one is given.
+        const cli::FormatName* format = options.formatName.isEmpty() ? nullptr : cli::formatByName(options.formatName);
+        for (const cli::FormatName& f : cli::formatNames())
+            if (!format && f.available && cli::storedExtractorFormat().compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
+                format = &f;
+        if (!format) format = cli::formatByName(QStringLiteral("mp3"));
+        if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
+            print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
+            return 1;
+        }
+        const QList<cli::PlannedFile> plan = cli::planFiles(options, QLatin1String(format->extension), readTags);
+        std::signal(SIGINT, interrupted);
+        std::signal(SIGTERM, interrupted);
+        return cli::runExtraction(options, plan, QLatin1String(format->key));
+    }
     const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
     if (!settings.error.isEmpty()) return usageError(settings.error);
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {

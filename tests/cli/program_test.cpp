@@ -10,6 +10,7 @@
 #include "support/ConfigHome.h"
 #include "support/CoreSupport.h"
 #include "support/RunHosts.h"
+#include "support/Signals.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,6 +151,27 @@ TEST_F(CliProgram, AStoppedRunIsCompletedByASecondOne) {
         EXPECT_EQ(resumed.exitCode, 0) << resumed.err.toStdString();
         EXPECT_EQ(filesUnder(dir.filePath(out)), whole) << out.toStdString();
     }
+}
+
+// The sound tracks of videos, moved into place when whole; a file that is no video is named.
+TEST_F(CliProgram, ExtractsTheSoundTrackOfVideos) {
+    ASSERT_EQ(makeWavTree(path("wav"), 1, 2).size(), 1);
+    QDir().mkpath(path("v/sub"));
+    const QString made = makeVideo(path("v/sub/clip.mp4"), path("wav/t00.wav"), {QStringLiteral("-c:a"), QStringLiteral("aac")});
+    ASSERT_TRUE(made.isEmpty()) << made.toStdString();
+    QFile fake(path("v/fake.mkv"));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("not a video");
+    fake.close();
+    const CommandResult r = convert({QStringLiteral("--extract"), QStringLiteral("-r"), QStringLiteral("-f"), QStringLiteral("wav"),
+                                     QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("v")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("failed: v/fake.mkv: "))) << r.err.toStdString();
+    EXPECT_EQ(filesUnder(path("out")).keys(), QStringList{QStringLiteral("sub/clip.wav")});
+    const ReadBack sound = readBack(path("out/sub/clip.wav"));
+    EXPECT_TRUE(sound.error.isEmpty()) << sound.error.toStdString();
+    EXPECT_NEAR(sound.seconds(), 2.0, 0.1);
+    EXPECT_TRUE(QDir(path("out/sub")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() == 1);
 }
 
 // 40 files in a tree: velloria-convert -r -j 2, GNU parallel calling it once per file, and the
