@@ -101,6 +101,25 @@ TEST_F(CliProgram, JsonLinesAndUsageErrors) {
                                    QStringLiteral("started in/t00.wav in/t00.ogg"), QStringLiteral("written in/t00.wav in/t00.ogg")}));
     EXPECT_TRUE(QFileInfo::exists(path("in/t00.ogg")));
 
+    // One output is written once: the second source giving its name fails.
+    const CommandResult twice = convert({QStringLiteral("-o"), QStringLiteral("once"), QStringLiteral("in/d1/t01.wav"), QStringLiteral("in/d1/t01.wav")});
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_TRUE(twice.err.contains(QStringLiteral("would overwrite the output of"))) << twice.err.toStdString();
+    EXPECT_EQ(filesUnder(path("once")).keys(), QStringList{QStringLiteral("t01.mp3")});
+
+    // Deleting sources: only the one whose output was written goes.
+    QFile bad(path("in/bad.wav"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF");
+    bad.close();
+    const CommandResult deleting = convert({QStringLiteral("--delete-source"), QStringLiteral("-f"), QStringLiteral("wav"),
+                                            QStringLiteral("-o"), QStringLiteral("deleted"), QStringLiteral("in/d1/t01.wav"),
+                                            QStringLiteral("in/bad.wav")});
+    EXPECT_EQ(deleting.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(path("in/d1/t01.wav")));
+    EXPECT_TRUE(readBack(path("deleted/t01.wav")).error.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(path("in/bad.wav")));
+
     for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("-b"), QStringLiteral("7"), QStringLiteral("in")},
                                     QStringList{QStringLiteral("--frobnicate"), QStringLiteral("in")}}) {
         const CommandResult usage = convert(args);
