@@ -160,7 +160,8 @@ QString Options::effectivePattern() const {
     return recursive ? QStringLiteral("{dir}/{name}") : QStringLiteral("{name}");
 }
 
-ParseResult parseArguments(const QStringList& arguments) {
+ParseResult parseArguments(const QStringList& given) {
+    QStringList arguments = given;
     ParseResult result;
     Options& o = result.options;
     const auto fail = [&](const QString& error) {
@@ -169,7 +170,7 @@ ParseResult parseArguments(const QStringList& arguments) {
     };
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
+        const QString arg = arguments[i];
         if (optionsEnded || arg == QStringLiteral("-") || !arg.startsWith(QLatin1Char('-'))) {
             o.inputs << arg;
             continue;
@@ -203,6 +204,9 @@ ParseResult parseArguments(const QStringList& arguments) {
             } else {
                 return fail(QStringLiteral("option '%1' needs a value").arg(arg));
             }
+        } else if (attached && !isLong) {
+            // Short options together: "-rj2" is "-r -j2".
+            arguments.insert(i + 1, QLatin1Char('-') + *attached);
         } else if (attached) {
             return fail(QStringLiteral("option '%1' takes no value").arg(arg));
         }
