@@ -176,10 +176,8 @@ public:
         }
         m_index = -1;
     }
-    void runMessage(const QString& text, bool) override {
-        m_reporter.message(text);
-        m_anyMessage = true;
-    }
+    // The run's messages name an entry that was not converted ("... is not exist.").
+    void runMessage(const QString& text, bool) override { m_reporter.message(text); }
     void runFailures(const QList<converter::FailedFile>& failures) override {
         for (const converter::FailedFile& f : failures) {
             if (m_told.contains(f.path + QChar(u'\0') + f.reason)) continue;
@@ -211,7 +209,6 @@ private:
     qsizetype m_failuresBefore = 0;
     int m_written = 0;
     bool m_cancelled = false;
-    bool m_anyMessage = false;
 };
 
 // The extraction run as the command sees it: its one video's events, and the message that
