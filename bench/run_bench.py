@@ -184,7 +184,7 @@ def cli_batch_mp3(tool, cli_tool, work):
     env = cli_env(work)
     ours, serial = [], []
     for _ in range(max(1, RUNS // 2)):
-        for cmd, times, cmd_env in (([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-j", "2",
+        for cmd, times, cmd_env in (([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-j", "2", "-r",
                                       "-o", batch_out, batch_in + "/"], ours, env),
                                     (lame_one_by_one(batch_in, batch_out), serial, None)):
             fresh_folder(batch_out)
