@@ -137,6 +137,16 @@ TEST(CliPlan, ExistingOutputsAndInputsThatCannotBeConverted) {
         EXPECT_EQ(plan[1].kind, c.aKind);
         EXPECT_EQ(plan[3].output, QDir(out).filePath(QStringLiteral("sub/b.mp3")));
     }
+    // Outputs of an earlier run inside the folder converted are not taken as sources.
+    touch(QStringLiteral("in/converted/a.mp3"));
+    Options inside;
+    inside.inputs = {dir.filePath(QStringLiteral("in"))};
+    inside.recursive = true;
+    inside.outputDir = dir.filePath(QStringLiteral("in/converted"));
+    const QList<PlannedFile> again = planFiles(inside, QStringLiteral("mp3"), [](const QString&) { return QMap<QString, QString>{}; });
+    EXPECT_EQ(again.size(), 3);
+    for (const PlannedFile& f : again) EXPECT_FALSE(f.source.contains(QStringLiteral("converted"))) << f.source.toStdString();
+
     // Beside its source, an MP3 would be its own output; a folder needs -r.
     Options o;
     o.inputs = {dir.filePath(QStringLiteral("in/c.mp3")), dir.filePath(QStringLiteral("in"))};
