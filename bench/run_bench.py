@@ -8,8 +8,9 @@ unserved while converting 10 minutes is reported in units of 100 ms. Batches go 
 converter window: 20 files of a minute, and 2000 files of 2 s without and with an accessibility
 client listening. Ripping a fifteen-track disc image of about an hour to WAV is timed beside
 cd-paranoia on the same image, and extracting the sound track of a 5-minute video to MP3 beside
-ffmpeg. The last lines have the form `ratio <name> <value>`. BENCH_ONLY=<name> runs only that
-comparison (see ONLY).
+ffmpeg. The batch goes once more through velloria-convert -j 2 beside lame one file after
+another, and one file through it beside lame. The last lines have the form `ratio <name> <value>`.
+BENCH_ONLY=<name>[,<name>...] runs only those comparisons (see ONLY).
 """
 import hashlib
 import os
@@ -176,6 +177,55 @@ def loudness_overhead(tool, batch_tool, work):
     shutil.rmtree(batch_in)
     shutil.rmtree(batch_out)
     return statistics.median(with_tags), statistics.median(without)
+
+
+def cli_env(work):
+    """A settings store for velloria-convert holding what the window's batch stores: 128 kbit/s
+    CBR, joint stereo, the encoder quality lame uses by default, no tag copying."""
+    config = os.path.join(work, "cli-config")
+    os.makedirs(os.path.join(config, "Brindlewood"), exist_ok=True)
+    with open(os.path.join(config, "Brindlewood", "HKEY_LOCAL_MACHINE.ini"), "w") as f:
+        f.write("[Software]\n"
+                "Brindlewood\\Audioconverter\\MP3%20Channels=2\n"
+                "Brindlewood\\Audioconverter\\MP3%20Bitrate=9\n"
+                "Brindlewood\\Audioconverter\\MP3%20EnqQual=3\n"
+                "Brindlewood\\Audioconverter\\Preserve%20ID%20Tags=0\n")
+    return dict(os.environ, XDG_CONFIG_HOME=config)
+
+
+def cli_batch_mp3(tool, cli_tool, work):
+    """The batch's 20 files of one minute through `velloria-convert -j 2`, beside lame on the
+    same files one after another."""
+    batch_in, batch_out = os.path.join(work, "batch-in"), os.path.join(work, "batch-out")
+    make_batch(tool, batch_in, 20, 60)
+    env = cli_env(work)
+    ours, serial = [], []
+    for _ in range(max(1, RUNS // 2)):
+        for cmd, times, cmd_env in (([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-j", "2", "-r",
+                                      "-o", batch_out, batch_in + "/"], ours, env),
+                                    (lame_one_by_one(batch_in, batch_out), serial, None)):
+            fresh_folder(batch_out)
+            times.append(run(cmd, env=cmd_env))
+            check_batch_output(batch_in, batch_out, cmd[0])
+    shutil.rmtree(batch_in)
+    shutil.rmtree(batch_out)
+    return statistics.median(ours), statistics.median(serial)
+
+
+def cli_wav_mp3(tool, cli_tool, work):
+    """One file of ten minutes through velloria-convert beside lame on the same file, both at 128
+    kbit/s CBR."""
+    wav = os.path.join(work, "cli-in.wav")
+    if not os.path.exists(wav):
+        run([tool, "generate", "600", wav])
+    env = cli_env(work)
+    out_dir = os.path.join(work, "cli-out")
+    ours, ref = [], []
+    for _ in range(RUNS):
+        fresh_folder(out_dir)
+        ours.append(run([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-o", out_dir, wav], env=env))
+        ref.append(run(LAME + ["-b", "128", wav, os.path.join(out_dir, "ref.mp3")]))
+    return statistics.median(ours), statistics.median(ref)
 
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -447,7 +497,8 @@ def row(name, ours, ref):
 
 
 ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
-        "batch-small-files-a11y", "rss-30min-vs-1min", "loudness-overhead", "wav-flac", "wav-opus")
+        "batch-small-files-a11y", "rss-30min-vs-1min", "cli-batch-mp3", "cli-wav-mp3", "loudness-overhead",
+        "wav-flac", "wav-opus")
 
 
 def main():
@@ -456,18 +507,25 @@ def main():
     rip_tool = os.path.join(os.path.dirname(tool), "velloria_rip")
     extract_tool = os.path.join(os.path.dirname(tool), "velloria_extract")
     preview_tool = os.path.join(os.path.dirname(tool), "velloria_preview")
-    only = os.environ.get("BENCH_ONLY", "")
-    if only and only not in ONLY:
-        sys.exit(f"BENCH_ONLY={only} names no comparison; one of: {', '.join(ONLY)}")
+    cli_tool = os.path.join(os.path.dirname(os.path.dirname(tool)), "velloria-convert")
+    # One comparison, or several separated by commas.
+    only = [name for name in os.environ.get("BENCH_ONLY", "").split(",") if name]
+    for name in only:
+        if name not in ONLY:
+            sys.exit(f"BENCH_ONLY={name} names no comparison; one of: {', '.join(ONLY)}")
     work = tempfile.mkdtemp(prefix="velloria-bench-")
     wav = os.path.join(work, "in.wav")
     mp3 = os.path.join(work, "in.mp3")
     try:
         if only:
-            for name, value in run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+            results = []
+            for name in only:
+                results += run_only(name, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, work,
+                                    wav, mp3)
+            for name, value in results:
                 print(f"ratio {name} {value:.3f}")
             return
-        run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3)
+        run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, work, wav, mp3)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
@@ -477,8 +535,12 @@ def make_input(tool, wav):
     run([tool, "generate", "600", wav])
 
 
-def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
-    """The one comparison BENCH_ONLY names; returns [(name, ratio)]."""
+def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, work, wav, mp3):
+    """One comparison BENCH_ONLY names; returns [(name, ratio)]."""
+    if only == "cli-batch-mp3":
+        return [row("cli-batch-mp3", *cli_batch_mp3(tool, cli_tool, work))]
+    if only == "cli-wav-mp3":
+        return [row("cli-wav-mp3", *cli_wav_mp3(tool, cli_tool, work))]
     if only == "extract-mp3":
         return [row("extract-mp3", *extract_mp3(tool, extract_tool, work))]
     if only == "rss-30min-vs-1min":
@@ -526,7 +588,7 @@ def file_comparisons(tool, work, wav, mp3):
     ]
 
 
-def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, mp3):
+def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, work, wav, mp3):
     make_input(tool, wav)
     run(["lame", "--quiet", "-b", "128", wav, mp3])
     out = lambda name: os.path.join(work, name)
@@ -547,6 +609,11 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, work, wav, m
     for a11y in (False, True):
         name = "batch-small-files" + ("-a11y" if a11y else "")
         ratios.append(row(name, *small_files(tool, batch_tool, work, a11y)))
+
+    # The same batch through velloria-convert -j 2 beside lame one file after another, and one
+    # file through it beside lame.
+    ratios.append(row("cli-batch-mp3", *cli_batch_mp3(tool, cli_tool, work)))
+    ratios.append(row("cli-wav-mp3", *cli_wav_mp3(tool, cli_tool, work)))
 
     # Ripping a fifteen-track disc image of about an hour to WAV, beside cd-paranoia in batch mode.
     ratios.append(row("rip-image", *rip_image(rip_tool, wav, work)))

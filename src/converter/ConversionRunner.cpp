@@ -78,8 +78,9 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     for (const RunEntry& entry : snapshot.entries)
         if (!entry.output.isEmpty()) folders.insert(QFileInfo(entry.output).absolutePath());
     for (const QString& folder : std::as_const(folders)) removeLeftoverParts(folder);
+    m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);
-    if (snapshot.workers > 1) {
+    if (snapshot.workers > 1 || snapshot.wholeOutputsOnly) {
         runParallel(snapshot);
     } else {
         // Output path → the source that writes it in this run.

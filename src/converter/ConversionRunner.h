@@ -53,6 +53,11 @@ struct RunSnapshot {
     // Files converted at once: 1 converts one file after another. More run on worker threads,
     // with exactly the outcome of one at a time.
     int workers = 1;
+    // Outputs only ever appear whole: files convert through part files even one at a time, a
+    // cancel drops the partial output instead of leaving it under its name, and a file whose
+    // conversion failed is reported without a second attempt into its output. For programs that
+    // may be stopped at any moment (the command line), where a later run skips existing outputs.
+    bool wholeOutputsOnly = false;
     // What every output format is written with.
     OutputSettings settings;
     // Measure every output and tag it with its track and album loudness (ReplayGain; R128 gains
@@ -164,6 +169,7 @@ private:
     bool m_preserveTags = false;
     bool m_deleteSource = false;
     bool m_stopped = false;
+    bool m_wholeOutputsOnly = false;
     bool m_endRun = false;  // WMA cannot be written here: no later entry is processed
     // The CD track being read was aborted for a cancel.
     bool m_cdAborted = false;

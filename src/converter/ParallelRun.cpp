@@ -190,7 +190,8 @@ bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, con
     }
     job.cancel();
     job.waitFinished(kCancelWaitMs);
-    replaceWith(job.part(), q);
+    if (m_wholeOutputsOnly) QFile::remove(job.part());
+    else replaceWith(job.part(), q);
     if (!m_stopped) {
         m_host.setBusy(false);
         m_host.fileEnded();
@@ -215,6 +216,13 @@ void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& 
         return;
     }
     QFile::remove(job.part());
+    if (m_wholeOutputsOnly) {
+        m_host.setBusy(false);
+        m_host.fileProgress(0);
+        fail(p, job.outcome().reason);
+        m_host.fileEnded();
+        return;
+    }
     convertFile(p, q, inWMA, toWMA);
     if (!m_stopped) m_host.fileEnded();
 }

@@ -118,15 +118,33 @@ void expectDesktopFilesValid(const QString& prefix) {
         << out.toStdString();
 }
 
+// The command-line converter beside the program: it runs, and its manual page and bash
+// completion are where man and bash look for them. `man` is given the page by name through
+// MANPATH, as a user's `man velloria-convert` finds it.
+void expectCommandLineConverter(const QString& prefix) {
+    QString out;
+    EXPECT_EQ(run(prefix + QStringLiteral("/bin/velloria-convert"), {QStringLiteral("--help")}, &out), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Usage: velloria-convert"))) << out.toStdString();
+    const QString completion = prefix + QStringLiteral("/share/bash-completion/completions/velloria-convert");
+    EXPECT_EQ(run(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral(". '%1' && complete -p velloria-convert").arg(completion)}, &out), 0)
+        << out.toStdString();
+    EXPECT_EQ(run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("MANPATH='%1/share/man' MANWIDTH=80 man velloria-convert").arg(prefix)},
+                  &out),
+              0)
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("--existing"))) << out.toStdString();
+}
+
 TEST(Installed, CmakeInstallGivesARunningProgramWithItsDesktopFiles) {
     QTemporaryDir prefix;
     QString out;
     ASSERT_EQ(run(QStringLiteral("cmake"), {QStringLiteral("--install"), buildDir(), QStringLiteral("--prefix"), prefix.path()}, &out), 0)
         << out.toStdString();
-    for (const char* file : {"bin/velloria", "share/velloria/Mask.skn", "share/velloria/Quab_Skin.swf", "share/velloria/help.html",
+    for (const char* file : {"bin/velloria", "bin/velloria-convert", "share/man/man1/velloria-convert.1", "share/velloria/Mask.skn", "share/velloria/Quab_Skin.swf", "share/velloria/help.html",
                              "share/velloria/AChelp.html", "share/velloria/AEHelp.html", "share/velloria/skins/logo.svg"})
         EXPECT_TRUE(QFileInfo::exists(prefix.filePath(QLatin1String(file)))) << file;
     expectDesktopFilesValid(prefix.path());
+    expectCommandLineConverter(prefix.path());
     expectRunsWithItsWindows(prefix.filePath(QStringLiteral("bin/velloria")));
 }
 
@@ -156,11 +174,14 @@ TEST(Installed, DebianPackageInstallsRunsAndRemovesCleanly) {
     ASSERT_EQ(run(QStringLiteral("apt-get"), QStringList{QStringLiteral("install")} + apt + QStringList{deb}, &out), 0)
         << out.toStdString();
     expectDesktopFilesValid(QStringLiteral("/usr"));
+    expectCommandLineConverter(QStringLiteral("/usr"));
     expectRunsWithItsWindows(QStringLiteral("/usr/bin/velloria"));
     EXPECT_EQ(run(QStringLiteral("apt-get"), QStringList{QStringLiteral("purge")} + apt + QStringList{QStringLiteral("velloria")}, &out), 0)
         << out.toStdString();
     EXPECT_NE(run(QStringLiteral("dpkg-query"), {QStringLiteral("-W"), QStringLiteral("velloria")}), 0);
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/usr/bin/velloria")));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/usr/bin/velloria-convert")));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/usr/share/man/man1/velloria-convert.1")));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/usr/share/velloria")));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/usr/share/applications/org.brindlewood.Velloria.desktop")));
 }

@@ -16,7 +16,7 @@ const QString kSource = QStringLiteral(VELLORIA_TEST_SOURCE_DIR "/src/");
 // From the top floor down; a folder may include folders of a lower floor only.
 const QMap<QString, int>& floors() {
     static const QMap<QString, int> table{
-        {QStringLiteral("app"), 6},
+        {QStringLiteral("app"), 6},            {QStringLiteral("cli"), 6},
         {QStringLiteral("converter"), 5},       {QStringLiteral("extractor"), 5},
         {QStringLiteral("encoders"), 4},        {QStringLiteral("recorder"), 4},
         {QStringLiteral("ripping"), 4},

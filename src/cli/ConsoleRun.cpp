@@ -1,0 +1,384 @@
+#include "cli/ConsoleRun.h"
+
+#include "components/ComponentError.h"
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/audio/WMAFile.h"
+#include "components/audio/FileOps.h"
+#include "components/store/StoredNumbers.h"
+#include "converter/ConversionRunner.h"
+#include "extractor/ExtractionRun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace cli {
+
+std::atomic<bool> g_interrupted{false};
+
+namespace {
+
+void write(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString clock(qint64 seconds) {
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// What the user is told about each file, in the form the command was asked for.
+class Reporter {
+public:
+    Reporter(const Options& options, int total)
+        : m_json(options.json), m_quiet(options.quiet), m_total(total),
+          m_terminal(!options.json && !options.quiet && ::isatty(STDOUT_FILENO)) {
+        m_clock.start();
+    }
+
+    void started(const PlannedFile& file) {
+        m_current = &file;
+        m_percent = 0;
+        if (m_json) event(QStringLiteral("started"), file);
+        line(true);
+    }
+    void progress(double percent) {
+        const int whole = static_cast<int>(percent);
+        if (m_json && m_current && whole != static_cast<int>(m_percent)) {
+            QJsonObject o = object(QStringLiteral("progress"), *m_current);
+            o.insert(QStringLiteral("percent"), whole);
+            json(o);
+        }
+        m_percent = percent;
+        line(false);
+    }
+    void written(const PlannedFile& file) {
+        ++m_done;
+        if (m_json) event(QStringLiteral("written"), file);
+        else if (!m_quiet && !m_terminal) write(stdout, QStringLiteral("written %1 -> %2\n").arg(file.source, file.output));
+        line(true);
+    }
+    void skipped(const PlannedFile& file) {
+        ++m_done;
+        if (m_json) {
+            QJsonObject o = object(QStringLiteral("skipped"), file);
+            o.insert(QStringLiteral("reason"), QStringLiteral("the output exists"));
+            json(o);
+        } else if (!m_quiet && !m_terminal) {
+            write(stdout, QStringLiteral("skipped %1 (%2 exists)\n").arg(file.source, file.output));
+        }
+    }
+    void failed(const QString& source, const QString& output, const QString& reason) {
+        ++m_done;
+        ++m_failed;
+        clearLine();
+        write(stderr, QStringLiteral("velloria-convert: failed: %1: %2\n").arg(source, reason));
+        if (m_json) {
+            QJsonObject o = object(QStringLiteral("failed"), {PlannedFile::Kind::Fail, source, output, {}});
+            o.insert(QStringLiteral("reason"), reason);
+            json(o);
+        }
+        line(true);
+    }
+    void message(const QString& text) {
+        clearLine();
+        write(stderr, QStringLiteral("velloria-convert: %1\n").arg(text));
+        line(true);
+    }
+    void finish() { clearLine(); }
+    int failedCount() const { return m_failed; }
+
+private:
+    static QJsonObject object(const QString& name, const PlannedFile& file) {
+        QJsonObject o{{QStringLiteral("event"), name}, {QStringLiteral("source"), file.source}};
+        if (!file.output.isEmpty()) o.insert(QStringLiteral("output"), file.output);
+        return o;
+    }
+    void event(const QString& name, const PlannedFile& file) { json(object(name, file)); }
+    void json(const QJsonObject& o) { write(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n')); }
+
+    // The progress line: files done of total, the current file, its percentage and the time
+    // the whole run has left. Redrawn about five times a second.
+    void line(bool now) {
+        if (!m_terminal) return;
+        const qint64 ms = m_clock.elapsed();
+        if (!now && ms - m_drawnAt < 200) return;
+        m_drawnAt = ms;
+        QString text = QStringLiteral("[%1/%2]").arg(m_done).arg(m_total);
+        if (m_current) text += QStringLiteral(" %1 %2%").arg(QFileInfo(m_current->source).fileName()).arg(static_cast<int>(m_percent));
+        const double fraction = m_total > 0 ? (m_done + m_percent / 100.0) / m_total : 0;
+        if (fraction > 0.01 && fraction < 1) text += QStringLiteral(" %1 left").arg(clock(static_cast<qint64>(static_cast<double>(ms) / 1000.0 * (1 - fraction) / fraction)));
+        write(stdout, QStringLiteral("\r\033[K") + text);
+        m_lineShown = true;
+    }
+    void clearLine() {
+        if (!m_lineShown) return;
+        write(stdout, QStringLiteral("\r\033[K"));
+        m_lineShown = false;
+    }
+
+    const bool m_json;
+    const bool m_quiet;
+    const int m_total;
+    const bool m_terminal;
+    const PlannedFile* m_current = nullptr;
+    double m_percent = 0;
+    int m_done = 0;
+    int m_failed = 0;
+    QElapsedTimer m_clock;
+    qint64 m_drawnAt = -1000;
+    bool m_lineShown = false;
+};
+
+// The converter's run as the command sees it: each entry's end is told as written or failed
+// the moment it is known; the failures the run reports at its end that were not told yet
+// (outputs refused before converting) follow.
+class ConsoleHost : public converter::RunHost {
+public:
+    ConsoleHost(Reporter& reporter, const QList<PlannedFile>& entries) : m_reporter(reporter), m_entries(entries) {
+        m_ended.resize(entries.size());
+    }
+    void follow(const converter::ConversionRunner& runner) { m_runner = &runner; }
+
+    void fileStarted(int number) override {
+        m_index = number - 1;
+        m_failuresBefore = m_runner->failures().size();
+        m_reporter.started(m_entries[m_index]);
+    }
+    void fileProgress(double percent) override { m_reporter.progress(percent); }
+    void fileEnded() override {
+        if (m_index < 0 || m_ended[m_index]) return;
+        m_ended[m_index] = true;
+        const PlannedFile& file = m_entries[m_index];
+        const QList<converter::FailedFile>& failures = m_runner->failures();
+        if (failures.size() > m_failuresBefore) {
+            const converter::FailedFile& f = failures.last();
+            m_told.insert(f.path + QChar(u'\0') + f.reason);
+            m_reporter.failed(file.source, file.output, f.reason);
+        } else if (!g_interrupted.load() && QFileInfo::exists(file.output)) {
+            m_reporter.written(file);
+            ++m_written;
+        }
+        m_index = -1;
+    }
+    // The run's messages name an entry that was not converted ("... is not exist.").
+    void runMessage(const QString& text, bool) override { m_reporter.message(text); }
+    void runFailures(const QList<converter::FailedFile>& failures) override {
+        for (const converter::FailedFile& f : failures) {
+            if (m_told.contains(f.path + QChar(u'\0') + f.reason)) continue;
+            QString output;
+            for (const PlannedFile& e : m_entries)
+                if (e.source == f.path) output = e.output;
+            m_reporter.failed(f.path, output, f.reason);
+        }
+    }
+    bool letEventsRun() override {
+        QCoreApplication::processEvents();
+        return true;
+    }
+    bool cancelRequested() const override { return g_interrupted.load() || m_cancelled; }
+    void timePanels(double) override {}
+    void setBusy(bool) override {}
+    void cancelRun() override { m_cancelled = true; }
+    double progressShown() const override { return 0; }
+
+    int written() const { return m_written; }
+
+private:
+    Reporter& m_reporter;
+    const QList<PlannedFile>& m_entries;
+    const converter::ConversionRunner* m_runner = nullptr;
+    QList<bool> m_ended;
+    QSet<QString> m_told;
+    qsizetype m_index = -1;
+    qsizetype m_failuresBefore = 0;
+    int m_written = 0;
+    bool m_cancelled = false;
+};
+
+// The extraction run as the command sees it: its one video's events, and the message that
+// says why it failed.
+class ExtractHost : public extractor::ExtractionHost {
+public:
+    explicit ExtractHost(Reporter& reporter) : m_reporter(reporter) {}
+    void fileStarted(int) override {}
+    void fileProgress(double percent) override { m_reporter.progress(percent); }
+    void fileEnded() override {}
+    void runMessage(const QString& text, bool) override { failure = text.startsWith(QStringLiteral("Error: ")) ? text.mid(7) : text.trimmed(); }
+    void runFailures(const QList<audio::FailedFile>&) override {}
+    bool letEventsRun() override {
+        QCoreApplication::processEvents();
+        return true;
+    }
+    bool cancelRequested() const override { return g_interrupted.load() || m_cancel; }
+    bool confirmOverwrite() override { return true; }  // its folder is its own and empty
+    void setCancelRequested(bool requested) override { m_cancel = requested; }
+    bool present() const override { return true; }
+
+    QString failure;
+
+private:
+    Reporter& m_reporter;
+    bool m_cancel = false;
+};
+
+const QString kExtractPartMark = QStringLiteral(".velloria-part-");
+
+// Removes the hidden extraction folders in `folder` that programs no longer running left.
+void removeLeftoverExtractions(const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral(".*") + kExtractPartMark + QStringLiteral("*")},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const qsizetype at = name.indexOf(kExtractPartMark) + kExtractPartMark.size();
+        bool ok = false;
+        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
+        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        QDir(dir.filePath(name)).removeRecursively();
+    }
+}
+
+}  // namespace
+
+QString extractorKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }
+
+QString storedExtractorFormat() {
+    return stored::text(extractorKey(), QStringLiteral("format settings folder"), QStringLiteral("MP3"));
+}
+
+int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
+    Reporter reporter(options, static_cast<int>(plan.size()));
+    const QString key = extractorKey();
+    extractor::RunRequest request;
+    request.format = formatKey;
+    request.sameFolder = false;
+    request.channelsIndex = stored::text(key, QStringLiteral("combo channels folder"), QStringLiteral("Mono")) ==
+                                    QStringLiteral("Stereo") ? 1 : 0;
+    request.bitRate = options.bitrate ? QString::number(*options.bitrate)
+                                      : stored::text(key, QStringLiteral("combo bitrate folder"), QStringLiteral("128"));
+    request.frequency = stored::text(key, QStringLiteral("combo frquency folder"), QStringLiteral("44100"));
+    request.settings = OutputSettings::load(key);
+    // The source is deleted here, once its output is in place.
+    request.deleteSource = false;
+
+    QSet<QString> cleaned;
+    int index = 0;
+    for (const PlannedFile& file : plan) {
+        if (g_interrupted.load()) break;
+        if (file.kind == PlannedFile::Kind::Skip) {
+            reporter.skipped(file);
+            continue;
+        }
+        if (file.kind == PlannedFile::Kind::Fail) {
+            reporter.failed(file.source, file.output, file.reason);
+            continue;
+        }
+        const QFileInfo out(file.output);
+        if (!cleaned.contains(out.absolutePath())) {
+            cleaned.insert(out.absolutePath());
+            removeLeftoverExtractions(out.absolutePath());
+        }
+        const QString partFolder = out.absolutePath() + QStringLiteral("/.") + out.completeBaseName() + kExtractPartMark +
+                                   QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                                   QString::number(index++);
+        if (!QDir().mkpath(partFolder)) {
+            reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(partFolder));
+            continue;
+        }
+        reporter.started(file);
+        ExtractHost host(reporter);
+        extractor::ExtractionRun run(host, std::make_shared<extractor::Components>());
+        request.input = file.source;
+        request.folder = partFolder;
+        extractor::RunEnd end = extractor::RunEnd::Failed;
+        try {
+            end = run.run(request);
+        } catch (const ComponentError& e) {
+            host.failure = e.description();
+        }
+        std::error_code ec;
+        if (end == extractor::RunEnd::Written) {
+            std::filesystem::rename(std::filesystem::path(QFile::encodeName(run.output()).toStdString()),
+                                    std::filesystem::path(QFile::encodeName(file.output).toStdString()), ec);
+            if (ec) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
+        }
+        QDir(partFolder).removeRecursively();
+        if (end == extractor::RunEnd::Written && !ec) {
+            if (options.deleteSource && !audio::removeForced(file.source))
+                reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted"));
+            else reporter.written(file);
+        } else if (!g_interrupted.load()) {
+            reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
+                                                                              : host.failure);
+        }
+    }
+    reporter.finish();
+    if (g_interrupted.load()) {
+        write(stderr, QStringLiteral("velloria-convert: interrupted (run again with --existing skip to complete)\n"));
+        return 1;
+    }
+    return reporter.failedCount() > 0 ? 1 : 0;
+}
+
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan) {
+    Reporter reporter(options, static_cast<int>(plan.size()));
+    QList<PlannedFile> entries;
+    for (const PlannedFile& file : plan) {
+        switch (file.kind) {
+        case PlannedFile::Kind::Skip: reporter.skipped(file); break;
+        case PlannedFile::Kind::Fail: reporter.failed(file.source, file.output, file.reason); break;
+        case PlannedFile::Kind::Convert:
+            if (const QString folder = QFileInfo(file.output).absolutePath(); !QDir().mkpath(folder))
+                reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(folder));
+            else entries.push_back(file);
+            break;
+        }
+    }
+
+    converter::RunSnapshot snapshot;
+    for (const PlannedFile& file : entries) snapshot.entries.push_back({file.source, file.output, true});
+    snapshot.formatKey = QLatin1String(settings.format->key);
+    snapshot.sameFolder = options.outputDir.isEmpty();
+    snapshot.wholeList = true;
+    snapshot.deleteSource = options.deleteSource;
+    snapshot.preserveTags = settings.preserveTags;
+    snapshot.workers = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
+    snapshot.settings = settings.settings;
+    snapshot.wholeOutputsOnly = true;
+
+    AudioFile reader;
+    AudioFile writer;
+    WMAFile wmaReader;
+    WMAFile wmaWriter;
+    AudioInfo tags;
+    ConsoleHost host(reporter, entries);
+    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+    host.follow(runner);
+    if (!entries.isEmpty()) runner.run(snapshot);
+    reporter.finish();
+
+    const int notWritten = static_cast<int>(entries.size()) - host.written();
+    if (g_interrupted.load()) {
+        write(stderr, QStringLiteral("velloria-convert: interrupted; %1 file(s) not converted (run again with --existing skip to "
+                                     "complete)\n").arg(notWritten));
+        return 1;
+    }
+    return reporter.failedCount() > 0 || notWritten > 0 ? 1 : 0;
+}
+
+}  // namespace cli

@@ -1,0 +1,31 @@
+#pragma once
+// One run of velloria-convert: the planned files converted by the converter's own run, and
+// what the user is told. On a terminal, one progress line on stderr; otherwise one result line
+// per file on stdout (or one JSON object per event with --json); failures always on stderr.
+
+#include "cli/Options.h"
+#include "cli/Plan.h"
+#include "cli/RunSettings.h"
+
+#include <QList>
+
+#include <atomic>
+
+namespace cli {
+
+// Set from a signal handler: the run stops after dropping the output it is writing.
+extern std::atomic<bool> g_interrupted;
+
+// Runs the plan; the exit status (0 every file written or skipped, 1 some failed).
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan);
+
+// The sound tracks of the planned videos, each written as the extractor window writes it into
+// a hidden folder beside its output and moved into place when whole; the exit status. The
+// format and bitrate are the extractor's stored ones unless the options give them.
+int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey);
+
+// The extractor window's settings key and its stored format ("MP3", "WAV", ...).
+QString extractorKey();
+QString storedExtractorFormat();
+
+}  // namespace cli

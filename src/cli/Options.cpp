@@ -1,0 +1,279 @@
+#include "cli/Options.h"
+
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace cli {
+namespace {
+
+using Setter = std::function<QString(Options&, const QString& value)>;  // an error, or empty
+
+struct OptionSpec {
+    char shortName;         // 0: long only
+    const char* longName;
+    bool takesValue;
+    Setter set;
+};
+
+QString positiveInteger(const QString& text, int maximum, int& out, const char* what) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 1 || value > maximum)
+        return QStringLiteral("%1 must be a whole number from 1 to %2, not '%3'").arg(QLatin1String(what)).arg(maximum).arg(text);
+    out = value;
+    return {};
+}
+
+template <typename Enum>
+QString choice(const QString& text, std::initializer_list<std::pair<const char*, Enum>> choices, Enum& out,
+               const char* what) {
+    QStringList names;
+    for (const auto& [name, value] : choices) {
+        if (text == QLatin1String(name)) {
+            out = value;
+            return {};
+        }
+        names << QLatin1String(name);
+    }
+    return QStringLiteral("%1 must be one of %2, not '%3'").arg(QLatin1String(what), names.join(QLatin1Char('|')), text);
+}
+
+Setter flag(bool Options::*member) {
+    return [member](Options& o, const QString&) {
+        o.*member = true;
+        return QString();
+    };
+}
+
+const QList<OptionSpec>& optionSpecs() {
+    static const QList<OptionSpec> specs{
+        {'f', "format", true,
+         [](Options& o, const QString& v) {
+             const FormatName* format = formatByName(v);
+             if (!format) {
+                 QStringList names;
+                 for (const FormatName& f : formatNames()) names << QLatin1String(f.name);
+                 return QStringLiteral("--format must be one of %1, not '%2'").arg(names.join(QLatin1Char('|')), v);
+             }
+             if (!format->available) return QStringLiteral("the format '%1' is not available in this build").arg(v);
+             o.formatName = v;
+             return QString();
+         }},
+        {'b', "bitrate", true,
+         [](Options& o, const QString& v) {
+             int kbps = 0;
+             QString error = positiveInteger(v, 1000, kbps, "--bitrate");
+             if (error.isEmpty()) o.bitrate = kbps;
+             return error;
+         }},
+        {'q', "quality", true,
+         [](Options& o, const QString& v) {
+             bool ok = false;
+             const double q = v.toDouble(&ok);
+             if (!ok || q < -1 || q > 10) return QStringLiteral("--quality must be a number from -1 to 10, not '%1'").arg(v);
+             o.quality = q;
+             return QString();
+         }},
+        {0, "mode", true,
+         [](Options& o, const QString& v) {
+             return choice<Mode>(v, {{"cbr", Mode::Cbr}, {"vbr", Mode::Vbr}, {"abr", Mode::Abr}}, o.mode, "--mode");
+         }},
+        {'o', "output", true,
+         [](Options& o, const QString& v) {
+             if (v.isEmpty()) return QStringLiteral("--output needs a folder");
+             o.outputDir = v;
+             return QString();
+         }},
+        {'p', "pattern", true,
+         [](Options& o, const QString& v) {
+             if (v.isEmpty()) return QStringLiteral("--pattern must not be empty");
+             if (const QString unknown = unknownPlaceholder(v); !unknown.isEmpty())
+                 return QStringLiteral("--pattern has an unknown placeholder %1").arg(unknown);
+             if (v.startsWith(QLatin1Char('/')) || v.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+                 return QStringLiteral("--pattern must stay inside the output folder (no leading '/', no '..')");
+             o.pattern = v;
+             return QString();
+         }},
+        {'r', "recursive", false, flag(&Options::recursive)},
+        {0, "existing", true,
+         [](Options& o, const QString& v) {
+             return choice<Existing>(
+                 v, {{"skip", Existing::Skip}, {"overwrite", Existing::Overwrite}, {"rename", Existing::Rename}},
+                 o.existing, "--existing");
+         }},
+        {'j', "jobs", true, [](Options& o, const QString& v) { return positiveInteger(v, 1024, o.jobs, "--jobs"); }},
+        {0, "delete-source", false, flag(&Options::deleteSource)},
+        {0, "no-tags", false, flag(&Options::noTags)},
+        {0, "replaygain", false,
+         [](Options&, const QString&) { return QStringLiteral("--replaygain is not available in this build"); }},
+        {0, "extract", false, flag(&Options::extract)},
+        {0, "cd", true,
+         [](Options&, const QString&) { return QStringLiteral("--cd is not available in this build"); }},
+        {0, "tracks", true,
+         [](Options& o, const QString& v) {
+             const std::optional<QList<int>> tracks = parseTrackList(v);
+             if (!tracks) return QStringLiteral("--tracks must be a list like 1-5,7, not '%1'").arg(v);
+             o.tracks = *tracks;
+             return QString();
+         }},
+        {0, "json", false, flag(&Options::json)},
+        {0, "quiet", false, flag(&Options::quiet)},
+        {0, "version", false,
+         [](Options& o, const QString&) {
+             o.action = Action::Version;
+             return QString();
+         }},
+        {'h', "help", false,
+         [](Options& o, const QString&) {
+             o.action = Action::Help;
+             return QString();
+         }},
+    };
+    return specs;
+}
+
+}  // namespace
+
+const QList<FormatName>& formatNames() {
+    static const QList<FormatName> names{
+        {"mp3", "MP3", "mp3", 2, true},    {"ogg", "OGG", "ogg", 3, true},    {"wav", "WAV", "wav", 1, true},
+        {"wma", "WMA", "wma", 4, true},    {"flac", "FLAC", "flac", 5, true}, {"opus", "OPUS", "opus", 6, true},
+    };
+    return names;
+}
+
+const FormatName* formatByName(const QString& name) {
+    for (const FormatName& f : formatNames())
+        if (name == QLatin1String(f.name)) return &f;
+    return nullptr;
+}
+
+const FormatName* formatByStoredIndex(int index) {
+    for (const FormatName& f : formatNames())
+        if (f.storedIndex == index && f.available) return &f;
+    return nullptr;
+}
+
+QString Options::effectivePattern() const {
+    if (!pattern.isEmpty()) return pattern;
+    return recursive ? QStringLiteral("{dir}/{name}") : QStringLiteral("{name}");
+}
+
+ParseResult parseArguments(const QStringList& given) {
+    QStringList arguments = given;
+    ParseResult result;
+    Options& o = result.options;
+    const auto fail = [&](const QString& error) {
+        result.error = error;
+        return result;
+    };
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString arg = arguments[i];
+        if (optionsEnded || arg == QStringLiteral("-") || !arg.startsWith(QLatin1Char('-'))) {
+            o.inputs << arg;
+            continue;
+        }
+        if (arg == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        // "--name", "--name=value", "-x", "-xVALUE" or "-x VALUE".
+        const bool isLong = arg.startsWith(QStringLiteral("--"));
+        QString name;
+        std::optional<QString> attached;
+        if (isLong) {
+            const qsizetype eq = arg.indexOf(QLatin1Char('='));
+            name = arg.mid(2, eq < 0 ? -1 : eq - 2);
+            if (eq >= 0) attached = arg.mid(eq + 1);
+        } else {
+            name = arg.mid(1, 1);
+            if (arg.size() > 2) attached = arg.mid(2);
+        }
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : optionSpecs())
+            if (isLong ? name == QLatin1String(s.longName) : (s.shortName && name == QLatin1Char(s.shortName))) spec = &s;
+        if (!spec) return fail(QStringLiteral("unknown option '%1'").arg(isLong ? QStringLiteral("--") + name : arg));
+        QString value;
+        if (spec->takesValue) {
+            if (attached) {
+                value = *attached;
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                return fail(QStringLiteral("option '%1' needs a value").arg(arg));
+            }
+        } else if (attached && !isLong) {
+            // Short options together: "-rj2" is "-r -j2".
+            arguments.insert(i + 1, QLatin1Char('-') + *attached);
+        } else if (attached) {
+            return fail(QStringLiteral("option '%1' takes no value").arg(arg));
+        }
+        if (QString error = spec->set(o, value); !error.isEmpty()) return fail(error);
+    }
+    if (o.action != Action::Convert) return result;
+    if (o.json && o.quiet) return fail(QStringLiteral("--json and --quiet cannot be used together"));
+    if (!o.tracks.isEmpty() && o.cd.isEmpty()) return fail(QStringLiteral("--tracks needs --cd"));
+    if (o.extract && (o.quality || o.mode != Mode::Stored))
+        return fail(QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)"));
+    if (o.inputs.isEmpty()) return fail(QStringLiteral("no file or folder given"));
+    return result;
+}
+
+std::optional<QList<int>> parseTrackList(const QString& text) {
+    static const QRegularExpression part(QStringLiteral("^([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
+    QList<int> tracks;
+    for (const QString& piece : text.split(QLatin1Char(','))) {
+        const QRegularExpressionMatch m = part.match(piece);
+        if (!m.hasMatch()) return std::nullopt;
+        const int from = m.captured(1).toInt();
+        const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
+        if (from < 1 || to < from || to > 99) return std::nullopt;
+        for (int t = from; t <= to; ++t)
+            if (!tracks.contains(t)) tracks << t;
+    }
+    return tracks;
+}
+
+QString unknownPlaceholder(const QString& pattern) {
+    static const QRegularExpression placeholder(QStringLiteral("\\{[^}]*\\}?"));
+    static const QStringList known{QStringLiteral("{artist}"), QStringLiteral("{album}"), QStringLiteral("{title}"),
+                                   QStringLiteral("{track}"),  QStringLiteral("{name}"),  QStringLiteral("{dir}")};
+    for (auto it = placeholder.globalMatch(pattern); it.hasNext();) {
+        const QString found = it.next().captured(0);
+        if (!known.contains(found)) return found;
+    }
+    return {};
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
+        "Converts audio files with the settings the converter window stored; each option overrides one.\n"
+        "\n"
+        "  -f, --format FORMAT     mp3, ogg, wav, wma, flac or opus\n"
+        "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"
+        "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
+        "                          FLAC: compression level 0 to 8\n"
+        "      --mode MODE         cbr, vbr or abr (MP3); Ogg Vorbis: cbr or abr manage the bitrate,\n"
+        "                          vbr uses quality; Opus: abr is constrained VBR\n"
+        "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"
+        "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {title} {track}\n"
+        "                          {name} (the source's base name) and {dir} (its folder relative to the\n"
+        "                          folder given); default {name}, or {dir}/{name} with -r\n"
+        "  -r, --recursive         convert the audio files in folders and below, keeping the tree\n"
+        "      --existing WHAT     skip (default), overwrite or rename outputs that exist already\n"
+        "  -j, --jobs N            files converted at once (default: one per core)\n"
+        "      --delete-source     delete each source once its whole output is written\n"
+        "      --no-tags           do not copy the tags\n"
+        "      --extract           the sound track of videos, with the extractor's stored settings\n"
+        "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
+        "      --quiet             print nothing but failures\n"
+        "      --version           print the version and exit\n"
+        "  -h, --help              print this help and exit\n"
+        "\n"
+        "Exit status: 0 when every file was converted or skipped, 1 when some failed, 2 for a usage error.\n");
+}
+
+}  // namespace cli

@@ -1,0 +1,72 @@
+#pragma once
+// The command line of velloria-convert as plain values: what the user asked for, checked for
+// form (numbers, choices, ranges that need no format) before anything is read or written.
+// Whether a value suits the chosen format is decided later, by the output settings.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cli {
+
+// An output format as the command spells it, with the converter's format key.
+struct FormatName {
+    const char* name;       // "mp3"
+    const char* key;        // "MP3", as the converter's runs and stored settings know it
+    const char* extension;  // of the files written
+    int storedIndex;        // the converter window's stored "Last Output Format" for it
+    bool available;         // written by this build
+};
+// Every format the command names, available or not.
+const QList<FormatName>& formatNames();
+const FormatName* formatByName(const QString& name);
+const FormatName* formatByStoredIndex(int index);
+
+enum class Existing { Skip, Overwrite, Rename };
+enum class Mode { Stored, Cbr, Vbr, Abr };
+enum class Action { Convert, Help, Version };
+
+struct Options {
+    Action action = Action::Convert;
+    QStringList inputs;
+    QString formatName;  // empty: the converter window's stored format
+    std::optional<int> bitrate;
+    std::optional<double> quality;
+    Mode mode = Mode::Stored;
+    QString outputDir;   // empty: beside each source
+    QString pattern;     // empty: "{name}", or "{dir}/{name}" with -r
+    bool recursive = false;
+    Existing existing = Existing::Skip;
+    int jobs = 0;        // 0: one per core
+    bool deleteSource = false;
+    bool noTags = false;
+    bool replayGain = false;
+    bool extract = false;
+    QString cd;          // device or disc image
+    QList<int> tracks;   // empty: every track
+    bool json = false;
+    bool quiet = false;
+
+    // The pattern in force.
+    QString effectivePattern() const;
+};
+
+struct ParseResult {
+    Options options;
+    QString error;  // a usage error; empty when the line was understood
+};
+
+// `arguments` without the program's name.
+ParseResult parseArguments(const QStringList& arguments);
+
+// "1-5,7" as track numbers in order, each once; nothing for a malformed list.
+std::optional<QList<int>> parseTrackList(const QString& text);
+
+// The placeholders a pattern may hold, and the first unknown one in `pattern` (empty: none).
+QString unknownPlaceholder(const QString& pattern);
+
+QString usageText();
+
+}  // namespace cli

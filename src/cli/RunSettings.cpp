@@ -1,0 +1,143 @@
+#include "cli/RunSettings.h"
+
+#include "components/ComponentError.h"
+#include "components/audio/Encoder.h"
+#include "components/store/StoredNumbers.h"
+
+#include <cmath>
+
+namespace cli {
+namespace {
+
+const QString kLastOutputFormat = QStringLiteral("Last Output Format");
+const QString kPreserveTags = QStringLiteral("Preserve ID Tags");
+
+// MP3 codings of MP3Settings.
+constexpr int kCbr = -1;
+constexpr int kVbr = 0;
+constexpr int kAbr = 4;
+
+QString applyMp3(const Options& o, MP3Settings& mp3) {
+    MP3Settings s = mp3;
+    Mode mode = o.mode;
+    if (mode == Mode::Stored) mode = o.quality ? Mode::Vbr : o.bitrate ? Mode::Cbr : Mode::Stored;
+    try {
+        switch (mode) {
+        case Mode::Stored: break;
+        case Mode::Cbr:
+            if (o.quality) return QStringLiteral("--quality does not apply to MP3 at a constant bitrate");
+            s.setCodingMethod(kCbr);
+            if (o.bitrate) s.setBitrate(*o.bitrate);
+            break;
+        case Mode::Abr:
+            if (o.quality) return QStringLiteral("--quality does not apply to MP3 at an average bitrate");
+            s.setCodingMethod(kAbr);
+            if (o.bitrate) s.setAbrBitrate(*o.bitrate);
+            break;
+        case Mode::Vbr:
+            s.setCodingMethod(kVbr);
+            if (o.quality) {
+                if (*o.quality < 0 || *o.quality > 9 || std::floor(*o.quality) != *o.quality)
+                    return QStringLiteral("--quality for MP3 is a whole number from 0 (best) to 9");
+                s.setVbrQuality(static_cast<int>(*o.quality));
+            }
+            // The bitrate bounds the variable one from above.
+            if (o.bitrate) s.setMaxVbrBitrate(*o.bitrate);
+            break;
+        }
+    } catch (const ComponentError& e) {
+        return QStringLiteral("MP3 cannot be written so: ") + e.description();
+    }
+    if (const QString refusal = lameRefusal(s); !refusal.isEmpty()) return QStringLiteral("MP3 cannot be written so: ") + refusal;
+    mp3 = s;
+    return {};
+}
+
+QString applyOgg(const Options& o, OggFormat& ogg) {
+    OggFormat f = ogg;
+    Mode mode = o.mode;
+    if (mode == Mode::Stored) mode = o.quality ? Mode::Vbr : o.bitrate ? Mode::Abr : Mode::Stored;
+    if (mode == Mode::Vbr) {
+        if (o.bitrate) return QStringLiteral("--bitrate does not apply to Ogg Vorbis by quality (--mode vbr)");
+        // Quality 0 means a managed bitrate to the writer: the lowest quality asked for is one
+        // hundredth above it.
+        if (o.quality) f.quality = std::max(1, static_cast<int>(std::lround(*o.quality * 100)));
+        if (o.quality && *o.quality < 0) return QStringLiteral("--quality for Ogg Vorbis is from 0 to 10");
+    } else if (mode != Mode::Stored) {
+        if (o.quality) return QStringLiteral("--quality does not apply to Ogg Vorbis at a managed bitrate");
+        f.quality = 0;
+        if (o.bitrate) f.nominalKbps = *o.bitrate;
+        // A constant bitrate bounds both ways; an average one does not bound.
+        f.minKbps = mode == Mode::Cbr ? f.nominalKbps : 0;
+        f.maxKbps = mode == Mode::Cbr ? f.nominalKbps : 0;
+        if (!vorbisCanEncode(f.sampleRate, f.channels, f.nominalKbps, f.minKbps, f.maxKbps))
+            return QStringLiteral("Ogg Vorbis cannot be written at %1 kbit/s with %2 Hz and %3 channels")
+                .arg(f.nominalKbps)
+                .arg(f.sampleRate)
+                .arg(f.channels);
+    }
+    ogg = f;
+    return {};
+}
+
+QString applyFlac(const Options& o, FlacFormat& flac) {
+    if (o.bitrate || o.mode != Mode::Stored) return QStringLiteral("--bitrate and --mode do not apply to FLAC");
+    if (o.quality) {
+        if (*o.quality < 0 || *o.quality > 8 || std::floor(*o.quality) != *o.quality)
+            return QStringLiteral("--quality for FLAC is a compression level from 0 to 8");
+        flac.level = static_cast<int>(*o.quality);
+    }
+    return {};
+}
+
+// Opus modes of OpusSettings.
+constexpr int kOpusVbr = 0;
+constexpr int kOpusConstrained = 1;
+constexpr int kOpusCbr = 2;
+
+QString applyOpus(const Options& o, OpusFormat& opus) {
+    if (o.quality) return QStringLiteral("--quality does not apply to Opus; give --bitrate");
+    if (o.bitrate) {
+        if (*o.bitrate < 6 || *o.bitrate > 512) return QStringLiteral("--bitrate for Opus is from 6 to 512 kbit/s");
+        opus.bitrateKbps = *o.bitrate;
+    }
+    if (o.mode == Mode::Vbr) opus.mode = kOpusVbr;
+    if (o.mode == Mode::Abr) opus.mode = kOpusConstrained;
+    if (o.mode == Mode::Cbr) opus.mode = kOpusCbr;
+    return {};
+}
+
+}  // namespace
+
+QString converterKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioconverter"); }
+
+RunSettingsResult runSettings(const Options& o, const QString& key) {
+    RunSettingsResult result;
+    RunSettings& run = result.run;
+    run.format = o.formatName.isEmpty() ? nullptr : formatByName(o.formatName);
+    if (!run.format) run.format = formatByStoredIndex(stored::integer(key, kLastOutputFormat, 2, 1, 99));
+    if (!run.format) run.format = formatByName(QStringLiteral("mp3"));
+    run.preserveTags = !o.noTags && stored::flag(stored::text(key, kPreserveTags, QStringLiteral("1")), true);
+    run.settings = OutputSettings::load(key);
+    const QString formatKey = QLatin1String(run.format->key);
+    const bool overrides = o.bitrate || o.quality || o.mode != Mode::Stored;
+    if (formatKey == QStringLiteral("MP3")) {
+        result.error = applyMp3(o, run.settings.mp3);
+    } else if (formatKey == QStringLiteral("OGG")) {
+        // Stored Ogg Vorbis settings the writer cannot encode are refused as the window refuses them.
+        const OggSettings stored = OggSettings::load(key);
+        if (const QString refusal = stored.refusal(); !refusal.isEmpty() && !overrides) result.error = refusal;
+        else result.error = applyOgg(o, run.settings.ogg);
+    } else if (formatKey == QStringLiteral("FLAC")) {
+        result.error = applyFlac(o, run.settings.flac);
+    } else if (formatKey == QStringLiteral("OPUS")) {
+        result.error = applyOpus(o, run.settings.opus);
+    } else if (overrides) {
+        result.error = QStringLiteral("--bitrate, --quality and --mode do not apply to %1").arg(QLatin1String(run.format->name));
+    } else if (formatKey == QStringLiteral("WMA")) {
+        result.error = WmaSettings{run.settings.wmaProfile}.refusal();
+    }
+    return result;
+}
+
+}  // namespace cli

@@ -1,0 +1,95 @@
+// velloria-convert: the converter's run from the command line, over the settings the converter
+// window stored.
+#include "cli/ConsoleRun.h"
+#include "cli/Options.h"
+#include "cli/Plan.h"
+#include "cli/RunSettings.h"
+#include "components/ComponentError.h"
+#include "components/audio/AudioInfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+int usageError(const QString& error) {
+    print(stderr, QStringLiteral("velloria-convert: %1\n\n").arg(error) + cli::usageText());
+    return 2;
+}
+
+// The first interrupt ends the run cleanly; a second one ends the program at once.
+extern "C" void interrupted(int signal) {
+    if (cli::g_interrupted.exchange(true)) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
+}
+
+QMap<QString, QString> readTags(const QString& path) {
+    QMap<QString, QString> values;
+    try {
+        AudioInfo info;
+        info.ReadTags(path);
+        for (auto it = info.properties().cbegin(); it != info.properties().cend(); ++it)
+            if (!it.value().isEmpty()) values.insert(it.key(), it.value().first());
+    } catch (const ComponentError&) {
+        // A file without readable tags is named from the placeholders' fallbacks.
+    }
+    return values;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velloria-convert"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLORIA_VERSION));
+
+    const cli::ParseResult parsed = cli::parseArguments(QCoreApplication::arguments().mid(1));
+    if (!parsed.error.isEmpty()) return usageError(parsed.error);
+    const cli::Options& options = parsed.options;
+    if (options.action == cli::Action::Help) {
+        print(stdout, cli::usageText());
+        return 0;
+    }
+    if (options.action == cli::Action::Version) {
+        print(stdout, QStringLiteral("velloria-convert %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    if (options.extract) {
+        // The extractor's stored format unless one is given.
+        const cli::FormatName* format = options.formatName.isEmpty() ? nullptr : cli::formatByName(options.formatName);
+        for (const cli::FormatName& f : cli::formatNames())
+            if (!format && f.available && cli::storedExtractorFormat().compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
+                format = &f;
+        if (!format) format = cli::formatByName(QStringLiteral("mp3"));
+        if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
+            print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
+            return 1;
+        }
+        const QList<cli::PlannedFile> plan = cli::planFiles(options, QLatin1String(format->extension), readTags);
+        std::signal(SIGINT, interrupted);
+        std::signal(SIGTERM, interrupted);
+        return cli::runExtraction(options, plan, QLatin1String(format->key));
+    }
+    const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
+    if (!settings.error.isEmpty()) return usageError(settings.error);
+    if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
+        print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
+        return 1;
+    }
+
+    const QList<cli::PlannedFile> plan =
+        cli::planFiles(options, QLatin1String(settings.run.format->extension), readTags);
+    std::signal(SIGINT, interrupted);
+    std::signal(SIGTERM, interrupted);
+    return cli::runPlan(options, settings.run, plan);
+}

@@ -1,0 +1,210 @@
+// The command line of velloria-convert, the names its outputs get and the settings it writes
+// with: tables of what is understood, what is refused and why.
+#include "cli/Options.h"
+#include "cli/Plan.h"
+#include "cli/RunSettings.h"
+#include "components/store/CRegister.h"
+#include "support/ConfigHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cli;
+
+namespace {
+
+QStringList words(const char* line) { return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+
+TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
+    struct Case {
+        const char* line;
+        const char* error;  // a part of the usage error; "" when understood
+        std::function<bool(const Options&)> holds;
+    };
+    const Case cases[] = {
+        {"-f ogg a.wav", "", [](const Options& o) { return o.formatName == QStringLiteral("ogg"); }},
+        {"--format=wav a.wav", "", [](const Options& o) { return o.formatName == QStringLiteral("wav"); }},
+        {"-fmp3 a.wav", "", [](const Options& o) { return o.formatName == QStringLiteral("mp3"); }},
+        {"-f aac a.wav", "--format must be one of mp3|ogg|wav|wma|flac|opus", nullptr},
+        {"-b 192 --mode abr a", "", [](const Options& o) { return o.bitrate == 192 && o.mode == Mode::Abr; }},
+        {"-b 0 a", "--bitrate must be a whole number from 1", nullptr},
+        {"-b 12x a", "not '12x'", nullptr},
+        {"-q 2.5 a", "", [](const Options& o) { return o.quality == 2.5; }},
+        {"-q 11 a", "--quality must be a number from -1 to 10", nullptr},
+        {"--mode xbr a", "--mode must be one of cbr|vbr|abr", nullptr},
+        {"-r -o out -j 3 d", "",
+         [](const Options& o) { return o.recursive && o.outputDir == QStringLiteral("out") && o.jobs == 3; }},
+        {"-rj2 -fogg d", "",
+         [](const Options& o) { return o.recursive && o.jobs == 2 && o.formatName == QStringLiteral("ogg"); }},
+        {"-rx d", "unknown option '-x'", nullptr},
+        {"-j 0 a", "--jobs must be a whole number from 1", nullptr},
+        {"--existing rename a", "", [](const Options& o) { return o.existing == Existing::Rename; }},
+        {"a", "", [](const Options& o) { return o.existing == Existing::Skip && o.jobs == 0 && !o.deleteSource; }},
+        {"--existing keep a", "--existing must be one of skip|overwrite|rename", nullptr},
+        {"--delete-source --no-tags --json a b", "",
+         [](const Options& o) { return o.deleteSource && o.noTags && o.json && o.inputs.size() == 2; }},
+        {"--json --quiet a", "cannot be used together", nullptr},
+        {"-p {artist}/{album}/{track}_{title} a", "",
+         [](const Options& o) { return o.pattern == QStringLiteral("{artist}/{album}/{track}_{title}"); }},
+        {"-p {year}/{name} a", "unknown placeholder {year}", nullptr},
+        {"-p ../{name} a", "must stay inside the output folder", nullptr},
+        {"-p /tmp/{name} a", "must stay inside the output folder", nullptr},
+        {"-- -odd.wav", "", [](const Options& o) { return o.inputs == QStringList{QStringLiteral("-odd.wav")}; }},
+        {"--help", "", [](const Options& o) { return o.action == Action::Help; }},
+        {"--version", "", [](const Options& o) { return o.action == Action::Version; }},
+        {"", "no file or folder given", nullptr},
+        {"-o", "option '-o' needs a value", nullptr},
+        {"--quiet=yes a", "takes no value", nullptr},
+        {"-x a", "unknown option '-x'", nullptr},
+        {"--tracks 1-3 a", "--tracks needs --cd", nullptr},
+        {"--replaygain a", "not available in this build", nullptr},
+    };
+    for (const Case& c : cases) {
+        const ParseResult r = parseArguments(words(c.line));
+        if (*c.error) {
+            EXPECT_TRUE(r.error.contains(QLatin1String(c.error))) << c.line << " gave: " << r.error.toStdString();
+        } else {
+            EXPECT_TRUE(r.error.isEmpty()) << c.line << " gave: " << r.error.toStdString();
+            EXPECT_TRUE(c.holds(r.options)) << c.line;
+        }
+    }
+}
+
+TEST(CliOptions, TrackListsAndPatterns) {
+    EXPECT_EQ(parseTrackList(QStringLiteral("1-5,7")), (QList<int>{1, 2, 3, 4, 5, 7}));
+    EXPECT_EQ(parseTrackList(QStringLiteral("3,1-3")), (QList<int>{3, 1, 2}));
+    for (const char* bad : {"", "0", "5-2", "1,,2", "1-100", "a"})
+        EXPECT_FALSE(parseTrackList(QLatin1String(bad))) << bad;
+
+    struct Case {
+        const char* pattern;
+        const char* dir;
+        QMap<QString, QString> tags;
+        const char* expected;
+    };
+    const QMap<QString, QString> tagged{{QStringLiteral("ARTIST"), QStringLiteral("AC/DC")},
+                                        {QStringLiteral("ALBUM"), QStringLiteral("..")},
+                                        {QStringLiteral("TITLE"), QStringLiteral("Song")},
+                                        {QStringLiteral("TRACKNUMBER"), QStringLiteral("3/12")}};
+    const Case cases[] = {
+        {"{name}", "", {}, "take 1"},
+        {"{dir}/{name}", "", {}, "take 1"},  // no empty folder name
+        {"{dir}/{name}", "a/b", {}, "a/b/take 1"},
+        // Tag values cannot climb out of the output folder or make folders of their own.
+        {"{artist}/{album}/{track} {title}", "", tagged, "AC_DC/__/03 Song"},
+        {"{artist}/{title}", "", {}, "Unknown Artist/take 1"},
+        {"{track}-{name}", "", {{QStringLiteral("TRACKNUMBER"), QStringLiteral("x")}}, "x-take 1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(expandPattern(QLatin1String(c.pattern), QStringLiteral("/m/take 1.flac"), QLatin1String(c.dir), c.tags),
+                  QLatin1String(c.expected))
+            << c.pattern;
+}
+
+TEST(CliPlan, ExistingOutputsAndInputsThatCannotBeConverted) {
+    QTemporaryDir dir;
+    const auto touch = [&](const QString& relative) {
+        QDir(dir.path()).mkpath(QFileInfo(relative).path());
+        QFile f(dir.filePath(relative));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    for (const char* f : {"in/a.wav", "in/sub/b.flac", "in/notes.txt", "in/.a.velloria-part-1-0.mp3", "out/a.mp3",
+                          "out/a (1).mp3", "in/c.mp3"})
+        touch(QLatin1String(f));
+    const QStringList inputs{dir.filePath(QStringLiteral("in")), dir.filePath(QStringLiteral("missing.wav"))};
+    const QString out = dir.filePath(QStringLiteral("out"));
+    struct Case {
+        Existing existing;
+        const char* aOutput;  // where in/a.wav goes, relative to out/
+        PlannedFile::Kind aKind;
+    };
+    for (const Case& c : {Case{Existing::Skip, "a.mp3", PlannedFile::Kind::Skip},
+                          Case{Existing::Overwrite, "a.mp3", PlannedFile::Kind::Convert},
+                          Case{Existing::Rename, "a (2).mp3", PlannedFile::Kind::Convert}}) {
+        Options o;
+        o.inputs = inputs;
+        o.recursive = true;
+        o.outputDir = out;
+        o.existing = c.existing;
+        const QList<PlannedFile> plan = planFiles(o, QStringLiteral("mp3"), [](const QString&) { return QMap<QString, QString>{}; });
+        ASSERT_EQ(plan.size(), 4);  // the missing file, a.wav, c.mp3 and sub/b.flac; no text, no part file
+        EXPECT_EQ(plan[0].kind, PlannedFile::Kind::Fail);
+        EXPECT_EQ(plan[0].reason, QStringLiteral("does not exist"));
+        EXPECT_EQ(plan[1].output, QDir(out).filePath(QLatin1String(c.aOutput)));
+        EXPECT_EQ(plan[1].kind, c.aKind);
+        EXPECT_EQ(plan[3].output, QDir(out).filePath(QStringLiteral("sub/b.mp3")));
+    }
+    // Outputs of an earlier run inside the folder converted are not taken as sources.
+    touch(QStringLiteral("in/converted/a.mp3"));
+    Options inside;
+    inside.inputs = {dir.filePath(QStringLiteral("in"))};
+    inside.recursive = true;
+    inside.outputDir = dir.filePath(QStringLiteral("in/converted"));
+    const QList<PlannedFile> again = planFiles(inside, QStringLiteral("mp3"), [](const QString&) { return QMap<QString, QString>{}; });
+    EXPECT_EQ(again.size(), 3);
+    for (const PlannedFile& f : again) EXPECT_FALSE(f.source.contains(QStringLiteral("converted"))) << f.source.toStdString();
+
+    // Beside its source, an MP3 would be its own output; a folder needs -r.
+    Options o;
+    o.inputs = {dir.filePath(QStringLiteral("in/c.mp3")), dir.filePath(QStringLiteral("in"))};
+    const QList<PlannedFile> plan = planFiles(o, QStringLiteral("mp3"), [](const QString&) { return QMap<QString, QString>{}; });
+    ASSERT_EQ(plan.size(), 2);
+    EXPECT_EQ(plan[0].reason, QStringLiteral("is a folder (use -r to convert the files in it)"));
+    EXPECT_EQ(plan[1].reason, QStringLiteral("would be overwritten by its own output"));
+}
+
+TEST(CliSettings, OverridesMustSuitTheFormat) {
+    testing_support::TempConfigHome config;
+    struct Case {
+        const char* line;
+        const char* error;  // "" when the settings are taken
+        std::function<bool(const RunSettings&)> holds;
+    };
+    const Case cases[] = {
+        // Nothing stored: MP3 as the window starts, tags copied.
+        {"a", "", [](const RunSettings& s) { return QLatin1String(s.format->key) == QStringLiteral("MP3") && s.preserveTags; }},
+        {"-b 192 a", "",
+         [](const RunSettings& s) { return s.settings.mp3.codingMethod() == -1 && s.settings.mp3.bitrate() == 192; }},
+        {"-q 2 a", "",
+         [](const RunSettings& s) { return s.settings.mp3.codingMethod() == 0 && s.settings.mp3.vbrQuality() == 2; }},
+        {"--mode abr -b 160 a", "",
+         [](const RunSettings& s) { return s.settings.mp3.codingMethod() == 4 && s.settings.mp3.abrBitrate() == 160; }},
+        {"-b 100 a", "MP3 cannot be written so", nullptr},
+        {"-q 2.5 a", "whole number from 0 (best) to 9", nullptr},
+        {"--mode cbr -q 2 a", "does not apply to MP3 at a constant bitrate", nullptr},
+        {"-f ogg -q 6.5 a", "", [](const RunSettings& s) { return s.settings.ogg.quality == 650; }},
+        {"-f ogg -b 160 a", "",
+         [](const RunSettings& s) { return s.settings.ogg.quality == 0 && s.settings.ogg.nominalKbps == 160; }},
+        {"-f ogg --mode vbr -b 160 a", "does not apply to Ogg Vorbis by quality", nullptr},
+        {"-f ogg -b 999 a", "Ogg Vorbis cannot be written at 999 kbit/s", nullptr},
+        {"-f wav -b 128 a", "do not apply to wav", nullptr},
+        {"-f flac -q 8 a", "", [](const RunSettings& s) { return s.settings.flac.level == 8; }},
+        {"-f flac -q 9 a", "compression level from 0 to 8", nullptr},
+        {"-f flac -b 500 a", "do not apply to FLAC", nullptr},
+        {"-f opus -b 96 --mode cbr a", "",
+         [](const RunSettings& s) { return s.settings.opus.bitrateKbps == 96 && s.settings.opus.mode == 2; }},
+        {"-f opus -b 600 a", "from 6 to 512", nullptr},
+        {"--no-tags a", "", [](const RunSettings& s) { return !s.preserveTags; }},
+    };
+    for (const Case& c : cases) {
+        const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options, converterKey());
+        if (*c.error) {
+            EXPECT_TRUE(r.error.contains(QLatin1String(c.error))) << c.line << " gave: " << r.error.toStdString();
+        } else {
+            EXPECT_TRUE(r.error.isEmpty()) << c.line << " gave: " << r.error.toStdString();
+            EXPECT_TRUE(c.holds(r.run)) << c.line;
+        }
+    }
+    // What the window stored is the start: its last format, its tag choice.
+    CRegister reg;
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Last Output Format"), QStringLiteral("3"));
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
+    const RunSettingsResult stored = runSettings(parseArguments({QStringLiteral("a")}).options, converterKey());
+    EXPECT_EQ(QLatin1String(stored.run.format->key), QStringLiteral("OGG"));
+    EXPECT_FALSE(stored.run.preserveTags);
+}
+
+}  // namespace

@@ -1,0 +1,241 @@
+// Whole runs of the real velloria-convert: the tree it writes, a second run that skips, a run
+// killed in the middle and completed, a bad file among good ones, its JSON lines, and the same
+// bytes as the converter window's run and as GNU parallel calling it once per file.
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/audio/WMAFile.h"
+#include "converter/ConversionRunner.h"
+#include "components/store/CRegister.h"
+#include "support/CliRuns.h"
+#include "support/ConfigHome.h"
+#include "support/CoreSupport.h"
+#include "support/RunHosts.h"
+#include "support/Signals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const QString kConverterKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+
+QStringList keysWithSuffix(const QMap<QString, QByteArray>& files, const QString& suffix) {
+    QStringList keys;
+    for (const QString& k : files.keys())
+        if (k.endsWith(suffix)) keys << k;
+    return keys;
+}
+
+QStringList mp3Names(const QStringList& wavs) {
+    QStringList names;
+    for (QString w : wavs) names << w.replace(QStringLiteral(".wav"), QStringLiteral(".mp3"));
+    names.sort();
+    return names;
+}
+
+class CliProgram : public ::testing::Test {
+protected:
+    CommandResult convert(const QStringList& args) { return runCommand(args, dir.path(), config.path()); }
+    QString path(const char* relative) const { return dir.filePath(QLatin1String(relative)); }
+    QTemporaryDir dir;
+    TempConfigHome config;  // the program's and this process's settings store
+};
+
+TEST_F(CliProgram, KeepsTheTreeSkipsOnASecondRunAndNamesABadFile) {
+    const QStringList wavs = makeWavTree(path("in"), 6, 0.5);
+    ASSERT_EQ(wavs.size(), 6);
+    const CommandResult first = convert({QStringLiteral("-r"), QStringLiteral("-j"), QStringLiteral("2"),
+                                         QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("in")});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QMap<QString, QByteArray> written = filesUnder(path("out"));
+    EXPECT_EQ(written.keys(), mp3Names(wavs));
+    // Piped, one result line per file.
+    EXPECT_EQ(first.out.count(QStringLiteral("written ")), 6) << first.out.toStdString();
+
+    // Skipped, untouched.
+    const CommandResult second = convert({QStringLiteral("-r"), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("in")});
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.out.count(QStringLiteral("skipped ")), 6) << second.out.toStdString();
+    EXPECT_EQ(filesUnder(path("out")), written);
+
+    // A damaged file among good ones: exit status 1, it is named on stderr with its reason,
+    // the others are written and no part file stays.
+    QFile bad(path("in/d1/broken.wav"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24));
+    bad.close();
+    const CommandResult third = convert({QStringLiteral("-r"), QStringLiteral("--existing"), QStringLiteral("rename"),
+                                         QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("in")});
+    EXPECT_EQ(third.exitCode, 1);
+    EXPECT_TRUE(third.err.contains(QStringLiteral("failed: in/d1/broken.wav: "))) << third.err.toStdString();
+    const QMap<QString, QByteArray> after = filesUnder(path("out"));
+    EXPECT_EQ(keysWithSuffix(after, QStringLiteral(" (1).mp3")).size(), 6);
+    EXPECT_TRUE(keysWithSuffix(after, QStringLiteral("-part-")).isEmpty());
+    EXPECT_FALSE(after.contains(QStringLiteral("d1/broken.mp3")));
+}
+
+TEST_F(CliProgram, JsonLinesAndUsageErrors) {
+    ASSERT_EQ(makeWavTree(path("in"), 2, 0.3).size(), 2);
+    const CommandResult r = convert({QStringLiteral("--json"), QStringLiteral("-f"), QStringLiteral("ogg"), QStringLiteral("in/t00.wav"),
+                                     QStringLiteral("in/missing.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    QStringList events;
+    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+        ASSERT_FALSE(o.isEmpty()) << line.toStdString();
+        if (o.value(QStringLiteral("event")) != QStringLiteral("progress"))
+            events << o.value(QStringLiteral("event")).toString() + QLatin1Char(' ') + o.value(QStringLiteral("source")).toString() +
+                          QLatin1Char(' ') + o.value(QStringLiteral("output")).toString() + o.value(QStringLiteral("reason")).toString();
+    }
+    EXPECT_EQ(events, (QStringList{QStringLiteral("failed in/missing.wav does not exist"),
+                                   QStringLiteral("started in/t00.wav in/t00.ogg"), QStringLiteral("written in/t00.wav in/t00.ogg")}));
+    EXPECT_TRUE(QFileInfo::exists(path("in/t00.ogg")));
+
+    // One output is written once: the second source giving its name fails.
+    const CommandResult twice = convert({QStringLiteral("-o"), QStringLiteral("once"), QStringLiteral("in/d1/t01.wav"), QStringLiteral("in/d1/t01.wav")});
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_TRUE(twice.err.contains(QStringLiteral("would overwrite the output of"))) << twice.err.toStdString();
+    EXPECT_EQ(filesUnder(path("once")).keys(), QStringList{QStringLiteral("t01.mp3")});
+
+    // Deleting sources: only the one whose output was written goes.
+    QFile bad(path("in/bad.wav"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF");
+    bad.close();
+    const CommandResult deleting = convert({QStringLiteral("--delete-source"), QStringLiteral("-f"), QStringLiteral("wav"),
+                                            QStringLiteral("-o"), QStringLiteral("deleted"), QStringLiteral("in/d1/t01.wav"),
+                                            QStringLiteral("in/bad.wav")});
+    EXPECT_EQ(deleting.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(path("in/d1/t01.wav")));
+    EXPECT_TRUE(readBack(path("deleted/t01.wav")).error.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(path("in/bad.wav")));
+
+    for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("-b"), QStringLiteral("7"), QStringLiteral("in")},
+                                    QStringList{QStringLiteral("--frobnicate"), QStringLiteral("in")}}) {
+        const CommandResult usage = convert(args);
+        EXPECT_EQ(usage.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(usage.err.contains(QStringLiteral("Usage: velloria-convert"))) << usage.err.toStdString();
+    }
+    const CommandResult help = convert({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--existing WHAT")));
+}
+
+// Stopped while it writes one file at a time (interrupted, or killed outright), then run again
+// with --existing skip: every output whole (the same bytes as a run never stopped), no part
+// file left.
+TEST_F(CliProgram, AStoppedRunIsCompletedByASecondOne) {
+    const QStringList wavs = makeWavTree(path("in"), 4, 6);
+    ASSERT_EQ(wavs.size(), 4);
+    ASSERT_EQ(convert({QStringLiteral("-r"), QStringLiteral("-o"), QStringLiteral("whole"), QStringLiteral("in")}).exitCode, 0);
+    const QMap<QString, QByteArray> whole = filesUnder(path("whole"));
+    for (const bool kill : {false, true}) {
+        const QString out = kill ? QStringLiteral("killed") : QStringLiteral("interrupted");
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(convertProgram(), {QStringLiteral("-r"), QStringLiteral("-j"), QStringLiteral("1"), QStringLiteral("-o"), out,
+                                   QStringLiteral("in")});
+        ASSERT_TRUE(p.waitForStarted());
+        // Once the second file's part exists, the run is in the middle of writing.
+        ASSERT_TRUE(waitFor([&] { return filesUnder(dir.filePath(out)).keys().filter(QStringLiteral("-part-")).size() == 1 &&
+                                         !filesUnder(dir.filePath(out)).isEmpty() &&
+                                         filesUnder(dir.filePath(out)).size() >= 2; },
+                            60000));
+        if (kill) p.kill();
+        else p.terminate();
+        p.waitForFinished();
+        if (!kill) {
+            EXPECT_EQ(p.exitCode(), 1);
+            EXPECT_TRUE(QString::fromLocal8Bit(p.readAllStandardError()).contains(QStringLiteral("interrupted")));
+        }
+        // What is there under a final name is whole.
+        const QMap<QString, QByteArray> left = filesUnder(dir.filePath(out));
+        for (auto it = left.cbegin(); it != left.cend(); ++it) {
+            if (!it.key().contains(QStringLiteral("-part-"))) {
+                EXPECT_EQ(it.value(), whole.value(it.key())) << it.key().toStdString();
+            }
+        }
+        const CommandResult resumed = convert({QStringLiteral("-r"), QStringLiteral("--existing"), QStringLiteral("skip"),
+                                               QStringLiteral("-o"), out, QStringLiteral("in")});
+        EXPECT_EQ(resumed.exitCode, 0) << resumed.err.toStdString();
+        EXPECT_EQ(filesUnder(dir.filePath(out)), whole) << out.toStdString();
+    }
+}
+
+// The sound tracks of videos, moved into place when whole; a file that is no video is named.
+TEST_F(CliProgram, ExtractsTheSoundTrackOfVideos) {
+    ASSERT_EQ(makeWavTree(path("wav"), 1, 2).size(), 1);
+    QDir().mkpath(path("v/sub"));
+    const QString made = makeVideo(path("v/sub/clip.mp4"), path("wav/t00.wav"), {QStringLiteral("-c:a"), QStringLiteral("aac")});
+    ASSERT_TRUE(made.isEmpty()) << made.toStdString();
+    QFile fake(path("v/fake.mkv"));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("not a video");
+    fake.close();
+    const CommandResult r = convert({QStringLiteral("--extract"), QStringLiteral("-r"), QStringLiteral("-f"), QStringLiteral("wav"),
+                                     QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("v")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("failed: v/fake.mkv: "))) << r.err.toStdString();
+    EXPECT_EQ(filesUnder(path("out")).keys(), QStringList{QStringLiteral("sub/clip.wav")});
+    const ReadBack sound = readBack(path("out/sub/clip.wav"));
+    EXPECT_TRUE(sound.error.isEmpty()) << sound.error.toStdString();
+    EXPECT_NEAR(sound.seconds(), 2.0, 0.1);
+    EXPECT_TRUE(QDir(path("out/sub")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() == 1);
+}
+
+// 40 files in a tree: velloria-convert -r -j 2, GNU parallel calling it once per file, and the
+// converter window's run with the same stored settings write the same bytes.
+TEST_F(CliProgram, SameBytesAsGnuParallelAndTheWindowsRun) {
+    if (QStandardPaths::findExecutable(QStringLiteral("parallel")).isEmpty()) GTEST_SKIP() << "GNU parallel is not installed";
+    // Settings the window stored: 160 kbit/s, encoder quality 2.
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kConverterKey, QStringLiteral("MP3 Bitrate"), QStringLiteral("10"));
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kConverterKey, QStringLiteral("MP3 EnqQual"), QStringLiteral("2"));
+    const QStringList wavs = makeWavTree(path("in"), 40, 0.4);
+    ASSERT_EQ(wavs.size(), 40);
+    const CommandResult direct = convert({QStringLiteral("-r"), QStringLiteral("-j"), QStringLiteral("2"), QStringLiteral("-o"),
+                                          QStringLiteral("direct"), QStringLiteral("in")});
+    ASSERT_EQ(direct.exitCode, 0) << direct.err.toStdString();
+
+    // parallel's own -S : (the local machine) and -j 2, one call per file, from inside the tree.
+    const CommandResult spread = runCommand(
+        {QStringLiteral("-c"), QStringLiteral("find . -name '*.wav' | parallel -S : -j 2 %1 -r -o ../spread {}").arg(convertProgram())},
+        path("in"), config.path(), QStringLiteral("/bin/sh"));
+    ASSERT_EQ(spread.exitCode, 0) << spread.err.toStdString();
+
+    // The window's run: its list with outputs in one folder, "Parallel" on, the stored settings.
+    RecordingRunHost host;
+    AudioFile reader, writer;
+    WMAFile wmaReader, wmaWriter;
+    AudioInfo tags;
+    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+    converter::RunSnapshot snapshot;
+    for (const QString& w : wavs) {
+        const QString out = path("window/") + QString(w).replace(QStringLiteral(".wav"), QStringLiteral(".mp3"));
+        QDir().mkpath(QFileInfo(out).path());
+        snapshot.entries.push_back({path("in/") + w, out, true});
+    }
+    snapshot.formatKey = QStringLiteral("MP3");
+    snapshot.wholeList = true;
+    snapshot.preserveTags = true;
+    snapshot.workers = std::max(1, QThread::idealThreadCount());
+    snapshot.settings = OutputSettings::load(kConverterKey);
+    runner.run(snapshot);
+    EXPECT_TRUE(host.failures.isEmpty());
+
+    const QMap<QString, QByteArray> expected = filesUnder(path("direct"));
+    EXPECT_EQ(expected.keys(), mp3Names(wavs));
+    EXPECT_TRUE(filesUnder(path("spread")) == expected);
+    EXPECT_TRUE(filesUnder(path("window")) == expected);
+}
+
+}  // namespace
