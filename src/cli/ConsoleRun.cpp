@@ -335,7 +335,8 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     return reporter.failedCount() > 0 ? 1 : 0;
 }
 
-int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan) {
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, CdGrabber* grabber,
+            const QString& cdplayerIni) {
     Reporter reporter(options, static_cast<int>(plan.size()));
     QList<PlannedFile> entries;
     for (const PlannedFile& file : plan) {
@@ -360,6 +361,7 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     snapshot.workers = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
     snapshot.settings = settings.settings;
     snapshot.wholeOutputsOnly = true;
+    snapshot.loudnessTags = options.replayGain;
 
     AudioFile reader;
     AudioFile writer;
@@ -367,7 +369,7 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     WMAFile wmaWriter;
     AudioInfo tags;
     ConsoleHost host(reporter, entries);
-    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, grabber, cdplayerIni});
     host.follow(runner);
     if (!entries.isEmpty()) runner.run(snapshot);
     reporter.finish();

@@ -106,10 +106,16 @@ const QList<OptionSpec>& optionSpecs() {
         {0, "delete-source", false, flag(&Options::deleteSource)},
         {0, "no-tags", false, flag(&Options::noTags)},
         {0, "replaygain", false,
-         [](Options&, const QString&) { return QStringLiteral("--replaygain is not available in this build"); }},
+         [](Options& o, const QString&) {
+             o.replayGain = true;
+             return QString();
+         }},
         {0, "extract", false, flag(&Options::extract)},
         {0, "cd", true,
-         [](Options&, const QString&) { return QStringLiteral("--cd is not available in this build"); }},
+         [](Options& o, const QString& v) {
+             o.cd = v;
+             return QString();
+         }},
         {0, "tracks", true,
          [](Options& o, const QString& v) {
              const std::optional<QList<int>> tracks = parseTrackList(v);
@@ -217,6 +223,11 @@ ParseResult parseArguments(const QStringList& given) {
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return fail(QStringLiteral("--tracks needs --cd"));
     if (o.extract && (o.quality || o.mode != Mode::Stored))
         return fail(QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)"));
+    if (!o.cd.isEmpty()) {
+        if (!o.inputs.isEmpty()) return fail(QStringLiteral("--cd converts the disc's tracks: give no files with it"));
+        if (o.extract) return fail(QStringLiteral("--cd and --extract cannot be used together"));
+        return result;
+    }
     if (o.inputs.isEmpty()) return fail(QStringLiteral("no file or folder given"));
     return result;
 }
@@ -250,6 +261,7 @@ QString unknownPlaceholder(const QString& pattern) {
 QString usageText() {
     return QStringLiteral(
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
+        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
         "  -f, --format FORMAT     mp3, ogg, wav, wma, flac or opus\n"
@@ -267,7 +279,14 @@ QString usageText() {
         "  -j, --jobs N            files converted at once (default: one per core)\n"
         "      --delete-source     delete each source once its whole output is written\n"
         "      --no-tags           do not copy the tags\n"
+        "      --replaygain        write loudness tags (ReplayGain; R128 gains in Opus), an album being the\n"
+        "                          files of one source folder\n"
         "      --extract           the sound track of videos, with the extractor's stored settings\n"
+        "      --cd DEVICE|IMAGE   rip the audio tracks of a disc (a drive such as /dev/sr0, or a .cue,\n"
+        "                          .toc or .nrg image) with the stored ripping options; default output\n"
+        "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
+        "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
+        "      --tracks LIST       only these tracks, e.g. 1-5,7\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"

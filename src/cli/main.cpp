@@ -1,14 +1,19 @@
 // velloria-convert: the converter's run from the command line, over the settings the converter
 // window stored.
 #include "cli/ConsoleRun.h"
+#include "cli/DiscTracks.h"
 #include "cli/Options.h"
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
 #include "components/ComponentError.h"
 #include "components/audio/AudioInfo.h"
+#include "components/audio/CdGrabber.h"
+#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/StoredGrabSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <csignal>
 #include <cstdio>
@@ -82,6 +87,29 @@ int main(int argc, char** argv) {
     }
     const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
     if (!settings.error.isEmpty()) return usageError(settings.error);
+    if (!options.cd.isEmpty()) {
+        // The disc's tracks with the stored ripping options, into the current folder unless -o.
+        CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
+        grabber.setSettings(storedGrabSettings(cli::converterKey()));
+        const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
+        if (!disc.error.isEmpty()) {
+            print(stderr, QStringLiteral("velloria-convert: %1\n").arg(disc.error));
+            return 1;
+        }
+        cli::Options ripping = options;
+        ripping.inputs = disc.entries;
+        if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
+        if (!QDir().mkpath(ripping.outputDir)) {
+            print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(ripping.outputDir));
+            return 1;
+        }
+        const QString ini = defaultCdplayerIniPath();
+        const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.run.format->extension),
+                                                            cli::discTags(grabber, ini));
+        std::signal(SIGINT, interrupted);
+        std::signal(SIGTERM, interrupted);
+        return cli::runPlan(ripping, settings.run, plan, &grabber, ini);
+    }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
         print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
         return 1;

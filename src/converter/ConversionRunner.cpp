@@ -438,8 +438,10 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         }
     } source(*grabber, *track, toc);
 
-    audio::AudioFileSink fileSink(m_components.writer, q);
-    audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
+    // Written under a part name when only whole outputs may appear, and put in place when whole.
+    const QString target = m_wholeOutputsOnly ? partFileFor(q, *track) : q;
+    audio::AudioFileSink fileSink(m_components.writer, target);
+    audio::WmaFileSink wmaSink(m_components.wmaWriter, target);
     audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
     audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
@@ -447,6 +449,13 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     const audio::JobOutcome outcome = job.run();
     m_cdTrack = false;
     m_job = nullptr;
+    if (target != q && !(outcome.written() && !m_cdAborted && replaceWith(target, q))) {
+        QFile::remove(target);
+        if (outcome.written() && !m_cdAborted && !m_stopped) {
+            fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
+            return false;
+        }
+    }
     if (m_stopped) return false;
     if (source.openFailed) {
         // The grabber's reason on a second line.

@@ -197,6 +197,8 @@ private:
 // The hidden file beside `output` that a conversion running at the same time as others writes
 // first; it becomes `output` by an atomic rename. `entry` tells the entries of one run apart.
 QString partFileFor(const QString& output, int entry);
+// Replaces `to` with `from` in one step, so that no half-written file is ever seen under `to`.
+bool replaceWith(const QString& from, const QString& to);
 // Removes the part files in `folder` that programs no longer running have left behind.
 void removeLeftoverParts(const QString& folder);
 

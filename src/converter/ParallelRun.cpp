@@ -38,15 +38,14 @@ constexpr int kWorkerWaitMs = 50;
 // A cancelled job ends at its next block; this only bounds the wait for one that hangs.
 constexpr int kCancelWaitMs = 60000;
 
-// Replaces `to` with `from` in one step, so that no half-written file is ever seen under `to`.
+}  // namespace
+
 bool replaceWith(const QString& from, const QString& to) {
     std::error_code ec;
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
                             std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
     return !ec;
 }
-
-}  // namespace
 
 // One file converted on a worker thread into its part file, with reader and writer objects of
 // its own that carry the window's writer settings.

@@ -60,7 +60,11 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--quiet=yes a", "takes no value", nullptr},
         {"-x a", "unknown option '-x'", nullptr},
         {"--tracks 1-3 a", "--tracks needs --cd", nullptr},
-        {"--replaygain a", "not available in this build", nullptr},
+        {"--replaygain a", "", [](const Options& o) { return o.replayGain; }},
+        {"--cd disc.cue --tracks 1-3,5", "",
+         [](const Options& o) { return o.cd == QStringLiteral("disc.cue") && o.tracks == QList<int>{1, 2, 3, 5}; }},
+        {"--cd /dev/sr0 a.wav", "give no files with it", nullptr},
+        {"--cd /dev/sr0 --extract", "cannot be used together", nullptr},
     };
     for (const Case& c : cases) {
         const ParseResult r = parseArguments(words(c.line));

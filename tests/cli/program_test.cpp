@@ -6,7 +6,9 @@
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
 #include "components/store/CRegister.h"
+#include "support/CdImages.h"
 #include "support/CliRuns.h"
+#include "support/LoudnessTools.h"
 #include "support/ConfigHome.h"
 #include "support/CoreSupport.h"
 #include "support/RunHosts.h"
@@ -236,6 +238,35 @@ TEST_F(CliProgram, SameBytesAsGnuParallelAndTheWindowsRun) {
     EXPECT_EQ(expected.keys(), mp3Names(wavs));
     EXPECT_TRUE(filesUnder(path("spread")) == expected);
     EXPECT_TRUE(filesUnder(path("window")) == expected);
+}
+
+// --cd rips the asked tracks of a disc image, named from its CD-Text, each the disc's samples
+// exactly; --replaygain tags them, the album being the disc.
+TEST_F(CliProgram, RipsTracksOfADiscImageWithLoudnessTags) {
+    ASSERT_TRUE(QDir().mkpath(path("disc")));
+    const CdImage image = writeReferenceDisc(path("disc"), true);
+    const CommandResult rip = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("1,3"),
+                                       QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("--replaygain"),
+                                       QStringLiteral("-p"), QStringLiteral("{artist}/{track} - {title}"),
+                                       QStringLiteral("-o"), QStringLiteral("ripped")});
+    ASSERT_EQ(rip.exitCode, 0) << rip.err.toStdString();
+    const QStringList written = filesUnder(path("ripped")).keys();
+    ASSERT_EQ(written.size(), 2) << written.join(QLatin1Char(' ')).toStdString();
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(written[i].toStdString());
+        const QString file = path("ripped") + QLatin1Char('/') + written[i];
+        EXPECT_TRUE(ffmpegDecode(file, 44100, 2) == image.tracks[i == 0 ? 0 : 2]) << "not the disc's samples";
+        const QMap<QString, QStringList> tags = readTagsForTest(file);
+        EXPECT_TRUE(tags.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
+        EXPECT_TRUE(tags.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
+    }
+    EXPECT_TRUE(written[0].contains(QStringLiteral("01 - "))) << written[0].toStdString();
+    EXPECT_TRUE(written[1].contains(QStringLiteral("03 - "))) << written[1].toStdString();
+    EXPECT_FALSE(written[0].contains(QStringLiteral("Unknown"))) << "the CD-Text was not used";
+
+    const CommandResult missing = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("9")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("the disc has no audio track 9"))) << missing.err.toStdString();
 }
 
 }  // namespace

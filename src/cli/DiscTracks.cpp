@@ -1,0 +1,78 @@
+#include "cli/DiscTracks.h"
+
+#include "components/audio/CdGrabber.h"
+#include "components/audio/DiscInfoLookup.h"
+#include "converter/ConverterRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
+
+namespace cli {
+
+DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tracks) {
+    DiscTracks result;
+    const QFileInfo info(cd);
+    if (info.isFile()) {
+        if (grabber.OpenImage(cd) < 0) {
+            result.error = QStringLiteral("the disc image '%1' could not be opened: %2").arg(cd, grabber.lastErrorText());
+            return result;
+        }
+    } else {
+        const QString device = info.exists() ? info.canonicalFilePath() : cd;
+        int found = -1;
+        for (int i = 0; i < grabber.DriveCount() && found < 0; ++i) {
+            grabber.setCurrentDrive(i);
+            const QFileInfo source(grabber.driveSource());
+            if (grabber.driveSource() == cd || (source.exists() && source.canonicalFilePath() == device)) found = i;
+        }
+        if (found < 0) {
+            result.error = QStringLiteral("'%1' is neither a disc image nor a CD drive of this machine").arg(cd);
+            return result;
+        }
+    }
+    QStringList all;
+    for (const QString& name : QDir(grabber.RootText()).entryList({QStringLiteral("Track*.cda")}, QDir::Files, QDir::Name))
+        all << grabber.RootText() + name;
+    if (all.isEmpty()) {
+        result.error = QStringLiteral("'%1' holds no audio tracks").arg(cd);
+        return result;
+    }
+    if (tracks.isEmpty()) {
+        result.entries = all;
+        return result;
+    }
+    for (const int track : tracks) {
+        const auto entry = std::find_if(all.cbegin(), all.cend(), [track](const QString& e) {
+            return converter::trackNumberOf(e) == track;
+        });
+        if (entry == all.cend()) {
+            result.error = QStringLiteral("the disc has no audio track %1").arg(track);
+            result.entries.clear();
+            return result;
+        }
+        result.entries << *entry;
+    }
+    return result;
+}
+
+TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni) {
+    DiscInfoResult found = readCdplayerIni(grabber.toc(), cdplayerIni);
+    if (!found.found) found.info = grabber.cdText(&found.found);
+    const auto info = std::make_shared<DiscInfo>(found.found ? found.info : DiscInfo{});
+    return [info](const QString& entry) {
+        QMap<QString, QString> tags;
+        const std::optional<int> track = converter::trackNumberOf(entry);
+        if (!track) return tags;
+        tags.insert(QStringLiteral("TRACKNUMBER"), QString::number(*track));
+        if (!info->artist.isEmpty()) tags.insert(QStringLiteral("ARTIST"), info->artist);
+        if (!info->album.isEmpty()) tags.insert(QStringLiteral("ALBUM"), info->album);
+        if (*track <= info->trackTitles.size() && !info->trackTitles[*track - 1].isEmpty())
+            tags.insert(QStringLiteral("TITLE"), info->trackTitles[*track - 1]);
+        return tags;
+    };
+}
+
+}  // namespace cli

@@ -1,0 +1,29 @@
+#pragma once
+// The tracks of a disc for velloria-convert --cd: the drive or disc image opened in the grabber,
+// the tracks asked for as the grabber's track entries, and the disc information the output
+// names may use.
+
+#include "cli/Plan.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CdGrabber;
+
+namespace cli {
+
+struct DiscTracks {
+    QStringList entries;  // the grabber's "TrackNN.cda" entries, in track order
+    QString error;        // why the disc cannot be read; empty when it can
+};
+
+// Opens `cd` (a disc image file, or the device of a drive) as the grabber's current drive and
+// lists `tracks` of it (every audio track when empty).
+DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tracks);
+
+// Tags for the output names of the grabber's track entries: ARTIST, ALBUM, TITLE and TRACKNUMBER
+// from the disc information in `cdplayerIni`, else from the disc's CD-Text.
+TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni);
+
+}  // namespace cli
