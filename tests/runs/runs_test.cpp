@@ -109,6 +109,18 @@ protected:
         EXPECT_EQ(writeAudioFile(path, musicTone(rate, 2, seconds), rate, 2), QString());
         return path;
     }
+    // The converter's run of `snapshot` with components of its own; what its host saw. The cancel
+    // request is seen from the given message-loop pass on (-1: never).
+    static RecordingRunHost convert(const converter::RunSnapshot& snapshot, int cancelAfterPasses = -1) {
+        AudioFile reader, writer;
+        WMAFile wmaReader, wmaWriter;
+        AudioInfo tags;
+        RecordingRunHost host;
+        host.cancelAfterPasses = cancelAfterPasses;
+        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+            .run(snapshot);
+        return host;
+    }
     TempConfigHome config;
     QTemporaryDir dir;
 };
@@ -124,12 +136,7 @@ TEST_F(Runs, ConvertAListFromStoredSettings) {
         const QString in = source(QLatin1String(name) + QStringLiteral(".wav"), 44100, 1.0);
         snapshot.entries.push_back({in, dir.filePath(QLatin1String(name) + QStringLiteral(".mp3")), false});
     }
-    AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
-    AudioInfo tags;
-    RecordingRunHost host;
-    converter::ConversionRunner runner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
-    runner.run(snapshot);
+    const RecordingRunHost host = convert(snapshot);
     EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(QLatin1Char('\n')).toStdString();
     for (const converter::RunEntry& entry : snapshot.entries) {
         const ReadBack r = readBack(entry.output);
@@ -213,12 +220,7 @@ TEST_F(Runs, EveryInputFormatConvertsToFlacAndOpus) {
         for (const Input& input : inputs)
             snapshot.entries.push_back({dir.filePath(QLatin1String(input.name)),
                                         dir.filePath(QStringLiteral("out-%1-%2.%1").arg(QLatin1String(format), QLatin1String(input.name).mid(3))), false});
-        AudioFile reader, writer;
-        WMAFile wmaReader, wmaWriter;
-        AudioInfo tags;
-        RecordingRunHost host;
-        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
-            .run(snapshot);
+        const RecordingRunHost host = convert(snapshot);
         EXPECT_TRUE(host.messages.isEmpty() && host.failures.isEmpty()) << host.messages.join(QLatin1Char('\n')).toStdString();
         const bool flac = snapshot.formatKey == QStringLiteral("FLAC");
         for (const converter::RunEntry& entry : snapshot.entries) {
@@ -269,13 +271,7 @@ TEST_F(Runs, FlacKeepsTwentyFourBitSourcesExactly) {
         snapshot.settings = OutputSettings::load(kConverterKey);
         const QString out = dir.filePath(QStringLiteral("deep-%1.flac").arg(workers));
         snapshot.entries.push_back({wav, out, false});
-        AudioFile reader, writer;
-        WMAFile wmaReader, wmaWriter;
-        AudioInfo tags;
-        RecordingRunHost host;
-        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
-            .run(snapshot);
-        EXPECT_TRUE(host.failures.isEmpty());
+        EXPECT_TRUE(convert(snapshot).failures.isEmpty());
         EXPECT_EQ(probeStream(out).join(QLatin1Char(',')), QStringLiteral("flac,96000,2"));
         QProcess bits;
         bits.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
@@ -304,7 +300,7 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
         sources << dir.filePath(QStringLiteral("%1/%2.wav").arg(i < 3 ? QStringLiteral("album") : QStringLiteral("single")).arg(i));
         ASSERT_EQ(writeAudioFile(sources.back(), tone, 44100, 2), QString());
     }
-    const auto convert = [&](const QString& format, int workers, int cancelAfterPasses) {
+    const auto convertAll = [&](const QString& format, int workers, int cancelAfterPasses) {
         converter::RunSnapshot snapshot;
         snapshot.formatKey = format;
         snapshot.wholeList = true;
@@ -313,13 +309,7 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
         snapshot.settings = OutputSettings::load(kConverterKey);
         for (const QString& source : sources)
             snapshot.entries.push_back({source, source.left(source.size() - 3) + QString::number(workers) + QLatin1Char('.') + format, false});
-        AudioFile reader, writer;
-        WMAFile wmaReader, wmaWriter;
-        AudioInfo tags;
-        RecordingRunHost host;
-        host.cancelAfterPasses = cancelAfterPasses;
-        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
-            .run(snapshot);
+        const RecordingRunHost host = convert(snapshot, cancelAfterPasses);
         EXPECT_TRUE(host.failures.isEmpty()) << host.failedPaths().join(QLatin1Char(' ')).toStdString();
         QStringList outputs;
         for (const converter::RunEntry& entry : snapshot.entries) outputs << entry.output;
@@ -327,7 +317,7 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
     };
     const auto gain = [](const QString& text) { return text.section(QLatin1Char(' '), 0, 0).toDouble(); };
     for (const int workers : {1, 2}) {
-        const QStringList outputs = convert(QStringLiteral("FLAC"), workers, -1);
+        const QStringList outputs = convertAll(QStringLiteral("FLAC"), workers, -1);
         const std::vector<ScannerRow> album = scanWithLoudgain(outputs.mid(0, 3));
         ASSERT_EQ(album.size(), 4u);
         for (int i = 0; i < 4; ++i) {
@@ -343,7 +333,7 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
         EXPECT_GT(album[2].gain - album[0].gain, 10.0);
     }
     // Opus: R128 gains at -23 LUFS in Q7.8, nothing else (loudgain scans Opus at -23 LUFS too).
-    const QStringList opus = convert(QStringLiteral("OPUS"), 2, -1);
+    const QStringList opus = convertAll(QStringLiteral("OPUS"), 2, -1);
     const std::vector<ScannerRow> scanned = scanWithLoudgain(opus.mid(0, 3));
     ASSERT_EQ(scanned.size(), 4u);
     const QMap<QString, QStringList> tags = readTagsForTest(opus[1]);
@@ -352,7 +342,7 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
     EXPECT_NEAR(tags.value(QStringLiteral("R128_ALBUM_GAIN")).value(0).toInt() / 256.0, scanned[3].gain, 0.1);
 
     // Cancelled during the second file: the first has its track values, nobody album values.
-    const QStringList cancelled = convert(QStringLiteral("OGG"), 1, 12);
+    const QStringList cancelled = convertAll(QStringLiteral("OGG"), 1, 12);
     const QMap<QString, QStringList> first = readTagsForTest(cancelled[0]);
     EXPECT_TRUE(first.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
     EXPECT_FALSE(first.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));

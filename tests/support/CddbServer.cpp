@@ -1,33 +1,15 @@
 #include "support/CddbServer.h"
 
+#include "support/Loopback.h"
+
 #include <QUrl>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 namespace testing_support {
-
-namespace {
-
-constexpr int kPollMs = 20;  // how often the server looks at its stop flag
-
-// Waits until fd can be read or the server is stopping; false when stopping.
-bool waitReadable(int fd, const std::atomic<bool>& stop) {
-    while (!stop) {
-        pollfd p{fd, POLLIN, 0};
-        const int r = ::poll(&p, 1, kPollMs);
-        if (r > 0) return true;
-        if (r < 0) return false;
-    }
-    return false;
-}
-
-}  // namespace
 
 CddbServer::CddbServer(Mode mode) : m_mode(mode) {}
 
@@ -46,18 +28,11 @@ void CddbServer::addDisc(const QString& category, const DiscInfo& info, const Di
 }
 
 bool CddbServer::start() {
-    m_listenFd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    socklen_t len = sizeof addr;
-    if (m_listenFd < 0 || ::bind(m_listenFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(m_listenFd, 4) != 0 || ::getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+    m_listenFd = listenOnLoopback(m_port, 4);
+    if (m_listenFd < 0) {
         ADD_FAILURE() << "the test CDDB server could not listen on 127.0.0.1";
         return false;
     }
-    m_port = ntohs(addr.sin_port);
     m_thread = std::thread([this] { run(); });
     return true;
 }

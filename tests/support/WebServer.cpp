@@ -1,8 +1,7 @@
 #include "support/WebServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
+#include "support/Loopback.h"
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,18 +11,6 @@
 
 namespace testing_support {
 namespace {
-
-constexpr int kPollMs = 20;  // how often the server looks at its stop flag
-
-bool waitReadable(int fd, const std::atomic<bool>& stop) {
-    while (!stop) {
-        pollfd p{fd, POLLIN, 0};
-        const int r = ::poll(&p, 1, kPollMs);
-        if (r > 0) return true;
-        if (r < 0) return false;
-    }
-    return false;
-}
 
 void sendAll(int fd, const QByteArray& bytes) {
     qsizetype at = 0;
@@ -50,17 +37,11 @@ void WebServer::serve(const QString& path, Answer answer) {
 }
 
 bool WebServer::start() {
-    m_listenFd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (m_listenFd < 0 || ::bind(m_listenFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(m_listenFd, 8) != 0 || ::getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+    m_listenFd = listenOnLoopback(m_port);
+    if (m_listenFd < 0) {
         ADD_FAILURE() << "the test web server could not listen on 127.0.0.1";
         return false;
     }
-    m_port = ntohs(addr.sin_port);
     m_thread = std::thread([this] { run(); });
     return true;
 }
