@@ -245,6 +245,28 @@ TEST_F(Runs, EveryInputFormatConvertsToFlacAndOpus) {
             EXPECT_EQ(carried.pictures()[0].data, cover.data);
         }
     }
+    // And back: FLAC and Opus sources give their tags and picture to the other formats.
+    QStringList back = {QStringLiteral("MP3"), QStringLiteral("OGG"), QStringLiteral("WAV")};
+    if (wmaEncoderAvailable()) back << QStringLiteral("WMA");
+    for (const QString& format : back) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = format;
+        snapshot.wholeList = true;
+        snapshot.preserveTags = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        for (const char* name : {"in.flac", "in.opus"})
+            snapshot.entries.push_back({dir.filePath(QLatin1String(name)),
+                                        dir.filePath(QStringLiteral("back-%1.%2").arg(QLatin1String(name).mid(3), format)), false});
+        EXPECT_TRUE(convert(snapshot).failures.isEmpty());
+        for (const converter::RunEntry& entry : snapshot.entries) {
+            AudioInfo carried;
+            carried.ReadTags(entry.output);
+            EXPECT_EQ(carried.properties().value(QStringLiteral("TITLE")), QStringList{QFileInfo(entry.source).fileName()})
+                << entry.output.toStdString();
+            ASSERT_EQ(carried.pictures().size(), 1) << entry.output.toStdString();
+            EXPECT_EQ(carried.pictures()[0].data, cover.data);
+        }
+    }
 }
 
 // A deeper source keeps its depth in FLAC (24 bits, every sample), on one core and on two, and a
