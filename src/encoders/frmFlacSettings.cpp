@@ -64,20 +64,15 @@ frmFlacSettings::frmFlacSettings(EncoderDialogOwner& owner) : SettingsDialog(own
                          this);
     lblFlac->setObjectName(QStringLiteral("lblFlac"));
     lblFlac->setWordWrap(true);
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
 
     connect(sldrLevel, &QSlider::valueChanged, this, &frmFlacSettings::sldrLevel_Scroll);
     connect(cmdOk, &QPushButton::clicked, this, &frmFlacSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFlacSettings::cmdCancel_Click);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 14, 14, 12);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(10);
+    QGridLayout* grid = dialogGrid();
     grid->addWidget(lblLevelCaption, 0, 0);
     grid->addWidget(sldrLevel, 0, 1);
     grid->addWidget(lblLevel, 0, 2);

@@ -108,12 +108,9 @@ void frmOggSettings::buildControls() {
     sldrQuality->setTickInterval(100);
     sldrQuality->setTickPosition(QSlider::TicksBelow);
 
-    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
-    cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdApply = pushButton(QStringLiteral("Apply"), "cmdApply");
+    cmdCancel = pushButton(QStringLiteral("Cancel"), "cmdCancel");
+    cmdOk = pushButton(QStringLiteral("Ok"), "cmdOk");
     cmdOk->setDefault(true);
 
     auto* option = new QVBoxLayout(optionGroup);
@@ -144,9 +141,7 @@ void frmOggSettings::buildControls() {
     ends->addWidget(high);
     quality->addLayout(ends);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 14, 14, 12);
-    grid->setSpacing(10);
+    QGridLayout* grid = dialogGrid();
     grid->addWidget(optionGroup, 0, 0, 2, 1);
     grid->addWidget(frequencyGroup, 0, 1);
     grid->addWidget(channelsGroup, 1, 1);

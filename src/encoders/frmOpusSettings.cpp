@@ -70,11 +70,9 @@ frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     lblOpus->setObjectName(QStringLiteral("lblOpus"));
     lblOpus->setWordWrap(true);
     lblOpus->setMinimumHeight(40);
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
 
     connect(txtBitrate, &QSpinBox::valueChanged, this, &frmOpusSettings::showDescription);
     connect(cmbMode, &QComboBox::currentIndexChanged, this, &frmOpusSettings::showDescription);
@@ -82,10 +80,7 @@ frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     connect(cmdOk, &QPushButton::clicked, this, &frmOpusSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOpusSettings::cmdCancel_Click);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 14, 14, 12);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(10);
+    QGridLayout* grid = dialogGrid();
     grid->addWidget(lblBitrateCaption, 0, 0);
     grid->addWidget(txtBitrate, 0, 1, 1, 2, Qt::AlignLeft);
     grid->addWidget(lblModeCaption, 1, 0);

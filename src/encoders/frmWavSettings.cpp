@@ -82,10 +82,7 @@ frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     OKButton->setDefault(true);
     CancelButton = makeButton(QStringLiteral("Cancel"), "CancelButton", this);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 14, 14, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(10);
+    QGridLayout* grid = dialogGrid(12);
     grid->addWidget(imgWavIcon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(lblFormat, 0, 1);
     grid->addWidget(lblWav, 0, 2);

@@ -73,20 +73,15 @@ frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     lblWma->setWordWrap(true);
     lblWma->setMinimumSize(260, 40);
     lblWma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
 
     connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
     connect(cmdOk, &QPushButton::clicked, this, &frmWmaSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmWmaSettings::cmdCancel_Click);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 14, 14, 12);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(10);
+    QGridLayout* grid = dialogGrid();
     grid->addWidget(lblProfile, 0, 0);
     grid->addWidget(txtWmaProfile, 0, 1, Qt::AlignLeft);
     grid->addWidget(lblWma, 1, 0, 1, 2);

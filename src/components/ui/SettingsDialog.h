@@ -6,7 +6,9 @@
 // runs its load handling.
 
 #include <QDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 
 #include <initializer_list>
 
@@ -25,6 +27,20 @@ public:
     virtual bool apply() { return true; }
 
 protected:
+    // A push button of the dialog, with the object name its tests and skin find it by.
+    QPushButton* pushButton(const QString& text, const char* name) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(QLatin1String(name));
+        return button;
+    }
+    // The grid a settings dialog lays its controls out in: the margins and spacing they share.
+    QGridLayout* dialogGrid(int horizontalSpacing = 10) {
+        auto* grid = new QGridLayout(this);
+        grid->setContentsMargins(14, 14, 14, 12);
+        grid->setHorizontalSpacing(horizontalSpacing);
+        grid->setVerticalSpacing(10);
+        return grid;
+    }
     // The dialog's buttons, right-aligned in one row.
     static QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
         auto* row = new QHBoxLayout;
