@@ -335,8 +335,7 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     return reporter.failedCount() > 0 ? 1 : 0;
 }
 
-int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, CdGrabber* grabber,
-            const QString& cdplayerIni) {
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, const DiscRun& disc) {
     Reporter reporter(options, static_cast<int>(plan.size()));
     QList<PlannedFile> entries;
     for (const PlannedFile& file : plan) {
@@ -369,7 +368,8 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     WMAFile wmaWriter;
     AudioInfo tags;
     ConsoleHost host(reporter, entries);
-    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, grabber, cdplayerIni});
+    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, disc.grabber, disc.cdplayerIni});
+    runner.verifyWithAccurateRip(disc.accurateRipCache);
     host.follow(runner);
     if (!entries.isEmpty()) runner.run(snapshot);
     reporter.finish();

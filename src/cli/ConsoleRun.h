@@ -18,10 +18,16 @@ namespace cli {
 // Set from a signal handler: the run stops after dropping the output it is writing.
 extern std::atomic<bool> g_interrupted;
 
-// Runs the plan; the exit status (0 every file written or skipped, 1 some failed). CD tracks
-// are read through `grabber`, their disc information kept in `cdplayerIni`.
-int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan,
-            CdGrabber* grabber = nullptr, const QString& cdplayerIni = {});
+// What a run of CD tracks reads through: the grabber, where disc information is kept, and the
+// AccurateRip cache folder (empty: the tracks are not verified).
+struct DiscRun {
+    CdGrabber* grabber = nullptr;
+    QString cdplayerIni;
+    QString accurateRipCache;
+};
+
+// Runs the plan; the exit status (0 every file written or skipped, 1 some failed).
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, const DiscRun& disc = {});
 
 // The sound tracks of the planned videos, each written as the extractor window writes it into
 // a hidden folder beside its output and moved into place when whole; the exit status. The

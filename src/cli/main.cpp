@@ -10,6 +10,7 @@
 #include "components/audio/CdGrabber.h"
 #include "components/audio/DiscInfoLookup.h"
 #include "components/audio/StoredGrabSettings.h"
+#include "components/net/DiscLookup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -108,7 +109,8 @@ int main(int argc, char** argv) {
                                                             cli::discTags(grabber, ini));
         std::signal(SIGINT, interrupted);
         std::signal(SIGTERM, interrupted);
-        return cli::runPlan(ripping, settings.run, plan, &grabber, ini);
+        const QString cache = storedVerifyAccurateRip(cli::converterKey()) ? net::defaultAccurateRipCache() : QString();
+        return cli::runPlan(ripping, settings.run, plan, {&grabber, ini, cache});
     }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
         print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));

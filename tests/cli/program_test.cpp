@@ -8,6 +8,7 @@
 #include "components/store/CRegister.h"
 #include "support/CdImages.h"
 #include "support/CliRuns.h"
+#include "support/DiscServices.h"
 #include "support/LoudnessTools.h"
 #include "support/ConfigHome.h"
 #include "support/CoreSupport.h"
@@ -241,10 +242,16 @@ TEST_F(CliProgram, SameBytesAsGnuParallelAndTheWindowsRun) {
 }
 
 // --cd rips the asked tracks of a disc image, named from its CD-Text, each the disc's samples
-// exactly; --replaygain tags them, the album being the disc.
-TEST_F(CliProgram, RipsTracksOfADiscImageWithLoudnessTags) {
+// exactly and verified against the stored AccurateRip server (a local one holding the image's
+// record with track 3 differing); --replaygain tags them, the album being the disc.
+TEST_F(CliProgram, RipsTracksOfADiscImageVerifiedAndWithLoudnessTags) {
     ASSERT_TRUE(QDir().mkpath(path("disc")));
     const CdImage image = writeReferenceDisc(path("disc"), true);
+    WebServer server;
+    serveReferenceDisc(server, recordOf(image, 3));
+    ASSERT_TRUE(server.start());
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kConverterKey, QStringLiteral("AccurateRip Server"),
+                               settingsFor(server).accurateRipServer);
     const CommandResult rip = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("1,3"),
                                        QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("--replaygain"),
                                        QStringLiteral("-p"), QStringLiteral("{artist}/{track} - {title}"),
@@ -263,6 +270,10 @@ TEST_F(CliProgram, RipsTracksOfADiscImageWithLoudnessTags) {
     EXPECT_TRUE(written[0].contains(QStringLiteral("01 - "))) << written[0].toStdString();
     EXPECT_TRUE(written[1].contains(QStringLiteral("03 - "))) << written[1].toStdString();
     EXPECT_FALSE(written[0].contains(QStringLiteral("Unknown"))) << "the CD-Text was not used";
+    // The run's report, on stderr with the other messages.
+    EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 1 (Track01.cda): Accurately ripped (confidence 3, AccurateRip v2)")))
+        << rip.err.toStdString();
+    EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 3 (Track03.cda): Does not match AccurateRip (4 other rips)")));
 
     const CommandResult missing = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("9")});
     EXPECT_EQ(missing.exitCode, 1);

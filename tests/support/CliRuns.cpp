@@ -17,6 +17,7 @@ CommandResult runCommand(const QStringList& arguments, const QString& workDir, c
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), configHome + QStringLiteral("/cache"));
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(workDir);
     p.start(program.isEmpty() ? convertProgram() : program, arguments);

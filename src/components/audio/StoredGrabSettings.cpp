@@ -27,5 +27,12 @@ GrabSettings storedGrabSettings(const QString& key) {
     s.lockTray = flag(key, "OGG Lock", d.lockTray);
     s.safeMode = flag(key, "OGG Mode", d.safeMode);
     s.readOffset = number(key, "Drive Read Offset", d.readOffset, -5000, 5000);
+    s.cddbTimeOut = number(key, "OGG TimeOut", d.cddbTimeOut, 0, 30000);
+    // An empty text counts as nothing stored.
+    if (const QString email = stored::text(key, QStringLiteral("OGG EMAIL"), QString()); !email.isEmpty()) s.email = email;
+    if (const QString server = stored::text(key, QStringLiteral("AccurateRip Server"), QString()); !server.isEmpty())
+        s.accurateRipServer = server;
     return s;
 }
+
+bool storedVerifyAccurateRip(const QString& key) { return flag(key, "AccurateRip Verify", true); }
