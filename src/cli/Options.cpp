@@ -9,7 +9,7 @@ namespace {
 
 using Setter = std::function<QString(Options&, const QString& value)>;  // an error, or empty
 
-struct OptionSpec {
+struct OptionEntry {
     char shortName;         // 0: long only
     const char* longName;
     bool takesValue;
@@ -46,8 +46,8 @@ Setter flag(bool Options::*member) {
     };
 }
 
-const QList<OptionSpec>& optionSpecs() {
-    static const QList<OptionSpec> specs{
+const QList<OptionEntry>& optionTable() {
+    static const QList<OptionEntry> table{
         {'f', "format", true,
          [](Options& o, const QString& v) {
              const FormatName* format = formatByName(v);
@@ -136,7 +136,7 @@ const QList<OptionSpec>& optionSpecs() {
              return QString();
          }},
     };
-    return specs;
+    return table;
 }
 
 }  // namespace
@@ -197,12 +197,12 @@ ParseResult parseArguments(const QStringList& given) {
             name = arg.mid(1, 1);
             if (arg.size() > 2) attached = arg.mid(2);
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : optionSpecs())
-            if (isLong ? name == QLatin1String(s.longName) : (s.shortName && name == QLatin1Char(s.shortName))) spec = &s;
-        if (!spec) return fail(QStringLiteral("unknown option '%1'").arg(isLong ? QStringLiteral("--") + name : arg));
+        const OptionEntry* entry = nullptr;
+        for (const OptionEntry& s : optionTable())
+            if (isLong ? name == QLatin1String(s.longName) : (s.shortName && name == QLatin1Char(s.shortName))) entry = &s;
+        if (!entry) return fail(QStringLiteral("unknown option '%1'").arg(isLong ? QStringLiteral("--") + name : arg));
         QString value;
-        if (spec->takesValue) {
+        if (entry->takesValue) {
             if (attached) {
                 value = *attached;
             } else if (i + 1 < arguments.size()) {
@@ -216,7 +216,7 @@ ParseResult parseArguments(const QStringList& given) {
         } else if (attached) {
             return fail(QStringLiteral("option '%1' takes no value").arg(arg));
         }
-        if (QString error = spec->set(o, value); !error.isEmpty()) return fail(error);
+        if (QString error = entry->set(o, value); !error.isEmpty()) return fail(error);
     }
     if (o.action != Action::Convert) return result;
     if (o.json && o.quiet) return fail(QStringLiteral("--json and --quiet cannot be used together"));
