@@ -338,19 +338,29 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
 int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, const DiscRun& disc) {
     Reporter reporter(options, static_cast<int>(plan.size()));
     QList<PlannedFile> entries;
+    // Skipped outputs still belong to their albums; files that fail here leave theirs incomplete.
+    converter::RunSnapshot snapshot;
     for (const PlannedFile& file : plan) {
         switch (file.kind) {
-        case PlannedFile::Kind::Skip: reporter.skipped(file); break;
-        case PlannedFile::Kind::Fail: reporter.failed(file.source, file.output, file.reason); break;
+        case PlannedFile::Kind::Skip:
+            reporter.skipped(file);
+            snapshot.existing.push_back({file.source, file.output, true});
+            break;
+        case PlannedFile::Kind::Fail:
+            reporter.failed(file.source, file.output, file.reason);
+            snapshot.notConverted << file.source;
+            break;
         case PlannedFile::Kind::Convert:
-            if (const QString folder = QFileInfo(file.output).absolutePath(); !QDir().mkpath(folder))
+            if (const QString folder = QFileInfo(file.output).absolutePath(); !QDir().mkpath(folder)) {
                 reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(folder));
-            else entries.push_back(file);
+                snapshot.notConverted << file.source;
+            } else {
+                entries.push_back(file);
+            }
             break;
         }
     }
 
-    converter::RunSnapshot snapshot;
     for (const PlannedFile& file : entries) snapshot.entries.push_back({file.source, file.output, true});
     snapshot.formatKey = QLatin1String(settings.format->key);
     snapshot.sameFolder = options.outputDir.isEmpty();

@@ -1,7 +1,6 @@
 #include "converter/ConversionRunner.h"
 
 #include "components/audio/LoudnessTags.h"
-#include "components/audio/MeasuredSink.h"
 
 #include "components/audio/AudioFile.h"
 #include "components/audio/AccurateRip.h"
@@ -39,6 +38,9 @@ constexpr double kGrabStartPercent = 0.0002;
 // 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
 // values a second).
 constexpr int kCdBlockValues = 441000;
+
+// A writer's message names the part file it wrote; the user knows the output's own name.
+QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
 
 }  // namespace
 
@@ -88,6 +90,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
         for (int i = 0; i < snapshot.entries.size(); ++i) {
             if (m_host.cancelRequested() || m_stopped || m_endRun) break;
             if (!snapshot.wholeList && !snapshot.entries[i].selected) continue;
+            m_entryWritten = false;
             processEntry(snapshot, i, claimed);
             if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[i].source);
         }
@@ -174,6 +177,7 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
     const QString& p = snapshot.entries[index].source;
     const QString& q = snapshot.entries[index].output;
     m_host.fileStarted(index + 1);
+    m_partIndex = index;
     const QString& format = snapshot.formatKey;
     if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG") ||
         format == QStringLiteral("FLAC") || format == QStringLiteral("OPUS")) {
@@ -213,92 +217,150 @@ void ConversionRunner::progress(const audio::JobProgress& progress) {
 
 bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
     m_host.fileProgress(0);
+    const QString part = partFileFor(q, m_partIndex);
     audio::AudioFileSource fileSource(m_components.reader, p);
     audio::WmaFileSource wmaSource(m_components.wmaReader, p);
-    audio::AudioFileSink fileSink(m_components.writer, q);
-    audio::WmaFileSink wmaSink(m_components.wmaWriter, q);
+    audio::AudioFileSink fileSink(m_components.writer, part);
+    audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
     audio::AudioSource& source = inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-    audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
+    audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
 
     audio::AudioJob job(source, sink, *this);
     m_job = &job;
     const audio::JobOutcome outcome = job.run();
     m_job = nullptr;
-    if (m_stopped) return false;
-    switch (outcome.end) {
-    case audio::JobEnd::Cancelled:
-        // The partial output stays on disk; the source is kept.
+    if (m_stopped || outcome.end == audio::JobEnd::Cancelled) {
+        // The source is kept.
+        settleUnfinished(part, q);
+        if (m_stopped) return false;
         m_host.setBusy(false);
         m_host.fileEnded();
         return false;
-    case audio::JobEnd::Failed:
+    }
+    if (outcome.end == audio::JobEnd::Failed) {
+        QFile::remove(part);
         m_host.setBusy(false);
         m_host.fileProgress(0);
-        fail(p, outcome.reason);
+        fail(p, inPlaceOf(outcome.reason, part, q));
         return false;
-    case audio::JobEnd::Written:
-        break;
     }
-    afterWritten(p, q, sink.measurement(), sink.measureError());
-    return true;
+    const audio::FileLoudness loudness = measureHere(part);
+    if (m_stopped) {
+        settleUnfinished(part, q);
+        return false;
+    }
+    return completeOutput(p, part, q, loudness, [this, p](const QString& written) { return copyTags(p, written); });
 }
 
-void ConversionRunner::afterWritten(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
-                                    const QString& measureError) {
+void ConversionRunner::settleUnfinished(const QString& part, const QString& q) {
+    if (m_wholeOutputsOnly || !replaceWith(part, q)) QFile::remove(part);
+}
+
+audio::FileLoudness ConversionRunner::measureHere(const QString& part) {
+    if (!m_loudness) return {};
+    return audio::measureFile(part, [this] {
+        if (m_host.letEventsRun()) return true;
+        m_stopped = true;
+        return false;
+    });
+}
+
+QString ConversionRunner::copyTags(const QString& p, const QString& part) {
+    if (!m_preserveTags) return {};
+    try {
+        m_components.tags.ReadTags(p);
+        m_components.tags.WriteTags(part);
+    } catch (const ComponentError& e) {
+        return QStringLiteral("The tags could not be copied (the source is kept): ") + e.description();
+    }
+    return {};
+}
+
+bool ConversionRunner::completeOutput(const QString& p, const QString& part, const QString& q,
+                                      const audio::FileLoudness& loudness, const Tagger& tagger) {
     m_host.fileProgress(100);
-    // A source whose tags could not be carried over is kept, so they are not lost.
-    if (m_preserveTags) {
+    const auto drop = [&](const QString& reason) {
+        QFile::remove(part);
+        fail(p, inPlaceOf(reason, part, q));
+        return false;
+    };
+    // Copied tags may bring the source's loudness tags along: those of the output follow them.
+    if (const QString refused = tagger ? tagger(part) : QString(); !refused.isEmpty()) return drop(refused);
+    if (m_loudness) {
         try {
-            m_components.tags.ReadTags(p);
-            m_components.tags.WriteTags(q);
+            if (!loudness.measurement)
+                throw ComponentError(loudness.error.isEmpty() ? QStringLiteral("nothing was measured") : loudness.error);
+            loudness_tags::writeTrack(part, loudness.measurement->loudness());
         } catch (const ComponentError& e) {
-            fail(p, QStringLiteral("The tags could not be copied (the source is kept): ") + e.description());
-            return;
+            return drop(QStringLiteral("The loudness tags could not be written (the source is kept): ") + e.description());
         }
     }
-    // Copied tags may bring the source's loudness tags along: those of the output follow them.
-    if (!tagLoudness(p, q, loudness, measureError)) return;
+    // Renaming would replace even a file the user may not write.
+    const QFileInfo existing(q);
+    if ((existing.exists() && !existing.isWritable()) || !replaceWith(part, q)) {
+        m_host.setBusy(false);
+        m_host.fileProgress(0);
+        return drop(QStringLiteral("The output could not be put in place of '%1'.").arg(q));
+    }
+    m_entryWritten = true;
+    if (m_loudness) {
+        Album& album = m_albums[QFileInfo(p).absolutePath()];
+        album.loudness.add(*loudness.measurement);
+        album.outputs << q;
+    }
     if (m_deleteSource && !removeForced(p)) fail(p, QStringLiteral("The source file could not be deleted."));
+    return true;
 }
 
 void ConversionRunner::countAlbums(const RunSnapshot& snapshot) {
     m_loudness = snapshot.loudnessTags;
     m_albums.clear();
     if (!m_loudness) return;
+    const auto albumOf = [this](const QString& source) -> Album& { return m_albums[QFileInfo(source).absolutePath()]; };
     for (const RunEntry& entry : snapshot.entries)
-        if (snapshot.wholeList || entry.selected) ++m_albums[QFileInfo(entry.source).absolutePath()].pending;
-}
-
-bool ConversionRunner::tagLoudness(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
-                                   const QString& measureError) {
-    if (!m_loudness) return true;
-    try {
-        if (!loudness) throw ComponentError(measureError.isEmpty() ? QStringLiteral("nothing was measured") : measureError);
-        loudness_tags::writeTrack(q, loudness->loudness());
-    } catch (const ComponentError& e) {
-        fail(p, QStringLiteral("The loudness tags could not be written (the source is kept): ") + e.description());
-        return false;
-    }
-    Album& album = m_albums[QFileInfo(p).absolutePath()];
-    album.loudness.add(*loudness);
-    album.outputs << q;
-    return true;
+        if (snapshot.wholeList || entry.selected) ++albumOf(entry.source).pending;
+    for (const RunEntry& entry : snapshot.existing) albumOf(entry.source).existing << entry.output;
+    for (const QString& source : snapshot.notConverted) albumOf(source).missing = source;
+    // An album the run converts nothing of keeps the values its outputs have.
+    for (auto album = m_albums.begin(); album != m_albums.end();)
+        album = album->pending == 0 ? m_albums.erase(album) : std::next(album);
 }
 
 void ConversionRunner::entryEnded(const QString& p) {
     if (!m_loudness) return;
-    const auto album = m_albums.find(QFileInfo(p).absolutePath());
-    if (album == m_albums.end() || --album->pending > 0) return;
+    const QString folder = QFileInfo(p).absolutePath();
+    const auto album = m_albums.find(folder);
+    if (album == m_albums.end()) return;
+    if (!m_entryWritten && album->missing.isEmpty()) album->missing = p;
+    if (--album->pending > 0) return;
     // Only a whole album gets album values: a cancelled run never reaches this for its album.
-    const Loudness loudness = album->loudness.loudness();
-    for (const QString& q : std::as_const(album->outputs)) {
+    finishAlbum(folder, *album);
+    m_albums.erase(album);
+}
+
+// Outputs that existed before the run are measured from their files; one that cannot be leaves
+// the album without values, as a file that was not converted does.
+void ConversionRunner::finishAlbum(const QString& folder, Album& album) {
+    for (const QString& q : std::as_const(album.existing)) {
+        if (!album.missing.isEmpty()) break;
+        const audio::FileLoudness measured = measureHere(q);
+        if (m_stopped) return;
+        if (measured.measurement) album.loudness.add(*measured.measurement);
+        else album.missing = q;
+    }
+    const QStringList outputs = album.outputs + album.existing;
+    const Loudness loudness = album.loudness.loudness();
+    for (const QString& q : outputs) {
         try {
-            loudness_tags::writeAlbum(q, loudness);
+            if (album.missing.isEmpty()) loudness_tags::writeAlbum(q, loudness);
+            else if (QFileInfo::exists(q)) loudness_tags::removeAlbum(q);
         } catch (const ComponentError& e) {
             fail(q, QStringLiteral("The album loudness tags could not be written: ") + e.description());
         }
     }
-    m_albums.erase(album);
+    if (!album.missing.isEmpty())
+        fail(folder, QStringLiteral("No album loudness tags were written for this folder: '%1' has no whole output.")
+                         .arg(album.missing));
 }
 
 
@@ -348,10 +410,10 @@ void ConversionRunner::followGrabberEvents(CdGrabber& grabber, QObject& context)
 
 // The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info") tags the
 // track's output.
-void ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& p, const QString& q) {
-    if (m_components.cdplayerIni.isEmpty()) return;
+QString ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& path) {
+    if (m_components.cdplayerIni.isEmpty()) return {};
     const DiscInfoResult disc = readCdplayerIni(grabber.toc(), m_components.cdplayerIni);
-    if (!disc.found) return;
+    if (!disc.found) return {};
     QMap<QString, QStringList> properties;
     const auto put = [&](const char* key, const QString& value) {
         if (!value.isEmpty()) properties.insert(QLatin1String(key), {value});
@@ -378,10 +440,11 @@ void ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int trac
     try {
         m_components.tags.setProperties(properties);
         m_components.tags.setPictures(pictures);
-        m_components.tags.WriteTags(q);
+        m_components.tags.WriteTags(path);
     } catch (const ComponentError& e) {
-        fail(p, QStringLiteral("The disc information could not be written as tags: ") + e.description());
+        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
     }
+    return {};
 }
 
 bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
@@ -438,23 +501,20 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         }
     } source(*grabber, *track, toc);
 
-    // Written under a part name when only whole outputs may appear, and put in place when whole.
-    const QString target = m_wholeOutputsOnly ? partFileFor(q, *track) : q;
-    audio::AudioFileSink fileSink(m_components.writer, target);
-    audio::WmaFileSink wmaSink(m_components.wmaWriter, target);
-    audio::MeasuredSink sink(outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_loudness);
-    audio::AudioJob job(source, sink, *this, kCdBlockValues);
+    // Written under a part name and put in place when whole and tagged.
+    const QString part = partFileFor(q, *track);
+    audio::AudioFileSink fileSink(m_components.writer, part);
+    audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
+    audio::AudioJob job(source, outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = true;
     const audio::JobOutcome outcome = job.run();
     m_cdTrack = false;
     m_job = nullptr;
-    if (target != q && !(outcome.written() && !m_cdAborted && replaceWith(target, q))) {
-        QFile::remove(target);
-        if (outcome.written() && !m_cdAborted && !m_stopped) {
-            fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
-            return false;
-        }
+    const bool whole = outcome.written() && !m_cdAborted && !m_stopped;
+    if (!whole) {
+        if (outcome.end == audio::JobEnd::Failed || source.openFailed) QFile::remove(part);
+        else settleUnfinished(part, q);
     }
     if (m_stopped) return false;
     if (source.openFailed) {
@@ -474,14 +534,21 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     if (outcome.end == audio::JobEnd::Failed) {
         m_host.setBusy(false);
         m_host.fileProgress(0);
-        fail(p, outcome.reason);
+        fail(p, inPlaceOf(outcome.reason, part, q));
         return false;
     }
-    m_host.fileProgress(100);
+    const audio::FileLoudness loudness = measureHere(part);
+    if (m_stopped) {
+        settleUnfinished(part, q);
+        return false;
+    }
+    const int number = *track;
+    const Tagger tagger = [this, grabber, number](const QString& written) {
+        return m_preserveTags ? tagFromDiscInformation(*grabber, number, written) : QString();
+    };
+    if (!completeOutput(p, part, q, loudness, tagger)) return false;
     if (source.sum && source.sum->framesSeen() == source.frames)
         m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2()});
-    if (m_preserveTags) tagFromDiscInformation(*grabber, *track, p, q);
-    tagLoudness(p, q, sink.measurement(), sink.measureError());
     return true;
 }
 

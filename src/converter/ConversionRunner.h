@@ -15,6 +15,7 @@
 // may happen during those passes; the run checks its cancel request after each.
 
 #include "components/audio/AudioJob.h"
+#include "components/audio/FileLoudness.h"
 #include "components/audio/Loudness.h"
 #include "components/audio/CdTypes.h"
 #include "components/audio/OutputSettings.h"
@@ -61,8 +62,16 @@ struct RunSnapshot {
     // What every output format is written with.
     OutputSettings settings;
     // Measure every output and tag it with its track and album loudness (ReplayGain; R128 gains
-    // in Opus). An album is the files of the run that share a source folder.
+    // in Opus). An album is the files of the run that share a source folder: it gets album values
+    // only when every one of its files has its output at the end of the run, and then all of
+    // them get the same values, measured over all of them.
     bool loudnessTags = false;
+    // Sources whose outputs exist already and are not converted again (the command line skips
+    // them): with loudness tags they belong to their albums, measured from their output files,
+    // which get the album values too.
+    QList<RunEntry> existing;
+    // Sources the caller failed before the run: their albums are not whole.
+    QStringList notConverted;
 };
 
 using FailedFile = audio::FailedFile;
@@ -108,13 +117,18 @@ public:
     void run(const RunSnapshot& snapshot);
     // One ordinary file from `p` to `q`, with the snapshot's tag and deletion choices. True when
     // the whole output was written.
+    // Every output is written under a part name beside it (partFileFor) and given its tags there;
+    // only a whole, tagged output is put in place. A failure leaves nothing under `q`; a cancel
+    // puts the partial output in place (drops it with RunSnapshot::wholeOutputsOnly).
     bool convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
     // One CD track (a "TrackNN.cda" entry under a drive's root text) from `p` to `q`. True when
     // the whole track was written.
     bool convertCdTrack(const QString& p, const QString& q, bool outWMA);
     bool selectDriveOf(CdGrabber& grabber, const QString& p);
     void followGrabberEvents(CdGrabber& grabber, QObject& context);
-    void tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& p, const QString& q);
+    // Writes the disc information found for the grabber's disc into `path` as the tags of track
+    // `track`; why it could not, or nothing.
+    QString tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& path);
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
@@ -145,21 +159,29 @@ private:
     EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) const;
     // Converts a planned entry here, on the calling thread, with the status bar on it.
     void convertPlanned(const RunSnapshot& snapshot, int index, const EntryPlan& plan);
-    // Tags, loudness tags and deletion of the source once `q` holds the whole output of `p`,
-    // whose written blocks measured `loudness` (when the run writes loudness tags).
-    void afterWritten(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
-                      const QString& measureError);
-    // Writes the track's loudness tags into `q` and counts it into its album; false (with the
-    // failure recorded, the source kept) when they could not be written.
-    bool tagLoudness(const QString& p, const QString& q, const std::optional<TrackMeasurement>& loudness,
-                     const QString& measureError);
+    // Tags a part file; the reason it failed, or nothing.
+    using Tagger = std::function<QString(const QString& part)>;
+    // Once `part` holds the whole output of `p`: its tags (copied or from the disc) and track
+    // loudness go into it, then it is put in place as `q`, counted into its album, and the
+    // source deleted as asked. False (the part removed, the source kept, nothing under `q`)
+    // when any step failed.
+    bool completeOutput(const QString& p, const QString& part, const QString& q, const audio::FileLoudness& loudness,
+                        const Tagger& tagger);
+    QString copyTags(const QString& p, const QString& part);
+    // The loudness of a written part file, measured here with the message loop running.
+    audio::FileLoudness measureHere(const QString& part);
+    // A cancelled output: in place as it is, or dropped when only whole outputs may appear.
+    void settleUnfinished(const QString& part, const QString& q);
     // An entry that the run processed to its end (written, refused or failed, not cancelled):
-    // when it was its album's last, the album's tags go into each of the album's outputs.
+    // when it was its album's last, the album's values go into each of the album's outputs, or,
+    // when one of its files has no output, into none.
     void entryEnded(const QString& p);
     void countAlbums(const RunSnapshot& snapshot);
+    struct Album;
+    void finishAlbum(const QString& folder, Album& album);
     void runParallel(const RunSnapshot& snapshot);
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
-    void commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA);
+    void commitJob(PartJob& job, const QString& p, const QString& q);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
 
     RunHost& m_host;
@@ -174,12 +196,16 @@ private:
     // The CD track being read was aborted for a cancel.
     bool m_cdAborted = false;
     bool m_cdTrack = false;  // the job in progress reads a CD track
+    int m_partIndex = 0;        // tells the part files of the run's entries apart
+    bool m_entryWritten = false;  // the entry being processed has its output in place
     // Loudness tags: the albums of the run (the entries of one source folder), each with the
-    // entries still to end and the outputs written so far.
+    // entries still to end, the outputs written so far and those that existed before.
     struct Album {
         int pending = 0;
         AlbumLoudness loudness;
         QStringList outputs;
+        QStringList existing;
+        QString missing;  // a source of the album that has no output
     };
     bool m_loudness = false;
     QHash<QString, Album> m_albums;

@@ -8,7 +8,6 @@
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
 
-#include "components/audio/MeasuredSink.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,17 +65,18 @@ public:
         audio::AudioFileSink fileSink(m_writer, m_part);
         audio::WmaFileSink wmaSink(m_wmaWriter, m_part);
         audio::AudioSource& source = m_inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-        audio::MeasuredSink sink(m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, m_measure);
-        audio::AudioJob job(source, sink, *this);
+        audio::AudioJob job(source, m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this);
         m_job = &job;
         if (m_cancel.load()) job.cancel();
         const audio::JobOutcome outcome = job.run();
         m_job = nullptr;
+        // The written file is measured here, beside the other workers.
+        audio::FileLoudness loudness;
+        if (outcome.written() && m_measure) loudness = audio::measureFile(m_part);
         {
             std::lock_guard lock(m_mutex);
             m_outcome = outcome;
-            m_measurement = sink.measurement();
-            m_measureError = sink.measureError();
+            m_loudness = std::move(loudness);
             m_finished = true;
             m_endedCondition.notify_all();
         }
@@ -99,14 +99,10 @@ public:
         return m_outcome;
     }
     double fraction() const { return audio::JobProgress{m_done.load(), m_total.load()}.fraction(); }
-    // The loudness of what was written, once the job has ended.
-    std::optional<TrackMeasurement> measurement() const {
+    // The loudness of the written file, once the job has ended.
+    audio::FileLoudness loudness() const {
         std::lock_guard lock(m_mutex);
-        return m_measurement;
-    }
-    QString measureError() const {
-        std::lock_guard lock(m_mutex);
-        return m_measureError;
+        return m_loudness;
     }
     const QString& part() const { return m_part; }
 
@@ -135,8 +131,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_endedCondition;
     audio::JobOutcome m_outcome;
-    std::optional<TrackMeasurement> m_measurement;
-    QString m_measureError;
+    audio::FileLoudness m_loudness;
     bool m_finished = false;
 };
 
@@ -189,8 +184,7 @@ bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, con
     }
     job.cancel();
     job.waitFinished(kCancelWaitMs);
-    if (m_wholeOutputsOnly) QFile::remove(job.part());
-    else replaceWith(job.part(), q);
+    settleUnfinished(job.part(), q);
     if (!m_stopped) {
         m_host.setBusy(false);
         m_host.fileEnded();
@@ -198,32 +192,19 @@ bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, con
     return false;
 }
 
-// Puts the entry's finished output in place, then copies its tags and deletes its source as
-// asked. A job that failed is converted again the one-at-a-time way, so that its message and what
-// it leaves on disk are exactly those of such a run.
-void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& q, bool inWMA, bool toWMA) {
-    if (job.outcome().written()) {
-        if (replaceWith(job.part(), q)) {
-            afterWritten(p, q, job.measurement(), job.measureError());
-        } else {
-            QFile::remove(job.part());
-            m_host.setBusy(false);
-            m_host.fileProgress(0);
-            fail(p, QStringLiteral("The output could not be put in place of '%1'.").arg(q));
-        }
-        m_host.fileEnded();
-        return;
-    }
-    QFile::remove(job.part());
-    if (m_wholeOutputsOnly) {
+// Tags the entry's finished output and puts it in place, then deletes its source as asked; a job
+// that failed leaves nothing, as one converted on this thread does.
+void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& q) {
+    audio::JobOutcome outcome = job.outcome();
+    if (outcome.written()) {
+        completeOutput(p, job.part(), q, job.loudness(), [this, p](const QString& part) { return copyTags(p, part); });
+    } else {
+        QFile::remove(job.part());
         m_host.setBusy(false);
         m_host.fileProgress(0);
-        fail(p, job.outcome().reason);
-        m_host.fileEnded();
-        return;
+        fail(p, outcome.reason.replace(job.part(), q));
     }
-    convertFile(p, q, inWMA, toWMA);
-    if (!m_stopped) m_host.fileEnded();
+    m_host.fileEnded();
 }
 
 void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
@@ -288,7 +269,7 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
             return true;
         }
         if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) return false;
-        commitJob(*job, p, q, plan.inWMA, toWMA);
+        commitJob(*job, p, q);
         return !m_stopped;
     };
 
@@ -296,6 +277,7 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
         if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
         planAhead(head);
         if (m_host.cancelRequested() || m_stopped || m_endRun) break;
+        m_entryWritten = false;
         if (!process(head)) break;
         if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[head].source);
     }

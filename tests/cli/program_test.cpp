@@ -12,6 +12,7 @@
 #include "support/LoudnessTools.h"
 #include "support/ConfigHome.h"
 #include "support/CoreSupport.h"
+#include "support/Damage.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
 
@@ -85,6 +86,32 @@ TEST_F(CliProgram, KeepsTheTreeSkipsOnASecondRunAndNamesABadFile) {
     EXPECT_EQ(keysWithSuffix(after, QStringLiteral(" (1).mp3")).size(), 6);
     EXPECT_TRUE(keysWithSuffix(after, QStringLiteral("-part-")).isEmpty());
     EXPECT_FALSE(after.contains(QStringLiteral("d1/broken.mp3")));
+}
+
+// Damaged sources with --delete-source: each fails with its reason on stderr, keeps its bytes
+// and gets no output; the exit status is 1.
+TEST_F(CliProgram, DamagedSourcesAreNeverDeleted) {
+    const QString wav = path("whole.wav");
+    ASSERT_EQ(writeAudioFile(wav, musicTone(44100, 2, 12.0), 44100, 2), QString());
+    QDir().mkpath(path("in"));
+    QStringList args{QStringLiteral("--delete-source"), QStringLiteral("-o"), QStringLiteral("out")};
+    QMap<QString, QByteArray> sums;
+    for (const DamagedSource& damaged : damagedSources()) {
+        const QString relative = QStringLiteral("in/") + QLatin1String(damaged.file);
+        ASSERT_EQ(damaged.make(wav, dir.filePath(relative)), QString());
+        sums.insert(relative, fileMd5(dir.filePath(relative)));
+        args << relative;
+    }
+    const CommandResult r = convert(args);
+    EXPECT_EQ(r.exitCode, 1);
+    for (const DamagedSource& damaged : damagedSources()) {
+        const QString relative = QStringLiteral("in/") + QLatin1String(damaged.file);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("failed: %1: ").arg(relative))) << r.err.toStdString();
+        EXPECT_EQ(fileMd5(dir.filePath(relative)), sums.value(relative)) << relative.toStdString();
+    }
+    EXPECT_EQ(r.err.count(QLatin1String("decoding stopped at")) + r.err.count(QLatin1String("damaged data at")),
+              qsizetype(damagedSources().size()));
+    EXPECT_TRUE(filesUnder(path("out")).isEmpty()) << filesUnder(path("out")).keys().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(CliProgram, JsonLinesAndUsageErrors) {

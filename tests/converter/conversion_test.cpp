@@ -17,6 +17,7 @@
 #include "support/DiscServices.h"
 #include "support/CddbServer.h"
 #include "support/Signals.h"
+#include "support/Damage.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -728,6 +729,34 @@ TEST_F(Conversion, MissingAndCorruptInputsAreReportedAndTheRestConverts) {
     EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("junk.WAV"))));  // nothing written
     EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("good.WAV"))));
     EXPECT_FALSE(QFileInfo::exists(input(QStringLiteral("good.wav"))));   // converted, then deleted
+}
+
+// The damaged sources of every kind, with deletion on: one box lists each with its reason, every
+// source keeps its bytes, and no output appears.
+TEST_F(Conversion, DamagedSourcesAreListedWithTheirReasonsAndKept) {
+    const QString wav = input(QStringLiteral("whole.wav"));
+    makeInput(wav, 12.0);
+    QStringList sources;
+    QMap<QString, QByteArray> sums;
+    for (const testing_support::DamagedSource& damaged : testing_support::damagedSources()) {
+        sources << input(QLatin1String(damaged.file));
+        ASSERT_EQ(damaged.make(wav, sources.back()), QString());
+        sums.insert(sources.back(), testing_support::fileMd5(sources.back()));
+    }
+    window->addPaths(sources);
+    selectAll();
+    window->chkDeleteSourceFiles->click();
+    chooseFormat(QStringLiteral("MP3"));
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    ASSERT_EQ(boxes.texts().size(), 1) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    for (std::size_t i = 0; i < testing_support::damagedSources().size(); ++i) {
+        const QString& source = sources[qsizetype(i)];
+        EXPECT_TRUE(boxes.texts()[0].contains(source + QLatin1Char('\n') + QStringLiteral("The audio of \"%1\" is damaged: ").arg(source)))
+            << boxes.texts()[0].toStdString();
+        EXPECT_EQ(testing_support::fileMd5(source), sums.value(source));
+    }
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(Conversion, ReadOnlySourceIsDeletedAfterSuccess) {

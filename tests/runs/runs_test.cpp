@@ -5,11 +5,13 @@
 #include "components/audio/WMAFile.h"
 #include "components/store/CRegister.h"
 #include "support/ConfigHome.h"
+#include "support/Damage.h"
 #include "support/LoudnessTools.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -369,6 +371,164 @@ TEST_F(Runs, LoudnessTagsAgreeWithAnIndependentScannerPerTrackAndPerAlbum) {
     EXPECT_TRUE(first.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
     EXPECT_FALSE(first.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
     EXPECT_FALSE(readTagsForTest(cancelled[1]).contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
+}
+
+// The track gain describes the output as players decode it: a mono 22 kHz and a 24-bit stereo
+// 48 kHz source, up-mixed, down-mixed, resampled and lossily encoded, each within 0.1 dB of
+// loudgain run on the output file (Opus: R128 at -23 LUFS, as loudgain scans Opus).
+TEST_F(Runs, TrackGainsAgreeWithAScannerRunOnTheOutputs) {
+    const QString mono = dir.filePath(QStringLiteral("mono22.wav"));
+    ASSERT_EQ(writeAudioFile(mono, musicTone(22050, 1, 6.0), 22050, 1), QString());
+    const QString deep = dir.filePath(QStringLiteral("deep48.wav"));
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-b"),
+                                      QStringLiteral("24"), QStringLiteral("-c"), QStringLiteral("2"), deep, QStringLiteral("synth"),
+                                      QStringLiteral("6"), QStringLiteral("pinknoise"), QStringLiteral("vol"), QStringLiteral("0.5")});
+    ASSERT_TRUE(sox.waitForFinished(60000) && sox.exitCode() == 0);
+    struct Output {
+        const char* key;
+        const char* storedName;  // a stored setting for the case, or nothing
+        const char* storedValue;
+    };
+    const Output outputs[] = {{"MP3", "MP3 Bitrate", "9"},  // 128 kbit/s, 44.1 kHz stereo
+                              {"OGG", nullptr, nullptr},    {"OGG", "OGG Channels", "0"},  // mono
+                              {"WAV", nullptr, nullptr},    {"FLAC", nullptr, nullptr},
+                              {"OPUS", nullptr, nullptr}};
+    int n = 0;
+    for (const Output& output : outputs) {
+        TempConfigHome settings;
+        if (output.storedName) store(kConverterKey, QLatin1String(output.storedName), QLatin1String(output.storedValue));
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = QLatin1String(output.key);
+        snapshot.wholeList = true;
+        snapshot.loudnessTags = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        for (const QString& in : {mono, deep})
+            snapshot.entries.push_back({in, dir.filePath(QStringLiteral("g%1.%2").arg(n++).arg(snapshot.formatKey)), true});
+        const RecordingRunHost host = convert(snapshot);
+        ASSERT_TRUE(host.failures.isEmpty()) << host.failures.value(0).reason.toStdString();
+        for (const converter::RunEntry& entry : snapshot.entries) {
+            SCOPED_TRACE(entry.output.toStdString());
+            const std::vector<ScannerRow> scanned = scanWithLoudgain({entry.output});
+            ASSERT_EQ(scanned.size(), 2u);
+            const QMap<QString, QStringList> tags = readTagsForTest(entry.output);
+            const double ours = snapshot.formatKey == QStringLiteral("OPUS")
+                                    ? tags.value(QStringLiteral("R128_TRACK_GAIN")).value(0).toInt() / 256.0
+                                    : tags.value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).value(0).section(QLatin1Char(' '), 0, 0).toDouble();
+            EXPECT_NEAR(ours, scanned[0].gain, 0.1);
+        }
+    }
+}
+
+// An album is whole or has no album values: a run stopped after two of six files and resumed
+// with the two outputs as existing ones gives all six the album gain loudgain finds over the six;
+// an album one of whose files fails gets album values nowhere, and the run says which file.
+TEST_F(Runs, AlbumValuesCoverEveryTrackOrNone) {
+    const auto album = [&](const QString& name, int tracks) {
+        QStringList sources;
+        QDir(dir.path()).mkpath(name);
+        for (int i = 0; i < tracks; ++i) {
+            SampleBlock tone = musicTone(44100, 2, 2.0, unsigned(i + 3));
+            for (std::int16_t& v : tone) v = static_cast<std::int16_t>(v * (0.2 + 0.15 * i));
+            sources << dir.filePath(QStringLiteral("%1/%2.wav").arg(name).arg(i));
+            EXPECT_EQ(writeAudioFile(sources.back(), tone, 44100, 2), QString());
+        }
+        return sources;
+    };
+    const auto snapshotOf = [](const QStringList& sources) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = QStringLiteral("OGG");
+        snapshot.wholeList = true;
+        snapshot.loudnessTags = true;
+        snapshot.wholeOutputsOnly = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        for (const QString& source : sources) snapshot.entries.push_back({source, source.left(source.size() - 3) + QStringLiteral("ogg"), true});
+        return snapshot;
+    };
+    const auto albumGain = [](const QString& path) {
+        return readTagsForTest(path).value(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")).value(0);
+    };
+    const QStringList six = album(QStringLiteral("six"), 6);
+    converter::RunSnapshot first = snapshotOf(six);
+    AudioFile reader, writer;
+    WMAFile wmaReader, wmaWriter;
+    AudioInfo tags;
+    RecordingRunHost stopped;
+    int ended = 0;
+    stopped.onFileEnded = [&] {
+        if (++ended == 2) stopped.cancelRun();
+    };
+    converter::ConversionRunner(stopped, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}}).run(first);
+    QStringList outputs;
+    for (const converter::RunEntry& entry : first.entries) outputs << entry.output;
+    ASSERT_TRUE(QFileInfo::exists(outputs[1]) && !QFileInfo::exists(outputs[2]));
+    EXPECT_TRUE(albumGain(outputs[0]).isEmpty());
+
+    converter::RunSnapshot resumed = snapshotOf(six.mid(2));
+    resumed.existing = first.entries.mid(0, 2);
+    EXPECT_TRUE(convert(resumed).failures.isEmpty());
+    const std::vector<ScannerRow> scanned = scanWithLoudgain(outputs);
+    ASSERT_EQ(scanned.size(), 7u);
+    for (const QString& output : outputs) {
+        SCOPED_TRACE(output.toStdString());
+        EXPECT_NEAR(albumGain(output).section(QLatin1Char(' '), 0, 0).toDouble(), scanned[6].gain, 0.1);
+    }
+
+    // One file of three is damaged: no album values, and the failures say why.
+    QStringList three = album(QStringLiteral("three"), 3);
+    ASSERT_EQ(damagedSources()[0].make(source(QStringLiteral("long.wav"), 44100, 12.0), dir.filePath(QStringLiteral("three/1.flac"))),
+              QString());
+    three[1] = dir.filePath(QStringLiteral("three/1.flac"));
+    const converter::RunSnapshot broken = snapshotOf(three);
+    const RecordingRunHost host = convert(broken);
+    ASSERT_EQ(host.failures.size(), 2);
+    EXPECT_EQ(host.failures[1].path, dir.filePath(QStringLiteral("three")));
+    EXPECT_TRUE(host.failures[1].reason.contains(three[1])) << host.failures[1].reason.toStdString();
+    for (const int i : {0, 2}) {
+        EXPECT_FALSE(readTagsForTest(broken.entries[i].output).value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).isEmpty());
+        EXPECT_TRUE(albumGain(broken.entries[i].output).isEmpty());
+    }
+}
+
+// Sources cut short or patched with garbage fail with the reason, on one core and on two, with
+// deletion on: each source keeps its bytes, nothing appears under an output's name and no part
+// file is left; a whole file beside them is converted and deleted.
+TEST_F(Runs, DamagedSourcesFailWithTheirReasonAndAreKept) {
+    const QString wav = source(QStringLiteral("whole.wav"), 44100, 12.0);
+    for (const int workers : {1, 2}) {
+        SCOPED_TRACE(workers);
+        const QString folder = dir.filePath(QStringLiteral("run%1").arg(workers));
+        QDir().mkpath(folder);
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = QStringLiteral("MP3");
+        snapshot.wholeList = true;
+        snapshot.workers = workers;
+        snapshot.deleteSource = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        QMap<QString, QByteArray> sums;
+        for (const DamagedSource& damaged : damagedSources()) {
+            const QString path = folder + QLatin1Char('/') + QLatin1String(damaged.file);
+            ASSERT_EQ(damaged.make(wav, path), QString());
+            sums.insert(path, fileMd5(path));
+            snapshot.entries.push_back({path, path + QStringLiteral(".MP3"), true});
+        }
+        const QString good = folder + QStringLiteral("/good.wav");
+        ASSERT_TRUE(QFile::copy(wav, good));
+        snapshot.entries.push_back({good, folder + QStringLiteral("/good.MP3"), true});
+        const RecordingRunHost host = convert(snapshot);
+        ASSERT_EQ(host.failures.size(), qsizetype(damagedSources().size()));
+        for (std::size_t i = 0; i < damagedSources().size(); ++i) {
+            const converter::RunEntry& entry = snapshot.entries[qsizetype(i)];
+            EXPECT_EQ(host.failures[qsizetype(i)].path, entry.source);
+            EXPECT_TRUE(host.failures[qsizetype(i)].reason.contains(QLatin1String(damagedSources()[i].says)))
+                << host.failures[qsizetype(i)].reason.toStdString();
+            EXPECT_EQ(fileMd5(entry.source), sums.value(entry.source)) << entry.source.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(entry.output)) << entry.output.toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(good));
+        EXPECT_NEAR(readBack(folder + QStringLiteral("/good.MP3")).seconds(), 12.0, 0.1);
+        EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*velloria-part*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 // Nothing of Qt Widgets came in: the application is a core one.

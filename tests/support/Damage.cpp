@@ -1,7 +1,10 @@
 #include "support/Damage.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
 
 #include <csignal>
 #include <cstring>
@@ -105,6 +108,73 @@ const std::vector<OutputFailure>& outputFailures() {
          }},
     };
     return table;
+}
+
+namespace {
+
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return {};
+}
+
+// Runs a reference encoder that writes `path`, then keeps `keep` (a fraction) of its bytes.
+QString encodedAndCut(const QString& program, const QStringList& arguments, const QString& path, double keep) {
+    if (QString error = runTool(program, arguments); !error.isEmpty()) return error;
+    const QByteArray bytes = readAll(path);
+    if (bytes.isEmpty()) return QStringLiteral("nothing was encoded into ") + path;
+    writeAll(path, bytes.left(static_cast<qsizetype>(static_cast<double>(bytes.size()) * keep)));
+    return {};
+}
+
+QString flac(const QString& wav, const QString& path, double keep) {
+    return encodedAndCut(QStringLiteral("flac"), {QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("-o"), path, wav},
+                         path, keep);
+}
+
+}  // namespace
+
+const std::vector<DamagedSource>& damagedSources() {
+    static const std::vector<DamagedSource> table{
+        {"cut-flac.flac", "decoding stopped at", [](const QString& wav, const QString& path) { return flac(wav, path, 0.2); }},
+        {"cut-wav.wav", "decoding stopped at",
+         [](const QString& wav, const QString& path) {
+             const QByteArray bytes = readAll(wav);
+             writeAll(path, bytes.left(bytes.size() / 2));
+             return QString();
+         }},
+        {"cut-mp3.mp3", "decoding stopped at",
+         [](const QString& wav, const QString& path) {
+             // VBR: LAME's Xing header states the frames.
+             return encodedAndCut(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-V"), QStringLiteral("2"), wav, path},
+                                  path, 0.4);
+         }},
+        {"cut-ogg.ogg", "decoding stopped at",
+         [](const QString& wav, const QString& path) {
+             return encodedAndCut(QStringLiteral("oggenc"), {QStringLiteral("-Q"), QStringLiteral("-o"), path, wav}, path, 0.5);
+         }},
+        {"garbage.flac", "damaged data at",
+         [](const QString& wav, const QString& path) {
+             if (QString error = flac(wav, path, 1.0); !error.isEmpty()) return error;
+             QByteArray bytes = readAll(path);
+             QByteArray garbage(4096, Qt::Uninitialized);
+             for (char& b : garbage) b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+             bytes.replace(bytes.size() / 2, garbage.size(), garbage);
+             writeAll(path, bytes);
+             return QString();
+         }},
+    };
+    return table;
+}
+
+QByteArray fileMd5(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    hash.addData(&file);
+    return hash.result().toHex();
 }
 
 bool resetOutputFolder(const QString& folder) {

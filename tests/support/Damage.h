@@ -48,4 +48,17 @@ void setWavDataSize(const QString& path, std::uint32_t bytes);
 // Appends a RIFF chunk after the data of a WAV file (and fixes the RIFF size).
 void appendWavChunk(const QString& path, const char id[4], const QByteArray& payload);
 
+// Sources damaged as users meet them, made by the reference encoders from a whole WAV file of
+// about 12 s: a FLAC, a WAV, an MP3 with a Xing header and an Ogg Vorbis file cut short, and a
+// FLAC with 4 kB of garbage in its middle. `says` is what the reason for its failure contains.
+struct DamagedSource {
+    const char* file;
+    const char* says;
+    // Writes the damaged file at `path` from `wav`; empty on success, otherwise what went wrong.
+    std::function<QString(const QString& wav, const QString& path)> make;
+};
+const std::vector<DamagedSource>& damagedSources();
+// The MD5 of a file's bytes (empty when it cannot be read).
+QByteArray fileMd5(const QString& path);
+
 }  // namespace testing_support

@@ -248,3 +248,4 @@ bool AudioFile::isReading() const { return m_reader != nullptr; }
 bool AudioFile::isWriting() const { return m_writer != nullptr; }
 
 QString AudioFile::readError() const { return m_reader ? m_reader->failure() : QString(); }
+QString AudioFile::readDamage() const { return m_reader ? m_reader->damage() : QString(); }

@@ -109,6 +109,9 @@ public:
     QString lastError() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
+    // Why the audio read so far from the open file is not whole (Decoder::damage()); empty
+    // otherwise.
+    QString readDamage() const;
     bool isReading() const;
     bool isWriting() const;
     // The settings the writer holds.

@@ -21,6 +21,7 @@ extern "C" {
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <mutex>
 
@@ -59,6 +60,35 @@ std::uint32_t littleEndian32(const char* bytes) {
     return std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 | std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24;
 }
 
+// Where a WAV file's data chunk starts and how many bytes it states; offset 0 when the file
+// is no WAV or has no data chunk.
+struct WavData {
+    qint64 offset = 0;  // of the first sample byte
+    qint64 stated = 0;
+    qint64 fileSize = 0;
+};
+
+WavData wavData(QFile& file) {
+    WavData found;
+    found.fileSize = file.size();
+    char header[12];
+    if (file.read(header, 12) != 12 || std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0)
+        return found;
+    qint64 pos = 12;
+    for (int chunk = 0; chunk < 256 && pos + 8 <= found.fileSize; ++chunk) {
+        char head[8];
+        if (!file.seek(pos) || file.read(head, 8) != 8) return found;
+        const qint64 size = littleEndian32(head + 4);
+        if (std::memcmp(head, "data", 4) == 0) {
+            found.offset = pos + 8;
+            found.stated = size;
+            return found;
+        }
+        pos += 8 + size + (size & 1);
+    }
+    return found;
+}
+
 // True for a WAV file whose data chunk states fewer bytes than follow it to the end of the
 // file, with no further chunk after the stated end: the header lies (a recorder that never
 // finished its header, a file joined to another), and the audio runs to the end of the file.
@@ -67,27 +97,54 @@ std::uint32_t littleEndian32(const char* bytes) {
 bool wavDataRunsPastItsLength(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const qint64 fileSize = file.size();
-    char header[12];
-    if (file.read(header, 12) != 12 || std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0)
-        return false;
-    qint64 pos = 12;
-    for (int chunk = 0; chunk < 256 && pos + 8 <= fileSize; ++chunk) {
-        char head[8];
-        if (!file.seek(pos) || file.read(head, 8) != 8) return false;
-        const qint64 size = littleEndian32(head + 4);
-        if (std::memcmp(head, "data", 4) != 0) {
-            pos += 8 + size + (size & 1);
-            continue;
-        }
-        const qint64 next = pos + 8 + size + (size & 1);
-        if (next + 8 > fileSize) return false;  // the data reaches the end, or only a few stray bytes follow
-        if (!file.seek(next) || file.read(head, 8) != 8) return false;
-        const bool printableId = std::all_of(head, head + 4, [](char c) { return c >= 0x20 && c <= 0x7e; });
-        const bool fits = littleEndian32(head + 4) <= static_cast<std::uint64_t>(fileSize - next - 8);
-        return !(printableId && fits);
-    }
-    return false;
+    const WavData data = wavData(file);
+    if (data.offset == 0) return false;
+    const qint64 next = data.offset + data.stated + (data.stated & 1);
+    if (next + 8 > data.fileSize) return false;  // the data reaches the end, or only a few stray bytes follow
+    char head[8];
+    if (!file.seek(next) || file.read(head, 8) != 8) return false;
+    const bool printableId = std::all_of(head, head + 4, [](char c) { return c >= 0x20 && c <= 0x7e; });
+    const bool fits = littleEndian32(head + 4) <= static_cast<std::uint64_t>(data.fileSize - next - 8);
+    return !(printableId && fits);
+}
+
+// The bytes of sample data a WAV header states when the file stops before them: the file was
+// cut short. 0 when it holds them all, and for the sizes recorders leave while they still
+// write (0 and 0xFFFFFFFF), which state nothing.
+qint64 wavMissingDataBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    const WavData data = wavData(file);
+    if (data.offset == 0 || data.stated == 0 || data.stated == 0xFFFFFFFFLL) return 0;
+    return std::max<qint64>(0, data.offset + data.stated - data.fileSize);
+}
+
+// True when an Ogg file ends inside a page: its last page is incomplete, so the stream was cut
+// short. (Its length, read from the last page there is, cannot tell.)
+bool oggEndsInsideAPage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    constexpr qint64 kLargestPage = 27 + 255 + 255 * 255;
+    const qint64 from = std::max<qint64>(0, size - kLargestPage - 27);
+    if (!file.seek(from)) return false;
+    const QByteArray tail = file.readAll();
+    const qsizetype at = tail.lastIndexOf("OggS");
+    if (at < 0 || tail.size() - at < 27) return at >= 0;
+    const auto segments = static_cast<unsigned char>(tail[at + 26]);
+    if (tail.size() - at < 27 + segments) return true;
+    qint64 body = 0;
+    for (int i = 0; i < segments; ++i) body += static_cast<unsigned char>(tail[at + 27 + i]);
+    return at + 27 + segments + body > tail.size();
+}
+
+// "1:05.3" or "1:02:05.3".
+QString clockText(double seconds) {
+    const auto tenths = static_cast<qint64>(std::llround(std::max(0.0, seconds) * 10));
+    const qint64 s = tenths / 10, hours = s / 3600;
+    const QString rest = QStringLiteral("%1.%2").arg(s % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
+    if (hours > 0) return QStringLiteral("%1:%2:%3").arg(hours).arg((s / 60) % 60, 2, 10, QLatin1Char('0')).arg(rest);
+    return QStringLiteral("%1:%2").arg(s / 60).arg(rest);
 }
 
 AVChannelLayout outputLayout(int channels) {
@@ -134,6 +191,16 @@ struct Decoder::Impl {
     int lastError = 0;
     QString failure;         // why decoding stopped before the end of the file; empty otherwise
 
+    // Damage: a stretch that could not be decoded or is missing from the stream (confirmed once
+    // decoding goes on after it), or an end short of what the file states.
+    QString damage;
+    QString pendingDamage;
+    std::int64_t statedLength = 0;   // frames the file states reliably; 0 when it states none
+    bool cutInsideAPage = false;     // an Ogg file whose last page is incomplete
+    std::int64_t expectedNext = -1;  // where the next decoded frame should start, -1 unknown
+    bool anyFrame = false;           // a frame was decoded since opening or seeking
+    bool endChecked = false;
+
     std::function<void(int)> openProgress;
     bool opening = false;    // openFile() is reading the container
     int lastPercent = -1;
@@ -155,6 +222,12 @@ struct Decoder::Impl {
         inputDone = finished = false;
         lastError = 0;
         failure.clear();
+        damage.clear();
+        pendingDamage.clear();
+        statedLength = 0;
+        cutInsideAPage = false;
+        expectedNext = -1;
+        anyFrame = endChecked = false;
     }
 
     // Queue entries per frame.
@@ -166,6 +239,10 @@ struct Decoder::Impl {
     static int reportOpenProgress(void* opaque);
     bool decodeMore();
     void giveUp();
+    void noteDamage();
+    void noteGap();
+    void checkEnd();
+    void readStatedLength(const QFileInfo& info, int sourceChannels);
     bool appendFrame();
     bool setUpConverter(AVChannelLayout& layout);
     void drainConverter();
@@ -262,6 +339,8 @@ void Decoder::Impl::openFile(const QString& filePath) {
     rc = avcodec_parameters_to_context(codec, stream->codecpar);
     if (rc >= 0) {
         codec->pkt_timebase = timeBase;
+        // Frames whose checksum fails are damage, not sound.
+        codec->err_recognition |= AV_EF_CRCCHECK;
         rc = avcodec_open2(codec, decoder, nullptr);
     }
     if (rc < 0)
@@ -274,20 +353,11 @@ void Decoder::Impl::openFile(const QString& filePath) {
         throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode.").arg(name));
     channels = std::min(sourceChannels, 2);
 
-    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
-        length = av_rescale_q(stream->duration, timeBase, AVRational{1, rate});
-    else if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
-        length = av_rescale(format->duration, rate, AV_TIME_BASE);
-    // Uncompressed audio cannot be longer than the file; a header may claim otherwise.
-    const int bits = av_get_bits_per_sample(codec->codec_id);
-    if (bits > 0) {
-        const std::int64_t fileFrames = info.size() * 8 / (std::int64_t{bits} * sourceChannels);
-        length = std::min(length, fileFrames);
-    }
+    readStatedLength(info, sourceChannels);
     length = std::max<std::int64_t>(length, 0);
     // Lossy sources have no bit depth of their own; lossless ones state theirs.
     const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec->codec_id);
-    const int statedBits = std::max({codec->bits_per_raw_sample, bits, 0});
+    const int statedBits = std::max({codec->bits_per_raw_sample, av_get_bits_per_sample(codec->codec_id), 0});
     sourceBits = descriptor && (descriptor->props & AV_CODEC_PROP_LOSSLESS) && statedBits > 16 ? 24 : 16;
 
     // Decode the start now, so that a file whose data is not audio fails here and not later.
@@ -299,6 +369,70 @@ void Decoder::Impl::openFile(const QString& filePath) {
     }
     origin = std::max<std::int64_t>(lastFrameStart, 0);
     opening = false;
+}
+
+// The length the file states: the progress total, and, where the file states it reliably (not
+// guessed from a bitrate), what decoding must reach for the file to be whole.
+void Decoder::Impl::readStatedLength(const QFileInfo& info, int sourceChannels) {
+    AVStream* stream = format->streams[streamIndex];
+    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
+        length = av_rescale_q(stream->duration, timeBase, AVRational{1, rate});
+    else if (format->duration != AV_NOPTS_VALUE && format->duration > 0)
+        length = av_rescale(format->duration, rate, AV_TIME_BASE);
+    if (format->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE) statedLength = length;
+    // Uncompressed audio cannot be longer than the file; a header may claim otherwise, and
+    // FFmpeg already believes the file's size over a WAV header, so the header is read here.
+    const int bits = av_get_bits_per_sample(codec->codec_id);
+    if (bits > 0) {
+        const std::int64_t frameBytes = std::int64_t{bits} * sourceChannels / 8;
+        length = std::min<std::int64_t>(length, info.size() * 8 / (std::int64_t{bits} * sourceChannels));
+        statedLength = 0;
+        if (std::strcmp(format->iformat->name, "wav") == 0 && frameBytes > 0)
+            if (const qint64 missing = wavMissingDataBytes(path); missing > 0)
+                statedLength = length + missing / frameBytes;
+    }
+    cutInsideAPage = std::strcmp(format->iformat->name, "ogg") == 0 && oggEndsInsideAPage(path);
+}
+
+// A stretch that did not decode, where decoding stands. Errors before the first frame (bytes
+// ahead of the audio) are not damage; a stretch counts once decoding goes on after it, and an
+// end short of the stated length is said instead when decoding stops there.
+void Decoder::Impl::noteDamage() {
+    if (!anyFrame || !pendingDamage.isEmpty() || !damage.isEmpty()) return;
+    // Frames without times are counted from what was decoded.
+    const std::int64_t at = expectedNext >= 0 ? expectedNext - origin : position + static_cast<std::int64_t>(queuedFrames());
+    const double seconds = static_cast<double>(std::max<std::int64_t>(at, 0)) / rate;
+    pendingDamage = QStringLiteral("The audio of %1 is damaged: damaged data at %2.").arg(quoted(path), clockText(seconds));
+}
+
+// Frames missing between the last decoded frame and this one: a decoder that found its way
+// again after damaged data (FLAC's frames carry their place in the stream).
+void Decoder::Impl::noteGap() {
+    if (lastFrameStart < 0 || frame->sample_rate != rate) {
+        expectedNext = -1;
+        return;
+    }
+    if (expectedNext >= 0 && lastFrameStart - expectedNext > rate / 50) {
+        noteDamage();
+        if (damage.isEmpty()) damage = pendingDamage;
+    }
+    expectedNext = lastFrameStart + frame->nb_samples;
+}
+
+// At the end of decoding: a file whose decoding stopped short of the length it states, or in
+// the middle of a page, was cut short; otherwise a damaged stretch found on the way stands.
+void Decoder::Impl::checkEnd() {
+    if (endChecked || !failure.isEmpty()) return;
+    endChecked = true;
+    const double at = static_cast<double>(position) / rate;
+    if (statedLength > 0 && position + rate / 4 < statedLength)
+        damage = QStringLiteral("The audio of %1 is damaged: decoding stopped at %2 of %3.")
+                     .arg(quoted(path), clockText(at), clockText(static_cast<double>(statedLength) / rate));
+    else if (cutInsideAPage)
+        damage = QStringLiteral("The audio of %1 is damaged: decoding stopped at %2, where the file is cut off.")
+                     .arg(quoted(path), clockText(at));
+    else if (damage.isEmpty())
+        damage = pendingDamage;
 }
 
 // Decodes until at least one frame reached the queue; false when the file has ended.
@@ -318,8 +452,9 @@ bool Decoder::Impl::decodeMore() {
             return queuedFrames() > 0;
         }
         if (rc != AVERROR(EAGAIN)) {
-            // A frame that does not decode is skipped.
+            // A frame that does not decode is skipped, and counts as damage.
             lastError = rc;
+            noteDamage();
             if (++errors > kMaxConsecutiveErrors) {
                 giveUp();
                 break;
@@ -333,6 +468,7 @@ bool Decoder::Impl::decodeMore() {
             if (rc != AVERROR_EOF) lastError = rc;
             // The end, or a read error the demuxer may resynchronise after.
             const bool atEnd = rc == AVERROR_EOF || avio_feof(format->pb);
+            if (!atEnd) noteDamage();
             if (!atEnd && ++errors > kMaxConsecutiveErrors) giveUp();
             if (atEnd || !failure.isEmpty()) {
                 avcodec_send_packet(codec, nullptr);
@@ -348,6 +484,7 @@ bool Decoder::Impl::decodeMore() {
         av_packet_unref(packet);
         if (rc < 0 && rc != AVERROR(EAGAIN)) {
             lastError = rc;
+            noteDamage();
             if (++errors > kMaxConsecutiveErrors) {
                 giveUp();
                 break;
@@ -414,6 +551,9 @@ bool Decoder::Impl::appendFrame() {
 
     const std::int64_t ts = frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
     lastFrameStart = ts != AV_NOPTS_VALUE ? av_rescale_q(ts - startTs, timeBase, AVRational{1, rate}) : -1;
+    noteGap();
+    anyFrame = true;
+    if (!pendingDamage.isEmpty() && damage.isEmpty()) damage = pendingDamage;
 
     const int room = swr_get_out_samples(converter, frame->nb_samples);
     if (room <= 0) return false;
@@ -455,6 +595,7 @@ void Decoder::Impl::resetDecoding() {
     queueStart = 0;
     inputDone = finished = false;
     lastFrameStart = -1;
+    expectedNext = -1;
 }
 
 // Seeks the container to shortly before `target`; true when the decoder now stands at a known
@@ -519,6 +660,7 @@ int Decoder::channels() const { return d->channels; }
 std::int64_t Decoder::lengthFrames() const { return d->length; }
 std::int64_t Decoder::position() const { return d->position; }
 QString Decoder::failure() const { return d->failure; }
+QString Decoder::damage() const { return d->damage; }
 
 double Decoder::bytesReadFraction() const {
     if (!d->format || !d->format->pb) return 0.0;
@@ -591,6 +733,7 @@ std::size_t Decoder::Impl::readInto(void* out, std::size_t frames) {
         if (failure.isEmpty()) failure = QString::fromUtf8(e.what());
     }
     position += static_cast<std::int64_t>(done);
+    if (done < frames && finished && queuedFrames() == 0) checkEnd();
     return done;
 }
 

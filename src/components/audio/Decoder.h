@@ -51,6 +51,12 @@ public:
     // Why reading stopped before the end of the file (too much damaged data); empty while
     // the file reads normally and after a normal end.
     QString failure() const;
+    // Why the audio read so far is not whole, though reading may go on: frames that did not
+    // decode or are missing ("damaged data at 0:13.2"), found once decoding went on after them;
+    // or, at the end, decoding that stopped short of the length the file states reliably
+    // ("decoding stopped at 0:02.4 of 0:40.0"; a length guessed from a bitrate states nothing)
+    // or inside an Ogg page. Empty for a whole file. Players may play on; a conversion fails.
+    QString damage() const;
     // How much of the file the reader has gone through, 0..1 (0 when its size is unknown); the
     // progress of a file that states no length.
     double bytesReadFraction() const;

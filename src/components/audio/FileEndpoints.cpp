@@ -49,11 +49,17 @@ int FileSource<Reader>::channels() const { return m_reader.channels(); }
 template <typename Reader>
 std::int64_t FileSource<Reader>::statedFrames() const { return m_reader.length(); }
 
+// A damaged source fails its job as soon as the damage is known, so that a shortened or patched
+// file is never taken for a whole one (and its source never deleted for it).
 template <typename Reader>
 SampleBlock FileSource<Reader>::read(int samples) {
     try {
         SampleBlock block = m_reader.ReadBlock(samples);
         if (block.empty()) m_error = m_reader.readError();
+        if (m_error.isEmpty() && !m_reader.readDamage().isEmpty()) {
+            m_error = m_reader.readDamage();
+            return {};
+        }
         return block;
     } catch (const ComponentError& e) {
         m_error = e.description();
@@ -74,6 +80,10 @@ WideBlock FileSource<Reader>::readWide(int samples) {
         try {
             WideBlock block = m_reader.ReadWideBlock(samples);
             if (block.empty()) m_error = m_reader.readError();
+            if (m_error.isEmpty() && !m_reader.readDamage().isEmpty()) {
+                m_error = m_reader.readDamage();
+                return {};
+            }
             return block;
         } catch (const ComponentError& e) {
             m_error = e.description();

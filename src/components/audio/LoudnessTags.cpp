@@ -31,9 +31,10 @@ QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::
 QString fromTag(const TagLib::String& text) { return QString::fromUtf8(text.toCString(true)); }
 TagLib::String toTag(const QString& text) { return TagLib::String(text.toUtf8().toStdString(), TagLib::String::UTF8); }
 
-std::vector<Value> replayGainValues(const QString& scope, const Loudness& loudness) {
-    return {{QStringLiteral("REPLAYGAIN_%1_GAIN").arg(scope), loudness_tags::replayGain(loudness)},
-            {QStringLiteral("REPLAYGAIN_%1_PEAK").arg(scope), loudness_tags::replayPeak(loudness)}};
+// No loudness: the scope's values are removed.
+std::vector<Value> replayGainValues(const QString& scope, const Loudness* loudness) {
+    return {{QStringLiteral("REPLAYGAIN_%1_GAIN").arg(scope), loudness ? loudness_tags::replayGain(*loudness) : QString()},
+            {QStringLiteral("REPLAYGAIN_%1_PEAK").arg(scope), loudness ? loudness_tags::replayPeak(*loudness) : QString()}};
 }
 
 void setId3(TagLib::ID3v2::Tag* tag, const std::vector<Value>& values) {
@@ -81,7 +82,7 @@ int opusHeaderGain(TagLib::Ogg::Opus::File* file) {
     return head.toShort(16, false);
 }
 
-void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness& loudness) {
+void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness* loudness) {
     TagLib::Ogg::XiphComment* comment = file->tag();
     QStringList replayGain;
     const TagLib::Ogg::FieldListMap& fields = comment->fieldListMap();
@@ -89,12 +90,13 @@ void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness
         if (fromTag(it->first).startsWith(QLatin1String("REPLAYGAIN_"), Qt::CaseInsensitive))
             replayGain.append(fromTag(it->first));
     for (const QString& name : replayGain) comment->removeFields(toTag(name));
-    const QString gain =
-        loudness.hasGain() ? QString::number(loudness_tags::r128Gain(loudness, opusHeaderGain(file))) : QString();
+    const QString gain = loudness && loudness->hasGain()
+                             ? QString::number(loudness_tags::r128Gain(*loudness, opusHeaderGain(file)))
+                             : QString();
     setXiph(comment, {{QStringLiteral("R128_%1_GAIN").arg(scope), gain}});
 }
 
-void write(const QString& path, const QString& scope, const Loudness& loudness) {
+void write(const QString& path, const QString& scope, const Loudness* loudness) {
     const QFileInfo info(path);
     if (!info.isFile())
         throw ComponentError(QStringLiteral("Loudness tags cannot be written: %1 does not exist.").arg(quoted(path)));
@@ -143,7 +145,8 @@ void write(const QString& path, const QString& scope, const Loudness& loudness) 
 
 namespace loudness_tags {
 
-void writeTrack(const QString& path, const Loudness& track) { write(path, QStringLiteral("TRACK"), track); }
-void writeAlbum(const QString& path, const Loudness& album) { write(path, QStringLiteral("ALBUM"), album); }
+void writeTrack(const QString& path, const Loudness& track) { write(path, QStringLiteral("TRACK"), &track); }
+void writeAlbum(const QString& path, const Loudness& album) { write(path, QStringLiteral("ALBUM"), &album); }
+void removeAlbum(const QString& path) { write(path, QStringLiteral("ALBUM"), nullptr); }
 
 }  // namespace loudness_tags

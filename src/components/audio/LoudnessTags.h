@@ -24,5 +24,8 @@ namespace loudness_tags {
 
 void writeTrack(const QString& path, const Loudness& track);
 void writeAlbum(const QString& path, const Loudness& album);
+// Removes the album values (gain and peak; Opus: the R128 album gain), for an album that is not
+// whole.
+void removeAlbum(const QString& path);
 
 }  // namespace loudness_tags

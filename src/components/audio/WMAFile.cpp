@@ -159,3 +159,4 @@ void WMAFile::setWMProfile(int number) {
 int WMAFile::ProfileCount() const { return static_cast<int>(profiles().size()); }
 
 QString WMAFile::readError() const { return m_reader ? m_reader->failure() : QString(); }
+QString WMAFile::readDamage() const { return m_reader ? m_reader->damage() : QString(); }

@@ -57,6 +57,8 @@ public:
     QString lastError() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
+    // Why the audio read so far is not whole (damaged or cut short); empty otherwise.
+    QString readDamage() const;
     bool WMASupported() const;
 
     int WMProfile() const { return m_profile; }
