@@ -135,18 +135,18 @@ TEST_F(Runner, EveryFailureKeepsTheSourceAndIsReported) {
          [](Runner& t, const QString&, const QString& out) {
              // The disk is full just when the file is to be finished.
              t.host.onProgress = [&t, out](double percent) {
-                 if (percent >= 100 && !t.limit) t.limit = std::make_unique<FileSizeLimit>(QFileInfo(out).size());
+                 if (percent >= 100 && !t.limit) t.limit = std::make_unique<FileSizeLimit>(QFileInfo(partFileFor(out, 0)).size());
              };
          },
          true},
         {"tags",
          [](Runner& t, const QString&, const QString& out) {
-             // The output is replaced after it was closed (the second time the bar is full): its
-             // tags cannot be saved.
+             // The finished part file is replaced before its tags are copied (the second time the
+             // bar is full): they cannot be saved, and no output may appear without them.
              t.host.onProgress = [out, full = 0](double percent) mutable {
                  if (percent >= 100 && ++full == 2) {
-                     QFile::remove(out);
-                     QDir().mkdir(out);
+                     QFile::remove(partFileFor(out, 0));
+                     QDir().mkdir(partFileFor(out, 0));
                  }
              };
          },
@@ -169,6 +169,9 @@ TEST_F(Runner, EveryFailureKeepsTheSourceAndIsReported) {
         limit.reset();
         EXPECT_TRUE(QFileInfo::exists(in));
         EXPECT_EQ(host.failedPaths(), c.failure ? QStringList{in} : QStringList{});
+        // A failure leaves nothing under the output's name; a cancel leaves the partial output.
+        EXPECT_EQ(QFileInfo(out).isFile(), !c.failure);
+        QDir().rmdir(partFileFor(out, 0));
         QFile::remove(in);
     }
 }
