@@ -123,6 +123,15 @@ protected:
             .run(snapshot);
         return host;
     }
+    // A run of the whole list into `format` with the stored settings.
+    static converter::RunSnapshot wholeListInto(const QString& format, int workers = 1) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = format;
+        snapshot.wholeList = true;
+        snapshot.workers = workers;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        return snapshot;
+    }
     TempConfigHome config;
     QTemporaryDir dir;
 };
@@ -398,11 +407,8 @@ TEST_F(Runs, TrackGainsAgreeWithAScannerRunOnTheOutputs) {
     for (const Output& output : outputs) {
         TempConfigHome settings;
         if (output.storedName) store(kConverterKey, QLatin1String(output.storedName), QLatin1String(output.storedValue));
-        converter::RunSnapshot snapshot;
-        snapshot.formatKey = QLatin1String(output.key);
-        snapshot.wholeList = true;
+        converter::RunSnapshot snapshot = wholeListInto(QLatin1String(output.key));
         snapshot.loudnessTags = true;
-        snapshot.settings = OutputSettings::load(kConverterKey);
         for (const QString& in : {mono, deep})
             snapshot.entries.push_back({in, dir.filePath(QStringLiteral("g%1.%2").arg(n++).arg(snapshot.formatKey)), true});
         const RecordingRunHost host = convert(snapshot);
@@ -436,12 +442,9 @@ TEST_F(Runs, AlbumValuesCoverEveryTrackOrNone) {
         return sources;
     };
     const auto snapshotOf = [](const QStringList& sources) {
-        converter::RunSnapshot snapshot;
-        snapshot.formatKey = QStringLiteral("OGG");
-        snapshot.wholeList = true;
+        converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("OGG"));
         snapshot.loudnessTags = true;
         snapshot.wholeOutputsOnly = true;
-        snapshot.settings = OutputSettings::load(kConverterKey);
         for (const QString& source : sources) snapshot.entries.push_back({source, source.left(source.size() - 3) + QStringLiteral("ogg"), true});
         return snapshot;
     };
@@ -499,12 +502,8 @@ TEST_F(Runs, DamagedSourcesFailWithTheirReasonAndAreKept) {
         SCOPED_TRACE(workers);
         const QString folder = dir.filePath(QStringLiteral("run%1").arg(workers));
         QDir().mkpath(folder);
-        converter::RunSnapshot snapshot;
-        snapshot.formatKey = QStringLiteral("MP3");
-        snapshot.wholeList = true;
-        snapshot.workers = workers;
+        converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("MP3"), workers);
         snapshot.deleteSource = true;
-        snapshot.settings = OutputSettings::load(kConverterKey);
         QMap<QString, QByteArray> sums;
         for (const DamagedSource& damaged : damagedSources()) {
             const QString path = folder + QLatin1Char('/') + QLatin1String(damaged.file);
