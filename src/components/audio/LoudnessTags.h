@@ -20,9 +20,17 @@
 
 #include <QString>
 
+namespace TagLib::Ogg::Opus {
+class File;
+}
+
 namespace loudness_tags {
 
 void writeTrack(const QString& path, const Loudness& track);
 void writeAlbum(const QString& path, const Loudness& album);
+
+// The output gain of an Ogg Opus file's header (Q7.8 dB), which decoders apply before any R128
+// gain; 0 when the header cannot be read.
+int opusHeaderGain(TagLib::Ogg::Opus::File& file);
 
 }  // namespace loudness_tags
