@@ -54,7 +54,7 @@ QStringList convertedExtensions(bool extract) {
 
 QString expandPattern(const QString& pattern, const QString& source, const QString& relativeDir,
                       const QMap<QString, QString>& tags) {
-    const QString name = QFileInfo(source).completeBaseName();
+    const QString name = audio::nameWithoutExtension(source);
     QString track = tags.value(QStringLiteral("TRACKNUMBER")).section(QLatin1Char('/'), 0, 0).trimmed();
     bool numeric = false;
     if (const int n = track.toInt(&numeric); numeric && n >= 0) track = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));

@@ -1,5 +1,7 @@
 #include "converter/ConverterRules.h"
 
+#include "components/audio/FileOps.h"
+
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -80,11 +82,8 @@ QString errorBlocksMessage(int errorBlocks, int errorAction) {
 
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
     const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
-    // Cutting four characters from a name that short would reach into the folder (or leave
-    // a hidden ".KEY"); such a name keeps all of itself.
-    const QString stem = name.size() > 4 ? name.left(name.size() - 4) : name;
     const QString base = sameFolder ? p.left(p.size() - name.size()) : folder + QLatin1Char('/');
-    return base + stem + QLatin1Char('.') + key;
+    return base + audio::nameWithoutExtension(p) + QLatin1Char('.') + key;
 }
 
 QString defaultOutputFolder() {

@@ -41,8 +41,8 @@ std::optional<int> trackNumberOf(const QString& path);
 QString errorBlocksMessage(int errorBlocks, int errorAction);
 
 // The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
-// `folder`; either way the file name's last four characters give way to "." + key. A file
-// name of four characters or fewer keeps them all and gets "." + key appended.
+// `folder`; either way the file name's extension, whatever its length, gives way to "." + key
+// (audio::nameWithoutExtension): "song.flac" gives "song.MP3", "notes" gives "notes.MP3".
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder);
 
 // The output of CD track `track` named from the disc information:

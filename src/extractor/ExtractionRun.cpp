@@ -34,14 +34,9 @@ int wholeNumber(const QString& text, const QString& what) {
 QString outputPath(const QString& input, const QString& format, bool sameFolder, const QString& folder) {
     const QString key = format.isEmpty() ? QStringLiteral("MP3") : format;
     const QString name = input.mid(input.lastIndexOf(QLatin1Char('/')) + 1);
-    if (sameFolder || folder.isEmpty()) {
-        // Cutting four characters from a name that short would reach into the folder.
-        const QString stem = name.size() > 4 ? input.left(input.size() - 4) : input;
-        return stem + QStringLiteral("_Audio.") + key;
-    }
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot > 0 ? name.left(dot) : name;
-    return folder + QLatin1Char('/') + base + QLatin1Char('.') + key;
+    const QString stem = audio::nameWithoutExtension(input);
+    if (sameFolder || folder.isEmpty()) return input.left(input.size() - name.size()) + stem + QStringLiteral("_Audio.") + key;
+    return folder + QLatin1Char('/') + stem + QLatin1Char('.') + key;
 }
 
 std::optional<Buttons> buttonsAfter(RunEnd end) {

@@ -65,10 +65,10 @@ public:
     virtual bool present() const = 0;
 };
 
-// The output file of `input`: beside the video, its name's last four characters giving way
-// to "_Audio." + key (a name of four characters or fewer keeps all of them); or, when a folder
-// is chosen and not empty, in that folder with the video's base name + "." + key. An empty
-// format text counts as "MP3".
+// The output file of `input`: beside the video, its name's extension giving way to
+// "_Audio." + key ("clip.webm" gives "clip_Audio.MP3"); or, when a folder is chosen and not
+// empty, in that folder with the video's name without extension + "." + key (both by
+// audio::nameWithoutExtension). An empty format text counts as "MP3".
 QString outputPath(const QString& input, const QString& format, bool sameFolder, const QString& folder);
 
 // The custom output folder when none is stored: the Music folder + "/Extracted audio".

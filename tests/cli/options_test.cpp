@@ -3,6 +3,7 @@
 #include "cli/Options.h"
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
+#include "converter/ConverterRules.h"
 #include "components/store/CRegister.h"
 #include "support/ConfigHome.h"
 
@@ -106,6 +107,17 @@ TEST(CliOptions, TrackListsAndPatterns) {
         EXPECT_EQ(expandPattern(QLatin1String(c.pattern), QStringLiteral("/m/take 1.flac"), QLatin1String(c.dir), c.tags),
                   QLatin1String(c.expected))
             << c.pattern;
+    // {name} is the name the window's converter gives its outputs, without their extension.
+    const struct {
+        const char* source;
+        const char* name;
+    } names[] = {{"/m/a.wv", "a"},     {"/m/x.opus", "x"},       {"/m/song.wav", "song"}, {"/m.d/notes", "notes"},
+                 {"/m/.mp3", ".mp3"}, {"/m/live.1.flac", "live.1"}};
+    for (const auto& n : names) {
+        EXPECT_EQ(expandPattern(QStringLiteral("{name}"), QLatin1String(n.source), {}, {}), QLatin1String(n.name)) << n.source;
+        EXPECT_EQ(converter::outputPath(QLatin1String(n.source), QStringLiteral("mp3"), false, QStringLiteral("/o")),
+                  QStringLiteral("/o/") + QLatin1String(n.name) + QStringLiteral(".mp3"));
+    }
 }
 
 TEST(CliPlan, ExistingOutputsAndInputsThatCannotBeConverted) {

@@ -1,6 +1,11 @@
-// Tag copying between formats, checked with TagLib directly on files made at test time.
+// Tag copying between formats, checked with TagLib directly on files made at test time, and
+// copies in the target's conventions checked with ffprobe and metaflac on files the Debian tools
+// made.
 #include "components/audio/AudioInfo.h"
 #include "components/audio/Decoder.h"
+#include "components/audio/TagConventions.h"
+#include "support/LoudnessTools.h"
+#include "support/TagTools.h"
 
 #include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
@@ -21,6 +26,8 @@
 
 #include <algorithm>
 #include <vector>
+
+using namespace testing_support;
 
 namespace {
 
@@ -253,6 +260,147 @@ TEST(TagsErrors, FilesTagLibCannotHandleThrowNamingTheFile) {
     }
     // A failed read keeps what was there.
     EXPECT_EQ(info.properties(), sampleProperties());
+}
+
+// The conventions as a table: source properties of one kind, what a target of another kind gets.
+TEST(TagConventions, CarryEachValueInTheTargetsOwnForm) {
+    using tag_conventions::TagKind;
+    constexpr TagKind Id3 = TagKind::Id3, Vorbis = TagKind::Vorbis, Opus = TagKind::Opus, Asf = TagKind::Asf,
+                      Other = TagKind::Other;
+    const struct {
+        TagKind from, to;
+        int headerGain;  // the target's, Q7.8
+        const char* source;
+        const char* expected;
+    } cases[] = {
+        // Track and disc numbers.
+        {Id3, Vorbis, 0, "TRACKNUMBER=3/10|DISCNUMBER=1/2", "TRACKNUMBER=3|TRACKTOTAL=10|DISCNUMBER=1|DISCTOTAL=2"},
+        {Id3, Opus, 0, "TRACKNUMBER= 3 / 10", "TRACKNUMBER=3|TRACKTOTAL=10"},
+        {Vorbis, Id3, 0, "TRACKNUMBER=3|TRACKTOTAL=10|DISCNUMBER=1|DISCTOTAL=2", "TRACKNUMBER=3/10|DISCNUMBER=1/2"},
+        {Vorbis, Id3, 0, "TRACKNUMBER=3|TOTALTRACKS=10|DISCNUMBER=2|TOTALDISCS=3", "TRACKNUMBER=3/10|DISCNUMBER=2/3"},
+        {Vorbis, Vorbis, 0, "TRACKNUMBER=3/10", "TRACKNUMBER=3|TRACKTOTAL=10"},
+        {Vorbis, Vorbis, 0, "TRACKNUMBER=3/10|TRACKTOTAL=12", "TRACKNUMBER=3|TRACKTOTAL=12"},
+        {Id3, Id3, 0, "TRACKNUMBER=3/10|DISCNUMBER=1", "TRACKNUMBER=3/10|DISCNUMBER=1"},
+        {Vorbis, Id3, 0, "TRACKTOTAL=10", "TRACKTOTAL=10"},
+        {Id3, Asf, 0, "TRACKNUMBER=3/10|DISCNUMBER=1/2", "TRACKNUMBER=3|DISCNUMBER=1/2"},
+        {Vorbis, Asf, 0, "TRACKNUMBER=3|TRACKTOTAL=10|DISCNUMBER=1|DISCTOTAL=2", "TRACKNUMBER=3|DISCNUMBER=1/2"},
+        {Id3, Vorbis, 0, "TRACKNUMBER=A2", "TRACKNUMBER=A2"},
+        {Other, Other, 0, "TRACKNUMBER=3/10|TRACKTOTAL=10", "TRACKNUMBER=3/10|TRACKTOTAL=10"},
+        // Facts of the source file.
+        {Opus, Id3, 0, "TITLE=T|ENCODER=opusenc from opus-tools 0.2|ENCODER_OPTIONS=--bitrate 64", "TITLE=T"},
+        {Id3, Vorbis, 0, "ENCODING=LAME 64bits version 3.100|LENGTH=6000|ENCODEDBY=Someone|ARTIST=A", "ARTIST=A"},
+        {Vorbis, Id3, 0, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=0x003F|ITUNSMPB= 00000000|MP3GAIN_MINMAX=1,2", ""},
+        {Other, Other, 0, "encoder=Lavf59|Title=T|COMMENT=a|COMMENT=b", "Title=T|COMMENT=a|COMMENT=b"},
+        // Loudness: ReplayGain 2.0 at -18 LUFS, R128 in Q7.8 at -23 LUFS over the header's gain.
+        {Opus, Vorbis, 0, "R128_TRACK_GAIN=-1280|R128_ALBUM_GAIN=256", "REPLAYGAIN_TRACK_GAIN=0.00 dB|REPLAYGAIN_ALBUM_GAIN=6.00 dB"},
+        {Opus, Id3, 0, "R128_TRACK_GAIN=-2000", "REPLAYGAIN_TRACK_GAIN=-2.81 dB"},
+        {Id3, Opus, 0, "REPLAYGAIN_TRACK_GAIN=-6.52 dB|REPLAYGAIN_TRACK_PEAK=0.988547|REPLAYGAIN_ALBUM_GAIN=+1.5 dB",
+         "R128_TRACK_GAIN=-2949|R128_ALBUM_GAIN=-896"},
+        {Vorbis, Opus, 512, "REPLAYGAIN_TRACK_GAIN=-6.52 dB", "R128_TRACK_GAIN=-3461"},
+        {Opus, Opus, 256, "R128_TRACK_GAIN=-300|R128_ALBUM_GAIN=0", "R128_TRACK_GAIN=-556|R128_ALBUM_GAIN=-256"},
+        {Vorbis, Opus, 0, "REPLAYGAIN_TRACK_GAIN=200 dB", "R128_TRACK_GAIN=32767"},
+        {Id3, Opus, 0, "REPLAYGAIN_TRACK_PEAK=0.9", ""},
+        {Id3, Id3, 0, "REPLAYGAIN_TRACK_GAIN=-6.52 dB|REPLAYGAIN_TRACK_PEAK=0.5|REPLAYGAIN_REFERENCE_LOUDNESS=89.0 dB",
+         "REPLAYGAIN_TRACK_GAIN=-6.52 dB|REPLAYGAIN_TRACK_PEAK=0.500000"},
+        {Vorbis, Asf, 0, "replaygain_album_gain=-1dB|replaygain_album_peak=1", "REPLAYGAIN_ALBUM_GAIN=-1.00 dB|REPLAYGAIN_ALBUM_PEAK=1.000000"},
+        {Opus, Vorbis, 0, "REPLAYGAIN_TRACK_GAIN=-3.00 dB|REPLAYGAIN_TRACK_PEAK=0.7", ""},  // not Opus' convention
+        {Vorbis, Id3, 0, "R128_TRACK_GAIN=-1280", ""},                                       // not Vorbis'
+        {Vorbis, Id3, 0, "REPLAYGAIN_TRACK_GAIN=loud|REPLAYGAIN_TRACK_PEAK=-1|REPLAYGAIN_ALBUM_PEAK=x", ""},
+        {Opus, Id3, 0, "R128_TRACK_GAIN=40000|R128_ALBUM_GAIN=-1.5", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tagLine(tag_conventions::carried(tagMap(QLatin1String(c.source)), c.from, c.to, c.headerGain)),
+                  tagLine(tagMap(QLatin1String(c.expected))))
+            << c.source << " (" << int(c.from) << " to " << int(c.to) << ")";
+}
+
+// Files the Debian tools made and tagged, copied into untagged files they made, read back by
+// ffprobe (or metaflac, whose export is compared whole).
+TEST(TagsCopyConventions, AreThoseOtherReadersSeeInTheTarget) {
+    const QString lame = QStringLiteral(
+        "lame --quiet --tt T --tn 3/10 --tv TPOS=1/2 --tv \"TXXX=REPLAYGAIN_TRACK_GAIN=-4.00 dB\" {in} {out}");
+    const QString opusenc = QStringLiteral(
+        "opusenc --quiet --bitrate 64 --title T --comment TRACKNUMBER=3 --comment TRACKTOTAL=10 "
+        "--comment R128_TRACK_GAIN=-1280 {in} {out}");
+    const QString flac6 = QStringLiteral(
+        "flac -s -T TITLE=T -T \"REPLAYGAIN_TRACK_GAIN=-3.00 dB\" -T REPLAYGAIN_TRACK_PEAK=0.5 {in} -o {out}");
+    const QString oggenc = QStringLiteral("oggenc -Q -t T -N 3 -c TRACKTOTAL=10 -c DISCNUMBER=1 -c DISCTOTAL=2 {in} -o {out}");
+    const QString wma = QStringLiteral("ffmpeg -v error -i {in} -c:a wmav2 -metadata title=T -metadata track=3/10 {out}");
+    const struct {
+        const QString& source;
+        const char* sourceName;
+        const char* target;
+        int targetHeaderGain;  // Q7.8, set in an Opus target's header
+        const char* expected;  // metaflac's whole export for FLAC; what ffprobe shows among others
+        const char* absent;
+    } cases[] = {
+        {lame, "a.mp3", "flac", 0, "TITLE=T|TRACKNUMBER=3|TRACKTOTAL=10|DISCNUMBER=1|DISCTOTAL=2|REPLAYGAIN_TRACK_GAIN=-4.00 dB", ""},
+        {lame, "a.mp3", "ogg", 0, "TITLE=T|TRACK=3|TRACKTOTAL=10|DISC=1|DISCTOTAL=2|REPLAYGAIN_TRACK_GAIN=-4.00 dB", "ENCODER|LENGTH|TLEN"},
+        {lame, "a.mp3", "opus", 0, "TRACK=3|TRACKTOTAL=10|R128_TRACK_GAIN=-2304", "REPLAYGAIN_TRACK_GAIN|LENGTH|TLEN"},
+        {lame, "a.mp3", "opus", 256, "R128_TRACK_GAIN=-2560", "REPLAYGAIN_TRACK_GAIN"},
+        {opusenc, "b.opus", "mp3", 0, "TITLE=T|TRACK=3/10|REPLAYGAIN_TRACK_GAIN=0.00 dB", "ENCODER|ENCODER_OPTIONS|R128_TRACK_GAIN|TRACKTOTAL"},
+        {opusenc, "b.opus", "flac", 0, "TITLE=T|TRACKNUMBER=3|TRACKTOTAL=10|REPLAYGAIN_TRACK_GAIN=0.00 dB", ""},
+        {opusenc, "b.opus", "wav", 0, "TITLE=T|TRACK=3/10|REPLAYGAIN_TRACK_GAIN=0.00 dB", "ENCODER|TRACKTOTAL|R128_TRACK_GAIN"},
+        {opusenc, "b.opus", "opus", 0, "TRACK=3|TRACKTOTAL=10|R128_TRACK_GAIN=-1280", "REPLAYGAIN_TRACK_GAIN|ENCODER_OPTIONS"},
+        {flac6, "c.flac", "ogg", 0, "REPLAYGAIN_TRACK_GAIN=-3.00 dB|REPLAYGAIN_TRACK_PEAK=0.500000", "WAVEFORMATEXTENSIBLE_CHANNEL_MASK"},
+        {flac6, "c.flac", "opus", 0, "R128_TRACK_GAIN=-2048", "REPLAYGAIN_TRACK_GAIN|REPLAYGAIN_TRACK_PEAK|WAVEFORMATEXTENSIBLE_CHANNEL_MASK"},
+        {oggenc, "d.ogg", "mp3", 0, "TITLE=T|TRACK=3/10|DISC=1/2", "TRACKTOTAL|DISCTOTAL"},
+        {wma, "e.wma", "flac", 0, "TITLE=T|TRACKNUMBER=3|TRACKTOTAL=10", ""},
+        {lame, "a.mp3", "wma", 0, "TITLE=T|TRACK=3|DISC=1/2", "LENGTH|TLEN|TRACKTOTAL"},
+    };
+    const QMap<QString, QString> targets{
+        {QStringLiteral("mp3"), QStringLiteral("lame --quiet {in} {out}")},
+        {QStringLiteral("ogg"), QStringLiteral("oggenc -Q {in} -o {out}")},
+        {QStringLiteral("opus"), QStringLiteral("opusenc --quiet {in} {out}")},
+        {QStringLiteral("flac"), QStringLiteral("flac -s {in} -o {out}")},
+        {QStringLiteral("wav"), QStringLiteral("sox {in} {out}")},
+        {QStringLiteral("wma"), QStringLiteral("ffmpeg -v error -i {in} -c:a wmav2 {out}")}};
+    QTemporaryDir dir;
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.sourceName) + " to " + c.target + " at " + std::to_string(c.targetHeaderGain));
+        const QString name = QString::number(++n) + QLatin1String(c.sourceName);
+        const bool sixChannels = c.source == flac6;
+        const QString source = makeWithTool(c.source, dir.filePath(name), sixChannels ? 6 : 2);
+        // The source's own header gain is in its decoded audio, and so plays no part in the copy.
+        if (c.source == opusenc) {
+            ASSERT_TRUE(setOpusHeaderGain(source, 512));
+        }
+        const QString ext = QLatin1String(c.target);
+        const QString target = makeWithTool(targets.value(ext), dir.filePath(name + QStringLiteral(".target.") + ext));
+        ASSERT_FALSE(source.isEmpty() || target.isEmpty());
+        if (c.targetHeaderGain) {
+            ASSERT_TRUE(setOpusHeaderGain(target, c.targetHeaderGain));
+        }
+
+        AudioInfo info;
+        info.ReadTags(source);
+        info.WriteTags(target);
+
+        const QMap<QString, QStringList> expected = tagMap(QLatin1String(c.expected));
+        if (ext == QLatin1String("flac")) {
+            EXPECT_EQ(tagLine(metaflacTags(target)), tagLine(expected));
+            continue;
+        }
+        const QMap<QString, QStringList> seen = ext == QLatin1String("wav") ? ffprobeWavId3Tags(target) : ffprobeTags(target);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            EXPECT_EQ(seen.value(it.key()).join(QLatin1Char(',')), it.value().join(QLatin1Char(',')))
+                << it.key().toStdString() << " in " << tagLine(seen).toStdString();
+        for (const QString& absent : QString::fromLatin1(c.absent).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            EXPECT_FALSE(seen.contains(absent)) << absent.toStdString() << " in " << tagLine(seen).toStdString();
+    }
+}
+
+// Properties given rather than read (the disc information of CD tracks) are written as given.
+TEST(TagsWrite, GivenPropertiesAreWrittenAsTheyAre) {
+    QTemporaryDir dir;
+    const QString path = makeWithTool(QStringLiteral("flac -s {in} -o {out}"), dir.filePath(QStringLiteral("cd.flac")));
+    ASSERT_FALSE(path.isEmpty());
+    AudioInfo info;
+    info.ReadTags(path);  // what was read is replaced, and so is its kind
+    info.setProperties(tagMap(QStringLiteral("TRACKNUMBER=3/10|ENCODER=Velloria|REPLAYGAIN_TRACK_GAIN=-1 dB")));
+    info.WriteTags(path);
+    EXPECT_EQ(tagLine(metaflacTags(path)), QStringLiteral("ENCODER=Velloria|REPLAYGAIN_TRACK_GAIN=-1 dB|TRACKNUMBER=3/10"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "ripping/ReleaseChoice.h"
 #include "support/CdImages.h"
 #include "support/DiscServices.h"
+#include "support/LoudnessTools.h"
 #include "support/CddbServer.h"
 #include "support/Signals.h"
 #include "support/Damage.h"
@@ -813,18 +814,32 @@ TEST_F(Conversion, TagsAndPictureArePreserved) {
     EXPECT_EQ(back.pictures().first().data, cover.data);
 }
 
-TEST_F(Conversion, AnyExtensionLosesItsLastFourCharacters) {
-    const QString src = input(QStringLiteral("a.flac"));
-    ASSERT_EQ(QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
-                                                        QStringLiteral("-c"), QStringLiteral("2"), src, QStringLiteral("synth"),
-                                                        QStringLiteral("1"), QStringLiteral("sine"), QStringLiteral("440")}),
-              0);
-    window->addPaths({src});
+// Sources whose extension is not three letters lose all of it: "x.flac" and "x.opus" beside each
+// other both name "x.MP3", which the first gets and the second is refused; "song.flac" alone
+// gives "song.MP3".
+TEST_F(Conversion, TheWholeExtensionGivesWayAndTwoSourcesOfOneNameCollide) {
+    const struct {
+        const char* name;
+        double seconds;
+    } sources[] = {{"x.flac", 1.0}, {"x.opus", 2.0}, {"song.flac", 1.0}};
+    for (const auto& source : sources)
+        ASSERT_EQ(testing_support::makeTaggableFile(input(QLatin1String(source.name)),
+                                                    testing_support::musicTone(44100, 2, source.seconds), 44100, 2),
+                  QString());
+    window->addPaths({input(QStringLiteral("x.flac")), input(QStringLiteral("x.opus")), input(QStringLiteral("song.flac"))});
     selectAll();
     window->optSameFolder->click();
     chooseFormat(QStringLiteral("MP3"));
+    testing_support::MsgBoxRecorder boxes;
     window->cmdConvert->click();
-    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("a..MP3"))));
+    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("x.MP3"))));
+    EXPECT_TRUE(QFileInfo::exists(input(QStringLiteral("song.MP3"))));
+    EXPECT_EQ(QDir(in.path()).entryList(QDir::Files | QDir::Hidden).size(), 5);  // nothing else was written
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("File '") + input(QStringLiteral("x.opus")) +
+                                          QStringLiteral("' would overwrite the output of '") + input(QStringLiteral("x.flac"))))
+        << boxes.texts()[0].toStdString();
+    EXPECT_NEAR(readBack(input(QStringLiteral("x.MP3"))).seconds(), 1.0, 0.1);  // the audio of x.flac
 }
 
 TEST_F(Conversion, CommandsThatWouldChangeTheListWaitForTheRun) {

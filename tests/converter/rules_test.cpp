@@ -67,33 +67,35 @@ TEST(CdTracks, AreTheFilesEndingInCdaInAnyCase) {
     EXPECT_FALSE(isCdTrack(QStringLiteral("/music/a.cdax")));
 }
 
-TEST(OutputNames, LastFourCharactersGiveWayToTheKey) {
-    EXPECT_EQ(outputPath(QStringLiteral("/m/song.wav"), QStringLiteral("MP3"), true, QStringLiteral("/out")),
-              QStringLiteral("/m/song.MP3"));
-    EXPECT_EQ(outputPath(QStringLiteral("/m/song.wav"), QStringLiteral("MP3"), false, QStringLiteral("/out")),
-              QStringLiteral("/out/song.MP3"));
-    // Whatever the last four characters are.
-    EXPECT_EQ(outputPath(QStringLiteral("/x/a.flac"), QStringLiteral("MP3"), true, QString()), QStringLiteral("/x/a..MP3"));
-    // A folder text ending in a separator doubles it, which the file system reads as one.
-    EXPECT_EQ(outputPath(QStringLiteral("/m/b.ogg"), QStringLiteral("WAV"), false, QStringLiteral("/out/")),
-              QStringLiteral("/out//b.WAV"));
-}
-
-// A name of four characters or fewer is kept whole, so the output stays in the source's folder.
-TEST(OutputNames, ShortNamesKeepTheirFolderAndGetTheKeyAppended) {
+// The source's extension gives way to the key, whatever its length; names of three-letter
+// sources are what they always were.
+TEST(OutputNames, TheExtensionTheSourceHasGivesWayToTheKey) {
     const struct {
         const char* input;
         bool sameFolder;
         const char* output;
     } cases[] = {
-        {"/x/a.b/cd", true, "/x/a.b/cd.MP3"},   {"/x/a.b/cd", false, "/out/cd.MP3"},
-        {"ab", true, "ab.MP3"},                 {"/m/a.mp", true, "/m/a.mp.MP3"},
-        {"/m/a.wav", true, "/m/a.MP3"},         {"/m.dir/x.wav", false, "/out/x.MP3"},
+        {"/m/song.wav", true, "/m/song.MP3"},       {"/m/song.wav", false, "/out/song.MP3"},
+        {"/m/a.wav", true, "/m/a.MP3"},             {"/m/b.ogg", true, "/m/b.MP3"},
+        {"/m/song.wv", true, "/m/song.MP3"},        {"/m/a.mp", false, "/out/a.MP3"},
+        {"/x/a.flac", true, "/x/a.MP3"},            {"/x/x.opus", true, "/x/x.MP3"},
+        {"/m/clip.webm", false, "/out/clip.MP3"},   {"/m/tune.ac3x5", true, "/m/tune.MP3"},
+        {"/m/live.2021.flac", true, "/m/live.2021.MP3"},
+        // Dots in folders are not extensions.
+        {"/x/a.b/cd", true, "/x/a.b/cd.MP3"},       {"/m.dir/x.wav", false, "/out/x.MP3"},
+        {"/m.dir/notes", true, "/m.dir/notes.MP3"}, {"ab", true, "ab.MP3"},
+        // A trailing dot is an empty extension; a hidden name has none and is kept whole.
+        {"/m/song.", true, "/m/song.MP3"},          {"/m/.mp3", true, "/m/.mp3.MP3"},
+        {"/m/.flac", false, "/out/.flac.MP3"},      {"/m/..wav", true, "/m/..wav.MP3"},
+        {"/m/.hidden.wav", true, "/m/.hidden.MP3"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(outputPath(QString::fromUtf8(c.input), QStringLiteral("MP3"), c.sameFolder, QStringLiteral("/out")),
                   QString::fromUtf8(c.output))
             << c.input;
+    // A folder text ending in a separator doubles it, which the file system reads as one.
+    EXPECT_EQ(outputPath(QStringLiteral("/m/b.ogg"), QStringLiteral("WAV"), false, QStringLiteral("/out/")),
+              QStringLiteral("/out//b.WAV"));
 }
 
 TEST(OpenDialog, ListsEveryReadableTypeUnderAllSupportedAndFlacAndOpusAfterTheClassicSix) {

@@ -104,21 +104,31 @@ public:
 };
 
 TEST(ExtractionNames, FollowTheNameRule) {
-    // Beside the video the last four characters give way, whatever the extension's length.
-    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), QStringLiteral("MP3"), true, {}), QStringLiteral("/v/movie_Audio.MP3"));
-    EXPECT_EQ(outputPath(QStringLiteral("/v/clip.mpeg"), QStringLiteral("OGG"), true, {}), QStringLiteral("/v/clip._Audio.OGG"));
-    // An empty format is MP3; a chosen but empty folder writes beside the video.
-    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), {}, false, {}), QStringLiteral("/v/movie_Audio.MP3"));
-    // A name of four characters or fewer keeps all of itself.
-    EXPECT_EQ(outputPath(QStringLiteral("/v/a.qt"), QStringLiteral("WAV"), true, {}), QStringLiteral("/v/a.qt_Audio.WAV"));
-    EXPECT_EQ(outputPath(QStringLiteral("/v/film"), QStringLiteral("WAV"), true, {}), QStringLiteral("/v/film_Audio.WAV"));
-    // Into a folder: the base name (up to the last dot) and the key.
-    EXPECT_EQ(outputPath(QStringLiteral("/v/movie.avi"), QStringLiteral("WAV"), false, QStringLiteral("/out")),
-              QStringLiteral("/out/movie.WAV"));
-    EXPECT_EQ(outputPath(QStringLiteral("/v/my.holiday.mp4"), QStringLiteral("WMA"), false, QStringLiteral("/out/")),
-              QStringLiteral("/out//my.holiday.WMA"));
-    EXPECT_EQ(outputPath(QStringLiteral("/v/.avi"), QStringLiteral("MP3"), false, QStringLiteral("/out")),
-              QStringLiteral("/out/.avi.MP3"));
+    const struct {
+        const char* input;
+        const char* format;
+        bool sameFolder;
+        const char* folder;
+        const char* output;
+    } cases[] = {
+        // Beside the video its extension, whatever its length, gives way to "_Audio." + key.
+        {"/v/movie.avi", "MP3", true, "", "/v/movie_Audio.MP3"},
+        {"/v/clip.webm", "MP3", true, "", "/v/clip_Audio.MP3"},
+        {"/v/clip.mpeg", "OGG", true, "", "/v/clip_Audio.OGG"},
+        {"/v/a.qt", "WAV", true, "", "/v/a_Audio.WAV"},
+        {"/v.d/film", "WAV", true, "", "/v.d/film_Audio.WAV"},
+        {"/v/.avi", "MP3", true, "", "/v/.avi_Audio.MP3"},
+        // An empty format is MP3; a chosen but empty folder writes beside the video.
+        {"/v/movie.avi", "", false, "", "/v/movie_Audio.MP3"},
+        // Into a folder: the name without its extension and the key.
+        {"/v/movie.avi", "WAV", false, "/out", "/out/movie.WAV"},
+        {"/v/my.holiday.mp4", "WMA", false, "/out/", "/out//my.holiday.WMA"},
+        {"/v/.avi", "MP3", false, "/out", "/out/.avi.MP3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(outputPath(QLatin1String(c.input), QLatin1String(c.format), c.sameFolder, QLatin1String(c.folder)),
+                  QLatin1String(c.output))
+            << c.input;
 }
 
 // The must-show path: AAC at 48 kHz in MP4, out as MP3 at 44 100 Hz stereo 128 kbit/s, then as

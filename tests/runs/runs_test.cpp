@@ -4,11 +4,13 @@
 #include "components/audio/OutputSettings.h"
 #include "components/audio/WMAFile.h"
 #include "components/store/CRegister.h"
+#include "converter/ConverterRules.h"
 #include "support/ConfigHome.h"
 #include "support/Damage.h"
 #include "support/LoudnessTools.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
+#include "support/TagTools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace testing_support;
 
@@ -528,6 +532,68 @@ TEST_F(Runs, DamagedSourcesFailWithTheirReasonAndAreKept) {
         EXPECT_NEAR(readBack(folder + QStringLiteral("/good.MP3")).seconds(), 12.0, 0.1);
         EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*velloria-part*")}, QDir::Files | QDir::Hidden), QStringList());
     }
+}
+
+// Copied tags through the run on two cores (so into hidden part files): an Opus source's R128
+// gain, over a header gain of +6 dB, becomes the ReplayGain gain loudgain measures on a
+// lossless output; an MP3's "3/10" becomes a FLAC's TRACKNUMBER and TRACKTOTAL; neither source's encoder
+// reaches an output; and a FLAC's ReplayGain gain becomes an Opus output's R128 gain.
+TEST_F(Runs, CopiedTagsKeepTheirMeaningInEveryOutput) {
+    const QString opus = makeWithTool(QStringLiteral("opusenc --quiet --title Song --comment TRACKNUMBER=3 {in} {out}"),
+                                      dir.filePath(QStringLiteral("song.opus")));
+    const QString mp3 = makeWithTool(QStringLiteral("lame --quiet --tt Other --tn 3/10 --tv TPOS=1/2 {in} {out}"),
+                                     dir.filePath(QStringLiteral("other.mp3")));
+    const QString flac = makeWithTool(QStringLiteral("flac -s -T TITLE=Third -T \"REPLAYGAIN_TRACK_GAIN=-2.50 dB\" {in} -o {out}"),
+                                      dir.filePath(QStringLiteral("third.flac")));
+    ASSERT_FALSE(opus.isEmpty() || mp3.isEmpty() || flac.isEmpty());
+    ASSERT_TRUE(setOpusHeaderGain(opus, 6 * 256));
+    // The source's true R128 gain: what loudgain finds in ffmpeg's decoding, at -23 LUFS.
+    const QString decoded = dir.filePath(QStringLiteral("song-decoded.wav"));
+    ASSERT_TRUE(runTool(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), opus, decoded}));
+    const std::vector<ScannerRow> truth = scanWithLoudgain({decoded});
+    ASSERT_FALSE(truth.empty());
+    AudioInfo tags;
+    tags.ReadTags(opus);
+    QMap<QString, QStringList> withGain = tags.properties();
+    withGain.insert(QStringLiteral("R128_TRACK_GAIN"), {QString::number(std::lround((truth[0].gain - 5.0) * 256))});
+    tags.setProperties(withGain);  // the source's ENCODER stays in it
+    tags.WriteTags(opus);
+
+    const auto convertTo = [&](const QString& format, const QStringList& sources) {
+        converter::RunSnapshot snapshot;
+        snapshot.formatKey = format;
+        snapshot.wholeList = true;
+        snapshot.workers = 2;
+        snapshot.preserveTags = true;
+        snapshot.settings = OutputSettings::load(kConverterKey);
+        QStringList outputs;
+        for (const QString& source : sources) {
+            outputs << converter::outputPath(source, format, false, dir.filePath(format));
+            snapshot.entries.push_back({source, outputs.back(), false});
+        }
+        QDir(dir.path()).mkpath(format);
+        EXPECT_TRUE(convert(snapshot).failures.isEmpty());
+        return outputs;
+    };
+    const QStringList flacs = convertTo(QStringLiteral("FLAC"), {opus, mp3});
+    const QMap<QString, QStringList> fromOpus = metaflacTags(flacs[0]);
+    EXPECT_EQ(fromOpus.value(QStringLiteral("TRACKNUMBER")), QStringList{QStringLiteral("3")});
+    EXPECT_FALSE(fromOpus.contains(QStringLiteral("ENCODER")) || fromOpus.contains(QStringLiteral("R128_TRACK_GAIN")))
+        << tagLine(fromOpus).toStdString();
+    const double carried = fromOpus.value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).value(0).section(QLatin1Char(' '), 0, 0).toDouble();
+    EXPECT_NEAR(carried, scanWithLoudgain({flacs[0]}).at(0).gain, 0.1);
+    EXPECT_EQ(tagLine(metaflacTags(flacs[1])), QStringLiteral("DISCNUMBER=1|DISCTOTAL=2|TITLE=Other|TRACKNUMBER=3|TRACKTOTAL=10"));
+
+    const QStringList mp3s = convertTo(QStringLiteral("MP3"), {opus});
+    const QMap<QString, QStringList> probed = ffprobeTags(mp3s[0]);
+    EXPECT_EQ(probed.value(QStringLiteral("TRACK")), QStringList{QStringLiteral("3")});
+    EXPECT_FALSE(probed.contains(QStringLiteral("ENCODER"))) << tagLine(probed).toStdString();
+    // The stored MP3 settings change the sound a little, so the gain is the source's own.
+    EXPECT_NEAR(probed.value(QStringLiteral("REPLAYGAIN_TRACK_GAIN")).value(0).section(QLatin1Char(' '), 0, 0).toDouble(),
+                truth[0].gain, 0.01);
+
+    const QStringList opuses = convertTo(QStringLiteral("OPUS"), {flac});
+    EXPECT_EQ(tagLine(ffprobeTags(opuses[0])), QStringLiteral("R128_TRACK_GAIN=-1920|TITLE=Third"));
 }
 
 // Nothing of Qt Widgets came in: the application is a core one.

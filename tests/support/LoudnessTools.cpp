@@ -1,6 +1,7 @@
 #include "support/LoudnessTools.h"
 
 #include "support/Signals.h"
+#include "support/TagTools.h"
 
 #include <taglib/asffile.h>
 #include <taglib/asftag.h>
@@ -18,18 +19,6 @@ namespace testing_support {
 namespace {
 
 QString fromTag(const TagLib::String& text) { return QString::fromUtf8(text.toCString(true)); }
-
-// Runs a tool to its end, or fails the test. The limit only guards against a hang.
-bool runTool(const QString& program, const QStringList& args, QByteArray* output = nullptr) {
-    QProcess process;
-    process.start(program, args);
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
-        if (output) *output = process.readAllStandardOutput();
-        return true;
-    }
-    ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
-    return false;
-}
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 // which each format keeps in a place of its own.
 #include "components/audio/AudioInfo.h"
 
+#include "components/audio/LoudnessTags.h"
+
 #include <taglib/asffile.h>
 #include <taglib/asfpicture.h>
 #include <taglib/asftag.h>
@@ -12,6 +14,7 @@
 #include <taglib/id3v2tag.h>
 #include <taglib/infotag.h>
 #include <taglib/mpegfile.h>
+#include <taglib/opusfile.h>
 #include <taglib/tpropertymap.h>
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
@@ -21,6 +24,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -99,7 +103,98 @@ TagLib::FLAC::Picture* toFlac(const AudioInfo::Picture& picture) {
 
 const char* const kAsfPicture = "WM/Picture";
 
+QList<AudioInfo::Picture> asfPictures(TagLib::ASF::Tag* tag) {
+    QList<AudioInfo::Picture> pictures;
+    if (!tag || !tag->contains(kAsfPicture)) return pictures;
+    for (const TagLib::ASF::Attribute& attribute : tag->attribute(kAsfPicture)) {
+        const TagLib::ASF::Picture picture = attribute.toPicture();
+        if (!picture.isValid()) continue;
+        pictures.append({fromBytes(picture.picture()), fromTag(picture.mimeType()), fromTag(picture.description()),
+                         static_cast<int>(picture.type())});
+    }
+    // TagLib spreads ASF attributes over two header objects, so the order they were written in
+    // is lost; the front cover at least comes first, where players look.
+    std::stable_partition(pictures.begin(), pictures.end(), [](const AudioInfo::Picture& p) { return p.type == 3; });
+    return pictures;
+}
+
+void setAsfPictures(TagLib::ASF::Tag* tag, const QList<AudioInfo::Picture>& pictures) {
+    if (!tag) return;
+    TagLib::ASF::AttributeList list;
+    for (const AudioInfo::Picture& picture : pictures) {
+        TagLib::ASF::Picture asfPicture;
+        asfPicture.setPicture(toBytes(picture.data));
+        asfPicture.setMimeType(toTag(picture.mimeType));
+        asfPicture.setDescription(toTag(picture.description));
+        asfPicture.setType(static_cast<TagLib::ASF::Picture::Type>(clampType(picture.type)));
+        list.append(TagLib::ASF::Attribute(asfPicture));
+    }
+    tag->removeItem(kAsfPicture);
+    if (!list.isEmpty()) tag->setAttribute(kAsfPicture, list);
+}
+
+QList<AudioInfo::Picture> readPictures(TagLib::File* file) {
+    QList<AudioInfo::Picture> pictures;
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+        if (mpeg->hasID3v2Tag()) pictures = id3Pictures(mpeg->ID3v2Tag());
+    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+        if (wav->hasID3v2Tag()) pictures = id3Pictures(wav->ID3v2Tag());
+    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+        for (const TagLib::FLAC::Picture* picture : flac->pictureList()) pictures.append(fromFlac(*picture));
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
+        pictures = asfPictures(asf->tag());
+    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag())) {
+        // Every Ogg kind (Vorbis, Opus, Speex, FLAC in Ogg) keeps pictures in its comment.
+        for (const TagLib::FLAC::Picture* picture : xiph->pictureList()) pictures.append(fromFlac(*picture));
+    }
+    return pictures;
+}
+
+// `map` holds the properties written, for the RIFF INFO chunk of a WAV file.
+void writePictures(TagLib::File* file, const TagLib::PropertyMap& map, const QList<AudioInfo::Picture>& pictures) {
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+        setId3Pictures(mpeg->ID3v2Tag(true), pictures);
+    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+        // The RIFF INFO chunk gets what it can hold too, so that it does not keep old text.
+        wav->InfoTag()->setProperties(map);
+        setId3Pictures(wav->ID3v2Tag(), pictures);
+    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+        flac->removePictures();
+        for (const AudioInfo::Picture& picture : pictures) flac->addPicture(toFlac(picture));
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
+        setAsfPictures(asf->tag(), pictures);
+    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag())) {
+        xiph->removeAllPictures();
+        for (const AudioInfo::Picture& picture : pictures) xiph->addPicture(toFlac(picture));
+    }
+}
+
+// The tag family of a file as TagLib opened it (by its contents, not its name).
+tag_conventions::TagKind kindOf(TagLib::File* file) {
+    using tag_conventions::TagKind;
+    if (dynamic_cast<TagLib::Ogg::Opus::File*>(file)) return TagKind::Opus;
+    if (dynamic_cast<TagLib::MPEG::File*>(file) || dynamic_cast<TagLib::RIFF::WAV::File*>(file)) return TagKind::Id3;
+    if (dynamic_cast<TagLib::ASF::File*>(file)) return TagKind::Asf;
+    if (dynamic_cast<TagLib::FLAC::File*>(file) || dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag()))
+        return TagKind::Vorbis;
+    return TagKind::Other;
+}
+
+// The properties of a file that was read, made fit for `file`; set properties as they are.
+QMap<QString, QStringList> propertiesFor(TagLib::File* file, const QMap<QString, QStringList>& properties,
+                                         std::optional<tag_conventions::TagKind> readFrom) {
+    if (!readFrom) return properties;
+    const tag_conventions::TagKind to = kindOf(file);
+    auto* opus = dynamic_cast<TagLib::Ogg::Opus::File*>(file);
+    return tag_conventions::carried(properties, *readFrom, to, opus ? loudness_tags::opusHeaderGain(*opus) : 0);
+}
+
 }  // namespace
+
+void AudioInfo::setProperties(QMap<QString, QStringList> properties) {
+    m_properties = std::move(properties);
+    m_readFrom.reset();
+}
 
 void AudioInfo::ReadTags(const QString& path) {
     TagLib::FileRef ref = openTagged(path);
@@ -112,75 +207,27 @@ void AudioInfo::ReadTags(const QString& path) {
         for (const TagLib::String& value : it->second) values.append(fromTag(value));
         properties.insert(fromTag(it->first), values);
     }
-
-    QList<Picture> pictures;
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
-        if (mpeg->hasID3v2Tag()) pictures = id3Pictures(mpeg->ID3v2Tag());
-    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
-        if (wav->hasID3v2Tag()) pictures = id3Pictures(wav->ID3v2Tag());
-    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
-        for (const TagLib::FLAC::Picture* picture : flac->pictureList()) pictures.append(fromFlac(*picture));
-    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
-        if (TagLib::ASF::Tag* tag = asf->tag(); tag && tag->contains(kAsfPicture)) {
-            for (const TagLib::ASF::Attribute& attribute : tag->attribute(kAsfPicture)) {
-                const TagLib::ASF::Picture picture = attribute.toPicture();
-                if (!picture.isValid()) continue;
-                pictures.append({fromBytes(picture.picture()), fromTag(picture.mimeType()),
-                                 fromTag(picture.description()), static_cast<int>(picture.type())});
-            }
-            // TagLib spreads ASF attributes over two header objects, so the order they were
-            // written in is lost; the front cover at least comes first, where players look.
-            std::stable_partition(pictures.begin(), pictures.end(), [](const Picture& p) { return p.type == 3; });
-        }
-    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag())) {
-        // Every Ogg kind (Vorbis, Opus, Speex, FLAC in Ogg) keeps pictures in its comment.
-        for (const TagLib::FLAC::Picture* picture : xiph->pictureList()) pictures.append(fromFlac(*picture));
-    }
+    QList<Picture> pictures = readPictures(file);
 
     m_properties = std::move(properties);
     m_pictures = std::move(pictures);
+    m_readFrom = kindOf(file);
 }
 
 void AudioInfo::WriteTags(const QString& path) const {
     TagLib::FileRef ref = openTagged(path);
     TagLib::File* file = ref.file();
 
+    const QMap<QString, QStringList> properties = propertiesFor(file, m_properties, m_readFrom);
     TagLib::PropertyMap map;
-    for (auto it = m_properties.cbegin(); it != m_properties.cend(); ++it) {
+    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
         TagLib::StringList values;
         for (const QString& value : it.value()) values.append(toTag(value));
         map.insert(toTag(it.key()), values);
     }
     // What a format cannot hold (ASF takes only names it knows) is left out.
     file->setProperties(map);
-
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
-        setId3Pictures(mpeg->ID3v2Tag(true), m_pictures);
-    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
-        // The RIFF INFO chunk gets what it can hold too, so that it does not keep old text.
-        wav->InfoTag()->setProperties(map);
-        setId3Pictures(wav->ID3v2Tag(), m_pictures);
-    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
-        flac->removePictures();
-        for (const Picture& picture : m_pictures) flac->addPicture(toFlac(picture));
-    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
-        if (TagLib::ASF::Tag* tag = asf->tag()) {
-            TagLib::ASF::AttributeList list;
-            for (const Picture& picture : m_pictures) {
-                TagLib::ASF::Picture asfPicture;
-                asfPicture.setPicture(toBytes(picture.data));
-                asfPicture.setMimeType(toTag(picture.mimeType));
-                asfPicture.setDescription(toTag(picture.description));
-                asfPicture.setType(static_cast<TagLib::ASF::Picture::Type>(clampType(picture.type)));
-                list.append(TagLib::ASF::Attribute(asfPicture));
-            }
-            tag->removeItem(kAsfPicture);
-            if (!list.isEmpty()) tag->setAttribute(kAsfPicture, list);
-        }
-    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag())) {
-        xiph->removeAllPictures();
-        for (const Picture& picture : m_pictures) xiph->addPicture(toFlac(picture));
-    }
+    writePictures(file, map, m_pictures);
 
     if (file->readOnly() || !file->save())
         throw ComponentError(QStringLiteral("The tags of %1 could not be saved.").arg(quoted(path)));

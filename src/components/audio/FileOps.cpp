@@ -23,4 +23,12 @@ bool removeForced(const QString& path) {
     return file.remove();
 }
 
+QString nameWithoutExtension(const QString& path) {
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    // No dot, or only dots before the last one: a hidden name (".mp3", "..wav") has no extension.
+    const bool noExtension = dot < 0 || name.left(dot).count(QLatin1Char('.')) == dot;
+    return noExtension ? name : name.left(dot);
+}
+
 }  // namespace audio

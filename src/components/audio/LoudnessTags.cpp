@@ -75,13 +75,6 @@ void setAsf(TagLib::ASF::Tag* tag, const std::vector<Value>& values) {
     }
 }
 
-// The output gain of the Opus header (Q7.8 dB), which decoders apply before any R128 gain.
-int opusHeaderGain(TagLib::Ogg::Opus::File* file) {
-    const TagLib::ByteVector head = file->packet(0);
-    if (head.size() < 18 || !head.startsWith("OpusHead")) return 0;
-    return head.toShort(16, false);
-}
-
 void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness* loudness) {
     TagLib::Ogg::XiphComment* comment = file->tag();
     QStringList replayGain;
@@ -91,7 +84,7 @@ void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness
             replayGain.append(fromTag(it->first));
     for (const QString& name : replayGain) comment->removeFields(toTag(name));
     const QString gain = loudness && loudness->hasGain()
-                             ? QString::number(loudness_tags::r128Gain(*loudness, opusHeaderGain(file)))
+                             ? QString::number(loudness_tags::r128Gain(*loudness, loudness_tags::opusHeaderGain(*file)))
                              : QString();
     setXiph(comment, {{QStringLiteral("R128_%1_GAIN").arg(scope), gain}});
 }
@@ -148,5 +141,11 @@ namespace loudness_tags {
 void writeTrack(const QString& path, const Loudness& track) { write(path, QStringLiteral("TRACK"), &track); }
 void writeAlbum(const QString& path, const Loudness& album) { write(path, QStringLiteral("ALBUM"), &album); }
 void removeAlbum(const QString& path) { write(path, QStringLiteral("ALBUM"), nullptr); }
+
+int opusHeaderGain(TagLib::Ogg::Opus::File& file) {
+    const TagLib::ByteVector head = file.packet(0);
+    if (head.size() < 18 || !head.startsWith("OpusHead")) return 0;
+    return head.toShort(16, false);  // signed, little-endian
+}
 
 }  // namespace loudness_tags

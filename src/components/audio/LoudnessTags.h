@@ -20,6 +20,10 @@
 
 #include <QString>
 
+namespace TagLib::Ogg::Opus {
+class File;
+}
+
 namespace loudness_tags {
 
 void writeTrack(const QString& path, const Loudness& track);
@@ -27,5 +31,9 @@ void writeAlbum(const QString& path, const Loudness& album);
 // Removes the album values (gain and peak; Opus: the R128 album gain), for an album that is not
 // whole.
 void removeAlbum(const QString& path);
+
+// The output gain of an Ogg Opus file's header (Q7.8 dB), which decoders apply before any R128
+// gain; 0 when the header cannot be read.
+int opusHeaderGain(TagLib::Ogg::Opus::File& file);
 
 }  // namespace loudness_tags
