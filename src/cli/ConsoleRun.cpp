@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -42,12 +43,13 @@ QString clock(qint64 seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// What the user is told about each file, in the form the command was asked for.
+// What the user is told about each file, in the form the command was asked for: results on
+// stdout, progress (on a terminal) and failures on stderr.
 class Reporter {
 public:
     Reporter(const Options& options, int total)
         : m_json(options.json), m_quiet(options.quiet), m_total(total),
-          m_terminal(!options.json && !options.quiet && ::isatty(STDOUT_FILENO)) {
+          m_terminal(!options.json && !options.quiet && ::isatty(STDERR_FILENO)) {
         m_clock.start();
     }
 
@@ -69,17 +71,21 @@ public:
     }
     void written(const PlannedFile& file) {
         ++m_done;
+        ++m_written;
+        clearLine();
         if (m_json) event(QStringLiteral("written"), file);
-        else if (!m_quiet && !m_terminal) write(stdout, QStringLiteral("written %1 -> %2\n").arg(file.source, file.output));
+        else if (!m_quiet) write(stdout, QStringLiteral("written %1 -> %2\n").arg(file.source, file.output));
         line(true);
     }
     void skipped(const PlannedFile& file) {
         ++m_done;
+        ++m_skipped;
+        clearLine();
         if (m_json) {
             QJsonObject o = object(QStringLiteral("skipped"), file);
             o.insert(QStringLiteral("reason"), QStringLiteral("the output exists"));
             json(o);
-        } else if (!m_quiet && !m_terminal) {
+        } else if (!m_quiet) {
             write(stdout, QStringLiteral("skipped %1 (%2 exists)\n").arg(file.source, file.output));
         }
     }
@@ -100,7 +106,12 @@ public:
         write(stderr, QStringLiteral("velloria-convert: %1\n").arg(text));
         line(true);
     }
-    void finish() { clearLine(); }
+    // On a terminal the run ends with one line that counts what it did.
+    void finish() {
+        clearLine();
+        if (m_terminal)
+            write(stderr, QStringLiteral("velloria-convert: %1 written, %2 skipped, %3 failed\n").arg(m_written).arg(m_skipped).arg(m_failed));
+    }
     int failedCount() const { return m_failed; }
 
 private:
@@ -123,12 +134,12 @@ private:
         if (m_current) text += QStringLiteral(" %1 %2%").arg(QFileInfo(m_current->source).fileName()).arg(static_cast<int>(m_percent));
         const double fraction = m_total > 0 ? (m_done + m_percent / 100.0) / m_total : 0;
         if (fraction > 0.01 && fraction < 1) text += QStringLiteral(" %1 left").arg(clock(static_cast<qint64>(static_cast<double>(ms) / 1000.0 * (1 - fraction) / fraction)));
-        write(stdout, QStringLiteral("\r\033[K") + text);
+        write(stderr, QStringLiteral("\r\033[K") + text);
         m_lineShown = true;
     }
     void clearLine() {
         if (!m_lineShown) return;
-        write(stdout, QStringLiteral("\r\033[K"));
+        write(stderr, QStringLiteral("\r\033[K"));
         m_lineShown = false;
     }
 
@@ -139,6 +150,8 @@ private:
     const PlannedFile* m_current = nullptr;
     double m_percent = 0;
     int m_done = 0;
+    int m_written = 0;
+    int m_skipped = 0;
     int m_failed = 0;
     QElapsedTimer m_clock;
     qint64 m_drawnAt = -1000;
@@ -151,7 +164,7 @@ private:
 class ConsoleHost : public converter::RunHost {
 public:
     ConsoleHost(Reporter& reporter, const QList<PlannedFile>& entries) : m_reporter(reporter), m_entries(entries) {
-        m_ended.resize(entries.size());
+        m_ends.resize(entries.size());
     }
     void follow(const converter::ConversionRunner& runner) { m_runner = &runner; }
 
@@ -161,18 +174,19 @@ public:
         m_reporter.started(m_entries[m_index]);
     }
     void fileProgress(double percent) override { m_reporter.progress(percent); }
+    void outputWritten(const QString&, const QString& output) override { m_written.insert(output); }
     void fileEnded() override {
-        if (m_index < 0 || m_ended[m_index]) return;
-        m_ended[m_index] = true;
+        if (m_index < 0 || m_ends[m_index] != End::None) return;
         const PlannedFile& file = m_entries[m_index];
         const QList<converter::FailedFile>& failures = m_runner->failures();
         if (failures.size() > m_failuresBefore) {
             const converter::FailedFile& f = failures.last();
             m_told.insert(f.path + QChar(u'\0') + f.reason);
             m_reporter.failed(file.source, file.output, f.reason);
-        } else if (!g_interrupted.load() && QFileInfo::exists(file.output)) {
+            m_ends[m_index] = End::Failed;
+        } else if (m_written.contains(file.output)) {
             m_reporter.written(file);
-            ++m_written;
+            m_ends[m_index] = End::Written;
         }
         m_index = -1;
     }
@@ -182,8 +196,11 @@ public:
         for (const converter::FailedFile& f : failures) {
             if (m_told.contains(f.path + QChar(u'\0') + f.reason)) continue;
             QString output;
-            for (const PlannedFile& e : m_entries)
-                if (e.source == f.path) output = e.output;
+            for (qsizetype i = 0; i < m_entries.size(); ++i)
+                if (m_entries[i].source == f.path) {
+                    output = m_entries[i].output;
+                    if (m_ends[i] == End::None) m_ends[i] = End::Failed;
+                }
             m_reporter.failed(f.path, output, f.reason);
         }
     }
@@ -197,17 +214,19 @@ public:
     void cancelRun() override { m_cancelled = true; }
     double progressShown() const override { return 0; }
 
-    int written() const { return m_written; }
+    // Entries that were neither written nor failed: a stop came first.
+    int notConverted() const { return static_cast<int>(std::count(m_ends.cbegin(), m_ends.cend(), End::None)); }
 
 private:
+    enum class End { None, Written, Failed };
     Reporter& m_reporter;
     const QList<PlannedFile>& m_entries;
     const converter::ConversionRunner* m_runner = nullptr;
-    QList<bool> m_ended;
+    QList<End> m_ends;
+    QSet<QString> m_written;
     QSet<QString> m_told;
     qsizetype m_index = -1;
     qsizetype m_failuresBefore = 0;
-    int m_written = 0;
     bool m_cancelled = false;
 };
 
@@ -255,6 +274,12 @@ void removeLeftoverExtractions(const QString& folder) {
 
 }  // namespace
 
+QString makeFolder(const QString& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()), ec);
+    return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QString();
+}
+
 QString extractorKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }
 
 QString storedExtractorFormat() {
@@ -272,6 +297,8 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     request.bitRate = options.bitrate ? QString::number(*options.bitrate)
                                       : stored::text(key, QStringLiteral("combo bitrate folder"), QStringLiteral("128"));
     request.frequency = stored::text(key, QStringLiteral("combo frquency folder"), QStringLiteral("44100"));
+    if (options.sampleRate) request.frequency = QString::number(*options.sampleRate);
+    if (options.channels) request.channelsIndex = *options.channels - 1;
     request.settings = OutputSettings::load(key);
     // The source is deleted here, once its output is in place.
     request.deleteSource = false;
@@ -296,8 +323,8 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
         const QString partFolder = out.absolutePath() + QStringLiteral("/.") + out.completeBaseName() + kExtractPartMark +
                                    QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
                                    QString::number(index++);
-        if (!QDir().mkpath(partFolder)) {
-            reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(partFolder));
+        if (const QString reason = makeFolder(partFolder); !reason.isEmpty()) {
+            reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(partFolder, reason));
             continue;
         }
         reporter.started(file);
@@ -319,8 +346,9 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
         }
         QDir(partFolder).removeRecursively();
         if (end == extractor::RunEnd::Written && !ec) {
-            if (options.deleteSource && !audio::removeForced(file.source))
-                reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted"));
+            const QString reason = options.deleteSource ? audio::removeSource(file.source) : QString();
+            if (!reason.isEmpty())
+                reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted: %1").arg(reason));
             else reporter.written(file);
         } else if (!g_interrupted.load()) {
             reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
@@ -351,8 +379,8 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
             snapshot.notConverted << file.source;
             break;
         case PlannedFile::Kind::Convert:
-            if (const QString folder = QFileInfo(file.output).absolutePath(); !QDir().mkpath(folder)) {
-                reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created").arg(folder));
+            if (const QString folder = QFileInfo(file.output).absolutePath(), reason = makeFolder(folder); !reason.isEmpty()) {
+                reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(folder, reason));
                 snapshot.notConverted << file.source;
             } else {
                 entries.push_back(file);
@@ -372,6 +400,12 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     snapshot.wholeOutputsOnly = true;
     snapshot.loudnessTags = options.replayGain;
 
+    // Part files that killed runs left in any folder this run writes to, or skips in, go first.
+    QSet<QString> folders;
+    for (const PlannedFile& file : plan)
+        if (!file.output.isEmpty()) folders.insert(QFileInfo(file.output).absolutePath());
+    for (const QString& folder : std::as_const(folders)) converter::removeLeftoverParts(folder);
+
     AudioFile reader;
     AudioFile writer;
     WMAFile wmaReader;
@@ -384,13 +418,13 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     if (!entries.isEmpty()) runner.run(snapshot);
     reporter.finish();
 
-    const int notWritten = static_cast<int>(entries.size()) - host.written();
+    const int notConverted = host.notConverted();
     if (g_interrupted.load()) {
         write(stderr, QStringLiteral("velloria-convert: interrupted; %1 file(s) not converted (run again with --existing skip to "
-                                     "complete)\n").arg(notWritten));
+                                     "complete)\n").arg(notConverted));
         return 1;
     }
-    return reporter.failedCount() > 0 || notWritten > 0 ? 1 : 0;
+    return reporter.failedCount() > 0 || notConverted > 0 ? 1 : 0;
 }
 
 }  // namespace cli

@@ -34,6 +34,10 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
 // format and bitrate are the extractor's stored ones unless the options give them.
 int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey);
 
+// Creates `folder` and the folders above it when missing; the system's reason when it could
+// not, or nothing.
+QString makeFolder(const QString& folder);
+
 // The extractor window's settings key and its stored format ("MP3", "WAV", ...).
 QString extractorKey();
 QString storedExtractorFormat();

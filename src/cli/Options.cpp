@@ -39,6 +39,26 @@ QString choice(const QString& text, std::initializer_list<std::pair<const char*,
     return QStringLiteral("%1 must be one of %2, not '%3'").arg(QLatin1String(what), names.join(QLatin1Char('|')), text);
 }
 
+// "K/N": slice K of N equal slices.
+QString parseShard(const QString& text, Options& o) {
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,6})/([0-9]{1,6})$"));
+    const QRegularExpressionMatch m = form.match(text);
+    const int k = m.captured(1).toInt(), n = m.captured(2).toInt();
+    if (!m.hasMatch() || k < 1 || n < 1 || k > n) return QStringLiteral("--shard must be K/N with 1 <= K <= N, not '%1'").arg(text);
+    o.shard = k;
+    o.shards = n;
+    return {};
+}
+
+// The options the extraction run has no use for, and why a user might have given them.
+QString extractRefusal(const Options& o) {
+    if (o.quality || o.mode != Mode::Stored) return QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)");
+    if (o.jobs > 0) return QStringLiteral("--jobs does not apply to --extract (videos are extracted one at a time)");
+    if (o.noTags) return QStringLiteral("--no-tags does not apply to --extract (it copies no tags)");
+    if (o.replayGain) return QStringLiteral("--replaygain does not apply to --extract");
+    return {};
+}
+
 Setter flag(bool Options::*member) {
     return [member](Options& o, const QString&) {
         o.*member = true;
@@ -123,6 +143,29 @@ const QList<OptionEntry>& optionTable() {
              o.tracks = *tracks;
              return QString();
          }},
+        {0, "files-from", true,
+         [](Options& o, const QString& v) {
+             if (v.isEmpty()) return QStringLiteral("--files-from needs a file, or - for standard input");
+             o.filesFrom = v;
+             return QString();
+         }},
+        {'0', "null", false, flag(&Options::nullSeparated)},
+        {0, "shard", true, [](Options& o, const QString& v) { return parseShard(v, o); }},
+        {0, "sample-rate", true,
+         [](Options& o, const QString& v) {
+             int hz = 0;
+             QString error = positiveInteger(v, 384000, hz, "--sample-rate");
+             if (error.isEmpty() && hz < 8000) error = QStringLiteral("--sample-rate must be at least 8000 Hz, not '%1'").arg(v);
+             if (error.isEmpty()) o.sampleRate = hz;
+             return error;
+         }},
+        {0, "channels", true,
+         [](Options& o, const QString& v) {
+             int n = 0;
+             QString error = positiveInteger(v, 2, n, "--channels");
+             if (error.isEmpty()) o.channels = n;
+             return error;
+         }},
         {0, "json", false, flag(&Options::json)},
         {0, "quiet", false, flag(&Options::quiet)},
         {0, "version", false,
@@ -163,7 +206,8 @@ const FormatName* formatByStoredIndex(int index) {
 
 QString Options::effectivePattern() const {
     if (!pattern.isEmpty()) return pattern;
-    return recursive ? QStringLiteral("{dir}/{name}") : QStringLiteral("{name}");
+    // Under -o a folder's tree is kept; without it every output goes beside its source.
+    return recursive && !outputDir.isEmpty() ? QStringLiteral("{dir}/{name}") : QStringLiteral("{name}");
 }
 
 ParseResult parseArguments(const QStringList& given) {
@@ -221,14 +265,18 @@ ParseResult parseArguments(const QStringList& given) {
     if (o.action != Action::Convert) return result;
     if (o.json && o.quiet) return fail(QStringLiteral("--json and --quiet cannot be used together"));
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return fail(QStringLiteral("--tracks needs --cd"));
-    if (o.extract && (o.quality || o.mode != Mode::Stored))
-        return fail(QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)"));
+    if (o.nullSeparated && o.filesFrom.isEmpty()) return fail(QStringLiteral("-0 goes with --files-from"));
+    if (o.shards > 0 && o.replayGain)
+        return fail(QStringLiteral("--replaygain measures each album whole and cannot be split with --shard"));
+    if (o.extract)
+        if (const QString refusal = extractRefusal(o); !refusal.isEmpty()) return fail(refusal);
     if (!o.cd.isEmpty()) {
-        if (!o.inputs.isEmpty()) return fail(QStringLiteral("--cd converts the disc's tracks: give no files with it"));
+        if (!o.inputs.isEmpty() || !o.filesFrom.isEmpty())
+            return fail(QStringLiteral("--cd converts the disc's tracks: give no files with it"));
         if (o.extract) return fail(QStringLiteral("--cd and --extract cannot be used together"));
         return result;
     }
-    if (o.inputs.isEmpty()) return fail(QStringLiteral("no file or folder given"));
+    if (o.inputs.isEmpty() && o.filesFrom.isEmpty()) return fail(QStringLiteral("no file or folder given"));
     return result;
 }
 
@@ -261,6 +309,8 @@ QString unknownPlaceholder(const QString& pattern) {
 QString usageText() {
     return QStringLiteral(
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
+        "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
+        "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
         "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
@@ -270,12 +320,19 @@ QString usageText() {
         "                          FLAC: compression level 0 to 8\n"
         "      --mode MODE         cbr, vbr or abr (MP3); Ogg Vorbis: cbr or abr manage the bitrate,\n"
         "                          vbr uses quality; Opus: abr is constrained VBR\n"
+        "      --sample-rate HZ    the rate written (MP3, Ogg Vorbis, WAV, --extract)\n"
+        "      --channels 1|2      mono or stereo (MP3, Ogg Vorbis, WAV, --extract)\n"
         "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"
         "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {title} {track}\n"
         "                          {name} (the source's name without its extension) and {dir} (its\n"
         "                          folder relative to the folder given); default {name}, or {dir}/{name}\n"
         "                          with -r\n"
-        "  -r, --recursive         convert the audio files in folders and below, keeping the tree\n"
+        "  -r, --recursive         convert the audio files in folders and below: beside each file, or\n"
+        "                          keeping the tree under -o\n"
+        "      --files-from LIST   also convert the files named in LIST, one a line (- : standard input)\n"
+        "  -0, --null              the names in LIST end in NUL characters instead of new lines\n"
+        "      --shard K/N         convert only the K-th of N equal slices of the planned files (for\n"
+        "                          job arrays: the N commands together convert every file once)\n"
         "      --existing WHAT     skip (default), overwrite or rename outputs that exist already\n"
         "  -j, --jobs N            files converted at once (default: one per core)\n"
         "      --delete-source     delete each source once its whole output is written\n"
@@ -294,7 +351,10 @@ QString usageText() {
         "      --version           print the version and exit\n"
         "  -h, --help              print this help and exit\n"
         "\n"
-        "Exit status: 0 when every file was converted or skipped, 1 when some failed, 2 for a usage error.\n");
+        "Progress goes to standard error, one result line per file to standard output.\n"
+        "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
+        "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
+        "(unreadable sectors, or an AccurateRip checksum that does not match).\n");
 }
 
 }  // namespace cli

@@ -48,6 +48,12 @@ struct Options {
     QList<int> tracks;   // empty: every track
     bool json = false;
     bool quiet = false;
+    QString filesFrom;          // a file naming sources, one a line ("-": standard input)
+    bool nullSeparated = false;  // its names end in NUL instead (-0)
+    int shard = 0;               // convert only slice `shard` of `shards` (1-based); 0: all
+    int shards = 0;
+    std::optional<int> sampleRate;  // overrides the stored rate (MP3, Ogg Vorbis, WAV, --extract)
+    std::optional<int> channels;    // 1 or 2, likewise
 
     // The pattern in force.
     QString effectivePattern() const;

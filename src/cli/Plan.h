@@ -31,7 +31,18 @@ QStringList convertedExtensions(bool extract);
 QString expandPattern(const QString& pattern, const QString& source, const QString& relativeDir,
                       const QMap<QString, QString>& tags);
 
-// The files of one run in order. An input that is missing, or a folder without -r, fails.
+// The files of one run in order, each source once however often it is named or found. An input
+// that is missing (or whose name is not valid UTF-8), or a folder without -r, fails. Without -o
+// every output goes beside its source; a file found with -r that is another source's output
+// (of this run or an earlier one) is no source, and one that is its own output is skipped.
+// Two sources with one output: the second fails naming the first, unless outputs are renamed.
 QList<PlannedFile> planFiles(const Options& options, const QString& extension, const TagReader& tags);
+
+// Slice `shard` (1-based) of `shards` equal slices of a plan, in its order.
+QList<PlannedFile> shardOf(const QList<PlannedFile>& plan, int shard, int shards);
+
+// Adds the sources named in --files-from (a file, or standard input for "-") to the inputs; why
+// it could not be read, or nothing.
+QString addListedInputs(Options& options);
 
 }  // namespace cli

@@ -107,6 +107,44 @@ QString applyOpus(const Options& o, OpusFormat& opus) {
     return {};
 }
 
+// --sample-rate and --channels, as the MP3, Ogg Vorbis and WAV dialogs choose them.
+QString applyRateAndChannels(const Options& o, const QString& formatKey, OutputSettings& settings) {
+    if (!o.sampleRate && !o.channels) return {};
+    try {
+        if (formatKey == QStringLiteral("MP3")) {
+            MP3Settings mp3 = settings.mp3;
+            if (o.sampleRate) mp3.setSampleRate(*o.sampleRate);
+            if (o.channels) {
+                mp3.setChannels(*o.channels);
+                if (*o.channels == 1) mp3.setChannelMode(0);
+                else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
+            }
+            if (const QString refusal = lameRefusal(mp3); !refusal.isEmpty()) return QStringLiteral("MP3 cannot be written so: ") + refusal;
+            settings.mp3 = mp3;
+        } else if (formatKey == QStringLiteral("OGG")) {
+            OggFormat& f = settings.ogg;
+            if (o.sampleRate) f.sampleRate = *o.sampleRate;
+            if (o.channels) f.channels = *o.channels;
+            if (f.quality <= 0 && !vorbisCanEncode(f.sampleRate, f.channels, f.nominalKbps, f.minKbps, f.maxKbps))
+                return QStringLiteral("Ogg Vorbis cannot be written at %1 kbit/s with %2 Hz and %3 channels")
+                    .arg(f.nominalKbps)
+                    .arg(f.sampleRate)
+                    .arg(f.channels);
+        } else if (formatKey == QStringLiteral("WAV")) {
+            WavFormat wav = settings.wav;
+            if (o.sampleRate) wav.sampleRate = *o.sampleRate;
+            if (o.channels) wav.channels = *o.channels;
+            if (const QString refusal = wav_settings::refusal(wav); !refusal.isEmpty()) return refusal;
+            settings.wav = wav;
+        } else {
+            return QStringLiteral("--sample-rate and --channels do not apply to %1").arg(formatKey);
+        }
+    } catch (const ComponentError& e) {
+        return QStringLiteral("MP3 cannot be written so: ") + e.description();
+    }
+    return {};
+}
+
 }  // namespace
 
 QString converterKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioconverter"); }
@@ -137,6 +175,7 @@ RunSettingsResult runSettings(const Options& o, const QString& key) {
     } else if (formatKey == QStringLiteral("WMA")) {
         result.error = WmaSettings{run.settings.wmaProfile}.refusal();
     }
+    if (result.error.isEmpty()) result.error = applyRateAndChannels(o, formatKey, run.settings);
     return result;
 }
 

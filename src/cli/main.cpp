@@ -14,7 +14,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <csignal>
 #include <cstdio>
@@ -39,6 +41,20 @@ extern "C" void interrupted(int signal) {
     }
 }
 
+// Creates `folder` when missing and checks that files can be made in it: one error for the
+// whole run, with the system's reason, instead of one per file.
+bool outputFolderReady(const QString& folder) {
+    if (folder.isEmpty()) return true;
+    QString reason = cli::makeFolder(folder);
+    if (reason.isEmpty()) {
+        QTemporaryFile probe(folder + QStringLiteral("/.velloria-probe-XXXXXX"));
+        if (!probe.open()) reason = probe.errorString();
+    }
+    if (reason.isEmpty()) return true;
+    print(stderr, QStringLiteral("velloria-convert: the folder '%1' cannot be written: %2\n").arg(folder, reason));
+    return false;
+}
+
 QMap<QString, QString> readTags(const QString& path) {
     QMap<QString, QString> values;
     try {
@@ -55,12 +71,19 @@ QMap<QString, QString> readTags(const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // From the start: a stop during planning ends the run as one during converting does.
+    std::signal(SIGINT, interrupted);
+    std::signal(SIGTERM, interrupted);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velloria-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORIA_VERSION));
 
-    const cli::ParseResult parsed = cli::parseArguments(QCoreApplication::arguments().mid(1));
+    cli::ParseResult parsed = cli::parseArguments(QCoreApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) return usageError(parsed.error);
+    if (const QString error = cli::addListedInputs(parsed.options); !error.isEmpty()) {
+        print(stderr, QStringLiteral("velloria-convert: %1\n").arg(error));
+        return 1;
+    }
     const cli::Options& options = parsed.options;
     if (options.action == cli::Action::Help) {
         print(stdout, cli::usageText());
@@ -77,13 +100,9 @@ int main(int argc, char** argv) {
             if (!format && f.available && cli::storedExtractorFormat().compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
                 format = &f;
         if (!format) format = cli::formatByName(QStringLiteral("mp3"));
-        if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
-            print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
-            return 1;
-        }
-        const QList<cli::PlannedFile> plan = cli::planFiles(options, QLatin1String(format->extension), readTags);
-        std::signal(SIGINT, interrupted);
-        std::signal(SIGTERM, interrupted);
+        if (!outputFolderReady(options.outputDir)) return 1;
+        const QList<cli::PlannedFile> plan =
+            cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), readTags), options.shard, options.shards);
         return cli::runExtraction(options, plan, QLatin1String(format->key));
     }
     const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
@@ -100,26 +119,16 @@ int main(int argc, char** argv) {
         cli::Options ripping = options;
         ripping.inputs = disc.entries;
         if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
-        if (!QDir().mkpath(ripping.outputDir)) {
-            print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(ripping.outputDir));
-            return 1;
-        }
+        if (!outputFolderReady(ripping.outputDir)) return 1;
         const QString ini = defaultCdplayerIniPath();
         const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.run.format->extension),
                                                             cli::discTags(grabber, ini));
-        std::signal(SIGINT, interrupted);
-        std::signal(SIGTERM, interrupted);
         const QString cache = storedVerifyAccurateRip(cli::converterKey()) ? net::defaultAccurateRipCache() : QString();
         return cli::runPlan(ripping, settings.run, plan, {&grabber, ini, cache});
     }
-    if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
-        print(stderr, QStringLiteral("velloria-convert: the folder '%1' could not be created\n").arg(options.outputDir));
-        return 1;
-    }
+    if (!outputFolderReady(options.outputDir)) return 1;
 
-    const QList<cli::PlannedFile> plan =
-        cli::planFiles(options, QLatin1String(settings.run.format->extension), readTags);
-    std::signal(SIGINT, interrupted);
-    std::signal(SIGTERM, interrupted);
+    const QList<cli::PlannedFile> plan = cli::shardOf(
+        cli::planFiles(options, QLatin1String(settings.run.format->extension), readTags), options.shard, options.shards);
     return cli::runPlan(options, settings.run, plan);
 }

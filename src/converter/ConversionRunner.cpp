@@ -303,12 +303,15 @@ bool ConversionRunner::completeOutput(const QString& p, const QString& part, con
         return drop(QStringLiteral("The output could not be put in place of '%1'.").arg(q));
     }
     m_entryWritten = true;
+    m_host.outputWritten(p, q);
     if (m_loudness) {
         Album& album = m_albums[QFileInfo(p).absolutePath()];
         album.loudness.add(*loudness.measurement);
         album.outputs << q;
     }
-    if (m_deleteSource && !removeForced(p)) fail(p, QStringLiteral("The source file could not be deleted."));
+    if (m_deleteSource)
+        if (const QString reason = audio::removeSource(p); !reason.isEmpty())
+            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
     return true;
 }
 

@@ -97,6 +97,12 @@ public:
     }
     // Ends a waitForWorkers early: a worker finished. Any thread.
     virtual void wake() {}
+    // The whole, tagged output of `source` was put in place under its name `output` (before the
+    // source is deleted, when it is).
+    virtual void outputWritten(const QString& source, const QString& output) {
+        Q_UNUSED(source);
+        Q_UNUSED(output);
+    }
 };
 
 struct RunComponents {

@@ -66,6 +66,20 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
          [](const Options& o) { return o.cd == QStringLiteral("disc.cue") && o.tracks == QList<int>{1, 2, 3, 5}; }},
         {"--cd /dev/sr0 a.wav", "give no files with it", nullptr},
         {"--cd /dev/sr0 --extract", "cannot be used together", nullptr},
+        {"--files-from list.txt -0", "", [](const Options& o) { return o.filesFrom == QStringLiteral("list.txt") && o.nullSeparated; }},
+        {"--files-from -", "", [](const Options& o) { return o.filesFrom == QStringLiteral("-") && o.inputs.isEmpty(); }},
+        {"-0 a", "-0 goes with --files-from", nullptr},
+        {"--shard 2/3 a", "", [](const Options& o) { return o.shard == 2 && o.shards == 3; }},
+        {"--shard 4/3 a", "--shard must be K/N", nullptr},
+        {"--shard 0/3 a", "--shard must be K/N", nullptr},
+        {"--shard 1/2 --replaygain a", "cannot be split with --shard", nullptr},
+        {"--sample-rate 22050 --channels 1 a", "", [](const Options& o) { return o.sampleRate == 22050 && o.channels == 1; }},
+        {"--sample-rate 4000 a", "at least 8000 Hz", nullptr},
+        {"--channels 6 a", "--channels must be a whole number from 1 to 2", nullptr},
+        {"--extract -j 2 v.mkv", "--jobs does not apply to --extract", nullptr},
+        {"--extract --no-tags v.mkv", "--no-tags does not apply to --extract", nullptr},
+        {"--extract --replaygain v.mkv", "--replaygain does not apply to --extract", nullptr},
+        {"--cd /dev/sr0 --files-from l", "give no files with it", nullptr},
     };
     for (const Case& c : cases) {
         const ParseResult r = parseArguments(words(c.line));
@@ -172,6 +186,81 @@ TEST(CliPlan, ExistingOutputsAndInputsThatCannotBeConverted) {
     EXPECT_EQ(plan[1].reason, QStringLiteral("would be overwritten by its own output"));
 }
 
+// Without -o every output goes beside its source; each source is planned once however it is
+// named; outputs of other sources (of an earlier run) are no sources, a file that is its own
+// output is skipped, and two sources with one output name each other.
+TEST(CliPlan, BesideEachSourceOnceAndNeverAnOutput) {
+    QTemporaryDir dir;
+    const auto touch = [&](const QString& relative) {
+        QDir(dir.path()).mkpath(QFileInfo(relative).path());
+        QFile f(dir.filePath(relative));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    for (const char* f : {"in/a.wav", "in/a.mp3", "in/sub/b.flac", "in/sub/c.opus", "in/sub/own.mp3", "in/two/x.flac", "in/two/x.opus"})
+        touch(QLatin1String(f));
+    // A name that is not UTF-8 on disk.
+    const QByteArray raw = QFile::encodeName(dir.filePath(QStringLiteral("in/two/"))) + QByteArray("caf\xe9.wav");
+    QFile odd;
+    ASSERT_TRUE(odd.open(std::fopen(raw.constData(), "w"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    odd.close();
+    Options o;
+    o.recursive = true;
+    o.inputs = {dir.filePath(QStringLiteral("in")), dir.filePath(QStringLiteral("in/a.wav")), dir.filePath(QStringLiteral("in/./a.wav"))};
+    const QList<PlannedFile> plan = planFiles(o, QStringLiteral("mp3"), [](const QString&) { return QMap<QString, QString>{}; });
+    QStringList seen;
+    for (const PlannedFile& f : plan) {
+        const char* kind = f.kind == PlannedFile::Kind::Convert ? "convert" : f.kind == PlannedFile::Kind::Skip ? "skip" : "fail";
+        seen << QStringLiteral("%1 %2 %3").arg(QLatin1String(kind), QDir(dir.path()).relativeFilePath(f.source),
+                                               f.output.isEmpty() ? QString() : QDir(dir.path()).relativeFilePath(f.output));
+    }
+    EXPECT_EQ(seen.join(QLatin1Char('\n')).toStdString(),
+              QStringList({QStringLiteral("fail in/two/caf\uFFFD.wav "), QStringLiteral("skip in/a.wav in/a.mp3"),
+                           QStringLiteral("convert in/sub/b.flac in/sub/b.mp3"), QStringLiteral("convert in/sub/c.opus in/sub/c.mp3"),
+                           QStringLiteral("skip in/sub/own.mp3 in/sub/own.mp3"), QStringLiteral("convert in/two/x.flac in/two/x.mp3"),
+                           QStringLiteral("fail in/two/x.opus in/two/x.mp3")})
+                  .join(QLatin1Char('\n'))
+                  .toStdString());
+    EXPECT_TRUE(plan[0].reason.contains(QStringLiteral("not valid UTF-8"))) << plan[0].reason.toStdString();
+    EXPECT_TRUE(plan.back().reason.contains(QStringLiteral("is also the output of ") + dir.filePath(QStringLiteral("in/two/x.flac"))));
+
+    // The shards of a plan, together, are the plan: every file once, in order.
+    for (int size = 0; size < 8; ++size) {
+        QList<PlannedFile> whole;
+        for (int i = 0; i < size; ++i) whole.push_back({PlannedFile::Kind::Convert, QString::number(i), {}, {}});
+        QStringList joined;
+        for (int k = 1; k <= 3; ++k)
+            for (const PlannedFile& f : shardOf(whole, k, 3)) joined << f.source;
+        EXPECT_EQ(joined.size(), size);
+        for (int i = 0; i < size; ++i) EXPECT_EQ(joined.value(i), QString::number(i));
+    }
+}
+
+TEST(CliPlan, ListsOfSourcesByLineOrByNul) {
+    QTemporaryDir dir;
+    const struct {
+        QByteArray text;
+        bool nul;
+        QStringList inputs;
+    } cases[] = {
+        {"a.wav\nsub/b c.flac\r\n\n", false, {QStringLiteral("a.wav"), QStringLiteral("sub/b c.flac")}},
+        {QByteArray("odd\nname.wav\0x.mp3\0", 18), true, {QStringLiteral("odd\nname.wav"), QStringLiteral("x.mp3")}},
+    };
+    for (const auto& c : cases) {
+        QFile list(dir.filePath(QStringLiteral("list")));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        list.write(c.text);
+        list.close();
+        Options o;
+        o.filesFrom = list.fileName();
+        o.nullSeparated = c.nul;
+        EXPECT_EQ(addListedInputs(o), QString());
+        EXPECT_EQ(o.inputs, c.inputs);
+    }
+    Options missing;
+    missing.filesFrom = dir.filePath(QStringLiteral("none"));
+    EXPECT_TRUE(addListedInputs(missing).startsWith(QStringLiteral("the list '")));
+}
+
 TEST(CliSettings, OverridesMustSuitTheFormat) {
     testing_support::TempConfigHome config;
     struct Case {
@@ -204,6 +293,15 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
          [](const RunSettings& s) { return s.settings.opus.bitrateKbps == 96 && s.settings.opus.mode == 2; }},
         {"-f opus -b 600 a", "from 6 to 512", nullptr},
         {"--no-tags a", "", [](const RunSettings& s) { return !s.preserveTags; }},
+        // Rate and channels as the MP3, Ogg Vorbis and WAV dialogs choose them.
+        {"--sample-rate 22050 --channels 1 a", "",
+         [](const RunSettings& s) { return s.settings.mp3.sampleRate() == 22050 && s.settings.mp3.channelMode() == 0; }},
+        {"-f ogg --sample-rate 48000 --channels 1 a", "",
+         [](const RunSettings& s) { return s.settings.ogg.sampleRate == 48000 && s.settings.ogg.channels == 1; }},
+        {"-f wav --sample-rate 96000 a", "", [](const RunSettings& s) { return s.settings.wav.sampleRate == 96000; }},
+        {"-f wav --sample-rate 192000 a", "cannot be written", nullptr},
+        {"-f flac --channels 1 a", "do not apply to FLAC", nullptr},
+        {"-f opus --sample-rate 44100 a", "do not apply to OPUS", nullptr},
     };
     for (const Case& c : cases) {
         const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options, converterKey());

@@ -1,6 +1,7 @@
 #include "components/audio/FileOps.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -17,10 +18,17 @@ bool sameFile(const QString& a, const QString& b) {
     return !ec && same;
 }
 
-bool removeForced(const QString& path) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    return file.remove();
+bool removeForced(const QString& path) { return removeSource(path).isEmpty(); }
+
+QString removeSource(const QString& path) {
+    // Permissions are those of a link's target: a link is removed as it is.
+    if (!QFileInfo(path).isSymLink()) {
+        QFile file(path);
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
+    std::error_code ec;
+    if (std::filesystem::remove(nativePath(path), ec)) return {};
+    return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QStringLiteral("it does not exist");
 }
 
 QString nameWithoutExtension(const QString& path) {

@@ -10,8 +10,11 @@ namespace audio {
 // false when either does not exist.
 bool sameFile(const QString& a, const QString& b);
 
-// Deletes a file, also when it is read-only; false when it could not be deleted.
+// Deletes a file, also when it is read-only; false when it could not be deleted. A symbolic link
+// is removed itself: its target is neither removed nor changed.
 bool removeForced(const QString& path);
+// The same, giving the system's reason when the file could not be deleted (empty: deleted).
+QString removeSource(const QString& path);
 
 // The file name of `path` (after its last "/") without its extension, which runs from the
 // name's last dot: "song.flac" and "song.wv" give "song", "x.tar.gz" gives "x.tar", and a dot in

@@ -60,6 +60,7 @@ public:
         while (frames > 0) {
             const std::size_t n = std::min(frames, chunk);
             check(ope_encoder_write(m_encoder, samples, static_cast<int>(n)));
+            m_framesWritten += n;
             samples += n * static_cast<std::size_t>(m_format.channels);
             frames -= n;
         }
@@ -67,6 +68,12 @@ public:
 
     void finish() override {
         requireOpen();
+        // libopusenc cannot end a stream that holds no sample (it aborts the program): such a
+        // file, left by a job cancelled before its first block, is not finished.
+        if (m_framesWritten == 0) {
+            closeFile();
+            throw ComponentError(QStringLiteral("cannot write the Opus file %1: it holds no audio").arg(m_path));
+        }
         check(ope_encoder_drain(m_encoder));
         if (const int error = closeWrittenFile(m_file); error != 0) fail(error);
     }
@@ -118,6 +125,7 @@ private:
     OpusFormat m_format;
     QString m_path;
     std::FILE* m_file = nullptr;
+    std::size_t m_framesWritten = 0;
     OggOpusComments* m_comments = nullptr;
     OggOpusEnc* m_encoder = nullptr;
     int m_writeError = 0;
