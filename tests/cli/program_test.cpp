@@ -114,6 +114,113 @@ TEST_F(CliProgram, DamagedSourcesAreNeverDeleted) {
     EXPECT_TRUE(filesUnder(path("out")).isEmpty()) << filesUnder(path("out")).keys().join(QLatin1Char(' ')).toStdString();
 }
 
+// -r without -o: every output beside its source, every format the converter reads; a second run
+// writes nothing and exits 0, and removes the part files a killed run left; a name that is not
+// UTF-8 is named with its reason.
+TEST_F(CliProgram, TreesConvertBesideTheirSourcesOnce) {
+    QDir().mkpath(path("in/sub"));
+    ASSERT_EQ(writeAudioFile(path("in/a.wav"), musicTone(44100, 2, 1.0), 44100, 2), QString());
+    ASSERT_EQ(writeAudioFile(path("in/sub/w.wav"), musicTone(48000, 2, 1.0, 2), 48000, 2), QString());
+    for (const char* codec : {"flac", "opus"}) {
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path("in/sub/w.wav"),
+                                                path("in/sub/") + QLatin1String(codec) + QLatin1Char('.') + QLatin1String(codec)});
+        ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+    }
+    const CommandResult first = convert({QStringLiteral("-r"), QStringLiteral("-f"), QStringLiteral("mp3"), QStringLiteral("in")});
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QMap<QString, QByteArray> written = filesUnder(path("in"));
+    EXPECT_EQ(keysWithSuffix(written, QStringLiteral(".mp3")),
+              (QStringList{QStringLiteral("a.mp3"), QStringLiteral("sub/flac.mp3"), QStringLiteral("sub/opus.mp3"), QStringLiteral("sub/w.mp3")}));
+
+    // A part file of a run that was killed (its process is gone) is removed by the next run.
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    const QString dead = path("in/sub/") + QStringLiteral(".w.velloria-part-%1-1.mp3").arg(deadPid);
+    QFile part(dead);
+    ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+    part.write(QByteArray(4096, 'x'));
+    part.close();
+    const CommandResult second = convert({QStringLiteral("-r"), QStringLiteral("-f"), QStringLiteral("mp3"), QStringLiteral("in")});
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_EQ(second.out.count(QStringLiteral("written ")), 0) << second.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dead));
+    EXPECT_EQ(filesUnder(path("in")), written);
+
+    const QByteArray odd = QFile::encodeName(path("in/")) + QByteArray("caf\xe9.wav");
+    std::FILE* raw = std::fopen(odd.constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    const CommandResult third = convert({QStringLiteral("-r"), QStringLiteral("-f"), QStringLiteral("mp3"), QStringLiteral("in")});
+    EXPECT_EQ(third.exitCode, 1);
+    EXPECT_TRUE(third.err.contains(QStringLiteral("not valid UTF-8"))) << third.err.toStdString();
+}
+
+// One list in three shards converts each of its files once (a file named twice too); a link given
+// to --delete-source goes, its target stays as it was; an output folder that cannot be written is
+// one error.
+TEST_F(CliProgram, ShardsListsLinksAndAnUnwritableFolder) {
+    const QStringList wavs = makeWavTree(path("in"), 7, 0.3);
+    ASSERT_EQ(wavs.size(), 7);
+    QFile list(path("list.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write((QStringLiteral("in/") + wavs.join(QStringLiteral("\nin/")) + QStringLiteral("\nin/") + wavs[0] + QLatin1Char('\n')).toUtf8());
+    list.close();
+    QStringList outputs;
+    for (int k = 1; k <= 3; ++k) {
+        const CommandResult r = convert({QStringLiteral("--shard"), QStringLiteral("%1/3").arg(k), QStringLiteral("--files-from"),
+                                         QStringLiteral("list.txt"), QStringLiteral("-o"), QStringLiteral("out")});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) outputs << line.section(QStringLiteral(" -> "), 1);
+    }
+    outputs.sort();
+    EXPECT_EQ(outputs.size(), 7) << outputs.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(outputs.removeDuplicates(), 0);
+    EXPECT_EQ(filesUnder(path("out")).size(), 7);
+
+    const QString target = path("in/") + wavs[1];
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(target, path("link.wav")));
+    const CommandResult linked = convert({QStringLiteral("--delete-source"), QStringLiteral("-o"), QStringLiteral("linked"), QStringLiteral("link.wav")});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err.toStdString();
+    EXPECT_FALSE(QFileInfo(path("link.wav")).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(target));
+    EXPECT_EQ(QFile::permissions(target) & QFile::WriteOwner, QFile::Permissions());
+
+    const CommandResult unwritable = convert({QStringLiteral("-o"), QStringLiteral("/proc/velloria-out"), QStringLiteral("in")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.err.count(QStringLiteral("velloria-convert: ")), 1) << unwritable.err.toStdString();
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("the folder '/proc/velloria-out' cannot be written: "))) << unwritable.err.toStdString();
+}
+
+// A stop at any moment of an Opus or a FLAC run ends every writer cleanly: exit status 1, no part
+// file, no abort (libopusenc aborts when a stream without samples is drained).
+TEST_F(CliProgram, SignalsEndEveryWriterCleanly) {
+    ASSERT_EQ(makeWavTree(path("in"), 4, 2.0).size(), 4);
+    for (const char* format : {"opus", "flac"}) {
+        for (int attempt = 0; attempt < 6; ++attempt) {
+            SCOPED_TRACE(std::string(format) + " " + std::to_string(attempt));
+            QDir(path("out")).removeRecursively();
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(convertProgram(), {QStringLiteral("-r"), QStringLiteral("-j"), QStringLiteral("2"), QStringLiteral("-f"),
+                                       QLatin1String(format), QStringLiteral("-o"), QStringLiteral("out"), QStringLiteral("in")});
+            ASSERT_TRUE(p.waitForStarted());
+            // Some moments in the run: at its first part file, then up to 40 ms later.
+            waitFor([&] { return !filesUnder(path("out")).isEmpty(); }, 30000);
+            QThread::msleep(static_cast<unsigned long>(attempt * 8));
+            p.terminate();
+            p.waitForFinished(60000);
+            EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << p.readAllStandardError().toStdString();
+            EXPECT_TRUE(p.exitCode() == 1 || p.exitCode() == 0) << p.exitCode();
+            EXPECT_TRUE(keysWithSuffix(filesUnder(path("out")), QLatin1String(format)).filter(QStringLiteral("-part-")).isEmpty());
+        }
+    }
+}
+
 TEST_F(CliProgram, JsonLinesAndUsageErrors) {
     ASSERT_EQ(makeWavTree(path("in"), 2, 0.3).size(), 2);
     const CommandResult r = convert({QStringLiteral("--json"), QStringLiteral("-f"), QStringLiteral("ogg"), QStringLiteral("in/t00.wav"),
@@ -131,11 +238,18 @@ TEST_F(CliProgram, JsonLinesAndUsageErrors) {
                                    QStringLiteral("started in/t00.wav in/t00.ogg"), QStringLiteral("written in/t00.wav in/t00.ogg")}));
     EXPECT_TRUE(QFileInfo::exists(path("in/t00.ogg")));
 
-    // One output is written once: the second source giving its name fails.
-    const CommandResult twice = convert({QStringLiteral("-o"), QStringLiteral("once"), QStringLiteral("in/d1/t01.wav"), QStringLiteral("in/d1/t01.wav")});
-    EXPECT_EQ(twice.exitCode, 1);
-    EXPECT_TRUE(twice.err.contains(QStringLiteral("would overwrite the output of"))) << twice.err.toStdString();
-    EXPECT_EQ(filesUnder(path("once")).keys(), QStringList{QStringLiteral("t01.mp3")});
+    // A file named twice is converted once; another source with the same output fails, naming
+    // the first.
+    const CommandResult twice = convert({QStringLiteral("-o"), QStringLiteral("once"), QStringLiteral("in/d1/t01.wav"),
+                                         QStringLiteral("in/d1/../d1/t01.wav"), QStringLiteral("in/d2/sub/t02.wav")});
+    EXPECT_EQ(twice.exitCode, 0) << twice.err.toStdString();
+    EXPECT_EQ(filesUnder(path("once")).keys(), (QStringList{QStringLiteral("t01.mp3"), QStringLiteral("t02.mp3")}));
+    QDir().mkpath(path("other"));
+    ASSERT_TRUE(QFile::copy(path("in/d1/t01.wav"), path("other/t01.wav")));
+    const CommandResult clash = convert({QStringLiteral("-o"), QStringLiteral("clash"), QStringLiteral("in/d1/t01.wav"), QStringLiteral("other/t01.wav")});
+    EXPECT_EQ(clash.exitCode, 1);
+    EXPECT_TRUE(clash.err.contains(QStringLiteral("failed: other/t01.wav: its output clash/t01.mp3 is also the output of in/d1/t01.wav")))
+        << clash.err.toStdString();
 
     // Deleting sources: only the one whose output was written goes.
     QFile bad(path("in/bad.wav"));

@@ -584,6 +584,21 @@ TEST_P(EncoderFailures, DestroyedWithoutFinishLeavesThePartialFile) {
     EXPECT_GT(QFileInfo(path).size(), 0);
 }
 
+// A job cancelled before its first block finishes its writer with nothing written: every writer
+// says whether it could (an error, never an abort of the program).
+TEST_P(EncoderFailures, FinishingWithoutASampleEndsOrFailsButNeverAborts) {
+    if (std::string(GetParam().name).starts_with("Wma") && !wmaEncoderAvailable())
+        GTEST_SKIP();
+    QTemporaryDir dir;
+    auto enc = GetParam().make();
+    enc->open(dir.filePath(QStringLiteral("empty")));
+    try {
+        enc->finish();
+    } catch (const ComponentError& e) {
+        EXPECT_TRUE(e.description().contains(dir.filePath(QStringLiteral("empty")))) << e.what();
+    }
+}
+
 auto caseName = [](const auto& tested) { return std::string(tested.param.name); };
 INSTANTIATE_TEST_SUITE_P(Ogg, EncoderFailures,
                          ::testing::Values(EncoderCase{"Ogg", [] { return makeVorbisEncoder({44100, 2, 0, 0, 0, 1000}); }}),
