@@ -4,6 +4,7 @@
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
 #include "converter/ConverterRules.h"
+#include "components/audio/InputFormats.h"
 #include "components/store/CRegister.h"
 #include "support/ConfigHome.h"
 
@@ -259,6 +260,22 @@ TEST(CliPlan, ListsOfSourcesByLineOrByNul) {
     Options missing;
     missing.filesFrom = dir.filePath(QStringLiteral("none"));
     EXPECT_TRUE(addListedInputs(missing).startsWith(QStringLiteral("the list '")));
+}
+
+// One list of the formats read: -r takes them, and the Add dialog's filter and the completion
+// name every one of them.
+TEST(CliPlan, TheFormatsReadAreOneListEverywhere) {
+    EXPECT_EQ(convertedExtensions(false), audio::readableExtensions());
+    QFile completion(QStringLiteral(VELLORIA_TEST_SOURCE_DIR "/packaging/velloria-convert.bash-completion"));
+    ASSERT_TRUE(completion.open(QIODevice::ReadOnly));
+    // The completion's last pattern of names, "!*.@(wav|mp3|...)".
+    const QString script = QString::fromUtf8(completion.readAll());
+    const QStringList completed = script.section(QStringLiteral("!*.@("), -1).section(QLatin1Char(')'), 0, 0).split(QLatin1Char('|'));
+    const QString filter = converter::openDialogFilter();
+    for (const QString& extension : audio::readableExtensions()) {
+        EXPECT_TRUE(filter.contains(QStringLiteral("*.") + extension)) << extension.toStdString();
+        EXPECT_TRUE(completed.contains(extension)) << extension.toStdString();
+    }
 }
 
 TEST(CliSettings, OverridesMustSuitTheFormat) {
