@@ -32,8 +32,8 @@ TEST(DiscLookup, MusicBrainzOffersTheReleasesThatHoldTheDiscWithTheRightMedium) 
     // The second release has two media: this disc is the second.
     const net::Release& deluxe = found.releases[1];
     EXPECT_EQ(deluxe.artist, QStringLiteral("The Testers & Guest"));
-    EXPECT_EQ(deluxe.mediumPosition, 2);
-    EXPECT_EQ(deluxe.mediumCount, 2);
+    EXPECT_EQ(deluxe.info.discNumber, 2);
+    EXPECT_EQ(deluxe.info.discTotal, 2);
     EXPECT_EQ(deluxe.info.trackTitles.value(0), QStringLiteral("Bonus One"));
     EXPECT_EQ(deluxe.info.recordingIds.value(0), QStringLiteral("r3000000-0000-4000-8000-000000000001"));
 }
@@ -93,8 +93,9 @@ TEST(DiscLookup, SourcesAreAskedInOrderAndWhatIsFoundIsKept) {
     EXPECT_FALSE(QFile::exists(ini));
     const QList<WebServer::Request> asked = server.requests();
     ASSERT_EQ(asked.size(), 1);
-    EXPECT_TRUE(asked[0].userAgent.startsWith(QStringLiteral("Velloria/"))) << asked[0].userAgent.toStdString();
-    EXPECT_TRUE(asked[0].userAgent.contains(QStringLiteral("tests@velloria.example")));
+    // The program names itself and its address, never its user.
+    EXPECT_EQ(asked[0].userAgent, QStringLiteral("Velloria/" VELLORIA_TEST_VERSION " ( " VELLORIA_TEST_HOMEPAGE " )"));
+    EXPECT_FALSE(asked[0].userAgent.contains(settingsFor(server).email));
 
     // Any source: CD-Text comes before MusicBrainz, and is kept in cdplayer.ini.
     net::DiscLookup any = net::lookupDisc(toc, text, DiscInfoSource::Any, settingsFor(server), ini);

@@ -72,7 +72,7 @@ QByteArray referenceReleasesJson() {
 }
 
 QString referenceLookupPath() {
-    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
+    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels+isrcs&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
 }
 
 QByteArray coverPicture() {
@@ -99,7 +99,10 @@ QByteArray recordOf(const CdImage& image, int differing) {
 
 void serveReferenceDisc(WebServer& server, const QByteArray& record) {
     server.serve(referenceLookupPath(), {200, "application/json", referenceReleasesJson()});
-    server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
+    // The archive's 1200-pixel image, and an original that is not the one to take.
+    server.serve(QStringLiteral("/release/%1/front-1200").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
+    server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)),
+                 {200, "image/png", coverPicture() + QByteArray(64, '\0')});
     if (!record.isEmpty())
         server.serve(QStringLiteral("/ar/0/c/8/dBAR-003-000008c0-00001cd5-0b000e03.bin"), {200, "application/octet-stream", record});
 }

@@ -22,6 +22,7 @@ public:
         int status = 200;
         QByteArray contentType = "application/octet-stream";
         QByteArray body;
+        QByteArray headers;  // more header lines, each ending in "\r\n" ("Retry-After: 1\r\n")
     };
     struct Request {
         QString path;       // with the query
@@ -34,6 +35,8 @@ public:
 
     // Call before start() or between requests.
     void serve(const QString& path, Answer answer);
+    // Answers the requests for `path` in turn; the last answer stays for any after.
+    void serveInTurn(const QString& path, QList<Answer> answers);
     bool start();
     // "http://127.0.0.1:<port>"
     QString base() const;
@@ -49,7 +52,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
     mutable std::mutex m_mutex;
-    QMap<QString, Answer> m_answers;
+    QMap<QString, QList<Answer>> m_answers;
     QList<Request> m_requests;
 };
 
