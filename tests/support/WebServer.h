@@ -13,14 +13,17 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace testing_support {
 
 class WebServer {
 public:
     struct Answer {
-        int status = 200;
-        QByteArray contentType = "application/octet-stream";
+        Answer(int s = 200, QByteArray type = "application/octet-stream", QByteArray b = {}, QByteArray h = {})
+            : status(s), contentType(std::move(type)), body(std::move(b)), headers(std::move(h)) {}
+        int status;
+        QByteArray contentType;
         QByteArray body;
         QByteArray headers;  // more header lines, each ending in "\r\n" ("Retry-After: 1\r\n")
     };

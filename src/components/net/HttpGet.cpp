@@ -19,8 +19,10 @@ int retryAfterMs(const QByteArray& value, const QDateTime& now) {
     bool number = false;
     const qint64 seconds = text.toLongLong(&number);
     if (number) return seconds < 0 ? -1 : int(std::min<qint64>(seconds, INT_MAX / 1000) * 1000);
-    // "Sun, 06 Nov 1994 08:49:37 GMT"
-    const QDateTime at = QDateTime::fromString(QString::fromLatin1(text), Qt::RFC2822Date);
+    // "Sun, 06 Nov 1994 08:49:37 GMT"; Qt reads the zone only as an offset.
+    QString date = QString::fromLatin1(text);
+    if (date.endsWith(QStringLiteral(" GMT"))) date = date.chopped(3) + QStringLiteral("+0000");
+    const QDateTime at = QDateTime::fromString(date, Qt::RFC2822Date);
     if (!at.isValid()) return -1;
     return int(std::clamp<qint64>(now.msecsTo(at), 0, INT_MAX));
 }
