@@ -16,6 +16,7 @@ QJsonObject medium(int position, const QString& discId, const QStringList& title
     QJsonArray tracks;
     for (int i = 0; i < titles.size(); ++i)
         tracks.append(QJsonObject{{QStringLiteral("position"), i + 1},
+                                  {QStringLiteral("id"), QStringLiteral("t%1%2").arg(idPrefix.mid(1)).arg(i + 1)},
                                   {QStringLiteral("title"), titles[i]},
                                   {QStringLiteral("recording"),
                                    QJsonObject{{QStringLiteral("id"), QStringLiteral("%1%2").arg(idPrefix).arg(i + 1)},

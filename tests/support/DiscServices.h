@@ -14,9 +14,10 @@
 
 namespace testing_support {
 
-// The reference disc's MusicBrainz disc id and releases: "Morning Album" (one CD, titles Dawn,
-// Noon, Dusk) and "Morning Album (Deluxe)", two CDs with the disc as the second (Bonus One,
-// Two, Three), and a third release none of whose media hold the disc.
+// The reference disc's MusicBrainz disc id and releases (their release-track ids are their
+// recording ids with a "t" for the first letter): "Morning Album" (one CD, titles Dawn, Noon,
+// Dusk) and "Morning Album (Deluxe)", two CDs with the disc as the second (Bonus One, Two,
+// Three), and a third release none of whose media hold the disc.
 extern const char* const kReferenceDiscId;
 extern const char* const kSingleReleaseId;
 extern const char* const kDeluxeReleaseId;
