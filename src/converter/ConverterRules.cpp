@@ -82,7 +82,7 @@ QString verificationSummary(const VerificationTally& tally) {
     const int checked = tally.matched + tally.mismatched + tally.unknown;
     const int total = checked + tally.unverified;
     if (total == 0) return {};
-    if (checked == 0) return QStringLiteral("AccurateRip: not verified, no record could be fetched: %1").arg(tally.reason);
+    if (checked == 0) return QStringLiteral("AccurateRip: not verified, %1").arg(tally.reason);
     QStringList parts{QStringLiteral("AccurateRip: %1 of %2 %3 accurately ripped")
                           .arg(tally.matched)
                           .arg(total)

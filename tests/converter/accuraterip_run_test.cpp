@@ -123,7 +123,7 @@ TEST_F(AccurateRipRun, AServerThatCannotBeReachedIsReportedAndChangesNothingElse
     // Why there is no verdict is no reason for a box of its own.
     ASSERT_EQ(host.reports.size(), 1);
     EXPECT_FALSE(host.reports[0].attention);
-    EXPECT_TRUE(host.reports[0].summary.startsWith(QStringLiteral("AccurateRip: not verified, no record could be fetched: ")))
+    EXPECT_TRUE(host.reports[0].summary.startsWith(QStringLiteral("AccurateRip: not verified, 127.0.0.1 could not be reached")))
         << host.reports[0].summary.toStdString();
 
     // A run without verification says nothing of it; a run of files alone neither.

@@ -71,7 +71,7 @@ TEST(CdTracks, TheVerificationIsSummedUpInOneLine) {
         {{2, 1, 0, 0, 0, {}}, "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
         {{0, 0, 3, 0, 0, {}}, "AccurateRip: 0 of 3 tracks accurately ripped, 3 not in the database", false},
         {{1, 0, 0, 0, 1, {}}, "AccurateRip: 1 of 1 track accurately ripped, 1 with error blocks", true},
-        {{0, 0, 0, 2, 0, offline}, "AccurateRip: not verified, no record could be fetched: 127.0.0.1 could not be reached: "
+        {{0, 0, 0, 2, 0, offline}, "AccurateRip: not verified, 127.0.0.1 could not be reached: "
                                    "Connection refused.", false},
         {{2, 0, 0, 1, 0, offline}, "AccurateRip: 2 of 3 tracks accurately ripped, 1 not verified (127.0.0.1 could not be "
                                    "reached: Connection refused.)", false},
