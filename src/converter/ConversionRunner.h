@@ -20,7 +20,6 @@
 #include "components/audio/CdTypes.h"
 #include "components/audio/OutputSettings.h"
 #include "components/audio/RunObserver.h"
-#include "converter/ConverterRules.h"
 
 #include <QHash>
 #include <QList>
@@ -41,6 +40,7 @@ class WMAFile;
 namespace converter {
 
 class PartJob;  // one file converted on a worker thread (ParallelRun.cpp)
+struct VerificationTally;
 
 struct RunEntry {
     QString source;
