@@ -4,6 +4,8 @@
 // (QT_SCALE_FACTOR=2) and the files are named NAME@2x.png.
 //
 //   velloria_screens <output folder> [scale]
+#include "converter/ConverterRules.h"
+#include "converter/ProgressInStatusBar.h"
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
@@ -39,6 +41,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -177,6 +180,18 @@ int main(int argc, char** argv) {
                      QStringLiteral("/run/user/1000/velloria/cd0/Track03.cda")});
     window.resize(880, 600);
     ok = save(window, args[0], "converter.png") && ok;
+    {
+        // The status bar after a rip with AccurateRip verification on and no network.
+        converter::VerificationTally offline;
+        offline.unverified = 3;
+        offline.reason = QStringLiteral("www.accuraterip.com could not be reached: Host www.accuraterip.com not found.");
+        ProgressInStatusBar::ResetStatusBar(window);
+        ProgressInStatusBar::ShowRunResult(window, converter::verificationSummary(offline), {});
+        window.resize(1100, 600);
+        ok = save(*window.sbStatus, args[0], "converter-status-offline-rip.png") && ok;
+        ProgressInStatusBar::ShowRunResult(window, {}, {});
+        window.resize(880, 600);
+    }
     SettingsDialogs& dialogs = window.dialogs();
     ok = save(dialogs.mp3(), args[0], "mp3-settings.png") && ok;
     ok = save(dialogs.ogg(), args[0], "ogg-settings.png") && ok;
@@ -200,7 +215,7 @@ int main(int argc, char** argv) {
         releases[1].title = QStringLiteral("Morning Album (Deluxe)");
         releases[1].date = QStringLiteral("2003");
         releases[1].country = QStringLiteral("US");
-        releases[1].mediumPosition = releases[1].mediumCount = 2;
+        releases[1].info.discNumber = releases[1].info.discTotal = 2;
         ReleaseChoice choice(&grab, releases);
         ok = save(choice, args[0], "release-choice.png") && ok;
     }

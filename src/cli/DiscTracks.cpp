@@ -1,7 +1,7 @@
 #include "cli/DiscTracks.h"
 
 #include "components/audio/CdGrabber.h"
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/CdTrackTags.h"
 #include "converter/ConverterRules.h"
 
 #include <QDir>
@@ -59,18 +59,22 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
 }
 
 TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni) {
-    DiscInfoResult found = readCdplayerIni(grabber.toc(), cdplayerIni);
-    if (!found.found) found.info = grabber.cdText(&found.found);
-    const auto info = std::make_shared<DiscInfo>(found.found ? found.info : DiscInfo{});
+    const auto info = std::make_shared<DiscInfo>(knownDiscInfo(grabber, cdplayerIni).value_or(DiscInfo{}));
     return [info](const QString& entry) {
         QMap<QString, QString> tags;
         const std::optional<int> track = converter::trackNumberOf(entry);
         if (!track) return tags;
-        tags.insert(QStringLiteral("TRACKNUMBER"), QString::number(*track));
-        if (!info->artist.isEmpty()) tags.insert(QStringLiteral("ARTIST"), info->artist);
-        if (!info->album.isEmpty()) tags.insert(QStringLiteral("ALBUM"), info->album);
-        if (*track <= info->trackTitles.size() && !info->trackTitles[*track - 1].isEmpty())
-            tags.insert(QStringLiteral("TITLE"), info->trackTitles[*track - 1]);
+        // The names take the values the outputs are tagged with; the artist is the disc's, as the
+        // window names its folders, so that the tracks of a compilation stay together.
+        const QMap<QString, QStringList> all = cdTrackTags(info.get(), *track, {});
+        const auto value = [&all](const char* key) { return all.value(QLatin1String(key)).value(0); };
+        const QString artist = value("ALBUMARTIST").isEmpty() ? value("ARTIST") : value("ALBUMARTIST");
+        const QMap<QString, QString> named{{QStringLiteral("TRACKNUMBER"), value("TRACKNUMBER")},
+                                           {QStringLiteral("ARTIST"), artist},
+                                           {QStringLiteral("ALBUM"), value("ALBUM")},
+                                           {QStringLiteral("TITLE"), value("TITLE")}};
+        for (auto it = named.cbegin(); it != named.cend(); ++it)
+            if (!it.value().isEmpty()) tags.insert(it.key(), it.value());
         return tags;
     };
 }

@@ -22,8 +22,9 @@ struct DiscTracks {
 // lists `tracks` of it (every audio track when empty).
 DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tracks);
 
-// Tags for the output names of the grabber's track entries: ARTIST, ALBUM, TITLE and TRACKNUMBER
-// from the disc information in `cdplayerIni`, else from the disc's CD-Text.
+// Tags for the output names of the grabber's track entries: ARTIST (the disc's), ALBUM, TITLE and
+// TRACKNUMBER from the disc information known for the disc (knownDiscInfo), as the outputs are
+// tagged.
 TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni);
 
 }  // namespace cli

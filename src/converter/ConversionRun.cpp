@@ -59,6 +59,13 @@ public:
             text += QStringLiteral("\n\n") + failed.path + QStringLiteral("\n") + failed.reason;
         ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
     }
+    // The verdicts go to the status bar, as any run's end does; a box only when a track needs a
+    // look (it does not match, or had error blocks), not when the server could not be reached.
+    void verificationEnded(const converter::VerificationReport& report) override {
+        flush();
+        ProgressInStatusBar::ShowRunResult(m_window, report.summary, report.text);
+        if (report.attention) ui::MsgBox(report.text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+    }
     void fileStarted(int number) override {
         m_fileClock.restart();
         m_throttle.fileStarted(number);

@@ -7,6 +7,7 @@
 #include "components/audio/AudioInfo.h"
 #include "components/audio/CdGrabber.h"
 #include "components/audio/CdTrackSource.h"
+#include "components/audio/CdTrackTags.h"
 #include "components/audio/DiscInfoLookup.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/FileOps.h"
@@ -108,36 +109,51 @@ void ConversionRunner::reportAccurateRip() {
     const GrabSettings settings = m_components.grabber->settings();
     const QString cache = m_accurateRipCache;
     QStringList lines{QStringLiteral("AccurateRip results:")};
+    VerificationTally tally;
     // One record per disc; the tracks of a disc in the order they were written.
     QList<QString> discs;
     for (const RippedTrack& t : ripped)
         if (!discs.contains(accuraterip::discIds(t.toc).fileName())) discs << accuraterip::discIds(t.toc).fileName();
     for (const QString& disc : std::as_const(discs)) {
         QList<RippedTrack> tracks;
+        std::vector<net::TrackChecksums> sums;
         for (const RippedTrack& t : ripped)
-            if (accuraterip::discIds(t.toc).fileName() == disc) tracks << t;
+            if (accuraterip::discIds(t.toc).fileName() == disc) {
+                tracks << t;
+                sums.push_back({t.track, t.v1, t.v2});
+            }
         const accuraterip::DiscIds ids = accuraterip::discIds(tracks.front().toc);
-        // Fetched beside the message loop, so that the window stays live.
-        auto fetch = std::async(std::launch::async, [ids, settings, cache] { return net::fetchAccurateRip(ids, settings, cache); });
-        while (fetch.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-            const bool live = m_host.waitForWorkers(50, [&fetch](int ms) { fetch.wait_for(std::chrono::milliseconds(ms)); });
+        // Verified beside the message loop, so that the window stays live.
+        auto verify = std::async(std::launch::async, [=] { return net::verifyTracks(ids, sums, settings, cache); });
+        while (verify.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            const bool live = m_host.waitForWorkers(50, [&verify](int ms) { verify.wait_for(std::chrono::milliseconds(ms)); });
             if (!live) {
                 m_stopped = true;
                 return;
             }
         }
-        const net::RecordFetch got = fetch.get();
-        if (got.kind == net::RecordFetch::Kind::Failed) {
+        const net::DiscVerdicts got = verify.get();
+        if (got.verdicts.empty()) {
             lines << QStringLiteral("The AccurateRip record of disc %1 could not be fetched: %2").arg(ids.fileName(), got.error);
-            continue;
+            tally.unverified += int(tracks.size());
+            if (tally.reason.isEmpty()) tally.reason = got.error;
         }
-        const accuraterip::Record* record = got.kind == net::RecordFetch::Kind::Found ? &got.record : nullptr;
-        for (const RippedTrack& t : std::as_const(tracks))
-            lines << QStringLiteral("Track %1 (%2): %3")
-                         .arg(t.track)
-                         .arg(QFileInfo(t.source).fileName(), accuraterip::verify(record, ids, t.track, t.v1, t.v2).text());
+        for (qsizetype i = 0; i < tracks.size() && i < qsizetype(got.verdicts.size()); ++i)
+            lines << verdictLine(tracks[i], got.verdicts[std::size_t(i)], tally);
     }
-    m_host.runMessage(lines.join(QLatin1Char('\n')), false);
+    m_host.verificationEnded({lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention()});
+}
+
+// "Track 2 (Track02.cda): Accurately ripped (…)", counted into `tally`.
+QString ConversionRunner::verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally) {
+    using Kind = accuraterip::Verdict::Kind;
+    (verdict.kind == Kind::Matched ? tally.matched : verdict.kind == Kind::Mismatch ? tally.mismatched : tally.unknown) += 1;
+    QString line = QStringLiteral("Track %1 (%2): %3").arg(t.track).arg(QFileInfo(t.source).fileName(), verdict.text());
+    if (t.errorBlocks > 0) {
+        ++tally.withErrorBlocks;
+        line += QStringLiteral(", %1 error blocks").arg(t.errorBlocks);
+    }
+    return line;
 }
 
 ConversionRunner::EntryPlan ConversionRunner::planEntry(const RunSnapshot& snapshot, int index,
@@ -411,38 +427,13 @@ void ConversionRunner::followGrabberEvents(CdGrabber& grabber, QObject& context)
     });
 }
 
-// The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info") tags the
-// track's output.
+// The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info", else the
+// disc's CD-Text) and what the disc itself holds tag the track's output.
 QString ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& path) {
-    if (m_components.cdplayerIni.isEmpty()) return {};
-    const DiscInfoResult disc = readCdplayerIni(grabber.toc(), m_components.cdplayerIni);
-    if (!disc.found) return {};
-    QMap<QString, QStringList> properties;
-    const auto put = [&](const char* key, const QString& value) {
-        if (!value.isEmpty()) properties.insert(QLatin1String(key), {value});
-    };
-    put("ARTIST", disc.info.artist);
-    put("ALBUM", disc.info.album);
-    put("TITLE", disc.info.trackTitles.value(track - 1));
-    put("TRACKNUMBER", QString::number(track));
-    put("GENRE", disc.info.genre);
-    if (!disc.info.date.isEmpty()) put("DATE", disc.info.date);
-    else if (disc.info.year > 0) put("DATE", QString::number(disc.info.year));
-    put("MUSICBRAINZ_ALBUMID", disc.info.releaseId);
-    put("MUSICBRAINZ_ARTISTID", disc.info.artistId);
-    put("MUSICBRAINZ_TRACKID", disc.info.recordingIds.value(track - 1));
-    QList<AudioInfo::Picture> pictures;
-    if (!disc.info.coverPath.isEmpty()) {
-        QFile cover(disc.info.coverPath);
-        if (cover.open(QIODevice::ReadOnly)) {
-            const QByteArray data = cover.readAll();
-            const QString mime = data.startsWith("\x89PNG") ? QStringLiteral("image/png") : QStringLiteral("image/jpeg");
-            pictures.push_back({data, mime, QStringLiteral("Front Cover")});
-        }
-    }
+    const std::optional<DiscInfo> info = knownDiscInfo(grabber, m_components.cdplayerIni);
     try {
-        m_components.tags.setProperties(properties);
-        m_components.tags.setPictures(pictures);
+        m_components.tags.setProperties(cdTrackTags(info ? &*info : nullptr, track, discFacts(grabber, track)));
+        m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
         m_components.tags.WriteTags(path);
     } catch (const ComponentError& e) {
         return QStringLiteral("The disc information could not be written as tags: ") + e.description();
@@ -551,7 +542,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
     if (source.sum && source.sum->framesSeen() == source.frames)
-        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2()});
+        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2(), grabber->errorBlocks()});
     return true;
 }
 

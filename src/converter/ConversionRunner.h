@@ -30,6 +30,9 @@
 
 class AudioFile;
 class QObject;
+namespace accuraterip {
+struct Verdict;
+}
 class AudioInfo;
 class CdGrabber;
 class WMAFile;
@@ -37,6 +40,7 @@ class WMAFile;
 namespace converter {
 
 class PartJob;  // one file converted on a worker thread (ParallelRun.cpp)
+struct VerificationTally;
 
 struct RunEntry {
     QString source;
@@ -76,6 +80,13 @@ struct RunSnapshot {
 
 using FailedFile = audio::FailedFile;
 
+// The AccurateRip verification of a run's CD tracks, once at the run's end.
+struct VerificationReport {
+    QString text;     // "AccurateRip results:", then a line per track, or per disc that has no record
+    QString summary;  // the same in one line, for a status bar
+    bool attention = false;  // a track does not match or had error blocks
+};
+
 // The window as the conversion run sees it: the run's events (audio::RunObserver) and the
 // status bar's time panels, the pointer, and the waits of the run on every core.
 class RunHost : public audio::RunObserver {
@@ -103,6 +114,8 @@ public:
         Q_UNUSED(source);
         Q_UNUSED(output);
     }
+    // The verification of the run's CD tracks; a host without a status bar shows it as a message.
+    virtual void verificationEnded(const VerificationReport& report) { runMessage(report.text, false); }
 };
 
 struct RunComponents {
@@ -132,8 +145,8 @@ public:
     bool convertCdTrack(const QString& p, const QString& q, bool outWMA);
     bool selectDriveOf(CdGrabber& grabber, const QString& p);
     void followGrabberEvents(CdGrabber& grabber, QObject& context);
-    // Writes the disc information found for the grabber's disc into `path` as the tags of track
-    // `track`; why it could not, or nothing.
+    // Writes the disc information known for the grabber's disc (knownDiscInfo) and what the disc
+    // holds into `path` as the tags of track `track`; why it could not, or nothing.
     QString tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& path);
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
@@ -221,9 +234,11 @@ private:
         DiscToc toc;
         int track = 0;
         std::uint32_t v1 = 0, v2 = 0;
+        int errorBlocks = 0;
     };
     QList<RippedTrack> m_ripped;
     QString m_accurateRipCache;
+    static QString verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally);
 };
 
 // The hidden file beside `output` that a conversion running at the same time as others writes

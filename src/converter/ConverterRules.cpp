@@ -80,6 +80,22 @@ QString errorBlocksMessage(int errorBlocks, int errorAction) {
     }
 }
 
+QString verificationSummary(const VerificationTally& tally) {
+    const int checked = tally.matched + tally.mismatched + tally.unknown;
+    const int total = checked + tally.unverified;
+    if (total == 0) return {};
+    if (checked == 0) return QStringLiteral("AccurateRip: not verified, %1").arg(tally.reason);
+    QStringList parts{QStringLiteral("AccurateRip: %1 of %2 %3 accurately ripped")
+                          .arg(tally.matched)
+                          .arg(total)
+                          .arg(total == 1 ? QStringLiteral("track") : QStringLiteral("tracks"))};
+    if (tally.mismatched > 0) parts << QStringLiteral("%1 not matching").arg(tally.mismatched);
+    if (tally.unknown > 0) parts << QStringLiteral("%1 not in the database").arg(tally.unknown);
+    if (tally.withErrorBlocks > 0) parts << QStringLiteral("%1 with error blocks").arg(tally.withErrorBlocks);
+    if (tally.unverified > 0) parts << QStringLiteral("%1 not verified (%2)").arg(tally.unverified).arg(tally.reason);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
     const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
     const QString base = sameFolder ? p.left(p.size() - name.size()) : folder + QLatin1Char('/');

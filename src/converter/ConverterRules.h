@@ -40,6 +40,21 @@ std::optional<int> trackNumberOf(const QString& path);
 // errors (1 silence, 2 cut, 3 corrected); empty when there were none or the action has none.
 QString errorBlocksMessage(int errorBlocks, int errorAction);
 
+// What the AccurateRip verification of a run's CD tracks came to, counted over its tracks.
+struct VerificationTally {
+    int matched = 0;
+    int mismatched = 0;
+    int unknown = 0;          // not in the database
+    int unverified = 0;       // no record could be had for their disc
+    int withErrorBlocks = 0;  // read with error blocks, whatever their verdict
+    QString reason;           // why a record could not be had (the first disc's reason)
+    // A track does not match or had error blocks: worth a message of its own.
+    bool attention() const { return mismatched > 0 || withErrorBlocks > 0; }
+};
+// The tally in one line for the status bar, e.g. "AccurateRip: 2 of 3 tracks accurately ripped,
+// 1 not matching"; empty when no track was verified.
+QString verificationSummary(const VerificationTally& tally);
+
 // The output path of input `p` for the format key (e.g. "MP3"): beside the source, or in
 // `folder`; either way the file name's extension, whatever its length, gives way to "." + key
 // (audio::nameWithoutExtension): "song.flac" gives "song.MP3", "notes" gives "notes.MP3".

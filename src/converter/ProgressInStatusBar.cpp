@@ -75,6 +75,7 @@ void ShowFileProgress(frmAudioConverter& window, std::int32_t fileNumber) {
     setPanelText(window.sbPanel[0], QStringLiteral("File %1 of %2").arg(fileNumber).arg(total));
     setPanelText(window.sbPanel[1], QStringLiteral("Elapsed: 0:00"));
     setPanelText(window.sbPanel[2], QStringLiteral("Remaining: 0:00"));
+    ShowRunResult(window, {}, {});
     PlaceInStatusBarPanel(true, window.pbProgressBar, window.sbStatus, 4, &window);
     setControlsEnabled(window, false);
     window.setProgress(0);
@@ -88,6 +89,11 @@ void ResetStatusBar(frmAudioConverter& window) {
     PlaceInStatusBarPanel(false, window.pbProgressBar, window.sbStatus, 4, &window);
     setControlsEnabled(window, true);
     window.setProgress(0);
+}
+
+void ShowRunResult(frmAudioConverter& window, const QString& summary, const QString& details) {
+    setPanelText(window.sbPanel[3], summary);
+    window.sbPanel[3]->setToolTip(details);
 }
 
 QString FormatTime(std::int32_t milliseconds) {

@@ -14,10 +14,13 @@ class QWidget;
 namespace ProgressInStatusBar {
 
 // Puts the window's status bar into file mode for entry `fileNumber` (1-based) and disables
-// cmdConvert, frameMain and tbToolBar.
+// cmdConvert, frameMain and tbToolBar. The last run's result leaves panel 4.
 void ShowFileProgress(frmAudioConverter& window, std::int32_t fileNumber);
 // Back to idle: "Ready", empty time panels, progress bar hidden, controls enabled.
 void ResetStatusBar(frmAudioConverter& window);
+// What the run came to (the AccurateRip verdicts) in panel 4 until the next run starts, with
+// `details` as the panel's tooltip.
+void ShowRunResult(frmAudioConverter& window, const QString& summary, const QString& details);
 // Minutes, a colon and two-digit seconds; no hour field; tenths cut.
 QString FormatTime(std::int32_t milliseconds);
 // Lays `control` over panel `panelIndex` (1-based) of the status bar and shows it with value

@@ -19,8 +19,9 @@ ReleaseChoice::ReleaseChoice(QWidget* parent, const std::vector<net::Release>& r
                                   QStringLiteral("Country"), QStringLiteral("Label"), QStringLiteral("Format")});
     label->setBuddy(lstReleases);
     for (const net::Release& r : releases) {
-        const QString format = r.mediumCount > 1 ? QStringLiteral("%1 (disc %2 of %3)").arg(r.format).arg(r.mediumPosition).arg(r.mediumCount)
-                                                 : r.format;
+        const QString format = r.info.discTotal > 1
+                                   ? QStringLiteral("%1 (disc %2 of %3)").arg(r.format).arg(r.info.discNumber).arg(r.info.discTotal)
+                                   : r.format;
         new QTreeWidgetItem(lstReleases, {r.title, r.artist, r.date, r.country, r.label, format});
     }
     for (int c = 0; c < lstReleases->columnCount(); ++c) lstReleases->resizeColumnToContents(c);

@@ -15,6 +15,7 @@
 #include "support/Damage.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
+#include "support/TagReaders.h"
 
 #include <QDir>
 #include <QFile>
@@ -417,6 +418,30 @@ TEST_F(CliProgram, RipsTracksOfADiscImageVerifiedAndWithLoudnessTags) {
     EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 1 (Track01.cda): Accurately ripped (confidence 3, AccurateRip v2)")))
         << rip.err.toStdString();
     EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 3 (Track03.cda): Does not match AccurateRip (4 other rips)")));
+
+    // Tagged from the CD-Text as named from it: a track's own performer is its artist, the disc's
+    // performer names the folder and is the album artist; the cue sheet's ISRC is the disc's own.
+    const CommandResult guest = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("2,3"),
+                                         QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("-p"),
+                                         QStringLiteral("{artist}/{track} - {title}"), QStringLiteral("-o"), QStringLiteral("tagged")});
+    ASSERT_EQ(guest.exitCode, 0) << guest.err.toStdString();
+    const struct {
+        const char* file;
+        const char* artist;
+        const char* isrc;
+    } tracks[] = {{"tagged/Text Artist/02 - Pure Tone.flac", "Guest Voice", ""},
+                  {"tagged/Text Artist/03 - Last Words.flac", "Text Artist", "GBVLR2400003"}};
+    for (const auto& t : tracks) {
+        SCOPED_TRACE(t.file);
+        const QMap<QString, QStringList> tags = metaflacTags(path(t.file));
+        const auto one = [](const char* value) { return *value ? QStringList{QString::fromUtf8(value)} : QStringList(); };
+        EXPECT_EQ(tags.value(QStringLiteral("ARTIST")), one(t.artist));
+        EXPECT_EQ(tags.value(QStringLiteral("ALBUMARTIST")), one("Text Artist"));
+        EXPECT_EQ(tags.value(QStringLiteral("ALBUM")), one("Text Album"));
+        EXPECT_EQ(tags.value(QStringLiteral("TRACKTOTAL")), one("3"));
+        EXPECT_EQ(tags.value(QStringLiteral("ISRC")), one(t.isrc));
+        EXPECT_EQ(tags.value(QStringLiteral("MUSICBRAINZ_DISCID")), one(kReferenceDiscId));
+    }
 
     const CommandResult missing = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("9")});
     EXPECT_EQ(missing.exitCode, 1);

@@ -151,9 +151,15 @@ TEST(AccurateRip, CdTextOfACueSheetReachesTheGrabberWithoutNetwork) {
     EXPECT_EQ(info.trackTitles,
               QStringList({QStringLiteral("First Words"), QStringLiteral("Pure Tone"), QStringLiteral("Last Words")}));
     EXPECT_EQ(info.discId, QStringLiteral("0b000e03"));
+    // A track's own performer; the others have none of their own.
+    EXPECT_EQ(info.trackArtists, QStringList({QString(), QStringLiteral("Guest Voice"), QString()}));
+    // The cue sheet's ISRC lines are the disc's own.
+    for (int t = 1; t <= 3; ++t) EXPECT_EQ(grabber.isrc(t), QLatin1String(testing_support::kReferenceIsrcs[t - 1])) << t;
+    EXPECT_EQ(grabber.audioTrackCount(), 3);
     ASSERT_GE(grabber.OpenImage(plain.cue), 0) << grabber.lastErrorText().toStdString();
     grabber.cdText(&found);
     EXPECT_FALSE(found);
+    EXPECT_TRUE(grabber.isrc(1).isEmpty());
 }
 
 }  // namespace

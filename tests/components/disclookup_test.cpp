@@ -1,9 +1,12 @@
 // Disc look-ups over the network against local servers: MusicBrainz releases and covers, the
 // order of the sources, failures that change nothing, and AccurateRip records with their cache.
+#include "components/audio/CdTrackTags.h"
 #include "components/net/DiscLookup.h"
 #include "components/net/HttpGet.h"
+#include "components/net/MusicBrainz.h"
 #include "support/DiscServices.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -32,8 +35,8 @@ TEST(DiscLookup, MusicBrainzOffersTheReleasesThatHoldTheDiscWithTheRightMedium) 
     // The second release has two media: this disc is the second.
     const net::Release& deluxe = found.releases[1];
     EXPECT_EQ(deluxe.artist, QStringLiteral("The Testers & Guest"));
-    EXPECT_EQ(deluxe.mediumPosition, 2);
-    EXPECT_EQ(deluxe.mediumCount, 2);
+    EXPECT_EQ(deluxe.info.discNumber, 2);
+    EXPECT_EQ(deluxe.info.discTotal, 2);
     EXPECT_EQ(deluxe.info.trackTitles.value(0), QStringLiteral("Bonus One"));
     EXPECT_EQ(deluxe.info.recordingIds.value(0), QStringLiteral("r3000000-0000-4000-8000-000000000001"));
 }
@@ -93,8 +96,9 @@ TEST(DiscLookup, SourcesAreAskedInOrderAndWhatIsFoundIsKept) {
     EXPECT_FALSE(QFile::exists(ini));
     const QList<WebServer::Request> asked = server.requests();
     ASSERT_EQ(asked.size(), 1);
-    EXPECT_TRUE(asked[0].userAgent.startsWith(QStringLiteral("Velloria/"))) << asked[0].userAgent.toStdString();
-    EXPECT_TRUE(asked[0].userAgent.contains(QStringLiteral("tests@velloria.example")));
+    // The program names itself and its address, never its user.
+    EXPECT_EQ(asked[0].userAgent, QStringLiteral("Velloria/" VELLORIA_TEST_VERSION " ( " VELLORIA_TEST_HOMEPAGE " )"));
+    EXPECT_FALSE(asked[0].userAgent.contains(settingsFor(server).email));
 
     // Any source: CD-Text comes before MusicBrainz, and is kept in cdplayer.ini.
     net::DiscLookup any = net::lookupDisc(toc, text, DiscInfoSource::Any, settingsFor(server), ini);
@@ -171,6 +175,245 @@ TEST(DiscLookup, RequestsToOneHostKeepTheirGap) {
     } cases[] = {{"mb", 0ms, 0ms}, {"mb", 200ms, 800ms}, {"mb", 300ms, 1700ms}, {"other", 300ms, 0ms}, {"mb", 5000ms, 0ms}};
     for (const auto& c : cases)
         EXPECT_EQ(pacer.reserve(QString::fromLatin1(c.host), t0 + c.at, 1000), c.wait) << c.host << " " << c.at.count();
+}
+
+}  // namespace
+
+namespace {
+
+// A compilation's tracks keep their own artists and ids; the disc knows its place in the release;
+// cdplayer.ini keeps all of it beside the keys it always had.
+TEST(DiscLookup, ACompilationGivesEveryTrackItsOwnArtistAndIsKeptWhole) {
+    const net::ReleaseLookup found =
+        net::parseDiscIdAnswer(compilationReleaseJson(), QString::fromLatin1(kReferenceDiscId), referenceToc());
+    ASSERT_EQ(found.releases.size(), 1u) << found.error.toStdString();
+    const DiscInfo& info = found.releases[0].info;
+    EXPECT_EQ(info.artist, QStringLiteral("Various Artists"));
+    const struct {
+        const char* artist;
+        const char* artistId;
+        const char* isrc;
+    } tracks[] = {{"The Larks", "a0000000-0000-4000-8000-000000000003", "GBMIX0100001"},
+                  {"Sun Duo & Cloud", "a0000000-0000-4000-8000-000000000005", ""},  // two ISRCs: neither is sure
+                  {"The Testers", "a0000000-0000-4000-8000-000000000007", "GBMIX0100003"}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(info.trackArtists.value(i), QString::fromUtf8(tracks[i].artist)) << i;
+        EXPECT_EQ(info.trackArtistIds.value(i), QString::fromUtf8(tracks[i].artistId)) << i;
+        EXPECT_EQ(info.isrcs.value(i), QString::fromUtf8(tracks[i].isrc)) << i;
+        EXPECT_EQ(info.releaseTrackIds.value(i), compilationTrackId(i + 1)) << i;
+    }
+    EXPECT_EQ(info.discNumber, 1);
+    EXPECT_EQ(info.discTotal, 2);
+
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("cdplayer.ini"));
+    ASSERT_TRUE(writeCdplayerIni(referenceToc(), info, ini));
+    const DiscInfoResult kept = readCdplayerIni(referenceToc(), ini);
+    ASSERT_TRUE(kept.found);
+    EXPECT_EQ(kept.info.trackArtists, info.trackArtists);
+    EXPECT_EQ(kept.info.trackArtistIds, info.trackArtistIds);
+    EXPECT_EQ(kept.info.releaseTrackIds, info.releaseTrackIds);
+    EXPECT_EQ(kept.info.isrcs, info.isrcs);
+    EXPECT_EQ(kept.info.discNumber, 1);
+    EXPECT_EQ(kept.info.discTotal, 2);
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const char* line : {"artist=Various Artists\r\n", "title=Morning Mix\r\n", "numtracks=3\r\n", "0=Dawn Chorus\r\n",
+                             "mbtrack0=r4000000-0000-4000-8000-000000000001\r\n", "artist1=Sun Duo & Cloud\r\n",
+                             "isrc2=GBMIX0100003\r\n", "discnumber=1\r\n", "disctotal=2\r\n"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line;
+}
+
+// The tags of a track from its disc's information and from what the disc itself holds.
+TEST(CdTrackTags, EveryTagComesFromWhereItIsKnown) {
+    DiscInfo info = net::parseDiscIdAnswer(compilationReleaseJson(), QString::fromLatin1(kReferenceDiscId), referenceToc())
+                        .releases.at(0)
+                        .info;
+    const DiscFacts disc{3, QString::fromLatin1(kReferenceDiscId), {}};
+    const struct {
+        int track;
+        DiscFacts facts;
+        const char* key;
+        const char* value;  // empty: no such tag
+    } cases[] = {
+        {1, disc, "ARTIST", "The Larks"},
+        {1, disc, "ALBUMARTIST", "Various Artists"},
+        {2, disc, "ARTIST", "Sun Duo & Cloud"},
+        {2, disc, "TRACKNUMBER", "2"},
+        {2, disc, "TRACKTOTAL", "3"},
+        {2, disc, "DISCNUMBER", "1"},
+        {2, disc, "DISCTOTAL", "2"},
+        {2, disc, "DATE", "2010-03-01"},
+        {1, disc, "ISRC", "GBMIX0100001"},
+        {2, disc, "ISRC", ""},
+        {1, {3, {}, QStringLiteral("GBDSC0000001")}, "ISRC", "GBDSC0000001"},  // the disc's own first
+        {3, disc, "MUSICBRAINZ_RELEASETRACKID", "t4000000-0000-4000-8000-000000000003"},
+        {3, disc, "MUSICBRAINZ_TRACKID", "r4000000-0000-4000-8000-000000000003"},
+        {3, disc, "MUSICBRAINZ_ARTISTID", "a0000000-0000-4000-8000-000000000007"},
+        {3, disc, "MUSICBRAINZ_ALBUMARTISTID", "a0000000-0000-4000-8000-000000000001"},
+        {3, disc, "MUSICBRAINZ_ALBUMID", "0f0e0d0c-4444-4aaa-8bbb-000000000004"},
+        {3, disc, "MUSICBRAINZ_DISCID", "jObrkwt9ee2eRhec1KFMgPp56d4-"},
+    };
+    for (const auto& c : cases) {
+        const QStringList value = cdTrackTags(&info, c.track, c.facts).value(QLatin1String(c.key));
+        EXPECT_EQ(value, *c.value ? QStringList{QString::fromUtf8(c.value)} : QStringList()) << c.track << " " << c.key;
+    }
+    // No information: the disc's own facts, and nothing made up.
+    const QMap<QString, QStringList> bare = cdTrackTags(nullptr, 2, disc);
+    EXPECT_EQ(bare.keys(), (QStringList{QStringLiteral("MUSICBRAINZ_DISCID"), QStringLiteral("TRACKNUMBER"), QStringLiteral("TRACKTOTAL")}));
+    // CD-Text without a track performer: the disc's artist.
+    DiscInfo text;
+    text.artist = QStringLiteral("Text Artist");
+    text.trackArtists = {QString(), QStringLiteral("Guest Voice")};
+    EXPECT_EQ(cdTrackTags(&text, 1, disc).value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("Text Artist")});
+    EXPECT_EQ(cdTrackTags(&text, 2, disc).value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("Guest Voice")});
+}
+
+}  // namespace
+
+namespace {
+
+// A busy MusicBrainz (503) is asked again after the time it asks for, at most twice, and only
+// when the wait fits into the look-up's time-out.
+TEST(DiscLookup, ABusyMusicBrainzIsAskedAgainAfterTheTimeItAsksFor) {
+    using Answer = WebServer::Answer;
+    const Answer found{200, "application/json", referenceReleasesJson()};
+    const auto busy = [](const char* retryAfter) {
+        return Answer{503, "text/plain", "busy", *retryAfter ? QByteArray("Retry-After: ") + retryAfter + "\r\n" : QByteArray()};
+    };
+    const struct {
+        QList<Answer> answers;
+        int timeOutMs;
+        int requests;
+        bool found;
+    } cases[] = {
+        {{busy("1"), found}, 5000, 2, true},
+        {{busy(""), found}, 5000, 2, true},  // no Retry-After: a second
+        {{busy("1"), busy("1"), busy("1"), found}, 8000, 3, false},
+        {{busy("30"), found}, 5000, 1, false},  // the wait would outlast the time-out
+    };
+    for (const auto& c : cases) {
+        WebServer server;
+        server.serveInTurn(referenceLookupPath(), c.answers);
+        ASSERT_TRUE(server.start());
+        GrabSettings settings = settingsFor(server);
+        settings.cddbTimeOut = c.timeOutMs;
+        const net::ReleaseLookup got = net::lookupMusicBrainz(referenceToc(), settings);
+        EXPECT_EQ(int(server.requests().size()), c.requests) << c.requests;
+        EXPECT_EQ(!got.releases.empty(), c.found) << got.error.toStdString();
+        if (!c.found) {
+            EXPECT_TRUE(got.error.contains(QStringLiteral("HTTP status 503"))) << got.error.toStdString();
+        }
+    }
+}
+
+TEST(DiscLookup, RetryWaitsAreBoundedAndRetryAfterIsRead) {
+    const auto answer = [](int status, int retryAfterMs) {
+        net::HttpAnswer a;
+        a.status = status;
+        a.retryAfterMs = retryAfterMs;
+        return a;
+    };
+    const struct {
+        int status, retryAfterMs, retries, msLeft;
+        std::optional<int> wait;
+    } cases[] = {{503, 2000, 0, 7000, 2000}, {503, -1, 0, 7000, 1000},     {503, 60000, 0, 60000, 10000},
+                 {503, 2000, 2, 7000, std::nullopt}, {503, 2000, 0, 2500, std::nullopt}, {500, 1000, 0, 7000, std::nullopt},
+                 {404, 1000, 0, 7000, std::nullopt}};
+    for (const auto& c : cases)
+        EXPECT_EQ(net::retryWait(answer(c.status, c.retryAfterMs), c.retries, c.msLeft), c.wait)
+            << c.status << " " << c.retryAfterMs << " " << c.retries << " " << c.msLeft;
+
+    const QDateTime now = QDateTime::fromString(QStringLiteral("2024-05-01T10:00:00Z"), Qt::ISODate);
+    const struct {
+        const char* value;
+        int ms;
+    } headers[] = {{"3", 3000}, {" 0 ", 0}, {"Wed, 01 May 2024 10:00:05 GMT", 5000}, {"Wed, 01 May 2024 09:00:00 GMT", 0},
+                   {"soon", -1}, {"-4", -1}};
+    for (const auto& h : headers) EXPECT_EQ(net::retryAfterMs(h.value, now), h.ms) << h.value;
+}
+
+// The cover tags carry is the archive's 1200-pixel image; the original only for a release that
+// has no such image.
+TEST(DiscLookup, CoversAreTakenAt1200PixelsAndTheOriginalOnlyWithoutThem) {
+    WebServer server;
+    serveReferenceDisc(server, {});
+    const QByteArray original = coverPicture() + "original";
+    server.serve(QStringLiteral("/release/only-original/front"), {200, "image/png", original});
+    ASSERT_TRUE(server.start());
+    const struct {
+        QString release;
+        QByteArray cover;
+        const char* error;
+    } cases[] = {{QString::fromLatin1(kSingleReleaseId), coverPicture(), ""},
+                 {QStringLiteral("only-original"), original, ""},
+                 {QStringLiteral("no-cover"), {}, "The release has no front cover."}};
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_EQ(net::fetchFrontCover(c.release, settingsFor(server), &error), c.cover) << c.release.toStdString();
+        EXPECT_EQ(error, QString::fromUtf8(c.error));
+    }
+    QStringList asked;
+    for (const WebServer::Request& r : server.requests()) asked << r.path;
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("/release/%1/front-1200").arg(QString::fromLatin1(kSingleReleaseId)),
+                                  QStringLiteral("/release/only-original/front-1200"), QStringLiteral("/release/only-original/front"),
+                                  QStringLiteral("/release/no-cover/front-1200"), QStringLiteral("/release/no-cover/front")}));
+}
+
+// A cached record is used while it is younger than a week and every track matches it; an older
+// one, or one in which a track is missing or does not match, is fetched again, and still used
+// when the server cannot be reached.
+TEST(DiscLookup, CachedAccurateRipRecordsAreFetchedAgainWhenOldOrNotMatching) {
+    QTemporaryDir dir;
+    const CdImage image = writeReferenceDisc(dir.path());
+    const accuraterip::DiscIds ids = accuraterip::discIds(referenceToc());
+    using Kind = accuraterip::Verdict::Kind;
+    const struct {
+        QByteArray cached;  // empty: none
+        int ageDays;
+        QByteArray served;  // empty: the server cannot be reached
+        int requests;
+        Kind track3;
+        int confidence3;
+    } cases[] = {
+        {recordOf(image, 0, 3), 1, recordOf(image, 0, 9), 0, Kind::Matched, 3},
+        {recordOf(image, 0, 3), 8, recordOf(image, 0, 9), 1, Kind::Matched, 9},
+        {recordOf(image, 3, 3), 1, recordOf(image, 0, 9), 1, Kind::Matched, 9},
+        {recordOf(image, 3, 3), 1, {}, 0, Kind::Mismatch, 4},
+        {recordOf(image, 0, 3), 8, {}, 0, Kind::Matched, 3},
+        {{}, 0, recordOf(image, 0, 9), 1, Kind::Matched, 9},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(++n);
+        const QString cache = dir.filePath(QStringLiteral("cache%1").arg(n));
+        if (!c.cached.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(cache));
+            QFile file(QDir(cache).filePath(ids.fileName()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.cached);
+            file.flush();
+            file.setFileTime(QDateTime::currentDateTime().addDays(-c.ageDays), QFileDevice::FileModificationTime);
+        }
+        WebServer server;
+        serveReferenceDisc(server, c.served);
+        ASSERT_TRUE(server.start());
+        GrabSettings settings = settingsFor(server);
+        if (c.served.isEmpty()) settings.accurateRipServer = QStringLiteral("http://127.0.0.1:1/ar");
+        const net::DiscVerdicts got = net::verifyTracks(ids, checksumsOf(image), settings, cache);
+        ASSERT_EQ(got.verdicts.size(), 3u) << got.error.toStdString();
+        EXPECT_EQ(got.verdicts[2].kind, c.track3);
+        EXPECT_EQ(got.verdicts[2].confidence, c.confidence3);
+        EXPECT_EQ(int(server.requests().size()), c.requests);
+    }
+    // Neither a record nor a server: no verdicts, and why.
+    GrabSettings offline;
+    offline.accurateRipServer = QStringLiteral("http://127.0.0.1:1/ar");
+    offline.cddbTimeOut = 3000;
+    const net::DiscVerdicts none = net::verifyTracks(ids, checksumsOf(image), offline, dir.filePath(QStringLiteral("empty")));
+    EXPECT_TRUE(none.verdicts.empty());
+    EXPECT_TRUE(none.error.contains(QStringLiteral("could not be reached"))) << none.error.toStdString();
 }
 
 }  // namespace

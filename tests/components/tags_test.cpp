@@ -232,6 +232,41 @@ TEST(TagsWrite, WritingReplacesTheTargetsTagsAndPictures) {
     expectSamePictures(taglibPictures(path), {samplePictures().first()});
 }
 
+// ID3v2 keeps totals in its number frames; Vorbis comments keep fields of their own.
+TEST(TagsWrite, TotalsGoIntoTheNumberFramesOfId3AndStayApartElsewhere) {
+    QTemporaryDir dir;
+    // "KEY=value;KEY=value" as properties.
+    const auto props = [](const char* text) {
+        QMap<QString, QStringList> out;
+        for (const QString& pair : QString::fromUtf8(text).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            out.insert(pair.section(QLatin1Char('='), 0, 0), {pair.section(QLatin1Char('='), 1)});
+        return out;
+    };
+    const struct {
+        const char* ext;
+        const char* written;
+        const char* read;  // what TagLib reads back of the numbers and totals
+    } cases[] = {
+        {"mp3", "TRACKNUMBER=2;TRACKTOTAL=9;DISCNUMBER=1;DISCTOTAL=2", "TRACKNUMBER=2/9;DISCNUMBER=1/2"},
+        {"mp3", "TRACKNUMBER=2/7;TRACKTOTAL=9", "TRACKNUMBER=2/7"},  // a total already there stays
+        {"mp3", "TRACKTOTAL=9", ""},                                   // no number to hold it
+        {"wav", "TRACKNUMBER=3;TRACKTOTAL=4", "TRACKNUMBER=3/4"},
+        {"ogg", "TRACKNUMBER=2;TRACKTOTAL=9;DISCNUMBER=1;DISCTOTAL=2", "TRACKNUMBER=2;TRACKTOTAL=9;DISCNUMBER=1;DISCTOTAL=2"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        const QString path = makeAudio(dir, QStringLiteral("case%1").arg(++n), QString::fromLatin1(c.ext));
+        AudioInfo info;
+        info.setProperties(props(c.written));
+        info.WriteTags(path);
+        QMap<QString, QStringList> numbers = taglibProperties(path);
+        for (auto it = numbers.begin(); it != numbers.end();)
+            it = it.key().contains(QStringLiteral("NUMBER")) || it.key().contains(QStringLiteral("TOTAL")) ? std::next(it) : numbers.erase(it);
+        EXPECT_EQ(numbers, props(c.read)) << c.ext;
+    }
+}
+
 TEST(TagsErrors, FilesTagLibCannotHandleThrowNamingTheFile) {
     QTemporaryDir dir;
     const QString text = dir.filePath(QStringLiteral("readme.txt"));

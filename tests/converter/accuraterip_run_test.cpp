@@ -68,17 +68,23 @@ TEST_F(AccurateRipRun, EveryTrackGetsItsVerdictAtTheEndOfTheRun) {
     const struct {
         QByteArray record;  // empty: the server knows no such disc
         std::vector<const char*> verdicts;
+        const char* summary;
+        bool attention;  // a box in the window
     } cases[] = {
         {referenceRecord(0),
          {"Accurately ripped (confidence 12, AccurateRip v2)", "Accurately ripped (confidence 12, AccurateRip v2)",
-          "Accurately ripped (confidence 12, AccurateRip v2)"}},
+          "Accurately ripped (confidence 12, AccurateRip v2)"},
+         "AccurateRip: 3 of 3 tracks accurately ripped", false},
         {referenceRecord(2),
          {"Accurately ripped (confidence 12, AccurateRip v2)", "Does not match AccurateRip (7 other rips)",
-          "Accurately ripped (confidence 12, AccurateRip v2)"}},
+          "Accurately ripped (confidence 12, AccurateRip v2)"},
+         "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
         {recordOf(image, 3),
          {"Accurately ripped (confidence 3, AccurateRip v2)", "Accurately ripped (confidence 3, AccurateRip v2)",
-          "Does not match AccurateRip (4 other rips)"}},
-        {{}, {"Not in the AccurateRip database", "Not in the AccurateRip database", "Not in the AccurateRip database"}},
+          "Does not match AccurateRip (4 other rips)"},
+         "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
+        {{}, {"Not in the AccurateRip database", "Not in the AccurateRip database", "Not in the AccurateRip database"},
+         "AccurateRip: 0 of 3 tracks accurately ripped, 3 not in the database", false},
     };
     for (const auto& c : cases) {
         WebServer server;
@@ -88,6 +94,9 @@ TEST_F(AccurateRipRun, EveryTrackGetsItsVerdictAtTheEndOfTheRun) {
         QStringList expected{QStringLiteral("AccurateRip results:")};
         for (int t = 1; t <= 3; ++t) expected << QStringLiteral("Track %1 (Track0%1.cda): %2").arg(t).arg(QString::fromUtf8(c.verdicts[std::size_t(t - 1)]));
         EXPECT_EQ(host.messages, QStringList{expected.join(QLatin1Char('\n'))});
+        ASSERT_EQ(host.reports.size(), 1);
+        EXPECT_EQ(host.reports[0].summary, QString::fromUtf8(c.summary));
+        EXPECT_EQ(host.reports[0].attention, c.attention);
         // The rip itself is exact.
         EXPECT_TRUE(readBack(dir.filePath(QStringLiteral("out2.WAV"))).samples == image.tracks[1]);
     }
@@ -111,12 +120,44 @@ TEST_F(AccurateRipRun, AServerThatCannotBeReachedIsReportedAndChangesNothingElse
         QStringLiteral("AccurateRip results:\nThe AccurateRip record of disc dBAR-003-000008c0-00001cd5-0b000e03.bin could not be fetched: ")))
         << host.messages[0].toStdString();
     EXPECT_TRUE(readBack(dir.filePath(QStringLiteral("two.WAV"))).samples == image.tracks[1]);
+    // Why there is no verdict is no reason for a box of its own.
+    ASSERT_EQ(host.reports.size(), 1);
+    EXPECT_FALSE(host.reports[0].attention);
+    EXPECT_TRUE(host.reports[0].summary.startsWith(QStringLiteral("AccurateRip: not verified, 127.0.0.1 could not be reached")))
+        << host.reports[0].summary.toStdString();
 
     // A run without verification says nothing of it; a run of files alone neither.
     host = RecordingRunHost();
     ConversionRunner quiet(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, {}});
     quiet.run(s);
     EXPECT_TRUE(host.messages.isEmpty());
+}
+
+// A track read with error blocks is named in the report with their count, and needs a look even
+// when it happens to match.
+TEST_F(AccurateRipRun, ATrackWithErrorBlocksNeedsALook) {
+    WebServer server;
+    serveReferenceDisc(server, referenceRecord(0));
+    ASSERT_TRUE(server.start());
+    GrabSettings settings = settingsFor(server);
+    settings.errorAction = 1;  // silence
+    settings.retries = 0;
+    grabber.setSettings(settings);
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->unreadable = {image.starts[1] + 20, image.starts[1] + 21};
+    grabber.setDriveLayer(scratched);
+    RunSnapshot s;
+    s.entries.push_back({track(2), dir.filePath(QStringLiteral("two.WAV")), true});
+    s.formatKey = QStringLiteral("WAV");
+    ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, {}});
+    runner.verifyWithAccurateRip(dir.filePath(QStringLiteral("cache")));
+    runner.run(s);
+    ASSERT_EQ(host.reports.size(), 1);
+    EXPECT_EQ(host.reports[0].text, QStringLiteral("AccurateRip results:\nTrack 2 (Track02.cda): Does not match AccurateRip (12 "
+                                                   "other rips), 2 error blocks"));
+    EXPECT_EQ(host.reports[0].summary,
+              QStringLiteral("AccurateRip: 0 of 1 track accurately ripped, 1 not matching, 1 with error blocks"));
+    EXPECT_TRUE(host.reports[0].attention);
 }
 
 TEST(NamedCdOutputs, ArtistAlbumAndTitleMakeTheNameAndCannotLeaveTheFolder) {

@@ -18,6 +18,7 @@
 #include "support/LoudnessTools.h"
 #include "support/CddbServer.h"
 #include "support/Signals.h"
+#include "support/TagReaders.h"
 #include "support/Damage.h"
 #include "support/TestSupport.h"
 
@@ -245,26 +246,38 @@ TEST_F(Conversion, AMusicBrainzReleaseNamesTagsAndVerifiesTheRippedTracks) {
     window->setPreserveIDTags(true);
     chooseFormat(QStringLiteral("MP3"));
     window->cmdConvert->click();
-    QString report = QStringLiteral("AccurateRip results:");
-    for (int t = 1; t <= 3; ++t)
-        report += QStringLiteral("\nTrack %1 (Track0%1.cda): Accurately ripped (confidence 3, AccurateRip v2)").arg(t);
-    EXPECT_EQ(boxes.texts(), QStringList{report});
+    // Every track matched: the verdicts go to the status bar, and no box asks for a click.
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+    EXPECT_EQ(window->sbPanel[3]->text(), QStringLiteral("AccurateRip: 3 of 3 tracks accurately ripped"));
+    EXPECT_TRUE(window->sbPanel[3]->toolTip().contains(
+        QStringLiteral("Track 2 (Track02.cda): Accurately ripped (confidence 3, AccurateRip v2)")));
     const QString folder = output(QStringLiteral("The Testers/Morning Album/"));
     const QStringList titles{QStringLiteral("Dawn"), QStringLiteral("Noon"), QStringLiteral("Dusk")};
     for (int t = 1; t <= 3; ++t) {
         const QString file = folder + QStringLiteral("0%1 - %2.MP3").arg(t).arg(titles[t - 1]);
         AudioInfo tags;
         tags.ReadTags(file);
-        EXPECT_EQ(tags.properties().value(QStringLiteral("TITLE")), QStringList{titles[t - 1]}) << file.toStdString();
-        EXPECT_EQ(tags.properties().value(QStringLiteral("ARTIST")), QStringList{QStringLiteral("The Testers")});
-        EXPECT_EQ(tags.properties().value(QStringLiteral("ALBUM")), QStringList{QStringLiteral("Morning Album")});
-        EXPECT_EQ(tags.properties().value(QStringLiteral("DATE")), QStringList{QStringLiteral("2001-05-14")});
-        EXPECT_EQ(tags.properties().value(QStringLiteral("TRACKNUMBER")).value(0).section(QLatin1Char('/'), 0, 0), QString::number(t));
-        EXPECT_EQ(tags.properties().value(QStringLiteral("MUSICBRAINZ_ALBUMID")),
-                  QStringList{QString::fromLatin1(testing_support::kSingleReleaseId)});
-        EXPECT_FALSE(tags.properties().value(QStringLiteral("MUSICBRAINZ_TRACKID")).isEmpty());
+        const auto tag = [&tags](const char* key) { return tags.properties().value(QLatin1String(key)); };
+        EXPECT_EQ(tag("TITLE"), QStringList{titles[t - 1]}) << file.toStdString();
+        EXPECT_EQ(tag("ARTIST"), QStringList{QStringLiteral("The Testers")});
+        EXPECT_EQ(tag("ALBUMARTIST"), QStringList{QStringLiteral("The Testers")});
+        EXPECT_EQ(tag("ALBUM"), QStringList{QStringLiteral("Morning Album")});
+        EXPECT_EQ(tag("DATE"), QStringList{QStringLiteral("2001-05-14")});
+        // ID3v2 holds the totals in its number frames.
+        EXPECT_EQ(tag("TRACKNUMBER"), QStringList{QStringLiteral("%1/3").arg(t)});
+        EXPECT_EQ(tag("DISCNUMBER"), QStringList{QStringLiteral("1/1")});
+        EXPECT_EQ(tag("MUSICBRAINZ_ALBUMID"), QStringList{QString::fromLatin1(testing_support::kSingleReleaseId)});
+        EXPECT_EQ(tag("MUSICBRAINZ_TRACKID"), QStringList{QStringLiteral("r1000000-0000-4000-8000-00000000000%1").arg(t)});
+        EXPECT_EQ(tag("MUSICBRAINZ_RELEASETRACKID"), QStringList{QStringLiteral("t1000000-0000-4000-8000-00000000000%1").arg(t)});
+        EXPECT_EQ(tag("MUSICBRAINZ_DISCID"), QStringList{QString::fromLatin1(testing_support::kReferenceDiscId)});
         ASSERT_EQ(tags.pictures().size(), 1);
         EXPECT_EQ(tags.pictures()[0].data, testing_support::coverPicture());
+        // As another reader sees them.
+        const QMap<QString, QString> probed = testing_support::ffprobeTags(file);
+        EXPECT_EQ(probed.value(QStringLiteral("track")), QStringLiteral("%1/3").arg(t));
+        EXPECT_EQ(probed.value(QStringLiteral("disc")), QStringLiteral("1/1"));
+        EXPECT_EQ(probed.value(QStringLiteral("album_artist")), QStringLiteral("The Testers"));
     }
     // Both look-ups said who asks.
     for (const testing_support::WebServer::Request& r : server.requests())
@@ -292,6 +305,105 @@ TEST_F(Conversion, CdTextOfACueSheetGivesTheTitlesWithoutNetwork) {
     EXPECT_EQ(window->discInfo().trackTitles,
               (QStringList{QStringLiteral("First Words"), QStringLiteral("Pure Tone"), QStringLiteral("Last Words")}));
     EXPECT_TRUE(grab.discInfoShown().startsWith(QStringLiteral("Disc information from CD-Text:")));
+}
+
+// With verification on, a rip whose record cannot be fetched (no network) ends as any rip ends:
+// at "Ready", why there is no verdict in the status bar, and no box. A track that does not match
+// still has its box.
+TEST_F(Conversion, AnOfflineRipEndsAtReadyWithItsVerdictInTheStatusBar) {
+    const QByteArray cacheWas = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", in.filePath(QStringLiteral("cache")).toLocal8Bit());
+    const testing_support::CdImage image = testing_support::writeReferenceDisc(in.path());
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 3);
+    ACfrmGrab& grab = window->grabDialog();
+    grab.chkAccurateRip->setChecked(true);
+    grab.ARServerAddr->setText(QStringLiteral("http://127.0.0.1:1/ar"));
+    grab.cmdOk->click();
+    chooseFormat(QStringLiteral("WAV"));
+    testing_support::MsgBoxRecorder boxes;
+    selectAll();
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(window->sbPanel[3]->text().startsWith(
+        QStringLiteral("AccurateRip: not verified, 127.0.0.1 could not be reached")))
+        << window->sbPanel[3]->text().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(output(QStringLiteral("Track03.WAV"))));
+
+    testing_support::WebServer server;
+    testing_support::serveReferenceDisc(server, testing_support::recordOf(image, 3));
+    ASSERT_TRUE(server.start());
+    grab.ARServerAddr->setText(server.base() + QStringLiteral("/ar"));
+    grab.cmdOk->click();
+    for (int t = 1; t <= 3; ++t) QFile::remove(output(QStringLiteral("Track0%1.WAV").arg(t)));
+    selectAll();
+    window->cmdConvert->click();
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].contains(QStringLiteral("Track 3 (Track03.cda): Does not match AccurateRip (4 other rips)")))
+        << boxes.texts()[0].toStdString();
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Ready"));
+    EXPECT_EQ(window->sbPanel[3]->text(), QStringLiteral("AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching"));
+    if (cacheWas.isEmpty()) qunsetenv("XDG_CACHE_HOME");
+    else qputenv("XDG_CACHE_HOME", cacheWas);
+}
+
+// "Get Disk Info" finds a compilation: every track is tagged with its own artist, the release's
+// artist as the album artist, the disc's place among the release's discs, the ISRCs the release
+// is sure of and the MusicBrainz ids, as our reader and metaflac read them.
+TEST_F(Conversion, ACompilationTagsEveryTrackWithItsOwnArtist) {
+    const testing_support::CdImage image = testing_support::writeReferenceDisc(in.path());
+    testing_support::WebServer server;
+    testing_support::serveCompilation(server);
+    ASSERT_TRUE(server.start());
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 3);
+    GrabSettings settings = window->grabberSettings();
+    settings.musicBrainzServer = settings.coverArtServer = server.base();
+    window->setGrabberSettings(settings);
+    ACfrmGrab& grab = window->grabDialog();
+    grab.optCDDBAny->click();
+    testing_support::MsgBoxRecorder boxes;
+    grab.GetCDDBButton->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+
+    selectAll();
+    window->chkPreserveIDTags->setChecked(true);
+    window->setPreserveIDTags(true);
+    chooseFormat(QStringLiteral("FLAC"));
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    const QStringList titles{QStringLiteral("Dawn Chorus"), QStringLiteral("High Noon"), QStringLiteral("Dusk")};
+    for (int t = 1; t <= 3; ++t) {
+        const QString file = output(QStringLiteral("Track0%1.FLAC").arg(t));
+        SCOPED_TRACE(file.toStdString());
+        AudioInfo ours;
+        ours.ReadTags(file);
+        const QMap<QString, QStringList> theirs = testing_support::metaflacTags(file);
+        const QMap<QString, QString> expected{
+            {QStringLiteral("ARTIST"), QLatin1String(testing_support::kCompilationArtists[t - 1])},
+            {QStringLiteral("ALBUMARTIST"), QStringLiteral("Various Artists")},
+            {QStringLiteral("ALBUM"), QStringLiteral("Morning Mix")},
+            {QStringLiteral("TITLE"), titles[t - 1]},
+            {QStringLiteral("TRACKNUMBER"), QString::number(t)},
+            {QStringLiteral("TRACKTOTAL"), QStringLiteral("3")},
+            {QStringLiteral("DISCNUMBER"), QStringLiteral("1")},
+            {QStringLiteral("DISCTOTAL"), QStringLiteral("2")},
+            {QStringLiteral("ISRC"), QLatin1String(testing_support::kCompilationIsrcs[t - 1])},
+            {QStringLiteral("MUSICBRAINZ_RELEASETRACKID"), testing_support::compilationTrackId(t)},
+            {QStringLiteral("MUSICBRAINZ_DISCID"), QString::fromLatin1(testing_support::kReferenceDiscId)},
+            {QStringLiteral("MUSICBRAINZ_ALBUMID"), QString::fromLatin1(testing_support::kCompilationReleaseId)},
+        };
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            const QStringList want = it.value().isEmpty() ? QStringList() : QStringList{it.value()};
+            EXPECT_EQ(ours.properties().value(it.key()), want) << it.key().toStdString();
+            EXPECT_EQ(theirs.value(it.key()), want) << it.key().toStdString();
+        }
+    }
 }
 
 // A disc change reported while a track is read (between two of its blocks) leaves that track

@@ -59,6 +59,30 @@ TEST(CdTracks, ErrorBlocksAreReportedByTheActionTaken) {
     EXPECT_EQ(errorBlocksMessage(0, 1), QString());
 }
 
+TEST(CdTracks, TheVerificationIsSummedUpInOneLine) {
+    const QString offline = QStringLiteral("127.0.0.1 could not be reached: Connection refused.");
+    const struct {
+        VerificationTally tally;
+        const char* summary;
+        bool attention;
+    } cases[] = {
+        {{3, 0, 0, 0, 0, {}}, "AccurateRip: 3 of 3 tracks accurately ripped", false},
+        {{1, 0, 0, 0, 0, {}}, "AccurateRip: 1 of 1 track accurately ripped", false},
+        {{2, 1, 0, 0, 0, {}}, "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
+        {{0, 0, 3, 0, 0, {}}, "AccurateRip: 0 of 3 tracks accurately ripped, 3 not in the database", false},
+        {{1, 0, 0, 0, 1, {}}, "AccurateRip: 1 of 1 track accurately ripped, 1 with error blocks", true},
+        {{0, 0, 0, 2, 0, offline}, "AccurateRip: not verified, 127.0.0.1 could not be reached: "
+                                   "Connection refused.", false},
+        {{2, 0, 0, 1, 0, offline}, "AccurateRip: 2 of 3 tracks accurately ripped, 1 not verified (127.0.0.1 could not be "
+                                   "reached: Connection refused.)", false},
+        {{}, "", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(verificationSummary(c.tally), QString::fromUtf8(c.summary));
+        EXPECT_EQ(c.tally.attention(), c.attention) << c.summary;
+    }
+}
+
 TEST(CdTracks, AreTheFilesEndingInCdaInAnyCase) {
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/Track01.cda")));
     EXPECT_TRUE(isCdTrack(QStringLiteral("/run/cd/TRACK02.CDA")));

@@ -80,6 +80,10 @@ CdImage writeCdImage(const QString& dir, const QString& name, std::vector<Sample
     return image;
 }
 
+const char* const kReferenceTextTitles[3] = {"First Words", "Pure Tone", "Last Words"};
+const char* const kReferenceTextPerformers[3] = {"", "Guest Voice", ""};
+const char* const kReferenceIsrcs[3] = {"GBVLR2400001", "", "GBVLR2400003"};
+
 CdImage writeReferenceDisc(const QString& dir, bool cdText) {
     CdImage image = writeCdImage(dir, QStringLiteral("reference"), {cdNoise(460, 11), cdTone(200), cdSpeech(460)});
     if (!cdText) return image;
@@ -88,10 +92,12 @@ CdImage writeReferenceDisc(const QString& dir, bool cdText) {
     QString text = QString::fromUtf8(cue.readAll());
     cue.close();
     text.prepend(QStringLiteral("PERFORMER \"Text Artist\"\nTITLE \"Text Album\"\n"));
-    const QStringList titles{QStringLiteral("First Words"), QStringLiteral("Pure Tone"), QStringLiteral("Last Words")};
     for (int t = 0; t < 3; ++t) {
         const QString line = QStringLiteral("  TRACK %1 AUDIO\n").arg(t + 1, 2, 10, QLatin1Char('0'));
-        text.replace(line, line + QStringLiteral("    TITLE \"%1\"\n").arg(titles[t]));
+        QString more = QStringLiteral("    TITLE \"%1\"\n").arg(QLatin1String(kReferenceTextTitles[t]));
+        if (kReferenceTextPerformers[t][0]) more += QStringLiteral("    PERFORMER \"%1\"\n").arg(QLatin1String(kReferenceTextPerformers[t]));
+        if (kReferenceIsrcs[t][0]) more += QStringLiteral("    ISRC %1\n").arg(QLatin1String(kReferenceIsrcs[t]));
+        text.replace(line, line + more);
     }
     if (cue.open(QIODevice::WriteOnly | QIODevice::Truncate)) cue.write(text.toUtf8());
     return image;

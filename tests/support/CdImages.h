@@ -37,8 +37,12 @@ struct CdImage {
 CdImage writeCdImage(const QString& dir, const QString& name, std::vector<SampleBlock> tracks);
 
 // The disc the look-up and verification tests share: three tracks (noise, a tone, speech) of
-// 460, 200 and 460 sectors, with CD-Text (disc TITLE and PERFORMER, each track's TITLE) in its
-// cue sheet when `cdText` is set. Its ids are fixed by its layout.
+// 460, 200 and 460 sectors, with CD-Text in its cue sheet when `cdText` is set: the disc's TITLE
+// "Text Album" and PERFORMER "Text Artist", each track's TITLE, a PERFORMER of its own where one
+// is given (empty: none), and the ISRCs given. Its ids are fixed by its layout.
+extern const char* const kReferenceTextTitles[3];
+extern const char* const kReferenceTextPerformers[3];
+extern const char* const kReferenceIsrcs[3];
 CdImage writeReferenceDisc(const QString& dir, bool cdText = false);
 // Writes `track` as a 44100 Hz stereo WAV file.
 bool writeWav(const QString& path, const SampleBlock& track);

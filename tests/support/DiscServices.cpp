@@ -16,6 +16,7 @@ QJsonObject medium(int position, const QString& discId, const QStringList& title
     QJsonArray tracks;
     for (int i = 0; i < titles.size(); ++i)
         tracks.append(QJsonObject{{QStringLiteral("position"), i + 1},
+                                  {QStringLiteral("id"), QStringLiteral("t%1%2").arg(idPrefix.mid(1)).arg(i + 1)},
                                   {QStringLiteral("title"), titles[i]},
                                   {QStringLiteral("recording"),
                                    QJsonObject{{QStringLiteral("id"), QStringLiteral("%1%2").arg(idPrefix).arg(i + 1)},
@@ -26,13 +27,13 @@ QJsonObject medium(int position, const QString& discId, const QStringList& title
             {QStringLiteral("tracks"), tracks}};
 }
 
-QJsonArray credit(const QStringList& names) {
+QJsonArray credit(const QStringList& names, int firstId = 1) {
     QJsonArray out;
     for (int i = 0; i < names.size(); ++i)
         out.append(QJsonObject{{QStringLiteral("name"), names[i]},
                                {QStringLiteral("joinphrase"), i + 1 < names.size() ? QStringLiteral(" & ") : QString()},
                                {QStringLiteral("artist"),
-                                QJsonObject{{QStringLiteral("id"), QStringLiteral("a0000000-0000-4000-8000-00000000000%1").arg(i + 1)},
+                                QJsonObject{{QStringLiteral("id"), QStringLiteral("a0000000-0000-4000-8000-00000000000%1").arg(i + firstId)},
                                             {QStringLiteral("name"), names[i]}}}});
     return out;
 }
@@ -72,7 +73,48 @@ QByteArray referenceReleasesJson() {
 }
 
 QString referenceLookupPath() {
-    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
+    return QStringLiteral("/ws/2/discid/%1?inc=recordings+artist-credits+labels+isrcs&fmt=json").arg(QString::fromLatin1(kReferenceDiscId));
+}
+
+const char* const kCompilationReleaseId = "0f0e0d0c-4444-4aaa-8bbb-000000000004";
+const char* const kCompilationArtists[3] = {"The Larks", "Sun Duo & Cloud", "The Testers"};
+const char* const kCompilationIsrcs[3] = {"GBMIX0100001", "", "GBMIX0100003"};
+
+QString compilationTrackId(int track) { return QStringLiteral("t4000000-0000-4000-8000-00000000000%1").arg(track); }
+
+QByteArray compilationReleaseJson() {
+    const QStringList titles{QStringLiteral("Dawn Chorus"), QStringLiteral("High Noon"), QStringLiteral("Dusk")};
+    const QList<QStringList> artists{{QStringLiteral("The Larks")}, {QStringLiteral("Sun Duo"), QStringLiteral("Cloud")},
+                                     {QStringLiteral("The Testers")}};
+    const QList<QStringList> isrcs{{QLatin1String(kCompilationIsrcs[0])}, {QStringLiteral("GBMIX0100002"), QStringLiteral("GBMIX0100012")},
+                                   {QLatin1String(kCompilationIsrcs[2])}};
+    QJsonObject first = medium(1, QString::fromLatin1(kReferenceDiscId), titles, QStringLiteral("r4000000-0000-4000-8000-00000000000"));
+    QJsonArray tracks = first.value(QStringLiteral("tracks")).toArray();
+    for (int i = 0; i < 3; ++i) {
+        QJsonObject track = tracks[i].toObject();
+        QJsonObject recording = track.value(QStringLiteral("recording")).toObject();
+        recording.insert(QStringLiteral("isrcs"), QJsonArray::fromStringList(isrcs[i]));
+        track.insert(QStringLiteral("recording"), recording);
+        track.insert(QStringLiteral("id"), compilationTrackId(i + 1));
+        track.insert(QStringLiteral("artist-credit"), credit(artists[i], 3 + 2 * i));
+        tracks[i] = track;
+    }
+    first.insert(QStringLiteral("tracks"), tracks);
+    const QJsonObject release{
+        {QStringLiteral("id"), QString::fromLatin1(kCompilationReleaseId)},
+        {QStringLiteral("title"), QStringLiteral("Morning Mix")},
+        {QStringLiteral("date"), QStringLiteral("2010-03-01")},
+        {QStringLiteral("artist-credit"), credit({QStringLiteral("Various Artists")})},
+        {QStringLiteral("media"),
+         QJsonArray{first, medium(2, QStringLiteral("someOtherDiscId0000000000000-"), {QStringLiteral("Night")},
+                                  QStringLiteral("r5000000-0000-4000-8000-00000000000"))}}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("releases"), QJsonArray{release}}}).toJson();
+}
+
+void serveCompilation(WebServer& server) {
+    server.serve(referenceLookupPath(), {200, "application/json", compilationReleaseJson()});
+    server.serve(QStringLiteral("/release/%1/front-1200").arg(QString::fromLatin1(kCompilationReleaseId)),
+                 {200, "image/png", coverPicture()});
 }
 
 QByteArray coverPicture() {
@@ -81,7 +123,19 @@ QByteArray coverPicture() {
                                "1f15c4890000000d49444154789c6360000002000001e221bc330000000049454e44ae426082");
 }
 
-QByteArray recordOf(const CdImage& image, int differing) {
+std::vector<net::TrackChecksums> checksumsOf(const CdImage& image) {
+    std::vector<net::TrackChecksums> out;
+    const int count = int(image.tracks.size());
+    for (int t = 0; t < count; ++t) {
+        const SampleBlock& track = image.tracks[std::size_t(t)];
+        accuraterip::TrackSum sum(std::int64_t(track.size() / 2), t == 0, t == count - 1);
+        sum.add(track.data(), track.size());
+        out.push_back({t + 1, sum.v1(), sum.v2()});
+    }
+    return out;
+}
+
+QByteArray recordOf(const CdImage& image, int differing, int confidence) {
     const DiscToc toc{std::vector<std::int32_t>(image.starts.begin(), image.starts.end()), image.leadOut};
     const accuraterip::DiscIds ids = accuraterip::discIds(toc);
     accuraterip::Block other{ids, {}};
@@ -92,14 +146,17 @@ QByteArray recordOf(const CdImage& image, int differing) {
         accuraterip::TrackSum sum(std::int64_t(track.size() / 2), t == 0, t == count - 1);
         sum.add(track.data(), track.size());
         other.tracks.push_back({1, sum.v1() ^ 0x5a5a5a5au, 0});
-        own.tracks.push_back({3, t + 1 == differing ? sum.v2() ^ 0x1u : sum.v2(), sum.frame450()});
+        own.tracks.push_back({confidence, t + 1 == differing ? sum.v2() ^ 0x1u : sum.v2(), sum.frame450()});
     }
     return accuraterip::recordBytes({other, own});
 }
 
 void serveReferenceDisc(WebServer& server, const QByteArray& record) {
     server.serve(referenceLookupPath(), {200, "application/json", referenceReleasesJson()});
-    server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
+    // The archive's 1200-pixel image, and an original that is not the one to take.
+    server.serve(QStringLiteral("/release/%1/front-1200").arg(QString::fromLatin1(kSingleReleaseId)), {200, "image/png", coverPicture()});
+    server.serve(QStringLiteral("/release/%1/front").arg(QString::fromLatin1(kSingleReleaseId)),
+                 {200, "image/png", coverPicture() + QByteArray(64, '\0')});
     if (!record.isEmpty())
         server.serve(QStringLiteral("/ar/0/c/8/dBAR-003-000008c0-00001cd5-0b000e03.bin"), {200, "application/octet-stream", record});
 }

@@ -5,6 +5,7 @@
 
 #include "components/audio/AccurateRip.h"
 #include "components/audio/CdTypes.h"
+#include "components/net/DiscLookup.h"
 #include "support/CdImages.h"
 #include "support/WebServer.h"
 
@@ -13,9 +14,10 @@
 
 namespace testing_support {
 
-// The reference disc's MusicBrainz disc id and releases: "Morning Album" (one CD, titles Dawn,
-// Noon, Dusk) and "Morning Album (Deluxe)", two CDs with the disc as the second (Bonus One,
-// Two, Three), and a third release none of whose media hold the disc.
+// The reference disc's MusicBrainz disc id and releases (their release-track ids are their
+// recording ids with a "t" for the first letter): "Morning Album" (one CD, titles Dawn, Noon,
+// Dusk) and "Morning Album (Deluxe)", two CDs with the disc as the second (Bonus One, Two,
+// Three), and a third release none of whose media hold the disc.
 extern const char* const kReferenceDiscId;
 extern const char* const kSingleReleaseId;
 extern const char* const kDeluxeReleaseId;
@@ -25,9 +27,22 @@ QString referenceLookupPath();
 // A small PNG, served as the single release's front cover.
 QByteArray coverPicture();
 
+// A compilation that holds the reference disc as the first of its two CDs: "Morning Mix" by
+// "Various Artists", every track with an artist credit of its own (kCompilationArtists; track 2
+// of two artists) and its release-track id, the recordings of tracks 1 and 3 with one ISRC each
+// and that of track 2 with two. Served alone for the disc, with its cover at 1200 pixels.
+extern const char* const kCompilationReleaseId;
+extern const char* const kCompilationArtists[3];
+extern const char* const kCompilationIsrcs[3];  // empty: none to take
+QString compilationTrackId(int track);         // the release-track id of track `track` (from 1)
+QByteArray compilationReleaseJson();
+void serveCompilation(WebServer& server);
+
 // The AccurateRip record of the image's own checksums (confidence 3 each, in the second of two
 // blocks), with track `differing` (1-based, 0: none) given another checksum.
-QByteArray recordOf(const CdImage& image, int differing = 0);
+QByteArray recordOf(const CdImage& image, int differing = 0, int confidence = 3);
+// The image's tracks as a verification is given them.
+std::vector<net::TrackChecksums> checksumsOf(const CdImage& image);
 
 // Serves the releases, the cover and (when not empty) `record` for the reference disc.
 void serveReferenceDisc(WebServer& server, const QByteArray& record);

@@ -14,6 +14,11 @@ void RecordingRunHost::runFailures(const QList<converter::FailedFile>& f) {
     for (const converter::FailedFile& failed : f) log << QStringLiteral("failed ") + failed.path + QStringLiteral(": ") + failed.reason;
 }
 
+void RecordingRunHost::verificationEnded(const converter::VerificationReport& report) {
+    reports << report;
+    RunHost::verificationEnded(report);
+}
+
 void RecordingRunHost::fileStarted(int number) {
     started << number;
     log << QStringLiteral("file %1").arg(number);

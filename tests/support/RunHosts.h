@@ -16,6 +16,7 @@ struct RecordingRunHost : converter::RunHost {
     QStringList log;  // "message …", "failed <path>: <reason>" and "file <n>", in order
     QStringList messages;
     QList<converter::FailedFile> failures;
+    QList<converter::VerificationReport> reports;  // each also a message, as a host without a status bar shows it
     QList<int> started;
     int passes = 0;             // message-loop passes the run asked for
     int cancelAfterPasses = -1;  // the cancel request is seen from this pass on; -1 never
@@ -26,6 +27,7 @@ struct RecordingRunHost : converter::RunHost {
 
     void runMessage(const QString& text, bool) override;
     void runFailures(const QList<converter::FailedFile>& f) override;
+    void verificationEnded(const converter::VerificationReport& report) override;
     void fileStarted(int number) override;
     void fileEnded() override;
     void fileProgress(double percent) override;

@@ -31,9 +31,11 @@ WebServer::~WebServer() {
     if (m_listenFd >= 0) ::close(m_listenFd);
 }
 
-void WebServer::serve(const QString& path, Answer answer) {
+void WebServer::serve(const QString& path, Answer answer) { serveInTurn(path, {std::move(answer)}); }
+
+void WebServer::serveInTurn(const QString& path, QList<Answer> answers) {
     const std::lock_guard lock(m_mutex);
-    m_answers.insert(path, std::move(answer));
+    m_answers.insert(path, std::move(answers));
 }
 
 bool WebServer::start() {
@@ -87,10 +89,12 @@ void WebServer::handle(int fd) {
     {
         const std::lock_guard lock(m_mutex);
         m_requests.push_back(request);
-        answer = m_answers.value(request.path, answer);
+        if (auto turn = m_answers.find(request.path); turn != m_answers.end() && !turn->isEmpty())
+            answer = turn->size() > 1 ? turn->takeFirst() : turn->first();
     }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\nContent-Type: " + answer.contentType +
-                       "\r\nContent-Length: " + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
+                       "\r\nContent-Length: " + QByteArray::number(answer.body.size()) + "\r\n" + answer.headers +
+                       "Connection: close\r\n\r\n";
     sendAll(fd, reply + answer.body);
 }
 

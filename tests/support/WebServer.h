@@ -13,15 +13,19 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace testing_support {
 
 class WebServer {
 public:
     struct Answer {
-        int status = 200;
-        QByteArray contentType = "application/octet-stream";
+        Answer(int s = 200, QByteArray type = "application/octet-stream", QByteArray b = {}, QByteArray h = {})
+            : status(s), contentType(std::move(type)), body(std::move(b)), headers(std::move(h)) {}
+        int status;
+        QByteArray contentType;
         QByteArray body;
+        QByteArray headers;  // more header lines, each ending in "\r\n" ("Retry-After: 1\r\n")
     };
     struct Request {
         QString path;       // with the query
@@ -34,6 +38,8 @@ public:
 
     // Call before start() or between requests.
     void serve(const QString& path, Answer answer);
+    // Answers the requests for `path` in turn; the last answer stays for any after.
+    void serveInTurn(const QString& path, QList<Answer> answers);
     bool start();
     // "http://127.0.0.1:<port>"
     QString base() const;
@@ -49,7 +55,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
     mutable std::mutex m_mutex;
-    QMap<QString, Answer> m_answers;
+    QMap<QString, QList<Answer>> m_answers;
     QList<Request> m_requests;
 };
 

@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -189,6 +190,19 @@ QMap<QString, QStringList> propertiesFor(TagLib::File* file, const QMap<QString,
     return tag_conventions::carried(properties, *readFrom, to, opus ? loudness_tags::opusHeaderGain(*opus) : 0);
 }
 
+// ID3v2 keeps a total in its number frame ("3/12"): TRACKTOTAL and DISCTOTAL go there, beside
+// a number that has none yet.
+TagLib::PropertyMap withTotalsInNumbers(TagLib::PropertyMap map) {
+    for (const auto& [number, total] : {std::pair{"TRACKNUMBER", "TRACKTOTAL"}, std::pair{"DISCNUMBER", "DISCTOTAL"}}) {
+        if (!map.contains(total)) continue;
+        const TagLib::String given = map.contains(number) && !map[number].isEmpty() ? map[number].front() : TagLib::String();
+        if (!given.isEmpty() && given.find("/") < 0 && !map[total].isEmpty())
+            map.replace(number, TagLib::StringList(given + "/" + map[total].front()));
+        map.erase(total);
+    }
+    return map;
+}
+
 }  // namespace
 
 void AudioInfo::setProperties(QMap<QString, QStringList> properties) {
@@ -225,6 +239,8 @@ void AudioInfo::WriteTags(const QString& path) const {
         for (const QString& value : it.value()) values.append(toTag(value));
         map.insert(toTag(it.key()), values);
     }
+    const bool id3 = dynamic_cast<TagLib::MPEG::File*>(file) || dynamic_cast<TagLib::RIFF::WAV::File*>(file);
+    if (id3) map = withTotalsInNumbers(map);
     // What a format cannot hold (ASF takes only names it knows) is left out.
     file->setProperties(map);
     writePictures(file, map, m_pictures);

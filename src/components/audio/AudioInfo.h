@@ -1,7 +1,8 @@
 #pragma once
 // Audio information control (`AudioInfo`): reads the tags of one file and writes them into
 // another: every property TagLib carries, and pictures (cover art), across MP3 (ID3v2), Ogg
-// Vorbis (Xiph comments), WMA (ASF) and WAV (RIFF INFO and ID3v2).
+// Vorbis (Xiph comments), WMA (ASF) and WAV (RIFF INFO and ID3v2). ID3v2 holds TRACKTOTAL and
+// DISCTOTAL in its number frames ("3/12").
 //
 // Tags that were read are written in the target's own conventions (TagConventions.h): loudness
 // values converted into its convention or dropped, facts about the source file left out, track

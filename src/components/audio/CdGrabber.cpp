@@ -859,12 +859,30 @@ DiscInfo CdGrabber::cdText(bool* found) const {
     info.genre = field(CDTEXT_FIELD_GENRE, 0);
     bool any = !info.album.isEmpty() || !info.artist.isEmpty();
     for (int i = 0; i < dr->toc.trackCount(); ++i) {
-        const QString title = field(CDTEXT_FIELD_TITLE, track_t(dr->firstTrack + i));
-        any = any || !title.isEmpty();
-        info.trackTitles << title;
+        const auto track = track_t(dr->firstTrack + i);
+        info.trackTitles << field(CDTEXT_FIELD_TITLE, track);
+        info.trackArtists << field(CDTEXT_FIELD_PERFORMER, track);
+        info.isrcs << field(CDTEXT_FIELD_ISRC, track);
+        any = any || !info.trackTitles.last().isEmpty() || !info.trackArtists.last().isEmpty();
     }
     if (found) *found = any;
     return info;
+}
+
+QString CdGrabber::isrc(int track) const {
+    const Drive* dr = d->currentDrive();
+    if (!dr || !dr->cdio || d->busy) return {};
+    char* code = cdio_get_track_isrc(dr->cdio, track_t(track));
+    QString text = code ? QString::fromLatin1(code).trimmed() : QString();
+    cdio_free(code);
+    // Drives report a track without one as blanks or zeros.
+    static const QRegularExpression valid(QStringLiteral("^[A-Z]{2}[A-Z0-9]{3}[0-9]{7}$"));
+    return valid.match(text).hasMatch() ? text : QString();
+}
+
+int CdGrabber::audioTrackCount() const {
+    const Drive* dr = d->currentDrive();
+    return dr ? int(std::count(dr->audio.begin(), dr->audio.end(), true)) : 0;
 }
 
 int CdGrabber::OpenImage(const QString& path) {

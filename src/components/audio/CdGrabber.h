@@ -88,9 +88,15 @@ public:
     void ReRead();
     // The current drive's table of contents; empty when it holds no audio disc.
     DiscToc toc() const;
-    // The CD-Text of the current drive's disc or image (TITLE and PERFORMER of the disc, TITLE
-    // of each track); found = false when it has none.
+    // The CD-Text of the current drive's disc or image (TITLE and PERFORMER of the disc, TITLE,
+    // PERFORMER and ISRC of each track); found = false when it has none.
     DiscInfo cdText(bool* found = nullptr) const;
+    // The ISRC the current drive's disc holds for `track` (numbered as on the disc: the Q
+    // sub-channel of a drive, an ISRC line of a cue sheet); empty when it holds none or a read
+    // is in progress.
+    QString isrc(int track) const;
+    // The audio tracks of the current drive's disc.
+    int audioTrackCount() const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and lastErrorText().

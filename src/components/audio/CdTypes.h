@@ -48,7 +48,7 @@ struct DiscToc {
 // Disc information from cdplayer.ini, CD-Text, MusicBrainz or a CDDB server.
 struct DiscInfo {
     QString discId;  // the CDDB disc id, eight hex digits
-    QString artist;
+    QString artist;  // the disc's (album) artist
     QString album;
     QString genre;
     int year = 0;            // 0 when unknown
@@ -58,6 +58,14 @@ struct DiscInfo {
     QString releaseId;
     QString artistId;
     QStringList recordingIds;  // track 1 first
+    QStringList releaseTrackIds;  // the release's own track ids, track 1 first
+    QStringList trackArtistIds;   // each track's first credited artist, track 1 first
+    // Each track's own artist, track 1 first (a compilation's tracks have their own); an empty
+    // or missing entry is the disc's artist.
+    QStringList trackArtists;
+    QStringList isrcs;  // each track's ISRC, track 1 first, where known
+    int discNumber = 0;  // the disc's place among the discs of its release; 0 when unknown
+    int discTotal = 0;   // the discs of the release; 0 when unknown
     QString coverPath;         // the front cover, saved beside cdplayer.ini
     QString source;            // where it was found: "cdplayer.ini", "CD-Text", "MusicBrainz" or "CDDB"
 };

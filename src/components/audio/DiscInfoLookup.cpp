@@ -73,6 +73,14 @@ std::optional<QHash<QString, QString>> readSection(const QString& path, const QS
     return keys;
 }
 
+bool writeLines(const QStringList& lines, const QString& iniPath) {
+    if (!QDir().mkpath(QFileInfo(iniPath).absolutePath())) return false;
+    QSaveFile file(iniPath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    return file.commit();
+}
+
 // ---- libcddb ---------------------------------------------------------------------------
 
 struct ConnDeleter {
@@ -251,11 +259,23 @@ DiscInfoResult readCdplayerIni(const DiscToc& toc, const QString& iniPath) {
     r.info.date = keys->value(QStringLiteral("date"));
     r.info.releaseId = keys->value(QStringLiteral("mbrelease"));
     r.info.artistId = keys->value(QStringLiteral("mbartist"));
+    r.info.discNumber = keys->value(QStringLiteral("discnumber")).toInt();
+    r.info.discTotal = keys->value(QStringLiteral("disctotal")).toInt();
     r.info.coverPath = keys->value(QStringLiteral("cover"));
     r.info.source = QStringLiteral("cdplayer.ini");
-    for (int i = 0; i < toc.trackCount(); ++i) r.info.trackTitles << keys->value(QString::number(i));
-    if (!r.info.releaseId.isEmpty())
-        for (int i = 0; i < toc.trackCount(); ++i) r.info.recordingIds << keys->value(QStringLiteral("mbtrack%1").arg(i));
+    const auto perTrack = [&](const QString& prefix) {
+        QStringList values;
+        for (int i = 0; i < toc.trackCount(); ++i) values << keys->value(prefix + QString::number(i));
+        return values;
+    };
+    r.info.trackTitles = perTrack({});
+    r.info.trackArtists = perTrack(QStringLiteral("artist"));
+    r.info.isrcs = perTrack(QStringLiteral("isrc"));
+    if (!r.info.releaseId.isEmpty()) {
+        r.info.recordingIds = perTrack(QStringLiteral("mbtrack"));
+        r.info.releaseTrackIds = perTrack(QStringLiteral("mbreleasetrack"));
+        r.info.trackArtistIds = perTrack(QStringLiteral("mbtrackartist"));
+    }
     return r;
 }
 
@@ -272,27 +292,34 @@ bool writeCdplayerIni(const DiscToc& toc, const DiscInfo& info, const QString& i
     }
     // Values end at the line's end: line breaks inside a text become spaces.
     const auto clean = [](QString text) { return text.replace(u'\r', u' ').replace(u'\n', u' ').trimmed(); };
+    const auto put = [&](const QString& key, const QString& value) {
+        if (!value.isEmpty()) out << key + QLatin1Char('=') + clean(value);
+    };
     out << QStringLiteral("[%1]").arg(id);
     out << QStringLiteral("EntryType=1");
     out << QStringLiteral("artist=%1").arg(clean(info.artist));
     out << QStringLiteral("title=%1").arg(clean(info.album));
     out << QStringLiteral("numtracks=%1").arg(toc.trackCount());
-    if (!info.genre.isEmpty()) out << QStringLiteral("genre=%1").arg(clean(info.genre));
-    if (info.year > 0) out << QStringLiteral("year=%1").arg(info.year);
-    if (!info.date.isEmpty()) out << QStringLiteral("date=%1").arg(clean(info.date));
-    if (!info.releaseId.isEmpty()) out << QStringLiteral("mbrelease=%1").arg(clean(info.releaseId));
-    if (!info.artistId.isEmpty()) out << QStringLiteral("mbartist=%1").arg(clean(info.artistId));
-    if (!info.coverPath.isEmpty()) out << QStringLiteral("cover=%1").arg(clean(info.coverPath));
+    put(QStringLiteral("genre"), info.genre);
+    if (info.year > 0) put(QStringLiteral("year"), QString::number(info.year));
+    put(QStringLiteral("date"), info.date);
+    put(QStringLiteral("mbrelease"), info.releaseId);
+    put(QStringLiteral("mbartist"), info.artistId);
+    if (info.discNumber > 0) put(QStringLiteral("discnumber"), QString::number(info.discNumber));
+    if (info.discTotal > 0) put(QStringLiteral("disctotal"), QString::number(info.discTotal));
+    put(QStringLiteral("cover"), info.coverPath);
     for (int i = 0; i < toc.trackCount(); ++i)
         out << QStringLiteral("%1=%2").arg(i).arg(clean(info.trackTitles.value(i)));
-    for (int i = 0; i < toc.trackCount() && i < info.recordingIds.size(); ++i)
-        if (!info.recordingIds[i].isEmpty()) out << QStringLiteral("mbtrack%1=%2").arg(i).arg(clean(info.recordingIds[i]));
-
-    if (!QDir().mkpath(QFileInfo(iniPath).absolutePath())) return false;
-    QSaveFile file(iniPath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(out.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
-    return file.commit();
+    for (int i = 0; i < toc.trackCount(); ++i) {
+        const QString n = QString::number(i);
+        put(QStringLiteral("mbtrack") + n, info.recordingIds.value(i));
+        put(QStringLiteral("mbreleasetrack") + n, info.releaseTrackIds.value(i));
+        put(QStringLiteral("mbtrackartist") + n, info.trackArtistIds.value(i));
+        // A track's own artist only where it is not the disc's.
+        if (info.trackArtists.value(i) != info.artist) put(QStringLiteral("artist") + n, info.trackArtists.value(i));
+        put(QStringLiteral("isrc") + n, info.isrcs.value(i));
+    }
+    return writeLines(out, iniPath);
 }
 
 DiscInfoResult lookupDiscInfo(const DiscToc& toc, DiscInfoSource source, const GrabSettings& settings,

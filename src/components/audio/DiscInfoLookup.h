@@ -4,8 +4,11 @@
 //
 // cdplayer.ini is a plain INI file in the layout the Windows CD player wrote: one section per
 // disc, named by the disc id, holding artist=, title=, numtracks= and one key per track,
-// 0= for track 1, 1= for track 2, and so on. A successful on-line look-up writes the disc's
-// section there, so that the next look-up finds it locally.
+// 0= for track 1, 1= for track 2, and so on. Keys of our own follow, which that player ignored:
+// genre=, year=, date=, discnumber=, disctotal=, cover=, the MusicBrainz ids (mbrelease=,
+// mbartist=, and per track mbtrackN=, mbreleasetrackN=, mbtrackartistN=), and per track
+// artistN= (where a track's artist is not the disc's) and isrcN=. A successful on-line look-up
+// writes the disc's section there, so that the next look-up finds it locally.
 //
 // Contract: lookupDiscInfo runs on the calling thread and blocks until the server answers or
 // the time-out passes; lookupDiscInfoWhileEventsRun runs it on a thread of its own while the

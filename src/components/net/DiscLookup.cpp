@@ -2,16 +2,63 @@
 
 #include "components/net/HttpGet.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace net {
 namespace {
 
 QString joinReasons(const QStringList& reasons) { return reasons.join(QLatin1Char(' ')); }
+
+// Cached records are fetched again after this long.
+constexpr qint64 kRecordLifeSeconds = 7 * 24 * 3600;
+
+bool isFresh(const QDateTime& fetchedAt, const QDateTime& now) {
+    const qint64 age = fetchedAt.secsTo(now);
+    return age >= 0 && age < kRecordLifeSeconds;
+}
+
+// The record kept in the cache file; nothing when there is none or it is damaged (it is then
+// fetched again).
+std::optional<RecordFetch> readCachedRecord(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    RecordFetch out{RecordFetch::Kind::Found, accuraterip::parseRecord(file.readAll()), {}, true};
+    if (!out.record.error.isEmpty()) return std::nullopt;
+    return out;
+}
+
+// The record on the server; `bytes` receives it as sent, for the cache.
+RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& settings, QByteArray& bytes) {
+    RecordFetch out;
+    QString server = settings.accurateRipServer.trimmed();
+    while (server.endsWith(u'/')) server.chop(1);
+    const HttpAnswer answer = httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), settings.cddbTimeOut);
+    if (answer.status == 404) {
+        out.kind = RecordFetch::Kind::NotKnown;
+        return out;
+    }
+    if (!answer.ok()) {
+        out.error = !answer.error.isEmpty()
+                        ? answer.error
+                        : QStringLiteral("The AccurateRip server answered with HTTP status %1.").arg(answer.status);
+        return out;
+    }
+    out.record = accuraterip::parseRecord(answer.body);
+    if (!out.record.error.isEmpty()) {
+        out.error = out.record.error;
+        return out;
+    }
+    out.kind = RecordFetch::Kind::Found;
+    bytes = answer.body;
+    return out;
+}
 
 QString coverSuffix(const QByteArray& data) {
     if (data.startsWith("\x89PNG")) return QStringLiteral("png");
@@ -91,48 +138,46 @@ QString defaultAccurateRipCache() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/velloria/accuraterip");
 }
 
-RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder) {
-    RecordFetch out;
-    if (ids.tracks == 0) {
-        out.error = QStringLiteral("There is no audio disc.");
-        return out;
-    }
+RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder,
+                             bool refresh) {
+    if (ids.tracks == 0) return {RecordFetch::Kind::Failed, {}, QStringLiteral("There is no audio disc."), false};
     const QString cached = QDir(cacheFolder).filePath(ids.fileName());
-    QFile file(cached);
-    if (file.open(QIODevice::ReadOnly)) {
-        out.record = accuraterip::parseRecord(file.readAll());
-        // A damaged cache entry is fetched again.
-        if (out.record.error.isEmpty()) {
-            out.kind = RecordFetch::Kind::Found;
+    const std::optional<RecordFetch> kept = readCachedRecord(cached);
+    if (kept && !refresh && isFresh(QFileInfo(cached).lastModified(), QDateTime::currentDateTime())) return *kept;
+    QByteArray bytes;
+    RecordFetch fetched = fetchRecord(ids, settings, bytes);
+    if (fetched.kind == RecordFetch::Kind::Found) {
+        QSaveFile save(cached);
+        if (QDir().mkpath(cacheFolder) && save.open(QIODevice::WriteOnly)) {
+            save.write(bytes);
+            save.commit();
+        }
+        return fetched;
+    }
+    // An old record is better than none.
+    return kept ? *kept : fetched;
+}
+
+DiscVerdicts verifyTracks(const accuraterip::DiscIds& ids, const std::vector<TrackChecksums>& tracks,
+                          const GrabSettings& settings, const QString& cacheFolder) {
+    const auto verdictsOf = [&](const RecordFetch& got) {
+        DiscVerdicts out;
+        if (got.kind == RecordFetch::Kind::Failed) {
+            out.error = got.error;
             return out;
         }
-    }
-    QString server = settings.accurateRipServer.trimmed();
-    while (server.endsWith(u'/')) server.chop(1);
-    const HttpAnswer answer =
-        httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), userAgent(settings.email), settings.cddbTimeOut);
-    if (answer.status == 404) {
-        out.kind = RecordFetch::Kind::NotKnown;
+        const accuraterip::Record* record = got.kind == RecordFetch::Kind::Found ? &got.record : nullptr;
+        for (const TrackChecksums& t : tracks) out.verdicts.push_back(accuraterip::verify(record, ids, t.track, t.v1, t.v2));
         return out;
-    }
-    if (!answer.ok()) {
-        out.error = !answer.error.isEmpty()
-                        ? answer.error
-                        : QStringLiteral("The AccurateRip server answered with HTTP status %1.").arg(answer.status);
-        return out;
-    }
-    out.record = accuraterip::parseRecord(answer.body);
-    if (!out.record.error.isEmpty()) {
-        out.error = out.record.error;
-        return out;
-    }
-    out.kind = RecordFetch::Kind::Found;
-    QSaveFile save(cached);
-    if (QDir().mkpath(cacheFolder) && save.open(QIODevice::WriteOnly)) {
-        save.write(answer.body);
-        save.commit();
-    }
-    return out;
+    };
+    const RecordFetch got = fetchAccurateRip(ids, settings, cacheFolder);
+    DiscVerdicts verdicts = verdictsOf(got);
+    const bool allMatched = std::all_of(verdicts.verdicts.begin(), verdicts.verdicts.end(), [](const accuraterip::Verdict& v) {
+        return v.kind == accuraterip::Verdict::Kind::Matched;
+    });
+    if (!got.cached || allMatched) return verdicts;
+    const RecordFetch again = fetchAccurateRip(ids, settings, cacheFolder, true);
+    return again.cached ? verdicts : verdictsOf(again);
 }
 
 }  // namespace net

@@ -39,9 +39,29 @@ struct RecordFetch {
     enum class Kind { Found, NotKnown, Failed };
     Kind kind = Kind::Failed;
     accuraterip::Record record;
-    QString error;  // Failed: why
+    QString error;        // Failed: why
+    bool cached = false;  // Found: read from the cache folder, not fetched now
 };
-RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder);
+// A record in the cache folder is used while it is younger than a week (its file's modification
+// time is when it was fetched); an older one, or any one when `refresh` is set, is fetched again
+// (confidences grow as rips are sent) and still used when the server cannot give a new one.
+RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder,
+                             bool refresh = false);
+
+// The AccurateRip checksums of one ripped track (its number counted from 1).
+struct TrackChecksums {
+    int track = 0;
+    std::uint32_t v1 = 0;
+    std::uint32_t v2 = 0;
+};
+struct DiscVerdicts {
+    std::vector<accuraterip::Verdict> verdicts;  // one per track asked about; none when no record could be had
+    QString error;                               // why no record could be had
+};
+// The verdicts of a disc's tracks. A cached record in which a track is not found or does not
+// match is fetched again at once: other rips of the track may have been sent since.
+DiscVerdicts verifyTracks(const accuraterip::DiscIds& ids, const std::vector<TrackChecksums>& tracks,
+                          const GrabSettings& settings, const QString& cacheFolder);
 // Where records are kept: the user's cache folder + "/velloria/accuraterip".
 QString defaultAccurateRipCache();
 

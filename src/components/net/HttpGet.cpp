@@ -7,11 +7,24 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+#include <climits>
+
 namespace net {
 
-QByteArray userAgent(const QString& contact) {
-    const QString who = contact.trimmed().isEmpty() ? QStringLiteral("support@velloria.example") : contact.trimmed();
-    return QStringLiteral("Velloria/%1 ( %2 )").arg(QStringLiteral(VELLORIA_VERSION), who).toUtf8();
+QByteArray userAgent() { return QByteArrayLiteral("Velloria/" VELLORIA_VERSION " ( " VELLORIA_HOMEPAGE " )"); }
+
+int retryAfterMs(const QByteArray& value, const QDateTime& now) {
+    const QByteArray text = value.trimmed();
+    bool number = false;
+    const qint64 seconds = text.toLongLong(&number);
+    if (number) return seconds < 0 ? -1 : int(std::min<qint64>(seconds, INT_MAX / 1000) * 1000);
+    // "Sun, 06 Nov 1994 08:49:37 GMT"; Qt reads the zone only as an offset.
+    QString date = QString::fromLatin1(text);
+    if (date.endsWith(QStringLiteral(" GMT"))) date = date.chopped(3) + QStringLiteral("+0000");
+    const QDateTime at = QDateTime::fromString(date, Qt::RFC2822Date);
+    if (!at.isValid()) return -1;
+    return int(std::clamp<qint64>(now.msecsTo(at), 0, INT_MAX));
 }
 
 std::chrono::milliseconds RequestPacer::reserve(const QString& host, Clock::time_point now, int gapMs) {
@@ -22,7 +35,7 @@ std::chrono::milliseconds RequestPacer::reserve(const QString& host, Clock::time
     return std::chrono::duration_cast<std::chrono::milliseconds>(at - now);
 }
 
-HttpAnswer httpGet(const QUrl& url, const QByteArray& agent, int timeOutMs, int minGapMs) {
+HttpAnswer httpGet(const QUrl& url, int timeOutMs, int minGapMs) {
     static RequestPacer pacer;
     HttpAnswer answer;
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
@@ -36,7 +49,7 @@ HttpAnswer httpGet(const QUrl& url, const QByteArray& agent, int timeOutMs, int 
     }
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, agent);
+    request.setHeader(QNetworkRequest::UserAgentHeader, userAgent());
     request.setRawHeader("Accept", "application/json, */*");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(std::max(timeOutMs, 1));
@@ -55,6 +68,8 @@ HttpAnswer httpGet(const QUrl& url, const QByteArray& agent, int timeOutMs, int 
     if (!reply->isFinished()) loop.exec();
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.body = reply->readAll();
+    if (reply->hasRawHeader("Retry-After"))
+        answer.retryAfterMs = retryAfterMs(reply->rawHeader("Retry-After"), QDateTime::currentDateTimeUtc());
     if (timedOut || reply->error() == QNetworkReply::OperationCanceledError ||
         reply->error() == QNetworkReply::TimeoutError) {
         answer.status = 0;

@@ -2,9 +2,10 @@
 // One HTTP GET, waited for on the calling thread (a worker thread: the look-ups never run on
 // the window's thread), with a time-out and redirects followed. Requests to one host are paced:
 // the next one waits until `minGapMs` have passed since the last one to that host (MusicBrainz
-// asks for at most one a second).
+// asks for at most one a second). Every request names the program, never its user.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QUrl>
 
@@ -18,13 +19,17 @@ struct HttpAnswer {
     int status = 0;  // the HTTP status; 0 when no answer came
     QByteArray body;
     QString error;   // why no answer came (time-out, refused, …); empty when one came
+    int retryAfterMs = -1;  // how long the server asks to wait before asking again (Retry-After); -1: it does not say
     bool ok() const { return error.isEmpty() && status >= 200 && status < 300; }
 };
 
-// The User-Agent every look-up sends: "Velloria/<version> ( <contact> )".
-QByteArray userAgent(const QString& contact);
+// The User-Agent every look-up sends: "Velloria/<version> ( <the project's address> )".
+QByteArray userAgent();
 
-HttpAnswer httpGet(const QUrl& url, const QByteArray& agent, int timeOutMs, int minGapMs = 0);
+HttpAnswer httpGet(const QUrl& url, int timeOutMs, int minGapMs = 0);
+
+// A Retry-After value (seconds, or an HTTP date) in milliseconds from `now`; -1 when it is neither.
+int retryAfterMs(const QByteArray& value, const QDateTime& now);
 
 // How long a request to `host` must wait at `now` so that requests keep `gapMs` apart; the
 // request is then counted as sent at now + that wait.

@@ -6,12 +6,25 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace net {
 namespace {
 
 constexpr int kMusicBrainzGapMs = 1000;
+constexpr int kBusyStatus = 503;
+constexpr int kMaxRetries = 2;
+constexpr int kDefaultRetryWaitMs = 1000;
+constexpr int kMaxRetryWaitMs = 10000;
+constexpr int kAnswerMs = 1000;  // left at least for the answer to a retry
+// Covers take longer than the look-ups' small answers: some hundred kilobytes at 1200 pixels,
+// the original up to tens of megabytes.
+constexpr int kCoverTimeOutMs = 20000;
+constexpr int kOriginalCoverTimeOutMs = 90000;
 
 // "Artist A & Artist B" from an artist credit: each name with its join phrase.
 QString creditText(const QJsonArray& credit) {
@@ -34,6 +47,53 @@ bool holdsDisc(const QJsonObject& medium, const QString& discId) {
     return false;
 }
 
+// One track of the medium into the disc information: its title, ids, ISRC and own artist (the
+// track's credit, else its recording's; the release's when it has neither).
+void addTrack(const QJsonObject& track, DiscInfo& info) {
+    const QJsonObject recording = track.value(QLatin1String("recording")).toObject();
+    QString title = track.value(QLatin1String("title")).toString();
+    if (title.isEmpty()) title = recording.value(QLatin1String("title")).toString();
+    info.trackTitles << title;
+    info.recordingIds << recording.value(QLatin1String("id")).toString();
+    info.releaseTrackIds << track.value(QLatin1String("id")).toString();
+    QJsonArray credit = track.value(QLatin1String("artist-credit")).toArray();
+    if (credit.isEmpty()) credit = recording.value(QLatin1String("artist-credit")).toArray();
+    info.trackArtists << (credit.isEmpty() ? info.artist : creditText(credit));
+    info.trackArtistIds << (credit.isEmpty() ? info.artistId : firstArtistId(credit));
+    // A recording of several ISRCs does not say which this disc holds.
+    const QJsonArray isrcs = recording.value(QLatin1String("isrcs")).toArray();
+    info.isrcs << (isrcs.size() == 1 ? isrcs.first().toString() : QString());
+}
+
+// The release `r` as it holds the disc on `medium`, one of its `mediumCount` media.
+Release releaseOf(const QJsonObject& r, const QJsonObject& medium, int mediumCount, const DiscToc& toc) {
+    Release release;
+    release.title = r.value(QLatin1String("title")).toString();
+    const QJsonArray credit = r.value(QLatin1String("artist-credit")).toArray();
+    release.artist = creditText(credit);
+    release.date = r.value(QLatin1String("date")).toString();
+    release.country = r.value(QLatin1String("country")).toString();
+    const QJsonArray labels = r.value(QLatin1String("label-info")).toArray();
+    if (!labels.isEmpty())
+        release.label = labels.first().toObject().value(QLatin1String("label")).toObject().value(QLatin1String("name")).toString();
+    release.format = medium.value(QLatin1String("format")).toString();
+
+    DiscInfo& info = release.info;
+    info.discId = cddbDiscId(toc);
+    info.source = QStringLiteral("MusicBrainz");
+    info.album = release.title;
+    info.artist = release.artist;
+    info.date = release.date;
+    info.year = release.date.left(4).toInt();
+    info.releaseId = r.value(QLatin1String("id")).toString();
+    info.artistId = firstArtistId(credit);
+    info.discNumber = medium.value(QLatin1String("position")).toInt(1);
+    info.discTotal = mediumCount;
+    const QJsonArray tracks = medium.value(QLatin1String("tracks")).toArray();
+    for (int i = 0; i < toc.trackCount(); ++i) addTrack(i < tracks.size() ? tracks[i].toObject() : QJsonObject(), info);
+    return release;
+}
+
 QString base(const QString& server) {
     QString s = server.trimmed();
     while (s.endsWith(u'/')) s.chop(1);
@@ -54,45 +114,11 @@ ReleaseLookup parseDiscIdAnswer(const QByteArray& json, const QString& discId, c
     for (const QJsonValue& value : releases) {
         const QJsonObject r = value.toObject();
         const QJsonArray media = r.value(QLatin1String("media")).toArray();
-        QJsonObject medium;
         for (const QJsonValue& m : media)
             if (holdsDisc(m.toObject(), discId)) {
-                medium = m.toObject();
+                out.releases.push_back(releaseOf(r, m.toObject(), int(media.size()), toc));
                 break;
             }
-        if (medium.isEmpty()) continue;
-        Release release;
-        release.title = r.value(QLatin1String("title")).toString();
-        const QJsonArray credit = r.value(QLatin1String("artist-credit")).toArray();
-        release.artist = creditText(credit);
-        release.date = r.value(QLatin1String("date")).toString();
-        release.country = r.value(QLatin1String("country")).toString();
-        const QJsonArray labels = r.value(QLatin1String("label-info")).toArray();
-        if (!labels.isEmpty())
-            release.label = labels.first().toObject().value(QLatin1String("label")).toObject().value(QLatin1String("name")).toString();
-        release.format = medium.value(QLatin1String("format")).toString();
-        release.mediumPosition = medium.value(QLatin1String("position")).toInt(1);
-        release.mediumCount = int(media.size());
-
-        DiscInfo& info = release.info;
-        info.discId = cddbDiscId(toc);
-        info.source = QStringLiteral("MusicBrainz");
-        info.album = release.title;
-        info.artist = release.artist;
-        info.date = release.date;
-        info.year = release.date.left(4).toInt();
-        info.releaseId = r.value(QLatin1String("id")).toString();
-        info.artistId = firstArtistId(credit);
-        const QJsonArray tracks = medium.value(QLatin1String("tracks")).toArray();
-        for (int i = 0; i < toc.trackCount(); ++i) {
-            const QJsonObject track = i < tracks.size() ? tracks[i].toObject() : QJsonObject();
-            const QJsonObject recording = track.value(QLatin1String("recording")).toObject();
-            QString title = track.value(QLatin1String("title")).toString();
-            if (title.isEmpty()) title = recording.value(QLatin1String("title")).toString();
-            info.trackTitles << title;
-            info.recordingIds << recording.value(QLatin1String("id")).toString();
-        }
-        out.releases.push_back(std::move(release));
     }
     if (out.releases.empty()) out.error = QStringLiteral("MusicBrainz knows no release with disc id %1.").arg(discId);
     return out;
@@ -106,8 +132,17 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
         return out;
     }
     const QUrl url(base(settings.musicBrainzServer) + QStringLiteral("/ws/2/discid/") + discId +
-                   QStringLiteral("?inc=recordings+artist-credits+labels&fmt=json"));
-    const HttpAnswer answer = httpGet(url, userAgent(settings.email), settings.cddbTimeOut, kMusicBrainzGapMs);
+                   QStringLiteral("?inc=recordings+artist-credits+labels+isrcs&fmt=json"));
+    QElapsedTimer clock;
+    clock.start();
+    const auto msLeft = [&] { return int(std::max<qint64>(0, settings.cddbTimeOut - clock.elapsed())); };
+    HttpAnswer answer = httpGet(url, settings.cddbTimeOut, kMusicBrainzGapMs);
+    for (int retries = 0;; ++retries) {
+        const std::optional<int> wait = retryWait(answer, retries, msLeft());
+        if (!wait) break;
+        QThread::msleep(static_cast<unsigned long>(*wait));
+        answer = httpGet(url, msLeft(), kMusicBrainzGapMs);
+    }
     if (!answer.error.isEmpty()) {
         out.error = QStringLiteral("MusicBrainz could not be asked about disc %1: %2").arg(discId, answer.error);
         return out;
@@ -123,9 +158,19 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
     return parseDiscIdAnswer(answer.body, discId, toc);
 }
 
+std::optional<int> retryWait(const HttpAnswer& answer, int retries, int msLeft) {
+    if (answer.status != kBusyStatus || retries >= kMaxRetries) return std::nullopt;
+    const int wait = std::min(answer.retryAfterMs >= 0 ? answer.retryAfterMs : kDefaultRetryWaitMs, kMaxRetryWaitMs);
+    if (wait + kAnswerMs > msLeft) return std::nullopt;
+    return wait;
+}
+
 QByteArray fetchFrontCover(const QString& releaseId, const GrabSettings& settings, QString* error) {
-    const QUrl url(base(settings.coverArtServer) + QStringLiteral("/release/") + releaseId + QStringLiteral("/front"));
-    const HttpAnswer answer = httpGet(url, userAgent(settings.email), settings.cddbTimeOut);
+    const QString front = base(settings.coverArtServer) + QStringLiteral("/release/") + releaseId + QStringLiteral("/front");
+    // The archive's 1200-pixel image is what tags carry; the original, often many megabytes, only
+    // when the release has no such image.
+    HttpAnswer answer = httpGet(QUrl(front + QStringLiteral("-1200")), std::max(settings.cddbTimeOut, kCoverTimeOutMs));
+    if (answer.status == 404) answer = httpGet(QUrl(front), std::max(settings.cddbTimeOut, kOriginalCoverTimeOutMs));
     if (answer.ok() && !answer.body.isEmpty()) return answer.body;
     if (error)
         *error = !answer.error.isEmpty() ? answer.error
