@@ -69,13 +69,26 @@ public:
         m_percent = percent;
         line(false);
     }
-    void written(const PlannedFile& file) {
+    // A CD track tells its error blocks (blocks not read exactly); other files none (-1).
+    void written(const PlannedFile& file, int errorBlocks = -1) {
         ++m_done;
         ++m_written;
         clearLine();
-        if (m_json) event(QStringLiteral("written"), file);
-        else if (!m_quiet) write(stdout, QStringLiteral("written %1 -> %2\n").arg(file.source, file.output));
+        if (m_json) {
+            QJsonObject o = object(QStringLiteral("written"), file);
+            if (errorBlocks >= 0) o.insert(QStringLiteral("errorBlocks"), errorBlocks);
+            json(o);
+        } else if (!m_quiet) {
+            const QString inexact = errorBlocks > 0 ? QStringLiteral(" (%1 error blocks)").arg(errorBlocks) : QString();
+            write(stdout, QStringLiteral("written %1 -> %2%3\n").arg(file.source, file.output, inexact));
+        }
         line(true);
+    }
+    // A CD track's AccurateRip verdict.
+    void verified(const converter::TrackVerdict& track) {
+        if (!m_json) return;
+        json({{QStringLiteral("event"), QStringLiteral("verified")}, {QStringLiteral("source"), track.source},
+              {QStringLiteral("verdict"), track.verdict}, {QStringLiteral("accurate"), !track.mismatch}});
     }
     void skipped(const PlannedFile& file) {
         ++m_done;
@@ -175,6 +188,18 @@ public:
     }
     void fileProgress(double percent) override { m_reporter.progress(percent); }
     void outputWritten(const QString&, const QString& output) override { m_written.insert(output); }
+    void cdTrackWritten(const QString& source, int errorBlocks) override {
+        m_errorBlocks.insert(source, errorBlocks);
+        if (errorBlocks > 0) m_inexact = true;
+    }
+    // The verdicts as the window's message gives them, and each as an event for --json.
+    void verificationEnded(const converter::VerificationReport& report) override {
+        m_reporter.message(report.text);
+        for (const converter::TrackVerdict& track : report.tracks) {
+            m_reporter.verified(track);
+            if (track.mismatch) m_inexact = true;
+        }
+    }
     void fileEnded() override {
         if (m_index < 0 || m_ends[m_index] != End::None) return;
         const PlannedFile& file = m_entries[m_index];
@@ -185,7 +210,7 @@ public:
             m_reporter.failed(file.source, file.output, f.reason);
             m_ends[m_index] = End::Failed;
         } else if (m_written.contains(file.output)) {
-            m_reporter.written(file);
+            m_reporter.written(file, m_errorBlocks.value(file.source, -1));
             m_ends[m_index] = End::Written;
         }
         m_index = -1;
@@ -216,6 +241,8 @@ public:
 
     // Entries that were neither written nor failed: a stop came first.
     int notConverted() const { return static_cast<int>(std::count(m_ends.cbegin(), m_ends.cend(), End::None)); }
+    // A CD track was written with error blocks, or does not match AccurateRip.
+    bool inexact() const { return m_inexact; }
 
 private:
     enum class End { None, Written, Failed };
@@ -224,6 +251,8 @@ private:
     const converter::ConversionRunner* m_runner = nullptr;
     QList<End> m_ends;
     QSet<QString> m_written;
+    QHash<QString, int> m_errorBlocks;  // of the CD tracks written
+    bool m_inexact = false;
     QSet<QString> m_told;
     qsizetype m_index = -1;
     qsizetype m_failuresBefore = 0;
@@ -424,7 +453,8 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
                                      "complete)\n").arg(notConverted));
         return 1;
     }
-    return reporter.failedCount() > 0 || notConverted > 0 ? 1 : 0;
+    if (reporter.failedCount() > 0 || notConverted > 0) return 1;
+    return host.inexact() ? 3 : 0;
 }
 
 }  // namespace cli

@@ -110,6 +110,7 @@ void ConversionRunner::reportAccurateRip() {
     const QString cache = m_accurateRipCache;
     QStringList lines{QStringLiteral("AccurateRip results:")};
     VerificationTally tally;
+    QList<TrackVerdict> verdicts;
     // One record per disc; the tracks of a disc in the order they were written.
     QList<QString> discs;
     for (const RippedTrack& t : ripped)
@@ -139,14 +140,16 @@ void ConversionRunner::reportAccurateRip() {
             if (tally.reason.isEmpty()) tally.reason = got.error;
         }
         for (qsizetype i = 0; i < tracks.size() && i < qsizetype(got.verdicts.size()); ++i)
-            lines << verdictLine(tracks[i], got.verdicts[std::size_t(i)], tally);
+            lines << verdictLine(tracks[i], got.verdicts[std::size_t(i)], tally, verdicts);
     }
-    m_host.verificationEnded({lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention()});
+    m_host.verificationEnded({lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention(), verdicts});
 }
 
 // "Track 2 (Track02.cda): Accurately ripped (…)", counted into `tally`.
-QString ConversionRunner::verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally) {
+QString ConversionRunner::verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally,
+                                     QList<TrackVerdict>& verdicts) {
     using Kind = accuraterip::Verdict::Kind;
+    verdicts.push_back({t.source, verdict.text(), verdict.kind == Kind::Mismatch});
     (verdict.kind == Kind::Matched ? tally.matched : verdict.kind == Kind::Mismatch ? tally.mismatched : tally.unknown) += 1;
     QString line = QStringLiteral("Track %1 (%2): %3").arg(t.track).arg(QFileInfo(t.source).fileName(), verdict.text());
     if (t.errorBlocks > 0) {
@@ -541,6 +544,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         return m_preserveTags ? tagFromDiscInformation(*grabber, number, written) : QString();
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
+    m_host.cdTrackWritten(p, grabber->errorBlocks());
     if (source.sum && source.sum->framesSeen() == source.frames)
         m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2(), grabber->errorBlocks()});
     return true;

@@ -81,10 +81,18 @@ struct RunSnapshot {
 using FailedFile = audio::FailedFile;
 
 // The AccurateRip verification of a run's CD tracks, once at the run's end.
+// One CD track as its verification found it.
+struct TrackVerdict {
+    QString source;    // "…/Track02.cda"
+    QString verdict;   // "Accurately ripped (confidence 5, AccurateRip v2)", …
+    bool mismatch = false;
+};
+
 struct VerificationReport {
     QString text;     // "AccurateRip results:", then a line per track, or per disc that has no record
     QString summary;  // the same in one line, for a status bar
     bool attention = false;  // a track does not match or had error blocks
+    QList<TrackVerdict> tracks;  // each track that has a verdict, in the order written
 };
 
 // The window as the conversion run sees it: the run's events (audio::RunObserver) and the
@@ -116,6 +124,12 @@ public:
     }
     // The verification of the run's CD tracks; a host without a status bar shows it as a message.
     virtual void verificationEnded(const VerificationReport& report) { runMessage(report.text, false); }
+    // A CD track was written whole; `errorBlocks` of its blocks could not be read exactly
+    // (silenced, cut or corrected).
+    virtual void cdTrackWritten(const QString& source, int errorBlocks) {
+        Q_UNUSED(source);
+        Q_UNUSED(errorBlocks);
+    }
 };
 
 struct RunComponents {
@@ -238,7 +252,8 @@ private:
     };
     QList<RippedTrack> m_ripped;
     QString m_accurateRipCache;
-    static QString verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally);
+    static QString verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally,
+                               QList<TrackVerdict>& verdicts);
 };
 
 // The hidden file beside `output` that a conversion running at the same time as others writes
