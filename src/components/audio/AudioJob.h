@@ -78,6 +78,9 @@ public:
     // Told before create() how many bits per sample the source holds, so that a writer that can
     // keep them (FLAC) is created for them.
     virtual void sourceBits(int) {}
+    // Told before create() the length in frames the source states (0 when unknown; it may be
+    // wrong), so that a writer that lays out an index of the whole file (FLAC's seek table) can.
+    virtual void sourceFrames(std::int64_t) {}
     // Creates the output for blocks of the given rate and channels; false when it cannot.
     virtual bool create(int sampleRate, int channels) = 0;
     // Whether the created output keeps more than 16 bits; the job then hands it writeWide()

@@ -1,9 +1,12 @@
-// Decoding of any input FFmpeg reads to 16-bit interleaved PCM at the file's own rate.
+// Decoding of any input FFmpeg reads to 16-bit interleaved PCM at the file's own rate, in the
+// standard layout of the channel count handed out.
 //
 // Decoded samples pass through a small queue so that read() can hand out blocks of exactly
 // the size asked for. The queue only ever holds what one decoded frame produced, so memory
 // does not depend on what the file claims about its length.
 #include "components/audio/Decoder.h"
+
+#include "components/audio/ChannelLayout.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -90,10 +93,20 @@ bool wavDataRunsPastItsLength(const QString& path) {
     return false;
 }
 
+// The layout of what read() hands out: the standard one of its channel count.
 AVChannelLayout outputLayout(int channels) {
     AVChannelLayout layout{};
-    av_channel_layout_default(&layout, channels == 1 ? 1 : 2);
+    av_channel_layout_from_mask(&layout, channel_layout::standardMask(channels));
     return layout;
+}
+
+// The layout taken for a source that states none usable: the standard one of its count, else
+// FFmpeg's default.
+void assumeLayout(AVChannelLayout& layout, int channels) {
+    if (const std::uint64_t mask = channel_layout::standardMask(channels); mask != 0)
+        av_channel_layout_from_mask(&layout, mask);
+    else
+        av_channel_layout_default(&layout, channels);
 }
 
 }  // namespace
@@ -111,6 +124,7 @@ struct Decoder::Impl {
 
     int rate = 0;
     int channels = 0;
+    int channelLimit = 2;  // kept across files
     std::int64_t length = 0;
     std::int64_t position = 0;
 
@@ -272,7 +286,7 @@ void Decoder::Impl::openFile(const QString& filePath) {
     const int sourceChannels = codec->ch_layout.nb_channels;
     if (rate <= 0 || rate > 768000 || sourceChannels <= 0)
         throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode.").arg(name));
-    channels = std::min(sourceChannels, 2);
+    channels = std::min(sourceChannels, channelLimit);
 
     if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0)
         length = av_rescale_q(stream->duration, timeBase, AVRational{1, rate});
@@ -393,7 +407,7 @@ bool Decoder::Impl::appendFrame() {
 
     AVChannelLayout layout{};
     if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0)
-        av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+        assumeLayout(layout, frame->ch_layout.nb_channels);
     else
         av_channel_layout_copy(&layout, &frame->ch_layout);
 
@@ -403,7 +417,7 @@ bool Decoder::Impl::appendFrame() {
         // A layout the converter refuses (custom orders) is taken as the plain one of its size.
         if (!setUpConverter(layout)) {
             av_channel_layout_uninit(&layout);
-            av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+            assumeLayout(layout, frame->ch_layout.nb_channels);
             if (!setUpConverter(layout)) {
                 av_channel_layout_uninit(&layout);
                 return false;
@@ -497,6 +511,9 @@ Decoder::Decoder() : d(std::make_unique<Impl>()) {}
 Decoder::~Decoder() = default;
 
 void Decoder::setOpenProgress(std::function<void(int)> callback) { d->openProgress = std::move(callback); }
+
+void Decoder::setChannelLimit(int channels) { d->channelLimit = std::clamp(channels, 1, channel_layout::kMaxChannels); }
+int Decoder::channelLimit() const { return d->channelLimit; }
 
 void Decoder::open(const QString& path) {
     try {

@@ -19,6 +19,7 @@ public:
     MeasuredSink(AudioSink& sink, bool measure) : m_sink(sink), m_measure(measure) {}
 
     void sourceBits(int bits) override { m_sink.sourceBits(bits); }
+    void sourceFrames(std::int64_t frames) override { m_sink.sourceFrames(frames); }
     bool create(int sampleRate, int channels) override;
     bool write(const SampleBlock& block) override;
     bool writesWide() const override { return m_sink.writesWide(); }
