@@ -24,6 +24,7 @@ extern "C" {
 #include <QFileInfo>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <mutex>
 
@@ -107,6 +108,24 @@ void assumeLayout(AVChannelLayout& layout, int channels) {
         av_channel_layout_from_mask(&layout, mask);
     else
         av_channel_layout_default(&layout, channels);
+}
+
+// Whether a layout is the standard one of its count but for surrounds at the side where the
+// standard has them at the back, or the other way round (FFmpeg's 5.1 "(side)" is FLAC's and
+// WAVE's 5.1). Taken as the standard one, its channels are copied as they are; a remix between
+// the two would round some samples.
+bool standardButForItsSurrounds(const AVChannelLayout& layout) {
+    const int count = layout.nb_channels;
+    if (channel_layout::standardMask(count) == 0) return false;
+    const auto twins = [](AVChannel a, AVChannel b) {
+        return a == b || (a == AV_CHAN_SIDE_LEFT && b == AV_CHAN_BACK_LEFT) || (a == AV_CHAN_BACK_LEFT && b == AV_CHAN_SIDE_LEFT) ||
+               (a == AV_CHAN_SIDE_RIGHT && b == AV_CHAN_BACK_RIGHT) || (a == AV_CHAN_BACK_RIGHT && b == AV_CHAN_SIDE_RIGHT);
+    };
+    for (int i = 0; i < count; ++i) {
+        const auto wanted = static_cast<AVChannel>(std::countr_zero(static_cast<std::uint64_t>(channel_layout::speakerAt(count, i))));
+        if (!twins(av_channel_layout_channel_from_index(&layout, static_cast<unsigned>(i)), wanted)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -406,7 +425,8 @@ bool Decoder::Impl::appendFrame() {
     if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0) return false;
 
     AVChannelLayout layout{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0)
+    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0 ||
+        (frame->ch_layout.nb_channels == channels && standardButForItsSurrounds(frame->ch_layout)))
         assumeLayout(layout, frame->ch_layout.nb_channels);
     else
         av_channel_layout_copy(&layout, &frame->ch_layout);
