@@ -173,25 +173,7 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
                                             "or output format.")
                                  .arg(quoted(m_output)));
 
-    // The reader delivers what the writer is set up for: the lists' rate and channels, or the
-    // WMA profile's.
-    int rate = 0;
-    int channels = 0;
-    int kbps = 0;
-    if (m_wma) {
-        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
-        rate = c.WMAoutFile.formatFigure1();
-        channels = c.WMAoutFile.formatFigure2();
-    } else {
-        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
-        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
-        channels = request.channelsIndex + 1;
-        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
-    }
-    c.VideoFileIn.SetAudioFormat(rate, channels);
-    // MP3 and WMA hold at most stereo; the other formats keep a surround sound track's channels.
-    const bool mp3 = request.format.isEmpty() || request.format.compare(QStringLiteral("MP3"), Qt::CaseInsensitive) == 0;
-    c.VideoFileIn.KeepSurround(!m_wma && !mp3);
+    const int kbps = setUpReader(request);
     c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
     m_host.fileProgress(0);
 
@@ -229,6 +211,30 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     m_host.fileProgress(0);
     m_host.fileEnded();
     return RunEnd::Written;
+}
+
+// The reader delivers what the writer is set up for: the lists' rate and channels, or the WMA
+// profile's. MP3 and WMA hold at most stereo; the other formats keep a surround sound track's
+// channels. Returns the bit rate listed (0 for WMA).
+int ExtractionRun::setUpReader(const RunRequest& request) {
+    Components& c = *m_components;
+    int rate = 0;
+    int channels = 0;
+    int kbps = 0;
+    if (m_wma) {
+        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
+        rate = c.WMAoutFile.formatFigure1();
+        channels = c.WMAoutFile.formatFigure2();
+    } else {
+        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
+        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
+        channels = request.channelsIndex + 1;
+        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
+    }
+    c.VideoFileIn.SetAudioFormat(rate, channels);
+    const bool mp3 = request.format.isEmpty() || request.format.compare(QStringLiteral("MP3"), Qt::CaseInsensitive) == 0;
+    c.VideoFileIn.KeepSurround(!m_wma && !mp3);
+    return kbps;
 }
 
 void ExtractionRun::progress(const audio::JobProgress& progress) {

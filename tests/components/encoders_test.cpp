@@ -1,5 +1,6 @@
 // The Ogg Vorbis, WAV and WMA writers and the WMA file object, checked on real files read
 // back with ffmpeg/ffprobe.
+#include "components/audio/AudioFile.h"
 #include "components/audio/WMAFile.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/Encoder.h"
@@ -665,6 +666,32 @@ TEST(FlacEncoder, SeekPointsEveryTenSecondsOfTheStatedLength) {
         EXPECT_TRUE(metadata.faults.isEmpty()) << metadata.faults.join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(metadata.padding, 8192);
         runTool(QStringLiteral("flac"), {QStringLiteral("-t"), QStringLiteral("-s"), path});
+    }
+}
+
+// A bitrate set for stereo counts per pair of channels for a surround source, in Opus and in
+// Ogg Vorbis set to Stereo, so that 5.1 is not starved of bits.
+TEST(SurroundBitrates, CountPerPairOfChannels) {
+    struct Case {
+        const char* ext;
+        const char* description;
+    };
+    for (const Case& c : {Case{"opus", "384 kbit/s CBR, 6 channels, complexity 10"},
+                          Case{"ogg", "44100 Hz, 6 channels, 384 kbit/s"}}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.") + QLatin1String(c.ext));
+        AudioFile writer;
+        OutputSettings settings;
+        settings.opus = OpusFormat{48000, 2, 128, 2, 10};
+        settings.ogg = OggFormat{44100, 2, 128, 0, 0, 0};
+        writer.useSettings(settings);
+        writer.DeclareInputFormat(48000, 6);
+        writer.Create(path);
+        ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        EXPECT_EQ(writer.formatDescription(), QLatin1String(c.description));
+        writer.WriteBlock(material(48000, 6, 48000 * 4));
+        writer.Close();
+        EXPECT_NEAR(packetBitrate(path, 4.0) / 1000, 384, 384 * 0.1) << c.ext;
     }
 }
 
