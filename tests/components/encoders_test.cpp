@@ -639,8 +639,8 @@ TEST(FlacEncoder, DecodesToExactlyTheSamplesItWasGiven) {
 }
 
 // The seek table from the length the source states, checked point by point against the frames
-// of the file: none without a length, and never a point that no frame reached when the source
-// ends before its stated length. Padding is there in every case.
+// of the file: none without a length or with one beyond belief, and never a point that no frame
+// reached when the source ends before its stated length. Padding is there in every case.
 TEST(FlacEncoder, SeekPointsEveryTenSecondsOfTheStatedLength) {
     constexpr int kRate = 8000;
     constexpr std::int64_t kFrames = kRate * 35;
@@ -649,7 +649,8 @@ TEST(FlacEncoder, SeekPointsEveryTenSecondsOfTheStatedLength) {
         int points;  // -1: no seek table
         int placeholders;
     };
-    for (const Case& c : {Case{0, -1, 0}, Case{kFrames, 4, 0}, Case{kFrames * 2, 4, 3}, Case{kFrames / 2, 2, 0}}) {
+    for (const Case& c : {Case{0, -1, 0}, Case{kFrames, 4, 0}, Case{kFrames * 2, 4, 3}, Case{kFrames / 2, 2, 0},
+                        Case{std::int64_t{kRate} * 10 * 70000, -1, 0}}) {
         SCOPED_TRACE("stated " + std::to_string(c.stated));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("out.flac"));

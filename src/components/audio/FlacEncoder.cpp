@@ -32,6 +32,8 @@ constexpr int kMaxLevel = 8;
 // encoder writes them: tag editors then rewrite no audio.
 constexpr int kSeekPointSeconds = 10;
 constexpr unsigned kPaddingBytes = 8192;
+// A stated length that needs more seek points (a week of sound) is taken for a false one.
+constexpr std::int64_t kMostSeekPoints = 65536;
 // A metadata block's header: last-block flag and type in one byte, then its length in three.
 constexpr int kBlockHeaderBytes = 4;
 // Blocks waiting for the encoding thread at most: enough to ride out unevenness, little memory.
@@ -127,12 +129,13 @@ private:
         if (!padding) throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
         padding->length = kPaddingBytes;
         m_metadata[1] = padding;
-        if (m_format.totalFrames > 0) {
+        const std::int64_t spacing = std::int64_t{m_format.sampleRate} * kSeekPointSeconds;
+        if (m_format.totalFrames > 0 && m_format.totalFrames / spacing < kMostSeekPoints) {
             const auto total = static_cast<FLAC__uint64>(m_format.totalFrames);
             m_seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
             if (!m_seekTable ||
                 !FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
-                    m_seekTable, static_cast<unsigned>(m_format.sampleRate * kSeekPointSeconds), total) ||
+                    m_seekTable, static_cast<unsigned>(spacing), total) ||
                 !FLAC__metadata_object_seektable_template_sort(m_seekTable, true))
                 throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
             m_metadata[0] = m_seekTable;
