@@ -195,7 +195,8 @@ QStringList probeAudio(const QString& path, const QString& entries) {
                                         QStringLiteral("stream=") + entries, QStringLiteral("-of"),
                                         QStringLiteral("csv=p=0"), path});
     p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
+    // Only the fields asked for: side data (such as ReplayGain's) may follow them.
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(',')).mid(0, entries.count(QLatin1Char(',')) + 1);
 }
 
 SampleBlock ffmpegDecode(const QString& path, int rate, int channels) {

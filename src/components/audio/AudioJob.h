@@ -83,6 +83,9 @@ public:
     virtual void sourceFrames(std::int64_t) {}
     // Creates the output for blocks of the given rate and channels; false when it cannot.
     virtual bool create(int sampleRate, int channels) = 0;
+    // The channels of the created output (fewer than the blocks' when its format mixes them
+    // down); 0 when the writer cannot say.
+    virtual int outputChannels() const { return 0; }
     // Whether the created output keeps more than 16 bits; the job then hands it writeWide()
     // blocks from the source's readWide().
     virtual bool writesWide() const { return false; }

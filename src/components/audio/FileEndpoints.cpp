@@ -116,6 +116,11 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
 }
 
 template <typename Writer>
+int FileSink<Writer>::outputChannels() const {
+    return m_writer.channels();
+}
+
+template <typename Writer>
 bool FileSink<Writer>::write(const SampleBlock& block) {
     try {
         m_writer.WriteBlock(block);

@@ -47,6 +47,7 @@ public:
     void sourceBits(int bits) override { m_sourceBits = bits; }
     void sourceFrames(std::int64_t frames) override { m_sourceFrames = frames; }
     bool create(int sampleRate, int channels) override;
+    int outputChannels() const override;
     bool write(const SampleBlock& block) override;
     bool writesWide() const override;
     bool writeWide(const WideBlock& block) override;
