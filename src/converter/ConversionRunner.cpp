@@ -8,6 +8,7 @@
 #include "components/audio/CdGrabber.h"
 #include "components/audio/CdTrackSource.h"
 #include "components/audio/CdTrackTags.h"
+#include "components/audio/ChannelLayout.h"
 #include "components/audio/DiscInfoLookup.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/FileOps.h"
@@ -237,6 +238,9 @@ void ConversionRunner::progress(const audio::JobProgress& progress) {
 bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
     m_host.fileProgress(0);
     const QString part = partFileFor(q, m_partIndex);
+    // Every channel is read; the writer mixes down for a format that holds fewer.
+    m_components.reader.setChannelLimit(channel_layout::kMaxChannels);
+    m_components.wmaReader.setChannelLimit(channel_layout::kMaxChannels);
     audio::AudioFileSource fileSource(m_components.reader, p);
     audio::WmaFileSource wmaSource(m_components.wmaReader, p);
     audio::AudioFileSink fileSink(m_components.writer, part);

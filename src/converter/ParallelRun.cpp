@@ -4,6 +4,7 @@
 // and what a cancel leaves behind are therefore those of a run that converts one file after
 // another; only the time differs.
 #include "components/audio/AudioFile.h"
+#include "components/audio/ChannelLayout.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/WMAFile.h"
 #include "converter/ConversionRunner.h"
@@ -55,6 +56,8 @@ public:
         : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA), m_measure(measure),
           m_ended(std::move(ended)) {
         setAutoDelete(false);
+        m_reader.setChannelLimit(channel_layout::kMaxChannels);
+        m_wmaReader.setChannelLimit(channel_layout::kMaxChannels);
         m_writer.copySettingsFrom(components.writer);
         m_wmaWriter.setWMProfile(components.wmaWriter.WMProfile());
     }

@@ -53,20 +53,23 @@ QString defaultOutputFolder() {
 
 // The writer of the run's mode, prepared as the mode asks: the lists' rate, bit rate and
 // channels for MP3, WAV and Ogg Vorbis; the WMA profile for WMA. Either writer is told the
-// format the reader truly delivers.
+// format the reader truly delivers: with Stereo listed, a surround sound track keeps its channels
+// in WAV, Ogg Vorbis, FLAC and Opus.
 class ExtractionRun::Sink : public audio::AudioSink {
 public:
     Sink(ExtractionRun& run, const QString& output, bool overwrite, bool wav, int kbps)
         : m_run(run), m_file(run.m_components->AudioFileOut, output), m_wma(run.m_components->WMAoutFile, output),
           m_overwrite(overwrite), m_wav(wav), m_kbps(kbps) {}
 
+    void sourceFrames(std::int64_t frames) override { m_file.sourceFrames(frames); }
     bool create(int sampleRate, int channels) override {
         Components& c = *m_run.m_components;
         ExtractionHost& host = m_run.m_host;
         try {
             if (!m_run.m_wma) {
-                if (m_wav) c.AudioFileOut.SetPcmFormat(sampleRate, channels, 16);
-                c.AudioFileOut.SetEncodingParameters(sampleRate, m_kbps, channels);
+                const int listed = std::min(channels, 2);  // Stereo, for surround kept
+                if (m_wav) c.AudioFileOut.SetPcmFormat(sampleRate, listed, 16);
+                c.AudioFileOut.SetEncodingParameters(sampleRate, m_kbps, listed);
                 if (m_overwrite && !(m_run.pass() && m_run.pass())) return false;
                 if (!m_file.create(sampleRate, channels)) return false;
                 // A cancel asked for before a new file was created ends the run at its first pass.
@@ -165,22 +168,7 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
                                             "or output format.")
                                  .arg(quoted(m_output)));
 
-    // The reader delivers what the writer is set up for: the lists' rate and channels, or the
-    // WMA profile's.
-    int rate = 0;
-    int channels = 0;
-    int kbps = 0;
-    if (m_wma) {
-        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
-        rate = c.WMAoutFile.formatFigure1();
-        channels = c.WMAoutFile.formatFigure2();
-    } else {
-        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
-        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
-        channels = request.channelsIndex + 1;
-        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
-    }
-    c.VideoFileIn.SetAudioFormat(rate, channels);
+    const int kbps = setUpReader(request);
     c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
     m_host.fileProgress(0);
 
@@ -218,6 +206,30 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
     m_host.fileProgress(0);
     m_host.fileEnded();
     return RunEnd::Written;
+}
+
+// The reader delivers what the writer is set up for: the lists' rate and channels, or the WMA
+// profile's. MP3 and WMA hold at most stereo; the other formats keep a surround sound track's
+// channels. Returns the bit rate listed (0 for WMA).
+int ExtractionRun::setUpReader(const RunRequest& request) {
+    Components& c = *m_components;
+    int rate = 0;
+    int channels = 0;
+    int kbps = 0;
+    if (m_wma) {
+        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
+        rate = c.WMAoutFile.formatFigure1();
+        channels = c.WMAoutFile.formatFigure2();
+    } else {
+        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
+        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
+        channels = request.channelsIndex + 1;
+        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
+    }
+    c.VideoFileIn.SetAudioFormat(rate, channels);
+    const bool mp3 = request.format.isEmpty() || request.format.compare(QStringLiteral("MP3"), Qt::CaseInsensitive) == 0;
+    c.VideoFileIn.KeepSurround(!m_wma && !mp3);
+    return kbps;
 }
 
 void ExtractionRun::progress(const audio::JobProgress& progress) {

@@ -111,6 +111,7 @@ private:
     void progress(const audio::JobProgress& progress) override;
     void finished(const audio::JobOutcome&) override {}
     RunEnd prepareAndCopy(const RunRequest& request);
+    int setUpReader(const RunRequest& request);
     RunEnd fail(const QString& description);
     RunEnd stop();
     // Lets events run once; false (and the job cancelled) when the run must stop.

@@ -161,6 +161,44 @@ TEST(AudioFileConversion, DeclaredRateDifferentFromTheOutputIsResampled) {
     EXPECT_NEAR(static_cast<double>(reader.length()), 44100.0, 64.0);
 }
 
+// Blocks of 3 to 8 channels keep them in FLAC, Opus, and in WAV and Ogg Vorbis set to Stereo (the
+// first start's settings), each in its format's layout (as ffprobe names it; FFmpeg's FLAC decoder
+// calls FLAC's 5.0 and 5.1 "(side)") and each channel carrying its own tone as ffmpeg decodes
+// it. MP3 mixes them to stereo. The reader reads them all only when asked to.
+TEST(AudioFileConversion, SurroundBlocksKeepTheirChannelsWhereTheFormatHoldsThem) {
+    QTemporaryDir dir;
+    const char* const layouts[] = {"3.0", "quad", "5.0", "5.1", "6.1", "7.1"};
+    for (const char* ext : {"wav", "flac", "ogg", "opus", "mp3"}) {
+        for (int channels = 3; channels <= 8; ++channels) {
+            const QString path = dir.filePath(QStringLiteral("%1.%2").arg(channels).arg(QLatin1String(ext)));
+            SCOPED_TRACE(path.toStdString());
+            const SampleBlock tones = testing_support::channelTones(48000, channels, 48000 * 2);
+            AudioFile writer;
+            writer.DeclareInputFormat(48000, channels);
+            writer.Create(path);
+            ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+            writeInSeconds(writer, tones, 48000, channels);
+            writer.Close();
+            const bool mp3 = QLatin1String(ext) == QLatin1String("mp3");
+            const int kept = mp3 ? 2 : channels;
+            QString layout = mp3 ? QStringLiteral("stereo") : QLatin1String(layouts[channels - 3]);
+            if (QLatin1String(ext) == QLatin1String("flac") && (channels == 5 || channels == 6)) layout += QStringLiteral("(side)");
+            EXPECT_EQ(testing_support::probeAudio(path, QStringLiteral("channels,channel_layout")),
+                      QStringList({QString::number(kept), layout}));
+            if (mp3) continue;
+            const SampleBlock decoded = testing_support::ffmpegDecode(path, 48000, channels);
+            for (int c = 0; c < channels; ++c)
+                EXPECT_GT(bestCorrelation(tones, channels, decoded, channels, c, 600), 0.95) << "channel " << c;
+            AudioFile reader;
+            reader.OpenRead(path);
+            EXPECT_EQ(reader.channels(), 2);
+            reader.setChannelLimit(8);
+            reader.OpenRead(path);
+            EXPECT_EQ(reader.channels(), channels);
+        }
+    }
+}
+
 TEST(AudioFileConversion, BlocksMustHoldWholeFrames) {
     QTemporaryDir dir;
     AudioFile writer;
@@ -168,7 +206,7 @@ TEST(AudioFileConversion, BlocksMustHoldWholeFrames) {
     writer.SetPcmFormat(44100, 2, 16);
     writer.Create(dir.filePath(QStringLiteral("w.wav")));
     EXPECT_THROW(writer.WriteBlock(SampleBlock(3)), ComponentError);
-    EXPECT_THROW(writer.DeclareInputFormat(44100, 6), ComponentError);
+    EXPECT_THROW(writer.DeclareInputFormat(44100, 9), ComponentError);
     writer.Close();
     writer.Close();  // harmless when nothing is open
 }

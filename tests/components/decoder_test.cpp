@@ -191,8 +191,33 @@ INSTANTIATE_TEST_SUITE_P(Conversions, DecoderResamplerRates,
                                            RateCase{{44100, 2}, {44100, 2}}));
 
 TEST(DecoderResampler, RejectsFormatsItCannotConvert) {
-    EXPECT_THROW(Resampler({44100, 6}, {44100, 2}), ComponentError);
+    EXPECT_THROW(Resampler({44100, 9}, {44100, 2}), ComponentError);
+    EXPECT_THROW(Resampler({44100, 2}, {44100, 0}), ComponentError);
     EXPECT_THROW(Resampler({0, 2}, {44100, 2}), ComponentError);
+}
+
+// Surround to stereo with the ITU coefficients (centre and surrounds at -3 dB, no LFE), scaled so
+// that the loudest sum of a side stays full scale: one channel at a time, in WAVE order.
+TEST(DecoderResampler, SurroundMixesToStereoWithTheItuCoefficients) {
+    const double h = std::sqrt(0.5);
+    struct Case {
+        int channels;
+        std::vector<double> left;  // per source channel; the right side mirrors it
+    };
+    for (const Case& c : {Case{6, {1, 0, h, 0, h, 0}}, Case{8, {1, 0, h, 0, h, 0, h, 0}}}) {
+        double side = 0;
+        for (double k : c.left) side += k;
+        Resampler resampler({48000, c.channels}, {48000, 2});
+        for (int source = 0; source < c.channels; ++source) {
+            std::vector<std::int16_t> frame(static_cast<std::size_t>(c.channels), 0);
+            frame[static_cast<std::size_t>(source)] = 10000;
+            const std::vector<std::int16_t> out = resampler.convert(frame.data(), 1);
+            ASSERT_EQ(out.size(), 2u);
+            const int mirrored = source == 0 || source == 1 || source >= 4 ? source ^ 1 : source;
+            EXPECT_NEAR(out[0], 10000 * c.left[std::size_t(source)] / side, 2) << c.channels << " channels, source " << source;
+            EXPECT_NEAR(out[1], 10000 * c.left[std::size_t(mirrored)] / side, 2) << c.channels << " channels, source " << source;
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -307,20 +332,38 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"wma", 44100, 2, false, 4096}, FormatCase{"wma", 22050, 1, false, 4096}),
     formatName);
 
-TEST(DecoderChannels, MoreThanTwoChannelsAreMixedToStereo) {
+// The channel limit: up to it a surround source keeps every channel exactly, as ffmpeg decodes
+// them (a 5.1 with side channels as FLAC's 5.1); above it the source is mixed down as ffmpeg's
+// own -ac mixes it. Unset, the limit is stereo.
+TEST(DecoderChannels, KeepEveryChannelUpToTheLimitAndMixDownAboveIt) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("six.flac"));
-    ASSERT_TRUE(run(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"),
-                                            QStringLiteral("-c"), QStringLiteral("6"), QStringLiteral("-b"),
-                                            QStringLiteral("16"), path, QStringLiteral("synth"), QStringLiteral("1"),
-                                            QStringLiteral("sine"), QStringLiteral("440"), QStringLiteral("gain"),
-                                            QStringLiteral("-10")}));
-    Decoder decoder;
-    decoder.open(path);
-    EXPECT_EQ(decoder.channels(), 2);
-    const auto all = readAll(decoder);
-    EXPECT_EQ(all.size(), 2u * 48000u);
-    EXPECT_NEAR(frequency(channel(all, 2, 0), 48000), 440.0, 5.0);
+    struct Case {
+        const char* file;
+        const char* layout;
+        int sourceChannels;
+        int limit;  // 0: not set
+        int expected;
+    };
+    const Case cases[] = {{"five.wav", "5.1", 6, 0, 2},   {"five.wav", "5.1", 6, 1, 1},   {"five.wav", "5.1", 6, 8, 6},
+                          {"side.flac", "5.1(side)", 6, 6, 6}, {"seven.flac", "7.1", 8, 8, 8}, {"seven.flac", "7.1", 8, 2, 2},
+                          {"three.wav", "3.0", 3, 8, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " read with a limit of " + std::to_string(c.limit));
+        const QString path = dir.filePath(QLatin1String(c.file));
+        if (!QFileInfo::exists(path)) {
+            ASSERT_EQ(testing_support::makeChannelTones(path, QLatin1String(c.layout), c.sourceChannels, 1.0), QString());
+        }
+        Decoder decoder;
+        if (c.limit > 0) decoder.setChannelLimit(c.limit);
+        decoder.open(path);
+        ASSERT_EQ(decoder.channels(), c.expected);
+        const auto all = readAll(decoder);
+        const SampleBlock reference = testing_support::ffmpegDecode(path, 48000, c.expected);
+        ASSERT_EQ(all.size(), reference.size());
+        int largest = 0;
+        for (std::size_t i = 0; i < all.size(); ++i) largest = std::max(largest, std::abs(all[i] - reference[i]));
+        EXPECT_LE(largest, c.expected < c.sourceChannels ? 1 : 0);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

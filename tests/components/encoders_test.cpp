@@ -1,8 +1,10 @@
 // The Ogg Vorbis, WAV and WMA writers and the WMA file object, checked on real files read
 // back with ffmpeg/ffprobe.
+#include "components/audio/AudioFile.h"
 #include "components/audio/WMAFile.h"
 #include "components/audio/FileEndpoints.h"
 #include "components/audio/Encoder.h"
+#include "support/FlacTools.h"
 #include "support/Signals.h"
 
 #include <QDir>
@@ -206,7 +208,9 @@ TEST(WavFormat, SupportedSetAndDescriptions) {
     EXPECT_TRUE(wavFormatSupported({96000, 2, 24}));
     EXPECT_TRUE(wavFormatSupported({8000, 1, 8}));
     EXPECT_FALSE(wavFormatSupported({44100, 2, 12}));
-    EXPECT_FALSE(wavFormatSupported({44100, 3, 16}));
+    EXPECT_TRUE(wavFormatSupported({44100, 3, 16}));
+    EXPECT_TRUE(wavFormatSupported({48000, 8, 24}));
+    EXPECT_FALSE(wavFormatSupported({44100, 9, 16}));
     EXPECT_TRUE(wavFormatSupported({6000, 1, 16}));
     EXPECT_FALSE(wavFormatSupported({5999, 1, 16}));
     EXPECT_FALSE(wavFormatSupported({96001, 2, 16}));
@@ -649,6 +653,64 @@ TEST(FlacEncoder, DecodesToExactlyTheSamplesItWasGiven) {
     }
 }
 
+// The seek table from the length the source states, checked point by point against the frames
+// of the file: none without a length or with one beyond belief, and never a point that no frame
+// reached when the source ends before its stated length. Padding is there in every case.
+TEST(FlacEncoder, SeekPointsEveryTenSecondsOfTheStatedLength) {
+    constexpr int kRate = 8000;
+    constexpr std::int64_t kFrames = kRate * 35;
+    struct Case {
+        std::int64_t stated;
+        int points;  // -1: no seek table
+        int placeholders;
+    };
+    for (const Case& c : {Case{0, -1, 0}, Case{kFrames, 4, 0}, Case{kFrames * 2, 4, 3}, Case{kFrames / 2, 2, 0},
+                        Case{std::int64_t{kRate} * 10 * 70000, -1, 0}}) {
+        SCOPED_TRACE("stated " + std::to_string(c.stated));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.flac"));
+        FlacFormat format{kRate, 1, 16, 5, false};
+        format.totalFrames = c.stated;
+        auto enc = makeFlacEncoder(format);
+        enc->open(path);
+        writeAll(*enc, material(kRate, 1, std::size_t(kFrames)));
+        enc->finish();
+        const testing_support::FlacMetadata metadata = testing_support::inspectFlac(path);
+        ASSERT_TRUE(metadata.error.isEmpty()) << metadata.error.toStdString();
+        EXPECT_EQ(metadata.seekPoints, c.points);
+        EXPECT_EQ(metadata.placeholders, c.placeholders);
+        EXPECT_TRUE(metadata.faults.isEmpty()) << metadata.faults.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(metadata.padding, 8192);
+        runTool(QStringLiteral("flac"), {QStringLiteral("-t"), QStringLiteral("-s"), path});
+    }
+}
+
+// A bitrate set for stereo counts per pair of channels for a surround source, in Opus and in
+// Ogg Vorbis set to Stereo, so that 5.1 is not starved of bits.
+TEST(SurroundBitrates, CountPerPairOfChannels) {
+    struct Case {
+        const char* ext;
+        const char* description;
+    };
+    for (const Case& c : {Case{"opus", "384 kbit/s CBR, 6 channels, complexity 10"},
+                          Case{"ogg", "44100 Hz, 6 channels, 384 kbit/s"}}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("out.") + QLatin1String(c.ext));
+        AudioFile writer;
+        OutputSettings settings;
+        settings.opus = OpusFormat{48000, 2, 128, 2, 10};
+        settings.ogg = OggFormat{44100, 2, 128, 0, 0, 0};
+        writer.useSettings(settings);
+        writer.DeclareInputFormat(48000, 6);
+        writer.Create(path);
+        ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        EXPECT_EQ(writer.formatDescription(), QLatin1String(c.description));
+        writer.WriteBlock(material(48000, 6, 48000 * 4));
+        writer.Close();
+        EXPECT_NEAR(packetBitrate(path, 4.0) / 1000, 384, 384 * 0.1) << c.ext;
+    }
+}
+
 // Opus runs at 48 kHz inside; the file records the input's rate, and the pre-skip makes the
 // decoded sound start and end where the input does.
 TEST(OpusEncoder, KeepsTheLengthAndTheOriginalRate) {
@@ -689,7 +751,10 @@ TEST(FlacAndOpus, RefuseWhatTheyCannotWrite) {
     EXPECT_EQ(opusRefusal({44100, 2, 6, 0, 0}), QString());
     EXPECT_NE(opusRefusal({44100, 2, 5, 0, 10}), QString());
     EXPECT_NE(opusRefusal({44100, 2, 513, 0, 10}), QString());
-    EXPECT_NE(opusRefusal({44100, 3, 128, 0, 10}), QString());
+    EXPECT_NE(opusRefusal({44100, 9, 128, 0, 10}), QString());
+    // Surround takes up to 256 kbit/s a channel.
+    EXPECT_EQ(opusRefusal({48000, 6, 1536, 0, 10}), QString());
+    EXPECT_NE(opusRefusal({48000, 6, 1537, 0, 10}), QString());
     EXPECT_THROW(makeOpusEncoder({44100, 2, 128, 3, 10}), ComponentError);
     EXPECT_THROW(makeFlacEncoder({44100, 2, 16, -1, false}), ComponentError);
 }

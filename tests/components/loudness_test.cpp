@@ -1,5 +1,6 @@
 // Loudness measurement against an independent scanner and libebur128's own gating and true
 // peak, tag values, and loudness tags written into every output format and read back.
+#include "components/audio/AudioFile.h"
 #include "components/audio/AudioInfo.h"
 #include "components/audio/LoudnessTags.h"
 #include "support/CoreSupport.h"
@@ -9,6 +10,8 @@
 #include <ebur128.h>
 
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -97,6 +100,55 @@ TEST(Loudness, AgreesWithLoudgainAndWithLibebur128ForAnyBlockSize) {
         EXPECT_NEAR(peakDb, 0.0, 0.1) << reference[i].file.toStdString();
     }
     EXPECT_GT(results[3].peak, 1.0) << "clipped noise peaks between its samples";
+}
+
+// ffmpeg's own meter's integrated loudness of a file.
+double ffmpegLoudness(const QString& path) {
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-nostats"), QStringLiteral("-i"), path, QStringLiteral("-af"),
+                                            QStringLiteral("ebur128"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+    ffmpeg.waitForFinished(120000);
+    const QString log = QString::fromUtf8(ffmpeg.readAllStandardError());
+    static const QRegularExpression integrated(QStringLiteral("I:\\s+(-?[0-9.]+) LUFS"));
+    QRegularExpressionMatchIterator it = integrated.globalMatch(log);
+    double lufs = NAN;
+    while (it.hasNext()) lufs = it.next().captured(1).toDouble();  // the summary's comes last
+    return lufs;
+}
+
+// More than two channels are weighted per BS.1770: the LFE left out, surrounds at +1.5 dB. Each
+// channel alone against the front left, and whole 5.1 and 7.1 files against ffmpeg's meter.
+TEST(Loudness, SurroundChannelsAreWeightedPerBs1770) {
+    constexpr int kRate = 48000;
+    const double surround = 10 * std::log10(1.41);
+    for (const int channels : {6, 8}) {
+        const auto alone = [&](int channel) {
+            SampleBlock block(kRate * 3 * static_cast<std::size_t>(channels));
+            const SampleBlock tone = sineTone(kRate, 1, 997, kRate * 3, 8000);
+            for (std::size_t i = 0; i < tone.size(); ++i) block[i * std::size_t(channels) + std::size_t(channel)] = tone[i];
+            return measure({QStringLiteral("alone"), kRate, channels, block}).loudness();
+        };
+        const double front = alone(0).lufs;
+        // WAVE order: FL FR FC LFE BL BR (SL SR).
+        const std::vector<double> offsets = {0, 0, 0, -HUGE_VAL, surround, surround, surround, surround};
+        for (int c = 0; c < channels; ++c) {
+            const Loudness l = alone(c);
+            if (std::isinf(offsets[std::size_t(c)])) EXPECT_FALSE(l.hasGain()) << channels << " channels, the LFE";
+            else EXPECT_NEAR(l.lufs - front, offsets[std::size_t(c)], 0.01) << channels << " channels, channel " << c;
+        }
+    }
+    QTemporaryDir dir;
+    for (const auto& [layout, channels] : {std::pair{"5.1", 6}, std::pair{"7.1", 8}}) {
+        const QString path = dir.filePath(QLatin1String(layout) + QStringLiteral(".wav"));
+        ASSERT_EQ(makeChannelTones(path, QLatin1String(layout), channels, 5.0), QString());
+        AudioFile reader;
+        reader.setChannelLimit(8);
+        reader.OpenRead(path);
+        ASSERT_EQ(reader.channels(), channels);
+        LoudnessMeter meter(kRate, channels);
+        for (SampleBlock block = reader.ReadBlock(kRate); !block.empty(); block = reader.ReadBlock(kRate)) meter.add(block);
+        EXPECT_NEAR(meter.loudness().lufs, ffmpegLoudness(path), 0.15) << layout;
+    }
 }
 
 TEST(Loudness, SilenceAndTooShortHaveNoGainAndAddNothingToTheirAlbum) {

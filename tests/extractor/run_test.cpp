@@ -417,6 +417,38 @@ TEST_F(Extraction, NeverWritesOverTheVideoItself) {
     EXPECT_EQ(copy.readAll(), original.readAll());
 }
 
+// A 5.1 sound track (AC3 with side channels) keeps its six channels in FLAC, Opus, WAV and Ogg
+// Vorbis with Stereo listed, each carrying its own channel as ffmpeg decodes the video; MP3 and WMA
+// get stereo, and Mono is mono in any format.
+TEST_F(Extraction, KeepsASurroundSoundTrackWhereTheFormatHoldsIt) {
+    const QString tones = work.filePath(QStringLiteral("tones.wav"));
+    ASSERT_EQ(makeChannelTones(tones, QStringLiteral("5.1(side)"), 6, 3.0), QString());
+    const QString in = work.filePath(QStringLiteral("surround.mkv"));
+    ASSERT_EQ(makeVideo(in, tones, args({"-c:a", "ac3", "-b:a", "448k"})), QString());
+    struct Case {
+        const char* format;
+        int channelsIndex;
+        int channels;
+        const char* layout;
+    };
+    std::vector<Case> cases = {{"FLAC", 1, 6, "5.1(side)"}, {"OPUS", 1, 6, "5.1"}, {"WAV", 1, 6, "5.1"},
+                               {"OGG", 1, 6, "5.1"},        {"MP3", 1, 2, "stereo"}, {"FLAC", 0, 1, "mono"}};
+    if (wmaEncoderAvailable()) cases.push_back({"WMA", 1, 2, ""});
+    const SampleBlock reference = ffmpegDecode(in, 44100, 6);
+    for (const Case& c : cases) {
+        RunRequest r = request(in, QLatin1String(c.format));
+        r.channelsIndex = c.channelsIndex;
+        ASSERT_EQ(run(r), RunEnd::Written) << c.format << ": " << host.messages.join(QLatin1Char('|')).toStdString();
+        SCOPED_TRACE(output.toStdString());
+        QStringList expected{QString::number(c.channels)};
+        if (*c.layout) expected << QLatin1String(c.layout);
+        EXPECT_EQ(probeAudio(output, *c.layout ? QStringLiteral("channels,channel_layout") : QStringLiteral("channels")), expected);
+        if (c.channels != 6) continue;
+        const SampleBlock out = ffmpegDecode(output, 44100, 6);
+        for (int ch = 0; ch < 6; ++ch) EXPECT_GT(bestCorrelation(reference, 6, out, 6, ch, 600), 0.95) << "channel " << ch;
+    }
+}
+
 // When the window goes away under a run, the run stops at its next check, leaves the host
 // alone from then on, keeps the partial output and never deletes the video.
 TEST_F(Extraction, StopsWithoutTouchingAWindowClosedUnderIt) {

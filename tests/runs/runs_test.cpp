@@ -118,14 +118,7 @@ protected:
     // The converter's run of `snapshot` with components of its own; what its host saw. The cancel
     // request is seen from the given message-loop pass on (-1: never).
     static RecordingRunHost convert(const converter::RunSnapshot& snapshot, int cancelAfterPasses = -1) {
-        AudioFile reader, writer;
-        WMAFile wmaReader, wmaWriter;
-        AudioInfo tags;
-        RecordingRunHost host;
-        host.cancelAfterPasses = cancelAfterPasses;
-        converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
-            .run(snapshot);
-        return host;
+        return runConversion(snapshot, cancelAfterPasses);
     }
     // A run of the whole list into `format` with the stored settings.
     static converter::RunSnapshot wholeListInto(const QString& format, int workers = 1) {
@@ -182,15 +175,7 @@ TEST_F(Runs, ExtractAVideoFromStoredSettings) {
 }
 
 // ffprobe's view of a file's first audio stream: codec, rate, channels.
-QStringList probeStream(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-                                        QStringLiteral("a:0"), QStringLiteral("-show_entries"),
-                                        QStringLiteral("stream=codec_name,sample_rate,channels"), QStringLiteral("-of"),
-                                        QStringLiteral("csv=p=0"), path});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
-}
+QStringList probeStream(const QString& path) { return probeAudio(path, QStringLiteral("codec_name,sample_rate,channels")); }
 
 // Every input format converts to FLAC and to Opus through the run on two cores, checked with
 // ffmpeg's own decoders: codec, rate, channels, length within 20 ms, the sound itself, and the

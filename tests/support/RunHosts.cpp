@@ -1,8 +1,23 @@
 #include "support/RunHosts.h"
 
+#include "components/audio/AudioFile.h"
+#include "components/audio/AudioInfo.h"
+#include "components/audio/WMAFile.h"
+
 #include <utility>
 
 namespace testing_support {
+
+RecordingRunHost runConversion(const converter::RunSnapshot& snapshot, int cancelAfterPasses) {
+    AudioFile reader, writer;
+    WMAFile wmaReader, wmaWriter;
+    AudioInfo tags;
+    RecordingRunHost host;
+    host.cancelAfterPasses = cancelAfterPasses;
+    converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+        .run(snapshot);
+    return host;
+}
 
 void RecordingRunHost::runMessage(const QString& text, bool) {
     messages << text;

@@ -41,6 +41,10 @@ struct RecordingRunHost : converter::RunHost {
     QStringList failedPaths() const;
 };
 
+// The converter's run of `snapshot` with components of its own; what its host saw. The cancel
+// request is seen from the given message-loop pass on (-1: never).
+RecordingRunHost runConversion(const converter::RunSnapshot& snapshot, int cancelAfterPasses = -1);
+
 struct RecordingExtractionHost : extractor::ExtractionHost {
     QStringList messages;
     int questions = 0;

@@ -13,6 +13,13 @@
 
 namespace testing_support {
 
+namespace {
+
+// The tones of channelTones and makeChannelTones, in Hz: none a multiple of another.
+constexpr int kChannelHz[] = {440, 570, 730, 70, 950, 1230, 1590, 2070};
+
+}  // namespace
+
 SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, double amplitude) {
     SampleBlock out;
     out.reserve(frames * static_cast<std::size_t>(channels));
@@ -21,6 +28,15 @@ SampleBlock sineTone(int rate, int channels, double hz, std::size_t frames, doub
             std::lround(amplitude * std::sin(2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate)));
         for (int c = 0; c < channels; ++c) out.push_back(v);
     }
+    return out;
+}
+
+SampleBlock channelTones(int rate, int channels, std::size_t frames, double amplitude) {
+    SampleBlock out(frames * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channels && c < 8; ++c)
+            out[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] = static_cast<std::int16_t>(
+                std::lround(amplitude * 32767.0 * std::sin(2.0 * std::numbers::pi * kChannelHz[c] * static_cast<double>(i) / rate)));
     return out;
 }
 
@@ -155,12 +171,44 @@ QString makeVideo(const QString& path, const QString& soundWav, const QStringLis
     return {};
 }
 
-SampleBlock ffmpegDecode(const QString& path, int rate, int channels) {
+QString makeChannelTones(const QString& path, const QString& layout, int channels, double seconds, int rate) {
+    QStringList tones;
+    for (int c = 0; c < channels && c < 8; ++c) tones << QStringLiteral("0.25*sin(2*PI*%1*t)").arg(kChannelHz[c]);
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"),
-                 {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-i"),
-                  path, QStringLiteral("-vn"), QStringLiteral("-ar"), QString::number(rate), QStringLiteral("-ac"),
-                  QString::number(channels), QStringLiteral("-f"), QStringLiteral("s16le"), QStringLiteral("-")});
+                 {QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                  QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  QStringLiteral("aevalsrc=exprs=%1:channel_layout=%2:sample_rate=%3:duration=%4")
+                      .arg(tones.join(QLatin1Char('|')), layout)
+                      .arg(rate)
+                      .arg(seconds),
+                  path});
+    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0)
+        return QStringLiteral("ffmpeg could not make %1: %2").arg(path, QString::fromLocal8Bit(ffmpeg.readAllStandardError()));
+    return {};
+}
+
+QStringList probeAudio(const QString& path, const QString& entries) {
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                                        QStringLiteral("a:0"), QStringLiteral("-show_entries"),
+                                        QStringLiteral("stream=") + entries, QStringLiteral("-of"),
+                                        QStringLiteral("csv=p=0"), path});
+    p.waitForFinished(60000);
+    // Only the fields asked for: side data (such as ReplayGain's) may follow them.
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(',')).mid(0, entries.count(QLatin1Char(',')) + 1);
+}
+
+SampleBlock ffmpegDecode(const QString& path, int rate, int channels) {
+    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-i"),
+                     path, QStringLiteral("-vn"), QStringLiteral("-ar"), QString::number(rate)};
+    // A file of that many channels keeps them as they are: -ac would remix them into FFmpeg's
+    // default layout of the count (2.1 for three, 4.0 for four).
+    if (probeAudio(path, QStringLiteral("channels")).value(0).toInt() != channels)
+        args << QStringLiteral("-ac") << QString::number(channels);
+    args << QStringLiteral("-f") << QStringLiteral("s16le") << QStringLiteral("-");
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), args);
     if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0) return {};
     const QByteArray bytes = ffmpeg.readAllStandardOutput();
     SampleBlock samples(static_cast<std::size_t>(bytes.size()) / sizeof(std::int16_t));

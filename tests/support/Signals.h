@@ -25,6 +25,10 @@ SampleBlock musicTone(int rate, int channels, double seconds, unsigned seed = 1)
 // Much noise leaves encoders no redundancy to save bits on.
 SampleBlock musicFrames(int rate, int channels, std::size_t frames, double noise = 0.025, unsigned seed = 1);
 
+// A tone of its own on each of `channels` (up to 8; the fourth, the LFE of 5.1 to 7.1, low), at
+// `amplitude` of full scale, so that channels can be told apart after a conversion.
+SampleBlock channelTones(int rate, int channels, std::size_t frames, double amplitude = 0.25);
+
 // Writes `samples` into `path` in the format its extension names (wav, mp3, ogg, wma), with
 // settings that keep the signal (16-bit WAV, 192 kbit/s MP3, Ogg quality 5, WMA profile of
 // the rate). Returns an empty text on success, otherwise what went wrong.
@@ -63,5 +67,14 @@ QString makeVideo(const QString& path, const QString& soundWav, const QStringLis
 
 // The sound track of a file as ffmpeg itself decodes it, converted to `rate` and `channels`.
 SampleBlock ffmpegDecode(const QString& path, int rate, int channels);
+
+// A file made by ffmpeg in the format its extension names, of `channels` in FFmpeg's `layout`
+// ("5.1", "7.1", …), holding the tones of channelTones. Empty on success, otherwise ffmpeg's
+// complaint.
+QString makeChannelTones(const QString& path, const QString& layout, int channels, double seconds, int rate = 48000);
+
+// ffprobe's values of the comma-separated stream `entries` ("channels,channel_layout") of the
+// first audio stream of `path`, in ffprobe's order.
+QStringList probeAudio(const QString& path, const QString& entries);
 
 }  // namespace testing_support

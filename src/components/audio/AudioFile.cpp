@@ -1,18 +1,40 @@
 #include "components/audio/AudioFile.h"
 
 #include "components/audio/BlockIO.h"
+#include "components/audio/ChannelLayout.h"
 #include "components/audio/Decoder.h"
 #include "components/audio/Resampler.h"
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 void requireFormat(int sampleRate, int channels) {
-    if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > 2)
+    if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > channel_layout::kMaxChannels)
         throw ComponentError(QStringLiteral("Blocks of %1 Hz with %2 channels cannot be written.")
                                  .arg(sampleRate)
                                  .arg(channels));
+}
+
+// A bitrate chosen for stereo, for `channels`: the same for each pair of channels beyond two.
+int pairedKbps(int kbps, int channels) { return channels > 2 ? kbps * channels / 2 : kbps; }
+
+// Ogg Vorbis set for stereo, for a surround source's `channels`. Managed bitrates count per pair
+// of channels; where libvorbisenc cannot manage them so, the quality nearest to the stereo
+// bitrate encodes instead (the dialogs only check stereo).
+OggFormat surroundOgg(OggFormat format, int channels) {
+    format.channels = channels;
+    if (format.quality > 0) return format;
+    OggFormat managed = format;
+    managed.nominalKbps = pairedKbps(format.nominalKbps, channels);
+    managed.minKbps = pairedKbps(format.minKbps, channels);
+    managed.maxKbps = pairedKbps(format.maxKbps, channels);
+    if (vorbisCanEncode(managed.sampleRate, channels, managed.nominalKbps, managed.minKbps, managed.maxKbps))
+        return managed;
+    format.quality = vorbisQualityFor(format.nominalKbps, 2);
+    return format;
 }
 
 }  // namespace
@@ -29,7 +51,7 @@ AudioFile::~AudioFile() {
 
 void AudioFile::OpenRead(const QString& path, int, int) {
     Close();
-    m_reader = audio_detail::openReader(path, m_state);
+    m_reader = audio_detail::openReader(path, m_state, m_channelLimit);
 }
 
 void AudioFile::Close() {
@@ -38,21 +60,29 @@ void AudioFile::Close() {
     audio_detail::finishThrough(std::move(m_writer), std::move(m_resampler));
 }
 
-std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind) const {
+// MP3 holds at most stereo and mixes surround down. Stereo set for WAV or Ogg Vorbis stands for
+// "not mono": a surround source keeps its channels there, as it does in FLAC and Opus.
+std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind, std::int64_t frames) const {
     switch (kind) {
     case Kind::Mp3: return makeLameEncoder(m_mp3);
-    case Kind::Ogg: return makeVorbisEncoder(m_ogg);
-    case Kind::Wav: return makeWavEncoder(m_wav);
+    case Kind::Ogg: return makeVorbisEncoder(keepsSurround(m_ogg.channels) ? surroundOgg(m_ogg, m_declared.channels) : m_ogg);
+    case Kind::Wav: {
+        WavFormat format = m_wav;
+        if (keepsSurround(format.channels)) format.channels = m_declared.channels;
+        return makeWavEncoder(format);
+    }
     case Kind::Flac: {
         // Lossless: the rate and channels of the blocks it gets, at the source's depth.
         FlacFormat format = m_flac;
         if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
         format.bits = m_declaredBits > 16 ? 24 : 16;
+        format.totalFrames = frames;
         return makeFlacEncoder(format);
     }
     case Kind::Opus: {
         OpusFormat format = m_opus;
         if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
+        format.bitrateKbps = pairedKbps(format.bitrateKbps, format.channels);
         return makeOpusEncoder(format);
     }
     }
@@ -61,6 +91,7 @@ std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind) const {
 
 void AudioFile::Create(const QString& path, int) {
     Close();
+    const std::int64_t frames = std::exchange(m_declaredFrames, 0);
     const QString suffix = QFileInfo(path).suffix().toLower();
     Kind kind;
     if (suffix == QStringLiteral("mp3")) kind = Kind::Mp3;
@@ -77,7 +108,7 @@ void AudioFile::Create(const QString& path, int) {
         return;
     }
     try {
-        std::unique_ptr<Encoder> writer = makeEncoder(kind);
+        std::unique_ptr<Encoder> writer = makeEncoder(kind, frames);
         writer->open(path);
         const PcmFormat target = writer->format();
         const PcmFormat incoming = m_declared.sampleRate > 0 ? m_declared : target;

@@ -23,6 +23,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -41,6 +42,10 @@ public:
 
     // Opens a file for reading. The two numbers are accepted for compatibility and unused.
     void OpenRead(const QString& path, int = 0, int = 1);
+    // The most channels the files opened from now on are read with (Decoder::setChannelLimit):
+    // 2 unless set, as playback wants; 8 reads every channel of a surround source.
+    void setChannelLimit(int channels) { m_channelLimit = channels; }
+    int channelLimit() const { return m_channelLimit; }
     void Close();
     // Creates a file for writing; the second number is accepted and unused.
     void Create(const QString& path, int = 0);
@@ -63,9 +68,15 @@ public:
     QString CheckMp3Format(const MP3Settings& settings) const { return lameRefusal(settings); }
     // Whether libvorbisenc can encode the combination (kbit/s, 0 = not set).
     bool CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const;
-    // The true rate and channel count of the blocks that will be written, and the bits per
-    // sample of their source (a FLAC keeps up to 24 of them).
+    // The true rate and channel count (1..8) of the blocks that will be written, and the bits per
+    // sample of their source (a FLAC keeps up to 24 of them). Blocks of more than two channels
+    // keep them all where Stereo is set for WAV or Ogg Vorbis (a bitrate then counts per pair of
+    // channels), and in FLAC and Opus (whose bitrate counts per pair too); MP3 and a Mono
+    // choice mix them down.
     void DeclareInputFormat(int sampleRate, int channels, int bits = 16);
+    // The length in frames the source of the next file states (0: unknown; it may be wrong), for
+    // FLAC's seek table. It applies to the next Create only.
+    void DeclareInputLength(std::int64_t frames) { m_declaredFrames = std::max<std::int64_t>(frames, 0); }
     // Shows the PCM format chooser; the chosen format becomes the WAV format. Throws when
     // the chosen format cannot be written. Returns false when the user cancelled, and when no
     // chooser is installed (a program without windows).
@@ -123,7 +134,10 @@ public:
 
 private:
     enum class Kind { Mp3, Ogg, Wav, Flac, Opus };
-    std::unique_ptr<Encoder> makeEncoder(Kind kind) const;
+    // The writer of a file of `kind` whose source states `frames`.
+    std::unique_ptr<Encoder> makeEncoder(Kind kind, std::int64_t frames) const;
+    // Whether a format set to `channels` keeps the declared blocks' surround channels instead.
+    bool keepsSurround(int channels) const { return channels == 2 && m_declared.channels > 2; }
 
     std::unique_ptr<Decoder> m_reader;
     std::unique_ptr<Encoder> m_writer;
@@ -135,6 +149,8 @@ private:
     OpusFormat m_opus;
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
     int m_declaredBits = 16;
+    std::int64_t m_declaredFrames = 0;
+    int m_channelLimit = 2;
     PcmFormat m_incoming;        // what the open writer takes
     ComponentState m_state;      // how the last open or create went
     QString m_mp3Refusal;        // why the encoding parameters cannot be written as MP3

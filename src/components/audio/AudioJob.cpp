@@ -46,6 +46,7 @@ JobOutcome AudioJob::run() {
         return finish(outcome);
     }
     m_sink.sourceBits(m_source.bits());
+    m_sink.sourceFrames(m_source.statedFrames());
     if (!m_sink.create(rate, channels)) {
         outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be created.")
                                                   : m_sink.error();

@@ -78,8 +78,14 @@ public:
     // Told before create() how many bits per sample the source holds, so that a writer that can
     // keep them (FLAC) is created for them.
     virtual void sourceBits(int) {}
+    // Told before create() the length in frames the source states (0 when unknown; it may be
+    // wrong), so that a writer that lays out an index of the whole file (FLAC's seek table) can.
+    virtual void sourceFrames(std::int64_t) {}
     // Creates the output for blocks of the given rate and channels; false when it cannot.
     virtual bool create(int sampleRate, int channels) = 0;
+    // The channels of the created output (fewer than the blocks' when its format mixes them
+    // down); 0 when the writer cannot say.
+    virtual int outputChannels() const { return 0; }
     // Whether the created output keeps more than 16 bits; the job then hands it writeWide()
     // blocks from the source's readWide().
     virtual bool writesWide() const { return false; }

@@ -9,8 +9,9 @@
 
 namespace audio_detail {
 
-std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state) {
+std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state, int channelLimit) {
     auto reader = std::make_unique<Decoder>();
+    reader->setChannelLimit(channelLimit);
     try {
         reader->open(path);
     } catch (const ComponentError& e) {

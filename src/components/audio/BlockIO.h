@@ -22,8 +22,9 @@ void writeThrough(Encoder& encoder, Resampler* resampler, PcmFormat incoming, co
 // Drains the resampler into the encoder and finishes the file; both are gone afterwards even
 // when finishing throws.
 void finishThrough(std::unique_ptr<Encoder> encoder, std::unique_ptr<Resampler> resampler);
-// Opens a decoder of `path` and records in `state` how that went; null when it failed.
-std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state);
+// Opens a decoder of `path` that hands out up to `channelLimit` channels (Decoder's limit) and
+// records in `state` how that went; null when it failed.
+std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state, int channelLimit);
 // Reads up to `sampleCount` samples as whole frames (at least one frame); empty at the end.
 SampleBlock readThrough(Decoder& decoder, int sampleCount);
 

@@ -1,9 +1,12 @@
-// Decoding of any input FFmpeg reads to 16-bit interleaved PCM at the file's own rate.
+// Decoding of any input FFmpeg reads to 16-bit interleaved PCM at the file's own rate, in the
+// standard layout of the channel count handed out.
 //
 // Decoded samples pass through a small queue so that read() can hand out blocks of exactly
 // the size asked for. The queue only ever holds what one decoded frame produced, so memory
 // does not depend on what the file claims about its length.
 #include "components/audio/Decoder.h"
+
+#include "components/audio/ChannelLayout.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -21,6 +24,7 @@ extern "C" {
 #include <QFileInfo>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -147,10 +151,38 @@ QString clockText(double seconds) {
     return QStringLiteral("%1:%2").arg(s / 60).arg(rest);
 }
 
+// The layout of what read() hands out: the standard one of its channel count.
 AVChannelLayout outputLayout(int channels) {
     AVChannelLayout layout{};
-    av_channel_layout_default(&layout, channels == 1 ? 1 : 2);
+    av_channel_layout_from_mask(&layout, channel_layout::standardMask(channels));
     return layout;
+}
+
+// The layout taken for a source that states none usable: the standard one of its count, else
+// FFmpeg's default.
+void assumeLayout(AVChannelLayout& layout, int channels) {
+    if (const std::uint64_t mask = channel_layout::standardMask(channels); mask != 0)
+        av_channel_layout_from_mask(&layout, mask);
+    else
+        av_channel_layout_default(&layout, channels);
+}
+
+// Whether a layout is the standard one of its count but for surrounds at the side where the
+// standard has them at the back, or the other way round (FFmpeg's 5.1 "(side)" is FLAC's and
+// WAVE's 5.1). Taken as the standard one, its channels are copied as they are; a remix between
+// the two would round some samples.
+bool standardButForItsSurrounds(const AVChannelLayout& layout) {
+    const int count = layout.nb_channels;
+    if (channel_layout::standardMask(count) == 0) return false;
+    const auto twins = [](AVChannel a, AVChannel b) {
+        return a == b || (a == AV_CHAN_SIDE_LEFT && b == AV_CHAN_BACK_LEFT) || (a == AV_CHAN_BACK_LEFT && b == AV_CHAN_SIDE_LEFT) ||
+               (a == AV_CHAN_SIDE_RIGHT && b == AV_CHAN_BACK_RIGHT) || (a == AV_CHAN_BACK_RIGHT && b == AV_CHAN_SIDE_RIGHT);
+    };
+    for (int i = 0; i < count; ++i) {
+        const auto wanted = static_cast<AVChannel>(std::countr_zero(static_cast<std::uint64_t>(channel_layout::speakerAt(count, i))));
+        if (!twins(av_channel_layout_channel_from_index(&layout, static_cast<unsigned>(i)), wanted)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -168,6 +200,7 @@ struct Decoder::Impl {
 
     int rate = 0;
     int channels = 0;
+    int channelLimit = 2;  // kept across files
     std::int64_t length = 0;
     std::int64_t position = 0;
 
@@ -351,7 +384,7 @@ void Decoder::Impl::openFile(const QString& filePath) {
     const int sourceChannels = codec->ch_layout.nb_channels;
     if (rate <= 0 || rate > 768000 || sourceChannels <= 0)
         throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode.").arg(name));
-    channels = std::min(sourceChannels, 2);
+    channels = std::min(sourceChannels, channelLimit);
 
     readStatedLength(info, sourceChannels);
     length = std::max<std::int64_t>(length, 0);
@@ -529,8 +562,9 @@ bool Decoder::Impl::appendFrame() {
     if (frame->nb_samples <= 0 || frame->sample_rate <= 0 || frame->ch_layout.nb_channels <= 0) return false;
 
     AVChannelLayout layout{};
-    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0)
-        av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+    if (frame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame->ch_layout) == 0 ||
+        (frame->ch_layout.nb_channels == channels && standardButForItsSurrounds(frame->ch_layout)))
+        assumeLayout(layout, frame->ch_layout.nb_channels);
     else
         av_channel_layout_copy(&layout, &frame->ch_layout);
 
@@ -540,7 +574,7 @@ bool Decoder::Impl::appendFrame() {
         // A layout the converter refuses (custom orders) is taken as the plain one of its size.
         if (!setUpConverter(layout)) {
             av_channel_layout_uninit(&layout);
-            av_channel_layout_default(&layout, frame->ch_layout.nb_channels);
+            assumeLayout(layout, frame->ch_layout.nb_channels);
             if (!setUpConverter(layout)) {
                 av_channel_layout_uninit(&layout);
                 return false;
@@ -638,6 +672,9 @@ Decoder::Decoder() : d(std::make_unique<Impl>()) {}
 Decoder::~Decoder() = default;
 
 void Decoder::setOpenProgress(std::function<void(int)> callback) { d->openProgress = std::move(callback); }
+
+void Decoder::setChannelLimit(int channels) { d->channelLimit = std::clamp(channels, 1, channel_layout::kMaxChannels); }
+int Decoder::channelLimit() const { return d->channelLimit; }
 
 void Decoder::open(const QString& path) {
     try {

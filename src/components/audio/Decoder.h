@@ -1,7 +1,7 @@
 #pragma once
 // Decoder of every input FFmpeg reads (WAV, MP3, Ogg Vorbis, WMA, FLAC, …) to 16-bit
-// interleaved PCM at the file's own rate and channel count (more than two channels are mixed
-// down to stereo).
+// interleaved PCM at the file's own rate and channel count, up to a limit of channels (more are
+// mixed down to the limit).
 //
 // Contract: one thread at a time. open() throws ComponentError with a readable description
 // when the file is missing, unreadable, a folder, empty or holds no decodable audio. read()
@@ -24,6 +24,14 @@ public:
     ~Decoder();
     Decoder(const Decoder&) = delete;
     Decoder& operator=(const Decoder&) = delete;
+
+    // The most channels read() hands out, 1..8 (2 unless set; values outside are taken to the
+    // nearest), from the next open() on. A source of up to that many keeps every channel, in the
+    // standard layout of its count in WAVE order (ChannelLayout.h; a source of another layout is
+    // mixed into it); one of more is mixed down with libswresample's ITU coefficients (centre and
+    // surrounds at -3 dB, LFE left out, scaled so that nothing clips).
+    void setChannelLimit(int channels);
+    int channelLimit() const;
 
     void open(const QString& path);
     // Called while open() reads the container, with the furthest point of the file read so

@@ -52,26 +52,31 @@ struct OggFormat {
     int quality = 300;  // hundredths; 300 = quality 3
 };
 
-// PCM WAV: 8, 16, 24 or 32 bits; 1 or 2 channels; 6000..96000 Hz.
+// PCM WAV: 8, 16, 24 or 32 bits; 1 to 8 channels (more than two in the standard layout of their
+// count, stated with a WAVEFORMATEXTENSIBLE channel mask); 6000..96000 Hz.
 struct WavFormat {
     int sampleRate = 44100;
     int channels = 2;
     int bits = 16;
 };
 
-// FLAC: lossless at the rate and channels of its input; `bits` 16 or 24 (the source's depth),
+// FLAC: lossless at the rate and channels of its input (up to 8, in FLAC's default assignment,
+// which is the standard layout of their count); `bits` 16 or 24 (the source's depth),
 // compression level 0..8, and the encoder's verify mode (every frame decoded again and compared
-// while it is written).
+// while it is written). `totalFrames`, the length the source states (0: unknown), lays out a seek
+// point every 10 seconds; every file gets padding for tags written later.
 struct FlacFormat {
     int sampleRate = 44100;
     int channels = 2;
     int bits = 16;
     int level = 5;
     bool verify = false;
+    std::int64_t totalFrames = 0;
 };
 
-// Opus: always 48 kHz inside; the input's rate is recorded as the original rate. Bitrate
-// 6..512 kbit/s; mode 0 VBR, 1 constrained VBR, 2 hard CBR; complexity 0..10.
+// Opus: always 48 kHz inside; the input's rate is recorded as the original rate. 1 to 8 channels
+// (more than two with channel mapping family 1); bitrate of the whole stream 6..512 kbit/s, or
+// up to 256 kbit/s a channel; mode 0 VBR, 1 constrained VBR, 2 hard CBR; complexity 0..10.
 struct OpusFormat {
     int sampleRate = 48000;  // of the input
     int channels = 2;

@@ -1,6 +1,8 @@
 // PCM WAV and WMA (wmav2 in ASF) writers built on libavformat/libavcodec.
 #include "components/audio/Encoder.h"
 
+#include "components/audio/ChannelLayout.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -145,7 +147,8 @@ public:
         par->codec_type = AVMEDIA_TYPE_AUDIO;
         par->codec_id = pcmCodec(m_format.bits);
         par->sample_rate = m_format.sampleRate;
-        av_channel_layout_default(&par->ch_layout, m_format.channels);
+        // More than two channels get FFmpeg's WAVEFORMATEXTENSIBLE header with this mask.
+        av_channel_layout_from_mask(&par->ch_layout, channel_layout::standardMask(m_format.channels));
         par->bits_per_coded_sample = m_format.bits;
         par->block_align = bytesPerFrame();
         par->bit_rate = std::int64_t{m_format.sampleRate} * bytesPerFrame() * 8;
@@ -407,7 +410,8 @@ private:
 constexpr int kLowestWavRate = 6000;
 
 bool wavFormatSupported(const WavFormat& format) {
-    return pcmCodec(format.bits) != AV_CODEC_ID_NONE && (format.channels == 1 || format.channels == 2) &&
+    return pcmCodec(format.bits) != AV_CODEC_ID_NONE && format.channels >= 1 &&
+           format.channels <= channel_layout::kMaxChannels &&
            format.sampleRate >= kLowestWavRate && format.sampleRate <= 96000;
 }
 

@@ -106,8 +106,12 @@ template <typename Writer>
 bool FileSink<Writer>::create(int sampleRate, int channels) {
     m_error.clear();
     try {
-        if constexpr (std::is_same_v<Writer, AudioFile>) m_writer.DeclareInputFormat(sampleRate, channels, m_sourceBits);
-        else m_writer.DeclareInputFormat(sampleRate, channels);
+        if constexpr (std::is_same_v<Writer, AudioFile>) {
+            m_writer.DeclareInputFormat(sampleRate, channels, m_sourceBits);
+            m_writer.DeclareInputLength(m_sourceFrames);
+        } else {
+            m_writer.DeclareInputFormat(sampleRate, channels);
+        }
         createWriter(m_writer, m_path);
         if (m_writer.status() >= 0) {
             if (!fileIdentity(m_path, m_device, m_inode)) m_device = m_inode = 0;
@@ -119,6 +123,11 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
     }
     if (m_error.isEmpty()) m_error = QStringLiteral("The output file could not be created.");
     return false;
+}
+
+template <typename Writer>
+int FileSink<Writer>::outputChannels() const {
+    return m_writer.channels();
 }
 
 template <typename Writer>

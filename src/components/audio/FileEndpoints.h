@@ -45,7 +45,9 @@ class FileSink : public AudioSink {
 public:
     FileSink(Writer& writer, QString path) : m_writer(writer), m_path(std::move(path)) {}
     void sourceBits(int bits) override { m_sourceBits = bits; }
+    void sourceFrames(std::int64_t frames) override { m_sourceFrames = frames; }
     bool create(int sampleRate, int channels) override;
+    int outputChannels() const override;
     bool write(const SampleBlock& block) override;
     bool writesWide() const override;
     bool writeWide(const WideBlock& block) override;
@@ -57,6 +59,7 @@ private:
     QString m_path;
     QString m_error;
     int m_sourceBits = 16;
+    std::int64_t m_sourceFrames = 0;
     // The file created, told apart from one that later takes its name.
     std::uint64_t m_device = 0;
     std::uint64_t m_inode = 0;

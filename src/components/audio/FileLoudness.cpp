@@ -1,5 +1,6 @@
 #include "components/audio/FileLoudness.h"
 
+#include "components/audio/ChannelLayout.h"
 #include "components/audio/Decoder.h"
 
 #include <vector>
@@ -16,6 +17,7 @@ FileLoudness measureFile(const QString& path, const std::function<bool()>& betwe
     FileLoudness result;
     try {
         Decoder decoder;
+        decoder.setChannelLimit(channel_layout::kMaxChannels);  // every channel the file holds
         decoder.open(path);
         LoudnessMeter meter(decoder.sampleRate(), decoder.channels());
         std::vector<std::int16_t> samples(kFrames * static_cast<std::size_t>(decoder.channels()));

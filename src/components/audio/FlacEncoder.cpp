@@ -1,6 +1,6 @@
 // FLAC writer on libFLAC's stream encoder. The file is written through callbacks of our own, so
 // that a full disk fails the write that hit it and the header's final STREAMINFO (length, MD5)
-// is written back at the start when the stream ends.
+// is written back at the start when the stream ends, with the seek table.
 //
 // Encoding runs on a thread of the writer's own, a few blocks behind write(), so that reading
 // and decoding the source overlap with it (libFLAC encodes one stream on one thread, and FLAC
@@ -9,10 +9,12 @@
 // it does not.
 #include "components/audio/Encoder.h"
 
+#include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
 
 #include <QFile>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
@@ -26,6 +28,14 @@
 namespace {
 
 constexpr int kMaxLevel = 8;
+// A seek point every this many seconds, and padding left for tags added later, as the reference
+// encoder writes them: tag editors then rewrite no audio.
+constexpr int kSeekPointSeconds = 10;
+constexpr unsigned kPaddingBytes = 8192;
+// A stated length that needs more seek points (a week of sound) is taken for a false one.
+constexpr std::int64_t kMostSeekPoints = 65536;
+// A metadata block's header: last-block flag and type in one byte, then its length in three.
+constexpr int kBlockHeaderBytes = 4;
 // Blocks waiting for the encoding thread at most: enough to ride out unevenness, little memory.
 constexpr std::size_t kQueuedBlocks = 4;
 
@@ -48,6 +58,8 @@ public:
         // callbacks: the file is closed first, so those writes fail and nothing more is written.
         closeFile();
         FLAC__stream_encoder_delete(m_encoder);
+        for (FLAC__StreamMetadata* block : m_metadata)
+            if (block) FLAC__metadata_object_delete(block);
     }
     FlacWriter(const FlacWriter&) = delete;
     FlacWriter& operator=(const FlacWriter&) = delete;
@@ -60,6 +72,7 @@ public:
             throw ComponentError(
                 QStringLiteral("cannot create the FLAC file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
         m_opened = true;
+        setUpMetadata();
         const FLAC__StreamEncoderInitStatus status =
             FLAC__stream_encoder_init_stream(m_encoder, &FlacWriter::writeCallback, &FlacWriter::seekCallback,
                                              &FlacWriter::tellCallback, nullptr, this);
@@ -97,6 +110,7 @@ public:
         const bool finished = FLAC__stream_encoder_finish(m_encoder);
         checkWritten();
         if (!finished) failState();
+        dropUnreachedSeekPoints();
         if (const int error = closeWrittenFile(m_file); error != 0) fail(error);
     }
 
@@ -105,6 +119,74 @@ public:
 private:
     void requireOpen() const {
         if (!m_file) throw ComponentError(QStringLiteral("no FLAC file is open for writing"));
+    }
+
+    // The padding, and the seek table when the source states its length (libFLAC fills in the
+    // planned points as frames reach them). No table is better than a wrong one: without a
+    // length there is none.
+    void setUpMetadata() {
+        FLAC__StreamMetadata* padding = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING);
+        if (!padding) throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
+        padding->length = kPaddingBytes;
+        m_metadata[1] = padding;
+        const std::int64_t spacing = std::int64_t{m_format.sampleRate} * kSeekPointSeconds;
+        if (m_format.totalFrames > 0 && m_format.totalFrames / spacing < kMostSeekPoints) {
+            const auto total = static_cast<FLAC__uint64>(m_format.totalFrames);
+            m_seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
+            if (!m_seekTable ||
+                !FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
+                    m_seekTable, static_cast<unsigned>(spacing), total) ||
+                !FLAC__metadata_object_seektable_template_sort(m_seekTable, true))
+                throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
+            m_metadata[0] = m_seekTable;
+            FLAC__stream_encoder_set_total_samples_estimate(m_encoder, total);
+        }
+        FLAC__StreamMetadata** first = m_seekTable ? &m_metadata[0] : &m_metadata[1];
+        FLAC__stream_encoder_set_metadata(m_encoder, first, m_seekTable ? 2 : 1);
+    }
+
+    // A source shorter than it stated leaves planned points that no frame reached; libFLAC writes
+    // them as planned, pointing at the first frame. They become placeholders here.
+    void dropUnreachedSeekPoints() {
+        if (!m_seekTable) return;
+        FLAC__StreamMetadata_SeekTable& table = m_seekTable->data.seek_table;
+        bool unreached = false;
+        for (unsigned i = 0; i < table.num_points; ++i) {
+            FLAC__StreamMetadata_SeekPoint& point = table.points[i];
+            if (point.sample_number == FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER || point.frame_samples != 0) continue;
+            point = {FLAC__STREAM_METADATA_SEEKPOINT_PLACEHOLDER, 0, 0};
+            unreached = true;
+        }
+        if (!unreached) return;
+        FLAC__format_seektable_sort(&table);
+        std::vector<unsigned char> bytes;
+        for (unsigned i = 0; i < table.num_points; ++i) {
+            const FLAC__StreamMetadata_SeekPoint& point = table.points[i];
+            appendBigEndian(bytes, point.sample_number, 8);
+            appendBigEndian(bytes, point.stream_offset, 8);
+            appendBigEndian(bytes, point.frame_samples, 2);
+        }
+        errno = 0;
+        const off_t at = seekTableOffset();
+        if (at < 0 || fseeko(m_file, at, SEEK_SET) != 0 || std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+            fail(errno != 0 ? errno : EIO);
+    }
+
+    static void appendBigEndian(std::vector<unsigned char>& bytes, FLAC__uint64 value, int width) {
+        for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) bytes.push_back(static_cast<unsigned char>(value >> shift));
+    }
+
+    // Where the written file's seek points start (after "fLaC" and the blocks before the table);
+    // -1 when it has none.
+    off_t seekTableOffset() {
+        off_t at = 4;
+        unsigned char header[kBlockHeaderBytes];
+        while (fseeko(m_file, at, SEEK_SET) == 0 && std::fread(header, 1, sizeof header, m_file) == sizeof header) {
+            if ((header[0] & 0x7F) == FLAC__METADATA_TYPE_SEEKTABLE) return at + kBlockHeaderBytes;
+            if (header[0] & 0x80) break;  // the last block
+            at += kBlockHeaderBytes + (off_t{header[1]} << 16 | off_t{header[2]} << 8 | off_t{header[3]});
+        }
+        return -1;
     }
 
     // A block of `frames` frames to fill, from the blocks the encoding thread has done with.
@@ -232,6 +314,9 @@ private:
 
     FlacFormat m_format;
     FLAC__StreamEncoder* m_encoder = nullptr;
+    // The seek table (when there is one) and the padding; the encoder uses them until it finishes.
+    std::array<FLAC__StreamMetadata*, 2> m_metadata{};
+    FLAC__StreamMetadata* m_seekTable = nullptr;
     QString m_path;
     std::FILE* m_file = nullptr;
     bool m_opened = false;

@@ -9,6 +9,8 @@
 // so far is skipped. Oversampling everything costs several times the rest of the measurement.
 #include "components/audio/Loudness.h"
 
+#include "components/audio/ChannelLayout.h"
+
 #include <ebur128.h>
 
 #include <algorithm>
@@ -120,6 +122,24 @@ private:
     double m_peak = 0;
 };
 
+// The BS.1770 weighting of a channel of the standard layouts: the LFE is left out, and every
+// surround (side, back) channel counts as a surround, as common meters do.
+int ebur128Channel(channel_layout::Speaker speaker) {
+    using namespace channel_layout;
+    switch (speaker) {
+    case FrontLeft: return EBUR128_LEFT;
+    case FrontRight: return EBUR128_RIGHT;
+    case FrontCenter: return EBUR128_CENTER;
+    case LowFrequency: return EBUR128_UNUSED;
+    case BackLeft:
+    case SideLeft:
+    case BackCenter: return EBUR128_LEFT_SURROUND;
+    case BackRight:
+    case SideRight: return EBUR128_RIGHT_SURROUND;
+    }
+    return EBUR128_UNUSED;
+}
+
 }  // namespace
 
 struct LoudnessMeter::State {
@@ -140,6 +160,11 @@ LoudnessMeter::LoudnessMeter(int rate, int channels) : m_state(std::make_unique<
     m_state->meter = ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(rate),
                                   EBUR128_MODE_M);
     if (!m_state->meter) throw ComponentError(QStringLiteral("There is not enough memory to measure loudness."));
+    // Mono and stereo keep the library's map (mono is one channel); more channels are in WAVE
+    // order of the standard layout of their count.
+    if (channels > 2 && channels <= channel_layout::kMaxChannels)
+        for (int i = 0; i < channels; ++i)
+            ebur128_set_channel(m_state->meter, static_cast<unsigned>(i), ebur128Channel(channel_layout::speakerAt(channels, i)));
     m_state->truePeak.emplace(rate, channels);
     m_state->hop = static_cast<std::size_t>((rate + 5) / 10);
     m_state->needed = 4 * m_state->hop;  // the first block needs 400 ms, each further one 100 ms

@@ -11,7 +11,9 @@
 // album until its last file is done, and then combine them in an AlbumLoudness. An
 // AlbumLoudness is used on one thread at a time (its owner guards it). Tracks of
 // different rates and channel counts may share an album. Mono is measured as one channel
-// (not as two), as BS.1770 and common scanners do.
+// (not as two), as BS.1770 and common scanners do; more than two channels are taken in the
+// standard layout of their count (ChannelLayout.h), weighted per BS.1770 (LFE left out,
+// surrounds at +1.5 dB).
 //
 // Silence: a track without one 400 ms block above the absolute gate (-70 LUFS), such as
 // digital silence or a track shorter than 0.4 s, has no integrated loudness: Loudness::lufs is

@@ -2,15 +2,20 @@
 // Opus' 48 kHz inside and recording the input rate as the original rate), and writes the
 // pre-skip and the final granule position, so the decoded file starts and ends where its input
 // does. Pages go through callbacks of our own so that a full disk fails the write that hit it.
+// More than two channels are written with channel mapping family 1, in Vorbis channel order.
 #include "components/audio/Encoder.h"
+
+#include "components/audio/ChannelLayout.h"
 
 #include <opus/opusenc.h>
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <vector>
 
 namespace {
@@ -43,8 +48,10 @@ public:
         m_comments = ope_comments_create();
         const OpusEncCallbacks callbacks{&OpusWriter::writeCallback, &OpusWriter::closeCallback};
         int error = OPE_OK;
+        // Mapping family 0 holds mono and stereo; family 1 the surround layouts, in Vorbis order.
+        const int family = m_format.channels > 2 ? 1 : 0;
         m_encoder = ope_encoder_create_callbacks(&callbacks, this, m_comments, m_format.sampleRate, m_format.channels,
-                                                 0, &error);
+                                                 family, &error);
         if (!m_encoder || error != OPE_OK) failWith(error);
         check(ope_encoder_ctl(m_encoder, OPUS_SET_BITRATE(m_format.bitrateKbps * 1000)));
         check(ope_encoder_ctl(m_encoder, OPUS_SET_VBR(m_format.mode == 2 ? 0 : 1)));
@@ -59,7 +66,7 @@ public:
         constexpr std::size_t chunk = 1 << 16;
         while (frames > 0) {
             const std::size_t n = std::min(frames, chunk);
-            check(ope_encoder_write(m_encoder, samples, static_cast<int>(n)));
+            check(ope_encoder_write(m_encoder, inStreamOrder(samples, n), static_cast<int>(n)));
             m_framesWritten += n;
             samples += n * static_cast<std::size_t>(m_format.channels);
             frames -= n;
@@ -83,6 +90,18 @@ public:
 private:
     void requireOpen() const {
         if (!m_file || !m_encoder) throw ComponentError(QStringLiteral("no Opus file is open for writing"));
+    }
+
+    // `frames` frames in the stream's channel order: Vorbis order for surround (mapping family 1).
+    const std::int16_t* inStreamOrder(const std::int16_t* samples, std::size_t frames) {
+        if (m_format.channels <= 2) return samples;
+        const std::span<const int> order = channel_layout::vorbisOrder(m_format.channels);
+        const std::size_t channels = order.size();
+        m_reordered.resize(frames * channels);
+        for (std::size_t i = 0; i < frames; ++i)
+            for (std::size_t c = 0; c < channels; ++c)
+                m_reordered[i * channels + c] = samples[i * channels + static_cast<std::size_t>(order[c])];
+        return m_reordered.data();
     }
 
     void check(int rc) {
@@ -128,16 +147,19 @@ private:
     std::size_t m_framesWritten = 0;
     OggOpusComments* m_comments = nullptr;
     OggOpusEnc* m_encoder = nullptr;
+    std::vector<std::int16_t> m_reordered;  // a surround block in Vorbis order
     int m_writeError = 0;
 };
 
 }  // namespace
 
 QString opusRefusal(const OpusFormat& f) {
-    if (f.sampleRate < 1000 || f.sampleRate > 768000 || f.channels < 1 || f.channels > 2)
+    if (f.sampleRate < 1000 || f.sampleRate > 768000 || f.channels < 1 || f.channels > channel_layout::kMaxChannels)
         return QStringLiteral("Opus cannot encode %1 Hz with %2 channels.").arg(f.sampleRate).arg(f.channels);
-    if (f.bitrateKbps < 6 || f.bitrateKbps > 512)
-        return QStringLiteral("The Opus bitrate is 6 to 512 kbit/s, not %1.").arg(f.bitrateKbps);
+    // libopus takes up to 256 kbit/s a channel.
+    const int most = std::max(512, 256 * f.channels);
+    if (f.bitrateKbps < 6 || f.bitrateKbps > most)
+        return QStringLiteral("The Opus bitrate is 6 to %2 kbit/s, not %1.").arg(f.bitrateKbps).arg(most);
     if (f.mode < 0 || f.mode > 2) return QStringLiteral("The Opus bitrate mode %1 is not known.").arg(f.mode);
     if (f.complexity < 0 || f.complexity > 10)
         return QStringLiteral("The Opus complexity is 0 to 10, not %1.").arg(f.complexity);

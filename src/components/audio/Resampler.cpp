@@ -1,5 +1,8 @@
-// Rate and channel conversion of 16-bit interleaved blocks over libswresample.
+// Rate and channel conversion of 16-bit interleaved blocks over libswresample, between the
+// standard layouts of their channel counts.
 #include "components/audio/Resampler.h"
+
+#include "components/audio/ChannelLayout.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -22,7 +25,7 @@ QString avErrorText(int code) {
 
 AVChannelLayout layoutFor(int channels) {
     AVChannelLayout layout{};
-    av_channel_layout_default(&layout, channels == 1 ? 1 : 2);
+    av_channel_layout_from_mask(&layout, channel_layout::standardMask(channels));
     return layout;
 }
 
@@ -64,7 +67,7 @@ struct Resampler::Impl {
 
 Resampler::Resampler(PcmFormat from, PcmFormat to) : d(std::make_unique<Impl>()) {
     const auto valid = [](const PcmFormat& f) {
-        return f.sampleRate > 0 && f.sampleRate <= 768000 && (f.channels == 1 || f.channels == 2);
+        return f.sampleRate > 0 && f.sampleRate <= 768000 && f.channels >= 1 && f.channels <= channel_layout::kMaxChannels;
     };
     if (!valid(from) || !valid(to))
         throw ComponentError(QStringLiteral("Cannot convert audio from %1 Hz, %2 channels to %3 Hz, %4 channels.")
@@ -80,9 +83,11 @@ Resampler::Resampler(PcmFormat from, PcmFormat to) : d(std::make_unique<Impl>())
     AVChannelLayout outLayout = layoutFor(to.channels);
     int rc = swr_alloc_set_opts2(&d->swr, &outLayout, AV_SAMPLE_FMT_S16, to.sampleRate, &inLayout,
                                  AV_SAMPLE_FMT_S16, from.sampleRate, 0, nullptr);
-    if (rc >= 0 && from.channels != to.channels) {
-        // The library's own mix puts mono at -3 dB on each side; we want the signal itself on
-        // both sides, and the plain average when folding stereo to mono.
+    // Between mono and stereo the library's own mix puts mono at -3 dB on each side; we want the
+    // signal itself on both sides, and the plain average when folding stereo to mono. More
+    // channels take its ITU mix (centre and surrounds at -3 dB, LFE left out, scaled so that
+    // nothing clips).
+    if (rc >= 0 && from.channels != to.channels && from.channels <= 2 && to.channels <= 2) {
         const double monoToStereo[2] = {1.0, 1.0};
         const double stereoToMono[2] = {0.5, 0.5};
         rc = from.channels == 1 ? swr_set_matrix(d->swr, monoToStereo, 1) : swr_set_matrix(d->swr, stereoToMono, 2);

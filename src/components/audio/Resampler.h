@@ -1,5 +1,6 @@
 #pragma once
-// Converts 16-bit interleaved blocks between sample rates and channel counts (libswresample).
+// Converts 16-bit interleaved blocks between sample rates and channel counts, 1 to 8, each in
+// the standard layout of its count (ChannelLayout.h), over libswresample.
 //
 // Contract: one thread at a time; convert() keeps the converter's delay inside and flush()
 // returns the rest at the end. Throws ComponentError when the conversion cannot be set up.

@@ -1,6 +1,7 @@
 #include "components/audio/VideoFile.h"
 
 #include "components/ComponentError.h"
+#include "components/audio/ChannelLayout.h"
 #include "components/audio/Decoder.h"
 #include "components/audio/Resampler.h"
 
@@ -71,10 +72,12 @@ void VideoFile::Open(const QString& path) {
     m_path = path;
     auto decoder = std::make_unique<Decoder>();
     if (ParsingVideoFile) decoder->setOpenProgress(ParsingVideoFile);
+    decoder->setChannelLimit(m_keepSurround && m_wantedChannels != 1 ? channel_layout::kMaxChannels : 2);
     try {
         decoder->open(path);
         const int rate = m_wantedRate > 0 ? m_wantedRate : decoder->sampleRate();
-        const int channels = m_wantedChannels > 0 ? m_wantedChannels : decoder->channels();
+        // More than two decoded channels are surround that is kept.
+        const int channels = m_wantedChannels > 0 && decoder->channels() <= 2 ? m_wantedChannels : decoder->channels();
         const PcmFormat own{decoder->sampleRate(), decoder->channels()};
         const PcmFormat wanted{rate, channels};
         if (own != wanted) m_resampler = std::make_unique<Resampler>(own, wanted);

@@ -41,6 +41,11 @@ public:
     // The rate and channel count (1 or 2) of the blocks handed out; 0 keeps the sound track's
     // own. Takes effect at the next Open.
     void SetAudioFormat(int sampleRate, int channels);
+    // Whether a sound track of more than two channels keeps them (up to 8, in the standard layout
+    // of their count, ChannelLayout.h) where stereo or its own channels are asked for; otherwise
+    // (the default) it is mixed down to stereo. Mono is mono either way. Takes effect at the
+    // next Open.
+    void KeepSurround(bool keep) { m_keepSurround = keep; }
 
     void Open(const QString& path);
     void Close();
@@ -79,6 +84,7 @@ private:
     QString m_readError;
     int m_wantedRate = 0;
     int m_wantedChannels = 0;
+    bool m_keepSurround = false;
     int m_rate = 0;      // handed out
     int m_channels = 0;  // handed out
     std::int64_t m_delivered = 0;  // frames handed out

@@ -1,5 +1,8 @@
-// Ogg Vorbis writer on libvorbisenc and libogg.
+// Ogg Vorbis writer on libvorbisenc and libogg. More than two channels are written in Vorbis
+// channel order, reordered from WAVE order.
 #include "components/audio/Encoder.h"
+
+#include "components/audio/ChannelLayout.h"
 
 #include <vorbis/vorbisenc.h>
 
@@ -12,6 +15,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -65,6 +70,9 @@ QString vorbisAlternatives(const OggFormat& f) {
 class VorbisEncoder final : public Encoder {
 public:
     explicit VorbisEncoder(const OggFormat& format) : m_format(format) {
+        const std::span<const int> order = channel_layout::vorbisOrder(format.channels);
+        m_order.assign(order.begin(), order.end());
+        for (int c = static_cast<int>(m_order.size()); c < format.channels; ++c) m_order.push_back(c);
         vorbis_info_init(&m_info);
         int rc = OV_EINVAL;
         if (plausible(format.sampleRate, format.channels, format.nominalKbps, format.minKbps, format.maxKbps)) {
@@ -134,9 +142,12 @@ public:
         while (frames > 0) {
             const std::size_t n = std::min(frames, chunk);
             float** buffer = vorbis_analysis_buffer(&m_dsp, static_cast<int>(n));
-            for (std::size_t c = 0; c < channels; ++c)
+            // Vorbis channel c carries WAVE-order channel m_order[c].
+            for (std::size_t c = 0; c < channels; ++c) {
+                const auto from = static_cast<std::size_t>(m_order[c]);
                 for (std::size_t i = 0; i < n; ++i)
-                    buffer[c][i] = static_cast<float>(samples[i * channels + c]) / 32768.0f;
+                    buffer[c][i] = static_cast<float>(samples[i * channels + from]) / 32768.0f;
+            }
             vorbis_analysis_wrote(&m_dsp, static_cast<int>(n));  // never 0: that would end the stream
             drain();
             samples += n * channels;
@@ -194,6 +205,7 @@ private:
     }
 
     OggFormat m_format;
+    std::vector<int> m_order;  // for each Vorbis channel, the WAVE-order channel it carries
     QString m_path;
     std::FILE* m_file = nullptr;
     bool m_started = false;

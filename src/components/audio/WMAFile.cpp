@@ -45,7 +45,7 @@ WMAFile::~WMAFile() {
 
 void WMAFile::OpenRead(const QString& path) {
     Close();
-    m_reader = audio_detail::openReader(path, m_state);
+    m_reader = audio_detail::openReader(path, m_state, m_channelLimit);
 }
 
 void WMAFile::Close() {

@@ -34,6 +34,9 @@ public:
     static const std::vector<WmaProfile>& profiles();
 
     void OpenRead(const QString& path);
+    // The most channels the files opened from now on are read with (Decoder::setChannelLimit; 2
+    // unless set).
+    void setChannelLimit(int channels) { m_channelLimit = channels; }
     void Close();
     void Create(const QString& path);
     void WriteBlock(const SampleBlock& block);
@@ -74,5 +77,6 @@ private:
     PcmFormat m_incoming{0, 0};  // what the open writer takes
     std::int64_t m_framesWritten = 0;  // in the profile's format
     int m_profile = 2;
+    int m_channelLimit = 2;
     ComponentState m_state;  // how the last open or create went
 };
