@@ -15,7 +15,7 @@
 #include "support/Damage.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
-#include "support/TagReaders.h"
+#include "support/TagTools.h"
 
 #include <QDir>
 #include <QFile>
