@@ -392,11 +392,12 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     return reporter.failedCount() > 0 ? 1 : 0;
 }
 
-int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, const DiscRun& disc) {
-    Reporter reporter(options, static_cast<int>(plan.size()));
+namespace {
+
+// The planned files the run converts, in order; the others are told here. Skipped outputs still
+// belong to their albums, and files that fail here leave theirs incomplete.
+QList<PlannedFile> filesToConvert(const QList<PlannedFile>& plan, Reporter& reporter, converter::RunSnapshot& snapshot) {
     QList<PlannedFile> entries;
-    // Skipped outputs still belong to their albums; files that fail here leave theirs incomplete.
-    converter::RunSnapshot snapshot;
     for (const PlannedFile& file : plan) {
         switch (file.kind) {
         case PlannedFile::Kind::Skip:
@@ -417,7 +418,15 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
             break;
         }
     }
+    return entries;
+}
 
+}  // namespace
+
+int runPlan(const Options& options, const RunSettings& settings, const QList<PlannedFile>& plan, const DiscRun& disc) {
+    Reporter reporter(options, static_cast<int>(plan.size()));
+    converter::RunSnapshot snapshot;
+    const QList<PlannedFile> entries = filesToConvert(plan, reporter, snapshot);
     for (const PlannedFile& file : entries) snapshot.entries.push_back({file.source, file.output, true});
     snapshot.formatKey = QLatin1String(settings.format->key);
     snapshot.sameFolder = options.outputDir.isEmpty();

@@ -210,6 +210,27 @@ QString Options::effectivePattern() const {
     return recursive && !outputDir.isEmpty() ? QStringLiteral("{dir}/{name}") : QStringLiteral("{name}");
 }
 
+namespace {
+
+// Options that are each understood but cannot go together; empty when they can.
+QString combinationError(const Options& o) {
+    if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
+    if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
+    if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
+    if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
+    if (o.extract)
+        if (const QString refusal = extractRefusal(o); !refusal.isEmpty()) return refusal;
+    if (!o.cd.isEmpty()) {
+        if (!o.inputs.isEmpty() || !o.filesFrom.isEmpty()) return QStringLiteral("--cd converts the disc's tracks: give no files with it");
+        if (o.extract) return QStringLiteral("--cd and --extract cannot be used together");
+        return {};
+    }
+    if (o.inputs.isEmpty() && o.filesFrom.isEmpty()) return QStringLiteral("no file or folder given");
+    return {};
+}
+
+}  // namespace
+
 ParseResult parseArguments(const QStringList& given) {
     QStringList arguments = given;
     ParseResult result;
@@ -262,21 +283,7 @@ ParseResult parseArguments(const QStringList& given) {
         }
         if (QString error = entry->set(o, value); !error.isEmpty()) return fail(error);
     }
-    if (o.action != Action::Convert) return result;
-    if (o.json && o.quiet) return fail(QStringLiteral("--json and --quiet cannot be used together"));
-    if (!o.tracks.isEmpty() && o.cd.isEmpty()) return fail(QStringLiteral("--tracks needs --cd"));
-    if (o.nullSeparated && o.filesFrom.isEmpty()) return fail(QStringLiteral("-0 goes with --files-from"));
-    if (o.shards > 0 && o.replayGain)
-        return fail(QStringLiteral("--replaygain measures each album whole and cannot be split with --shard"));
-    if (o.extract)
-        if (const QString refusal = extractRefusal(o); !refusal.isEmpty()) return fail(refusal);
-    if (!o.cd.isEmpty()) {
-        if (!o.inputs.isEmpty() || !o.filesFrom.isEmpty())
-            return fail(QStringLiteral("--cd converts the disc's tracks: give no files with it"));
-        if (o.extract) return fail(QStringLiteral("--cd and --extract cannot be used together"));
-        return result;
-    }
-    if (o.inputs.isEmpty() && o.filesFrom.isEmpty()) return fail(QStringLiteral("no file or folder given"));
+    if (o.action == Action::Convert) result.error = combinationError(o);
     return result;
 }
 

@@ -68,6 +68,26 @@ QMap<QString, QString> readTags(const QString& path) {
     return values;
 }
 
+// The disc's tracks with the stored ripping options, into the current folder unless -o.
+int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
+    CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
+    grabber.setSettings(storedGrabSettings(cli::converterKey()));
+    const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
+    if (!disc.error.isEmpty()) {
+        print(stderr, QStringLiteral("velloria-convert: %1\n").arg(disc.error));
+        return 1;
+    }
+    cli::Options ripping = options;
+    ripping.inputs = disc.entries;
+    if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
+    if (!outputFolderReady(ripping.outputDir)) return 1;
+    const QString ini = defaultCdplayerIniPath();
+    const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension),
+                                                        cli::discTags(grabber, ini));
+    const QString cache = storedVerifyAccurateRip(cli::converterKey()) ? net::defaultAccurateRipCache() : QString();
+    return cli::runPlan(ripping, settings, plan, {&grabber, ini, cache});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,25 +127,7 @@ int main(int argc, char** argv) {
     }
     const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
     if (!settings.error.isEmpty()) return usageError(settings.error);
-    if (!options.cd.isEmpty()) {
-        // The disc's tracks with the stored ripping options, into the current folder unless -o.
-        CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
-        grabber.setSettings(storedGrabSettings(cli::converterKey()));
-        const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
-        if (!disc.error.isEmpty()) {
-            print(stderr, QStringLiteral("velloria-convert: %1\n").arg(disc.error));
-            return 1;
-        }
-        cli::Options ripping = options;
-        ripping.inputs = disc.entries;
-        if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
-        if (!outputFolderReady(ripping.outputDir)) return 1;
-        const QString ini = defaultCdplayerIniPath();
-        const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.run.format->extension),
-                                                            cli::discTags(grabber, ini));
-        const QString cache = storedVerifyAccurateRip(cli::converterKey()) ? net::defaultAccurateRipCache() : QString();
-        return cli::runPlan(ripping, settings.run, plan, {&grabber, ini, cache});
-    }
+    if (!options.cd.isEmpty()) return ripDisc(options, settings.run);
     if (!outputFolderReady(options.outputDir)) return 1;
 
     const QList<cli::PlannedFile> plan = cli::shardOf(

@@ -41,6 +41,28 @@ constexpr double kGrabStartPercent = 0.0002;
 // values a second).
 constexpr int kCdBlockValues = 441000;
 
+// A CD track as a job's source, with its AccurateRip checksums taken of what is read, as it is
+// read.
+struct ChecksummedTrack : audio::CdTrackSource {
+    ChecksummedTrack(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
+    int track;
+    DiscToc toc;
+    bool openFailed = false;
+    std::optional<accuraterip::TrackSum> sum;
+    std::int64_t frames = 0;
+    bool open() override {
+        openFailed = !CdTrackSource::open();
+        frames = statedFrames();
+        if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
+        return !openFailed;
+    }
+    SampleBlock read(int samples) override {
+        SampleBlock block = CdTrackSource::read(samples);
+        if (sum) sum->add(block.data(), block.size());
+        return block;
+    }
+};
+
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
 
@@ -479,30 +501,10 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     QObject context;  // the grabber's events reach this track only while it is read
     followGrabberEvents(*grabber, context);
 
-    // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read.
-    // The AccurateRip checksums are taken of what is read, as it is read.
+    // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
+    // name, and put in place when whole and tagged.
     const DiscToc toc = grabber->toc();
-    struct TrackSource : audio::CdTrackSource {
-        TrackSource(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
-        int track;
-        DiscToc toc;
-        bool openFailed = false;
-        std::optional<accuraterip::TrackSum> sum;
-        std::int64_t frames = 0;
-        bool open() override {
-            openFailed = !CdTrackSource::open();
-            frames = statedFrames();
-            if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
-            return !openFailed;
-        }
-        SampleBlock read(int samples) override {
-            SampleBlock block = CdTrackSource::read(samples);
-            if (sum) sum->add(block.data(), block.size());
-            return block;
-        }
-    } source(*grabber, *track, toc);
-
-    // Written under a part name and put in place when whole and tagged.
+    ChecksummedTrack source(*grabber, *track, toc);
     const QString part = partFileFor(q, *track);
     audio::AudioFileSink fileSink(m_components.writer, part);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
@@ -512,15 +514,37 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     const audio::JobOutcome outcome = job.run();
     m_cdTrack = false;
     m_job = nullptr;
+    if (!trackReadWhole(p, q, part, outcome, source.openFailed, source.error(), reportErrorBlocks)) return false;
+    const audio::FileLoudness loudness = measureHere(part);
+    if (m_stopped) {
+        settleUnfinished(part, q);
+        return false;
+    }
+    const int number = *track;
+    const Tagger tagger = [this, grabber, number](const QString& written) {
+        return m_preserveTags ? tagFromDiscInformation(*grabber, number, written) : QString();
+    };
+    if (!completeOutput(p, part, q, loudness, tagger)) return false;
+    m_host.cdTrackWritten(p, grabber->errorBlocks());
+    if (source.sum && source.sum->framesSeen() == source.frames)
+        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2(), grabber->errorBlocks()});
+    return true;
+}
+
+// What a CD track's job left: true when `part` holds the whole track. Otherwise the part is
+// dropped (or, for a cancel, settled as a cancelled file's output is), and the track's end is
+// told as the window has always told it.
+bool ConversionRunner::trackReadWhole(const QString& p, const QString& q, const QString& part, const audio::JobOutcome& outcome,
+                                      bool openFailed, const QString& openError, const std::function<void()>& reportErrorBlocks) {
     const bool whole = outcome.written() && !m_cdAborted && !m_stopped;
     if (!whole) {
-        if (outcome.end == audio::JobEnd::Failed || source.openFailed) QFile::remove(part);
+        if (outcome.end == audio::JobEnd::Failed || openFailed) QFile::remove(part);
         else settleUnfinished(part, q);
     }
     if (m_stopped) return false;
-    if (source.openFailed) {
+    if (openFailed) {
         // The grabber's reason on a second line.
-        const QString reason = source.error().isEmpty() ? QString() : QLatin1Char('\n') + source.error();
+        const QString reason = openError.isEmpty() ? QString() : QLatin1Char('\n') + openError;
         m_host.runMessage(QStringLiteral("Open Track Error!.") + reason, false);
         reportErrorBlocks();
         return false;
@@ -538,19 +562,6 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         fail(p, inPlaceOf(outcome.reason, part, q));
         return false;
     }
-    const audio::FileLoudness loudness = measureHere(part);
-    if (m_stopped) {
-        settleUnfinished(part, q);
-        return false;
-    }
-    const int number = *track;
-    const Tagger tagger = [this, grabber, number](const QString& written) {
-        return m_preserveTags ? tagFromDiscInformation(*grabber, number, written) : QString();
-    };
-    if (!completeOutput(p, part, q, loudness, tagger)) return false;
-    m_host.cdTrackWritten(p, grabber->errorBlocks());
-    if (source.sum && source.sum->framesSeen() == source.frames)
-        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2(), grabber->errorBlocks()});
     return true;
 }
 

@@ -205,6 +205,8 @@ private:
     audio::FileLoudness measureHere(const QString& part);
     // A cancelled output: in place as it is, or dropped when only whole outputs may appear.
     void settleUnfinished(const QString& part, const QString& q);
+    bool trackReadWhole(const QString& p, const QString& q, const QString& part, const audio::JobOutcome& outcome,
+                        bool openFailed, const QString& openError, const std::function<void()>& reportErrorBlocks);
     // An entry that the run processed to its end (written, refused or failed, not cancelled):
     // when it was its album's last, the album's values go into each of the album's outputs, or,
     // when one of its files has no output, into none.
