@@ -244,6 +244,8 @@ TEST_F(RunnerCd, TheEndOfTrackMessageCountsTheBlocksReallyHandled) {
                 EXPECT_EQ(host.messages, action == 0 ? QStringList{QStringLiteral("An error occures when ReadTrack works! Probably need re-read!")}
                                                      : QStringList{report});
                 EXPECT_EQ(host.failedPaths(), action == 0 ? QStringList{track(1)} : QStringList{});
+                // What the command line counts as not exact: the blocks of each track written.
+                EXPECT_EQ(host.cdErrorBlocks, action == 0 ? QList<int>{} : QList<int>{int(bad.size())});
                 if (action == 0) continue;
                 // The good sectors in order, and in place of each bad one silence, nothing, or a concealment.
                 const SampleBlock out = readBack(path(QStringLiteral("track.WAV"))).samples;

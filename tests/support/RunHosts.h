@@ -24,6 +24,7 @@ struct RecordingRunHost : converter::RunHost {
     std::function<void()> onFileEnded;
     std::function<void(double percent)> onProgress;
     std::function<void()> onFirstBlock;  // once, at the first progress above 0
+    QList<int> cdErrorBlocks;  // of each CD track written whole, in order
 
     void runMessage(const QString& text, bool) override;
     void runFailures(const QList<converter::FailedFile>& f) override;
@@ -37,6 +38,7 @@ struct RecordingRunHost : converter::RunHost {
     void setBusy(bool) override {}
     void cancelRun() override { cancelAfterPasses = 0; }
     double progressShown() const override { return 0; }
+    void cdTrackWritten(const QString&, int errorBlocks) override { cdErrorBlocks << errorBlocks; }
 
     QStringList failedPaths() const;
 };
