@@ -1,7 +1,9 @@
-// Loudness with libebur128. The library K-weights the sound and gives the momentary loudness;
-// the integrated loudness is gated here over the 400 ms blocks kept per track, with the gates
-// of BS.1770 and the library (-70 LUFS absolute, -10 LU relative), so that a finished track
-// needs no more than its blocks' energies and an album can be gated over all of them.
+// Loudness as ITU-R BS.1770 measures it. Each channel is K-weighted here (the standard's two
+// filters, in double precision, channels side by side so that their filters overlap in time) and
+// its energy summed over 100 ms steps; four steps make a 400 ms block, the momentary loudness
+// libebur128 gives (its results are the tests' reference). The integrated loudness is gated over
+// the blocks kept per track (-70 LUFS absolute, -10 LU relative), so that a finished track needs
+// no more than its blocks' energies and an album can be gated over all of them.
 //
 // The true peak is found here too, with the library's interpolator (a 49-tap Hann-windowed
 // sinc, 4 times oversampled below 96 kHz, twice below 192 kHz), but only where it can matter:
@@ -11,7 +13,6 @@
 
 #include "components/audio/ChannelLayout.h"
 
-#include <ebur128.h>
 
 #include <algorithm>
 #include <array>
@@ -74,8 +75,10 @@ public:
         for (std::size_t c = 0; c < m_channels; ++c) {
             // The channel after the samples the filter still needs from earlier blocks.
             m_work.assign(m_history[c].begin(), m_history[c].end());
-            for (std::size_t i = 0; i < frames; ++i)
-                m_work.push_back(static_cast<float>(samples[i * m_channels + c] / 32768.0));
+            m_work.resize(m_span + frames);
+            // Scaling by a power of two is exact: the same values as a division in double.
+            float* out = m_work.data() + m_span;
+            for (std::size_t i = 0; i < frames; ++i) out[i] = static_cast<float>(samples[i * m_channels + c]) * (1.0f / 32768.0f);
             scan();
             std::copy(m_work.end() - static_cast<long>(m_span), m_work.end(), m_history[c].begin());
         }
@@ -122,52 +125,137 @@ private:
     double m_peak = 0;
 };
 
-// The BS.1770 weighting of a channel of the standard layouts: the LFE is left out, and every
-// surround (side, back) channel counts as a surround, as common meters do.
-int ebur128Channel(channel_layout::Speaker speaker) {
+// The BS.1770 weight of a channel of the standard layouts: the LFE is left out, and every
+// surround (side, back) channel counts as a surround (+1.5 dB), as common meters do.
+double channelWeight(channel_layout::Speaker speaker) {
     using namespace channel_layout;
     switch (speaker) {
-    case FrontLeft: return EBUR128_LEFT;
-    case FrontRight: return EBUR128_RIGHT;
-    case FrontCenter: return EBUR128_CENTER;
-    case LowFrequency: return EBUR128_UNUSED;
+    case FrontLeft:
+    case FrontRight:
+    case FrontCenter: return 1.0;
+    case LowFrequency: return 0.0;
     case BackLeft:
     case SideLeft:
-    case BackCenter: return EBUR128_LEFT_SURROUND;
+    case BackCenter:
     case BackRight:
-    case SideRight: return EBUR128_RIGHT_SURROUND;
+    case SideRight: return 1.41;
     }
-    return EBUR128_UNUSED;
+    return 0.0;
 }
+
+// One second-order section in direct form II transposed.
+struct Biquad {
+    double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
+    double z1 = 0, z2 = 0;
+    double operator()(double x) {
+        const double y = b0 * x + z1;
+        z1 = b1 * x - a1 * y + z2;
+        z2 = b2 * x - a2 * y;
+        return y;
+    }
+};
+
+// BS.1770's K-weighting of one channel: the high-frequency shelf, then the high-pass, with the
+// coefficients of the standard's analogue prototypes taken to the rate by the bilinear
+// transform (at 48 kHz they are the standard's own).
+struct KWeighting {
+    Biquad shelf;
+    Biquad highPass;
+    KWeighting() = default;
+    explicit KWeighting(int rate) {
+        double k = std::tan(M_PI * 1681.974450955533 / rate);
+        double q = 0.7071752369554196;
+        const double vh = std::pow(10.0, 3.999843853973347 / 20.0);
+        const double vb = std::pow(vh, 0.4996667741545416);
+        double a0 = 1.0 + k / q + k * k;
+        shelf.b0 = (vh + vb * k / q + k * k) / a0;
+        shelf.b1 = 2.0 * (k * k - vh) / a0;
+        shelf.b2 = (vh - vb * k / q + k * k) / a0;
+        shelf.a1 = 2.0 * (k * k - 1.0) / a0;
+        shelf.a2 = (1.0 - k / q + k * k) / a0;
+        k = std::tan(M_PI * 38.13547087602444 / rate);
+        q = 0.5003270373238773;
+        a0 = 1.0 + k / q + k * k;
+        highPass.b1 = -2.0;
+        highPass.b2 = 1.0;
+        highPass.a1 = 2.0 * (k * k - 1.0) / a0;
+        highPass.a2 = (1.0 - k / q + k * k) / a0;
+    }
+    double operator()(double x) { return highPass(shelf(x)); }
+};
 
 }  // namespace
 
 struct LoudnessMeter::State {
     std::optional<TruePeak> truePeak;
-    ebur128_state* meter = nullptr;
-    std::size_t hop = 0;     // frames in 100 ms, as the library counts them
-    std::size_t needed = 0;  // frames until the next 400 ms block is complete
+    std::vector<KWeighting> filters;  // one per channel
+    std::vector<double> weights;      // one per channel
+    std::size_t hop = 0;     // frames in 100 ms
+    std::size_t needed = 0;  // frames until the next 100 ms step is complete
+    double step = 0;         // weighted energy of the step so far
+    std::array<double, 4> steps{};  // the last four steps: one 400 ms block
+    std::size_t stepsDone = 0;
     std::vector<float> blocks;
-    ~State() {
-        if (meter) ebur128_destroy(&meter);
-    }
+
+    // K-weights `frames` frames and adds their weighted energy to the step.
+    void weigh(const std::int16_t* samples, std::size_t frames);
+    // A 100 ms step is complete: the 400 ms block ending with it is kept if it passes the gate.
+    void endStep();
 };
 
+namespace {
+
+// The sums of squares of `channels` K-weighted channels over `frames` frames, frame by frame so
+// that the channels' filters run side by side; with the count known at compile time (mono,
+// stereo) the filters' state stays in registers.
+template <std::size_t Channels>
+void weighFrames(KWeighting* filters, std::size_t channels, const std::int16_t* samples, std::size_t frames, double* sums) {
+    const std::size_t n = Channels > 0 ? Channels : channels;
+    std::array<KWeighting, Channels> local;
+    if constexpr (Channels > 0)
+        for (std::size_t c = 0; c < Channels; ++c) local[c] = filters[c];
+    KWeighting* f = Channels > 0 ? local.data() : filters;
+    for (std::size_t i = 0; i < frames; ++i)
+        for (std::size_t c = 0; c < n; ++c) {
+            const double y = f[c](samples[i * n + c] * (1.0 / 32768.0));
+            sums[c] += y * y;
+        }
+    if constexpr (Channels > 0)
+        for (std::size_t c = 0; c < Channels; ++c) filters[c] = local[c];
+}
+
+}  // namespace
+
+void LoudnessMeter::State::weigh(const std::int16_t* samples, std::size_t frames) {
+    const std::size_t channels = filters.size();
+    std::array<double, channel_layout::kMaxChannels> sums{};
+    if (channels == 1) weighFrames<1>(filters.data(), channels, samples, frames, sums.data());
+    else if (channels == 2) weighFrames<2>(filters.data(), channels, samples, frames, sums.data());
+    else weighFrames<0>(filters.data(), channels, samples, frames, sums.data());
+    for (std::size_t c = 0; c < channels; ++c) step += weights[c] * sums[c];
+}
+
+void LoudnessMeter::State::endStep() {
+    steps[stepsDone++ % steps.size()] = step;
+    step = 0;
+    needed = hop;
+    if (stepsDone < steps.size()) return;
+    const double energy = (steps[0] + steps[1] + steps[2] + steps[3]) / static_cast<double>(4 * hop);
+    if (energy >= kAbsoluteGate) blocks.push_back(static_cast<float>(energy));
+}
+
 LoudnessMeter::LoudnessMeter(int rate, int channels) : m_state(std::make_unique<State>()), m_rate(rate), m_channels(channels) {
-    if (rate < 8000 || rate > 768000 || channels < 1 || channels > 64)
+    if (rate < 8000 || rate > 768000 || channels < 1 || channels > channel_layout::kMaxChannels)
         throw ComponentError(
             QStringLiteral("Loudness cannot be measured at %1 Hz with %2 channels.").arg(rate).arg(channels));
-    m_state->meter = ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(rate),
-                                  EBUR128_MODE_M);
-    if (!m_state->meter) throw ComponentError(QStringLiteral("There is not enough memory to measure loudness."));
-    // Mono and stereo keep the library's map (mono is one channel); more channels are in WAVE
+    // Mono and stereo count every channel fully (mono is one channel); more channels are in WAVE
     // order of the standard layout of their count.
-    if (channels > 2 && channels <= channel_layout::kMaxChannels)
-        for (int i = 0; i < channels; ++i)
-            ebur128_set_channel(m_state->meter, static_cast<unsigned>(i), ebur128Channel(channel_layout::speakerAt(channels, i)));
+    m_state->filters.assign(static_cast<std::size_t>(channels), KWeighting(rate));
+    for (int i = 0; i < channels; ++i)
+        m_state->weights.push_back(channels > 2 ? channelWeight(channel_layout::speakerAt(channels, i)) : 1.0);
     m_state->truePeak.emplace(rate, channels);
     m_state->hop = static_cast<std::size_t>((rate + 5) / 10);
-    m_state->needed = 4 * m_state->hop;  // the first block needs 400 ms, each further one 100 ms
+    m_state->needed = m_state->hop;
 }
 
 LoudnessMeter::~LoudnessMeter() = default;
@@ -178,22 +266,14 @@ void LoudnessMeter::add(const std::int16_t* samples, std::size_t frames) {
     State& s = *m_state;
     const auto channels = static_cast<std::size_t>(m_channels);
     s.truePeak->add(samples, frames);
-    // Fed up to each block's end, so that the momentary loudness read there is that block's.
+    // Step by step, so that each 400 ms block holds exactly its four steps.
     while (frames > 0) {
         const std::size_t n = std::min(frames, s.needed);
-        if (ebur128_add_frames_short(s.meter, samples, n) != EBUR128_SUCCESS)
-            throw ComponentError(QStringLiteral("There is not enough memory to measure loudness."));
+        s.weigh(samples, n);
         samples += n * channels;
         frames -= n;
         s.needed -= n;
-        if (s.needed == 0) {
-            s.needed = s.hop;
-            double momentary = -HUGE_VAL;
-            if (ebur128_loudness_momentary(s.meter, &momentary) == EBUR128_SUCCESS && std::isfinite(momentary)) {
-                const double energy = toEnergy(momentary);
-                if (energy >= kAbsoluteGate) s.blocks.push_back(static_cast<float>(energy));
-            }
-        }
+        if (s.needed == 0) s.endStep();
     }
 }
 
