@@ -88,6 +88,15 @@ protected:
     QString input(const QString& name) const { return in.filePath(name); }
     QString output(const QString& name) const { return out.filePath(name); }
     void selectAll() { window->SelectAll(); }
+    // Converts the whole list into `format` with its tags copied; no box may show.
+    void convertAllWithTags(const QString& format, const testing_support::MsgBoxRecorder& boxes) {
+        selectAll();
+        window->chkPreserveIDTags->setChecked(true);
+        window->setPreserveIDTags(true);
+        chooseFormat(format);
+        window->cmdConvert->click();
+        EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    }
 
     testing_support::TempConfigHome config;
     QTemporaryDir in;
@@ -182,12 +191,7 @@ TEST_F(Conversion, TracksAreTaggedFromTheCddbAnswer) {
     grab.GetCDDBButton->click();
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 
-    selectAll();
-    window->chkPreserveIDTags->setChecked(true);
-    window->setPreserveIDTags(true);
-    chooseFormat(QStringLiteral("MP3"));
-    window->cmdConvert->click();
-    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    convertAllWithTags(QStringLiteral("MP3"), boxes);
     AudioInfo tags;
     tags.ReadTags(output(QStringLiteral("Track02.MP3")));
     EXPECT_EQ(tags.properties().value(QStringLiteral("ARTIST")), QStringList{answer.artist});
@@ -371,12 +375,7 @@ TEST_F(Conversion, ACompilationTagsEveryTrackWithItsOwnArtist) {
     grab.GetCDDBButton->click();
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
 
-    selectAll();
-    window->chkPreserveIDTags->setChecked(true);
-    window->setPreserveIDTags(true);
-    chooseFormat(QStringLiteral("FLAC"));
-    window->cmdConvert->click();
-    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    convertAllWithTags(QStringLiteral("FLAC"), boxes);
     const QStringList titles{QStringLiteral("Dawn Chorus"), QStringLiteral("High Noon"), QStringLiteral("Dusk")};
     for (int t = 1; t <= 3; ++t) {
         const QString file = output(QStringLiteral("Track0%1.FLAC").arg(t));
