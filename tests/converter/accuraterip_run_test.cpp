@@ -56,11 +56,13 @@ public:
 
 // The record is built from the v2 checksums the independent reference gave for the reference
 // disc (see the AccurateRip component test), not from our own code.
-QByteArray referenceRecord(int differing) {
+// Track `differing` has another checksum, from `otherRips` rips (0: an entry nobody confirmed).
+QByteArray referenceRecord(int differing, int otherRips = 7) {
     const accuraterip::DiscIds ids = accuraterip::discIds(DiscToc{{0, 460, 660}, 1120});
     const std::uint32_t v2[] = {0x4018E124, 0x4BDA6A9E, 0xB00C68FA};
     accuraterip::Block block{ids, {}};
-    for (int t = 0; t < 3; ++t) block.tracks.push_back({t + 1 == differing ? 7 : 12, v2[t] ^ (t + 1 == differing ? 1u : 0u), 0});
+    for (int t = 0; t < 3; ++t)
+        block.tracks.push_back({t + 1 == differing ? otherRips : 12, v2[t] ^ (t + 1 == differing ? 1u : 0u), 0});
     return accuraterip::recordBytes({block});
 }
 
@@ -83,6 +85,11 @@ TEST_F(AccurateRipRun, EveryTrackGetsItsVerdictAtTheEndOfTheRun) {
          {"Accurately ripped (confidence 3, AccurateRip v2)", "Accurately ripped (confidence 3, AccurateRip v2)",
           "Does not match AccurateRip (4 other rips)"},
          "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
+        // An entry no rip confirms says nothing of the track: it is not a mismatch.
+        {referenceRecord(2, 0),
+         {"Accurately ripped (confidence 12, AccurateRip v2)", "Not in the AccurateRip database",
+          "Accurately ripped (confidence 12, AccurateRip v2)"},
+         "AccurateRip: 2 of 3 tracks accurately ripped, 1 not in the database", false},
         {{}, {"Not in the AccurateRip database", "Not in the AccurateRip database", "Not in the AccurateRip database"},
          "AccurateRip: 0 of 3 tracks accurately ripped, 3 not in the database", false},
     };
