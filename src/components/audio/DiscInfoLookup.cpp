@@ -3,6 +3,7 @@
 #include "components/audio/WhileEventsRun.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -126,6 +127,13 @@ private:
     sigset_t m_previous{};
 };
 
+// Why libcddb failed; it takes a server that went silent for the end of its answer.
+QString cddbReason(cddb_conn_t* c, const QElapsedTimer& clock, int timeOutSeconds) {
+    if (clock.elapsed() >= qint64(timeOutSeconds) * 1000)
+        return QStringLiteral("it did not answer within %1 seconds").arg(timeOutSeconds);
+    return fromC(cddb_error_str(cddb_errno(c)));
+}
+
 DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     const QString server = settings.cddbServer.trimmed();
     if (server.isEmpty()) return failure(QStringLiteral("No CDDB server is set."));
@@ -156,7 +164,8 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     cddb_set_server_port(c, port);
     // libcddb counts whole seconds; a part second counts as one more.
     const int timeOutMs = settings.cddbTimeOut > 0 ? settings.cddbTimeOut : 1;
-    cddb_set_timeout(c, static_cast<unsigned>((timeOutMs + 999) / 1000));
+    const int timeOutSeconds = (timeOutMs + 999) / 1000;
+    cddb_set_timeout(c, static_cast<unsigned>(timeOutSeconds));
     if (http) {
         cddb_http_enable(c);
         const QByteArray path = settings.cddbScript.trimmed().toUtf8();
@@ -179,14 +188,17 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     const QString id = cddbDiscId(toc);
     const QString where = QStringLiteral("%1:%2").arg(host).arg(port);
 
+    QElapsedTimer clock;
+    clock.start();
     const int matches = cddb_query(c, disc.get());
     if (matches < 0)
         return failure(QStringLiteral("The CDDB server %1 could not be asked about disc %2: %3.")
-                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+                           .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
     if (matches == 0) return failure(QStringLiteral("The CDDB server %1 knows no disc with id %2.").arg(where, id));
+    clock.restart();
     if (!cddb_read(c, disc.get()))
         return failure(QStringLiteral("The CDDB server %1 did not send the entry of disc %2: %3.")
-                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+                           .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
 
     DiscInfoResult r;
     r.found = true;
