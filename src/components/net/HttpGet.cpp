@@ -106,13 +106,15 @@ HttpAnswer httpGet(const QUrl& url, const HttpLimits& limits) {
         timedOut = true;
         reply->abort();
     });
-    whole.start(limits.wholeMs > 0 ? limits.wholeMs : timeOutMs * 2);
+    const int wholeMs = limits.wholeMs > 0 ? limits.wholeMs : timeOutMs * 2;
+    whole.start(wholeMs);
     if (!reply->isFinished()) loop.exec();
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray().split(';').value(0).trimmed().toLower();
     if (reply->hasRawHeader("Retry-After"))
         answer.retryAfterMs = retryAfterMs(reply->rawHeader("Retry-After"), QDateTime::currentDateTimeUtc());
-    answer.error = failureOf(*reply, url, answer.status, timeOutMs, timedOut, tooLarge);
+    // The time-out that ended the request: the whole request's, or the silence's.
+    answer.error = failureOf(*reply, url, answer.status, timedOut ? wholeMs : timeOutMs, timedOut, tooLarge);
     // Nothing of an answer that did not come whole is kept.
     if (answer.error.isEmpty()) answer.body = reply->readAll();
     else answer.status = 0;
