@@ -39,6 +39,8 @@ namespace {
 
 // Redirects followed before a request counts as sent round in circles.
 constexpr int kMaxRedirects = 5;
+// Bytes read beyond an answer's limit before it is refused.
+constexpr qint64 kReadAhead = 64 * 1024;
 
 // What went wrong with a request that got no whole answer; empty when it got one (whatever its
 // status).
@@ -59,11 +61,27 @@ QString failureOf(const QNetworkReply& reply, const QUrl& url, int status, int t
     return {};
 }
 
+// Ends `reply` once its answer is known to be larger than `maxBytes` (then kept in `tooLarge`): by
+// its stated length before its body comes, else once more than that has come. Qt reads no further
+// ahead than a little over the limit, so that no more is ever held, however fast the server sends.
+void refuseOver(QNetworkReply& reply, qint64 maxBytes, qint64& tooLarge, QObject& context) {
+    reply.setReadBufferSize(maxBytes + kReadAhead);
+    const auto check = [&reply, maxBytes, &tooLarge](qint64 bytes) {
+        if (bytes <= maxBytes || tooLarge > 0) return;
+        tooLarge = maxBytes;
+        reply.abort();
+    };
+    QObject::connect(&reply, &QNetworkReply::metaDataChanged, &context, [&reply, check] {
+        if (const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader); length.isValid())
+            check(length.toLongLong());
+    });
+    QObject::connect(&reply, &QNetworkReply::downloadProgress, &context, [check](qint64 received, qint64) { check(received); });
+}
+
 }  // namespace
 
 HttpAnswer httpGet(const QUrl& url, const HttpLimits& limits) {
     const int timeOutMs = std::max(limits.timeOutMs, 1);
-    const qint64 maxBytes = limits.maxBytes;
     static RequestPacer pacer;
     HttpAnswer answer;
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
@@ -85,19 +103,8 @@ HttpAnswer httpGet(const QUrl& url, const HttpLimits& limits) {
     QNetworkReply* reply = manager.get(request);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    // A stated length over the limit is refused before its body comes, any other answer once
-    // more than the limit has come.
     qint64 tooLarge = 0;
-    const auto refuseOver = [&](qint64 bytes) {
-        if (bytes <= maxBytes || tooLarge > 0) return;
-        tooLarge = maxBytes;
-        reply->abort();
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
-        if (const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader); length.isValid())
-            refuseOver(length.toLongLong());
-    });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) { refuseOver(received); });
+    refuseOver(*reply, limits.maxBytes, tooLarge, loop);
     // The transfer time-out counts from the last byte; this one bounds the whole request.
     QTimer whole;
     whole.setSingleShot(true);
