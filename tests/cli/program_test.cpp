@@ -115,6 +115,34 @@ TEST_F(CliProgram, DamagedSourcesAreNeverDeleted) {
     EXPECT_TRUE(filesUnder(path("out")).isEmpty()) << filesUnder(path("out")).keys().join(QLatin1Char(' ')).toStdString();
 }
 
+// A folder under an output's name cannot be overwritten, on one core and on two: with
+// --existing overwrite and --delete-source the source keeps its bytes, the folder stays as it
+// was, the failure names the output, and the other file is converted and deleted.
+TEST_F(CliProgram, AFolderUnderTheOutputsNameKeepsTheSource) {
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(jobs);
+        const QString in = QStringLiteral("in%1").arg(QLatin1String(jobs));
+        const QString out = QStringLiteral("out%1").arg(QLatin1String(jobs));
+        const QStringList wavs = makeWavTree(dir.filePath(in), 2, 0.5);
+        const QString blocked = QFileInfo(wavs[0]).completeBaseName() + QStringLiteral(".mp3");
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(out + QLatin1Char('/') + blocked + QStringLiteral("/inside"))));
+        const QByteArray sum = fileMd5(dir.filePath(in + QLatin1Char('/') + wavs[0]));
+        QStringList args{QStringLiteral("-f"), QStringLiteral("mp3"), QStringLiteral("-j"), QLatin1String(jobs),
+                         QStringLiteral("--existing"), QStringLiteral("overwrite"), QStringLiteral("--delete-source"),
+                         QStringLiteral("-o"), out};
+        for (const QString& wav : wavs) args << in + QLatin1Char('/') + wav;
+        const CommandResult r = convert(args);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("The output could not be put in place of '%1/%2'.").arg(out, blocked)))
+            << r.err.toStdString();
+        EXPECT_EQ(fileMd5(dir.filePath(in + QLatin1Char('/') + wavs[0])), sum);
+        EXPECT_TRUE(QFileInfo(dir.filePath(out + QLatin1Char('/') + blocked + QStringLiteral("/inside"))).isDir());
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(in + QLatin1Char('/') + wavs[1])));
+        const QMap<QString, QByteArray> written = filesUnder(dir.filePath(out));
+        EXPECT_EQ(written.keys(), QStringList{QFileInfo(wavs[1]).completeBaseName() + QStringLiteral(".mp3")});
+    }
+}
+
 // -r without -o: every output beside its source, every format the converter reads; a second run
 // writes nothing and exits 0, and removes the part files a killed run left; a name that is not
 // UTF-8 is named with its reason.

@@ -364,6 +364,68 @@ TEST(DiscLookup, CoversAreTakenAt1200PixelsAndTheOriginalOnlyWithoutThem) {
 // A cached record is used while it is younger than a week and every track matches it; an older
 // one, or one in which a track is missing or does not match, is fetched again, and still used
 // when the server cannot be reached.
+// Files under `folder`, hidden ones too.
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Each misbehaving server through each look-up (CDDB over HTTP, MusicBrainz, the cover archive
+// and AccurateRip): the look-up fails with the reason, under the name of the service; nothing of
+// the answer is kept (cdplayer.ini, a cover file, the AccurateRip cache); a huge answer is
+// refused long before its end; and a release goes on without its cover.
+TEST(DiscLookup, MisbehavingServersAreReportedAndLeaveNothingBehind) {
+    const DiscToc toc = referenceToc();
+    const net::Release release =
+        net::parseDiscIdAnswer(referenceReleasesJson(), QString::fromLatin1(kReferenceDiscId), toc).releases.at(0);
+    for (const ServerFault& fault : serverFaults()) {
+        SCOPED_TRACE(fault.name);
+        WebServer server;
+        server.serveEveryOtherPath(fault.answer);
+        ASSERT_TRUE(server.start());
+        GrabSettings settings = settingsFor(server);
+        settings.cddbTimeOut = kFaultTimeOutMs;
+        settings.cddbServer = server.base().mid(7);  // "127.0.0.1:<port>"
+        settings.cddbScript = QStringLiteral("/~cddb/cddb.cgi");
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("cdplayer.ini"));
+
+        const DiscInfoResult cddb = lookupDiscInfo(toc, DiscInfoSource::OnLine, settings, ini);
+        EXPECT_FALSE(cddb.found);
+        EXPECT_TRUE(cddb.error.startsWith(QStringLiteral("The CDDB server ")) && cddb.error.contains(QLatin1String(fault.cddb)))
+            << cddb.error.toStdString();
+        const net::ReleaseLookup mb = net::lookupMusicBrainz(toc, settings);
+        EXPECT_TRUE(mb.releases.empty());
+        EXPECT_TRUE(mb.error.startsWith(QStringLiteral("MusicBrainz ")) && mb.error.contains(QLatin1String(fault.musicBrainz)))
+            << mb.error.toStdString();
+        EXPECT_FALSE(QFile::exists(ini));
+
+        QString coverError;
+        EXPECT_TRUE(net::fetchFrontCover(release.info.releaseId, settings, &coverError).isEmpty());
+        EXPECT_TRUE((coverError.startsWith(QStringLiteral("The cover archive ")) ||
+                     coverError.startsWith(QStringLiteral("The release "))) &&
+                    coverError.contains(QLatin1String(fault.cover)))
+            << coverError.toStdString();
+        const DiscInfoResult finished = net::finishRelease(release, toc, settings, ini);
+        EXPECT_TRUE(finished.found && finished.error.isEmpty()) << finished.error.toStdString();
+        EXPECT_TRUE(finished.info.coverPath.isEmpty());
+        EXPECT_EQ(filesIn(dir.filePath(QStringLiteral("covers"))), QStringList());
+
+        const QString cache = dir.filePath(QStringLiteral("accuraterip"));
+        const net::DiscVerdicts verdicts = net::verifyTracks(accuraterip::discIds(toc), {{2, 1, 2}}, settings, cache);
+        if (fault.accurateRip) {
+            EXPECT_TRUE(verdicts.verdicts.empty());
+            EXPECT_TRUE(verdicts.error.contains(QLatin1String(fault.accurateRip))) << verdicts.error.toStdString();
+        } else {
+            EXPECT_TRUE(verdicts.error.isEmpty()) << verdicts.error.toStdString();
+            ASSERT_EQ(verdicts.verdicts.size(), 1u);
+            EXPECT_EQ(verdicts.verdicts[0].kind, accuraterip::Verdict::Kind::NotInDatabase);
+        }
+        EXPECT_EQ(filesIn(cache), QStringList());
+        for (const WebServer::Request& r : server.requests())
+            EXPECT_LT(r.bodySent, kHugeAnswer / 4) << r.path.toStdString();
+    }
+}
+
 TEST(DiscLookup, CachedAccurateRipRecordsAreFetchedAgainWhenOldOrNotMatching) {
     QTemporaryDir dir;
     const CdImage image = writeReferenceDisc(dir.path());

@@ -12,6 +12,7 @@
 #include "support/RunHosts.h"
 #include "support/Signals.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,9 +29,10 @@ public:
         ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.lastErrorText().toStdString();
     }
     QString track(int n) const { return grabber.RootText() + QStringLiteral("Track%1.cda").arg(n, 2, 10, QLatin1Char('0')); }
-    // Tracks `numbers` to WAV, verified against `server`.
-    void rip(const WebServer& server, QList<int> numbers) {
+    // Tracks `numbers` to WAV, verified against `server` (with its time-out in ms, when given).
+    void rip(const WebServer& server, QList<int> numbers, int timeOutMs = 0) {
         GrabSettings settings = settingsFor(server);
+        if (timeOutMs > 0) settings.cddbTimeOut = timeOutMs;
         settings.readMode = 1;
         grabber.setSettings(settings);
         RunSnapshot s;
@@ -56,11 +58,13 @@ public:
 
 // The record is built from the v2 checksums the independent reference gave for the reference
 // disc (see the AccurateRip component test), not from our own code.
-QByteArray referenceRecord(int differing) {
+// Track `differing` has another checksum, from `otherRips` rips (0: an entry nobody confirmed).
+QByteArray referenceRecord(int differing, int otherRips = 7) {
     const accuraterip::DiscIds ids = accuraterip::discIds(DiscToc{{0, 460, 660}, 1120});
     const std::uint32_t v2[] = {0x4018E124, 0x4BDA6A9E, 0xB00C68FA};
     accuraterip::Block block{ids, {}};
-    for (int t = 0; t < 3; ++t) block.tracks.push_back({t + 1 == differing ? 7 : 12, v2[t] ^ (t + 1 == differing ? 1u : 0u), 0});
+    for (int t = 0; t < 3; ++t)
+        block.tracks.push_back({t + 1 == differing ? otherRips : 12, v2[t] ^ (t + 1 == differing ? 1u : 0u), 0});
     return accuraterip::recordBytes({block});
 }
 
@@ -83,6 +87,11 @@ TEST_F(AccurateRipRun, EveryTrackGetsItsVerdictAtTheEndOfTheRun) {
          {"Accurately ripped (confidence 3, AccurateRip v2)", "Accurately ripped (confidence 3, AccurateRip v2)",
           "Does not match AccurateRip (4 other rips)"},
          "AccurateRip: 2 of 3 tracks accurately ripped, 1 not matching", true},
+        // An entry no rip confirms says nothing of the track: it is not a mismatch.
+        {referenceRecord(2, 0),
+         {"Accurately ripped (confidence 12, AccurateRip v2)", "Not in the AccurateRip database",
+          "Accurately ripped (confidence 12, AccurateRip v2)"},
+         "AccurateRip: 2 of 3 tracks accurately ripped, 1 not in the database", false},
         {{}, {"Not in the AccurateRip database", "Not in the AccurateRip database", "Not in the AccurateRip database"},
          "AccurateRip: 0 of 3 tracks accurately ripped, 3 not in the database", false},
     };
@@ -158,6 +167,32 @@ TEST_F(AccurateRipRun, ATrackWithErrorBlocksNeedsALook) {
     EXPECT_EQ(host.reports[0].summary,
               QStringLiteral("AccurateRip: 0 of 1 track accurately ripped, 1 not matching, 1 with error blocks"));
     EXPECT_TRUE(host.reports[0].attention);
+}
+
+// Whatever an AccurateRip server does wrong, the tracks are written all the same, the report
+// names AccurateRip and the reason, and nothing of the answer is kept in the cache.
+TEST_F(AccurateRipRun, AMisbehavingServerLeavesTheTracksWrittenAndTheCacheEmpty) {
+    for (const ServerFault& fault : serverFaults()) {
+        SCOPED_TRACE(fault.name);
+        WebServer server;
+        server.serveEveryOtherPath(fault.answer);
+        ASSERT_TRUE(server.start());
+        rip(server, {2}, kFaultTimeOutMs);
+        ASSERT_EQ(host.reports.size(), 1);
+        const QString& text = host.reports[0].text;
+        if (fault.accurateRip) {
+            EXPECT_TRUE(text.startsWith(QStringLiteral("AccurateRip results:\nThe AccurateRip record of disc "
+                                                       "dBAR-003-000008c0-00001cd5-0b000e03.bin could not be fetched: ")) &&
+                        text.contains(QLatin1String(fault.accurateRip)))
+                << text.toStdString();
+            EXPECT_TRUE(host.reports[0].summary.startsWith(QStringLiteral("AccurateRip: not verified, ")));
+        } else {
+            EXPECT_EQ(text, QStringLiteral("AccurateRip results:\nTrack 2 (Track02.cda): Not in the AccurateRip database"));
+        }
+        EXPECT_FALSE(host.reports[0].attention);
+        EXPECT_TRUE(readBack(dir.filePath(QStringLiteral("out2.WAV"))).samples == image.tracks[1]);
+        EXPECT_EQ(QDir(dir.filePath(QStringLiteral("cache%1").arg(runs))).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 TEST(NamedCdOutputs, ArtistAlbumAndTitleMakeTheNameAndCannotLeaveTheFolder) {

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
 
 using namespace testing_support;
 
@@ -579,6 +582,171 @@ TEST_F(Runs, CopiedTagsKeepTheirMeaningInEveryOutput) {
 
     const QStringList opuses = convertTo(QStringLiteral("OPUS"), {flac});
     EXPECT_EQ(tagLine(ffprobeTags(opuses[0])), QStringLiteral("R128_TRACK_GAIN=-1920|TITLE=Third"));
+}
+
+// Part files left in `folder` (hidden, named after their outputs).
+QStringList partFilesIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral(".*velloria-part*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+// A run cancelled during its album's last file writes no album values, whatever moment the
+// cancel comes at: when the file starts, at its first block, or as it ends; on one core and on two.
+TEST_F(Runs, AnAlbumWhoseLastFileWasCancelledGetsNoAlbumValues) {
+    const struct {
+        const char* moment;
+        std::function<void(RecordingRunHost&)> arrange;  // cancels during the third and last file
+    } cases[] = {
+        {"start", [](RecordingRunHost& h) { h.onFileStarted = [&h](int n) { if (n == 3) h.cancelRun(); }; }},
+        {"first block",
+         [](RecordingRunHost& h) {
+             h.onFileStarted = [&h](int n) {
+                 if (n == 3) h.onFirstBlock = [&h] { h.cancelRun(); };
+             };
+         }},
+        {"end", [](RecordingRunHost& h) { h.onFileEnded = [&h, ended = 0]() mutable { if (++ended == 3) h.cancelRun(); }; }},
+    };
+    int n = 0;
+    for (const int workers : {1, 2}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.moment) + ", workers " + std::to_string(workers));
+            const QString folder = dir.filePath(QStringLiteral("album%1").arg(n++));
+            QDir().mkpath(folder);
+            converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("OGG"), workers);
+            snapshot.loudnessTags = true;
+            for (int i = 0; i < 3; ++i) {
+                const QString in = folder + QStringLiteral("/%1.wav").arg(i);
+                ASSERT_EQ(writeAudioFile(in, musicTone(44100, 2, 1.5, unsigned(i + 1)), 44100, 2), QString());
+                snapshot.entries.push_back({in, folder + QStringLiteral("/%1.ogg").arg(i), true});
+            }
+            RecordingRunHost host;
+            c.arrange(host);
+            runConversion(snapshot, host);
+            for (int i = 0; i < 3; ++i) {
+                const QMap<QString, QStringList> tags = readTagsForTest(snapshot.entries[i].output);
+                EXPECT_FALSE(tags.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN"))) << i;
+                if (i < 2) {
+                    EXPECT_TRUE(tags.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN"))) << i;
+                }
+            }
+        }
+    }
+}
+
+// The host of a run on several cores that waits for a worker until it has ended, then runs
+// `afterWait`: the file it follows is written and measured, its tags are still to come.
+struct PatientHost : RecordingRunHost {
+    std::function<void()> afterWait;
+    bool waitForWorkers(int, const std::function<void(int ms)>& block) override {
+        block(600000);
+        if (afterWait) afterWait();
+        return true;
+    }
+};
+
+// A part file whose loudness tags cannot be written is no output: the source is kept with its
+// bytes although deletion is on, nothing appears under the output's name, and the album beside it
+// gets no album values. The part becomes a folder once it is written and measured: on one core at
+// the second full bar (the first is the encoder's), on two once the run has waited for it.
+TEST_F(Runs, AnOutputWhoseLoudnessTagsCannotBeWrittenKeepsItsSource) {
+    for (const int workers : {1, 2}) {
+        SCOPED_TRACE(workers);
+        const QString folder = dir.filePath(QStringLiteral("tagless%1").arg(workers));
+        QDir().mkpath(folder);
+        converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("OGG"), workers);
+        snapshot.loudnessTags = true;
+        snapshot.deleteSource = true;
+        for (int i = 0; i < 2; ++i) {
+            const QString in = folder + QStringLiteral("/%1.wav").arg(i);
+            ASSERT_EQ(writeAudioFile(in, musicTone(44100, 2, i == 0 ? 10.0 : 1.0, unsigned(i + 1)), 44100, 2), QString());
+            snapshot.entries.push_back({in, folder + QStringLiteral("/%1.ogg").arg(i), true});
+        }
+        const QByteArray sum = fileMd5(snapshot.entries[0].source);
+        const QString part = converter::partFileFor(snapshot.entries[0].output, 0);
+        bool replaced = false;
+        const auto replace = [&] {
+            if (replaced || !QFileInfo(part).isFile()) return;
+            replaced = QFile::remove(part) && QDir().mkdir(part);
+        };
+        PatientHost host;
+        if (workers == 1) {
+            host.onProgress = [&, full = 0](double percent) mutable {
+                if (percent >= 100 && ++full == 2) replace();
+            };
+        } else {
+            host.afterWait = replace;
+        }
+        runConversion(snapshot, host);
+        EXPECT_TRUE(replaced) << "the part file was not reached before its tags";
+        EXPECT_EQ(host.failedPaths(), (QStringList{snapshot.entries[0].source, folder}));
+        EXPECT_TRUE(host.failures.value(0).reason.startsWith(
+            QStringLiteral("The loudness tags could not be written (the source is kept): Loudness tags cannot be written: ")))
+            << host.failures.value(0).reason.toStdString();
+        EXPECT_EQ(fileMd5(snapshot.entries[0].source), sum);
+        EXPECT_FALSE(QFileInfo::exists(snapshot.entries[0].output));
+        EXPECT_FALSE(QFileInfo::exists(snapshot.entries[1].source));
+        const QMap<QString, QStringList> tags = readTagsForTest(snapshot.entries[1].output);
+        EXPECT_TRUE(tags.contains(QStringLiteral("REPLAYGAIN_TRACK_GAIN")));
+        EXPECT_FALSE(tags.contains(QStringLiteral("REPLAYGAIN_ALBUM_GAIN")));
+        QDir().rmdir(part);
+        EXPECT_EQ(partFilesIn(folder), QStringList());
+    }
+}
+
+// An output that cannot be put in place (a folder has its name, and overwriting was allowed)
+// keeps its source with deletion on: the reason names the output, the folder and what it holds
+// stay, and no part file is left; on one core and on two.
+TEST_F(Runs, ASourceIsKeptWhenItsOutputCannotBePutInPlace) {
+    for (const int workers : {1, 2}) {
+        SCOPED_TRACE(workers);
+        const QString folder = dir.filePath(QStringLiteral("blocked%1").arg(workers));
+        const QString out = folder + QStringLiteral("/song.MP3");
+        QDir().mkpath(out);
+        QFile inside(out + QStringLiteral("/keep.txt"));
+        ASSERT_TRUE(inside.open(QIODevice::WriteOnly) && inside.write("kept") == 4);
+        inside.close();
+        const QString in = folder + QStringLiteral("/song.wav");
+        ASSERT_EQ(writeAudioFile(in, musicTone(44100, 2, 1.0), 44100, 2), QString());
+        const QByteArray sum = fileMd5(in);
+        converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("MP3"), workers);
+        snapshot.deleteSource = true;
+        snapshot.entries.push_back({in, out, true});
+        const RecordingRunHost host = convert(snapshot);
+        EXPECT_EQ(host.failedPaths(), QStringList{in});
+        EXPECT_EQ(host.failures.value(0).reason, QStringLiteral("The output could not be put in place of '%1'.").arg(out));
+        EXPECT_EQ(fileMd5(in), sum);
+        EXPECT_TRUE(QFileInfo(out).isDir());
+        EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/keep.txt")));
+        EXPECT_EQ(partFilesIn(folder), QStringList());
+    }
+}
+
+// Two outputs named through a linked folder are one output: the second entry is refused, kept
+// and listed, and the first one's audio is what the output holds; on one core and on two.
+TEST_F(Runs, AnOutputNamedThroughALinkedFolderIsClaimedOnce) {
+    for (const int workers : {1, 2}) {
+        SCOPED_TRACE(workers);
+        const QString folder = dir.filePath(QStringLiteral("linked%1").arg(workers));
+        QDir().mkpath(folder + QStringLiteral("/out"));
+        ASSERT_TRUE(QFile::link(folder + QStringLiteral("/out"), folder + QStringLiteral("/link")));
+        const QString a = folder + QStringLiteral("/a.wav");
+        const QString b = folder + QStringLiteral("/b.wav");
+        ASSERT_EQ(writeAudioFile(a, musicTone(44100, 2, 1.0, 1), 44100, 2), QString());
+        ASSERT_EQ(writeAudioFile(b, musicTone(44100, 2, 1.0, 2), 44100, 2), QString());
+        converter::RunSnapshot snapshot = wholeListInto(QStringLiteral("MP3"), workers);
+        snapshot.deleteSource = true;
+        snapshot.entries.push_back({a, folder + QStringLiteral("/out/x.MP3"), true});
+        snapshot.entries.push_back({b, folder + QStringLiteral("/link/x.MP3"), true});
+        const SampleBlock audioOfA = readBack(a).samples;
+        const RecordingRunHost host = convert(snapshot);
+        EXPECT_EQ(host.failedPaths(), QStringList{b});
+        EXPECT_EQ(host.failures.value(0).reason,
+                  QStringLiteral("File '%1' would overwrite the output of '%2'. Rename it first.").arg(b, a));
+        EXPECT_TRUE(QFileInfo::exists(b));
+        EXPECT_FALSE(QFileInfo::exists(a));
+        EXPECT_EQ(host.started, QList<int>{1});
+        EXPECT_GT(bestCorrelation(audioOfA, 2, readBack(folder + QStringLiteral("/out/x.MP3")).samples, 2), 0.9);
+        EXPECT_EQ(partFilesIn(folder + QStringLiteral("/out")), QStringList());
+    }
 }
 
 // Nothing of Qt Widgets came in: the application is a core one.

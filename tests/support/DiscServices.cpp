@@ -161,6 +161,40 @@ void serveReferenceDisc(WebServer& server, const QByteArray& record) {
         server.serve(QStringLiteral("/ar/0/c/8/dBAR-003-000008c0-00001cd5-0b000e03.bin"), {200, "application/octet-stream", record});
 }
 
+const std::vector<ServerFault>& serverFaults() {
+    using Answer = WebServer::Answer;
+    const auto answer = [](int status, const char* type, const char* body, const char* headers = "") {
+        return Answer(status, type, body, headers);
+    };
+    Answer silent;
+    silent.silent = true;
+    Answer cut = answer(200, "application/json", R"({"releases": [{"id": "r", "title": "Morning)");
+    cut.stated = 4000;
+    Answer huge = answer(200, "application/octet-stream", "");
+    huge.filler = kHugeAnswer;
+    static const std::vector<ServerFault> faults = {
+        {"no answer", silent, "did not answer within 1 seconds", "did not answer within 1 seconds", "did not answer within 1 seconds",
+         "did not answer within 1 seconds"},
+        {"closed half-way", cut, "invalid response data", "broke off its answer", "broke off its answer", "broke off its answer"},
+        {"404", answer(404, "text/plain", "not found"), "server error", "knows no release with disc id", "The release has no front cover.",
+         nullptr},
+        {"500", answer(500, "text/plain", "failed"), "server error", "HTTP status 500", "HTTP status 500", "HTTP status 500"},
+        {"503 with Retry-After", answer(503, "text/plain", "busy", "Retry-After: 1\r\n"), "server error", "HTTP status 503",
+         "HTTP status 503", "HTTP status 503"},
+        {"503", answer(503, "text/plain", "busy"), "server error", "HTTP status 503", "HTTP status 503", "HTTP status 503"},
+        {"redirect loop", answer(302, "text/plain", "", "Location: /loop\r\n"), "server error", "round in redirects",
+         "round in redirects", "round in redirects"},
+        {"wrong content type", answer(200, "text/html", "<html><body>Moved</body></html>"), "invalid response data", "not JSON",
+         "sent no picture but text/html", "The AccurateRip record"},
+        {"truncated JSON", answer(200, "application/json", R"({"releases": [{"id": "r", "title": "Morn)"), "", "not JSON",
+         "sent no picture but application/json", "The AccurateRip record"},
+        {"invalid JSON", answer(200, "application/json", "{releases: [nope]}"), "invalid response data", "not JSON",
+         "sent no picture but application/json", "The AccurateRip record"},
+        {"100 MB", huge, "invalid response data", "larger than 4096 kB", "larger than 16384 kB", "larger than 1024 kB"},
+    };
+    return faults;
+}
+
 GrabSettings settingsFor(const WebServer& server) {
     GrabSettings s;
     s.musicBrainzServer = server.base();

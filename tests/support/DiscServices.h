@@ -49,4 +49,22 @@ void serveReferenceDisc(WebServer& server, const QByteArray& record);
 // The grab settings that send every look-up to `server`, with a short time-out.
 GrabSettings settingsFor(const WebServer& server);
 
+// A way a web service misbehaves, served for every path, and what each look-up makes of it: a
+// text its reason contains (none: the look-up is no failure, as a disc AccurateRip does not
+// know). The reasons name the service where the look-up words them itself; the run names it for
+// AccurateRip.
+struct ServerFault {
+    const char* name;
+    WebServer::Answer answer;
+    const char* cddb;
+    const char* musicBrainz;
+    const char* cover;
+    const char* accurateRip;
+};
+const std::vector<ServerFault>& serverFaults();
+// The time-out the look-ups are given against the faults, in ms.
+constexpr int kFaultTimeOutMs = 1000;
+// Bytes of the answer the fault table streams to show that large answers are refused.
+constexpr qint64 kHugeAnswer = qint64(100) << 20;
+
 }  // namespace testing_support

@@ -9,14 +9,18 @@
 namespace testing_support {
 
 RecordingRunHost runConversion(const converter::RunSnapshot& snapshot, int cancelAfterPasses) {
+    RecordingRunHost host;
+    host.cancelAfterPasses = cancelAfterPasses;
+    runConversion(snapshot, host);
+    return host;
+}
+
+void runConversion(const converter::RunSnapshot& snapshot, RecordingRunHost& host) {
     AudioFile reader, writer;
     WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
-    RecordingRunHost host;
-    host.cancelAfterPasses = cancelAfterPasses;
     converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
         .run(snapshot);
-    return host;
 }
 
 void RecordingRunHost::runMessage(const QString& text, bool) {

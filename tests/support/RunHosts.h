@@ -46,6 +46,8 @@ struct RecordingRunHost : converter::RunHost {
 // The converter's run of `snapshot` with components of its own; what its host saw. The cancel
 // request is seen from the given message-loop pass on (-1: never).
 RecordingRunHost runConversion(const converter::RunSnapshot& snapshot, int cancelAfterPasses = -1);
+// The same, seen by `host` (its hooks set by the test).
+void runConversion(const converter::RunSnapshot& snapshot, RecordingRunHost& host);
 
 struct RecordingExtractionHost : extractor::ExtractionHost {
     QStringList messages;

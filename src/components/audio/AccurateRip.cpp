@@ -149,7 +149,9 @@ Verdict verify(const Record* record, const DiscIds& ids, int track, std::uint32_
         if (block.ids.id1 != ids.id1 || block.ids.id2 != ids.id2 || block.ids.cddb != ids.cddb) continue;
         if (track > int(block.tracks.size())) continue;
         const TrackEntry& entry = block.tracks[std::size_t(track - 1)];
-        if (entry.confidence == 0 && entry.checksum == 0) continue;  // a hole in the block
+        // No rip confirms an entry of confidence 0 (a hole in the block, or a checksum nobody
+        // else got): it neither matches nor contradicts this rip.
+        if (entry.confidence <= 0) continue;
         listed = true;
         if (entry.checksum == v2) matchedV2 += entry.confidence;
         else if (entry.checksum == v1) matchedV1 += entry.confidence;

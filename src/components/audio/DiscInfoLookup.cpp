@@ -3,6 +3,7 @@
 #include "components/audio/WhileEventsRun.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -126,6 +127,38 @@ private:
     sigset_t m_previous{};
 };
 
+// Why libcddb failed; it takes a server that went silent for the end of its answer.
+QString cddbReason(cddb_conn_t* c, const QElapsedTimer& clock, int timeOutSeconds) {
+    if (clock.elapsed() >= qint64(timeOutSeconds) * 1000)
+        return QStringLiteral("it did not answer within %1 seconds").arg(timeOutSeconds);
+    return fromC(cddb_error_str(cddb_errno(c)));
+}
+
+// The server, time-out, protocol and client of a connection (libcddb copies every text); the
+// time-out in the whole seconds libcddb counts (a part second counts as one more).
+int setUpConnection(cddb_conn_t* c, const QString& host, int port, bool http, const GrabSettings& settings) {
+    cddb_cache_disable(c);
+    const QByteArray hostBytes = host.toUtf8();
+    cddb_set_server_name(c, hostBytes.constData());
+    cddb_set_server_port(c, port);
+    const int timeOutMs = settings.cddbTimeOut > 0 ? settings.cddbTimeOut : 1;
+    const int timeOutSeconds = (timeOutMs + 999) / 1000;
+    cddb_set_timeout(c, static_cast<unsigned>(timeOutSeconds));
+    if (http) {
+        cddb_http_enable(c);
+        const QByteArray path = settings.cddbScript.trimmed().toUtf8();
+        cddb_set_http_path_query(c, path.constData());
+    }
+    const QByteArray agent = (settings.agentName.trimmed().isEmpty() ? QStringLiteral("Velloria") : settings.agentName.trimmed())
+                                 .toUtf8();
+    cddb_set_client(c, agent.constData(), "1.0");
+    if (!settings.email.trimmed().isEmpty()) {
+        const QByteArray email = settings.email.trimmed().toUtf8();
+        cddb_set_email_address(c, email.constData());
+    }
+    return timeOutSeconds;
+}
+
 DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     const QString server = settings.cddbServer.trimmed();
     if (server.isEmpty()) return failure(QStringLiteral("No CDDB server is set."));
@@ -150,25 +183,7 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     if (!conn || !disc) return failure(QStringLiteral("The CDDB look-up could not start (out of memory)."));
     cddb_conn_t* c = conn.get();
     // No cache: the answer comes from the server and nothing is written to the home folder.
-    cddb_cache_disable(c);
-    const QByteArray hostBytes = host.toUtf8();
-    cddb_set_server_name(c, hostBytes.constData());
-    cddb_set_server_port(c, port);
-    // libcddb counts whole seconds; a part second counts as one more.
-    const int timeOutMs = settings.cddbTimeOut > 0 ? settings.cddbTimeOut : 1;
-    cddb_set_timeout(c, static_cast<unsigned>((timeOutMs + 999) / 1000));
-    if (http) {
-        cddb_http_enable(c);
-        const QByteArray path = settings.cddbScript.trimmed().toUtf8();
-        cddb_set_http_path_query(c, path.constData());
-    }
-    const QByteArray agent = (settings.agentName.trimmed().isEmpty() ? QStringLiteral("Velloria") : settings.agentName.trimmed())
-                                 .toUtf8();
-    cddb_set_client(c, agent.constData(), "1.0");
-    if (!settings.email.trimmed().isEmpty()) {
-        const QByteArray email = settings.email.trimmed().toUtf8();
-        cddb_set_email_address(c, email.constData());
-    }
+    const int timeOutSeconds = setUpConnection(c, host, port, http, settings);
 
     for (std::int32_t start : toc.trackStarts) {
         cddb_track_t* track = cddb_track_new();
@@ -179,14 +194,17 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     const QString id = cddbDiscId(toc);
     const QString where = QStringLiteral("%1:%2").arg(host).arg(port);
 
+    QElapsedTimer clock;
+    clock.start();
     const int matches = cddb_query(c, disc.get());
     if (matches < 0)
         return failure(QStringLiteral("The CDDB server %1 could not be asked about disc %2: %3.")
-                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+                           .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
     if (matches == 0) return failure(QStringLiteral("The CDDB server %1 knows no disc with id %2.").arg(where, id));
+    clock.restart();
     if (!cddb_read(c, disc.get()))
         return failure(QStringLiteral("The CDDB server %1 did not send the entry of disc %2: %3.")
-                           .arg(where, id, fromC(cddb_error_str(cddb_errno(c)))));
+                           .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
 
     DiscInfoResult r;
     r.found = true;

@@ -16,6 +16,8 @@ namespace {
 
 QString joinReasons(const QStringList& reasons) { return reasons.join(QLatin1Char(' ')); }
 
+// A record holds some kilobytes (a few blocks of 9 bytes a track); the limit leaves room.
+constexpr qint64 kRecordLimit = 1 << 20;
 // Cached records are fetched again after this long.
 constexpr qint64 kRecordLifeSeconds = 7 * 24 * 3600;
 
@@ -39,7 +41,7 @@ RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& set
     RecordFetch out;
     QString server = settings.accurateRipServer.trimmed();
     while (server.endsWith(u'/')) server.chop(1);
-    const HttpAnswer answer = httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), settings.cddbTimeOut);
+    const HttpAnswer answer = httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), {settings.cddbTimeOut, 0, 0, kRecordLimit});
     if (answer.status == 404) {
         out.kind = RecordFetch::Kind::NotKnown;
         return out;

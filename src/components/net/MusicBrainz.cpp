@@ -22,9 +22,22 @@ constexpr int kDefaultRetryWaitMs = 1000;
 constexpr int kMaxRetryWaitMs = 10000;
 constexpr int kAnswerMs = 1000;  // left at least for the answer to a retry
 // Covers take longer than the look-ups' small answers: some hundred kilobytes at 1200 pixels,
-// the original up to tens of megabytes.
+// the original up to tens of megabytes; one larger than kCoverLimit is left out.
 constexpr int kCoverTimeOutMs = 20000;
 constexpr int kOriginalCoverTimeOutMs = 90000;
+constexpr qint64 kCoverLimit = 16 << 20;
+// The releases of a disc, with their recordings, artists and labels, stay far below this.
+constexpr qint64 kReleasesLimit = 4 << 20;
+
+// A picture by its stated type, or by its first bytes when the type says nothing (JPEG, PNG,
+// GIF, WebP): an error page sent with status 200 is none.
+bool isPicture(const HttpAnswer& answer) {
+    if (answer.contentType.startsWith("image/")) return true;
+    if (!answer.contentType.isEmpty() && answer.contentType != "application/octet-stream") return false;
+    const QByteArray& b = answer.body;
+    return b.startsWith("\xff\xd8\xff") || b.startsWith("\x89PNG") || b.startsWith("GIF8") ||
+           (b.startsWith("RIFF") && b.mid(8, 4) == "WEBP");
+}
 
 // "Artist A & Artist B" from an artist credit: each name with its join phrase.
 QString creditText(const QJsonArray& credit) {
@@ -136,12 +149,13 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
     QElapsedTimer clock;
     clock.start();
     const auto msLeft = [&] { return int(std::max<qint64>(0, settings.cddbTimeOut - clock.elapsed())); };
-    HttpAnswer answer = httpGet(url, settings.cddbTimeOut, kMusicBrainzGapMs);
+    const auto ask = [&](int timeOutMs) { return httpGet(url, {timeOutMs, 0, kMusicBrainzGapMs, kReleasesLimit}); };
+    HttpAnswer answer = ask(settings.cddbTimeOut);
     for (int retries = 0;; ++retries) {
         const std::optional<int> wait = retryWait(answer, retries, msLeft());
         if (!wait) break;
         QThread::msleep(static_cast<unsigned long>(*wait));
-        answer = httpGet(url, msLeft(), kMusicBrainzGapMs);
+        answer = ask(msLeft());
     }
     if (!answer.error.isEmpty()) {
         out.error = QStringLiteral("MusicBrainz could not be asked about disc %1: %2").arg(discId, answer.error);
@@ -169,13 +183,21 @@ QByteArray fetchFrontCover(const QString& releaseId, const GrabSettings& setting
     const QString front = base(settings.coverArtServer) + QStringLiteral("/release/") + releaseId + QStringLiteral("/front");
     // The archive's 1200-pixel image is what tags carry; the original, often many megabytes, only
     // when the release has no such image.
-    HttpAnswer answer = httpGet(QUrl(front + QStringLiteral("-1200")), std::max(settings.cddbTimeOut, kCoverTimeOutMs));
-    if (answer.status == 404) answer = httpGet(QUrl(front), std::max(settings.cddbTimeOut, kOriginalCoverTimeOutMs));
-    if (answer.ok() && !answer.body.isEmpty()) return answer.body;
-    if (error)
-        *error = !answer.error.isEmpty() ? answer.error
-                 : answer.status == 404  ? QStringLiteral("The release has no front cover.")
-                                         : QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
+    // A silent archive is given the look-ups' time-out; a picture that is coming, longer.
+    const auto ask = [&](const QString& url, int wholeMs) {
+        return httpGet(QUrl(url), {settings.cddbTimeOut, std::max(settings.cddbTimeOut * 2, wholeMs), 0, kCoverLimit});
+    };
+    HttpAnswer answer = ask(front + QStringLiteral("-1200"), kCoverTimeOutMs);
+    if (answer.status == 404) answer = ask(front, kOriginalCoverTimeOutMs);
+    QString failure;
+    if (!answer.error.isEmpty()) failure = QStringLiteral("The cover archive could not be asked: ") + answer.error;
+    else if (answer.status == 404) failure = QStringLiteral("The release has no front cover.");
+    else if (!answer.ok() || answer.body.isEmpty())
+        failure = QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
+    else if (!isPicture(answer))
+        failure = QStringLiteral("The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
+    if (failure.isEmpty()) return answer.body;
+    if (error) *error = failure;
     return {};
 }
 
