@@ -87,10 +87,12 @@ TEST_F(DesktopRun, ALongRunInAnInactiveWindowKeepsAwakeShowsProgressAndNotifiesI
     ASSERT_GE(dock.updates.size(), 2);
     EXPECT_TRUE(dock.updates.constFirst().value(QStringLiteral("progress-visible")).toBool());
 
-    waitFor([] { return false; }, 200);  // the notification's id has come back
     ASSERT_FALSE(window->isVisible());
-    bus->clickNotification(1);
-    EXPECT_TRUE(waitFor([&] { return window->isVisible(); }));
+    // Clicked until the notification's id has come back to the program.
+    EXPECT_TRUE(waitFor([&] {
+        bus->clickNotification(1);
+        return window->isVisible();
+    }));
 }
 
 // A short run, or one the user watched in the active window, ends without a notification;
