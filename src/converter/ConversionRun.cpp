@@ -10,6 +10,7 @@
 #include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
 #include "ripping/ACfrmGrab.h"
+#include "shell/DesktopJobs.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -40,7 +41,9 @@ namespace {
 // messages, failures and the end of the run always show the latest state first.
 class WindowRunHost : public converter::RunHost {
 public:
-    explicit WindowRunHost(frmAudioConverter& window) : m_window(window) {
+    explicit WindowRunHost(frmAudioConverter& window)
+        : m_window(window),
+          m_desktop(ui::desktopJob(&window, QStringLiteral("Converting audio files"), QStringLiteral("Conversion finished"))) {
         m_clock.start();
         m_fileClock.start();
         m_timer.setSingleShot(true);
@@ -54,6 +57,7 @@ public:
     }
     void runFailures(const QList<converter::FailedFile>& failures) override {
         flush();
+        m_desktop->filesFailed(static_cast<int>(failures.size()));
         QString text = QStringLiteral("These files could not be converted:");
         for (const converter::FailedFile& failed : failures)
             text += QStringLiteral("\n\n") + failed.path + QStringLiteral("\n") + failed.reason;
@@ -72,10 +76,12 @@ public:
         show();
     }
     void fileEnded() override {
+        m_desktop->fileEnded();
         m_throttle.fileEnded();
         show();
     }
     void fileProgress(double percent) override {
+        m_desktop->fileProgress(percent);
         m_throttle.progress(percent);
         show();
     }
@@ -91,6 +97,8 @@ public:
     void setBusy(bool busy) override { ui::setScreenPointer(busy ? ui::Pointer::Hourglass : ui::Pointer::Default); }
     void cancelRun() override { m_window.setCancelRequested(true); }
     double progressShown() const override { return m_throttle.pending().percent; }
+    void outputWritten(const QString&, const QString&) override { m_desktop->fileWritten(); }
+    desktop::LongJob& desktopJob() { return *m_desktop; }
 
     // Shows the latest state now, whatever the rate.
     void flush() {
@@ -123,7 +131,14 @@ private:
     QElapsedTimer m_clock;
     QElapsedTimer m_fileClock;  // since the current file started
     QTimer m_timer;             // shows a held-back change once its slot comes
+    std::unique_ptr<desktop::LongJob> m_desktop;  // the session awake, the dock, the notice at the end
 };
+
+// The entries a run converts: the selected ones, or the whole list.
+int filesToConvert(const converter::RunSnapshot& snapshot) {
+    return static_cast<int>(std::count_if(snapshot.entries.cbegin(), snapshot.entries.cend(),
+                                          [&](const converter::RunEntry& e) { return snapshot.wholeList || e.selected; }));
+}
 
 }  // namespace
 
@@ -280,10 +295,13 @@ void frmAudioConverter::StartConversion() {
     WindowRunHost host(*this);
     converter::ConversionRunner runner(host, runComponents());
     runner.verifyWithAccurateRip(accurateRipCache());
-    runner.run(runSnapshot());
+    const converter::RunSnapshot snapshot = runSnapshot();
+    host.desktopJob().setFileCount(filesToConvert(snapshot));
+    runner.run(snapshot);
     host.flush();
     m_running = false;
     if (runner.stopped()) return;
+    host.desktopJob().ended();
     if (m_closeAfterRun) {
         close();
         return;

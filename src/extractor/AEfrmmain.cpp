@@ -9,6 +9,7 @@
 #include "shell/BrowseForFolder.h"
 #include "components/store/CRegister.h"
 #include "components/store/StoredNumbers.h"
+#include "shell/DesktopJobs.h"
 #include "shell/WindowServices.h"
 
 #include <QCheckBox>
@@ -69,7 +70,9 @@ void selectText(QComboBox* combo, const QString& text) {
 // call checks that it is still there and open.
 class AEfrmmain::Host : public extractor::ExtractionHost {
 public:
-    explicit Host(AEfrmmain* window) : m_window(window) {}
+    explicit Host(AEfrmmain* window)
+        : m_window(window),
+          m_desktop(ui::desktopJob(window, QStringLiteral("Extracting audio"), QStringLiteral("Extraction finished"))) {}
 
     void runMessage(const QString& text, bool) override {
         if (alive()) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::None);
@@ -89,6 +92,7 @@ public:
         m_window->cmdCancel->setEnabled(true);
     }
     void fileProgress(double percent) override {
+        m_desktop->fileProgress(percent);
         if (alive()) m_window->pbProgressBar->setValue(std::clamp(static_cast<int>(percent), 0, 100));
     }
     void fileEnded() override {}
@@ -98,10 +102,17 @@ public:
     }
     bool letEventsRun() override { return alive() && ui::DoEvents() && alive(); }
     bool present() const override { return alive() && !ui::programEnding(); }
+    // The run's end as the desktop hears of it (not when the window went away).
+    void ended(extractor::RunEnd end) {
+        if (end == extractor::RunEnd::Written) m_desktop->fileWritten();
+        if (end == extractor::RunEnd::Failed) m_desktop->filesFailed(1);
+        m_desktop->ended();
+    }
 
 private:
     bool alive() const { return m_window && !m_window->m_closed; }
     QPointer<AEfrmmain> m_window;
+    std::unique_ptr<desktop::LongJob> m_desktop;
 };
 
 AEfrmmain::State& AEfrmmain::state() {
@@ -419,9 +430,11 @@ void AEfrmmain::cmdExtractAudio_Click() {
     Host host(this);
     extractor::ExtractionRun run(host, components);
     m_running = true;
-    const std::optional<extractor::Buttons> buttons = extractor::buttonsAfter(run.run(request));
+    const extractor::RunEnd end = run.run(request);
+    const std::optional<extractor::Buttons> buttons = extractor::buttonsAfter(end);
     // The window may have been closed, even destroyed, while the run let events run.
     if (!self) return;
+    if (buttons && !m_closed) host.ended(end);
     m_running = false;
     if (buttons && !m_closed) {
         cmdExtractAudio->setEnabled(buttons->extract);

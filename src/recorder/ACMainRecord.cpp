@@ -3,6 +3,7 @@
 #include "components/sound/SoundClock.h"
 #include "components/ui/Skin.h"
 #include "components/ui/Visualisation.h"
+#include "shell/DesktopJobs.h"
 #include "shell/WindowServices.h"
 
 #include <QActionGroup>
@@ -239,6 +240,7 @@ void ACMainRecord::recButton_Click() {
     m_recordingPath = name;
     av1->setSampleRate(m_rate);
     Recording = true;
+    m_awake = ui::keepAwake(QStringLiteral("Recording sound"));
     showState(Transport::Recording);
 }
 
@@ -262,6 +264,7 @@ void ACMainRecord::finishRecording() {
     }
     const audio::JobOutcome outcome = m_session->finish();
     Recording = false;
+    m_awake.reset();
     if (!outcome.written())
         ui::MsgBox(QStringLiteral("The recording could not be written completely:\n") + m_recordingPath
                        + QStringLiteral("\n") + outcome.reason,

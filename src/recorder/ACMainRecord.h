@@ -5,6 +5,7 @@
 // the converter; closing it unloads it.
 
 #include "components/audio/AudioFile.h"
+#include "components/desktop/Inhibition.h"
 #include "components/sound/AudioPlayer.h"
 #include "components/sound/AudioRecorder.h"
 #include "components/sound/FilePlayback.h"
@@ -104,6 +105,7 @@ private:
     bool m_stopping = false;
     QString m_recordingPath;
     std::unique_ptr<recorder::RecordingSession> m_session;
+    std::unique_ptr<desktop::Inhibition> m_awake;  // the session kept awake while recording
     std::unique_ptr<sound::FilePlayback> m_playback;  // feeds AudioFilePlay to AudioPlayer1
     SampleBlock m_lastBlock;  // the last block written, drawn when a recording stops
 };

@@ -22,7 +22,7 @@ const QMap<QString, int>& floors() {
         {QStringLiteral("ripping"), 4},
         {QStringLiteral("shell"), 3},
         {QStringLiteral("components/ui"), 2},   {QStringLiteral("components/sound"), 2},
-        {QStringLiteral("components/net"), 2},
+        {QStringLiteral("components/net"), 2},  {QStringLiteral("components/desktop"), 2},
         {QStringLiteral("components/audio"), 1},
         {QStringLiteral("components/store"), 0}, {QStringLiteral("components"), 0},
     };
