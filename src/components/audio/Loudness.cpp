@@ -224,13 +224,41 @@ void weighFrames(KWeighting* filters, std::size_t channels, const std::int16_t* 
         for (std::size_t c = 0; c < Channels; ++c) filters[c] = local[c];
 }
 
+// Stereo, the common case: both channels' filters (the same coefficients) run in the two lanes
+// of one vector, each lane computing exactly what weighFrames computes for its channel.
+void weighStereo(KWeighting* filters, const std::int16_t* samples, std::size_t frames, double* sums) {
+    using Pair = double __attribute__((vector_size(16)));
+    const Biquad& a = filters[0].shelf;
+    const Biquad& b = filters[0].highPass;
+    Pair a1{filters[0].shelf.z1, filters[1].shelf.z1}, a2{filters[0].shelf.z2, filters[1].shelf.z2};
+    Pair b1{filters[0].highPass.z1, filters[1].highPass.z1}, b2{filters[0].highPass.z2, filters[1].highPass.z2};
+    Pair sum{0.0, 0.0};
+    for (std::size_t i = 0; i < frames; ++i) {
+        const Pair x{samples[2 * i] * (1.0 / 32768.0), samples[2 * i + 1] * (1.0 / 32768.0)};
+        const Pair y = a.b0 * x + a1;
+        a1 = a.b1 * x - a.a1 * y + a2;
+        a2 = a.b2 * x - a.a2 * y;
+        const Pair k = b.b0 * y + b1;
+        b1 = b.b1 * y - b.a1 * k + b2;
+        b2 = b.b2 * y - b.a2 * k;
+        sum += k * k;
+    }
+    for (std::size_t c = 0; c < 2; ++c) {
+        filters[c].shelf.z1 = a1[c];
+        filters[c].shelf.z2 = a2[c];
+        filters[c].highPass.z1 = b1[c];
+        filters[c].highPass.z2 = b2[c];
+        sums[c] += sum[c];
+    }
+}
+
 }  // namespace
 
 void LoudnessMeter::State::weigh(const std::int16_t* samples, std::size_t frames) {
     const std::size_t channels = filters.size();
     std::array<double, channel_layout::kMaxChannels> sums{};
     if (channels == 1) weighFrames<1>(filters.data(), channels, samples, frames, sums.data());
-    else if (channels == 2) weighFrames<2>(filters.data(), channels, samples, frames, sums.data());
+    else if (channels == 2) weighStereo(filters.data(), samples, frames, sums.data());
     else weighFrames<0>(filters.data(), channels, samples, frames, sums.data());
     for (std::size_t c = 0; c < channels; ++c) step += weights[c] * sums[c];
 }
