@@ -269,6 +269,8 @@ struct Decoder::Impl {
     std::size_t readInto(void* out, std::size_t frames);
 
     void openFile(const QString& filePath);
+    void openContainer(const QString& filePath, const QString& name);
+    void openStream(const QString& name);
     static int reportOpenProgress(void* opaque);
     bool decodeMore();
     void giveUp();
@@ -301,21 +303,24 @@ int Decoder::Impl::reportOpenProgress(void* opaque) {
     return 0;
 }
 
-void Decoder::Impl::openFile(const QString& filePath) {
-    release();
-    silenceLibraryLog();
-    path = filePath;
-    const QString name = quoted(filePath);
+namespace {
 
-    // Checked beforehand for readable descriptions, and because opening a pipe or a device
-    // would block or never end.
-    const QFileInfo info(filePath);
+// Checked before FFmpeg sees the file, for readable descriptions, and because opening a pipe or a
+// device would block or never end.
+QFileInfo checkedFile(const QString& filePath, const QString& name) {
+    QFileInfo info(filePath);
     if (filePath.isEmpty() || !info.exists()) throw ComponentError(QStringLiteral("%1 does not exist.").arg(name));
     if (info.isDir()) throw ComponentError(QStringLiteral("%1 is a folder, not an audio file.").arg(name));
     if (!info.isFile()) throw ComponentError(QStringLiteral("%1 is not a regular file.").arg(name));
     if (!info.isReadable()) throw ComponentError(QStringLiteral("%1 cannot be read: permission denied.").arg(name));
     if (info.size() == 0) throw ComponentError(QStringLiteral("%1 is empty.").arg(name));
+    return info;
+}
 
+}  // namespace
+
+// The container opened and its streams found.
+void Decoder::Impl::openContainer(const QString& filePath, const QString& name) {
     format = avformat_alloc_context();
     packet = av_packet_alloc();
     frame = av_frame_alloc();
@@ -353,9 +358,12 @@ void Decoder::Impl::openFile(const QString& filePath) {
     if (rc < 0)
         throw ComponentError(
             QStringLiteral("%1 is not an audio file FFmpeg can read: %2").arg(name, avErrorText(rc)));
+}
 
+// The best audio stream and its decoder opened.
+void Decoder::Impl::openStream(const QString& name) {
     const AVCodec* decoder = nullptr;
-    rc = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    int rc = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
     if (rc == AVERROR_STREAM_NOT_FOUND) throw ComponentError(QStringLiteral("%1 holds no audio.").arg(name));
     if (rc < 0 || !decoder)
         throw ComponentError(QStringLiteral("%1 holds audio in a format that cannot be decoded here.").arg(name));
@@ -380,6 +388,17 @@ void Decoder::Impl::openFile(const QString& filePath) {
         throw ComponentError(
             QStringLiteral("The audio of %1 cannot be decoded: %2").arg(name, avErrorText(rc)));
 
+}
+
+void Decoder::Impl::openFile(const QString& filePath) {
+    release();
+    silenceLibraryLog();
+    path = filePath;
+    const QString name = quoted(filePath);
+    const QFileInfo info = checkedFile(filePath, name);
+    openContainer(filePath, name);
+    openStream(name);
+    AVStream* stream = format->streams[streamIndex];
     rate = codec->sample_rate > 0 ? codec->sample_rate : stream->codecpar->sample_rate;
     const int sourceChannels = codec->ch_layout.nb_channels;
     if (rate <= 0 || rate > 768000 || sourceChannels <= 0)
