@@ -5,10 +5,10 @@
 //   velloria_convert generate <seconds> <out.wav>
 //   velloria_convert convert <in> <out> [mp3-cbr <kbps> | mp3-vbr <quality> | ogg <quality> | wma <kbps> |
 //                                        flac <level> | opus <kbps>]
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioJob.h"
-#include "components/audio/FileEndpoints.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/engine/AudioJob.h"
+#include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/codecs/WMAFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 // The output is written into the folder as <video base name>.MP3, in stereo, with the MP3
 // settings object's defaults, which are LAME's own (encoder quality 3), as ffmpeg's libmp3lame
 // leaves them.
-#include "components/audio/MP3Settings.h"
-#include "extractor/ExtractionRun.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "runs/ExtractionRun.h"
 
 #include <QCoreApplication>
 

@@ -7,11 +7,11 @@
 //
 // The read mode is the grabber's (1 burst, 2 synch, 3 secure, 4 paranoid); 3, full paranoia,
 // is the default. Each track is written to <out folder>/TrackNN.wav.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioJob.h"
-#include "components/audio/CdGrabber.h"
-#include "components/audio/CdTrackSource.h"
-#include "components/audio/FileEndpoints.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/engine/AudioJob.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/CdTrackSource.h"
+#include "components/audio/engine/FileEndpoints.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // (QT_SCALE_FACTOR=2) and the files are named NAME@2x.png.
 //
 //   velloria_screens <output folder> [scale]
-#include "converter/ConverterRules.h"
+#include "runs/ConverterRules.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
@@ -21,7 +21,7 @@
 #include "ripping/ReleaseChoice.h"
 #include "shell/WindowServices.h"
 #include "app/frmmainpro.h"
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/Visualisation.h"
 
 #include <QAction>

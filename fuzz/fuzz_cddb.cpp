@@ -4,7 +4,7 @@
 // hangs up.
 #include "FuzzSupport.h"
 
-#include "components/audio/DiscInfoLookup.h"
+#include "components/net/Cddb.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

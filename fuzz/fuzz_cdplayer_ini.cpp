@@ -1,7 +1,7 @@
 // cdplayer.ini read for a disc, and the disc's entry written into it.
 #include "FuzzSupport.h"
 
-#include "components/audio/DiscInfoLookup.h"
+#include "components/net/Cddb.h"
 
 #include <cstdint>
 

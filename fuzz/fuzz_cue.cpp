@@ -3,7 +3,7 @@
 // data file of 300 sectors written beside them.
 #include "FuzzSupport.h"
 
-#include "components/audio/CdGrabber.h"
+#include "components/audio/cd/CdGrabber.h"
 
 #include <QFile>
 

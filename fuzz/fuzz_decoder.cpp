@@ -2,7 +2,7 @@
 // file's extension, the rest is the file.
 #include "FuzzSupport.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 
 #include <cstdint>
 

@@ -2,9 +2,9 @@
 // program's own making. The first byte picks the input's format, the second the target's.
 #include "FuzzSupport.h"
 
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/WMAFile.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // formats. The first byte picks the extension and the rate and channels asked for.
 #include "FuzzSupport.h"
 
-#include "components/audio/VideoFile.h"
+#include "components/audio/codecs/VideoFile.h"
 
 #include <array>
 #include <cstdint>

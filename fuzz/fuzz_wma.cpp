@@ -1,7 +1,7 @@
 // A file opened and read through the WMA reader. The first byte picks the extension.
 #include "FuzzSupport.h"
 
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 
 #include <cstdint>
 

@@ -1,13 +1,13 @@
 #include "cli/ConsoleRun.h"
 
 #include "components/ComponentError.h"
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/WMAFile.h"
-#include "components/audio/FileOps.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "components/audio/engine/FileOps.h"
 #include "components/store/StoredNumbers.h"
-#include "converter/ConversionRunner.h"
-#include "extractor/ExtractionRun.h"
+#include "runs/ConversionRunner.h"
+#include "runs/ExtractionRun.h"
 
 #include <QCoreApplication>
 #include <QDir>

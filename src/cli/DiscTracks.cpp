@@ -1,8 +1,8 @@
 #include "cli/DiscTracks.h"
 
-#include "components/audio/CdGrabber.h"
-#include "components/audio/CdTrackTags.h"
-#include "converter/ConverterRules.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/CdTrackTags.h"
+#include "runs/ConverterRules.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "cli/RunSettings.h"
 
 #include "components/ComponentError.h"
-#include "components/audio/Encoder.h"
+#include "components/audio/codecs/Encoder.h"
 #include "components/store/StoredNumbers.h"
 
 #include <cmath>

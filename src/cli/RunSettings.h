@@ -3,7 +3,7 @@
 // writer settings, whether tags are copied) with the command line's overrides put on them.
 
 #include "cli/Options.h"
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 
 #include <QString>
 

@@ -6,10 +6,10 @@
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
 #include "components/ComponentError.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/CdGrabber.h"
-#include "components/audio/DiscInfoLookup.h"
-#include "components/audio/StoredGrabSettings.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/LocalDiscInfo.h"
+#include "components/audio/settings/StoredGrabSettings.h"
 #include "components/net/DiscLookup.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // The conversion run of the converter window: the Convert command, the output names, the
 // existence check and the block loop over each file.
-#include "components/audio/CdGrabber.h"
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/DiscLookup.h"
 #include "converter/ACfrmOverWrite.h"
-#include "converter/ConversionRunner.h"
-#include "converter/ConverterRules.h"
+#include "runs/ConversionRunner.h"
+#include "runs/ConverterRules.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"

@@ -3,7 +3,7 @@
 
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
-#include "converter/ConverterRules.h"
+#include "runs/ConverterRules.h"
 #include "converter/ExtentListWidget.h"
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"

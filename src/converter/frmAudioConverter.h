@@ -7,15 +7,15 @@
 // The window owns the components the converter shares. Rules that need no window (file-name
 // splitting, reordering, times, settings texts) live in ConverterRules.h.
 
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/CdGrabber.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/cd/CdGrabber.h"
 #include "components/ui/Skin.h"
 #include "components/ui/Splash.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "components/sound/AudioPlayer.h"
 #include "components/sound/FilePlayback.h"
-#include "converter/ConversionRunner.h"
+#include "runs/ConversionRunner.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "ripping/ACfrmGrab.h"
 #include "encoders/SettingsDialogs.h"

@@ -5,7 +5,7 @@
 //
 // Each accessor is defined beside its dialog (frmMP3Settings.cpp, frmOggSettings.cpp, …).
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include <QPointer>

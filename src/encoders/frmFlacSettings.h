@@ -6,7 +6,7 @@
 // that what is written is what the dialog shows; "&Ok" hands on and stores the shown settings
 // and hides the window, "&Cancel" unloads it.
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"

@@ -1,7 +1,7 @@
 #include "encoders/frmMP3Settings.h"
 
-#include "components/audio/MP3Settings.h"
-#include "components/audio/SettingsTables.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "components/audio/settings/SettingsTables.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"

@@ -18,7 +18,7 @@
 // possible values). "Apply" and "Ok" show that reason, store nothing, and "Ok" keeps the
 // window open.
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"

@@ -1,6 +1,6 @@
 #include "encoders/frmOggSettings.h"
 
-#include "components/audio/SettingsTables.h"
+#include "components/audio/settings/SettingsTables.h"
 #include "components/ui/Skin.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"

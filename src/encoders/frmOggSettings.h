@@ -10,7 +10,7 @@
 //
 // "Ok" hides the window after a successful apply; "Cancel" unloads it (close + deleteLater).
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"

@@ -6,7 +6,7 @@
 // the stored settings and hands them to the owner's output settings; "&Ok" hands on and stores
 // the shown settings and hides the window, "&Cancel" unloads it.
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include "components/ui/SettingsDialog.h"

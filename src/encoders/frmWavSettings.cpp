@@ -1,6 +1,6 @@
 #include "encoders/frmWavSettings.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinLabel.h"
 #include "components/ui/WavFormatChooser.h"

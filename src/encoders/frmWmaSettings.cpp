@@ -1,9 +1,9 @@
 #include "encoders/frmWmaSettings.h"
 
-#include "components/audio/OutputSettings.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinLabel.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 // SettingsDialogs.h's inline accessors need every dialog class complete.
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"

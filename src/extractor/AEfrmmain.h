@@ -12,7 +12,7 @@
 #include "components/ui/Splash.h"
 #include "encoders/EncoderDialogOwner.h"
 #include "encoders/SettingsDialogs.h"
-#include "extractor/ExtractionRun.h"
+#include "runs/ExtractionRun.h"
 
 #include <QPointer>
 #include <QWidget>

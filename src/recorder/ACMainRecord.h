@@ -4,7 +4,7 @@
 // in its status bar. The converter opens it, modeless and without an owner, so that it outlives
 // the converter; closing it unloads it.
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/desktop/Inhibition.h"
 #include "components/sound/AudioPlayer.h"
 #include "components/sound/AudioRecorder.h"

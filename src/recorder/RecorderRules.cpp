@@ -1,6 +1,6 @@
 #include "recorder/RecorderRules.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "recorder/RecordingSession.h"
 
-#include "components/audio/FileEndpoints.h"
+#include "components/audio/engine/FileEndpoints.h"
 
 #include <future>
 

@@ -4,8 +4,8 @@
 // never holds up the window. The file is created before begin() returns, so that a name that
 // cannot be written is known at once.
 
-#include "components/audio/AudioJob.h"
-#include "components/audio/QueuedSource.h"
+#include "components/audio/engine/AudioJob.h"
+#include "components/audio/engine/QueuedSource.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "ripping/ACfrmGrab.h"
 
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/DiscLookup.h"
 #include "components/ui/Skin.h"
 #include "components/store/CRegister.h"

@@ -10,7 +10,7 @@
 // "Cancel" (also Escape and the close box) reloads the saved configuration and applies it, so
 // that the grabber is back where it was. Both hide the dialog; it stays loaded.
 
-#include "components/audio/CdTypes.h"
+#include "components/audio/cd/CdTypes.h"
 #include "components/ui/SettingsDialog.h"
 
 #include <QString>

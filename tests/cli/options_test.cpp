@@ -3,8 +3,8 @@
 #include "cli/Options.h"
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
-#include "converter/ConverterRules.h"
-#include "components/audio/InputFormats.h"
+#include "runs/ConverterRules.h"
+#include "components/audio/codecs/InputFormats.h"
 #include "components/store/CRegister.h"
 #include "support/ConfigHome.h"
 

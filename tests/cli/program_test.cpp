@@ -1,10 +1,10 @@
 // Whole runs of the real velloria-convert: the tree it writes, a second run that skips, a run
 // killed in the middle and completed, a bad file among good ones, its JSON lines, and the same
 // bytes as the converter window's run and as GNU parallel calling it once per file.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/WMAFile.h"
-#include "converter/ConversionRunner.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "runs/ConversionRunner.h"
 #include "components/store/CRegister.h"
 #include "support/CdImages.h"
 #include "support/CliRuns.h"

@@ -1,7 +1,7 @@
 // AccurateRip checksums, disc identifiers, records and verdicts, and the MusicBrainz disc id.
-#include "components/audio/AccurateRip.h"
-#include "components/audio/CdGrabber.h"
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/cd/AccurateRip.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "support/CdImages.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The audio file object and the WMA file object end to end: every writer and back through the
 // reader, format conversion of declared blocks, failed opens and creates, the format chooser.
-#include "components/audio/AudioFile.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "components/ui/WavFormatChooser.h"
 #include "support/Signals.h"
 #include "support/CoreSupport.h"

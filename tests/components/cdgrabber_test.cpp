@@ -1,8 +1,8 @@
 // The CD grabber over disc images made in the test: every read mode against cd-paranoia's rip,
 // the .cda stubs, broken images, and read errors injected beneath libcdio-paranoia.
-#include "components/audio/AudioJob.h"
-#include "components/audio/CdGrabber.h"
-#include "components/audio/CdTrackSource.h"
+#include "components/audio/engine/AudioJob.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/CdTrackSource.h"
 #include "support/CdImages.h"
 
 #include <QCoreApplication>

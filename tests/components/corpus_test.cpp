@@ -1,7 +1,7 @@
 // Every disc image of the corrupt-input corpus opened as a drive and each of its tracks read
 // to the end: an image opens or is refused with a reason, no read hangs, and no image or data
 // file changes.
-#include "components/audio/CdGrabber.h"
+#include "components/audio/cd/CdGrabber.h"
 #include "support/Corpus.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Decoder and Resampler over real files made at test time with sox, lame, oggenc and ffmpeg.
-#include "components/audio/Decoder.h"
-#include "components/audio/Resampler.h"
+#include "components/audio/codecs/Decoder.h"
+#include "components/audio/codecs/Resampler.h"
 #include "support/Signals.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Disc information look-ups: the CDDB disc id, cdplayer.ini read and written by our own code,
 // and libcddb against a real CDDB server on 127.0.0.1 (CDDB protocol and HTTP), with a server
 // that never answers for the time-out.
-#include "components/audio/DiscInfoLookup.h"
+#include "components/net/Cddb.h"
 #include "support/CddbServer.h"
 
 #include <QFile>

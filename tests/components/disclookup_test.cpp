@@ -1,6 +1,7 @@
 // Disc look-ups over the network against local servers: MusicBrainz releases and covers, the
 // order of the sources, failures that change nothing, and AccurateRip records with their cache.
-#include "components/audio/CdTrackTags.h"
+#include "components/audio/cd/CdTrackTags.h"
+#include "components/net/Cddb.h"
 #include "components/net/DiscLookup.h"
 #include "components/net/HttpGet.h"
 #include "components/net/MusicBrainz.h"

@@ -1,9 +1,9 @@
 // The Ogg Vorbis, WAV and WMA writers and the WMA file object, checked on real files read
 // back with ffmpeg/ffprobe.
-#include "components/audio/AudioFile.h"
-#include "components/audio/WMAFile.h"
-#include "components/audio/FileEndpoints.h"
-#include "components/audio/Encoder.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/codecs/Encoder.h"
 #include "support/FlacTools.h"
 #include "support/Signals.h"
 

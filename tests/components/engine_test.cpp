@@ -1,10 +1,10 @@
 // The audio job engine over real files: every input format into every output format, inputs
 // whose stated length is wrong, damaged inputs, cancel, and writers that fail.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioJob.h"
-#include "components/audio/FileEndpoints.h"
-#include "components/audio/MP3Settings.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/engine/AudioJob.h"
+#include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "support/Damage.h"
 #include "support/Signals.h"
 

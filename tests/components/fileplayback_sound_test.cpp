@@ -1,7 +1,7 @@
 // Playing a file through the player as the preview and the recorder's playback do: the whole
 // file is heard once, a pause keeps the place, damaged data ends playback with its reason, and
 // a file that cannot play says why.
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/sound/AudioPlayer.h"
 #include "components/sound/AudioRecorder.h"
 #include "components/sound/FilePlayback.h"

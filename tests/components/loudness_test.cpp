@@ -1,8 +1,8 @@
 // Loudness measurement against an independent scanner and libebur128's own gating and true
 // peak, tag values, and loudness tags written into every output format and read back.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/LoudnessTags.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/tags/LoudnessTags.h"
 #include "support/CoreSupport.h"
 #include "support/LoudnessTools.h"
 #include "support/Signals.h"

@@ -1,7 +1,7 @@
 // The MP3 settings object and the LAME encoder: files written at test time are checked frame
 // by frame (MPEG header bits) and by decoding them back with ffmpeg.
-#include "components/audio/MP3Settings.h"
-#include "components/audio/Encoder.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "components/audio/codecs/Encoder.h"
 #include "support/Signals.h"
 #include "support/CoreSupport.h"
 

@@ -1,9 +1,9 @@
 // Tag copying between formats, checked with TagLib directly on files made at test time, and
 // copies in the target's conventions checked with ffprobe and metaflac on files the Debian tools
 // made.
-#include "components/audio/AudioInfo.h"
-#include "components/audio/Decoder.h"
-#include "components/audio/TagConventions.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/Decoder.h"
+#include "components/audio/tags/TagConventions.h"
 #include "support/LoudnessTools.h"
 #include "support/TagTools.h"
 

@@ -1,7 +1,7 @@
 // The video reader over videos that ffmpeg makes: every container the extractor offers, the
 // rate and channels it is asked for, parse progress, and videos it must refuse or report as
 // incomplete.
-#include "components/audio/VideoFile.h"
+#include "components/audio/codecs/VideoFile.h"
 #include "support/Signals.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // Conversions of real files through the real converter window, offscreen: every input format
 // to every output format, selections, the overwrite dialog, cancel, failures, deletion, tags.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/DiscInfoLookup.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/cd/LocalDiscInfo.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "converter/ACfrmOverWrite.h"
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"

@@ -1,9 +1,9 @@
 // Every file of the corrupt-input corpus through one conversion run: each is converted or
 // refused with a reason, none hangs, and every source is left byte for byte as it was.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/WMAFile.h"
-#include "converter/ConversionRunner.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/Corpus.h"
 #include "support/Signals.h"

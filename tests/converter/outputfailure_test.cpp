@@ -2,11 +2,11 @@
 // renamed or made read-only while a file or a CD track is written. The file either ends
 // whole, or fails with a reason that names the partial output when one is left; the source
 // is never lost.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/CdGrabber.h"
-#include "components/audio/WMAFile.h"
-#include "converter/ConversionRunner.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/CdImages.h"
 #include "support/Corpus.h"

@@ -2,11 +2,11 @@
 // files on disk to the byte, the same messages in the same order, the same failures and sources
 // left; a cancel keeps what came before, drops what came after and never touches a file that a
 // run of one file at a time would not have reached.
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/MP3Settings.h"
-#include "components/audio/WMAFile.h"
-#include "converter/ConversionRunner.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/Damage.h"
 #include "support/Signals.h"

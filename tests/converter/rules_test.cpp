@@ -1,5 +1,5 @@
 // The converter's window-free rules: dialog results, reordering, CD tracks, stored settings.
-#include "converter/ConverterRules.h"
+#include "runs/ConverterRules.h"
 #include "shell/WindowServices.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The converter window driven offscreen: start-up and stored settings, commands, file list
 // editing, keys, the popup menu, drops, and skinning of other windows.
 #include "components/ui/SkinLabel.h"
-#include "converter/ConverterRules.h"
+#include "runs/ConverterRules.h"
 #include "converter/frmAudioConverter.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/ACfrmAbout.h"

@@ -1,9 +1,9 @@
 // What each settings dialog shows is what is written: every dialog, in both variants, is set
 // to a choice other than its default, confirmed with its OK button, and a file written with
 // the owner's writers is read back and compared with the dialog's own texts.
-#include "components/audio/AudioFile.h"
-#include "components/audio/Resampler.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/codecs/Resampler.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "components/ui/WavFormatChooser.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"

@@ -1,7 +1,7 @@
 // The MP3 encoder settings dialog in both variants, on a real skin, real registry store and
 // a real writer; the end-to-end cases write MP3 files and read them back.
-#include "components/audio/AudioFile.h"
-#include "components/audio/MP3Settings.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/settings/MP3Settings.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"

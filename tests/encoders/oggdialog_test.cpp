@@ -1,9 +1,9 @@
 // The Ogg Vorbis settings dialog on a real writer and a real skin, in both variants; also the
 // test owner and the helpers the WAV and WMA dialog tests share.
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"

@@ -1,5 +1,5 @@
 // The WAV settings dialog on a real writer and its real format chooser, in both variants.
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/SkinLabel.h"
 #include "components/ui/WavFormatChooser.h"
 #include "encoders/SettingsDialogs.h"

@@ -1,7 +1,7 @@
 // The WMA settings dialog on real WMA objects, in both variants.
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/SkinLabel.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmMP3Settings.h"
 #include "encoders/frmOggSettings.h"

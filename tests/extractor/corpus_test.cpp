@@ -1,6 +1,6 @@
 // Every file of the corrupt-input corpus through the extraction run, in MP3 and in WMA: each
 // is extracted or ends with a message, none hangs, and every video is left as it was.
-#include "extractor/ExtractionRun.h"
+#include "runs/ExtractionRun.h"
 #include "support/RunHosts.h"
 #include "support/Corpus.h"
 

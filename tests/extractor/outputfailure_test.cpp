@@ -2,8 +2,8 @@
 // renamed or made read-only while the sound track is written. The run either writes the
 // whole track, or ends with an error that names the partial output when one is left; the
 // video is never lost.
-#include "components/audio/MP3Settings.h"
-#include "extractor/ExtractionRun.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "runs/ExtractionRun.h"
 #include "support/RunHosts.h"
 #include "support/Corpus.h"
 #include "support/Damage.h"

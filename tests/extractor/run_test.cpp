@@ -2,8 +2,8 @@
 // rule, the output in each format at the rate and channels chosen, the overwrite question,
 // cancel at either point of a pass, the button states each ending leaves, and the rule that
 // the video goes only after its whole sound track was written.
-#include "components/audio/MP3Settings.h"
-#include "extractor/ExtractionRun.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "runs/ExtractionRun.h"
 #include "support/Damage.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"

@@ -2,8 +2,8 @@
 // renamed or made read-only while sound is being written. The session either writes all the
 // sound, or fails with a reason naming the file; a full disk ends it at once, so that sound
 // no longer piles up while the recorder runs on.
-#include "components/audio/AudioFile.h"
-#include "components/audio/MP3Settings.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/settings/MP3Settings.h"
 #include "recorder/RecordingSession.h"
 #include "support/Damage.h"
 #include "support/Signals.h"

@@ -1,6 +1,6 @@
 // The recorder's rules and the parts of its window that need no sound server: the state table,
 // the recording formats every menu choice writes, the file dialogs and their refusals.
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "recorder/ACMainRecord.h"
 #include "recorder/RecorderRules.h"
 #include "recorder/RecordingSession.h"

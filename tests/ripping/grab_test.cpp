@@ -1,7 +1,7 @@
 // The ripping options on a real skin and the real settings store, with a converter-like owner
 // whose grabber keeps the settings it is given (and adjusts some, as a grabber may); "Get
 // Disk Info" against cdplayer.ini and a CDDB server on 127.0.0.1.
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/ui/Skin.h"
 #include "components/ui/SkinForm.h"
 #include "ripping/ACfrmGrab.h"

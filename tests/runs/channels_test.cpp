@@ -2,8 +2,8 @@
 // FLAC, WAV, Ogg Vorbis and Opus keep every channel in their format's layout, each carrying the
 // source channel it should; MP3, WMA and a Mono choice mix down with the ITU coefficients. And
 // the FLAC outputs' seek table and padding, checked with metaflac, flac and ffmpeg.
-#include "components/audio/AudioInfo.h"
-#include "components/audio/OutputSettings.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/settings/OutputSettings.h"
 #include "support/ConfigHome.h"
 #include "support/FlacTools.h"
 #include "support/LoudnessTools.h"

@@ -1,10 +1,10 @@
 // The output settings as stored values, and the conversion and extraction runs driven from them,
 // with no window: this executable has a QCoreApplication and links no Qt Widgets.
-#include "components/audio/AudioInfo.h"
-#include "components/audio/OutputSettings.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/settings/OutputSettings.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "components/store/CRegister.h"
-#include "converter/ConverterRules.h"
+#include "runs/ConverterRules.h"
 #include "support/ConfigHome.h"
 #include "support/Damage.h"
 #include "support/LoudnessTools.h"

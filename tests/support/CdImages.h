@@ -3,8 +3,8 @@
 // whole sectors each, in a .bin with a .cue sheet; cd-paranoia's rip of a track as the
 // reference a read is compared with; and a scratched disc under the grabber's reads.
 
-#include "components/audio/CdGrabber.h"
-#include "components/audio/SampleBlock.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/engine/SampleBlock.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 // HangUp mode it greets, reads the client's first command and closes the connection. Held
 // answers wait until the test releases them.
 
-#include "components/audio/CdTypes.h"
+#include "components/audio/cd/CdTypes.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,9 +3,9 @@
 // settings they edit, the tool's real skin, a plain window as parent, the tool's registry key;
 // and real writers, which written() sets up as a run would.
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/ui/Skin.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/WMAFile.h"
 #include "encoders/EncoderDialogOwner.h"
 
 #include <QWidget>

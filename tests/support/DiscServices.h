@@ -3,8 +3,8 @@
 // serve for the reference disc (CdImages' writeReferenceDisc), and settings that point the
 // look-ups at a WebServer.
 
-#include "components/audio/AccurateRip.h"
-#include "components/audio/CdTypes.h"
+#include "components/audio/cd/AccurateRip.h"
+#include "components/audio/cd/CdTypes.h"
 #include "components/net/DiscLookup.h"
 #include "support/CdImages.h"
 #include "support/WebServer.h"

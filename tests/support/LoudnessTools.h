@@ -2,7 +2,7 @@
 // Loudness test tools: an independent scanner's values (loudgain), tags as TagLib reads them,
 // a fingerprint of decoded audio, and files in every format that takes loudness tags.
 
-#include "components/audio/SampleBlock.h"
+#include "components/audio/engine/SampleBlock.h"
 
 #include <QMap>
 #include <QString>

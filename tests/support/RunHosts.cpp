@@ -1,8 +1,8 @@
 #include "support/RunHosts.h"
 
-#include "components/audio/AudioFile.h"
-#include "components/audio/AudioInfo.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/audio/codecs/WMAFile.h"
 
 #include <utility>
 

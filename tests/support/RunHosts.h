@@ -2,8 +2,8 @@
 // The windows as the runs' tests see them: recording fakes of the conversion run's and the
 // extraction run's hosts. Every event is kept; hooks let a test act at a given moment (cancel,
 // damage the output, close the window).
-#include "converter/ConversionRunner.h"
-#include "extractor/ExtractionRun.h"
+#include "runs/ConversionRunner.h"
+#include "runs/ExtractionRun.h"
 
 #include <QList>
 #include <QStringList>

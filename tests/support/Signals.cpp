@@ -1,8 +1,8 @@
 #include "support/Signals.h"
 
-#include "components/audio/AudioFile.h"
-#include "components/audio/MP3Settings.h"
-#include "components/audio/WMAFile.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/settings/MP3Settings.h"
+#include "components/audio/codecs/WMAFile.h"
 
 #include <QProcess>
 

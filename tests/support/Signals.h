@@ -3,7 +3,7 @@
 // signals, files written in the format their name names, whole files read back, and
 // correlation between two signals.
 
-#include "components/audio/SampleBlock.h"
+#include "components/audio/engine/SampleBlock.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // starts (scripts/sound-server). Without it they are skipped, unless VELLORIA_REQUIRE_SOUND is
 // set, as the test script does: then a missing server fails them.
 
-#include "components/audio/SampleBlock.h"
+#include "components/audio/engine/SampleBlock.h"
 
 #include <gtest/gtest.h>
 

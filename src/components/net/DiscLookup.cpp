@@ -1,5 +1,6 @@
 #include "components/net/DiscLookup.h"
 
+#include "components/net/Cddb.h"
 #include "components/net/HttpGet.h"
 
 #include <QDateTime>

@@ -7,9 +7,9 @@
 //
 // Blocking: run on a worker thread (whileEventsRun). A failure changes nothing and says why.
 
-#include "components/audio/WhileEventsRun.h"
-#include "components/audio/AccurateRip.h"
-#include "components/audio/DiscInfoLookup.h"
+#include "components/WhileEventsRun.h"
+#include "components/audio/cd/AccurateRip.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/MusicBrainz.h"
 
 

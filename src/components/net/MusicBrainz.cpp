@@ -1,6 +1,6 @@
 #include "components/net/MusicBrainz.h"
 
-#include "components/audio/DiscInfoLookup.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/HttpGet.h"
 
 #include <QJsonArray>

@@ -4,7 +4,7 @@
 // choice of release), and the front cover of a release from the Cover Art Archive, at the size
 // tags carry. Blocking: call on a worker thread.
 
-#include "components/audio/CdTypes.h"
+#include "components/audio/cd/CdTypes.h"
 
 #include <QByteArray>
 #include <QString>

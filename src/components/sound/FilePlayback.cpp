@@ -1,6 +1,6 @@
 #include "components/sound/FilePlayback.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 #include "components/sound/AudioPlayer.h"
 
 namespace sound {

@@ -3,7 +3,7 @@
 // visualisation and the level meters. Thread-safe: the device's thread appends, the
 // user-interface thread reads.
 
-#include "components/audio/SampleBlock.h"
+#include "components/audio/engine/SampleBlock.h"
 
 #include <algorithm>
 #include <cstdint>

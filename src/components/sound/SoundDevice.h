@@ -8,7 +8,7 @@
 // deliver(), the history and the frame count, which may be used from either thread.
 
 #include "components/ComponentError.h"
-#include "components/audio/SampleBlock.h"
+#include "components/audio/engine/SampleBlock.h"
 #include "components/sound/SampleHistory.h"
 
 #include <QAudioFormat>

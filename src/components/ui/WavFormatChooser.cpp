@@ -1,6 +1,6 @@
 #include "components/ui/WavFormatChooser.h"
 
-#include "components/audio/AudioFile.h"
+#include "components/audio/codecs/AudioFile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

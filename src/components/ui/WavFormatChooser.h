@@ -1,7 +1,7 @@
 #pragma once
 // The PCM format chooser: sample rate, bits per sample and channels of WAV output.
 
-#include "components/audio/Encoder.h"
+#include "components/audio/codecs/Encoder.h"
 
 #include <QDialog>
 

@@ -1,0 +1,282 @@
+#include "components/audio/codecs/AudioFile.h"
+
+#include "components/audio/engine/BlockIO.h"
+#include "components/audio/codecs/ChannelLayout.h"
+#include "components/audio/codecs/Decoder.h"
+#include "components/audio/codecs/Resampler.h"
+
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+void requireFormat(int sampleRate, int channels) {
+    if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > channel_layout::kMaxChannels)
+        throw ComponentError(QStringLiteral("Blocks of %1 Hz with %2 channels cannot be written.")
+                                 .arg(sampleRate)
+                                 .arg(channels));
+}
+
+// A bitrate chosen for stereo, for `channels`: the same for each pair of channels beyond two.
+int pairedKbps(int kbps, int channels) { return channels > 2 ? kbps * channels / 2 : kbps; }
+
+// Ogg Vorbis set for stereo, for a surround source's `channels`. Managed bitrates count per pair
+// of channels; where libvorbisenc cannot manage them so, the quality nearest to the stereo
+// bitrate encodes instead (the dialogs only check stereo).
+OggFormat surroundOgg(OggFormat format, int channels) {
+    format.channels = channels;
+    if (format.quality > 0) return format;
+    OggFormat managed = format;
+    managed.nominalKbps = pairedKbps(format.nominalKbps, channels);
+    managed.minKbps = pairedKbps(format.minKbps, channels);
+    managed.maxKbps = pairedKbps(format.maxKbps, channels);
+    if (vorbisCanEncode(managed.sampleRate, channels, managed.nominalKbps, managed.minKbps, managed.maxKbps))
+        return managed;
+    format.quality = vorbisQualityFor(format.nominalKbps, 2);
+    return format;
+}
+
+}  // namespace
+
+AudioFile::AudioFile() = default;
+
+AudioFile::~AudioFile() {
+    // A writer dropped without Close keeps what was written; nothing may throw here.
+    try {
+        Close();
+    } catch (const ComponentError&) {
+    }
+}
+
+void AudioFile::OpenRead(const QString& path, int, int) {
+    Close();
+    m_reader = audio_detail::openReader(path, m_state, m_channelLimit);
+}
+
+void AudioFile::Close() {
+    m_reader.reset();
+    // The writer is taken out first so that a failure while finishing leaves the object closed.
+    audio_detail::finishThrough(std::move(m_writer), std::move(m_resampler));
+}
+
+// MP3 holds at most stereo and mixes surround down. Stereo set for WAV or Ogg Vorbis stands for
+// "not mono": a surround source keeps its channels there, as it does in FLAC and Opus.
+std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind, std::int64_t frames) const {
+    switch (kind) {
+    case Kind::Mp3: return makeLameEncoder(m_mp3);
+    case Kind::Ogg: return makeVorbisEncoder(keepsSurround(m_ogg.channels) ? surroundOgg(m_ogg, m_declared.channels) : m_ogg);
+    case Kind::Wav: {
+        WavFormat format = m_wav;
+        if (keepsSurround(format.channels)) format.channels = m_declared.channels;
+        return makeWavEncoder(format);
+    }
+    case Kind::Flac: {
+        // Lossless: the rate and channels of the blocks it gets, at the source's depth.
+        FlacFormat format = m_flac;
+        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
+        format.bits = m_declaredBits > 16 ? 24 : 16;
+        format.totalFrames = frames;
+        return makeFlacEncoder(format);
+    }
+    case Kind::Opus: {
+        OpusFormat format = m_opus;
+        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
+        format.bitrateKbps = pairedKbps(format.bitrateKbps, format.channels);
+        return makeOpusEncoder(format);
+    }
+    }
+    return nullptr;
+}
+
+void AudioFile::Create(const QString& path, int) {
+    Close();
+    const std::int64_t frames = std::exchange(m_declaredFrames, 0);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    Kind kind;
+    if (suffix == QStringLiteral("mp3")) kind = Kind::Mp3;
+    else if (suffix == QStringLiteral("ogg")) kind = Kind::Ogg;
+    else if (suffix == QStringLiteral("wav")) kind = Kind::Wav;
+    else if (suffix == QStringLiteral("flac")) kind = Kind::Flac;
+    else if (suffix == QStringLiteral("opus")) kind = Kind::Opus;
+    else {
+        m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix));
+        return;
+    }
+    if (kind == Kind::Mp3 && !m_mp3Refusal.isEmpty()) {
+        m_state.fail(m_mp3Refusal);
+        return;
+    }
+    try {
+        std::unique_ptr<Encoder> writer = makeEncoder(kind, frames);
+        writer->open(path);
+        const PcmFormat target = writer->format();
+        const PcmFormat incoming = m_declared.sampleRate > 0 ? m_declared : target;
+        m_resampler = incoming == target ? nullptr : std::make_unique<Resampler>(incoming, target);
+        m_incoming = incoming;
+        m_writer = std::move(writer);
+        m_state.succeed();
+    } catch (const ComponentError& e) {
+        m_resampler.reset();
+        m_state.fail(e.description());
+    }
+}
+
+void AudioFile::WriteBlock(const SampleBlock& block) {
+    if (!m_writer) throw ComponentError(QStringLiteral("No file is open for writing."));
+    audio_detail::writeThrough(*m_writer, m_resampler.get(), m_incoming, block);
+}
+
+SampleBlock AudioFile::ReadBlock(int sampleCount) {
+    if (!m_reader) return {};
+    return audio_detail::readThrough(*m_reader, sampleCount);
+}
+
+WideBlock AudioFile::ReadWideBlock(int sampleCount) {
+    if (!m_reader) return {};
+    const int channels = m_reader->channels();
+    const auto frames = static_cast<std::size_t>(std::max(1, sampleCount / channels));
+    WideBlock block(frames * static_cast<std::size_t>(channels));
+    block.resize(m_reader->readWide(block.data(), frames) * static_cast<std::size_t>(channels));
+    return block;
+}
+
+int AudioFile::sourceBits() const { return m_reader ? m_reader->sourceBits() : 16; }
+
+bool AudioFile::writesWide() const { return m_writer && !m_resampler && m_writer->bits() > 16; }
+
+void AudioFile::WriteWideBlock(const WideBlock& block) {
+    if (!writesWide()) throw ComponentError(QStringLiteral("No file that keeps more than 16 bits is open for writing."));
+    const auto channels = static_cast<std::size_t>(m_incoming.channels);
+    if (block.size() % channels != 0)
+        throw ComponentError(QStringLiteral("A block of %1 samples does not hold whole frames of %2 channels.")
+                                 .arg(block.size())
+                                 .arg(channels));
+    if (!block.empty()) m_writer->writeWide(block.data(), block.size() / channels);
+}
+
+std::int64_t AudioFile::Seek(std::int64_t position, int origin) {
+    if (origin != 3) throw ComponentError(QStringLiteral("Only seeking from the start (origin 3) is offered."));
+    if (!m_reader) throw ComponentError(QStringLiteral("No file is open for reading."));
+    return m_reader->seek(std::max<std::int64_t>(0, position));
+}
+
+bool AudioFile::CheckOggFormat(int rate, int channels, int nominal, int minimum, int maximum) const {
+    return vorbisCanEncode(rate, channels, nominal, minimum, maximum);
+}
+
+void AudioFile::DeclareInputFormat(int sampleRate, int channels, int bits) {
+    requireFormat(sampleRate, channels);
+    m_declared = {sampleRate, channels};
+    m_declaredBits = bits;
+}
+
+namespace {
+AudioFile::WavFormatChooserFn& wavFormatChooser() {
+    static AudioFile::WavFormatChooserFn chooser;
+    return chooser;
+}
+}  // namespace
+
+void AudioFile::setWavFormatChooser(WavFormatChooserFn chooser) { wavFormatChooser() = std::move(chooser); }
+
+std::optional<WavFormat> AudioFile::chooseWavFormat(const WavFormat& current, QObject* owner) {
+    if (!wavFormatChooser()) return std::nullopt;
+    const std::optional<WavFormat> picked = wavFormatChooser()(current, owner);
+    if (!picked) return std::nullopt;
+    if (const QString refusal = wav_settings::refusal(*picked); !refusal.isEmpty()) throw ComponentError(refusal);
+    return picked;
+}
+
+bool AudioFile::ChooseWavFormat(QObject* owner) {
+    const std::optional<WavFormat> chosen = chooseWavFormat(m_wav, owner);
+    if (!chosen) return false;
+    m_wav = *chosen;
+    m_mp3HandedLast = false;
+    return true;
+}
+
+void AudioFile::SetPcmFormat(int sampleRate, int channels, int bitsPerSample) {
+    const WavFormat format{sampleRate, channels, bitsPerSample};
+    if (const QString refusal = wav_settings::refusal(format); !refusal.isEmpty()) throw ComponentError(refusal);
+    m_wav = format;
+    m_mp3HandedLast = false;
+}
+
+void AudioFile::SetEncodingParameters(int sampleRate, int kbps, int channels) {
+    // Each format is held to its own rules: an MP3 refusal only stops an MP3 file, when it is
+    // created, and never a WAV or Ogg Vorbis file at a rate MP3 cannot take.
+    m_mp3Refusal.clear();
+    try {
+        MP3Settings mp3 = m_mp3;
+        mp3.setSampleRate(sampleRate);
+        mp3.setChannels(channels);
+        if (channels == 1) mp3.setChannelMode(0);
+        else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
+        mp3.setCodingMethod(-1);
+        mp3.setBitrate(kbps);
+        m_mp3 = mp3;
+    } catch (const ComponentError& e) {
+        m_mp3Refusal = e.description();
+    }
+    m_ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
+    // Vorbis manages bitrates only over a middle band of rates; above and below it the nearest
+    // quality is what it can encode. Inside the band a bitrate it refuses stays refused, with
+    // the bitrates it takes named when the file is created.
+    if (channels >= 1 && channels <= 2 && vorbisNominalRange(sampleRate, channels).minKbps == 0)
+        m_ogg.quality = vorbisQualityFor(kbps, channels);
+}
+
+void AudioFile::copySettingsFrom(const AudioFile& other) {
+    m_mp3 = other.m_mp3;
+    m_ogg = other.m_ogg;
+    m_wav = other.m_wav;
+    m_flac = other.m_flac;
+    m_opus = other.m_opus;
+    m_mp3HandedLast = other.m_mp3HandedLast;
+    m_mp3Refusal = other.m_mp3Refusal;
+    m_option = other.m_option;
+}
+
+void AudioFile::useSettings(const OutputSettings& settings) {
+    UseMp3Settings(settings.mp3);
+    m_ogg = settings.ogg;
+    m_wav = settings.wav;
+    m_flac = settings.flac;
+    m_opus = settings.opus;
+}
+
+void AudioFile::UseMp3Settings(const MP3Settings& settings) {
+    m_mp3 = settings;
+    m_mp3Refusal.clear();
+    m_mp3HandedLast = true;
+}
+
+void AudioFile::SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality) {
+    m_ogg = OggFormat{rate, channels, nominal, minimum, maximum, quality};
+}
+
+std::int64_t AudioFile::length() const { return m_reader ? m_reader->lengthFrames() : 0; }
+
+int AudioFile::outputSampleRate() const { return m_writer ? m_writer->format().sampleRate : m_wav.sampleRate; }
+
+QString AudioFile::formatDescription() const {
+    if (m_writer) return m_writer->description();
+    return m_mp3HandedLast ? m_mp3.description() : describeWav(m_wav);
+}
+
+int AudioFile::channels() const {
+    if (m_reader) return m_reader->channels();
+    return m_writer ? m_writer->format().channels : 0;
+}
+
+int AudioFile::sampleRate() const {
+    if (m_reader) return m_reader->sampleRate();
+    return m_writer ? m_writer->format().sampleRate : 0;
+}
+
+bool AudioFile::isReading() const { return m_reader != nullptr; }
+bool AudioFile::isWriting() const { return m_writer != nullptr; }
+
+QString AudioFile::readError() const { return m_reader ? m_reader->failure() : QString(); }
+QString AudioFile::readDamage() const { return m_reader ? m_reader->damage() : QString(); }

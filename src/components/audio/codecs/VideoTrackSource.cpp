@@ -1,0 +1,29 @@
+#include "components/audio/codecs/VideoTrackSource.h"
+
+#include "components/audio/codecs/VideoFile.h"
+
+namespace audio {
+
+bool VideoTrackSource::open() {
+    m_error.clear();
+    // An open that already failed for this file is not tried again.
+    if (m_reader.fileName() != m_path) m_reader.Open(m_path);
+    if (m_reader.isOpen()) return true;
+    m_error = m_reader.lastError();
+    if (m_error.isEmpty()) m_error = QStringLiteral("The video could not be opened.");
+    return false;
+}
+
+int VideoTrackSource::sampleRate() const { return m_reader.AudioSampleRate(); }
+int VideoTrackSource::channels() const { return m_reader.AudioChannels(); }
+std::int64_t VideoTrackSource::statedFrames() const { return m_reader.AudioSampleCount(); }
+
+SampleBlock VideoTrackSource::read(int samples) {
+    SampleBlock block = m_reader.ReadAudioBlock(samples);
+    if (block.empty()) m_error = m_reader.readError();
+    return block;
+}
+
+void VideoTrackSource::close() { m_reader.Close(); }
+
+}  // namespace audio

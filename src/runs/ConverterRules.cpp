@@ -1,0 +1,126 @@
+#include "runs/ConverterRules.h"
+
+#include "components/audio/engine/FileOps.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace converter {
+
+QString openDialogFilter() {
+    // Every type the converter reads is under "All Supported files"; FLAC, Opus and the disc
+    // images follow the six classic entries.
+    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda;*.flac;*.opus;*.cue;*.toc;*.nrg)|"
+                          "*.wav;*.mp3;*.ogg;*.wma;*.cda;*.flac;*.opus;*.cue;*.toc;*.nrg|") +
+           QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
+           QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
+           QStringLiteral("CD Audio files (*.cda)|*.cda|") + QStringLiteral("FLAC files (*.flac)|*.flac|") +
+           QStringLiteral("Opus files (*.opus)|*.opus|") +
+           QStringLiteral("CD images (*.cue;*.toc;*.nrg)|*.cue;*.toc;*.nrg");
+}
+
+QString dialogResultText(const QList<QUrl>& chosen) {
+    QStringList paths;
+    for (const QUrl& url : chosen)
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.size() <= 1) return paths.value(0);
+    // A multiple selection comes from one folder.
+    QString folder = QFileInfo(paths.first()).path();
+    QStringList parts{folder};
+    for (const QString& p : paths) parts << QFileInfo(p).fileName();
+    return parts.join(QChar(u'\0'));
+}
+
+QStringList splitDialogResult(const QString& sFilenames) {
+    const QStringList parts = sFilenames.split(QChar(u'\0'));
+    if (parts.size() == 1) return parts;
+    const QString& folder = parts.first();
+    const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
+    QStringList paths;
+    for (qsizetype i = 1; i < parts.size(); ++i) paths << folder + separator + parts[i];
+    return paths;
+}
+
+std::optional<QStringList> movedUp(const QStringList& entries, int s) {
+    if (s <= 0 || s >= entries.size()) return std::nullopt;
+    QStringList out = entries;
+    out.swapItemsAt(s - 1, s);
+    return out;
+}
+
+std::optional<QStringList> movedDown(const QStringList& entries, int s) {
+    if (s < 0 || s >= entries.size() - 1) return std::nullopt;
+    QStringList out = entries;
+    out.swapItemsAt(s, s + 1);
+    return out;
+}
+
+bool isCdTrack(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && name.mid(dot + 1).compare(QStringLiteral("cda"), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<int> trackNumberOf(const QString& path) {
+    if (!isCdTrack(path) || path.size() < 6) return std::nullopt;
+    const QString digits = path.mid(path.size() - 6, 2);
+    if (!digits[0].isDigit() || !digits[1].isDigit()) return std::nullopt;
+    return digits.toInt();
+}
+
+QString errorBlocksMessage(int errorBlocks, int errorAction) {
+    if (errorBlocks == 0) return {};
+    switch (errorAction) {
+    case 1: return QString::number(errorBlocks) + QStringLiteral(" error blocks replaced with silence.");
+    case 2: return QString::number(errorBlocks) + QStringLiteral(" error blocks cutted.");
+    case 3: return QString::number(errorBlocks) + QStringLiteral(" error blocks corrected.");
+    default: return {};
+    }
+}
+
+QString verificationSummary(const VerificationTally& tally) {
+    const int checked = tally.matched + tally.mismatched + tally.unknown;
+    const int total = checked + tally.unverified;
+    if (total == 0) return {};
+    if (checked == 0) return QStringLiteral("AccurateRip: not verified, %1").arg(tally.reason);
+    QStringList parts{QStringLiteral("AccurateRip: %1 of %2 %3 accurately ripped")
+                          .arg(tally.matched)
+                          .arg(total)
+                          .arg(total == 1 ? QStringLiteral("track") : QStringLiteral("tracks"))};
+    if (tally.mismatched > 0) parts << QStringLiteral("%1 not matching").arg(tally.mismatched);
+    if (tally.unknown > 0) parts << QStringLiteral("%1 not in the database").arg(tally.unknown);
+    if (tally.withErrorBlocks > 0) parts << QStringLiteral("%1 with error blocks").arg(tally.withErrorBlocks);
+    if (tally.unverified > 0) parts << QStringLiteral("%1 not verified (%2)").arg(tally.unverified).arg(tally.reason);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
+    const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString base = sameFolder ? p.left(p.size() - name.size()) : folder + QLatin1Char('/');
+    return base + audio::nameWithoutExtension(p) + QLatin1Char('.') + key;
+}
+
+QString defaultOutputFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Converted Music");
+}
+
+QString namedCdTrackOutput(const QString& folder, const DiscInfo& info, int track, const QString& key) {
+    const auto safe = [](QString name, const QString& otherwise) {
+        name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QChar(0), QLatin1Char('_'));
+        name = name.simplified();
+        // "." and ".." would name the folder itself or the one above it.
+        if (!name.isEmpty() && name.count(QLatin1Char('.')) == name.size()) name.replace(QLatin1Char('.'), QLatin1Char('_'));
+        return name.isEmpty() ? otherwise : name;
+    };
+    const QString number = QStringLiteral("%1").arg(track, 2, 10, QLatin1Char('0'));
+    const QString title = safe(info.trackTitles.value(track - 1), QStringLiteral("Track ") + number);
+    QString base = folder;
+    if (!base.endsWith(QLatin1Char('/'))) base += QLatin1Char('/');
+    return base + safe(info.artist, QStringLiteral("Unknown Artist")) + QLatin1Char('/') +
+           safe(info.album, QStringLiteral("Unknown Album")) + QLatin1Char('/') + number + QStringLiteral(" - ") + title +
+           QLatin1Char('.') + key;
+}
+
+}  // namespace converter

@@ -1,0 +1,296 @@
+// The conversion run on several cores. Files convert on worker threads, each into a hidden part
+// file beside its output; an entry's part file becomes its output, and its tags and source
+// deletion follow, only once every earlier entry has ended. Messages, failures, the status bar
+// and what a cancel leaves behind are therefore those of a run that converts one file after
+// another; only the time differs.
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/codecs/ChannelLayout.h"
+#include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/codecs/WMAFile.h"
+#include "runs/ConversionRunner.h"
+
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRunnable>
+#include <QThreadPool>
+
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <unistd.h>
+
+namespace converter {
+namespace {
+
+const QString kPartMark = QStringLiteral(".velloria-part-");
+// How long the run waits for its workers before it looks at the progress of the file the status
+// bar follows again; a job that ends wakes it at once.
+constexpr int kWorkerWaitMs = 50;
+// A cancelled job ends at its next block; this only bounds the wait for one that hangs.
+constexpr int kCancelWaitMs = 60000;
+
+}  // namespace
+
+bool replaceWith(const QString& from, const QString& to) {
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
+    return !ec;
+}
+
+// One file converted on a worker thread into its part file, with reader and writer objects of
+// its own that carry the window's writer settings.
+class PartJob : public QRunnable, private audio::JobListener {
+public:
+    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA, bool measure,
+            std::function<void()> ended)
+        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA), m_measure(measure),
+          m_ended(std::move(ended)) {
+        setAutoDelete(false);
+        m_reader.setChannelLimit(channel_layout::kMaxChannels);
+        m_wmaReader.setChannelLimit(channel_layout::kMaxChannels);
+        m_writer.copySettingsFrom(components.writer);
+        m_wmaWriter.setWMProfile(components.wmaWriter.WMProfile());
+    }
+
+    void run() override {
+        audio::AudioFileSource fileSource(m_reader, m_source);
+        audio::WmaFileSource wmaSource(m_wmaReader, m_source);
+        audio::AudioFileSink fileSink(m_writer, m_part);
+        audio::WmaFileSink wmaSink(m_wmaWriter, m_part);
+        audio::AudioSource& source = m_inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
+        audio::AudioJob job(source, m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this);
+        m_job = &job;
+        if (m_cancel.load()) job.cancel();
+        const audio::JobOutcome outcome = job.run();
+        m_job = nullptr;
+        // The written file is measured here, beside the other workers.
+        audio::FileLoudness loudness;
+        if (outcome.written() && m_measure) loudness = audio::measureFile(m_part);
+        {
+            std::lock_guard lock(m_mutex);
+            m_outcome = outcome;
+            m_loudness = std::move(loudness);
+            m_finished = true;
+            m_endedCondition.notify_all();
+        }
+        m_ended();
+    }
+
+    // Any thread; honoured at the next block.
+    void cancel() { m_cancel.store(true); }
+    bool finished() const {
+        std::lock_guard lock(m_mutex);
+        return m_finished;
+    }
+    // Waits up to `ms` for the job to end; true when it has.
+    bool waitFinished(int ms) {
+        std::unique_lock lock(m_mutex);
+        return m_endedCondition.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_finished; });
+    }
+    audio::JobOutcome outcome() const {
+        std::lock_guard lock(m_mutex);
+        return m_outcome;
+    }
+    double fraction() const { return audio::JobProgress{m_done.load(), m_total.load()}.fraction(); }
+    // The loudness of the written file, once the job has ended.
+    audio::FileLoudness loudness() const {
+        std::lock_guard lock(m_mutex);
+        return m_loudness;
+    }
+    const QString& part() const { return m_part; }
+
+private:
+    void progress(const audio::JobProgress& progress) override {
+        m_done.store(progress.done);
+        m_total.store(progress.total);
+        if (m_cancel.load() && m_job) m_job->cancel();
+    }
+    void finished(const audio::JobOutcome&) override {}
+
+    AudioFile m_reader;
+    AudioFile m_writer;
+    WMAFile m_wmaReader;
+    WMAFile m_wmaWriter;
+    const QString m_source;
+    const QString m_part;
+    const bool m_inWMA;
+    const bool m_outWMA;
+    const bool m_measure;
+    const std::function<void()> m_ended;  // tells the run's thread that this job has ended
+    audio::AudioJob* m_job = nullptr;
+    std::atomic<bool> m_cancel{false};
+    std::atomic<std::int64_t> m_done{0};
+    std::atomic<std::int64_t> m_total{0};
+    mutable std::mutex m_mutex;
+    std::condition_variable m_endedCondition;
+    audio::JobOutcome m_outcome;
+    audio::FileLoudness m_loudness;
+    bool m_finished = false;
+};
+
+QString partFileFor(const QString& output, int entry) {
+    const QFileInfo info(output);
+    return info.absolutePath() + QStringLiteral("/.") + info.completeBaseName() + kPartMark +
+           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') + QString::number(entry) +
+           QLatin1Char('.') + info.suffix();
+}
+
+void removeLeftoverParts(const QString& folder) {
+    const QDir dir(folder);
+    const QStringList parts =
+        dir.entryList({QStringLiteral(".*") + kPartMark + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : parts) {
+        const qsizetype at = name.indexOf(kPartMark) + kPartMark.size();
+        bool ok = false;
+        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
+        // A part file of a program that is still running belongs to its run.
+        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        QFile::remove(dir.filePath(name));
+    }
+}
+
+// The status bar follows the entry's job (the earliest entry that has not ended) until it ends.
+// The message loop runs at least once for every entry, as it does once per block when files
+// convert one at a time, so a job that ended early still shows. False when the run ends here: at
+// a cancel the entry keeps its partial output under its own name, as a run of one file at a time
+// leaves it, and every later entry's work is dropped by the run.
+bool ConversionRunner::followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead) {
+    m_host.fileStarted(number);
+    m_host.fileProgress(0);
+    for (;;) {
+        planAhead();
+        if (!m_host.letEventsRun()) {
+            m_stopped = true;
+            break;
+        }
+        m_host.fileProgress(job.fraction() * 100.0);
+        m_host.timePanels(job.fraction());
+        if (job.finished()) return true;
+        if (m_host.cancelRequested()) break;
+        // The window waits in its event loop, so that it answers at once; a finishing job wakes
+        // it to put its output in place and start the next.
+        if (!m_host.waitForWorkers(kWorkerWaitMs, [&job](int ms) { job.waitFinished(ms); })) {
+            m_stopped = true;
+            break;
+        }
+    }
+    job.cancel();
+    job.waitFinished(kCancelWaitMs);
+    settleUnfinished(job.part(), q);
+    if (!m_stopped) {
+        m_host.setBusy(false);
+        m_host.fileEnded();
+    }
+    return false;
+}
+
+// Tags the entry's finished output and puts it in place, then deletes its source as asked; a job
+// that failed leaves nothing, as one converted on this thread does.
+void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& q) {
+    audio::JobOutcome outcome = job.outcome();
+    if (outcome.written()) {
+        completeOutput(p, job.part(), q, job.loudness(), [this, p](const QString& part) { return copyTags(p, part); });
+    } else {
+        QFile::remove(job.part());
+        m_host.setBusy(false);
+        m_host.fileProgress(0);
+        fail(p, outcome.reason.replace(job.part(), q));
+    }
+    m_host.fileEnded();
+}
+
+void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
+    using Kind = EntryPlan::Kind;
+    const int n = static_cast<int>(snapshot.entries.size());
+    std::vector<EntryPlan> plans(static_cast<std::size_t>(n));
+    std::vector<std::unique_ptr<PartJob>> jobs(static_cast<std::size_t>(n));
+    QHash<QString, QString> claimed;
+    QSet<QString> outputsAhead;  // outputs of the planned entries, which later entries must not read early
+    QThreadPool pool;
+    pool.setMaxThreadCount(snapshot.workers);
+    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
+    const bool writerReady = !toWMA || m_components.wmaReader.WMASupported();
+    int next = 0;  // the first entry not planned yet
+    const auto at = [](auto& v, int i) -> auto& { return v[static_cast<std::size_t>(i)]; };
+
+    // Plans entries in list order and starts the plain-file conversions among them, while a
+    // worker is free. An entry stays here, for the one-at-a-time way, when it reads a file that
+    // an earlier entry writes, when its output cannot be written over, or when it is a CD track.
+    const auto planAhead = [&](int head) {
+        int running = 0;
+        for (int i = head; i < next; ++i)
+            if (at(jobs, i) && !at(jobs, i)->finished()) ++running;
+        while (next < n && running < snapshot.workers) {
+            const RunEntry& entry = snapshot.entries[next];
+            if (!snapshot.wholeList && !entry.selected) {
+                ++next;
+                continue;
+            }
+            if (next > head && outputsAhead.contains(outputClaimKey(entry.source))) break;
+            EntryPlan& plan = at(plans, next);
+            plan = planEntry(snapshot, next, claimed);
+            if (plan.kind == Kind::Convert) {
+                outputsAhead.insert(outputClaimKey(entry.output));
+                const QFileInfo out(entry.output);
+                if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
+                    at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
+                                                               partFileFor(entry.output, next), plan.inWMA, toWMA,
+                                                               m_loudness, [this] { m_host.wake(); });
+                    pool.start(at(jobs, next).get());
+                    ++running;
+                }
+            }
+            ++next;
+        }
+    };
+
+    // Ends one entry here, on this thread; false when the run ends with it.
+    const auto process = [&](int head) {
+        const EntryPlan& plan = at(plans, head);
+        const QString& p = snapshot.entries[head].source;
+        const QString& q = snapshot.entries[head].output;
+        switch (plan.kind) {
+        case Kind::Message: m_host.runMessage(plan.text, false); return true;
+        case Kind::Refuse: fail(p, plan.text); return true;
+        case Kind::Skip: return true;
+        case Kind::Convert: break;
+        }
+        PartJob* job = at(jobs, head).get();
+        if (!job) {
+            convertPlanned(snapshot, head, plan);
+            return true;
+        }
+        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) return false;
+        commitJob(*job, p, q);
+        return !m_stopped;
+    };
+
+    for (int head = 0; head < n; ++head) {
+        if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
+        planAhead(head);
+        if (m_host.cancelRequested() || m_stopped || m_endRun) break;
+        m_entryWritten = false;
+        if (!process(head)) break;
+        if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[head].source);
+    }
+
+    // Entries the run did not reach: their work is dropped.
+    for (std::unique_ptr<PartJob>& job : jobs)
+        if (job) job->cancel();
+    pool.waitForDone();
+    for (int i = 0; i < n; ++i)
+        if (at(jobs, i) && QFileInfo::exists(at(jobs, i)->part())) QFile::remove(at(jobs, i)->part());
+}
+
+}  // namespace converter
