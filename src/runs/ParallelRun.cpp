@@ -6,6 +6,7 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/engine/PartFiles.h"
 #include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 
@@ -31,7 +32,6 @@
 namespace converter {
 namespace {
 
-const QString kPartMark = QStringLiteral(".velloria-part-");
 // How long the run waits for its workers before it looks at the progress of the file the status
 // bar follows again; a job that ends wakes it at once.
 constexpr int kWorkerWaitMs = 50;
@@ -39,13 +39,6 @@ constexpr int kWorkerWaitMs = 50;
 constexpr int kCancelWaitMs = 60000;
 
 }  // namespace
-
-bool replaceWith(const QString& from, const QString& to) {
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
-                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
-    return !ec;
-}
 
 // One file converted on a worker thread into its part file, with reader and writer objects of
 // its own that carry the window's writer settings.
@@ -138,28 +131,6 @@ private:
     bool m_finished = false;
 };
 
-QString partFileFor(const QString& output, int entry) {
-    const QFileInfo info(output);
-    return info.absolutePath() + QStringLiteral("/.") + info.completeBaseName() + kPartMark +
-           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') + QString::number(entry) +
-           QLatin1Char('.') + info.suffix();
-}
-
-void removeLeftoverParts(const QString& folder) {
-    const QDir dir(folder);
-    const QStringList parts =
-        dir.entryList({QStringLiteral(".*") + kPartMark + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : parts) {
-        const qsizetype at = name.indexOf(kPartMark) + kPartMark.size();
-        bool ok = false;
-        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
-        // A part file of a program that is still running belongs to its run.
-        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        QFile::remove(dir.filePath(name));
-    }
-}
-
 // The status bar follows the entry's job (the earliest entry that has not ended) until it ends.
 // The message loop runs at least once for every entry, as it does once per block when files
 // convert one at a time, so a job that ended early still shows. False when the run ends here: at
@@ -246,7 +217,7 @@ void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
                 if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
                     at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
                                                                partFileFor(entry.output, next), plan.inWMA, toWMA,
-                                                               m_loudness, [this] { m_host.wake(); });
+                                                               m_albums.active(), [this] { m_host.wake(); });
                     pool.start(at(jobs, next).get());
                     ++running;
                 }
