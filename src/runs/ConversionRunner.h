@@ -147,7 +147,11 @@ private:
     // when it was its album's last, the album's values go into each of the album's outputs, or,
     // when one of its files has no output, into none.
     void entryEnded(const QString& p);
+    // The run on every core (ParallelRun.cpp).
+    struct Parallel;
     void runParallel(const RunSnapshot& snapshot);
+    void planAhead(Parallel& run, int head);
+    bool endEntry(Parallel& run, int head);
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
     void commitJob(PartJob& job, const QString& p, const QString& q);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }

@@ -181,87 +181,100 @@ void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& 
     m_host.fileEnded();
 }
 
-void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
-    using Kind = EntryPlan::Kind;
-    const int n = static_cast<int>(snapshot.entries.size());
-    std::vector<EntryPlan> plans(static_cast<std::size_t>(n));
-    std::vector<std::unique_ptr<PartJob>> jobs(static_cast<std::size_t>(n));
+// The entries of a run on every core: what each comes to, the jobs started for them on the
+// pool, and the outputs claimed so far.
+struct ConversionRunner::Parallel {
+    Parallel(const RunSnapshot& s, bool wma, bool ready)
+        : snapshot(s), n(static_cast<int>(s.entries.size())), plans(std::size_t(n)), jobs(std::size_t(n)), toWMA(wma),
+          writerReady(ready) {
+        pool.setMaxThreadCount(s.workers);
+    }
+    EntryPlan& plan(int i) { return plans[std::size_t(i)]; }
+    PartJob* job(int i) const { return jobs[std::size_t(i)].get(); }
+    bool skipped(int i) const { return !snapshot.wholeList && !snapshot.entries[i].selected; }
+
+    const RunSnapshot& snapshot;
+    const int n;
+    std::vector<EntryPlan> plans;
+    std::vector<std::unique_ptr<PartJob>> jobs;
     QHash<QString, QString> claimed;
     QSet<QString> outputsAhead;  // outputs of the planned entries, which later entries must not read early
     QThreadPool pool;
-    pool.setMaxThreadCount(snapshot.workers);
-    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
-    const bool writerReady = !toWMA || m_components.wmaReader.WMASupported();
     int next = 0;  // the first entry not planned yet
-    const auto at = [](auto& v, int i) -> auto& { return v[static_cast<std::size_t>(i)]; };
+    const bool toWMA;
+    const bool writerReady;
+};
 
-    // Plans entries in list order and starts the plain-file conversions among them, while a
-    // worker is free. An entry stays here, for the one-at-a-time way, when it reads a file that
-    // an earlier entry writes, when its output cannot be written over, or when it is a CD track.
-    const auto planAhead = [&](int head) {
-        int running = 0;
-        for (int i = head; i < next; ++i)
-            if (at(jobs, i) && !at(jobs, i)->finished()) ++running;
-        while (next < n && running < snapshot.workers) {
-            const RunEntry& entry = snapshot.entries[next];
-            if (!snapshot.wholeList && !entry.selected) {
-                ++next;
-                continue;
+// Plans entries in list order and starts the plain-file conversions among them, while a worker
+// is free. An entry stays here, for the one-at-a-time way, when it reads a file that an earlier
+// entry writes, when its output cannot be written over, or when it is a CD track.
+void ConversionRunner::planAhead(Parallel& run, int head) {
+    int running = 0;
+    for (int i = head; i < run.next; ++i)
+        if (run.job(i) && !run.job(i)->finished()) ++running;
+    while (run.next < run.n && running < run.snapshot.workers) {
+        const int i = run.next;
+        const RunEntry& entry = run.snapshot.entries[i];
+        if (run.skipped(i)) {
+            ++run.next;
+            continue;
+        }
+        if (i > head && run.outputsAhead.contains(outputClaimKey(entry.source))) break;
+        EntryPlan& plan = run.plan(i);
+        plan = planEntry(run.snapshot, i, run.claimed);
+        if (plan.kind == EntryPlan::Kind::Convert) {
+            run.outputsAhead.insert(outputClaimKey(entry.output));
+            const QFileInfo out(entry.output);
+            if (!plan.cd && run.writerReady && (!out.exists() || out.isWritable())) {
+                run.jobs[std::size_t(i)] = std::make_unique<PartJob>(m_components, entry.source, partFileFor(entry.output, i),
+                                                                     plan.inWMA, run.toWMA, m_albums.active(),
+                                                                     [this] { m_host.wake(); });
+                run.pool.start(run.job(i));
+                ++running;
             }
-            if (next > head && outputsAhead.contains(outputClaimKey(entry.source))) break;
-            EntryPlan& plan = at(plans, next);
-            plan = planEntry(snapshot, next, claimed);
-            if (plan.kind == Kind::Convert) {
-                outputsAhead.insert(outputClaimKey(entry.output));
-                const QFileInfo out(entry.output);
-                if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
-                    at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
-                                                               partFileFor(entry.output, next), plan.inWMA, toWMA,
-                                                               m_albums.active(), [this] { m_host.wake(); });
-                    pool.start(at(jobs, next).get());
-                    ++running;
-                }
-            }
-            ++next;
         }
-    };
+        ++run.next;
+    }
+}
 
-    // Ends one entry here, on this thread; false when the run ends with it.
-    const auto process = [&](int head) {
-        const EntryPlan& plan = at(plans, head);
-        const QString& p = snapshot.entries[head].source;
-        const QString& q = snapshot.entries[head].output;
-        switch (plan.kind) {
-        case Kind::Message: m_host.runMessage(plan.text, false); return true;
-        case Kind::Refuse: fail(p, plan.text); return true;
-        case Kind::Skip: return true;
-        case Kind::Convert: break;
-        }
-        PartJob* job = at(jobs, head).get();
-        if (!job) {
-            convertPlanned(snapshot, head, plan);
-            return true;
-        }
-        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) return false;
-        commitJob(*job, p, q);
-        return !m_stopped;
-    };
+// Ends entry `head` here, on this thread; false when the run ends with it.
+bool ConversionRunner::endEntry(Parallel& run, int head) {
+    const EntryPlan& plan = run.plan(head);
+    const QString& p = run.snapshot.entries[head].source;
+    const QString& q = run.snapshot.entries[head].output;
+    switch (plan.kind) {
+    case EntryPlan::Kind::Message: m_host.runMessage(plan.text, false); return true;
+    case EntryPlan::Kind::Refuse: fail(p, plan.text); return true;
+    case EntryPlan::Kind::Skip: return true;
+    case EntryPlan::Kind::Convert: break;
+    }
+    PartJob* job = run.job(head);
+    if (!job) {
+        convertPlanned(run.snapshot, head, plan);
+        return true;
+    }
+    if (!followJob(*job, head + 1, q, [&] { planAhead(run, head); })) return false;
+    commitJob(*job, p, q);
+    return !m_stopped;
+}
 
-    for (int head = 0; head < n; ++head) {
-        if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
-        planAhead(head);
+void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
+    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
+    Parallel run(snapshot, toWMA, !toWMA || m_components.wmaReader.WMASupported());
+    for (int head = 0; head < run.n; ++head) {
+        if (run.skipped(head)) continue;
+        planAhead(run, head);
         if (m_host.cancelRequested() || m_stopped || m_endRun) break;
         m_entryWritten = false;
-        if (!process(head)) break;
+        if (!endEntry(run, head)) break;
         if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[head].source);
     }
-
     // Entries the run did not reach: their work is dropped.
-    for (std::unique_ptr<PartJob>& job : jobs)
+    for (std::unique_ptr<PartJob>& job : run.jobs)
         if (job) job->cancel();
-    pool.waitForDone();
-    for (int i = 0; i < n; ++i)
-        if (at(jobs, i) && QFileInfo::exists(at(jobs, i)->part())) QFile::remove(at(jobs, i)->part());
+    run.pool.waitForDone();
+    for (const std::unique_ptr<PartJob>& job : run.jobs)
+        if (job && QFileInfo::exists(job->part())) QFile::remove(job->part());
 }
 
 }  // namespace converter
