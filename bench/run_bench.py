@@ -571,7 +571,7 @@ def row(name, ours, ref):
 
 ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
         "batch-small-files-a11y", "rss-30min-vs-1min", "cli-batch-mp3", "cli-wav-mp3", "loudness-overhead",
-        "wav-flac", "wav-opus") + tuple(f"peer-{ext}" for ext in PEER_FORMATS)
+        "wav-ogg", "wav-flac", "wav-opus") + tuple(f"peer-{ext}" for ext in PEER_FORMATS)
 
 
 def main():
@@ -630,7 +630,7 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
     make_input(tool, wav)
     if only == "rip-image":
         return [row("rip-image", *rip_image(rip_tool, wav, work))]
-    if only in ("wav-flac", "wav-opus"):
+    if only in ("wav-ogg", "wav-flac", "wav-opus"):
         for name, ours_cmd, ref_cmd in file_comparisons(tool, work, wav, mp3):
             if name == only:
                 ours = [run(ours_cmd) for _ in range(RUNS)]
