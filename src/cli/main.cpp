@@ -4,6 +4,7 @@
 #include "cli/DiscTracks.h"
 #include "cli/Options.h"
 #include "cli/Plan.h"
+#include "runs/NamePattern.h"
 #include "cli/RunSettings.h"
 #include "components/ComponentError.h"
 #include "components/audio/tags/AudioInfo.h"
@@ -53,19 +54,6 @@ bool outputFolderReady(const QString& folder) {
     if (reason.isEmpty()) return true;
     print(stderr, QStringLiteral("velloria-convert: the folder '%1' cannot be written: %2\n").arg(folder, reason));
     return false;
-}
-
-QMap<QString, QString> readTags(const QString& path) {
-    QMap<QString, QString> values;
-    try {
-        AudioInfo info;
-        info.ReadTags(path);
-        for (auto it = info.properties().cbegin(); it != info.properties().cend(); ++it)
-            if (!it.value().isEmpty()) values.insert(it.key(), it.value().first());
-    } catch (const ComponentError&) {
-        // A file without readable tags is named from the placeholders' fallbacks.
-    }
-    return values;
 }
 
 // The disc's tracks with the stored ripping options, into the current folder unless -o.
@@ -122,7 +110,7 @@ int main(int argc, char** argv) {
         if (!format) format = cli::formatByName(QStringLiteral("mp3"));
         if (!outputFolderReady(options.outputDir)) return 1;
         const QList<cli::PlannedFile> plan =
-            cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), readTags), options.shard, options.shards);
+            cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), naming::readPatternTags), options.shard, options.shards);
         return cli::runExtraction(options, plan, QLatin1String(format->key));
     }
     const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
@@ -131,6 +119,6 @@ int main(int argc, char** argv) {
     if (!outputFolderReady(options.outputDir)) return 1;
 
     const QList<cli::PlannedFile> plan = cli::shardOf(
-        cli::planFiles(options, QLatin1String(settings.run.format->extension), readTags), options.shard, options.shards);
+        cli::planFiles(options, QLatin1String(settings.run.format->extension), naming::readPatternTags), options.shard, options.shards);
     return cli::runPlan(options, settings.run, plan);
 }
