@@ -51,7 +51,7 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--json --quiet a", "cannot be used together", nullptr},
         {"-p {artist}/{album}/{track}_{title} a", "",
          [](const Options& o) { return o.pattern == QStringLiteral("{artist}/{album}/{track}_{title}"); }},
-        {"-p {year}/{name} a", "unknown placeholder {year}", nullptr},
+        {"-p {composer}/{name} a", "unknown placeholder {composer}", nullptr},
         {"-p ../{name} a", "must stay inside the output folder", nullptr},
         {"-p /tmp/{name} a", "must stay inside the output folder", nullptr},
         {"-- -odd.wav", "", [](const Options& o) { return o.inputs == QStringList{QStringLiteral("-odd.wav")}; }},
