@@ -6,7 +6,7 @@
 #include "components/audio/codecs/WMAFile.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/engine/PartFiles.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 #include "runs/ConversionRunner.h"
 #include "runs/ExtractionRun.h"
 
@@ -294,26 +294,20 @@ QString makeFolder(const QString& folder) {
     return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QString();
 }
 
-QString extractorKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }
-
-QString storedExtractorFormat() {
-    return stored::text(extractorKey(), QStringLiteral("format settings folder"), QStringLiteral("MP3"));
-}
+QString storedExtractorFormat() { return ExtractorWindowSettings::load({}).format; }
 
 int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
     Reporter reporter(options, static_cast<int>(plan.size()));
-    const QString key = extractorKey();
+    const ExtractorWindowSettings stored = ExtractorWindowSettings::load({});
     extractor::RunRequest request;
     request.format = formatKey;
     request.sameFolder = false;
-    request.channelsIndex = stored::text(key, QStringLiteral("combo channels folder"), QStringLiteral("Mono")) ==
-                                    QStringLiteral("Stereo") ? 1 : 0;
-    request.bitRate = options.bitrate ? QString::number(*options.bitrate)
-                                      : stored::text(key, QStringLiteral("combo bitrate folder"), QStringLiteral("128"));
-    request.frequency = stored::text(key, QStringLiteral("combo frquency folder"), QStringLiteral("44100"));
+    request.channelsIndex = stored.channels == QStringLiteral("Stereo") ? 1 : 0;
+    request.bitRate = options.bitrate ? QString::number(*options.bitrate) : stored.bitRate;
+    request.frequency = stored.frequency;
     if (options.sampleRate) request.frequency = QString::number(*options.sampleRate);
     if (options.channels) request.channelsIndex = *options.channels - 1;
-    request.settings = OutputSettings::load(key);
+    request.settings = OutputSettings::load(ExtractorWindowSettings::key());
     // The source is deleted here, once its output is in place.
     request.deleteSource = false;
 

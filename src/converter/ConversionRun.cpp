@@ -182,7 +182,7 @@ void frmAudioConverter::cmdConvert_Click() {
 void frmAudioConverter::fillListOut() {
     ListOut->clear();
     const QString key = imgcmbConvertTo->currentData().toString();
-    const bool named = ACfrmGrab::savedNameTracks() && !optSameFolder->isChecked();
+    const bool named = GrabSettings::load(registryKey()).nameTracks && !optSameFolder->isChecked();
     for (int i = 0; i < lstFiles->count(); ++i) {
         const QString p = lstFiles->item(i)->text();
         QString q = converter::outputPath(p, key, optSameFolder->isChecked(), txtFolder->text());
@@ -223,7 +223,7 @@ std::optional<DiscInfo> frmAudioConverter::currentCdText() const {
 }
 
 QString frmAudioConverter::accurateRipCache() const {
-    return ACfrmGrab::savedVerifyAccurateRip() ? net::defaultAccurateRipCache() : QString();
+    return GrabSettings::load(registryKey()).verifyAccurateRip ? net::defaultAccurateRipCache() : QString();
 }
 
 ACfrmOverWrite& frmAudioConverter::overwriteDialog() {

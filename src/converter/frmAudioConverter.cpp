@@ -8,8 +8,7 @@
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"
 #include "shell/BrowseForFolder.h"
-#include "components/store/CRegister.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 #include "shell/WindowServices.h"
 
 #include <QAction>
@@ -41,17 +40,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
-// The window's stored values.
-const QString kOutputFolderValue = QStringLiteral("Output Folder");
-const QString kLastOutputFormatValue = QStringLiteral("Last Output Format");
-const QString kCustomFolderValue = QStringLiteral("Output to Custom Folder");
-const QString kPreserveTagsValue = QStringLiteral("Preserve ID Tags");
-const QString kParallelValue = QStringLiteral("Parallel");
-const QString kLoudnessValue = QStringLiteral("Loudness Tags");
-const QString kDeleteSourceValue = QStringLiteral("Delete Source Files");
-constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
 
 struct ToolbarButton {
     const char* key;
@@ -301,7 +289,7 @@ void frmAudioConverter::Form_Load() {
     // The ripping options load hidden, so that their stored choices reach the grabber. A stored
     // MP3 preset is in the output settings from the start.
     grabDialog();
-    if (const Mp3Choice mp3 = Mp3Choice::load(kKey); mp3.preset > 0) mp3.applyTo(m_settings.mp3);
+    if (const Mp3Choice mp3 = Mp3Choice::load(registryKey()); mp3.preset > 0) mp3.applyTo(m_settings.mp3);
     imgcmbConvertTo_Click();
     txtFolder->setText(sOutputFolder);
     setConfigureCDParametersEnabled(false);
@@ -311,14 +299,16 @@ void frmAudioConverter::Form_Load() {
 // ---- Settings ----------------------------------------------------------------------------
 
 void frmAudioConverter::LoadSettings() {
-    sOutputFolder = stored::text(kKey, kOutputFolderValue, converter::defaultOutputFolder());
-    iOutputFormat = static_cast<std::int16_t>(
-        stored::integer(kKey, kLastOutputFormatValue, 2, 1, std::max(1, imgcmbConvertTo->count())));
-    bCustomFolder = stored::flag(stored::text(kKey, kCustomFolderValue, QStringLiteral("1")), true);
-    bPreserveTags = stored::flag(stored::text(kKey, kPreserveTagsValue, QStringLiteral("1")), true);
-    bDeleteSource = stored::flag(stored::text(kKey, kDeleteSourceValue, QStringLiteral("0")), false);
-    chkParallel->setChecked(stored::flag(stored::text(kKey, kParallelValue, QStringLiteral("-1")), true));
-    chkLoudnessTags->setChecked(stored::flag(stored::text(kKey, kLoudnessValue, QStringLiteral("0")), false));
+    ConverterWindowSettings defaults;
+    defaults.outputFolder = converter::defaultOutputFolder();
+    const ConverterWindowSettings stored = ConverterWindowSettings::load(defaults, imgcmbConvertTo->count());
+    sOutputFolder = stored.outputFolder;
+    iOutputFormat = static_cast<std::int16_t>(stored.outputFormat);
+    bCustomFolder = stored.customFolder;
+    bPreserveTags = stored.preserveTags;
+    bDeleteSource = stored.deleteSource;
+    chkParallel->setChecked(stored.parallel);
+    chkLoudnessTags->setChecked(stored.loudnessTags);
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -327,14 +317,15 @@ void frmAudioConverter::LoadSettings() {
 }
 
 void frmAudioConverter::SaveSettings() {
-    CRegister reg;
-    reg.REGSaveSetting(HKLM, kKey, kOutputFolderValue, sOutputFolder);
-    stored::save(kKey, kLastOutputFormatValue, iOutputFormat);
-    reg.REGSaveSetting(HKLM, kKey, kCustomFolderValue, stored::flagText(bCustomFolder));
-    reg.REGSaveSetting(HKLM, kKey, kPreserveTagsValue, stored::flagText(bPreserveTags));
-    reg.REGSaveSetting(HKLM, kKey, kDeleteSourceValue, stored::flagText(bDeleteSource));
-    reg.REGSaveSetting(HKLM, kKey, kParallelValue, stored::flagText(chkParallel->isChecked()));
-    reg.REGSaveSetting(HKLM, kKey, kLoudnessValue, stored::flagText(chkLoudnessTags->isChecked()));
+    ConverterWindowSettings s;
+    s.outputFolder = sOutputFolder;
+    s.outputFormat = iOutputFormat;
+    s.customFolder = bCustomFolder;
+    s.preserveTags = bPreserveTags;
+    s.deleteSource = bDeleteSource;
+    s.parallel = chkParallel->isChecked();
+    s.loudnessTags = chkLoudnessTags->isChecked();
+    s.save();
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {
@@ -439,7 +430,7 @@ void frmAudioConverter::cmdConfigure_Click() {
     m_dialogs.showModal(imgcmbConvertTo->currentData().toString());
 }
 
-QString frmAudioConverter::registryKey() const { return kKey; }
+QString frmAudioConverter::registryKey() const { return ConverterWindowSettings::key(); }
 
 void frmAudioConverter::cmdConfigureCDParameters_Click() { grabDialog().exec(); }
 

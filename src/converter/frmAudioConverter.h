@@ -61,8 +61,8 @@ public:
     QPushButton* cmdBrowse;
     QCheckBox* chkDeleteSourceFiles;
     QCheckBox* chkPreserveIDTags;
-    QCheckBox* chkParallel;  // "Use every processor core", stored as "Parallel"
-    QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored as "Loudness Tags"
+    QCheckBox* chkParallel;  // "Use every processor core", stored with the window's choices
+    QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored with the window's choices
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"

@@ -6,6 +6,7 @@
 #include "runs/ConverterRules.h"
 #include "components/audio/codecs/InputFormats.h"
 #include "components/store/CRegister.h"
+#include "components/store/WindowSettings.h"
 #include "support/ConfigHome.h"
 
 #include <QDir>
@@ -287,7 +288,7 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
         {"-f opus --sample-rate 44100 a", "do not apply to OPUS", nullptr},
     };
     for (const Case& c : cases) {
-        const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options, converterKey());
+        const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options);
         if (*c.error) {
             EXPECT_TRUE(r.error.contains(QLatin1String(c.error))) << c.line << " gave: " << r.error.toStdString();
         } else {
@@ -297,9 +298,9 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
     }
     // What the window stored is the start: its last format, its tag choice.
     CRegister reg;
-    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Last Output Format"), QStringLiteral("3"));
-    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
-    const RunSettingsResult stored = runSettings(parseArguments({QStringLiteral("a")}).options, converterKey());
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, ConverterWindowSettings::key(), QStringLiteral("Last Output Format"), QStringLiteral("3"));
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, ConverterWindowSettings::key(), QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
+    const RunSettingsResult stored = runSettings(parseArguments({QStringLiteral("a")}).options);
     EXPECT_EQ(QLatin1String(stored.run.format->key), QStringLiteral("OGG"));
     EXPECT_FALSE(stored.run.preserveTags);
 }
