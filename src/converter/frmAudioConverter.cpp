@@ -143,8 +143,25 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     chkLoudnessTags->setToolTip(QStringLiteral("Measure each output and each album (the files of one source folder) "
                                                "and tag them so that players play them at one level"));
     grid->addWidget(chkLoudnessTags, 5, 2, 1, 2);
-
+    buildPatternRow(grid, 6);
     return frameMain;
+}
+
+// "Name outputs by pattern", its pattern box and the preview of the names it gives.
+void frmAudioConverter::buildPatternRow(QGridLayout* grid, int row) {
+    chkNamePattern = new QCheckBox(QStringLiteral("Name outputs by pattern"), frameMain);
+    chkNamePattern->setObjectName(QStringLiteral("chkNamePattern"));
+    txtPattern = new QLineEdit(frameMain);
+    txtPattern->setObjectName(QStringLiteral("txtPattern"));
+    txtPattern->setAccessibleName(QStringLiteral("Output name pattern"));
+    txtPattern->setToolTip(QStringLiteral("Fields: {artist} {album} {albumartist} {title} {track} {disc} {year} {genre} "
+                                          "{name}; a \"/\" makes a folder"));
+    lblPatternPreview = new QLabel(frameMain);
+    lblPatternPreview->setObjectName(QStringLiteral("lblPatternPreview"));
+    lblPatternPreview->setTextFormat(Qt::PlainText);
+    grid->addWidget(chkNamePattern, row, 0, 1, 1);
+    grid->addWidget(txtPattern, row, 1, 1, 3);
+    grid->addWidget(lblPatternPreview, row + 1, 1, 1, 3);
 }
 
 // The row under the group: the output format with its settings, Record, Cancel and Convert.
@@ -238,6 +255,10 @@ void frmAudioConverter::connectControls() {
     connect(optOtherFolder, &QRadioButton::clicked, this, &frmAudioConverter::optOtherFolder_Click);
     connect(txtFolder, &QLineEdit::textEdited, this, &frmAudioConverter::txtFolder_Change);
     connect(optSameFolder, &QRadioButton::clicked, this, &frmAudioConverter::optSameFolder_Click);
+    connect(chkNamePattern, &QCheckBox::toggled, this, &frmAudioConverter::chkNamePattern_Click);
+    connect(txtPattern, &QLineEdit::textChanged, this, &frmAudioConverter::txtPattern_Change);
+    connect(lstFiles->model(), &QAbstractItemModel::rowsInserted, this, &frmAudioConverter::updatePatternPreview);
+    connect(lstFiles->model(), &QAbstractItemModel::rowsRemoved, this, &frmAudioConverter::updatePatternPreview);
     connect(chkDeleteSourceFiles, &QCheckBox::clicked, this, &frmAudioConverter::chkDeleteSourceFiles_Click);
     connect(chkPreserveIDTags, &QCheckBox::clicked, this, &frmAudioConverter::chkPreserveIDTags_Click);
     connect(imgcmbConvertTo, &QComboBox::activated, this, &frmAudioConverter::imgcmbConvertTo_Click);
@@ -309,6 +330,9 @@ void frmAudioConverter::LoadSettings() {
     bDeleteSource = stored.deleteSource;
     chkParallel->setChecked(stored.parallel);
     chkLoudnessTags->setChecked(stored.loudnessTags);
+    txtPattern->setText(stored.pattern);
+    chkNamePattern->setChecked(stored.namePattern);
+    chkNamePattern_Click();
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -325,6 +349,8 @@ void frmAudioConverter::SaveSettings() {
     s.deleteSource = bDeleteSource;
     s.parallel = chkParallel->isChecked();
     s.loudnessTags = chkLoudnessTags->isChecked();
+    s.namePattern = chkNamePattern->isChecked();
+    s.pattern = txtPattern->text().trimmed().isEmpty() ? ConverterWindowSettings().pattern : txtPattern->text();
     s.save();
 }
 
@@ -406,6 +432,17 @@ void frmAudioConverter::txtFolder_Change() {
 void frmAudioConverter::optSameFolder_Click() {
     setOutputToCustomFolder(!optSameFolder->isChecked());
     ListOut->clear();
+}
+
+void frmAudioConverter::chkNamePattern_Click() {
+    txtPattern->setEnabled(chkNamePattern->isChecked());
+    ListOut->clear();
+    updatePatternPreview();
+}
+
+void frmAudioConverter::txtPattern_Change() {
+    ListOut->clear();
+    updatePatternPreview();
 }
 
 void frmAudioConverter::chkDeleteSourceFiles_Click() { setDeleteSourceFiles(chkDeleteSourceFiles->isChecked()); }

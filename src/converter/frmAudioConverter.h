@@ -32,6 +32,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -63,6 +64,9 @@ public:
     QCheckBox* chkPreserveIDTags;
     QCheckBox* chkParallel;  // "Use every processor core", stored with the window's choices
     QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored with the window's choices
+    QCheckBox* chkNamePattern;   // "Name outputs by pattern", off by default; stored
+    QLineEdit* txtPattern;       // the pattern's tag fields, as velloria-convert -p takes them
+    QLabel* lblPatternPreview;   // the first three outputs of the list as the pattern names them
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"
@@ -143,6 +147,8 @@ public:
     void optOtherFolder_Click();
     void optSameFolder_Click();
     void txtFolder_Change();
+    void chkNamePattern_Click();
+    void txtPattern_Change();
     void chkDeleteSourceFiles_Click();
     void chkPreserveIDTags_Click();
     void imgcmbConvertTo_Click();
@@ -175,6 +181,10 @@ public:
     // ---- The conversion run ----
     // Output path of every entry into ListOut, from the folder choice and format now.
     void fillListOut();
+    // The output of entry `i` of lstFiles by the choices shown now.
+    QString outputOf(int i) const;
+    // The names the pattern gives the first three entries, under the pattern box.
+    void updatePatternPreview();
     // Lists the outputs that exist and asks about them; sets bConvertCancelled or
     // bOverwriteConfirmed. Returns the number listed.
     int CheckFiles();
@@ -218,6 +228,7 @@ private:
     void Form_Load();
     void buildControls();
     QGroupBox* buildFileGroup(QWidget* central);
+    void buildPatternRow(QGridLayout* grid, int row);
     QHBoxLayout* buildFormatRow(QWidget* central);
     void buildToolBar();
     void buildStatusBar();

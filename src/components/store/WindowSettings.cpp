@@ -13,6 +13,8 @@ const QString kPreserveTags = QStringLiteral("Preserve ID Tags");
 const QString kDeleteSource = QStringLiteral("Delete Source Files");
 const QString kParallel = QStringLiteral("Parallel");
 const QString kLoudnessTags = QStringLiteral("Loudness Tags");
+const QString kNamePattern = QStringLiteral("Name Outputs By Pattern");
+const QString kPattern = QStringLiteral("Output Name Pattern");
 
 const QString kOtherFolder = QStringLiteral("option other folder");
 const QString kExtractorFolder = QStringLiteral("output folder");
@@ -40,6 +42,9 @@ ConverterWindowSettings ConverterWindowSettings::load(const ConverterWindowSetti
     s.deleteSource = storedFlag(k, kDeleteSource, defaults.deleteSource);
     s.parallel = storedFlag(k, kParallel, defaults.parallel);
     s.loudnessTags = storedFlag(k, kLoudnessTags, defaults.loudnessTags);
+    s.namePattern = storedFlag(k, kNamePattern, defaults.namePattern);
+    s.pattern = stored::text(k, kPattern, defaults.pattern);
+    if (s.pattern.trimmed().isEmpty()) s.pattern = defaults.pattern;
     return s;
 }
 
@@ -53,6 +58,8 @@ void ConverterWindowSettings::save() const {
     stored::saveText(k, kDeleteSource, stored::flagText(deleteSource));
     stored::saveText(k, kParallel, stored::flagText(parallel));
     stored::saveText(k, kLoudnessTags, stored::flagText(loudnessTags));
+    stored::saveText(k, kNamePattern, stored::flagText(namePattern));
+    stored::saveText(k, kPattern, pattern);
 }
 
 QString ExtractorWindowSettings::key() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }

@@ -16,6 +16,8 @@ struct ConverterWindowSettings {
     bool deleteSource = false;  // sources are deleted once converted
     bool parallel = true;       // one conversion per processor core at once
     bool loudnessTags = false;  // outputs are tagged with their loudness
+    bool namePattern = false;   // outputs are named by `pattern` (the design's naming otherwise)
+    QString pattern = QStringLiteral("{artist}/{album}/{track} - {title}");  // tag fields, see runs/NamePattern
 
     // The key the converter keeps its choices under: these, its output settings and its
     // ripping options.
