@@ -143,6 +143,15 @@ public:
     bool cancelRequested() const { return m_cancel.load(); }
 
 private:
+    // Opens the source and creates the output for its rate and channels; why either failed,
+    // or nothing.
+    QString open();
+    // Copies block by block until the source's end, a cancel or a failure; the source and
+    // the output are still open.
+    JobOutcome copy();
+    // Reads one block and writes it (`written` false when the writer refused it); the samples
+    // read, 0 at the end.
+    std::size_t copyBlock(int blockSamples, bool wide, bool& written);
     JobOutcome finish(JobOutcome outcome);
 
     AudioSource& m_source;
