@@ -70,13 +70,11 @@ const QList<OptionEntry>& optionTable() {
     static const QList<OptionEntry> table{
         {'f', "format", true,
          [](Options& o, const QString& v) {
-             const FormatName* format = formatByName(v);
-             if (!format) {
+             if (!formatByName(v)) {
                  QStringList names;
-                 for (const FormatName& f : formatNames()) names << QLatin1String(f.name);
+                 for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
                  return QStringLiteral("--format must be one of %1, not '%2'").arg(names.join(QLatin1Char('|')), v);
              }
-             if (!format->available) return QStringLiteral("the format '%1' is not available in this build").arg(v);
              o.formatName = v;
              return QString();
          }},
@@ -184,23 +182,15 @@ const QList<OptionEntry>& optionTable() {
 
 }  // namespace
 
-const QList<FormatName>& formatNames() {
-    static const QList<FormatName> names{
-        {"mp3", "MP3", "mp3", 2, true},    {"ogg", "OGG", "ogg", 3, true},    {"wav", "WAV", "wav", 1, true},
-        {"wma", "WMA", "wma", 4, true},    {"flac", "FLAC", "flac", 5, true}, {"opus", "OPUS", "opus", 6, true},
-    };
-    return names;
-}
-
-const FormatName* formatByName(const QString& name) {
-    for (const FormatName& f : formatNames())
-        if (name == QLatin1String(f.name)) return &f;
+const audio::OutputFormat* formatByName(const QString& name) {
+    for (const audio::OutputFormat& f : audio::outputFormats())
+        if (name == QLatin1String(f.extension)) return &f;
     return nullptr;
 }
 
-const FormatName* formatByStoredIndex(int index) {
-    for (const FormatName& f : formatNames())
-        if (f.storedIndex == index && f.available) return &f;
+const audio::OutputFormat* formatByStoredIndex(int index) {
+    for (const audio::OutputFormat& f : audio::outputFormats())
+        if (f.storedIndex == index) return &f;
     return nullptr;
 }
 

@@ -1,7 +1,7 @@
 #include "cli/Plan.h"
 
 #include "components/audio/engine/FileOps.h"
-#include "components/audio/codecs/InputFormats.h"
+#include "components/audio/Formats.h"
 
 #include <QDir>
 #include <QFile>

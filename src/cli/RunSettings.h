@@ -13,7 +13,7 @@ namespace cli {
 QString converterKey();
 
 struct RunSettings {
-    const FormatName* format = nullptr;
+    const audio::OutputFormat* format = nullptr;
     OutputSettings settings;
     bool preserveTags = true;
 };
