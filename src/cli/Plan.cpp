@@ -2,6 +2,7 @@
 
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/Formats.h"
+#include "components/audio/engine/PartFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,8 +37,6 @@ QString givenDir(const QString& input) {
     if (dir == QStringLiteral(".") || dir == QStringLiteral("..") || dir.startsWith(QStringLiteral("../"))) return {};
     return dir;
 }
-
-bool isPartFile(const QString& name) { return name.startsWith(QLatin1Char('.')) && name.contains(QStringLiteral(".velloria-part-")); }
 
 // The path `path` with a number added before its extension, free on disk and in `taken`.
 QString freeName(const QString& path, const QSet<QString>& taken) {
@@ -110,7 +109,7 @@ void scanFolder(const QString& input, const Options& options, QList<Source>& sou
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString path = utf8.decode(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
         const QFileInfo file(path);
-        if (isPartFile(file.fileName()) || !extensions.contains(file.suffix().toLower())) continue;
+        if (audio::isPartName(file.fileName()) || !extensions.contains(file.suffix().toLower())) continue;
         if (utf8.hasError()) {
             failed << unreadableName(path);
             continue;

@@ -308,18 +308,3 @@ void frmAudioConverter::StartConversion() {
     }
     if (std::exchange(m_discChangedInRun, false)) AudioGrabber1_DiscChanged();
 }
-
-void frmAudioConverter::CopyTags(const QString& source, const QString& output) {
-    AudioInfo.ReadTags(source);
-    AudioInfo.WriteTags(output);
-}
-
-void frmAudioConverter::ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
-    WindowRunHost host(*this);
-    converter::ConversionRunner runner(host, runComponents());
-    runner.setOptions(chkPreserveIDTags->isChecked(), chkDeleteSourceFiles->isChecked());
-    runner.useSettings(m_settings);
-    runner.convertFile(p, q, inWMA, outWMA);
-    if (!runner.stopped()) runner.reportFailures();
-    host.flush();
-}

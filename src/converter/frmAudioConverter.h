@@ -179,9 +179,6 @@ public:
     // bOverwriteConfirmed. Returns the number listed.
     int CheckFiles();
     void StartConversion();
-    // One ordinary file, with the check boxes as they are now; a failure is reported at once.
-    void ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
-    void CopyTags(const QString& source, const QString& output);
     static bool IsCDTrack(const QString& path);
     bool runInProgress() const { return m_running; }
     bool wholeList() const { return bWholeList; }
