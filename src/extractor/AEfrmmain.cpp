@@ -434,6 +434,8 @@ void AEfrmmain::cmdExtractAudio_Click() {
     const QString key = format->currentText();
     const audio::OutputFormat* chosen = audio::outputFormat(key);
     if (chosen && !chosen->setByExtractorLists && !m_dialogs.loadedFor(key)) m_settings.chooseFormat(key, registryKey());
+    if (m_settings.wmaProfile >= 0 && m_settings.wmaProfile < WmaSettings::profileCount())
+        WMAoutFile.setWMProfile(m_settings.wmaProfile);
     const extractor::RunRequest request = runRequest();
     QPointer<AEfrmmain> self(this);
     Host host(this);
@@ -467,7 +469,6 @@ void AEfrmmain::closeEvent(QCloseEvent* event) {
     if (!m_running) {
         try {
             VideoFileIn.Close();
-            WMAoutFile.Close();
             AudioFileOut.Close();
         } catch (const ComponentError& e) {
             ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);

@@ -102,6 +102,16 @@ QString chooseOpus(OutputSettings& s, const QString& key) {
     return {};
 }
 
+QString wmaUnavailable() {
+    if (wmaEncoderAvailable()) return {};
+    return QStringLiteral("WMA format is NOT supported in your system, the wma codec may not be installed.!");
+}
+
+PcmFormat wmaProfileFormat(const OutputSettings& s) {
+    const WmaProfile profile = WmaSettings{s.wmaProfile}.format();
+    return {profile.sampleRate, profile.channels};
+}
+
 constexpr auto RG = LoudnessConvention::ReplayGain;
 
 }  // namespace
@@ -111,17 +121,17 @@ const QList<OutputFormat>& outputFormats() {
     static const QList<OutputFormat> table{
         // key    name          caption                          stored extractor extension mime
         {"MP3",  "MP3",        "MP3 File(.mp3)",                 2, 0, "mp3",  "audio/mpeg",
-         chooseMp3,  true,  writeMp3,  TagKind::Id3,    RG, 2, 8000, 48000},
+         chooseMp3,  true,  writeMp3,  TagKind::Id3,    RG, 2, 8000, 48000, nullptr, nullptr},
         {"OGG",  "Ogg Vorbis", "OGG Vorbis File(.ogg)",          3, 3, "ogg",  "audio/x-vorbis+ogg",
-         chooseOgg,  true,  writeOgg,  TagKind::Vorbis, RG, 8, 1, 200000},
+         chooseOgg,  true,  writeOgg,  TagKind::Vorbis, RG, 8, 1, 200000, nullptr, nullptr},
         {"WAV",  "WAV",        "WAV File(.wav)",                 1, 1, "wav",  "audio/x-wav",
-         chooseWav,  true,  writeWav,  TagKind::Id3,    RG, 8, 6000, 96000},
+         chooseWav,  true,  writeWav,  TagKind::Id3,    RG, 8, 6000, 96000, nullptr, nullptr},
         {"WMA",  "WMA",        "Window Media Audio File(.wma)",  4, 2, "wma",  "audio/x-ms-wma",
-         chooseWma,  false, writeWma,  TagKind::Asf,    RG, 2, 16000, 48000},
+         chooseWma,  false, writeWma,  TagKind::Asf,    RG, 2, 16000, 48000, wmaUnavailable, wmaProfileFormat},
         {"FLAC", "FLAC",       "FLAC File(.flac)",               5, 4, "flac", "audio/flac",
-         chooseFlac, false, writeFlac, TagKind::Vorbis, RG, 8, 1, 655350},
+         chooseFlac, false, writeFlac, TagKind::Vorbis, RG, 8, 1, 655350, nullptr, nullptr},
         {"OPUS", "Opus",       "Opus File(.opus)",               6, 5, "opus", "audio/x-opus+ogg",
-         chooseOpus, false, writeOpus, TagKind::Opus,   LoudnessConvention::R128, 8, 1000, 768000},
+         chooseOpus, false, writeOpus, TagKind::Opus,   LoudnessConvention::R128, 8, 1000, 768000, nullptr, nullptr},
     };
     // clang-format on
     return table;

@@ -51,6 +51,10 @@ struct OutputFormat {
     int maxChannels;  // a source with more is mixed down
     int minRate;      // Hz
     int maxRate;
+    // Why this system cannot write it, as a run says so; null where it always can.
+    QString (*unavailable)();
+    // The rate and channels its settings fix (WMA's profile); null where the blocks give them.
+    PcmFormat (*fixedFormat)(const OutputSettings& settings);
 };
 
 // Every output format, in the order the command line names them.

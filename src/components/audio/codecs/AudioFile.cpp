@@ -180,7 +180,10 @@ void AudioFile::copySettingsFrom(const AudioFile& other) {
 }
 
 void AudioFile::useSettings(const OutputSettings& settings) {
+    // A number that is no WMA profile leaves the one held.
+    const int wmaProfile = m_settings.wmaProfile;
     m_settings = settings;
+    if (settings.wmaProfile < 0 || settings.wmaProfile >= WmaSettings::profileCount()) m_settings.wmaProfile = wmaProfile;
     UseMp3Settings(settings.mp3);
 }
 

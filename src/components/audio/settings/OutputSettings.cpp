@@ -4,8 +4,6 @@
 #include "components/audio/settings/SettingsTables.h"
 #include "components/store/StoredNumbers.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 using settings_tables::bitrateAt;
@@ -239,7 +237,3 @@ QString OutputSettings::chooseFormat(const QString& formatKey, const QString& ke
     const audio::OutputFormat* format = audio::outputFormat(formatKey);
     return format ? format->chooseStored(*this, key) : QString();
 }
-
-bool writesWma(const QString& formatKey) { return formatKey == QStringLiteral("WMA"); }
-
-bool readsWma(const QString& path) { return QFileInfo(path).suffix().toLower() == QStringLiteral("wma"); }

@@ -140,8 +140,3 @@ struct OutputSettings {
     // why the stored Ogg Vorbis settings were refused (empty otherwise).
     QString chooseFormat(const QString& formatKey, const QString& key);
 };
-
-// Whether an output format key is written by the WMA writer rather than the common one ("WMA",
-// exactly), and whether a source is read by the WMA reader (a ".wma" name, any case).
-bool writesWma(const QString& formatKey);
-bool readsWma(const QString& path);
