@@ -303,6 +303,16 @@ QString unknownPlaceholder(const QString& pattern) {
     return {};
 }
 
+namespace {
+// The output formats' names for -f: "mp3, ogg, ... or opus".
+QString formatChoices() {
+    QStringList names;
+    for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+}  // namespace
+
 QString usageText() {
     return QStringLiteral(
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
@@ -311,7 +321,7 @@ QString usageText() {
         "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
-        "  -f, --format FORMAT     mp3, ogg, wav, wma, flac or opus\n"
+        "  -f, --format FORMAT     %1\n"
         "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"
         "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
         "                          FLAC: compression level 0 to 8\n"
@@ -351,7 +361,8 @@ QString usageText() {
         "Progress goes to standard error, one result line per file to standard output.\n"
         "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
         "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
-        "(unreadable sectors, or an AccurateRip checksum that does not match).\n");
+        "(unreadable sectors, or an AccurateRip checksum that does not match).\n")
+        .arg(formatChoices());
 }
 
 }  // namespace cli
