@@ -3,7 +3,6 @@
 #include "components/ComponentError.h"
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/engine/PartFiles.h"
 #include "components/store/WindowSettings.h"
@@ -422,11 +421,9 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
 
     AudioFile reader;
     AudioFile writer;
-    WMAFile wmaReader;
-    WMAFile wmaWriter;
     AudioInfo tags;
     ConsoleHost host(reporter, entries);
-    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, disc.grabber, disc.cdplayerIni});
+    converter::ConversionRunner runner(host, {reader, writer, tags, disc.grabber, disc.cdplayerIni});
     runner.verifyWithAccurateRip(disc.accurateRipCache);
     host.follow(runner);
     if (!entries.isEmpty()) runner.run(snapshot);

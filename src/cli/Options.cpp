@@ -72,13 +72,11 @@ const QList<OptionEntry>& optionTable() {
     static const QList<OptionEntry> table{
         {'f', "format", true,
          [](Options& o, const QString& v) {
-             const FormatName* format = formatByName(v);
-             if (!format) {
+             if (!formatByName(v)) {
                  QStringList names;
-                 for (const FormatName& f : formatNames()) names << QLatin1String(f.name);
+                 for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
                  return QStringLiteral("--format must be one of %1, not '%2'").arg(names.join(QLatin1Char('|')), v);
              }
-             if (!format->available) return QStringLiteral("the format '%1' is not available in this build").arg(v);
              o.formatName = v;
              return QString();
          }},
@@ -186,23 +184,15 @@ const QList<OptionEntry>& optionTable() {
 
 }  // namespace
 
-const QList<FormatName>& formatNames() {
-    static const QList<FormatName> names{
-        {"mp3", "MP3", "mp3", 2, true},    {"ogg", "OGG", "ogg", 3, true},    {"wav", "WAV", "wav", 1, true},
-        {"wma", "WMA", "wma", 4, true},    {"flac", "FLAC", "flac", 5, true}, {"opus", "OPUS", "opus", 6, true},
-    };
-    return names;
-}
-
-const FormatName* formatByName(const QString& name) {
-    for (const FormatName& f : formatNames())
-        if (name == QLatin1String(f.name)) return &f;
+const audio::OutputFormat* formatByName(const QString& name) {
+    for (const audio::OutputFormat& f : audio::outputFormats())
+        if (name == QLatin1String(f.extension)) return &f;
     return nullptr;
 }
 
-const FormatName* formatByStoredIndex(int index) {
-    for (const FormatName& f : formatNames())
-        if (f.storedIndex == index && f.available) return &f;
+const audio::OutputFormat* formatByStoredIndex(int index) {
+    for (const audio::OutputFormat& f : audio::outputFormats())
+        if (f.storedIndex == index) return &f;
     return nullptr;
 }
 
@@ -314,6 +304,16 @@ QString unknownPlaceholder(const QString& pattern) {
     return {};
 }
 
+namespace {
+// The output formats' names for -f: "mp3, ogg, ... or opus".
+QString formatChoices() {
+    QStringList names;
+    for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+}  // namespace
+
 QString usageText() {
     return QStringLiteral(
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
@@ -322,7 +322,7 @@ QString usageText() {
         "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
-        "  -f, --format FORMAT     mp3, ogg, wav, wma, flac or opus\n"
+        "  -f, --format FORMAT     %1\n"
         "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"
         "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
         "                          FLAC: compression level 0 to 8\n"
@@ -362,7 +362,8 @@ QString usageText() {
         "Progress goes to standard error, one result line per file to standard output.\n"
         "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
         "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
-        "(unreadable sectors, or an AccurateRip checksum that does not match).\n");
+        "(unreadable sectors, or an AccurateRip checksum that does not match).\n")
+        .arg(formatChoices());
 }
 
 }  // namespace cli

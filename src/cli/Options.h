@@ -3,6 +3,8 @@
 // form (numbers, choices, ranges that need no format) before anything is read or written.
 // Whether a value suits the chosen format is decided later, by the output settings.
 
+#include "components/audio/Formats.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,18 +13,10 @@
 
 namespace cli {
 
-// An output format as the command spells it, with the converter's format key.
-struct FormatName {
-    const char* name;       // "mp3"
-    const char* key;        // "MP3", as the converter's runs and stored settings know it
-    const char* extension;  // of the files written
-    int storedIndex;        // the converter window's stored "Last Output Format" for it
-    bool available;         // written by this build
-};
-// Every format the command names, available or not.
-const QList<FormatName>& formatNames();
-const FormatName* formatByName(const QString& name);
-const FormatName* formatByStoredIndex(int index);
+// The output format -f names (its extension, exactly), or the converter window's stored "Last
+// Output Format"; null for none.
+const audio::OutputFormat* formatByName(const QString& name);
+const audio::OutputFormat* formatByStoredIndex(int index);
 
 enum class Existing { Skip, Overwrite, Rename };
 enum class Mode { Stored, Cbr, Vbr, Abr };

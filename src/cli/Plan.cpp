@@ -1,8 +1,8 @@
 #include "cli/Plan.h"
 
 #include "components/audio/engine/FileOps.h"
+#include "components/audio/Formats.h"
 #include "components/audio/engine/PartFiles.h"
-#include "components/audio/codecs/InputFormats.h"
 #include "runs/NamePattern.h"
 
 #include <QDir>

@@ -168,7 +168,7 @@ RunSettingsResult runSettings(const Options& o) {
     } else if (formatKey == QStringLiteral("OPUS")) {
         result.error = applyOpus(o, run.settings.opus);
     } else if (overrides) {
-        result.error = QStringLiteral("--bitrate, --quality and --mode do not apply to %1").arg(QLatin1String(run.format->name));
+        result.error = QStringLiteral("--bitrate, --quality and --mode do not apply to %1").arg(QLatin1String(run.format->extension));
     } else if (formatKey == QStringLiteral("WMA")) {
         result.error = WmaSettings{run.settings.wmaProfile}.refusal();
     }

@@ -10,7 +10,7 @@
 namespace cli {
 
 struct RunSettings {
-    const FormatName* format = nullptr;
+    const audio::OutputFormat* format = nullptr;
     OutputSettings settings;
     bool preserveTags = true;
 };

@@ -104,10 +104,9 @@ int main(int argc, char** argv) {
     }
     if (options.extract) {
         // The extractor's stored format unless one is given.
-        const cli::FormatName* format = options.formatName.isEmpty() ? nullptr : cli::formatByName(options.formatName);
-        for (const cli::FormatName& f : cli::formatNames())
-            if (!format && f.available && cli::storedExtractorFormat().compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0)
-                format = &f;
+        const audio::OutputFormat* format = options.formatName.isEmpty() ? nullptr : cli::formatByName(options.formatName);
+        for (const audio::OutputFormat& f : audio::outputFormats())
+            if (!format && cli::storedExtractorFormat().compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0) format = &f;
         if (!format) format = cli::formatByName(QStringLiteral("mp3"));
         if (!outputFolderReady(options.outputDir)) return 1;
         const QList<cli::PlannedFile> plan =

@@ -311,7 +311,7 @@ converter::RunSnapshot frmAudioConverter::runSnapshot() const {
 }
 
 converter::RunComponents frmAudioConverter::runComponents() {
-    return {AudioRead, AudioWrite, WMAFileR, WMAFileW, AudioInfo, AudioGrabber1.get(), cdplayerIniPath()};
+    return {AudioRead, AudioWrite, AudioInfo, AudioGrabber1.get(), cdplayerIniPath()};
 }
 
 void frmAudioConverter::StartConversion() {

@@ -1,5 +1,6 @@
 #include "converter/Icons.h"
 
+#include "components/audio/Formats.h"
 #include "shell/WindowServices.h"
 
 #include <QComboBox>
@@ -9,24 +10,8 @@
 #include <QMimeDatabase>
 #include <QPixmap>
 
-#include <array>
 
 namespace {
-
-struct OutputFormat {
-    const char* key;
-    const char* text;
-    const char* iconName;  // the name whose type gives the icon
-};
-
-constexpr std::array<OutputFormat, 6> outputFormats{{
-    {"WAV", "WAV File(.wav)", "test.wav"},
-    {"MP3", "MP3 File(.mp3)", "test.MP3"},
-    {"OGG", "OGG Vorbis File(.ogg)", "test.ogg"},
-    {"WMA", "Window Media Audio File(.wma)", "test.wma"},
-    {"FLAC", "FLAC File(.flac)", "test.flac"},
-    {"OPUS", "Opus File(.opus)", "test.opus"},
-}};
 
 // Creates the empty sample file when nothing of that name is there. True only when this
 // call created it, so that only such a file is removed afterwards. NewOnly refuses any
@@ -56,14 +41,16 @@ void FillFormatList(QComboBox* combo) {
     if (!combo) return;
     combo->clear();
     const QString dir = ui::programDir();
-    for (const OutputFormat& format : outputFormats) {
-        const QString iconName = QString::fromLatin1(format.iconName);
-        const QString samplePath = dir + QStringLiteral("/test.") + QFileInfo(iconName).suffix().toLower();
+    // In stored index order: the list's position + 1 is what the window stores.
+    for (const audio::OutputFormat* format : audio::converterFormatList()) {
+        // The icon is that of the type of a file with the format's extension.
+        const QString iconName = QStringLiteral("test.") + QLatin1String(format->extension);
+        const QString samplePath = dir + QLatin1Char('/') + iconName;
         const bool created = createSampleFile(samplePath);
 
         const std::optional<QIcon> icon = GetFileIcon(iconName, 1);
-        const QString text = QString::fromLatin1(format.text);
-        const QString key = QString::fromLatin1(format.key);
+        const QString text = QString::fromLatin1(format->caption);
+        const QString key = QString::fromLatin1(format->key);
         if (icon)
             combo->addItem(*icon, text, key);
         else

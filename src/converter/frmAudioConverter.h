@@ -70,7 +70,7 @@ public:
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"
-    QComboBox* imgcmbConvertTo;  // items carry their key ("WAV", "MP3", "OGG", "WMA", "FLAC", "OPUS") as data
+    QComboBox* imgcmbConvertTo;  // items carry their output format's key as data
     QPushButton* cmdConfigure;
     QPushButton* cmdConvert;
     QPushButton* cmdCancel;

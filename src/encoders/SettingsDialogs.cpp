@@ -24,7 +24,7 @@ frmWmaSettings* SettingsDialogs::loadedWma() const { return m_wma; }
 
 namespace {
 
-// What each output format's dialog is, and what choosing the format as output does with a
+// What each output format's dialog is (audio::outputFormats names them), and what choosing the format as output does with a
 // dialog that is loaded: it shows the stored settings again and applies them.
 struct FormatDialog {
     const char* key;
@@ -61,6 +61,11 @@ const FormatDialog* formatDialog(const QString& key) {
 SettingsDialog* SettingsDialogs::dialogFor(const QString& key) {
     const FormatDialog* row = formatDialog(key);
     return row ? &row->open(*this) : nullptr;
+}
+
+SettingsDialog* SettingsDialogs::loadedFor(const QString& key) const {
+    const FormatDialog* row = formatDialog(key);
+    return row ? row->loaded(*this) : nullptr;
 }
 
 void SettingsDialogs::showModal(const QString& key) {

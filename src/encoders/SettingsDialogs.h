@@ -50,6 +50,8 @@ public:
     // The settings dialog of an output format key ("MP3", "WAV", "OGG", "WMA", "FLAC", "OPUS"), created on
     // first use; null for any other key. Keys compare exactly.
     SettingsDialog* dialogFor(const QString& key);
+    // That dialog when it is loaded, or null.
+    SettingsDialog* loadedFor(const QString& key) const;
     // That dialog shown modally with the owner window as parent; any other key does nothing.
     void showModal(const QString& key);
     // What choosing the format as output does to the owner's settings (see

@@ -1,5 +1,6 @@
 #include "extractor/AEfrmmain.h"
 
+#include "components/audio/Formats.h"
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
 #include "encoders/frmMP3Settings.h"
@@ -31,13 +32,19 @@ const QString kVideoFilter = QStringLiteral(
     "All files (*.*)|*.*|AVI Files (*.avi)|*.avi|Mpeg files (*.mpg, *.mpeg)|*.mpg; *.mpeg|Windows Media files (*.wmv, "
     "*.wma, *.asf)|*.wmv; *.wma; *.asf|Quick Time Files (*.mov, *.qt)|*.mov; *.qt|");
 
-QComboBox* dropDownList(QWidget* parent, const char* name, std::initializer_list<const char*> items) {
+QComboBox* dropDownList(QWidget* parent, const char* name, const QStringList& items) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(false);
-    for (const char* item : items) combo->addItem(QLatin1String(item));
+    combo->addItems(items);
     combo->setCurrentIndex(-1);
     return combo;
+}
+
+QComboBox* dropDownList(QWidget* parent, const char* name, std::initializer_list<const char*> items) {
+    QStringList texts;
+    for (const char* item : items) texts << QLatin1String(item);
+    return dropDownList(parent, name, texts);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
@@ -189,7 +196,10 @@ QGroupBox* AEfrmmain::buildOutputFrame() {
 QGridLayout* AEfrmmain::buildFormatRows() {
     Skinlabelformat = new SkinLabel(QStringLiteral("Output Format"), this);
     Skinlabelformat->setObjectName(QStringLiteral("Skinlabelformat"));
-    format = dropDownList(this, "format", {"MP3", "WAV", "WMA", "OGG", "FLAC", "OPUS"});
+    // The list shows the formats' keys: the stored value, and the outputs' extension.
+    QStringList formats;
+    for (const audio::OutputFormat* f : audio::extractorFormatList()) formats << QLatin1String(f->key);
+    format = dropDownList(this, "format", formats);
     cmdsetting = button(this, "cmdsetting", QStringLiteral("settings"));
     SkinLabel1 = new SkinLabel(QStringLiteral("Channels:"), this);
     SkinLabel1->setObjectName(QStringLiteral("SkinLabel1"));
@@ -422,12 +432,13 @@ extractor::RunRequest AEfrmmain::runRequest() const {
 
 void AEfrmmain::cmdExtractAudio_Click() {
     if (m_running) return;
-    // The stored WMA profile, FLAC and Opus settings are written even when their dialog has not
-    // been opened since the window loaded.
+    // The stored settings of a format the lists do not set (WMA, FLAC, Opus) are written even
+    // when its dialog has not been opened since the window loaded.
     const QString key = format->currentText();
-    if ((writesWma(key) && !m_dialogs.loadedWma()) || (key == QStringLiteral("FLAC") && !m_dialogs.loadedFlac()) ||
-        (key == QStringLiteral("OPUS") && !m_dialogs.loadedOpus()))
-        m_settings.chooseFormat(key, registryKey());
+    const audio::OutputFormat* chosen = audio::outputFormat(key);
+    if (chosen && !chosen->setByExtractorLists && !m_dialogs.loadedFor(key)) m_settings.chooseFormat(key, registryKey());
+    if (m_settings.wmaProfile >= 0 && m_settings.wmaProfile < WmaSettings::profileCount())
+        WMAoutFile.setWMProfile(m_settings.wmaProfile);
     const extractor::RunRequest request = runRequest();
     QPointer<AEfrmmain> self(this);
     Host host(this);
@@ -461,8 +472,7 @@ void AEfrmmain::closeEvent(QCloseEvent* event) {
     if (!m_running) {
         try {
             VideoFileIn.Close();
-            if (writesWma(format->currentText())) WMAoutFile.Close();
-            else AudioFileOut.Close();
+            AudioFileOut.Close();
         } catch (const ComponentError& e) {
             ui::MsgBox(e.description(), ui::MsgButtons::OK, ui::MsgIcon::Critical);
         }

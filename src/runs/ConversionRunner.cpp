@@ -8,7 +8,7 @@
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/FileOps.h"
-#include "components/audio/codecs/WMAFile.h"
+#include "components/audio/Formats.h"
 #include "runs/CdTrackJob.h"
 #include "runs/ConverterRules.h"
 
@@ -44,9 +44,6 @@ void ConversionRunner::setOptions(bool preserveTags, bool deleteSource) {
 
 void ConversionRunner::useSettings(const OutputSettings& settings) {
     m_components.writer.useSettings(settings);
-    // A number that is no profile leaves the WMA writer's own.
-    if (settings.wmaProfile >= 0 && settings.wmaProfile < WmaSettings::profileCount())
-        m_components.wmaWriter.setWMProfile(settings.wmaProfile);
 }
 
 void ConversionRunner::reportFailures() {
@@ -108,22 +105,17 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
     const QString& q = snapshot.entries[index].output;
     m_host.fileStarted(index + 1);
     m_partIndex = index;
-    const QString& format = snapshot.formatKey;
-    if (format == QStringLiteral("MP3") || format == QStringLiteral("WAV") || format == QStringLiteral("OGG") ||
-        format == QStringLiteral("FLAC") || format == QStringLiteral("OPUS")) {
-        if (plan.cd) convertCdTrack(p, q, false);
-        else convertFile(p, q, plan.inWMA, false);
-    } else if (writesWma(format)) {
-        if (!m_components.wmaReader.WMASupported()) {
-            m_host.runMessage(
-                QStringLiteral("WMA format is NOT supported in your system, the wma codec may not be installed.!"), true);
+    // The writer of the format is the writer object's: it picks it from the output's extension.
+    if (const audio::OutputFormat* format = audio::outputFormat(snapshot.formatKey)) {
+        if (const QString unavailable = format->unavailable ? format->unavailable() : QString(); !unavailable.isEmpty()) {
+            m_host.runMessage(unavailable, true);
             m_host.setBusy(false);
             m_host.fileEnded();
             m_endRun = true;
             return;
         }
-        if (plan.cd) convertCdTrack(p, q, true);
-        else convertFile(p, q, plan.inWMA, true);
+        if (plan.cd) convertCdTrack(p, q);
+        else convertFile(p, q);
     }
     if (m_stopped) return;
     m_host.fileEnded();
@@ -145,18 +137,13 @@ void ConversionRunner::progress(const audio::JobProgress& progress) {
     if (m_host.cancelRequested()) m_job->cancel();
 }
 
-bool ConversionRunner::convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
+bool ConversionRunner::convertFile(const QString& p, const QString& q) {
     m_host.fileProgress(0);
     const QString part = partFileFor(q, m_partIndex);
     // Every channel is read; the writer mixes down for a format that holds fewer.
     m_components.reader.setChannelLimit(channel_layout::kMaxChannels);
-    m_components.wmaReader.setChannelLimit(channel_layout::kMaxChannels);
-    audio::AudioFileSource fileSource(m_components.reader, p);
-    audio::WmaFileSource wmaSource(m_components.wmaReader, p);
-    audio::AudioFileSink fileSink(m_components.writer, part);
-    audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
-    audio::AudioSource& source = inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-    audio::AudioSink& sink = outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink;
+    audio::AudioFileSource source(m_components.reader, p);
+    audio::AudioFileSink sink(m_components.writer, part);
 
     audio::AudioJob job(source, sink, *this);
     m_job = &job;
@@ -253,7 +240,7 @@ void ConversionRunner::entryEnded(const QString& p) {
     m_albums.ended(p, m_entryWritten, measure, [this](const QString& path, const QString& reason) { fail(path, reason); });
 }
 
-bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
+bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
     CdGrabber* grabber = m_components.grabber;
     if (!grabber) {
         fail(p, QStringLiteral("Reading CD tracks is not available."));
@@ -280,9 +267,8 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
-    audio::AudioFileSink fileSink(m_components.writer, part);
-    audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
-    audio::AudioJob job(cd.source(), outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this, kCdBlockValues);
+    audio::AudioFileSink sink(m_components.writer, part);
+    audio::AudioJob job(cd.source(), sink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = true;
     const audio::JobOutcome outcome = job.run();

@@ -35,7 +35,6 @@
 class AudioFile;
 class AudioInfo;
 class CdGrabber;
-class WMAFile;
 
 namespace converter {
 
@@ -84,8 +83,6 @@ public:
 struct RunComponents {
     AudioFile& reader;
     AudioFile& writer;
-    WMAFile& wmaReader;
-    WMAFile& wmaWriter;
     AudioInfo& tags;
     CdGrabber* grabber = nullptr;  // reads CD tracks; none: CD tracks cannot be converted
     QString cdplayerIni;           // where disc information found earlier is kept
@@ -102,10 +99,10 @@ public:
     // Every output is written under a part name beside it (partFileFor) and given its tags there;
     // only a whole, tagged output is put in place. A failure leaves nothing under `q`; a cancel
     // puts the partial output in place (drops it with RunSnapshot::wholeOutputsOnly).
-    bool convertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
+    bool convertFile(const QString& p, const QString& q);
     // One CD track (a "TrackNN.cda" entry under a drive's root text) from `p` to `q`. True when
     // the whole track was written.
-    bool convertCdTrack(const QString& p, const QString& q, bool outWMA);
+    bool convertCdTrack(const QString& p, const QString& q);
     // The failures collected since the last report, and their report to the host.
     const QList<FailedFile>& failures() const { return m_failures; }
     void reportFailures();
@@ -164,7 +161,7 @@ private:
     bool m_deleteSource = false;
     bool m_stopped = false;
     bool m_wholeOutputsOnly = false;
-    bool m_endRun = false;  // WMA cannot be written here: no later entry is processed
+    bool m_endRun = false;  // the format cannot be written here: no later entry is processed
     bool m_cdTrack = false;  // the job in progress reads a CD track
     int m_partIndex = 0;        // tells the part files of the run's entries apart
     bool m_entryWritten = false;  // the entry being processed has its output in place

@@ -1,7 +1,7 @@
 #include "runs/ConverterRules.h"
 
+#include "components/audio/Formats.h"
 #include "runs/NamePattern.h"
-
 #include "components/audio/engine/FileOps.h"
 
 #include <QFileInfo>
@@ -12,15 +12,16 @@
 namespace converter {
 
 QString openDialogFilter() {
-    // Every type the converter reads is under "All Supported files"; FLAC, Opus and the disc
-    // images follow the six classic entries.
-    return QStringLiteral("All Supported files (*.wav;*.mp3;*.ogg;*.wma;cda;*.flac;*.opus;*.cue;*.toc;*.nrg)|"
-                          "*.wav;*.mp3;*.ogg;*.wma;*.cda;*.flac;*.opus;*.cue;*.toc;*.nrg|") +
-           QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|") +
-           QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg|") + QStringLiteral("WMA files (*.wma)|*.wma|") +
-           QStringLiteral("CD Audio files (*.cda)|*.cda|") + QStringLiteral("FLAC files (*.flac)|*.flac|") +
-           QStringLiteral("Opus files (*.opus)|*.opus|") +
-           QStringLiteral("CD images (*.cue;*.toc;*.nrg)|*.cue;*.toc;*.nrg");
+    // "All Supported files" first, then one filter per type in the table's order.
+    QStringList every;
+    QString each;
+    for (const audio::InputFormat& format : audio::inputFormats()) {
+        QStringList patterns;
+        for (const QString& extension : format.extensions) patterns << QStringLiteral("*.") + extension;
+        every << patterns;
+        each += QStringLiteral("|%1 (%2)|%2").arg(format.filterCaption, patterns.join(QLatin1Char(';')));
+    }
+    return QStringLiteral("All Supported files (%1)|%1").arg(every.join(QLatin1Char(';'))) + each;
 }
 
 QString dialogResultText(const QList<QUrl>& chosen) {

@@ -15,7 +15,7 @@
 namespace converter {
 
 // The filters of the open-file dialog: the first selects every type the converter reads,
-// then one per type, FLAC and disc images last.
+// then one per type, in the order of audio::inputFormats.
 QString openDialogFilter();
 
 // The dialog's result as one text: a single path as it is; several files as the folder,

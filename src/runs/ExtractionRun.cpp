@@ -1,5 +1,6 @@
 #include "runs/ExtractionRun.h"
 
+#include "components/audio/Formats.h"
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/codecs/VideoTrackSource.h"
@@ -27,6 +28,14 @@ int wholeNumber(const QString& text, const QString& what) {
     if (!ok || !std::isfinite(value) || std::abs(value) > 1e9)
         throw ComponentError(QStringLiteral("The %1 \"%2\" is not a number.").arg(what, text));
     return static_cast<int>(std::trunc(value));
+}
+
+// The format the list's text names, in any case; empty names MP3.
+const audio::OutputFormat* formatNamed(const QString& text) {
+    if (text.isEmpty()) return audio::outputFormat(QStringLiteral("MP3"));
+    for (const audio::OutputFormat& f : audio::outputFormats())
+        if (text.compare(QLatin1String(f.key), Qt::CaseInsensitive) == 0) return &f;
+    return nullptr;
 }
 
 }  // namespace
@@ -58,15 +67,14 @@ QString defaultOutputFolder() {
 class ExtractionRun::Sink : public audio::AudioSink {
 public:
     Sink(ExtractionRun& run, const QString& output, bool overwrite, bool wav, int kbps)
-        : m_run(run), m_file(run.m_components->AudioFileOut, output), m_wma(run.m_components->WMAoutFile, output),
-          m_overwrite(overwrite), m_wav(wav), m_kbps(kbps) {}
+        : m_run(run), m_file(run.m_components->AudioFileOut, output), m_overwrite(overwrite), m_wav(wav), m_kbps(kbps) {}
 
     void sourceFrames(std::int64_t frames) override { m_file.sourceFrames(frames); }
     bool create(int sampleRate, int channels) override {
         Components& c = *m_run.m_components;
         ExtractionHost& host = m_run.m_host;
         try {
-            if (!m_run.m_wma) {
+            if (!m_run.m_fixed) {
                 const int listed = std::min(channels, 2);  // Stereo, for surround kept
                 if (m_wav) c.AudioFileOut.SetPcmFormat(sampleRate, listed, 16);
                 c.AudioFileOut.SetEncodingParameters(sampleRate, m_kbps, listed);
@@ -78,11 +86,10 @@ public:
                 return true;
             }
             if (!m_overwrite && !(m_run.pass() && m_run.pass())) return false;
-            c.AudioFileOut.SetPcmFormat(c.WMAoutFile.formatFigure1(), c.WMAoutFile.formatFigure2(),
-                                        c.WMAoutFile.formatFigure3());
+            c.AudioFileOut.SetPcmFormat(m_run.m_fixed->sampleRate, m_run.m_fixed->channels, 16);
             for (int i = 0; i < (m_overwrite ? 4 : 2); ++i)
                 if (!m_run.pass()) return false;
-            if (!m_wma.create(sampleRate, channels)) return false;
+            if (!m_file.create(sampleRate, channels)) return false;
             host.setCancelRequested(false);
             return true;
         } catch (const ComponentError& e) {
@@ -90,19 +97,16 @@ public:
             return false;
         }
     }
-    bool write(const SampleBlock& block) override { return sink().write(block); }
-    bool close() override { return sink().close(); }
+    bool write(const SampleBlock& block) override { return m_file.write(block); }
+    bool close() override { return m_file.close(); }
     QString error() const override {
         if (!m_error.isEmpty()) return m_error;
-        return m_run.m_wma ? m_wma.error() : m_file.error();
+        return m_file.error();
     }
 
 private:
-    audio::AudioSink& sink() { return m_run.m_wma ? static_cast<audio::AudioSink&>(m_wma) : m_file; }
-
     ExtractionRun& m_run;
     audio::AudioFileSink m_file;
-    audio::WmaFileSink m_wma;
     bool m_overwrite;
     bool m_wav;
     int m_kbps;
@@ -116,7 +120,8 @@ RunEnd ExtractionRun::run(const RunRequest& request) {
     m_output.clear();
     m_failure.clear();
     m_stopped = m_cancelAtPassEnd = false;
-    m_wma = writesWma(request.format);
+    const audio::OutputFormat* format = formatNamed(request.format);
+    m_fixed = format && format->fixedFormat ? std::optional(format->fixedFormat(request.settings)) : std::nullopt;
     m_host.setCancelRequested(false);
     try {
         return prepareAndCopy(request);
@@ -186,7 +191,6 @@ std::optional<RunEnd> ExtractionRun::prepare(const RunRequest& request) {
     // What a run cancelled earlier may have left open is closed before anything else.
     Components& c = *m_components;
     c.VideoFileIn.Close();
-    if (c.WMAoutFile.state() > 0) c.WMAoutFile.Close();
     c.AudioFileOut.useSettings(request.settings);
 
     // Writing over the video while reading it would destroy it.
@@ -229,10 +233,9 @@ int ExtractionRun::setUpReader(const RunRequest& request) {
     int rate = 0;
     int channels = 0;
     int kbps = 0;
-    if (m_wma) {
-        c.WMAoutFile.setWMProfile(request.settings.wmaProfile);
-        rate = c.WMAoutFile.formatFigure1();
-        channels = c.WMAoutFile.formatFigure2();
+    if (m_fixed) {
+        rate = m_fixed->sampleRate;
+        channels = m_fixed->channels;
     } else {
         rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
         kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
@@ -240,8 +243,8 @@ int ExtractionRun::setUpReader(const RunRequest& request) {
         if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
     }
     c.VideoFileIn.SetAudioFormat(rate, channels);
-    const bool mp3 = request.format.isEmpty() || request.format.compare(QStringLiteral("MP3"), Qt::CaseInsensitive) == 0;
-    c.VideoFileIn.KeepSurround(!m_wma && !mp3);
+    const audio::OutputFormat* format = formatNamed(request.format);
+    c.VideoFileIn.KeepSurround(!format || format->maxChannels > 2);
     return kbps;
 }
 
@@ -251,7 +254,7 @@ void ExtractionRun::progress(const audio::JobProgress& progress) {
     // A file that states no length (a live or streamed recording) is read to its end; the bar
     // then follows the bytes read.
     const auto percentOf = [](double fraction) { return static_cast<int>(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * 100.0)); };
-    if (m_wma) {
+    if (m_fixed) {
         const std::int64_t count = c.VideoFileIn.AudioSampleCount();
         const std::int64_t written = std::min(progress.done / std::max(1, c.VideoFileIn.AudioChannels()),
                                               std::max<std::int64_t>(count, 0));
@@ -279,8 +282,7 @@ RunEnd ExtractionRun::fail(const QString& description) {
     Components& c = *m_components;
     try {
         c.VideoFileIn.Close();
-        if (!m_wma) c.AudioFileOut.Close();
-        else if (c.WMAoutFile.state() > 0) c.WMAoutFile.Close();
+        c.AudioFileOut.Close();
     } catch (const ComponentError&) {
         // The message below is about the first failure.
     }
@@ -295,8 +297,7 @@ RunEnd ExtractionRun::stop() {
     Components& c = *m_components;
     try {
         c.VideoFileIn.Close();
-        if (m_wma) c.WMAoutFile.Close();
-        else c.AudioFileOut.Close();
+        c.AudioFileOut.Close();
     } catch (const ComponentError&) {
     }
     return RunEnd::Stopped;

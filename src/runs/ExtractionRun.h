@@ -33,13 +33,13 @@ namespace extractor {
 struct Components {
     VideoFile VideoFileIn;
     AudioFile AudioFileOut;
-    WMAFile WMAoutFile;
+    WMAFile WMAoutFile;  // shows the WMA profile the window chose; every format is written by AudioFileOut
 };
 
 // The window as the run found it when "Extract Audio " was pressed.
 struct RunRequest {
     QString input;         // text of txtFile
-    QString format;        // text of the format list; "WMA" (exactly) writes WMA
+    QString format;        // text of the format list: an output format's key (any case; empty: MP3)
     bool sameFolder = true;  // "Output to same folder as original" is selected
     QString folder;        // text of txtOutAudioFile
     int channelsIndex = -1;  // position in the channel list, -1 when nothing is selected
@@ -124,7 +124,7 @@ private:
     ExtractionHost& m_host;
     std::shared_ptr<Components> m_components;
     audio::AudioJob* m_job = nullptr;
-    bool m_wma = false;
+    std::optional<PcmFormat> m_fixed;  // the rate and channels the format's settings fix (WMA's profile)
     bool m_stopped = false;
     bool m_cancelAtPassEnd = false;
     QString m_output;

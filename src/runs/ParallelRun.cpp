@@ -7,7 +7,7 @@
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/PartFiles.h"
-#include "components/audio/codecs/WMAFile.h"
+#include "components/audio/Formats.h"
 #include "runs/ConversionRunner.h"
 
 
@@ -44,24 +44,17 @@ constexpr int kCancelWaitMs = 60000;
 // its own that carry the window's writer settings.
 class PartJob : public QRunnable, private audio::JobListener {
 public:
-    PartJob(const RunComponents& components, QString source, QString part, bool inWMA, bool outWMA, bool measure,
-            std::function<void()> ended)
-        : m_source(std::move(source)), m_part(std::move(part)), m_inWMA(inWMA), m_outWMA(outWMA), m_measure(measure),
-          m_ended(std::move(ended)) {
+    PartJob(const RunComponents& components, QString source, QString part, bool measure, std::function<void()> ended)
+        : m_source(std::move(source)), m_part(std::move(part)), m_measure(measure), m_ended(std::move(ended)) {
         setAutoDelete(false);
         m_reader.setChannelLimit(channel_layout::kMaxChannels);
-        m_wmaReader.setChannelLimit(channel_layout::kMaxChannels);
         m_writer.copySettingsFrom(components.writer);
-        m_wmaWriter.setWMProfile(components.wmaWriter.WMProfile());
     }
 
     void run() override {
-        audio::AudioFileSource fileSource(m_reader, m_source);
-        audio::WmaFileSource wmaSource(m_wmaReader, m_source);
-        audio::AudioFileSink fileSink(m_writer, m_part);
-        audio::WmaFileSink wmaSink(m_wmaWriter, m_part);
-        audio::AudioSource& source = m_inWMA ? static_cast<audio::AudioSource&>(wmaSource) : fileSource;
-        audio::AudioJob job(source, m_outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this);
+        audio::AudioFileSource source(m_reader, m_source);
+        audio::AudioFileSink sink(m_writer, m_part);
+        audio::AudioJob job(source, sink, *this);
         m_job = &job;
         if (m_cancel.load()) job.cancel();
         const audio::JobOutcome outcome = job.run();
@@ -112,12 +105,8 @@ private:
 
     AudioFile m_reader;
     AudioFile m_writer;
-    WMAFile m_wmaReader;
-    WMAFile m_wmaWriter;
     const QString m_source;
     const QString m_part;
-    const bool m_inWMA;
-    const bool m_outWMA;
     const bool m_measure;
     const std::function<void()> m_ended;  // tells the run's thread that this job has ended
     audio::AudioJob* m_job = nullptr;
@@ -184,8 +173,8 @@ void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& 
 // The entries of a run on every core: what each comes to, the jobs started for them on the
 // pool, and the outputs claimed so far.
 struct ConversionRunner::Parallel {
-    Parallel(const RunSnapshot& s, bool wma, bool ready)
-        : snapshot(s), n(static_cast<int>(s.entries.size())), plans(std::size_t(n)), jobs(std::size_t(n)), toWMA(wma),
+    Parallel(const RunSnapshot& s, bool ready)
+        : snapshot(s), n(static_cast<int>(s.entries.size())), plans(std::size_t(n)), jobs(std::size_t(n)),
           writerReady(ready) {
         pool.setMaxThreadCount(s.workers);
     }
@@ -201,8 +190,7 @@ struct ConversionRunner::Parallel {
     QSet<QString> outputsAhead;  // outputs of the planned entries, which later entries must not read early
     QThreadPool pool;
     int next = 0;  // the first entry not planned yet
-    const bool toWMA;
-    const bool writerReady;
+    const bool writerReady;  // the format can be written here
 };
 
 // Plans entries in list order and starts the plain-file conversions among them, while a worker
@@ -227,7 +215,7 @@ void ConversionRunner::planAhead(Parallel& run, int head) {
             const QFileInfo out(entry.output);
             if (!plan.cd && run.writerReady && (!out.exists() || out.isWritable())) {
                 run.jobs[std::size_t(i)] = std::make_unique<PartJob>(m_components, entry.source, partFileFor(entry.output, i),
-                                                                     plan.inWMA, run.toWMA, m_albums.active(),
+                                                                     m_albums.active(),
                                                                      [this] { m_host.wake(); });
                 run.pool.start(run.job(i));
                 ++running;
@@ -259,8 +247,9 @@ bool ConversionRunner::endEntry(Parallel& run, int head) {
 }
 
 void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
-    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
-    Parallel run(snapshot, toWMA, !toWMA || m_components.wmaReader.WMASupported());
+    // A format that cannot be written here starts no job: its first entry ends the run.
+    const audio::OutputFormat* format = audio::outputFormat(snapshot.formatKey);
+    Parallel run(snapshot, !format || !format->unavailable || format->unavailable().isEmpty());
     for (int head = 0; head < run.n; ++head) {
         if (run.skipped(head)) continue;
         planAhead(run, head);

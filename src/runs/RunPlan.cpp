@@ -28,7 +28,7 @@ EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QStri
         return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
                                   QStringLiteral("'. Rename it first.")};
     claimed.insert(key, p);
-    return {Kind::Convert, {}, cd, readsWma(p)};
+    return {Kind::Convert, {}, cd};
 }
 
 QStringList outputFolders(const RunSnapshot& snapshot) {

@@ -20,7 +20,7 @@ struct RunEntry {
 
 struct RunSnapshot {
     QList<RunEntry> entries;
-    QString formatKey;  // "MP3", "WAV", "OGG", "WMA", "FLAC" or "OPUS"
+    QString formatKey;  // an output format's key (audio::outputFormats)
     bool sameFolder = false;
     bool wholeList = false;
     bool deleteSource = false;
@@ -54,7 +54,6 @@ struct EntryPlan {
     Kind kind = Kind::Skip;
     QString text;  // the message (Message) or the reason it fails (Refuse)
     bool cd = false;
-    bool inWMA = false;
 };
 
 // Entry `index` of `snapshot`, its output claimed in `claimed` (output key → the source that

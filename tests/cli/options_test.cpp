@@ -4,7 +4,7 @@
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
 #include "runs/ConverterRules.h"
-#include "components/audio/codecs/InputFormats.h"
+#include "components/audio/Formats.h"
 #include "components/store/CRegister.h"
 #include "components/store/WindowSettings.h"
 #include "support/ConfigHome.h"

@@ -3,7 +3,6 @@
 // bytes as the converter window's run and as GNU parallel calling it once per file.
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 #include "components/store/CRegister.h"
 #include "support/CdImages.h"
@@ -390,9 +389,8 @@ TEST_F(CliProgram, SameBytesAsGnuParallelAndTheWindowsRun) {
     // The window's run: its list with outputs in one folder, "Parallel" on, the stored settings.
     RecordingRunHost host;
     AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
-    converter::ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+    converter::ConversionRunner runner(host, {reader, writer, tags, nullptr, {}});
     converter::RunSnapshot snapshot;
     for (const QString& w : wavs) {
         const QString out = path("window/") + QString(w).replace(QStringLiteral(".wav"), QStringLiteral(".mp3"));

@@ -5,7 +5,6 @@
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/audio/settings/MP3Settings.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 #include "runs/ConverterRules.h"
 #include "support/DiscServices.h"
@@ -40,7 +39,7 @@ public:
             s.entries.push_back({track(n), dir.filePath(QStringLiteral("out%1.WAV").arg(n)), true});
         s.formatKey = QStringLiteral("WAV");
         host = RecordingRunHost();
-        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, dir.filePath(QStringLiteral("cdplayer.ini"))});
+        ConversionRunner runner(host, {reader, writer, tags, &grabber, dir.filePath(QStringLiteral("cdplayer.ini"))});
         runner.verifyWithAccurateRip(dir.filePath(QStringLiteral("cache%1").arg(++runs)));
         runner.run(s);
         ASSERT_TRUE(host.failures.isEmpty()) << host.failures.value(0).reason.toStdString();
@@ -49,7 +48,6 @@ public:
     QTemporaryDir dir;
     CdImage image;
     AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
     CdGrabber grabber{nullptr, dir.filePath(QStringLiteral("stubs")), false};
     RecordingRunHost host;
@@ -120,7 +118,7 @@ TEST_F(AccurateRipRun, AServerThatCannotBeReachedIsReportedAndChangesNothingElse
     RunSnapshot s;
     s.entries.push_back({track(2), dir.filePath(QStringLiteral("two.WAV")), true});
     s.formatKey = QStringLiteral("WAV");
-    ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, {}});
+    ConversionRunner runner(host, {reader, writer, tags, &grabber, {}});
     runner.verifyWithAccurateRip(dir.filePath(QStringLiteral("cache")));
     runner.run(s);
     EXPECT_TRUE(host.failures.isEmpty());
@@ -137,7 +135,7 @@ TEST_F(AccurateRipRun, AServerThatCannotBeReachedIsReportedAndChangesNothingElse
 
     // A run without verification says nothing of it; a run of files alone neither.
     host = RecordingRunHost();
-    ConversionRunner quiet(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, {}});
+    ConversionRunner quiet(host, {reader, writer, tags, &grabber, {}});
     quiet.run(s);
     EXPECT_TRUE(host.messages.isEmpty());
 }
@@ -158,7 +156,7 @@ TEST_F(AccurateRipRun, ATrackWithErrorBlocksNeedsALook) {
     RunSnapshot s;
     s.entries.push_back({track(2), dir.filePath(QStringLiteral("two.WAV")), true});
     s.formatKey = QStringLiteral("WAV");
-    ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, {}});
+    ConversionRunner runner(host, {reader, writer, tags, &grabber, {}});
     runner.verifyWithAccurateRip(dir.filePath(QStringLiteral("cache")));
     runner.run(s);
     ASSERT_EQ(host.reports.size(), 1);

@@ -5,7 +5,6 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/cd/CdGrabber.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/CdImages.h"
@@ -50,7 +49,6 @@ TEST(OutputFailure, AFileOrCdTrackEndsWholeOrFailsNamingWhatIsLeftAndKeepsItsSou
                 StrikingHost host;
                 host.onFirstBlock = [&] { failure.strike(folder, limit); };
                 AudioFile reader, writer;
-                WMAFile wmaReader, wmaWriter;
                 AudioInfo tags;
                 RunSnapshot s;
                 s.entries.push_back({source, output, true});
@@ -59,7 +57,7 @@ TEST(OutputFailure, AFileOrCdTrackEndsWholeOrFailsNamingWhatIsLeftAndKeepsItsSou
                 s.preserveTags = false;  // a failed tag copy would hide a lost output
                 {
                     HangGuard guard(QStringLiteral("a conversion whose output fails"), 120);
-                    ConversionRunner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, dir.filePath(QStringLiteral("cd.ini"))})
+                    ConversionRunner(host, {reader, writer, tags, &grabber, dir.filePath(QStringLiteral("cd.ini"))})
                         .run(s);
                 }
                 limit.reset();

@@ -5,7 +5,6 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/settings/MP3Settings.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/Damage.h"
@@ -84,9 +83,8 @@ protected:
         MP3Settings mp3;
         mp3.setBitrate(128);
         writer.UseMp3Settings(mp3);
-        WMAFile wmaReader, wmaWriter;
         AudioInfo tags;
-        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}});
+        ConversionRunner runner(host, {reader, writer, tags, nullptr, {}});
         runner.run(s);
     }
     QTemporaryDir one, every;

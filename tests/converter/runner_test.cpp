@@ -5,7 +5,6 @@
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/audio/settings/MP3Settings.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 #include "support/RunHosts.h"
 #include "support/CdImages.h"
@@ -55,13 +54,12 @@ public:
         return s;
     }
     void run(const RunSnapshot& s) {
-        ConversionRunner runner(host, {reader, writer, wmaReader, wmaWriter, tags, &grabber, dir.filePath(QStringLiteral("cdplayer.ini"))});
+        ConversionRunner runner(host, {reader, writer, tags, &grabber, dir.filePath(QStringLiteral("cdplayer.ini"))});
         runner.run(s);
     }
 
     QTemporaryDir dir;
     AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
     CdGrabber grabber{nullptr, dir.filePath(QStringLiteral("stubs")), false};
     RecordingHost host;

@@ -1,4 +1,6 @@
-// The FLAC and Opus settings dialogs in both variants: what they load, store and hand on.
+// The FLAC and Opus settings dialogs in both variants: what they load, store and hand on; and one
+// dialog for every output format.
+#include "components/audio/Formats.h"
 #include "components/store/CRegister.h"
 #include "encoders/SettingsDialogs.h"
 #include "encoders/frmFlacSettings.h"
@@ -67,6 +69,16 @@ TEST_P(FlacOpusDialogs, LoadShowStoreAndHandOn) {
     again.cmdOk->click();
     EXPECT_EQ(OpusSettings::load(owner->registryKey()), (OpusSettings{96, 1, 3}));
     EXPECT_EQ(output().opus.complexity, 3);
+}
+
+// Every output format has a settings dialog: the one loaded once it was asked for.
+TEST_P(FlacOpusDialogs, EveryOutputFormatHasADialog) {
+    for (const audio::OutputFormat& format : audio::outputFormats()) {
+        const QString key = QLatin1String(format.key);
+        EXPECT_NE(dialogs.dialogFor(key), nullptr) << format.key;
+        EXPECT_EQ(dialogs.loadedFor(key), dialogs.dialogFor(key)) << format.key;
+    }
+    EXPECT_EQ(dialogs.dialogFor(QStringLiteral("AAC")), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTools, FlacOpusDialogs, ::testing::Values(DialogTool::Converter, DialogTool::Extractor));

@@ -2,7 +2,6 @@
 // with no window: this executable has a QCoreApplication and links no Qt Widgets.
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/settings/OutputSettings.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "components/store/CRegister.h"
 #include "runs/ConverterRules.h"
 #include "support/ConfigHome.h"
@@ -446,14 +445,13 @@ TEST_F(Runs, AlbumValuesCoverEveryTrackOrNone) {
     const QStringList six = album(QStringLiteral("six"), 6);
     converter::RunSnapshot first = snapshotOf(six);
     AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
     RecordingRunHost stopped;
     int ended = 0;
     stopped.onFileEnded = [&] {
         if (++ended == 2) stopped.cancelRun();
     };
-    converter::ConversionRunner(stopped, {reader, writer, wmaReader, wmaWriter, tags, nullptr, {}}).run(first);
+    converter::ConversionRunner(stopped, {reader, writer, tags, nullptr, {}}).run(first);
     QStringList outputs;
     for (const converter::RunEntry& entry : first.entries) outputs << entry.output;
     ASSERT_TRUE(QFileInfo::exists(outputs[1]) && !QFileInfo::exists(outputs[2]));

@@ -2,7 +2,6 @@
 
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
-#include "components/audio/codecs/WMAFile.h"
 
 #include <utility>
 
@@ -17,9 +16,8 @@ RecordingRunHost runConversion(const converter::RunSnapshot& snapshot, int cance
 
 void runConversion(const converter::RunSnapshot& snapshot, RecordingRunHost& host) {
     AudioFile reader, writer;
-    WMAFile wmaReader, wmaWriter;
     AudioInfo tags;
-    converter::ConversionRunner(host, converter::RunComponents{reader, writer, wmaReader, wmaWriter, tags, nullptr, {}})
+    converter::ConversionRunner(host, converter::RunComponents{reader, writer, tags, nullptr, {}})
         .run(snapshot);
 }
 

@@ -1,5 +1,6 @@
 #include "components/audio/codecs/AudioFile.h"
 
+#include "components/audio/Formats.h"
 #include "components/audio/engine/BlockIO.h"
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/codecs/Decoder.h"
@@ -16,25 +17,6 @@ void requireFormat(int sampleRate, int channels) {
         throw ComponentError(QStringLiteral("Blocks of %1 Hz with %2 channels cannot be written.")
                                  .arg(sampleRate)
                                  .arg(channels));
-}
-
-// A bitrate chosen for stereo, for `channels`: the same for each pair of channels beyond two.
-int pairedKbps(int kbps, int channels) { return channels > 2 ? kbps * channels / 2 : kbps; }
-
-// Ogg Vorbis set for stereo, for a surround source's `channels`. Managed bitrates count per pair
-// of channels; where libvorbisenc cannot manage them so, the quality nearest to the stereo
-// bitrate encodes instead (the dialogs only check stereo).
-OggFormat surroundOgg(OggFormat format, int channels) {
-    format.channels = channels;
-    if (format.quality > 0) return format;
-    OggFormat managed = format;
-    managed.nominalKbps = pairedKbps(format.nominalKbps, channels);
-    managed.minKbps = pairedKbps(format.minKbps, channels);
-    managed.maxKbps = pairedKbps(format.maxKbps, channels);
-    if (vorbisCanEncode(managed.sampleRate, channels, managed.nominalKbps, managed.minKbps, managed.maxKbps))
-        return managed;
-    format.quality = vorbisQualityFor(format.nominalKbps, 2);
-    return format;
 }
 
 }  // namespace
@@ -60,55 +42,18 @@ void AudioFile::Close() {
     audio_detail::finishThrough(std::move(m_writer), std::move(m_resampler));
 }
 
-// MP3 holds at most stereo and mixes surround down. Stereo set for WAV or Ogg Vorbis stands for
-// "not mono": a surround source keeps its channels there, as it does in FLAC and Opus.
-std::unique_ptr<Encoder> AudioFile::makeEncoder(Kind kind, std::int64_t frames) const {
-    switch (kind) {
-    case Kind::Mp3: return makeLameEncoder(m_mp3);
-    case Kind::Ogg: return makeVorbisEncoder(keepsSurround(m_ogg.channels) ? surroundOgg(m_ogg, m_declared.channels) : m_ogg);
-    case Kind::Wav: {
-        WavFormat format = m_wav;
-        if (keepsSurround(format.channels)) format.channels = m_declared.channels;
-        return makeWavEncoder(format);
-    }
-    case Kind::Flac: {
-        // Lossless: the rate and channels of the blocks it gets, at the source's depth.
-        FlacFormat format = m_flac;
-        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
-        format.bits = m_declaredBits > 16 ? 24 : 16;
-        format.totalFrames = frames;
-        return makeFlacEncoder(format);
-    }
-    case Kind::Opus: {
-        OpusFormat format = m_opus;
-        if (m_declared.sampleRate > 0) format.sampleRate = m_declared.sampleRate, format.channels = m_declared.channels;
-        format.bitrateKbps = pairedKbps(format.bitrateKbps, format.channels);
-        return makeOpusEncoder(format);
-    }
-    }
-    return nullptr;
-}
-
 void AudioFile::Create(const QString& path, int) {
     Close();
     const std::int64_t frames = std::exchange(m_declaredFrames, 0);
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    Kind kind;
-    if (suffix == QStringLiteral("mp3")) kind = Kind::Mp3;
-    else if (suffix == QStringLiteral("ogg")) kind = Kind::Ogg;
-    else if (suffix == QStringLiteral("wav")) kind = Kind::Wav;
-    else if (suffix == QStringLiteral("flac")) kind = Kind::Flac;
-    else if (suffix == QStringLiteral("opus")) kind = Kind::Opus;
-    else {
-        m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix));
-        return;
-    }
-    if (kind == Kind::Mp3 && !m_mp3Refusal.isEmpty()) {
-        m_state.fail(m_mp3Refusal);
+    const QString suffix = QFileInfo(path).suffix();
+    const audio::OutputFormat* format = audio::outputFormatByExtension(suffix);
+    if (!format) {
+        m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix.toLower()));
         return;
     }
     try {
-        std::unique_ptr<Encoder> writer = makeEncoder(kind, frames);
+        std::unique_ptr<Encoder> writer =
+            format->makeWriter(m_settings, audio::WriterInput{m_declared, m_declaredBits, frames, m_mp3Refusal});
         writer->open(path);
         const PcmFormat target = writer->format();
         const PcmFormat incoming = m_declared.sampleRate > 0 ? m_declared : target;
@@ -189,9 +134,9 @@ std::optional<WavFormat> AudioFile::chooseWavFormat(const WavFormat& current, QO
 }
 
 bool AudioFile::ChooseWavFormat(QObject* owner) {
-    const std::optional<WavFormat> chosen = chooseWavFormat(m_wav, owner);
+    const std::optional<WavFormat> chosen = chooseWavFormat(m_settings.wav, owner);
     if (!chosen) return false;
-    m_wav = *chosen;
+    m_settings.wav = *chosen;
     m_mp3HandedLast = false;
     return true;
 }
@@ -199,7 +144,7 @@ bool AudioFile::ChooseWavFormat(QObject* owner) {
 void AudioFile::SetPcmFormat(int sampleRate, int channels, int bitsPerSample) {
     const WavFormat format{sampleRate, channels, bitsPerSample};
     if (const QString refusal = wav_settings::refusal(format); !refusal.isEmpty()) throw ComponentError(refusal);
-    m_wav = format;
+    m_settings.wav = format;
     m_mp3HandedLast = false;
 }
 
@@ -208,61 +153,57 @@ void AudioFile::SetEncodingParameters(int sampleRate, int kbps, int channels) {
     // created, and never a WAV or Ogg Vorbis file at a rate MP3 cannot take.
     m_mp3Refusal.clear();
     try {
-        MP3Settings mp3 = m_mp3;
+        MP3Settings mp3 = m_settings.mp3;
         mp3.setSampleRate(sampleRate);
         mp3.setChannels(channels);
         if (channels == 1) mp3.setChannelMode(0);
         else if (mp3.channelMode() == 0) mp3.setChannelMode(2);
         mp3.setCodingMethod(-1);
         mp3.setBitrate(kbps);
-        m_mp3 = mp3;
+        m_settings.mp3 = mp3;
     } catch (const ComponentError& e) {
         m_mp3Refusal = e.description();
     }
-    m_ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
+    m_settings.ogg = OggFormat{sampleRate, channels, kbps, 0, 0, 0};
     // Vorbis manages bitrates only over a middle band of rates; above and below it the nearest
     // quality is what it can encode. Inside the band a bitrate it refuses stays refused, with
     // the bitrates it takes named when the file is created.
     if (channels >= 1 && channels <= 2 && vorbisNominalRange(sampleRate, channels).minKbps == 0)
-        m_ogg.quality = vorbisQualityFor(kbps, channels);
+        m_settings.ogg.quality = vorbisQualityFor(kbps, channels);
 }
 
 void AudioFile::copySettingsFrom(const AudioFile& other) {
-    m_mp3 = other.m_mp3;
-    m_ogg = other.m_ogg;
-    m_wav = other.m_wav;
-    m_flac = other.m_flac;
-    m_opus = other.m_opus;
+    m_settings = other.m_settings;
     m_mp3HandedLast = other.m_mp3HandedLast;
     m_mp3Refusal = other.m_mp3Refusal;
     m_option = other.m_option;
 }
 
 void AudioFile::useSettings(const OutputSettings& settings) {
+    // A number that is no WMA profile leaves the one held.
+    const int wmaProfile = m_settings.wmaProfile;
+    m_settings = settings;
+    if (settings.wmaProfile < 0 || settings.wmaProfile >= WmaSettings::profileCount()) m_settings.wmaProfile = wmaProfile;
     UseMp3Settings(settings.mp3);
-    m_ogg = settings.ogg;
-    m_wav = settings.wav;
-    m_flac = settings.flac;
-    m_opus = settings.opus;
 }
 
 void AudioFile::UseMp3Settings(const MP3Settings& settings) {
-    m_mp3 = settings;
+    m_settings.mp3 = settings;
     m_mp3Refusal.clear();
     m_mp3HandedLast = true;
 }
 
 void AudioFile::SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality) {
-    m_ogg = OggFormat{rate, channels, nominal, minimum, maximum, quality};
+    m_settings.ogg = OggFormat{rate, channels, nominal, minimum, maximum, quality};
 }
 
 std::int64_t AudioFile::length() const { return m_reader ? m_reader->lengthFrames() : 0; }
 
-int AudioFile::outputSampleRate() const { return m_writer ? m_writer->format().sampleRate : m_wav.sampleRate; }
+int AudioFile::outputSampleRate() const { return m_writer ? m_writer->format().sampleRate : m_settings.wav.sampleRate; }
 
 QString AudioFile::formatDescription() const {
     if (m_writer) return m_writer->description();
-    return m_mp3HandedLast ? m_mp3.description() : describeWav(m_wav);
+    return m_mp3HandedLast ? m_settings.mp3.description() : describeWav(m_settings.wav);
 }
 
 int AudioFile::channels() const {
@@ -280,3 +221,8 @@ bool AudioFile::isWriting() const { return m_writer != nullptr; }
 
 QString AudioFile::readError() const { return m_reader ? m_reader->failure() : QString(); }
 QString AudioFile::readDamage() const { return m_reader ? m_reader->damage() : QString(); }
+
+void AudioFile::setWmaProfile(int number) {
+    if (number < 0 || number >= WmaSettings::profileCount()) throw ComponentError(WmaSettings{number}.refusal());
+    m_settings.wmaProfile = number;
+}

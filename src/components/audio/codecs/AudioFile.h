@@ -1,11 +1,12 @@
 #pragma once
-// Audio file object: reader or writer of WAV, MP3, Ogg Vorbis, FLAC and Opus files (`AudioRead`,
-// `AudioWrite`, `AudioFile1`, `AudioFileOut`, `AudioFileRec`, `AudioFilePlay`).
+// Audio file object: reader of what FFmpeg reads and writer of every output format
+// (audio::outputFormats) (`AudioRead`, `AudioWrite`, `AudioFile1`, `AudioFileOut`, `AudioFileRec`,
+// `AudioFilePlay`).
 //
 // Reading decodes whatever FFmpeg reads to blocks of 16-bit interleaved samples at the file's
-// own rate and channels. Writing picks the encoder from the output name's extension, without
-// regard to case ("mp3", "ogg", "wav", "flac", "opus"), with the settings set on the object before the file is
-// created, and converts the blocks from the declared incoming format to the encoder's format
+// own rate and channels. Writing picks the format from the output name's extension, without
+// regard to case (audio::outputFormatByExtension), whose writer is made from the settings set on
+// the object before the file is created, and converts the blocks from the declared incoming format to the encoder's format
 // when they differ.
 //
 // Contract: one thread at a time: the user-interface thread for the windows' objects, a worker
@@ -96,8 +97,7 @@ public:
     void SetEncodingParameters(int sampleRate, int kbps, int channels);
     void UseMp3Settings(const MP3Settings& settings);
     void SetOggFormat(int rate, int channels, int nominal, int minimum, int maximum, int quality);
-    // Takes the MP3, Ogg Vorbis, WAV, FLAC and Opus settings of a run (the WMA profile is the
-    // WMA writer's).
+    // Takes the settings of every output format of a run.
     void useSettings(const OutputSettings& settings);
 
     std::int64_t length() const;  // sample frames of the open file
@@ -112,7 +112,7 @@ public:
     void setOption(bool on) { m_option = on; }
     bool option() const { return m_option; }
 
-    // Takes over every writer setting of `other` (MP3, Ogg Vorbis, WAV), so that a
+    // Takes over every writer setting of `other`, so that a
     // second object writes exactly as `other` would. Open files are not affected.
     void copySettingsFrom(const AudioFile& other);
 
@@ -126,27 +126,22 @@ public:
     bool isReading() const;
     bool isWriting() const;
     // The settings the writer holds.
-    const MP3Settings& mp3Settings() const { return m_mp3; }
-    const OggFormat& oggFormat() const { return m_ogg; }
-    const WavFormat& wavFormat() const { return m_wav; }
-    const FlacFormat& flacFormat() const { return m_flac; }
-    const OpusFormat& opusFormat() const { return m_opus; }
+    const OutputSettings& settings() const { return m_settings; }
+    const MP3Settings& mp3Settings() const { return m_settings.mp3; }
+    const OggFormat& oggFormat() const { return m_settings.ogg; }
+    const WavFormat& wavFormat() const { return m_settings.wav; }
+    const FlacFormat& flacFormat() const { return m_settings.flac; }
+    const OpusFormat& opusFormat() const { return m_settings.opus; }
+    // The WMA profile the next .wma file is written in (WmaSettings::profiles); throws for a
+    // number outside the table.
+    void setWmaProfile(int number);
 
 private:
-    enum class Kind { Mp3, Ogg, Wav, Flac, Opus };
-    // The writer of a file of `kind` whose source states `frames`.
-    std::unique_ptr<Encoder> makeEncoder(Kind kind, std::int64_t frames) const;
-    // Whether a format set to `channels` keeps the declared blocks' surround channels instead.
-    bool keepsSurround(int channels) const { return channels == 2 && m_declared.channels > 2; }
 
     std::unique_ptr<Decoder> m_reader;
     std::unique_ptr<Encoder> m_writer;
     std::unique_ptr<Resampler> m_resampler;
-    MP3Settings m_mp3;
-    OggFormat m_ogg;
-    WavFormat m_wav;
-    FlacFormat m_flac;
-    OpusFormat m_opus;
+    OutputSettings m_settings;
     PcmFormat m_declared{0, 0};  // 0: same as the encoder's
     int m_declaredBits = 16;
     std::int64_t m_declaredFrames = 0;

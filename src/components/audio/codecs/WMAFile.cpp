@@ -3,6 +3,7 @@
 #include "components/audio/engine/BlockIO.h"
 #include "components/audio/codecs/Decoder.h"
 #include "components/audio/codecs/Resampler.h"
+#include "components/audio/settings/OutputSettings.h"
 
 namespace {
 
@@ -11,27 +12,7 @@ constexpr std::int16_t stateWriting = 2;
 
 }  // namespace
 
-// Every entry was checked against FFmpeg's wmav2 encoder (the file carries the bitrate, rate
-// and channels asked for). Number 2 is the default music profile.
-const std::vector<WmaProfile>& WMAFile::profiles() {
-    static const std::vector<WmaProfile> table = {
-        {32000, 22050, 1},   // 0  speech
-        {48000, 32000, 2},   // 1
-        {128000, 44100, 2},  // 2  music (default)
-        {64000, 44100, 2},   // 3
-        {96000, 44100, 2},   // 4
-        {160000, 44100, 2},  // 5
-        {192000, 44100, 2},  // 6
-        {64000, 48000, 2},   // 7
-        {96000, 48000, 2},   // 8
-        {128000, 48000, 2},  // 9
-        {160000, 48000, 2},  // 10
-        {192000, 48000, 2},  // 11
-        {24000, 16000, 1},   // 12 low-rate speech
-        {48000, 44100, 1},   // 13
-    };
-    return table;
-}
+const std::vector<WmaProfile>& WMAFile::profiles() { return WmaSettings::profiles(); }
 
 WMAFile::WMAFile() = default;
 

@@ -1,10 +1,8 @@
 #include "components/audio/settings/OutputSettings.h"
 
+#include "components/audio/Formats.h"
 #include "components/audio/settings/SettingsTables.h"
-#include "components/audio/codecs/WMAFile.h"
 #include "components/store/StoredNumbers.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -156,7 +154,29 @@ QString wav_settings::refusal(const WavFormat& format) {
 
 // ---- WMA ------------------------------------------------------------------------------------
 
-int WmaSettings::profileCount() { return static_cast<int>(WMAFile::profiles().size()); }
+// Every entry was checked against FFmpeg's wmav2 encoder (the file carries the bitrate, rate
+// and channels asked for). Number 2 is the default music profile.
+const std::vector<WmaProfile>& WmaSettings::profiles() {
+    static const std::vector<WmaProfile> table = {
+        {32000, 22050, 1},   // 0  speech
+        {48000, 32000, 2},   // 1
+        {128000, 44100, 2},  // 2  music (default)
+        {64000, 44100, 2},   // 3
+        {96000, 44100, 2},   // 4
+        {160000, 44100, 2},  // 5
+        {192000, 44100, 2},  // 6
+        {64000, 48000, 2},   // 7
+        {96000, 48000, 2},   // 8
+        {128000, 48000, 2},  // 9
+        {160000, 48000, 2},  // 10
+        {192000, 48000, 2},  // 11
+        {24000, 16000, 1},   // 12 low-rate speech
+        {48000, 44100, 1},   // 13
+    };
+    return table;
+}
+
+int WmaSettings::profileCount() { return static_cast<int>(profiles().size()); }
 
 WmaSettings WmaSettings::load(const QString& key) {
     return WmaSettings{stored::integer(key, kWmaProfile, WmaSettings{}.profile, 0, profileCount() - 1)};
@@ -172,7 +192,7 @@ QString WmaSettings::refusal() const {
 }
 
 WmaProfile WmaSettings::format() const {
-    return WMAFile::profiles().at(static_cast<std::size_t>(std::clamp(profile, 0, profileCount() - 1)));
+    return profiles().at(static_cast<std::size_t>(std::clamp(profile, 0, profileCount() - 1)));
 }
 
 // ---- FLAC and Opus --------------------------------------------------------------------------
@@ -209,29 +229,11 @@ void OpusSettings::save(const QString& key) const {
 
 OutputSettings OutputSettings::load(const QString& key) {
     OutputSettings s;
-    for (const char* format : {"MP3", "WAV", "OGG", "WMA", "FLAC", "OPUS"}) s.chooseFormat(QLatin1String(format), key);
+    for (const audio::OutputFormat& format : audio::outputFormats()) format.chooseStored(s, key);
     return s;
 }
 
 QString OutputSettings::chooseFormat(const QString& formatKey, const QString& key) {
-    if (formatKey == QStringLiteral("MP3")) {
-        Mp3Choice::load(key).applyTo(mp3);
-    } else if (formatKey == QStringLiteral("WAV")) {
-        wav = wav_settings::cdQuality();
-    } else if (formatKey == QStringLiteral("OGG")) {
-        const OggSettings stored = OggSettings::load(key);
-        if (QString refusal = stored.refusal(); !refusal.isEmpty()) return refusal;
-        ogg = stored.format();
-    } else if (formatKey == QStringLiteral("WMA")) {
-        if (wmaEncoderAvailable()) wmaProfile = WmaSettings::load(key).profile;
-    } else if (formatKey == QStringLiteral("FLAC")) {
-        flac = FlacSettings::load(key).format();
-    } else if (formatKey == QStringLiteral("OPUS")) {
-        opus = OpusSettings::load(key).format();
-    }
-    return {};
+    const audio::OutputFormat* format = audio::outputFormat(formatKey);
+    return format ? format->chooseStored(*this, key) : QString();
 }
-
-bool writesWma(const QString& formatKey) { return formatKey == QStringLiteral("WMA"); }
-
-bool readsWma(const QString& path) { return QFileInfo(path).suffix().toLower() == QStringLiteral("wma"); }

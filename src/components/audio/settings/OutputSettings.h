@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The five stored choices of the MP3 settings ("MP3 Preset", "MP3 Freq", "MP3 Channels",
 // "MP3 Bitrate", "MP3 EnqQual"). The other MP3 properties are not stored: they stay on the
 // settings object the choice is put on.
@@ -79,6 +81,8 @@ QString refusal(const WavFormat& format);
 struct WmaSettings {
     int profile = 2;
 
+    // The numbered profiles.
+    static const std::vector<WmaProfile>& profiles();
     static int profileCount();
     // The stored number, or 2 where it is missing, not a number or not a profile.
     static WmaSettings load(const QString& key);
@@ -129,15 +133,10 @@ struct OutputSettings {
     // The settings of a tool that has every output format chosen once from its stored choices
     // (a run without windows).
     static OutputSettings load(const QString& key);
-    // What choosing `formatKey` as output does: "MP3" puts the stored MP3 choice on `mp3`,
-    // "WAV" returns to CD quality, "OGG" takes the stored Ogg Vorbis settings when they can be
-    // encoded, "WMA" the stored profile where WMA can be written, "FLAC" and "OPUS" their stored
-    // settings. Keys compare exactly. Returns
+    // What choosing the output format `formatKey` does (audio::OutputFormat::chooseStored): MP3
+    // puts the stored MP3 choice on `mp3`, WAV returns to CD quality, Ogg Vorbis takes the stored
+    // settings when they can be encoded, WMA the stored profile where WMA can be written, FLAC
+    // and Opus their stored settings. Keys compare exactly; an unknown key does nothing. Returns
     // why the stored Ogg Vorbis settings were refused (empty otherwise).
     QString chooseFormat(const QString& formatKey, const QString& key);
 };
-
-// Whether an output format key is written by the WMA writer rather than the common one ("WMA",
-// exactly), and whether a source is read by the WMA reader (a ".wma" name, any case).
-bool writesWma(const QString& formatKey);
-bool readsWma(const QString& path);
