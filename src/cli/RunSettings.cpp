@@ -1,6 +1,7 @@
 #include "cli/RunSettings.h"
 
 #include "components/ComponentError.h"
+#include "components/audio/Formats.h"
 #include "components/audio/codecs/Encoder.h"
 #include "components/store/WindowSettings.h"
 
@@ -149,7 +150,7 @@ RunSettingsResult runSettings(const Options& o) {
     RunSettingsResult result;
     RunSettings& run = result.run;
     run.format = o.formatName.isEmpty() ? nullptr : formatByName(o.formatName);
-    const ConverterWindowSettings window = ConverterWindowSettings::load({}, static_cast<int>(formatNames().size()));
+    const ConverterWindowSettings window = ConverterWindowSettings::load({}, static_cast<int>(audio::outputFormats().size()));
     if (!run.format) run.format = formatByStoredIndex(window.outputFormat);
     if (!run.format) run.format = formatByName(QStringLiteral("mp3"));
     run.preserveTags = !o.noTags && window.preserveTags;
