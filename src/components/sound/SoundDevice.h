@@ -41,9 +41,9 @@ public:
     SampleBlock latestSamples(int count) const;
     // Frames heard or captured since the last start().
     std::int64_t currentPosition() const { return m_frames.load(); }
-    // Whether the last start() failed; errorText() then says why.
+    // Whether the last start() failed; reason() then says why.
     bool failed() const { return m_state.failed(); }
-    QString errorText() const { return m_state.reason(); }
+    QString reason() const { return m_state.reason(); }
 
 Q_SIGNALS:
     // About every 100 ms while running: the position and the peak levels (0..32767) of the
