@@ -3,9 +3,15 @@
 // the prepared format, conversions between samples and milliseconds, the last seconds of
 // sound for display, the Timer event and the state of the last start.
 //
-// Threads: every public call comes from the user-interface thread, and every event arrives on
-// it. The device's worker lives on the device thread; it reaches the device only through
-// deliver(), the history and the frame count, which may be used from either thread.
+// NOTE ON THREADS
+// Every public call comes from the user-interface thread (the thread that created the device),
+// and every event (Timer, and the player's and the recorder's own) arrives on it. Each device
+// owns a thread of its own (a QThread at time-critical priority, started when the device is
+// made and ended when it is destroyed) and a worker that lives there and owns the Qt Multimedia
+// sink or source. The user-interface thread reaches the worker only by blocking calls
+// (beginRun, endRun, the destructor); the worker reaches the device only through deliver(),
+// which queues the event to the user-interface thread and drops it once its run has ended,
+// the sample history (locked) and the frame count (atomic), which either thread may use.
 
 #include "components/ComponentError.h"
 #include "components/audio/engine/SampleBlock.h"

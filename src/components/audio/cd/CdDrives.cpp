@@ -1,3 +1,5 @@
+// The grabber's drives: the system's CD drives and the opened images, their tables of contents,
+// the .cda stubs that show their tracks, and the poll that notices a changed disc.
 #include "components/audio/cd/CdGrabberPrivate.h"
 #include "components/audio/cd/LocalDiscInfo.h"
 

@@ -1,5 +1,5 @@
-// The checks a disc image passes before libcdio is given it: libcdio ends the program on some
-// damaged sheets, and reads past the end of a truncated image without saying so.
+// The checks a disc image passes before it becomes a drive: libcdio ends the program on some
+// damaged sheets, and a missing, damaged or truncated image is refused here with a reason.
 #include "components/audio/cd/CdGrabberPrivate.h"
 
 #include <QDir>

@@ -3,6 +3,11 @@
 // pre-skip and the final granule position, so the decoded file starts and ends where its input
 // does. Pages go through callbacks of our own so that a full disk fails the write that hit it.
 // More than two channels are written with channel mapping family 1, in Vorbis channel order.
+//
+// NOTE ON THREADS
+// The writer has no thread of its own: libopusenc encodes and resamples inside write() and
+// finish(), and its page callbacks write to the file on the same thread. Calls come from one
+// thread at a time (Encoder.h); the writer owns the libopusenc encoder and the file.
 #include "components/audio/codecs/Encoder.h"
 
 #include "components/audio/codecs/ChannelLayout.h"
