@@ -9,7 +9,8 @@ converter window: 20 files of a minute, and 2000 files of 2 s without and with a
 client listening. Ripping a fifteen-track disc image of about an hour to WAV is timed beside
 cd-paranoia on the same image, and extracting the sound track of a 5-minute video to MP3 beside
 ffmpeg. The batch goes once more through velloria-convert -j 2 beside lame one file after
-another, and one file through it beside lame. The last lines have the form `ratio <name> <value>`.
+another, and one file through it beside lame, and in each output format beside SoundConverter's
+batch mode. The last lines have the form `ratio <name> <value>`.
 BENCH_ONLY=<name>[,<name>...] runs only those comparisons (see ONLY).
 """
 import hashlib
@@ -24,6 +25,8 @@ import tempfile
 import time
 
 RUNS = int(os.environ.get("BENCH_RUNS", "5"))
+# Every batch comparison runs this many times, the tools alternating, and takes the median.
+BATCH_RUNS = max(3, RUNS // 2)
 # Our MP3 writer computes no ReplayGain, so the reference does not either.
 LAME = ["lame", "--quiet", "--noreplaygain"]
 
@@ -140,7 +143,7 @@ def batch_mp3(tool, batch_tool, work):
     batch_in, batch_out = os.path.join(work, "batch-in"), os.path.join(work, "batch-out")
     make_batch(tool, batch_in, 20, 60)
     ours, serial, parallel = [], [], []
-    for _ in range(max(1, RUNS // 2)):
+    for _ in range(BATCH_RUNS):
         for cmd, times in (([batch_tool, batch_in, batch_out], ours),
                            (lame_one_by_one(batch_in, batch_out), serial),
                            (lame_two_at_a_time(batch_in, batch_out), parallel)):
@@ -168,7 +171,7 @@ def loudness_overhead(tool, batch_tool, work):
     batch_in, batch_out = os.path.join(work, "loud-in"), os.path.join(work, "loud-out")
     make_batch(tool, batch_in, 20, 60)
     with_tags, without = [], []
-    for _ in range(max(1, RUNS // 2)):
+    for _ in range(BATCH_RUNS):
         for cmd, times in (([batch_tool, "--loudness", batch_in, batch_out], with_tags),
                            ([batch_tool, batch_in, batch_out], without)):
             fresh_folder(batch_out)
@@ -179,16 +182,17 @@ def loudness_overhead(tool, batch_tool, work):
     return statistics.median(with_tags), statistics.median(without)
 
 
-def cli_env(work):
+def cli_env(work, mp3_quality=3):
     """A settings store for velloria-convert holding what the window's batch stores: 128 kbit/s
-    CBR, joint stereo, the encoder quality lame uses by default, no tag copying."""
+    CBR, joint stereo, the encoder quality lame uses by default (or `mp3_quality`), no tag
+    copying."""
     config = os.path.join(work, "cli-config")
     os.makedirs(os.path.join(config, "Brindlewood"), exist_ok=True)
     with open(os.path.join(config, "Brindlewood", "HKEY_LOCAL_MACHINE.ini"), "w") as f:
         f.write("[Software]\n"
                 "Brindlewood\\Audioconverter\\MP3%20Channels=2\n"
                 "Brindlewood\\Audioconverter\\MP3%20Bitrate=9\n"
-                "Brindlewood\\Audioconverter\\MP3%20EnqQual=3\n"
+                f"Brindlewood\\Audioconverter\\MP3%20EnqQual={mp3_quality}\n"
                 "Brindlewood\\Audioconverter\\Preserve%20ID%20Tags=0\n")
     return dict(os.environ, XDG_CONFIG_HOME=config)
 
@@ -200,7 +204,7 @@ def cli_batch_mp3(tool, cli_tool, work):
     make_batch(tool, batch_in, 20, 60)
     env = cli_env(work)
     ours, serial = [], []
-    for _ in range(max(1, RUNS // 2)):
+    for _ in range(BATCH_RUNS):
         for cmd, times, cmd_env in (([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-j", "2", "-r",
                                       "-o", batch_out, batch_in + "/"], ours, env),
                                     (lame_one_by_one(batch_in, batch_out), serial, None)):
@@ -226,6 +230,75 @@ def cli_wav_mp3(tool, cli_tool, work):
         ours.append(run([cli_tool, "--quiet", "-f", "mp3", "-b", "128", "-o", out_dir, wav], env=env))
         ref.append(run(LAME + ["-b", "128", wav, os.path.join(out_dir, "ref.mp3")]))
     return statistics.median(ours), statistics.median(ref)
+
+
+# The output formats compared with SoundConverter: velloria-convert's options and SoundConverter's
+# for the same settings. SoundConverter runs lame at its "high" engine quality (lame's -q 2), so
+# our MP3 writer is given encoder quality 2 as well; its Opus is VBR at complexity 10, as ours.
+PEER_FORMATS = {
+    "mp3": (["-f", "mp3", "-b", "128"], ["-f", "mp3", "-m", "cbr", "-q", "128"]),
+    "ogg": (["-f", "ogg", "-q", "3"], ["-f", "ogg", "-q", "0.3"]),
+    "flac": (["-f", "flac", "-q", "5"], ["-f", "flac", "-q", "5"]),
+    "opus": (["-f", "opus", "-b", "128", "--mode", "vbr"], ["-f", "opus", "-q", "128"]),
+}
+PEER_MP3_QUALITY = 2
+# How much shorter and longer (by an encoder's padding) than its source an output may decode, in s.
+PEER_LENGTH_SLACK = (0.05, 0.2)
+
+
+def probe_length(path):
+    """Decodes every frame of `path` with ffprobe; returns its length in seconds, or None when
+    ffprobe reports an error or finds no audio frame."""
+    proc = subprocess.run(["ffprobe", "-v", "error", "-count_frames", "-select_streams", "a:0", "-show_entries",
+                           "stream=nb_read_frames:format=duration", "-of", "default=nw=1", path],
+                          capture_output=True, text=True)
+    fields = dict(line.split("=", 1) for line in proc.stdout.splitlines() if "=" in line)
+    try:
+        if proc.returncode != 0 or proc.stderr.strip() or int(fields.get("nb_read_frames", "0")) <= 0:
+            return None
+        return float(fields["duration"])
+    except (KeyError, ValueError):
+        return None
+
+
+def check_peer_output(batch_in, batch_out, ext, who):
+    """Stops the run unless every input has one output of the right length that decodes, and
+    nothing else was written."""
+    sources = sorted(n for n in os.listdir(batch_in) if n.endswith(".wav"))
+    expected = {os.path.splitext(n)[0] + "." + ext for n in sources}
+    written = set(os.listdir(batch_out))
+    if written != expected:
+        sys.exit(f"{who}: missing {sorted(expected - written)}, unexpected {sorted(written - expected)} in {batch_out}")
+    length = probe_length(os.path.join(batch_in, sources[0]))
+    for name in sorted(written):
+        got = probe_length(os.path.join(batch_out, name))
+        if got is None or not length - PEER_LENGTH_SLACK[0] <= got <= length + PEER_LENGTH_SLACK[1]:
+            sys.exit(f"{who}: {name} does not decode to the source's {length:.2f} s (ffprobe: {got})")
+
+
+def peer_batch(tool, cli_tool, work, ext):
+    """The batch's 20 files of one minute to `ext` through `velloria-convert -j 2`, beside
+    SoundConverter's batch mode with two jobs on the same files and settings. Both outputs are
+    checked after every run. Returns (ours, reference) medians in seconds."""
+    batch_in, batch_out = os.path.join(work, "peer-in"), os.path.join(work, "peer-out")
+    make_batch(tool, batch_in, 20, 60)
+    ours_options, peer_options = PEER_FORMATS[ext]
+    sources = sorted(os.path.join(batch_in, n) for n in os.listdir(batch_in))
+    # SoundConverter's batch mode needs no display: it runs its GStreamer pipelines alone.
+    runs = (([cli_tool, "--quiet"] + ours_options + ["-j", "2", "-r", "-o", batch_out, batch_in + "/"],
+             cli_env(work, PEER_MP3_QUALITY), []),
+            (["soundconverter", "-b"] + sources + peer_options + ["-j", "2", "-e", "overwrite", "-o", batch_out],
+             None, []))
+    try:
+        for _ in range(BATCH_RUNS):
+            for cmd, env, times in runs:
+                fresh_folder(batch_out)
+                times.append(run(cmd, env=env))
+                check_peer_output(batch_in, batch_out, ext, f"peer-{ext}: {os.path.basename(cmd[0])}")
+    finally:
+        shutil.rmtree(batch_in)
+        shutil.rmtree(batch_out, ignore_errors=True)
+    return statistics.median(runs[0][2]), statistics.median(runs[1][2])
 
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -281,7 +354,7 @@ def small_files(tool, batch_tool, work, a11y):
             if listener.stdout.readline().strip() != "ready":
                 sys.exit(f"{name}: the accessibility client did not register its listeners")
         ours, ref = [], []
-        for _ in range(max(1, RUNS // 2)):
+        for _ in range(BATCH_RUNS):
             for cmd, times in (([batch_tool, "--show", batch_in, batch_out], ours),
                                (lame_two_at_a_time(batch_in, batch_out), ref)):
                 fresh_folder(batch_out)
@@ -498,7 +571,7 @@ def row(name, ours, ref):
 
 ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
         "batch-small-files-a11y", "rss-30min-vs-1min", "cli-batch-mp3", "cli-wav-mp3", "loudness-overhead",
-        "wav-flac", "wav-opus")
+        "wav-ogg", "wav-flac", "wav-opus") + tuple(f"peer-{ext}" for ext in PEER_FORMATS)
 
 
 def main():
@@ -541,6 +614,8 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
         return [row("cli-batch-mp3", *cli_batch_mp3(tool, cli_tool, work))]
     if only == "cli-wav-mp3":
         return [row("cli-wav-mp3", *cli_wav_mp3(tool, cli_tool, work))]
+    if only.startswith("peer-"):
+        return [row(only, *peer_batch(tool, cli_tool, work, only[len("peer-"):]))]
     if only == "extract-mp3":
         return [row("extract-mp3", *extract_mp3(tool, extract_tool, work))]
     if only == "rss-30min-vs-1min":
@@ -555,7 +630,7 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
     make_input(tool, wav)
     if only == "rip-image":
         return [row("rip-image", *rip_image(rip_tool, wav, work))]
-    if only in ("wav-flac", "wav-opus"):
+    if only in ("wav-ogg", "wav-flac", "wav-opus"):
         for name, ours_cmd, ref_cmd in file_comparisons(tool, work, wav, mp3):
             if name == only:
                 ours = [run(ours_cmd) for _ in range(RUNS)]
@@ -614,6 +689,10 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, wo
     # file through it beside lame.
     ratios.append(row("cli-batch-mp3", *cli_batch_mp3(tool, cli_tool, work)))
     ratios.append(row("cli-wav-mp3", *cli_wav_mp3(tool, cli_tool, work)))
+
+    # The same batch in each output format through velloria-convert -j 2 beside SoundConverter.
+    for ext in PEER_FORMATS:
+        ratios.append(row(f"peer-{ext}", *peer_batch(tool, cli_tool, work, ext)))
 
     # Ripping a fifteen-track disc image of about an hour to WAV, beside cd-paranoia in batch mode.
     ratios.append(row("rip-image", *rip_image(rip_tool, wav, work)))

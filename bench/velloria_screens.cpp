@@ -22,6 +22,7 @@
 #include "shell/WindowServices.h"
 #include "app/frmmainpro.h"
 #include "components/audio/codecs/AudioFile.h"
+#include "components/audio/tags/AudioInfo.h"
 #include "components/ui/Visualisation.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -70,11 +72,11 @@ void runFor(int ms) {
     while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-// Twenty seconds of something like music: a bass line, a chord with a slow shimmer and a
-// hi-hat, so that every part of the spectrum moves.
-bool writeMusic(const QString& path) {
+// `seconds` of something like music: a bass line, a chord with a slow shimmer and a hi-hat, so
+// that every part of the spectrum moves.
+bool writeMusic(const QString& path, int seconds = 20) {
     const int rate = 44100;
-    const int frames = rate * 20;
+    const int frames = rate * seconds;
     SampleBlock samples(static_cast<std::size_t>(frames) * 2);
     std::mt19937 noise(7);
     std::uniform_real_distribution<double> hiss(-1.0, 1.0);
@@ -103,6 +105,32 @@ bool writeMusic(const QString& path) {
     file.WriteBlock(samples);
     file.Close();
     return true;
+}
+
+// The converter naming its outputs by a pattern of tags, with the preview of the first names:
+// three tagged WAV files of a second of music.
+bool patternScreen(const QString& folder) {
+    QTemporaryDir dir;
+    const char* titles[] = {"Opening", "Interlude", "Finale"};
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = dir.filePath(QStringLiteral("%1 - %2.wav").arg(i + 1, 2, 10, QLatin1Char('0')).arg(QLatin1String(titles[i])));
+        if (!writeMusic(path, 1)) return false;
+        AudioInfo tags;
+        tags.setProperties({{QStringLiteral("ARTIST"), {QStringLiteral("The Quartet")}},
+                            {QStringLiteral("ALBUM"), {QStringLiteral("Live at the Hall")}},
+                            {QStringLiteral("TITLE"), {QLatin1String(titles[i])}},
+                            {QStringLiteral("TRACKNUMBER"), {QString::number(i + 1)}}});
+        tags.WriteTags(path);
+        files << path;
+    }
+    frmAudioConverter window;
+    window.Splash1->Hide();
+    window.addPaths(files);
+    window.chkNamePattern->setChecked(true);
+    window.txtPattern->setText(QStringLiteral("{artist}/{album}/{track} - {title}"));
+    window.resize(880, 640);
+    return save(window, folder, "converter-name-pattern.png");
 }
 
 // The recorder playing music, once in each visualisation style. It needs a sound server
@@ -236,6 +264,7 @@ int main(int argc, char** argv) {
     Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
     if (AEfrmabout* about = extractor.about()) ok = save(*about, args[0], "extractor-about.png") && ok;
     else ok = false;
+    ok = patternScreen(args[0]) && ok;
     ok = recorderScreens(args[0], window.Skin1.get()) && ok;
     return ok ? 0 : 2;
 }

@@ -5,7 +5,8 @@
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/codecs/WMAFile.h"
 #include "components/audio/engine/FileOps.h"
-#include "components/store/StoredNumbers.h"
+#include "components/audio/engine/PartFiles.h"
+#include "components/store/WindowSettings.h"
 #include "runs/ConversionRunner.h"
 #include "runs/ExtractionRun.h"
 
@@ -285,22 +286,6 @@ private:
     bool m_cancel = false;
 };
 
-const QString kExtractPartMark = QStringLiteral(".velloria-part-");
-
-// Removes the hidden extraction folders in `folder` that programs no longer running left.
-void removeLeftoverExtractions(const QString& folder) {
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral(".*") + kExtractPartMark + QStringLiteral("*")},
-                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        const qsizetype at = name.indexOf(kExtractPartMark) + kExtractPartMark.size();
-        bool ok = false;
-        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
-        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        QDir(dir.filePath(name)).removeRecursively();
-    }
-}
-
 }  // namespace
 
 QString makeFolder(const QString& folder) {
@@ -309,26 +294,20 @@ QString makeFolder(const QString& folder) {
     return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QString();
 }
 
-QString extractorKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioextractor"); }
-
-QString storedExtractorFormat() {
-    return stored::text(extractorKey(), QStringLiteral("format settings folder"), QStringLiteral("MP3"));
-}
+QString storedExtractorFormat() { return ExtractorWindowSettings::load({}).format; }
 
 int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
     Reporter reporter(options, static_cast<int>(plan.size()));
-    const QString key = extractorKey();
+    const ExtractorWindowSettings stored = ExtractorWindowSettings::load({});
     extractor::RunRequest request;
     request.format = formatKey;
     request.sameFolder = false;
-    request.channelsIndex = stored::text(key, QStringLiteral("combo channels folder"), QStringLiteral("Mono")) ==
-                                    QStringLiteral("Stereo") ? 1 : 0;
-    request.bitRate = options.bitrate ? QString::number(*options.bitrate)
-                                      : stored::text(key, QStringLiteral("combo bitrate folder"), QStringLiteral("128"));
-    request.frequency = stored::text(key, QStringLiteral("combo frquency folder"), QStringLiteral("44100"));
+    request.channelsIndex = stored.channels == QStringLiteral("Stereo") ? 1 : 0;
+    request.bitRate = options.bitrate ? QString::number(*options.bitrate) : stored.bitRate;
+    request.frequency = stored.frequency;
     if (options.sampleRate) request.frequency = QString::number(*options.sampleRate);
     if (options.channels) request.channelsIndex = *options.channels - 1;
-    request.settings = OutputSettings::load(key);
+    request.settings = OutputSettings::load(ExtractorWindowSettings::key());
     // The source is deleted here, once its output is in place.
     request.deleteSource = false;
 
@@ -347,11 +326,9 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
         const QFileInfo out(file.output);
         if (!cleaned.contains(out.absolutePath())) {
             cleaned.insert(out.absolutePath());
-            removeLeftoverExtractions(out.absolutePath());
+            audio::removeLeftoverParts(out.absolutePath());
         }
-        const QString partFolder = out.absolutePath() + QStringLiteral("/.") + out.completeBaseName() + kExtractPartMark +
-                                   QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
-                                   QString::number(index++);
+        const QString partFolder = audio::partFolderFor(file.output, index++);
         if (const QString reason = makeFolder(partFolder); !reason.isEmpty()) {
             reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(partFolder, reason));
             continue;
@@ -367,10 +344,9 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
         } catch (const ComponentError& e) {
             host.failure = e.description();
         }
-        std::error_code ec;
+        bool ec = false;
         if (end == extractor::RunEnd::Written) {
-            std::filesystem::rename(std::filesystem::path(QFile::encodeName(run.output()).toStdString()),
-                                    std::filesystem::path(QFile::encodeName(file.output).toStdString()), ec);
+            ec = !audio::replaceWith(run.output(), file.output);
             if (ec) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
         }
         QDir(partFolder).removeRecursively();
@@ -442,7 +418,7 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
     QSet<QString> folders;
     for (const PlannedFile& file : plan)
         if (!file.output.isEmpty()) folders.insert(QFileInfo(file.output).absolutePath());
-    for (const QString& folder : std::as_const(folders)) converter::removeLeftoverParts(folder);
+    for (const QString& folder : std::as_const(folders)) audio::removeLeftoverParts(folder);
 
     AudioFile reader;
     AudioFile writer;

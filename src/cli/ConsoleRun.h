@@ -38,8 +38,7 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
 // not, or nothing.
 QString makeFolder(const QString& folder);
 
-// The extractor window's settings key and its stored format ("MP3", "WAV", ...).
-QString extractorKey();
+// The extractor window's stored format ("MP3", "WAV", ...).
 QString storedExtractorFormat();
 
 }  // namespace cli

@@ -1,5 +1,7 @@
 #include "cli/Options.h"
 
+#include "runs/NamePattern.h"
+
 #include <QRegularExpression>
 
 #include <functional>
@@ -304,8 +306,7 @@ std::optional<QList<int>> parseTrackList(const QString& text) {
 
 QString unknownPlaceholder(const QString& pattern) {
     static const QRegularExpression placeholder(QStringLiteral("\\{[^}]*\\}?"));
-    static const QStringList known{QStringLiteral("{artist}"), QStringLiteral("{album}"), QStringLiteral("{title}"),
-                                   QStringLiteral("{track}"),  QStringLiteral("{name}"),  QStringLiteral("{dir}")};
+    const QStringList& known = naming::patternFields();
     for (auto it = placeholder.globalMatch(pattern); it.hasNext();) {
         const QString found = it.next().captured(0);
         if (!known.contains(found)) return found;
@@ -330,10 +331,10 @@ QString usageText() {
         "      --sample-rate HZ    the rate written (MP3, Ogg Vorbis, WAV, --extract)\n"
         "      --channels 1|2      mono or stereo (MP3, Ogg Vorbis, WAV, --extract)\n"
         "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"
-        "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {title} {track}\n"
-        "                          {name} (the source's name without its extension) and {dir} (its\n"
-        "                          folder relative to the folder given); default {name}, or {dir}/{name}\n"
-        "                          with -r\n"
+        "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {albumartist}\n"
+        "                          {title} {track} {disc} {year} {genre}, {name} (the source's name\n"
+        "                          without its extension) and {dir} (its folder relative to the folder\n"
+        "                          given); default {name}, or {dir}/{name} with -r\n"
         "  -r, --recursive         convert the audio files in folders and below: beside each file, or\n"
         "                          keeping the tree under -o\n"
         "      --files-from LIST   also convert the files named in LIST, one a line (- : standard input)\n"

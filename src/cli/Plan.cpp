@@ -1,7 +1,9 @@
 #include "cli/Plan.h"
 
 #include "components/audio/engine/FileOps.h"
+#include "components/audio/engine/PartFiles.h"
 #include "components/audio/codecs/InputFormats.h"
+#include "runs/NamePattern.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +19,6 @@
 namespace cli {
 namespace {
 
-// A tag value as one path component: separators and control characters become "_", and a
-// value that is only dots cannot name a folder above.
-QString component(QString value, const QString& fallback) {
-    value = value.trimmed();
-    for (QChar& c : value)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) c = QLatin1Char('_');
-    if (value.isEmpty()) return fallback;
-    if (value.count(QLatin1Char('.')) == value.size()) return QString(value.size(), QLatin1Char('_'));
-    return value;
-}
-
 // The folder of a file given on the command line, relative to where the command runs; empty
 // for an absolute path or one that leaves that folder.
 QString givenDir(const QString& input) {
@@ -36,8 +27,6 @@ QString givenDir(const QString& input) {
     if (dir == QStringLiteral(".") || dir == QStringLiteral("..") || dir.startsWith(QStringLiteral("../"))) return {};
     return dir;
 }
-
-bool isPartFile(const QString& name) { return name.startsWith(QLatin1Char('.')) && name.contains(QStringLiteral(".velloria-part-")); }
 
 // The path `path` with a number added before its extension, free on disk and in `taken`.
 QString freeName(const QString& path, const QSet<QString>& taken) {
@@ -57,25 +46,6 @@ QStringList convertedExtensions(bool extract) {
                 QStringLiteral("avi"), QStringLiteral("mov"), QStringLiteral("mpg"), QStringLiteral("mpeg"),
                 QStringLiteral("wmv"), QStringLiteral("flv"), QStringLiteral("ogv")};
     return audio::readableExtensions();
-}
-
-QString expandPattern(const QString& pattern, const QString& source, const QString& relativeDir,
-                      const QMap<QString, QString>& tags) {
-    const QString name = audio::nameWithoutExtension(source);
-    QString track = tags.value(QStringLiteral("TRACKNUMBER")).section(QLatin1Char('/'), 0, 0).trimmed();
-    bool numeric = false;
-    if (const int n = track.toInt(&numeric); numeric && n >= 0) track = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    QString out = pattern;
-    out.replace(QStringLiteral("{artist}"), component(tags.value(QStringLiteral("ARTIST")), QStringLiteral("Unknown Artist")));
-    out.replace(QStringLiteral("{album}"), component(tags.value(QStringLiteral("ALBUM")), QStringLiteral("Unknown Album")));
-    out.replace(QStringLiteral("{title}"), component(tags.value(QStringLiteral("TITLE")), component(name, QStringLiteral("_"))));
-    out.replace(QStringLiteral("{track}"), component(track, QStringLiteral("00")));
-    out.replace(QStringLiteral("{name}"), component(name, QStringLiteral("_")));
-    out.replace(QStringLiteral("{dir}"), relativeDir);
-    // An empty {dir} leaves no empty folder name behind.
-    QStringList parts = out.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    parts.removeAll(QStringLiteral("."));
-    return parts.join(QLatin1Char('/'));
 }
 
 namespace {
@@ -110,7 +80,7 @@ void scanFolder(const QString& input, const Options& options, QList<Source>& sou
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString path = utf8.decode(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
         const QFileInfo file(path);
-        if (isPartFile(file.fileName()) || !extensions.contains(file.suffix().toLower())) continue;
+        if (audio::isPartName(file.fileName()) || !extensions.contains(file.suffix().toLower())) continue;
         if (utf8.hasError()) {
             failed << unreadableName(path);
             continue;
@@ -161,13 +131,12 @@ QList<PlannedFile> planFiles(const Options& options, const QString& extension, c
     QList<PlannedFile> plan;
     const QList<Source> sources = gatherSources(options, plan);
     const QString pattern = options.effectivePattern();
-    const bool needsTags = pattern.contains(QStringLiteral("{artist}")) || pattern.contains(QStringLiteral("{album}")) ||
-                           pattern.contains(QStringLiteral("{title}")) || pattern.contains(QStringLiteral("{track}"));
+    const bool needsTags = naming::needsTags(pattern);
     QStringList outputs;
     QMultiHash<QString, QString> producers;  // an output, and the sources that would write it
     for (const Source& s : sources) {
         const QString base = options.outputDir.isEmpty() ? QFileInfo(s.path).path() : options.outputDir;
-        const QString name = expandPattern(pattern, s.path, s.relativeDir, needsTags ? tags(s.path) : QMap<QString, QString>{});
+        const QString name = naming::expandPattern(pattern, s.path, s.relativeDir, needsTags ? tags(s.path) : QMap<QString, QString>{});
         outputs << QDir::cleanPath(base + QLatin1Char('/') + name + QLatin1Char('.') + extension);
         producers.insert(absolute(outputs.back()), absolute(s.path));
     }

@@ -27,10 +27,6 @@ using TagReader = std::function<QMap<QString, QString>(const QString& path)>;
 // The extensions a folder's files are converted by (lower case, without the dot).
 QStringList convertedExtensions(bool extract);
 
-// `pattern` for one source: placeholders replaced by values that cannot leave their folder.
-QString expandPattern(const QString& pattern, const QString& source, const QString& relativeDir,
-                      const QMap<QString, QString>& tags);
-
 // The files of one run in order, each source once however often it is named or found. An input
 // that is missing (or whose name is not valid UTF-8), or a folder without -r, fails. Without -o
 // every output goes beside its source; a file found with -r that is another source's output

@@ -2,15 +2,12 @@
 
 #include "components/ComponentError.h"
 #include "components/audio/codecs/Encoder.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 
 #include <cmath>
 
 namespace cli {
 namespace {
-
-const QString kLastOutputFormat = QStringLiteral("Last Output Format");
-const QString kPreserveTags = QStringLiteral("Preserve ID Tags");
 
 // MP3 codings of MP3Settings.
 constexpr int kCbr = -1;
@@ -147,15 +144,15 @@ QString applyRateAndChannels(const Options& o, const QString& formatKey, OutputS
 
 }  // namespace
 
-QString converterKey() { return QStringLiteral("\\Software\\Brindlewood\\Audioconverter"); }
-
-RunSettingsResult runSettings(const Options& o, const QString& key) {
+RunSettingsResult runSettings(const Options& o) {
+    const QString key = ConverterWindowSettings::key();
     RunSettingsResult result;
     RunSettings& run = result.run;
     run.format = o.formatName.isEmpty() ? nullptr : formatByName(o.formatName);
-    if (!run.format) run.format = formatByStoredIndex(stored::integer(key, kLastOutputFormat, 2, 1, 99));
+    const ConverterWindowSettings window = ConverterWindowSettings::load({}, static_cast<int>(formatNames().size()));
+    if (!run.format) run.format = formatByStoredIndex(window.outputFormat);
     if (!run.format) run.format = formatByName(QStringLiteral("mp3"));
-    run.preserveTags = !o.noTags && stored::flag(stored::text(key, kPreserveTags, QStringLiteral("1")), true);
+    run.preserveTags = !o.noTags && window.preserveTags;
     run.settings = OutputSettings::load(key);
     const QString formatKey = QLatin1String(run.format->key);
     const bool overrides = o.bitrate || o.quality || o.mode != Mode::Stored;

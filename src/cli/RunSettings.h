@@ -9,9 +9,6 @@
 
 namespace cli {
 
-// The converter window's settings key: the command reads what the window stored.
-QString converterKey();
-
 struct RunSettings {
     const FormatName* format = nullptr;
     OutputSettings settings;
@@ -23,6 +20,7 @@ struct RunSettingsResult {
     QString error;  // the options do not suit the format (a usage error)
 };
 
-RunSettingsResult runSettings(const Options& options, const QString& key);
+// What the converter window stored, with the options put on it.
+RunSettingsResult runSettings(const Options& options);
 
 }  // namespace cli

@@ -4,13 +4,14 @@
 #include "cli/DiscTracks.h"
 #include "cli/Options.h"
 #include "cli/Plan.h"
+#include "runs/NamePattern.h"
 #include "cli/RunSettings.h"
 #include "components/ComponentError.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/LocalDiscInfo.h"
-#include "components/audio/settings/StoredGrabSettings.h"
 #include "components/net/DiscLookup.h"
+#include "components/store/WindowSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,23 +56,11 @@ bool outputFolderReady(const QString& folder) {
     return false;
 }
 
-QMap<QString, QString> readTags(const QString& path) {
-    QMap<QString, QString> values;
-    try {
-        AudioInfo info;
-        info.ReadTags(path);
-        for (auto it = info.properties().cbegin(); it != info.properties().cend(); ++it)
-            if (!it.value().isEmpty()) values.insert(it.key(), it.value().first());
-    } catch (const ComponentError&) {
-        // A file without readable tags is named from the placeholders' fallbacks.
-    }
-    return values;
-}
-
 // The disc's tracks with the stored ripping options, into the current folder unless -o.
 int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
-    grabber.setSettings(storedGrabSettings(cli::converterKey()));
+    const GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    grabber.setSettings(grab);
     const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
     if (!disc.error.isEmpty()) {
         print(stderr, QStringLiteral("velloria-convert: %1\n").arg(disc.error));
@@ -84,7 +73,7 @@ int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     const QString ini = defaultCdplayerIniPath();
     const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension),
                                                         cli::discTags(grabber, ini));
-    const QString cache = storedVerifyAccurateRip(cli::converterKey()) ? net::defaultAccurateRipCache() : QString();
+    const QString cache = grab.verifyAccurateRip ? net::defaultAccurateRipCache() : QString();
     return cli::runPlan(ripping, settings, plan, {&grabber, ini, cache});
 }
 
@@ -122,15 +111,15 @@ int main(int argc, char** argv) {
         if (!format) format = cli::formatByName(QStringLiteral("mp3"));
         if (!outputFolderReady(options.outputDir)) return 1;
         const QList<cli::PlannedFile> plan =
-            cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), readTags), options.shard, options.shards);
+            cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), naming::readPatternTags), options.shard, options.shards);
         return cli::runExtraction(options, plan, QLatin1String(format->key));
     }
-    const cli::RunSettingsResult settings = cli::runSettings(options, cli::converterKey());
+    const cli::RunSettingsResult settings = cli::runSettings(options);
     if (!settings.error.isEmpty()) return usageError(settings.error);
     if (!options.cd.isEmpty()) return ripDisc(options, settings.run);
     if (!outputFolderReady(options.outputDir)) return 1;
 
     const QList<cli::PlannedFile> plan = cli::shardOf(
-        cli::planFiles(options, QLatin1String(settings.run.format->extension), readTags), options.shard, options.shards);
+        cli::planFiles(options, QLatin1String(settings.run.format->extension), naming::readPatternTags), options.shard, options.shards);
     return cli::runPlan(options, settings.run, plan);
 }

@@ -6,6 +6,7 @@
 #include "converter/ACfrmOverWrite.h"
 #include "runs/ConversionRunner.h"
 #include "runs/ConverterRules.h"
+#include "runs/NamePattern.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/StatusThrottle.h"
 #include "converter/frmAudioConverter.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -173,26 +175,48 @@ void frmAudioConverter::cmdConvert_Click() {
     if (bConvertCancelled) return;
     bCancel = false;
     SaveSettings();
-    // Outputs named from the disc information go into folders of the artist and album.
+    // Outputs named from the disc information or by a pattern go into folders of their own.
     for (int i = 0; i < lstFiles->count() && i < ListOut->count(); ++i)
-        if (converter::isCdTrack(lstFiles->item(i)->text())) QDir().mkpath(QFileInfo(ListOut->item(i)->text()).absolutePath());
+        if (chkNamePattern->isChecked() || converter::isCdTrack(lstFiles->item(i)->text()))
+            QDir().mkpath(QFileInfo(ListOut->item(i)->text()).absolutePath());
     StartConversion();
 }
 
 void frmAudioConverter::fillListOut() {
     ListOut->clear();
+    for (int i = 0; i < lstFiles->count(); ++i) ListOut->addItem(outputOf(i));
+}
+
+QString frmAudioConverter::outputOf(int i) const {
     const QString key = imgcmbConvertTo->currentData().toString();
-    const bool named = ACfrmGrab::savedNameTracks() && !optSameFolder->isChecked();
-    for (int i = 0; i < lstFiles->count(); ++i) {
-        const QString p = lstFiles->item(i)->text();
-        QString q = converter::outputPath(p, key, optSameFolder->isChecked(), txtFolder->text());
-        if (named && converter::isCdTrack(p)) {
+    const QString p = lstFiles->item(i)->text();
+    const bool sameFolder = optSameFolder->isChecked();
+    if (converter::isCdTrack(p)) {
+        if (GrabSettings::load(registryKey()).nameTracks && !sameFolder) {
             const std::optional<DiscInfo> info = discInfoOf(p);
             const std::optional<int> track = converter::trackNumberOf(p);
-            if (info && track) q = converter::namedCdTrackOutput(txtFolder->text(), *info, *track, key);
+            if (info && track) return converter::namedCdTrackOutput(txtFolder->text(), *info, *track, key);
         }
-        ListOut->addItem(q);
+    } else if (chkNamePattern->isChecked()) {
+        return converter::patternOutputPath(p, key, sameFolder, txtFolder->text(), txtPattern->text(),
+                                            naming::readPatternTags(p));
     }
+    return converter::outputPath(p, key, sameFolder, txtFolder->text());
+}
+
+void frmAudioConverter::updatePatternPreview() {
+    QStringList names;
+    const QString key = imgcmbConvertTo->currentData().toString();
+    for (int i = 0; chkNamePattern->isChecked() && i < lstFiles->count() && names.size() < 3; ++i) {
+        const QString p = lstFiles->item(i)->text();
+        if (converter::isCdTrack(p)) continue;
+        // Shown relative to the output folder, beside the source's for the same-folder choice.
+        const QDir folder = QFileInfo(converter::outputPath(p, key, true, {})).dir();
+        names << folder.relativeFilePath(
+            converter::patternOutputPath(p, key, true, {}, txtPattern->text(), naming::readPatternTags(p)));
+    }
+    lblPatternPreview->setText(names.join(QLatin1Char('\n')));
+    lblPatternPreview->setVisible(!names.isEmpty());
 }
 
 std::optional<DiscInfo> frmAudioConverter::discInfoOf(const QString& cdTrack) const {
@@ -223,7 +247,7 @@ std::optional<DiscInfo> frmAudioConverter::currentCdText() const {
 }
 
 QString frmAudioConverter::accurateRipCache() const {
-    return ACfrmGrab::savedVerifyAccurateRip() ? net::defaultAccurateRipCache() : QString();
+    return GrabSettings::load(registryKey()).verifyAccurateRip ? net::defaultAccurateRipCache() : QString();
 }
 
 ACfrmOverWrite& frmAudioConverter::overwriteDialog() {
@@ -307,19 +331,4 @@ void frmAudioConverter::StartConversion() {
         return;
     }
     if (std::exchange(m_discChangedInRun, false)) AudioGrabber1_DiscChanged();
-}
-
-void frmAudioConverter::CopyTags(const QString& source, const QString& output) {
-    AudioInfo.ReadTags(source);
-    AudioInfo.WriteTags(output);
-}
-
-void frmAudioConverter::ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA) {
-    WindowRunHost host(*this);
-    converter::ConversionRunner runner(host, runComponents());
-    runner.setOptions(chkPreserveIDTags->isChecked(), chkDeleteSourceFiles->isChecked());
-    runner.useSettings(m_settings);
-    runner.convertFile(p, q, inWMA, outWMA);
-    if (!runner.stopped()) runner.reportFailures();
-    host.flush();
 }

@@ -8,8 +8,7 @@
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"
 #include "shell/BrowseForFolder.h"
-#include "components/store/CRegister.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 #include "shell/WindowServices.h"
 
 #include <QAction>
@@ -41,17 +40,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
-// The window's stored values.
-const QString kOutputFolderValue = QStringLiteral("Output Folder");
-const QString kLastOutputFormatValue = QStringLiteral("Last Output Format");
-const QString kCustomFolderValue = QStringLiteral("Output to Custom Folder");
-const QString kPreserveTagsValue = QStringLiteral("Preserve ID Tags");
-const QString kParallelValue = QStringLiteral("Parallel");
-const QString kLoudnessValue = QStringLiteral("Loudness Tags");
-const QString kDeleteSourceValue = QStringLiteral("Delete Source Files");
-constexpr std::uint32_t HKLM = CRegister::HKEY_LOCAL_MACHINE;
 
 struct ToolbarButton {
     const char* key;
@@ -155,8 +143,25 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     chkLoudnessTags->setToolTip(QStringLiteral("Measure each output and each album (the files of one source folder) "
                                                "and tag them so that players play them at one level"));
     grid->addWidget(chkLoudnessTags, 5, 2, 1, 2);
-
+    buildPatternRow(grid, 6);
     return frameMain;
+}
+
+// "Name outputs by pattern", its pattern box and the preview of the names it gives.
+void frmAudioConverter::buildPatternRow(QGridLayout* grid, int row) {
+    chkNamePattern = new QCheckBox(QStringLiteral("Name outputs by pattern"), frameMain);
+    chkNamePattern->setObjectName(QStringLiteral("chkNamePattern"));
+    txtPattern = new QLineEdit(frameMain);
+    txtPattern->setObjectName(QStringLiteral("txtPattern"));
+    txtPattern->setAccessibleName(QStringLiteral("Output name pattern"));
+    txtPattern->setToolTip(QStringLiteral("Fields: {artist} {album} {albumartist} {title} {track} {disc} {year} {genre} "
+                                          "{name}; a \"/\" makes a folder"));
+    lblPatternPreview = new QLabel(frameMain);
+    lblPatternPreview->setObjectName(QStringLiteral("lblPatternPreview"));
+    lblPatternPreview->setTextFormat(Qt::PlainText);
+    grid->addWidget(chkNamePattern, row, 0, 1, 1);
+    grid->addWidget(txtPattern, row, 1, 1, 3);
+    grid->addWidget(lblPatternPreview, row + 1, 1, 1, 3);
 }
 
 // The row under the group: the output format with its settings, Record, Cancel and Convert.
@@ -250,6 +255,10 @@ void frmAudioConverter::connectControls() {
     connect(optOtherFolder, &QRadioButton::clicked, this, &frmAudioConverter::optOtherFolder_Click);
     connect(txtFolder, &QLineEdit::textEdited, this, &frmAudioConverter::txtFolder_Change);
     connect(optSameFolder, &QRadioButton::clicked, this, &frmAudioConverter::optSameFolder_Click);
+    connect(chkNamePattern, &QCheckBox::toggled, this, &frmAudioConverter::chkNamePattern_Click);
+    connect(txtPattern, &QLineEdit::textChanged, this, &frmAudioConverter::txtPattern_Change);
+    connect(lstFiles->model(), &QAbstractItemModel::rowsInserted, this, &frmAudioConverter::updatePatternPreview);
+    connect(lstFiles->model(), &QAbstractItemModel::rowsRemoved, this, &frmAudioConverter::updatePatternPreview);
     connect(chkDeleteSourceFiles, &QCheckBox::clicked, this, &frmAudioConverter::chkDeleteSourceFiles_Click);
     connect(chkPreserveIDTags, &QCheckBox::clicked, this, &frmAudioConverter::chkPreserveIDTags_Click);
     connect(imgcmbConvertTo, &QComboBox::activated, this, &frmAudioConverter::imgcmbConvertTo_Click);
@@ -301,7 +310,7 @@ void frmAudioConverter::Form_Load() {
     // The ripping options load hidden, so that their stored choices reach the grabber. A stored
     // MP3 preset is in the output settings from the start.
     grabDialog();
-    if (const Mp3Choice mp3 = Mp3Choice::load(kKey); mp3.preset > 0) mp3.applyTo(m_settings.mp3);
+    if (const Mp3Choice mp3 = Mp3Choice::load(registryKey()); mp3.preset > 0) mp3.applyTo(m_settings.mp3);
     imgcmbConvertTo_Click();
     txtFolder->setText(sOutputFolder);
     setConfigureCDParametersEnabled(false);
@@ -311,14 +320,19 @@ void frmAudioConverter::Form_Load() {
 // ---- Settings ----------------------------------------------------------------------------
 
 void frmAudioConverter::LoadSettings() {
-    sOutputFolder = stored::text(kKey, kOutputFolderValue, converter::defaultOutputFolder());
-    iOutputFormat = static_cast<std::int16_t>(
-        stored::integer(kKey, kLastOutputFormatValue, 2, 1, std::max(1, imgcmbConvertTo->count())));
-    bCustomFolder = stored::flag(stored::text(kKey, kCustomFolderValue, QStringLiteral("1")), true);
-    bPreserveTags = stored::flag(stored::text(kKey, kPreserveTagsValue, QStringLiteral("1")), true);
-    bDeleteSource = stored::flag(stored::text(kKey, kDeleteSourceValue, QStringLiteral("0")), false);
-    chkParallel->setChecked(stored::flag(stored::text(kKey, kParallelValue, QStringLiteral("-1")), true));
-    chkLoudnessTags->setChecked(stored::flag(stored::text(kKey, kLoudnessValue, QStringLiteral("0")), false));
+    ConverterWindowSettings defaults;
+    defaults.outputFolder = converter::defaultOutputFolder();
+    const ConverterWindowSettings stored = ConverterWindowSettings::load(defaults, imgcmbConvertTo->count());
+    sOutputFolder = stored.outputFolder;
+    iOutputFormat = static_cast<std::int16_t>(stored.outputFormat);
+    bCustomFolder = stored.customFolder;
+    bPreserveTags = stored.preserveTags;
+    bDeleteSource = stored.deleteSource;
+    chkParallel->setChecked(stored.parallel);
+    chkLoudnessTags->setChecked(stored.loudnessTags);
+    txtPattern->setText(stored.pattern);
+    chkNamePattern->setChecked(stored.namePattern);
+    chkNamePattern_Click();
     optOtherFolder->setChecked(bCustomFolder);
     optSameFolder->setChecked(!optOtherFolder->isChecked());
     chkPreserveIDTags->setChecked(bPreserveTags);
@@ -327,14 +341,17 @@ void frmAudioConverter::LoadSettings() {
 }
 
 void frmAudioConverter::SaveSettings() {
-    CRegister reg;
-    reg.REGSaveSetting(HKLM, kKey, kOutputFolderValue, sOutputFolder);
-    stored::save(kKey, kLastOutputFormatValue, iOutputFormat);
-    reg.REGSaveSetting(HKLM, kKey, kCustomFolderValue, stored::flagText(bCustomFolder));
-    reg.REGSaveSetting(HKLM, kKey, kPreserveTagsValue, stored::flagText(bPreserveTags));
-    reg.REGSaveSetting(HKLM, kKey, kDeleteSourceValue, stored::flagText(bDeleteSource));
-    reg.REGSaveSetting(HKLM, kKey, kParallelValue, stored::flagText(chkParallel->isChecked()));
-    reg.REGSaveSetting(HKLM, kKey, kLoudnessValue, stored::flagText(chkLoudnessTags->isChecked()));
+    ConverterWindowSettings s;
+    s.outputFolder = sOutputFolder;
+    s.outputFormat = iOutputFormat;
+    s.customFolder = bCustomFolder;
+    s.preserveTags = bPreserveTags;
+    s.deleteSource = bDeleteSource;
+    s.parallel = chkParallel->isChecked();
+    s.loudnessTags = chkLoudnessTags->isChecked();
+    s.namePattern = chkNamePattern->isChecked();
+    s.pattern = txtPattern->text().trimmed().isEmpty() ? ConverterWindowSettings().pattern : txtPattern->text();
+    s.save();
 }
 
 void frmAudioConverter::closeEvent(QCloseEvent* event) {
@@ -417,6 +434,17 @@ void frmAudioConverter::optSameFolder_Click() {
     ListOut->clear();
 }
 
+void frmAudioConverter::chkNamePattern_Click() {
+    txtPattern->setEnabled(chkNamePattern->isChecked());
+    ListOut->clear();
+    updatePatternPreview();
+}
+
+void frmAudioConverter::txtPattern_Change() {
+    ListOut->clear();
+    updatePatternPreview();
+}
+
 void frmAudioConverter::chkDeleteSourceFiles_Click() { setDeleteSourceFiles(chkDeleteSourceFiles->isChecked()); }
 void frmAudioConverter::chkPreserveIDTags_Click() { setPreserveIDTags(chkPreserveIDTags->isChecked()); }
 
@@ -439,7 +467,7 @@ void frmAudioConverter::cmdConfigure_Click() {
     m_dialogs.showModal(imgcmbConvertTo->currentData().toString());
 }
 
-QString frmAudioConverter::registryKey() const { return kKey; }
+QString frmAudioConverter::registryKey() const { return ConverterWindowSettings::key(); }
 
 void frmAudioConverter::cmdConfigureCDParameters_Click() { grabDialog().exec(); }
 

@@ -32,6 +32,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -61,8 +62,11 @@ public:
     QPushButton* cmdBrowse;
     QCheckBox* chkDeleteSourceFiles;
     QCheckBox* chkPreserveIDTags;
-    QCheckBox* chkParallel;  // "Use every processor core", stored as "Parallel"
-    QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored as "Loudness Tags"
+    QCheckBox* chkParallel;  // "Use every processor core", stored with the window's choices
+    QCheckBox* chkLoudnessTags;  // "Write loudness tags (ReplayGain)", stored with the window's choices
+    QCheckBox* chkNamePattern;   // "Name outputs by pattern", off by default; stored
+    QLineEdit* txtPattern;       // the pattern's tag fields, as velloria-convert -p takes them
+    QLabel* lblPatternPreview;   // the first three outputs of the list as the pattern names them
     QPushButton* cmdConfigureCDParameters;
     QPushButton* cmdRenameOutputFiles;
     SkinLabel* SkinLabel1;  // "Convert to:"
@@ -143,6 +147,8 @@ public:
     void optOtherFolder_Click();
     void optSameFolder_Click();
     void txtFolder_Change();
+    void chkNamePattern_Click();
+    void txtPattern_Change();
     void chkDeleteSourceFiles_Click();
     void chkPreserveIDTags_Click();
     void imgcmbConvertTo_Click();
@@ -175,13 +181,14 @@ public:
     // ---- The conversion run ----
     // Output path of every entry into ListOut, from the folder choice and format now.
     void fillListOut();
+    // The output of entry `i` of lstFiles by the choices shown now.
+    QString outputOf(int i) const;
+    // The names the pattern gives the first three entries, under the pattern box.
+    void updatePatternPreview();
     // Lists the outputs that exist and asks about them; sets bConvertCancelled or
     // bOverwriteConfirmed. Returns the number listed.
     int CheckFiles();
     void StartConversion();
-    // One ordinary file, with the check boxes as they are now; a failure is reported at once.
-    void ConvertFile(const QString& p, const QString& q, bool inWMA, bool outWMA);
-    void CopyTags(const QString& source, const QString& output);
     static bool IsCDTrack(const QString& path);
     bool runInProgress() const { return m_running; }
     bool wholeList() const { return bWholeList; }
@@ -221,6 +228,7 @@ private:
     void Form_Load();
     void buildControls();
     QGroupBox* buildFileGroup(QWidget* central);
+    void buildPatternRow(QGridLayout* grid, int row);
     QHBoxLayout* buildFormatRow(QWidget* central);
     void buildToolBar();
     void buildStatusBar();

@@ -122,6 +122,16 @@ frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner)
 frmMP3Settings::~frmMP3Settings() = default;
 
 void frmMP3Settings::createControls() {
+    createPresetControls();
+    createManualControls();
+    createPages();
+    createFilterControls();
+    createVbrControls();
+    createExpertControls();
+}
+
+// The preset choice and the buttons under it.
+void frmMP3Settings::createPresetControls() {
     lblPreset = new QLabel(QStringLiteral("Preset:"));
     cmbPreset = new QComboBox;
     lblCurPresetCaption = new QLabel(QStringLiteral("Current Preset:"));
@@ -133,7 +143,10 @@ void frmMP3Settings::createControls() {
     cmdApply = new QPushButton(QStringLiteral("Apply"));
     Command1 = new QPushButton(QStringLiteral("&Hide Advanced Options"));
     cmdDefault = m_variant.defaultButton ? new QPushButton(QStringLiteral("Default")) : nullptr;
+}
 
+// The manual settings: frequency, channel mode, encoder quality and bitrate.
+void frmMP3Settings::createManualControls() {
     Frame1 = new QGroupBox;
     cmdAdvancedOptions = new QPushButton(QStringLiteral("&Advanced Options"));
     lblFrequency = new QLabel(QStringLiteral("Sampling Frequency"));
@@ -147,14 +160,20 @@ void frmMP3Settings::createControls() {
                          QStringLiteral("Forced Joint Stereo"), QStringLiteral("Dual Channels")});
     fraBitrate = new QGroupBox(QStringLiteral("Bitrate"));
     sldrBitrate = slider(14);
+}
 
+// The tab control or tab strip of the advanced part, and its three pages.
+void frmMP3Settings::createPages() {
     tabMP3 = m_variant.tabStrip ? nullptr : new QTabWidget;
     TabStrip1 = m_variant.tabStrip ? new QTabBar : nullptr;
     for (QWidget*& page : fraPages) {
         // The tab strip's pages are frames of the window; the tab control's are its own pages.
         page = m_variant.tabStrip ? new QGroupBox : new QWidget;
     }
+}
 
+// The "Filtering" page: the lowpass and highpass filters.
+void frmMP3Settings::createFilterControls() {
     fraLowPass = new QGroupBox(QStringLiteral("LowPass Filter"));
     chLFilt = new QCheckBox(QStringLiteral("Lowpass filtering frequency (in Hz):"));
     udLFiltF = tLFiltF = upDown(0, 48000, 10);
@@ -165,7 +184,10 @@ void frmMP3Settings::createControls() {
     udHFiltF = tHFiltF = upDown(0, 48000, 10);
     lblHFiltW = new QLabel(QStringLiteral("Width of Highpass filter (in Hz):"));
     udHFiltW = tHFiltW = upDown(0, 48000, 10);
+}
 
+// The "VBR" page: coding method, quality, ABR target, maximum bitrate and its switches.
+void frmMP3Settings::createVbrControls() {
     lblCodingMethod = new QLabel(QStringLiteral("Coding Method:"));
     cmbVBRCodingMethod = new QComboBox;
     cmbVBRCodingMethod->addItems({QStringLiteral("None"), QStringLiteral("Default"), QStringLiteral("Old"),
@@ -182,7 +204,10 @@ void frmMP3Settings::createControls() {
     fraAdvanced = new QGroupBox(QStringLiteral("Advanced"));
     chStrictlyEnforceMinBitrate = new QCheckBox(QStringLiteral("Strictly enforce minimum bitrate"));
     chWriteVBRHeader = new QCheckBox(QStringLiteral("Write VBR Header"));
+}
 
+// The "Expert" page: the encoder's switches, ATH control and de-emphasis.
+void frmMP3Settings::createExpertControls() {
     chStrictlyISOCompliance = new QCheckBox(QStringLiteral("comply as much as possible to ISO MPEG spec"));
     chShortBlocks = new QCheckBox(QStringLiteral("short blocks"));
     chBitReservoir = new QCheckBox(QStringLiteral("bit reservoir"));
@@ -203,7 +228,14 @@ void frmMP3Settings::layOut() {
     auto* top = new QHBoxLayout(this);
     top->setContentsMargins(10, 10, 10, 10);
     top->setSpacing(10);
+    top->addWidget(layOutLeftPart(), 0, Qt::AlignLeft | Qt::AlignTop);
+    layOutFilteringPage();
+    layOutVbrPage();
+    layOutExpertPage();
+    top->addWidget(layOutRightPart(), 1);
+}
 
+QWidget* frmMP3Settings::layOutLeftPart() {
     m_leftPart = new QWidget;
     auto* left = new QVBoxLayout(m_leftPart);
     left->setContentsMargins(0, 0, 0, 0);
@@ -221,7 +253,13 @@ void frmMP3Settings::layOut() {
     buttons->addWidget(Command1, 1, 0, 1, cmdDefault ? 2 : 3);
     if (cmdDefault) buttons->addWidget(cmdDefault, 1, 2);
     left->addLayout(buttons);
+    layOutManual();
+    left->addWidget(Frame1);
+    left->addStretch(1);
+    return m_leftPart;
+}
 
+void frmMP3Settings::layOutManual() {
     auto* manual = new QGridLayout(Frame1);
     manual->addWidget(cmdAdvancedOptions, 0, 0, 1, 2);
     manual->addWidget(lblFrequency, 1, 0);
@@ -233,11 +271,9 @@ void frmMP3Settings::layOut() {
     sliderFrame(fraBitrate, sldrBitrate, QStringLiteral("poor quality "), QStringLiteral("good quality "));
     manual->addWidget(fraBitrate, 4, 0, 1, 2);
     manual->setColumnStretch(1, 1);
-    left->addWidget(Frame1);
-    left->addStretch(1);
-    top->addWidget(m_leftPart, 0, Qt::AlignLeft | Qt::AlignTop);
+}
 
-    // Filtering page.
+void frmMP3Settings::layOutFilteringPage() {
     auto* filtering = new QVBoxLayout(fraPages[0]);
     for (auto [frame, check, frequencyBox, widthLabel, widthBox] :
          {std::tuple{fraLowPass, chLFilt, udLFiltF, lblLFiltW, udLFiltW},
@@ -251,8 +287,9 @@ void frmMP3Settings::layOut() {
         filtering->addWidget(frame);
     }
     filtering->addStretch(1);
+}
 
-    // VBR page.
+void frmMP3Settings::layOutVbrPage() {
     auto* vbr = new QGridLayout(fraPages[1]);
     vbr->addWidget(lblCodingMethod, 0, 0);
     vbr->addWidget(cmbVBRCodingMethod, 0, 1);
@@ -270,8 +307,9 @@ void frmMP3Settings::layOut() {
     vbr->addWidget(fraAdvanced, 4, 0, 1, 2);
     vbr->setColumnStretch(1, 1);
     vbr->setRowStretch(5, 1);
+}
 
-    // Expert page.
+void frmMP3Settings::layOutExpertPage() {
     auto* expert = new QGridLayout(fraPages[2]);
     int row = 0;
     for (QCheckBox* check : {chStrictlyISOCompliance, chShortBlocks, chBitReservoir, chBlockType, chErrorProtection})
@@ -282,7 +320,10 @@ void frmMP3Settings::layOut() {
     expert->addWidget(cmbEmphasis, row++, 1);
     expert->setColumnStretch(1, 1);
     expert->setRowStretch(row, 1);
+}
 
+// The pages under a tab control, or under a tab strip that shows one of them at a time.
+QWidget* frmMP3Settings::layOutRightPart() {
     const std::array<QString, 3> tabs{QStringLiteral("Filtering"), QStringLiteral("VBR"), QStringLiteral("Expert")};
     m_rightPart = new QWidget;
     auto* right = new QVBoxLayout(m_rightPart);
@@ -298,7 +339,7 @@ void frmMP3Settings::layOut() {
         for (QWidget* page : fraPages) frames->addWidget(page, 0, 0);
         right->addLayout(frames, 1);
     }
-    top->addWidget(m_rightPart, 1);
+    return m_rightPart;
 }
 
 void frmMP3Settings::connectHandlers() {

@@ -169,7 +169,19 @@ public:
 
 private:
     void createControls();
+    void createPresetControls();
+    void createManualControls();
+    void createPages();
+    void createFilterControls();
+    void createVbrControls();
+    void createExpertControls();
     void layOut();
+    QWidget* layOutLeftPart();
+    void layOutManual();
+    void layOutFilteringPage();
+    void layOutVbrPage();
+    void layOutExpertPage();
+    QWidget* layOutRightPart();
     void connectHandlers();
     void setWidthTwips(int twips);
     void fitHeight();

@@ -68,6 +68,14 @@ frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
 }
 
 void frmOggSettings::buildControls() {
+    const Groups groups = createGroups();
+    createControls(groups);
+    layOut(groups);
+    connectHandlers();
+}
+
+// The groups come first: the controls are made in them, in the window's order.
+frmOggSettings::Groups frmOggSettings::createGroups() {
     auto* optionGroup = new QGroupBox(QStringLiteral("Option"), this);
     optionGroup->setObjectName(QStringLiteral("fraOption"));
     auto* vbrGroup = new QGroupBox(QStringLiteral("VBR"), this);
@@ -78,31 +86,34 @@ void frmOggSettings::buildControls() {
     channelsGroup->setObjectName(QStringLiteral("fraChMode"));
     auto* qualityGroup = new QGroupBox(QStringLiteral("Quality (Compression)"), this);
     qualityGroup->setObjectName(QStringLiteral("fraQuality"));
+    return {optionGroup, vbrGroup, frequencyGroup, channelsGroup, qualityGroup};
+}
 
-    chVbr = new QCheckBox(QStringLiteral("VBR Enabled"), optionGroup);
+void frmOggSettings::createControls(const Groups& groups) {
+    chVbr = new QCheckBox(QStringLiteral("VBR Enabled"), groups.option);
     chVbr->setObjectName(QStringLiteral("chVbr"));
-    chQuality = new QCheckBox(QStringLiteral("Quality Enabled"), optionGroup);
+    chQuality = new QCheckBox(QStringLiteral("Quality Enabled"), groups.option);
     chQuality->setObjectName(QStringLiteral("chQuality"));
-    sldrBitrate = makeSlider(optionGroup, "sldrBitrate", 14);
-    lblBitrate = makeLabel(optionGroup, "lblBitrate");
-    sldrMinBitrate = makeSlider(vbrGroup, "sldrMinBitrate", 14);
-    lblMinBitrate = makeLabel(vbrGroup, "lblMinBitrate");
-    sldrMaxBitrate = makeSlider(vbrGroup, "sldrMaxBitrate", 14);
-    lblMaxBitrate = makeLabel(vbrGroup, "lblMaxBitrate");
+    sldrBitrate = makeSlider(groups.option, "sldrBitrate", 14);
+    lblBitrate = makeLabel(groups.option, "lblBitrate");
+    sldrMinBitrate = makeSlider(groups.vbr, "sldrMinBitrate", 14);
+    lblMinBitrate = makeLabel(groups.vbr, "lblMinBitrate");
+    sldrMaxBitrate = makeSlider(groups.vbr, "sldrMaxBitrate", 14);
+    lblMaxBitrate = makeLabel(groups.vbr, "lblMaxBitrate");
     for (QSlider* slider : {sldrBitrate, sldrMinBitrate, sldrMaxBitrate}) {
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setPageStep(1);
     }
 
-    cmbFrequency = new QComboBox(frequencyGroup);
+    cmbFrequency = new QComboBox(groups.frequency);
     cmbFrequency->setObjectName(QStringLiteral("cmbFrequency"));
     for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
-    cmbChMode = new QComboBox(channelsGroup);
+    cmbChMode = new QComboBox(groups.channels);
     cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
     cmbChMode->addItem(QStringLiteral("Mono"));
     cmbChMode->addItem(QStringLiteral("Stereo"));
 
-    sldrQuality = makeSlider(qualityGroup, "sldrQuality", 1000);
+    sldrQuality = makeSlider(groups.quality, "sldrQuality", 1000);
     sldrQuality->setSingleStep(1);
     sldrQuality->setPageStep(100);
     sldrQuality->setTickInterval(100);
@@ -112,8 +123,10 @@ void frmOggSettings::buildControls() {
     cmdCancel = pushButton(QStringLiteral("Cancel"), "cmdCancel");
     cmdOk = pushButton(QStringLiteral("Ok"), "cmdOk");
     cmdOk->setDefault(true);
+}
 
-    auto* option = new QVBoxLayout(optionGroup);
+void frmOggSettings::layOut(const Groups& groups) {
+    auto* option = new QVBoxLayout(groups.option);
     auto* switches = new QHBoxLayout;
     switches->addWidget(chVbr);
     switches->addWidget(chQuality);
@@ -123,34 +136,36 @@ void frmOggSettings::buildControls() {
     option->addWidget(lblBitrate);
     option->addStretch(1);
 
-    auto* vbr = new QVBoxLayout(vbrGroup);
+    auto* vbr = new QVBoxLayout(groups.vbr);
     vbr->addWidget(sldrMinBitrate);
     vbr->addWidget(lblMinBitrate);
     vbr->addWidget(sldrMaxBitrate);
     vbr->addWidget(lblMaxBitrate);
 
-    (new QVBoxLayout(frequencyGroup))->addWidget(cmbFrequency);
-    (new QVBoxLayout(channelsGroup))->addWidget(cmbChMode);
-    auto* quality = new QVBoxLayout(qualityGroup);
+    (new QVBoxLayout(groups.frequency))->addWidget(cmbFrequency);
+    (new QVBoxLayout(groups.channels))->addWidget(cmbChMode);
+    auto* quality = new QVBoxLayout(groups.quality);
     quality->addWidget(sldrQuality);
     auto* ends = new QHBoxLayout;
-    auto* low = new QLabel(QStringLiteral("0"), qualityGroup);
-    auto* high = new QLabel(QStringLiteral("10"), qualityGroup);
+    auto* low = new QLabel(QStringLiteral("0"), groups.quality);
+    auto* high = new QLabel(QStringLiteral("10"), groups.quality);
     ends->addWidget(low);
     ends->addStretch(1);
     ends->addWidget(high);
     quality->addLayout(ends);
 
     QGridLayout* grid = dialogGrid();
-    grid->addWidget(optionGroup, 0, 0, 2, 1);
-    grid->addWidget(frequencyGroup, 0, 1);
-    grid->addWidget(channelsGroup, 1, 1);
-    grid->addWidget(vbrGroup, 2, 0);
-    grid->addWidget(qualityGroup, 2, 1);
+    grid->addWidget(groups.option, 0, 0, 2, 1);
+    grid->addWidget(groups.frequency, 0, 1);
+    grid->addWidget(groups.channels, 1, 1);
+    grid->addWidget(groups.vbr, 2, 0);
+    grid->addWidget(groups.quality, 2, 1);
     grid->addLayout(buttonRow({cmdApply, cmdCancel, cmdOk}), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+}
 
+void frmOggSettings::connectHandlers() {
     connect(sldrBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrBitrate_Scroll);
     connect(sldrMinBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrMinBitrate_Scroll);
     connect(sldrMaxBitrate, &QSlider::valueChanged, this, &frmOggSettings::sldrMaxBitrate_Scroll);

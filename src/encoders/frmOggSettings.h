@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -78,7 +79,20 @@ protected:
 
 private:
     void Form_Load();
+    // The window's five groups: "Option", "VBR", "Sampling Frequency", "Channels Mode" and
+    // "Quality (Compression)".
+    struct Groups {
+        QGroupBox* option;
+        QGroupBox* vbr;
+        QGroupBox* frequency;
+        QGroupBox* channels;
+        QGroupBox* quality;
+    };
     void buildControls();
+    Groups createGroups();
+    void createControls(const Groups& groups);
+    void layOut(const Groups& groups);
+    void connectHandlers();
     void showSettings(const OggSettings& settings);
     void showBitrates();
     void showPopup(QSlider* slider, const QString& text);

@@ -36,8 +36,20 @@ frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     const OpusVariant& variant = kVariants[static_cast<std::size_t>(owner.tool())];
     setObjectName(QLatin1String(variant.objectName));
     setWindowTitle(QStringLiteral("Opus Settings"));
+    createControls(variant.skinnedCaptions);
+    connectHandlers();
+    layOut();
+
+    m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
+    m_owner.SkinForm(this);
+    LoadOPUS();
+}
+
+// Each caption is the buddy of the control after it; the controls start at OpusSettings'
+// defaults.
+void frmOpusSettings::createControls(bool skinnedCaptions) {
     const auto caption = [&](const char* name, const QString& text) {
-        QLabel* label = variant.skinnedCaptions ? new SkinLabel(text, this) : new QLabel(text, this);
+        QLabel* label = skinnedCaptions ? new SkinLabel(text, this) : new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
         return label;
     };
@@ -73,13 +85,17 @@ frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
     cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
+}
 
+void frmOpusSettings::connectHandlers() {
     connect(txtBitrate, &QSpinBox::valueChanged, this, &frmOpusSettings::showDescription);
     connect(cmbMode, &QComboBox::currentIndexChanged, this, &frmOpusSettings::showDescription);
     connect(sldrComplexity, &QSlider::valueChanged, this, &frmOpusSettings::showDescription);
     connect(cmdOk, &QPushButton::clicked, this, &frmOpusSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOpusSettings::cmdCancel_Click);
+}
 
+void frmOpusSettings::layOut() {
     QGridLayout* grid = dialogGrid();
     grid->addWidget(lblBitrateCaption, 0, 0);
     grid->addWidget(txtBitrate, 0, 1, 1, 2, Qt::AlignLeft);
@@ -92,10 +108,6 @@ frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     grid->addLayout(buttonRow({cmdOk, cmdCancel}), 4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(400);
-
-    m_owner.skin().ApplySkinByName(this, m_owner.dialogSkinSection());
-    m_owner.SkinForm(this);
-    LoadOPUS();
 }
 
 OpusSettings frmOpusSettings::shown() const {

@@ -44,5 +44,9 @@ public:
     void cmdCancel_Click() { unload(); }
 
 private:
+    void createControls(bool skinnedCaptions);
+    void connectHandlers();
+    void layOut();
+
     EncoderDialogOwner& m_owner;
 };

@@ -7,8 +7,7 @@
 #include "encoders/frmWavSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "shell/BrowseForFolder.h"
-#include "components/store/CRegister.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 #include "shell/DesktopJobs.h"
 #include "shell/WindowServices.h"
 
@@ -27,16 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr auto HKLM = CRegister::HKEY_LOCAL_MACHINE;
-const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioextractor");
-const QString kOtherFolderValue = QStringLiteral("option other folder");
-const QString kOutputFolderValue = QStringLiteral("output folder");
-const QString kDeleteValue = QStringLiteral("check delete file");
-const QString kFormatValue = QStringLiteral("format settings folder");
-const QString kChannelsValue = QStringLiteral("combo channels folder");
-const QString kBitRateValue = QStringLiteral("combo bitrate folder");
-const QString kFrequencyValue = QStringLiteral("combo frquency folder");
 
 const QString kVideoFilter = QStringLiteral(
     "All files (*.*)|*.*|AVI Files (*.avi)|*.avi|Mpeg files (*.mpg, *.mpeg)|*.mpg; *.mpeg|Windows Media files (*.wmv, "
@@ -139,15 +128,38 @@ AEfrmmain::AEfrmmain(QWidget* parent)
 
 AEfrmmain::~AEfrmmain() = default;
 
-QString AEfrmmain::registryKey() const { return kKey; }
+QString AEfrmmain::registryKey() const { return ExtractorWindowSettings::key(); }
 
 void AEfrmmain::buildControls() {
+    QGroupBox* input = buildInputFrame();
+    QGroupBox* output = buildOutputFrame();
+    QGridLayout* options = buildFormatRows();
+    QHBoxLayout* commands = buildCommands();
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(16, 12, 16, 14);
+    main->setSpacing(10);
+    main->addWidget(input);
+    main->addWidget(output);
+    main->addLayout(options);
+    main->addStretch(1);
+    main->addLayout(commands);
+    connectControls();
+    resize(600, 470);
+}
+
+QGroupBox* AEfrmmain::buildInputFrame() {
     FrameInputFile = new QGroupBox(QStringLiteral("Input Video File:"), this);
     FrameInputFile->setObjectName(QStringLiteral("FrameInputFile"));
     txtFile = new QLineEdit(QStringLiteral("Select Input Video File"), FrameInputFile);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     cmdFile = button(FrameInputFile, "cmdFile", QStringLiteral("Browse"));
+    auto* row = new QHBoxLayout(FrameInputFile);
+    row->addWidget(txtFile, 1);
+    row->addWidget(cmdFile);
+    return FrameInputFile;
+}
 
+QGroupBox* AEfrmmain::buildOutputFrame() {
     FrameOptAudioFile = new QGroupBox(QStringLiteral("Output Audio File:"), this);
     FrameOptAudioFile->setObjectName(QStringLiteral("FrameOptAudioFile"));
     optSameFolder = new QRadioButton(QStringLiteral("Output to same folder as original"), FrameOptAudioFile);
@@ -160,7 +172,21 @@ void AEfrmmain::buildControls() {
     cmdOutAudioFile = button(FrameOptAudioFile, "cmdOutAudioFile", QStringLiteral("Browse"));
     chkDeleteSourceFiles = new QCheckBox(QStringLiteral("Delete source file(s) after Processing"), FrameOptAudioFile);
     chkDeleteSourceFiles->setObjectName(QStringLiteral("chkDeleteSourceFiles"));
+    // Screen readers name a field by its label; without one they take the title of the group
+    // around it.
+    txtOutAudioFile->setAccessibleName(optOtherFolder->text());
 
+    auto* grid = new QGridLayout(FrameOptAudioFile);
+    grid->addWidget(optSameFolder, 0, 0, 1, 3);
+    grid->addWidget(optOtherFolder, 1, 0);
+    grid->addWidget(txtOutAudioFile, 1, 1);
+    grid->addWidget(cmdOutAudioFile, 1, 2);
+    grid->addWidget(chkDeleteSourceFiles, 2, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return FrameOptAudioFile;
+}
+
+QGridLayout* AEfrmmain::buildFormatRows() {
     Skinlabelformat = new SkinLabel(QStringLiteral("Output Format"), this);
     Skinlabelformat->setObjectName(QStringLiteral("Skinlabelformat"));
     format = dropDownList(this, "format", {"MP3", "WAV", "WMA", "OGG", "FLAC", "OPUS"});
@@ -176,6 +202,25 @@ void AEfrmmain::buildControls() {
     ComboFreq = dropDownList(this, "ComboFreq",
                              {"96000", "88200", "48000", "44100", "32000", "24000", "22050", "16000", "12000", "11025",
                               "8000", "6000"});
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(cmdsetting, 0, 2);
+    const std::pair<SkinLabel*, QComboBox*> lists[] = {
+        {Skinlabelformat, format}, {SkinLabel1, ComboChannels}, {SkinLabel2, ComboBitRate}, {SkinLabel3, ComboFreq}};
+    int row = 0;
+    for (const auto& [label, list] : lists) {
+        label->setBuddy(list);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(list, row++, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
+QHBoxLayout* AEfrmmain::buildCommands() {
     cmdExtractAudio = button(this, "cmdExtractAudio", QStringLiteral("Extract Audio "));
     cmdExtractAudio->setDefault(true);
     cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
@@ -185,59 +230,18 @@ void AEfrmmain::buildControls() {
     pbProgressBar->setRange(0, 100);
     pbProgressBar->setValue(0);
     pbProgressBar->setTextVisible(false);
-    // Screen readers name a field by its label; without one they take the title of the group
-    // around it.
-    txtOutAudioFile->setAccessibleName(optOtherFolder->text());
-    Skinlabelformat->setBuddy(format);
-    SkinLabel1->setBuddy(ComboChannels);
-    SkinLabel2->setBuddy(ComboBitRate);
-    SkinLabel3->setBuddy(ComboFreq);
-
-    auto* input = new QHBoxLayout(FrameInputFile);
-    input->addWidget(txtFile, 1);
-    input->addWidget(cmdFile);
-
-    auto* output = new QGridLayout(FrameOptAudioFile);
-    output->addWidget(optSameFolder, 0, 0, 1, 3);
-    output->addWidget(optOtherFolder, 1, 0);
-    output->addWidget(txtOutAudioFile, 1, 1);
-    output->addWidget(cmdOutAudioFile, 1, 2);
-    output->addWidget(chkDeleteSourceFiles, 2, 0, 1, 3);
-    output->setColumnStretch(1, 1);
-
-    auto* options = new QGridLayout;
-    options->setHorizontalSpacing(12);
-    options->setVerticalSpacing(8);
-    options->addWidget(Skinlabelformat, 0, 0);
-    options->addWidget(format, 0, 1);
-    options->addWidget(cmdsetting, 0, 2);
-    options->addWidget(SkinLabel1, 1, 0);
-    options->addWidget(ComboChannels, 1, 1);
-    options->addWidget(SkinLabel2, 2, 0);
-    options->addWidget(ComboBitRate, 2, 1);
-    options->addWidget(SkinLabel3, 3, 0);
-    options->addWidget(ComboFreq, 3, 1);
-    options->setColumnStretch(1, 1);
-    options->setColumnStretch(3, 1);
-
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(pbProgressBar, 1);
-    commands->addWidget(cmdExtractAudio);
-    commands->addWidget(cmdCancel);
-
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(16, 12, 16, 14);
-    main->setSpacing(10);
-    main->addWidget(FrameInputFile);
-    main->addWidget(FrameOptAudioFile);
-    main->addLayout(options);
-    main->addStretch(1);
-    main->addLayout(commands);
     // The progress bar keeps its place when hidden, so the buttons do not move.
     QSizePolicy keep = pbProgressBar->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     pbProgressBar->setSizePolicy(keep);
+    auto* row = new QHBoxLayout;
+    row->addWidget(pbProgressBar, 1);
+    row->addWidget(cmdExtractAudio);
+    row->addWidget(cmdCancel);
+    return row;
+}
 
+void AEfrmmain::connectControls() {
     connect(cmdFile, &QPushButton::clicked, this, &AEfrmmain::cmdFile_Click);
     connect(cmdOutAudioFile, &QPushButton::clicked, this, &AEfrmmain::cmdOutAudioFile_Click);
     connect(optSameFolder, &QRadioButton::clicked, this, &AEfrmmain::optSameFolder_Click);
@@ -252,7 +256,6 @@ void AEfrmmain::buildControls() {
     connect(cmdExtractAudio, &QPushButton::clicked, this, &AEfrmmain::cmdExtractAudio_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &AEfrmmain::cmdCancel_Click);
     connect(Skin.get(), &SkinControl::Click, this, &AEfrmmain::Skin_Click);
-    resize(600, 470);
 }
 
 void AEfrmmain::Form_Load() {
@@ -292,30 +295,30 @@ void AEfrmmain::Form_Load() {
 // ---- Settings ----------------------------------------------------------------------------
 
 void AEfrmmain::LoadSettings() {
+    ExtractorWindowSettings defaults;
+    defaults.outputFolder = extractor::defaultOutputFolder();
+    const ExtractorWindowSettings stored = ExtractorWindowSettings::load(defaults);
     State& s = state();
-    // A value that is not a number leaves what the window holds.
-    if (const auto n = stored::number(stored::text(kKey, kOtherFolderValue, QStringLiteral("0"))))
-        s.iOtherFolder = static_cast<std::int16_t>(*n);
-    s.sOutFolder = stored::text(kKey, kOutputFolderValue, extractor::defaultOutputFolder());
-    if (const auto n = stored::number(stored::text(kKey, kDeleteValue, QStringLiteral("0"))))
-        s.iDeleteSource = static_cast<std::int16_t>(*n);
-    s.sFormat = stored::text(kKey, kFormatValue, QStringLiteral("MP3"));
-    s.sChannels = stored::text(kKey, kChannelsValue, QStringLiteral("Mono"));
-    if (const auto n = stored::number(stored::text(kKey, kBitRateValue, QStringLiteral("128"))))
-        s.sBitRate = QString::number(*n);
-    s.sFrequency = stored::text(kKey, kFrequencyValue, QStringLiteral("44100"));
+    s.iOtherFolder = stored.otherFolder ? -1 : 0;
+    s.sOutFolder = stored.outputFolder;
+    s.iDeleteSource = stored.deleteSource ? 1 : 0;
+    s.sFormat = stored.format;
+    s.sChannels = stored.channels;
+    s.sBitRate = stored.bitRate;
+    s.sFrequency = stored.frequency;
 }
 
 void AEfrmmain::SaveSettings() {
     const State& s = state();
-    CRegister reg;
-    reg.REGSaveSetting(HKLM, kKey, kOtherFolderValue, QString::number(s.iOtherFolder));
-    reg.REGSaveSetting(HKLM, kKey, kOutputFolderValue, s.sOutFolder);
-    reg.REGSaveSetting(HKLM, kKey, kDeleteValue, QString::number(s.iDeleteSource));
-    reg.REGSaveSetting(HKLM, kKey, kFormatValue, s.sFormat);
-    reg.REGSaveSetting(HKLM, kKey, kChannelsValue, s.sChannels);
-    reg.REGSaveSetting(HKLM, kKey, kBitRateValue, s.sBitRate);
-    reg.REGSaveSetting(HKLM, kKey, kFrequencyValue, s.sFrequency);
+    ExtractorWindowSettings stored;
+    stored.otherFolder = s.iOtherFolder != 0;
+    stored.outputFolder = s.sOutFolder;
+    stored.deleteSource = s.iDeleteSource != 0;
+    stored.format = s.sFormat;
+    stored.channels = s.sChannels;
+    stored.bitRate = s.sBitRate;
+    stored.frequency = s.sFrequency;
+    stored.save();
 }
 
 // ---- Window state ------------------------------------------------------------------------

@@ -23,7 +23,9 @@
 class AEfrmabout;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -125,6 +127,13 @@ protected:
 private:
     class Host;
     void buildControls();
+    QGroupBox* buildInputFrame();
+    QGroupBox* buildOutputFrame();
+    // The format, channels, bit rate and frequency lists with their labels.
+    QGridLayout* buildFormatRows();
+    // The progress bar with the Extract and Cancel buttons.
+    QHBoxLayout* buildCommands();
+    void connectControls();
     void Form_Load();
     extractor::RunRequest runRequest() const;
 

@@ -38,6 +38,15 @@ ACMainRecord::~ACMainRecord() {
 }
 
 void ACMainRecord::buildControls() {
+    buildTransport();
+    buildStatusBar();
+    buildMenus();
+    connectHandlers();
+    resize(460, 300);
+}
+
+// The visualisation over a row of transport buttons.
+void ACMainRecord::buildTransport() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(10, 10, 10, 6);
@@ -67,7 +76,10 @@ void ACMainRecord::buildControls() {
     row->addStretch(1);
     layout->addLayout(row);
     setCentralWidget(central);
+}
 
+// The state and the time.
+void ACMainRecord::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
@@ -78,7 +90,10 @@ void ACMainRecord::buildControls() {
     bar->addWidget(StatusBar1[0], 1);
     bar->addWidget(StatusBar1[1], 0);
     setStatusBar(bar);
+}
 
+// "Visual", "Frequency" and "Channels"; each frequency item selects its rate.
+void ACMainRecord::buildMenus() {
     mnuVisual = menuBar()->addMenu(QStringLiteral("Visual"));
     mnuLinear = mnuVisual->addAction(QStringLiteral("Linear"));
     mnuNormal = mnuVisual->addAction(QStringLiteral("Normal"));
@@ -97,7 +112,9 @@ void ACMainRecord::buildControls() {
     mnuMono = mnuChannels->addAction(QStringLiteral("Mono"));
     mnuStereo->setCheckable(true);
     mnuMono->setCheckable(true);
+}
 
+void ACMainRecord::connectHandlers() {
     const std::pair<QAction*, int> styles[] = {
         {mnuLinear, 1}, {mnuNormal, 2}, {mnuFire, 3}, {menuGlass, 4}, {mnuKryptonite, 5}};
     for (const auto& [action, code] : styles)
@@ -109,7 +126,6 @@ void ACMainRecord::buildControls() {
     connect(stopButton, &QToolButton::clicked, this, &ACMainRecord::stopButton_Click);
     connect(recButton, &QToolButton::clicked, this, &ACMainRecord::recButton_Click);
     connect(av1, &Visualisation::clicked, this, [this](QPoint at) { mnuVisual->popup(at); });
-    resize(460, 300);
 }
 
 void ACMainRecord::Form_Load(SkinControl* skin) {

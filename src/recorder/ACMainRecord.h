@@ -86,6 +86,10 @@ protected:
 
 private:
     void buildControls();
+    void buildTransport();
+    void buildStatusBar();
+    void buildMenus();
+    void connectHandlers();
     void Form_Load(SkinControl* skin);
     QString ChooseFile(const QString& title, bool forOpen);
     bool StartPlayback(const QString& fileName, QString* why);

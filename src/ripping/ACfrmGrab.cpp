@@ -3,8 +3,7 @@
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/DiscLookup.h"
 #include "components/ui/Skin.h"
-#include "components/store/CRegister.h"
-#include "components/store/StoredNumbers.h"
+#include "components/store/WindowSettings.h"
 #include "ripping/ReleaseChoice.h"
 #include "shell/WindowServices.h"
 
@@ -26,33 +25,7 @@
 
 namespace {
 
-const QString kKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
 const QString kSkinSection = QStringLiteral("Small Form");
-
-// The saved values, in the order SaveGrab writes and LoadGrab reads them.
-const QString kCddbSourceValue = QStringLiteral("OGG First Option");
-const QString kReadModeValue = QStringLiteral("OGG Second Option");
-const QString kServerValue = QStringLiteral("OGG Server");
-const QString kScriptValue = QStringLiteral("OGG Scirpt");
-const QString kNameValue = QStringLiteral("OGG Name");
-const QString kEmailValue = QStringLiteral("OGG EMAIL");
-const QString kLockValue = QStringLiteral("OGG Lock");
-const QString kModeValue = QStringLiteral("OGG Mode");
-const QString kSpinUpValue = QStringLiteral("OGG Spin Up");
-const QString kTimeOutValue = QStringLiteral("OGG TimeOut");
-const QString kRetriesValue = QStringLiteral("OGG Retries");
-const QString kDriveSpeedValue = QStringLiteral("OGG Drive Speed");
-const QString kErrorActionValue = QStringLiteral("Error Action");
-const QString kMusicBrainzValue = QStringLiteral("Use MusicBrainz");
-const QString kNameTracksValue = QStringLiteral("Name CD Tracks");
-const QString kAccurateRipValue = QStringLiteral("AccurateRip Verify");
-const QString kAccurateRipServerValue = QStringLiteral("AccurateRip Server");
-const QString kReadOffsetValue = QStringLiteral("Drive Read Offset");
-// Read offsets of drives lie within a few thousand samples.
-constexpr int kMaxReadOffset = 5000;
-
-constexpr int kInt16Min = -32768;
-constexpr int kInt16Max = 32767;
 
 // The hourglass for the lifetime of the object, also when a skin or grabber call throws.
 struct Hourglass {
@@ -68,10 +41,10 @@ QRadioButton* makeOption(QWidget* parent, const char* name, const QString& capti
     return option;
 }
 
-QSpinBox* makeSpin(QWidget* parent, const char* name, int minimum, int maximum, int step) {
+QSpinBox* makeSpin(QWidget* parent, const char* name, GrabSettings::Range range, int step) {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QLatin1String(name));
-    spin->setRange(minimum, maximum);
+    spin->setRange(range.minimum, range.maximum);
     spin->setSingleStep(step);
     return spin;
 }
@@ -82,23 +55,9 @@ QLineEdit* makeText(QWidget* parent, const char* name) {
     return edit;
 }
 
-void saveText(const QString& name, const QString& value) {
-    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kKey, name, value);
-}
-
-// A saved number as a 16-bit integer; text that is not one gives the default.
-int savedNumber(const QString& name, int defaultValue) {
-    return stored::integer(kKey, name, defaultValue, kInt16Min, kInt16Max);
-}
-
 }  // namespace
 
 QString GrabDialogOwner::cdplayerIniPath() const { return defaultCdplayerIniPath(); }
-
-bool ACfrmGrab::savedNameTracks() { return stored::flag(stored::text(kKey, kNameTracksValue, QStringLiteral("0")), false); }
-bool ACfrmGrab::savedVerifyAccurateRip() {
-    return stored::flag(stored::text(kKey, kAccurateRipValue, QStringLiteral("1")), true);
-}
 
 QString ACfrmGrab::defaultAgentName() { return QStringLiteral("Audio Converter"); }
 QString ACfrmGrab::defaultEmail() { return QStringLiteral("support@brindlewood.example"); }
@@ -111,133 +70,14 @@ ACfrmGrab::ACfrmGrab(GrabDialogOwner& owner) : SettingsDialog(owner.ownerWindow(
 }
 
 void ACfrmGrab::buildControls() {
-    auto* grabGroup = new QGroupBox(QStringLiteral("Grab Options"), this);
-    grabGroup->setObjectName(QStringLiteral("fraGrabOptions"));
-    auto* cddbGroup = new QGroupBox(QStringLiteral("CDDB"), this);
-    cddbGroup->setObjectName(QStringLiteral("fraCDDB"));
-
-    optBurst = makeOption(grabGroup, "optBurst", QStringLiteral("Burst Mode (Fast, no Error Correction)"));
-    optSynch = makeOption(grabGroup, "optSynch", QStringLiteral("Synch Mode (Correct Jitter Errors)"));
-    optSecure = makeOption(grabGroup, "optSecure", QStringLiteral("Secure Mode (Double Precision Error Correction)"));
-    optParanoid = makeOption(grabGroup, "optParanoid", QStringLiteral("Paranoid Mode (Small Blocks Read, drive cache disable)"));
-    optBurst->setChecked(true);
-    auto* speedBefore = new QLabel(QStringLiteral("Extraction Speed Low or Equal:"), grabGroup);
-    txtDriveSpeed = udDriveSpeed = makeSpin(grabGroup, "txtDriveSpeed", 1, 64, 4);
-    auto* speedAfter = new QLabel(QStringLiteral("x 176 kB/sec"), grabGroup);
-    auto* retriesLabel = new QLabel(QStringLiteral("Retries on Read or Synch Error:"), grabGroup);
-    txtGrabRetriesOnError = udRetries = makeSpin(grabGroup, "txtGrabRetriesOnError", 0, 255, 1);
-    auto* actionLabel = new QLabel(QStringLiteral("Action on error:"), grabGroup);
-    cmbErrorAction = new QComboBox(grabGroup);
-    cmbErrorAction->setObjectName(QStringLiteral("cmbErrorAction"));
-
-    chkDriveLockTray = new QCheckBox(QStringLiteral("Lock CD Tray During Grab"), cddbGroup);
-    chkDriveLockTray->setObjectName(QStringLiteral("chkDriveLockTray"));
-    chkSafeMode = new QCheckBox(QStringLiteral("Mode Safe"), cddbGroup);
-    chkSafeMode->setObjectName(QStringLiteral("chkSafeMode"));
-    auto* spinUpLabel = new QLabel(QStringLiteral("Spin Up during:"), cddbGroup);
-    txtSpinUpTime = udSpinUpTime = makeSpin(cddbGroup, "txtSpinUpTime", 0, 30000, 500);
-    optCDDBAny = makeOption(cddbGroup, "optCDDBAny", QStringLiteral("Get CDDB from any available source"));
-    optCDDBOnLine = makeOption(cddbGroup, "optCDDBOnLine", QStringLiteral("Get CDDB info from On-Line Data Base"));
-    optCDPLAYERINI = makeOption(cddbGroup, "optCDPLAYERINI", QStringLiteral("Use only cdplayer.ini"));
-    optCDDBAny->setChecked(true);
-    auto* serverLabel = new QLabel(QStringLiteral("CDDB Server:"), cddbGroup);
-    ServerAddr = makeText(cddbGroup, "ServerAddr");
-    auto* scriptLabel = new QLabel(QStringLiteral("CGI Script:"), cddbGroup);
-    CGIAddr = makeText(cddbGroup, "CGIAddr");
-    auto* agentLabel = new QLabel(QStringLiteral("Agent Name:"), cddbGroup);
-    Agent = makeText(cddbGroup, "Agent");
-    auto* emailLabel = new QLabel(QStringLiteral("User E-mail:"), cddbGroup);
-    EMail = makeText(cddbGroup, "EMail");
-    auto* timeOutLabel = new QLabel(QStringLiteral("TimeOut:"), cddbGroup);
-    txtCDDBTimeOut = udTimeOut = makeSpin(cddbGroup, "txtCDDBTimeOut", 0, 30000, 500);
-    GetCDDBButton = new QPushButton(QStringLiteral("Get Disk Info"), cddbGroup);
-    GetCDDBButton->setObjectName(QStringLiteral("GetCDDBButton"));
-    chkMusicBrainz = new QCheckBox(QStringLiteral("Use MusicBrainz"), cddbGroup);
-    chkMusicBrainz->setObjectName(QStringLiteral("chkMusicBrainz"));
-    chkMusicBrainz->setChecked(true);
-    chkNameTracks = new QCheckBox(QStringLiteral("Name CD tracks from the disc information"), cddbGroup);
-    chkNameTracks->setObjectName(QStringLiteral("chkNameTracks"));
-    // A list, so that every skin draws it as its other lists.
-    lstDiscInfo = new QListWidget(cddbGroup);
-    lstDiscInfo->setObjectName(QStringLiteral("lstDiscInfo"));
-    lstDiscInfo->setSelectionMode(QAbstractItemView::NoSelection);
-    lstDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
-    lstDiscInfo->setFixedHeight(150);
-    auto* arGroup = new QGroupBox(QStringLiteral("AccurateRip"), this);
-    arGroup->setObjectName(QStringLiteral("fraAccurateRip"));
-    chkAccurateRip = new QCheckBox(QStringLiteral("Verify CD tracks with AccurateRip"), arGroup);
-    chkAccurateRip->setObjectName(QStringLiteral("chkAccurateRip"));
-    chkAccurateRip->setChecked(true);
-    auto* offsetLabel = new QLabel(QStringLiteral("Drive read offset:"), arGroup);
-    txtReadOffset = makeSpin(arGroup, "txtReadOffset", -kMaxReadOffset, kMaxReadOffset, 1);
-    auto* offsetAfter = new QLabel(QStringLiteral("samples"), arGroup);
-    auto* arServerLabel = new QLabel(QStringLiteral("AccurateRip server:"), arGroup);
-    ARServerAddr = makeText(arGroup, "ARServerAddr");
-    ARServerAddr->setText(GrabSettings().accurateRipServer);
-    offsetLabel->setBuddy(txtReadOffset);
-    arServerLabel->setBuddy(ARServerAddr);
-    auto* ar = new QGridLayout(arGroup);
-    ar->addWidget(chkAccurateRip, 0, 0, 1, 3);
-    ar->addWidget(offsetLabel, 1, 0);
-    ar->addWidget(txtReadOffset, 1, 1);
-    ar->addWidget(offsetAfter, 1, 2);
-    ar->addWidget(arServerLabel, 2, 0);
-    ar->addWidget(ARServerAddr, 2, 1, 1, 2);
-    // Each field is announced by its own label rather than by the title of its group.
-    const std::pair<QLabel*, QWidget*> labelled[] = {
-        {speedBefore, txtDriveSpeed}, {retriesLabel, txtGrabRetriesOnError}, {actionLabel, cmbErrorAction},
-        {spinUpLabel, txtSpinUpTime}, {serverLabel, ServerAddr}, {scriptLabel, CGIAddr},
-        {agentLabel, Agent},          {emailLabel, EMail},       {timeOutLabel, txtCDDBTimeOut}};
-    for (const auto& [label, field] : labelled) label->setBuddy(field);
-
+    QGroupBox* grabGroup = buildGrabOptions();
+    QGroupBox* cddbGroup = buildCddbOptions();
+    QGroupBox* arGroup = buildAccurateRipOptions();
     cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    m_readModes = new QButtonGroup(this);
-    m_readModes->addButton(optBurst, 1);
-    m_readModes->addButton(optSynch, 2);
-    m_readModes->addButton(optSecure, 3);
-    m_readModes->addButton(optParanoid, 4);
-    // Codes of the saved value: one more than the look-up's source code.
-    m_cddbSources = new QButtonGroup(this);
-    m_cddbSources->addButton(optCDDBAny, 1);
-    m_cddbSources->addButton(optCDDBOnLine, 2);
-    m_cddbSources->addButton(optCDPLAYERINI, 3);
-
-    auto* grab = new QGridLayout(grabGroup);
-    int row = 0;
-    for (QRadioButton* option : {optBurst, optSynch, optSecure, optParanoid}) grab->addWidget(option, row++, 0, 1, 3);
-    grab->addWidget(speedBefore, row, 0);
-    grab->addWidget(txtDriveSpeed, row, 1);
-    grab->addWidget(speedAfter, row++, 2);
-    grab->addWidget(retriesLabel, row, 0);
-    grab->addWidget(txtGrabRetriesOnError, row++, 1);
-    grab->addWidget(actionLabel, row, 0);
-    grab->addWidget(cmbErrorAction, row++, 1, 1, 2);
-    grab->setRowStretch(row, 1);
-
-    auto* cddb = new QGridLayout(cddbGroup);
-    row = 0;
-    cddb->addWidget(chkDriveLockTray, row, 0, 1, 2);
-    cddb->addWidget(chkSafeMode, row++, 2, 1, 2);
-    cddb->addWidget(spinUpLabel, row, 0);
-    cddb->addWidget(txtSpinUpTime, row++, 1);
-    for (QRadioButton* option : {optCDDBAny, optCDDBOnLine, optCDPLAYERINI}) cddb->addWidget(option, row++, 0, 1, 4);
-    const std::pair<QLabel*, QWidget*> fields[] = {
-        {serverLabel, ServerAddr}, {scriptLabel, CGIAddr}, {agentLabel, Agent}, {emailLabel, EMail}};
-    for (const auto& [label, field] : fields) {
-        cddb->addWidget(label, row, 0);
-        cddb->addWidget(field, row++, 1, 1, 3);
-    }
-    cddb->addWidget(timeOutLabel, row, 0);
-    cddb->addWidget(txtCDDBTimeOut, row, 1);
-    cddb->addWidget(GetCDDBButton, row++, 3);
-    cddb->addWidget(chkMusicBrainz, row++, 0, 1, 4);
-    cddb->addWidget(chkNameTracks, row++, 0, 1, 4);
-    cddb->addWidget(lstDiscInfo, row, 0, 1, 4);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 12);
@@ -257,6 +97,138 @@ void ACfrmGrab::buildControls() {
     connect(GetCDDBButton, &QPushButton::clicked, this, &ACfrmGrab::GetCDDBButton_Click);
     connect(cmdOk, &QPushButton::clicked, this, &ACfrmGrab::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &ACfrmGrab::cmdCancel_Click);
+}
+
+QGroupBox* ACfrmGrab::buildGrabOptions() {
+    auto* group = new QGroupBox(QStringLiteral("Grab Options"), this);
+    group->setObjectName(QStringLiteral("fraGrabOptions"));
+    optBurst = makeOption(group, "optBurst", QStringLiteral("Burst Mode (Fast, no Error Correction)"));
+    optSynch = makeOption(group, "optSynch", QStringLiteral("Synch Mode (Correct Jitter Errors)"));
+    optSecure = makeOption(group, "optSecure", QStringLiteral("Secure Mode (Double Precision Error Correction)"));
+    optParanoid = makeOption(group, "optParanoid", QStringLiteral("Paranoid Mode (Small Blocks Read, drive cache disable)"));
+    optBurst->setChecked(true);
+    m_readModes = new QButtonGroup(this);
+    int mode = GrabSettings::kReadModes.minimum;
+    for (QRadioButton* option : {optBurst, optSynch, optSecure, optParanoid}) m_readModes->addButton(option, mode++);
+
+    auto* speedBefore = new QLabel(QStringLiteral("Extraction Speed Low or Equal:"), group);
+    txtDriveSpeed = udDriveSpeed = makeSpin(group, "txtDriveSpeed", GrabSettings::kDriveSpeeds, 4);
+    auto* speedAfter = new QLabel(QStringLiteral("x 176 kB/sec"), group);
+    auto* retriesLabel = new QLabel(QStringLiteral("Retries on Read or Synch Error:"), group);
+    txtGrabRetriesOnError = udRetries = makeSpin(group, "txtGrabRetriesOnError", GrabSettings::kRetries, 1);
+    auto* actionLabel = new QLabel(QStringLiteral("Action on error:"), group);
+    cmbErrorAction = new QComboBox(group);
+    cmbErrorAction->setObjectName(QStringLiteral("cmbErrorAction"));
+    // Each field is announced by its own label rather than by the title of its group.
+    speedBefore->setBuddy(txtDriveSpeed);
+    retriesLabel->setBuddy(txtGrabRetriesOnError);
+    actionLabel->setBuddy(cmbErrorAction);
+
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    for (QAbstractButton* option : m_readModes->buttons()) grid->addWidget(option, row++, 0, 1, 3);
+    grid->addWidget(speedBefore, row, 0);
+    grid->addWidget(txtDriveSpeed, row, 1);
+    grid->addWidget(speedAfter, row++, 2);
+    grid->addWidget(retriesLabel, row, 0);
+    grid->addWidget(txtGrabRetriesOnError, row++, 1);
+    grid->addWidget(actionLabel, row, 0);
+    grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
+    grid->setRowStretch(row, 1);
+    return group;
+}
+
+QGroupBox* ACfrmGrab::buildCddbOptions() {
+    auto* group = new QGroupBox(QStringLiteral("CDDB"), this);
+    group->setObjectName(QStringLiteral("fraCDDB"));
+    chkDriveLockTray = new QCheckBox(QStringLiteral("Lock CD Tray During Grab"), group);
+    chkDriveLockTray->setObjectName(QStringLiteral("chkDriveLockTray"));
+    chkSafeMode = new QCheckBox(QStringLiteral("Mode Safe"), group);
+    chkSafeMode->setObjectName(QStringLiteral("chkSafeMode"));
+    auto* spinUpLabel = new QLabel(QStringLiteral("Spin Up during:"), group);
+    txtSpinUpTime = udSpinUpTime = makeSpin(group, "txtSpinUpTime", GrabSettings::kMilliseconds, 500);
+    spinUpLabel->setBuddy(txtSpinUpTime);
+    optCDDBAny = makeOption(group, "optCDDBAny", QStringLiteral("Get CDDB from any available source"));
+    optCDDBOnLine = makeOption(group, "optCDDBOnLine", QStringLiteral("Get CDDB info from On-Line Data Base"));
+    optCDPLAYERINI = makeOption(group, "optCDPLAYERINI", QStringLiteral("Use only cdplayer.ini"));
+    optCDDBAny->setChecked(true);
+    // Codes of the saved value: one more than the look-up's source code.
+    m_cddbSources = new QButtonGroup(this);
+    m_cddbSources->addButton(optCDDBAny, sourceCode(DiscInfoSource::Any));
+    m_cddbSources->addButton(optCDDBOnLine, sourceCode(DiscInfoSource::OnLine));
+    m_cddbSources->addButton(optCDPLAYERINI, sourceCode(DiscInfoSource::LocalIniOnly));
+
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    grid->addWidget(chkDriveLockTray, row, 0, 1, 2);
+    grid->addWidget(chkSafeMode, row++, 2, 1, 2);
+    grid->addWidget(spinUpLabel, row, 0);
+    grid->addWidget(txtSpinUpTime, row++, 1);
+    for (QAbstractButton* option : m_cddbSources->buttons()) grid->addWidget(option, row++, 0, 1, 4);
+    addLookUpFields(group, grid, row);
+    return group;
+}
+
+void ACfrmGrab::addLookUpFields(QGroupBox* group, QGridLayout* grid, int row) {
+    const auto field = [&](const char* name, const QString& caption) {
+        auto* label = new QLabel(caption, group);
+        QLineEdit* edit = makeText(group, name);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row++, 1, 1, 3);
+        return edit;
+    };
+    ServerAddr = field("ServerAddr", QStringLiteral("CDDB Server:"));
+    CGIAddr = field("CGIAddr", QStringLiteral("CGI Script:"));
+    Agent = field("Agent", QStringLiteral("Agent Name:"));
+    EMail = field("EMail", QStringLiteral("User E-mail:"));
+    auto* timeOutLabel = new QLabel(QStringLiteral("TimeOut:"), group);
+    txtCDDBTimeOut = udTimeOut = makeSpin(group, "txtCDDBTimeOut", GrabSettings::kMilliseconds, 500);
+    timeOutLabel->setBuddy(txtCDDBTimeOut);
+    GetCDDBButton = new QPushButton(QStringLiteral("Get Disk Info"), group);
+    GetCDDBButton->setObjectName(QStringLiteral("GetCDDBButton"));
+    chkMusicBrainz = new QCheckBox(QStringLiteral("Use MusicBrainz"), group);
+    chkMusicBrainz->setObjectName(QStringLiteral("chkMusicBrainz"));
+    chkMusicBrainz->setChecked(true);
+    chkNameTracks = new QCheckBox(QStringLiteral("Name CD tracks from the disc information"), group);
+    chkNameTracks->setObjectName(QStringLiteral("chkNameTracks"));
+    // A list, so that every skin draws it as its other lists.
+    lstDiscInfo = new QListWidget(group);
+    lstDiscInfo->setObjectName(QStringLiteral("lstDiscInfo"));
+    lstDiscInfo->setSelectionMode(QAbstractItemView::NoSelection);
+    lstDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
+    lstDiscInfo->setFixedHeight(150);
+
+    grid->addWidget(timeOutLabel, row, 0);
+    grid->addWidget(txtCDDBTimeOut, row, 1);
+    grid->addWidget(GetCDDBButton, row++, 3);
+    grid->addWidget(chkMusicBrainz, row++, 0, 1, 4);
+    grid->addWidget(chkNameTracks, row++, 0, 1, 4);
+    grid->addWidget(lstDiscInfo, row, 0, 1, 4);
+}
+
+QGroupBox* ACfrmGrab::buildAccurateRipOptions() {
+    auto* group = new QGroupBox(QStringLiteral("AccurateRip"), this);
+    group->setObjectName(QStringLiteral("fraAccurateRip"));
+    chkAccurateRip = new QCheckBox(QStringLiteral("Verify CD tracks with AccurateRip"), group);
+    chkAccurateRip->setObjectName(QStringLiteral("chkAccurateRip"));
+    chkAccurateRip->setChecked(true);
+    auto* offsetLabel = new QLabel(QStringLiteral("Drive read offset:"), group);
+    txtReadOffset = makeSpin(group, "txtReadOffset", GrabSettings::kReadOffsets, 1);
+    auto* offsetAfter = new QLabel(QStringLiteral("samples"), group);
+    auto* arServerLabel = new QLabel(QStringLiteral("AccurateRip server:"), group);
+    ARServerAddr = makeText(group, "ARServerAddr");
+    ARServerAddr->setText(GrabSettings().accurateRipServer);
+    offsetLabel->setBuddy(txtReadOffset);
+    arServerLabel->setBuddy(ARServerAddr);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(chkAccurateRip, 0, 0, 1, 3);
+    grid->addWidget(offsetLabel, 1, 0);
+    grid->addWidget(txtReadOffset, 1, 1);
+    grid->addWidget(offsetAfter, 1, 2);
+    grid->addWidget(arServerLabel, 2, 0);
+    grid->addWidget(ARServerAddr, 2, 1, 1, 2);
+    return group;
 }
 
 void ACfrmGrab::Form_Load() {
@@ -442,99 +414,70 @@ QString ACfrmGrab::foundText(const DiscInfo& info) {
     return text;
 }
 
-void ACfrmGrab::SaveGrab() {
-    if (m_cddbSources->checkedId() > 0) m_savedCddbSource = static_cast<std::int16_t>(m_cddbSources->checkedId());
-    if (m_readModes->checkedId() > 0) m_savedReadMode = static_cast<std::int16_t>(m_readModes->checkedId());
-    stored::save(kKey, kCddbSourceValue, m_savedCddbSource);
-    stored::save(kKey, kReadModeValue, m_savedReadMode);
-    saveText(kServerValue, ServerAddr->text());
-    saveText(kScriptValue, CGIAddr->text());
-    saveText(kNameValue, Agent->text());
-    saveText(kEmailValue, EMail->text());
-    stored::save(kKey, kLockValue, chkDriveLockTray->isChecked() ? 1 : 0);
-    stored::save(kKey, kModeValue, chkSafeMode->isChecked() ? 1 : 0);
-    saveText(kSpinUpValue, txtSpinUpTime->text());
-    saveText(kTimeOutValue, txtCDDBTimeOut->text());
-    saveText(kRetriesValue, txtGrabRetriesOnError->text());
-    saveText(kDriveSpeedValue, txtDriveSpeed->text());
-    stored::save(kKey, kErrorActionValue, cmbErrorAction->currentIndex());
-    stored::save(kKey, kMusicBrainzValue, chkMusicBrainz->isChecked() ? 1 : 0);
-    stored::save(kKey, kNameTracksValue, chkNameTracks->isChecked() ? 1 : 0);
-    stored::save(kKey, kAccurateRipValue, chkAccurateRip->isChecked() ? 1 : 0);
-    saveText(kAccurateRipServerValue, ARServerAddr->text());
-    stored::save(kKey, kReadOffsetValue, txtReadOffset->value());
+int ACfrmGrab::sourceCode(DiscInfoSource source) { return static_cast<int>(source) + 1; }
+
+GrabSettings ACfrmGrab::shown() const {
+    GrabSettings g = m_owner.grabberSettings();
+    // With no option selected the saved read mode and source stand.
+    g.readMode = m_readModes->checkedId() > 0 ? m_readModes->checkedId() : m_saved.readMode;
+    g.discInfoSource = m_cddbSources->checkedId() > 0 ? static_cast<DiscInfoSource>(m_cddbSources->checkedId() - 1)
+                                                      : m_saved.discInfoSource;
+    g.errorAction = cmbErrorAction->currentIndex();
+    g.spinUpTime = udSpinUpTime->value();
+    g.retries = udRetries->value();
+    g.driveSpeed = udDriveSpeed->value();
+    g.cddbTimeOut = udTimeOut->value();
+    g.lockTray = chkDriveLockTray->isChecked();
+    g.safeMode = chkSafeMode->isChecked();
+    g.cddbServer = ServerAddr->text();
+    g.cddbScript = CGIAddr->text();
+    g.agentName = Agent->text();
+    g.email = EMail->text();
+    g.useMusicBrainz = chkMusicBrainz->isChecked();
+    g.nameTracks = chkNameTracks->isChecked();
+    g.verifyAccurateRip = chkAccurateRip->isChecked();
+    g.accurateRipServer = ARServerAddr->text();
+    g.readOffset = txtReadOffset->value();
+    return g;
 }
 
-void ACfrmGrab::LoadGrab() {
-    // A code or number that cannot be read, or that its control cannot show, gives the default.
-    const int source = savedNumber(kCddbSourceValue, 1);
-    const int mode = savedNumber(kReadModeValue, 1);
-    const QString server = stored::text(kKey, kServerValue, QString());
-    const QString script = stored::text(kKey, kScriptValue, QString());
-    const QString name = stored::text(kKey, kNameValue, QString());
-    const QString email = stored::text(kKey, kEmailValue, QString());
-    const bool lock = stored::flag(stored::text(kKey, kLockValue, QStringLiteral("1")), true);
-    const bool safe = stored::flag(stored::text(kKey, kModeValue, QStringLiteral("1")), true);
-    const auto fieldValue = [](const QString& valueName, int defaultValue, const QSpinBox* spin) {
-        const int n = savedNumber(valueName, defaultValue);
-        return n >= spin->minimum() && n <= spin->maximum() ? n : defaultValue;
-    };
-    const int spinUp = fieldValue(kSpinUpValue, 1000, txtSpinUpTime);
-    const int timeOut = fieldValue(kTimeOutValue, 7000, txtCDDBTimeOut);
-    const int retries = fieldValue(kRetriesValue, 5, txtGrabRetriesOnError);
-    const int speed = fieldValue(kDriveSpeedValue, 32, txtDriveSpeed);
-    const int action = savedNumber(kErrorActionValue, 1);
-    const bool musicBrainz = stored::flag(stored::text(kKey, kMusicBrainzValue, QStringLiteral("1")), true);
-    const QString arServer = stored::text(kKey, kAccurateRipServerValue, QString());
-    const int offset = fieldValue(kReadOffsetValue, 0, txtReadOffset);
-
-    m_savedCddbSource = static_cast<std::int16_t>(source >= 1 && source <= 3 ? source : 1);
-    m_savedReadMode = static_cast<std::int16_t>(mode >= 1 && mode <= 4 ? mode : 1);
-
-    // An empty saved text counts as nothing saved: the box keeps what it shows. A saved server
-    // keeps the script saved with it, an empty one too (the CDDB protocol), so that the
-    // grabber's default script never goes to a server of the user's.
-    if (!server.isEmpty()) ServerAddr->setText(server);
-    if (!script.isEmpty() || !server.isEmpty()) CGIAddr->setText(script);
-    if (!name.isEmpty()) Agent->setText(name);
-    if (!email.isEmpty()) EMail->setText(email);
-    chkDriveLockTray->setChecked(lock);
-    chkSafeMode->setChecked(safe);
+void ACfrmGrab::showSettings(const GrabSettings& s) {
+    selectOption(m_readModes, s.readMode);
+    selectOption(m_cddbSources, sourceCode(s.discInfoSource));
+    cmbErrorAction->setCurrentIndex(s.errorAction);
     {
         const QSignalBlocker b1(udSpinUpTime), b2(udTimeOut), b3(udRetries), b4(udDriveSpeed);
-        txtSpinUpTime->setValue(spinUp);
-        txtCDDBTimeOut->setValue(timeOut);
-        txtGrabRetriesOnError->setValue(retries);
-        txtDriveSpeed->setValue(speed);
+        txtSpinUpTime->setValue(s.spinUpTime);
+        txtCDDBTimeOut->setValue(s.cddbTimeOut);
+        txtGrabRetriesOnError->setValue(s.retries);
+        txtDriveSpeed->setValue(s.driveSpeed);
     }
-    cmbErrorAction->setCurrentIndex(action >= 0 && action < cmbErrorAction->count() ? action : 1);
-    chkMusicBrainz->setChecked(musicBrainz);
-    chkNameTracks->setChecked(savedNameTracks());
-    chkAccurateRip->setChecked(savedVerifyAccurateRip());
-    ARServerAddr->setText(arServer.isEmpty() ? GrabSettings().accurateRipServer : arServer);
-    txtReadOffset->setValue(offset);
-    selectOption(m_cddbSources, m_savedCddbSource);
-    selectOption(m_readModes, m_savedReadMode);
+    chkDriveLockTray->setChecked(s.lockTray);
+    chkSafeMode->setChecked(s.safeMode);
+    showCddbTexts(s);
+    chkMusicBrainz->setChecked(s.useMusicBrainz);
+    chkNameTracks->setChecked(s.nameTracks);
+    chkAccurateRip->setChecked(s.verifyAccurateRip);
+    ARServerAddr->setText(s.accurateRipServer);
+    txtReadOffset->setValue(s.readOffset);
+}
+
+void ACfrmGrab::SaveGrab() {
+    m_saved = shown();
+    m_saved.save(ConverterWindowSettings::key());
+}
+
+// The boxes show the grabber's look-up texts; a text saved empty leaves them.
+void ACfrmGrab::LoadGrab() {
+    m_saved = GrabSettings::load(ConverterWindowSettings::key(), shown());
+    showSettings(m_saved);
 }
 
 void ACfrmGrab::Apply() {
-    changeGrabber([this](GrabSettings& g) {
-        g.errorAction = cmbErrorAction->currentIndex();
-        g.readMode = m_savedReadMode;
-        g.spinUpTime = udSpinUpTime->value();
-        g.retries = udRetries->value();
-        g.driveSpeed = udDriveSpeed->value();
-        g.cddbTimeOut = udTimeOut->value();
-        g.lockTray = chkDriveLockTray->isChecked();
-        g.safeMode = chkSafeMode->isChecked();
-        g.cddbServer = ServerAddr->text();
-        g.cddbScript = CGIAddr->text();
-        g.agentName = Agent->text();
-        g.email = EMail->text();
-        g.useMusicBrainz = chkMusicBrainz->isChecked();
-        g.accurateRipServer = ARServerAddr->text();
-        g.readOffset = txtReadOffset->value();
-    });
+    GrabSettings g = shown();
+    g.readMode = m_saved.readMode;
+    g.discInfoSource = m_saved.discInfoSource;
+    m_owner.setGrabberSettings(g);
 }
 
 void ACfrmGrab::cmdOk_Click() {

@@ -22,6 +22,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -106,11 +108,12 @@ public:
 
     // Re-reads the grabber's drive and shows the grabber's current settings.
     void RefreshCD();
-    // Writes the controls to the registry; updates SavedReadMode and SavedCddbSource.
+    // Stores the settings the controls show, the selected read mode and source included.
     void SaveGrab();
-    // Reads the registry into the controls, SavedReadMode and SavedCddbSource.
+    // Shows the stored settings, the read mode and source included.
     void LoadGrab();
-    // Hands the dialog's settings (the saved read mode, not the selected one) to the grabber.
+    // Hands the dialog's settings (the saved read mode and source, not the selected ones) to
+    // the grabber.
     void Apply();
 
     // The lines the list of disc information shows, and what it shows.
@@ -118,13 +121,8 @@ public:
     QString discInfoShown() const;
 
     // Read mode 1..4 and CDDB source 1..3 (any, on-line, cdplayer.ini) as last loaded or saved.
-    std::int16_t SavedReadMode() const { return m_savedReadMode; }
-    std::int16_t SavedCddbSource() const { return m_savedCddbSource; }
-
-    // The stored choices a conversion run follows, whether or not the dialog was loaded:
-    // outputs of CD tracks named from the disc information, and AccurateRip verification.
-    static bool savedNameTracks();
-    static bool savedVerifyAccurateRip();
+    std::int16_t SavedReadMode() const { return static_cast<std::int16_t>(m_saved.readMode); }
+    std::int16_t SavedCddbSource() const { return static_cast<std::int16_t>(sourceCode(m_saved.discInfoSource)); }
 
     // The agent name and e-mail the grabber gets when the dialog loads.
     static QString defaultAgentName();
@@ -144,9 +142,19 @@ protected:
 
 private:
     void buildControls();
+    QGroupBox* buildGrabOptions();
+    QGroupBox* buildCddbOptions();
+    // The look-up's texts, time-out, button, choices and findings, from `row` of the CDDB box.
+    void addLookUpFields(QGroupBox* group, QGridLayout* grid, int row);
+    QGroupBox* buildAccurateRipOptions();
     void Form_Load();
     // Selects the group's option with this code; any other code selects none.
     static void selectOption(QButtonGroup* group, int code);
+    // The code of a look-up source among the CDDB options.
+    static int sourceCode(DiscInfoSource source);
+    // The grabber's settings with what the controls show put on them.
+    GrabSettings shown() const;
+    void showSettings(const GrabSettings& s);
     void showNumbers(const GrabSettings& s);
     void showCddbTexts(const GrabSettings& s);
     // The disc information found, as the user sees it.
@@ -156,6 +164,5 @@ private:
     GrabDialogOwner& m_owner;
     QButtonGroup* m_readModes;
     QButtonGroup* m_cddbSources;
-    std::int16_t m_savedReadMode = 1;
-    std::int16_t m_savedCddbSource = 1;
+    GrabSettings m_saved;  // as last loaded or saved
 };

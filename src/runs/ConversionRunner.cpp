@@ -3,17 +3,13 @@
 #include "components/audio/tags/LoudnessTags.h"
 
 #include "components/audio/codecs/AudioFile.h"
-#include "components/audio/cd/AccurateRip.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/cd/CdGrabber.h"
-#include "components/audio/cd/CdTrackSource.h"
-#include "components/audio/cd/CdTrackTags.h"
 #include "components/audio/codecs/ChannelLayout.h"
-#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/codecs/WMAFile.h"
-#include "components/net/DiscLookup.h"
+#include "runs/CdTrackJob.h"
 #include "runs/ConverterRules.h"
 
 #include <QDir>
@@ -21,19 +17,11 @@
 #include <QFileInfo>
 #include <QSet>
 
-#include <chrono>
 #include <cmath>
-#include <future>
 
 namespace converter {
 namespace {
 
-using audio::removeForced;
-using audio::sameFile;
-
-// After switching to the next drive, the message loop runs this many times so that the
-// drive's change notifications are handled before its root text is compared.
-constexpr int kDriveSwitchPasses = 9;
 // The progress bar at the start of a CD track: above 0, so that it shows as started before the
 // first block arrives.
 constexpr double kGrabStartPercent = 0.0002;
@@ -41,38 +29,10 @@ constexpr double kGrabStartPercent = 0.0002;
 // values a second).
 constexpr int kCdBlockValues = 441000;
 
-// A CD track as a job's source, with its AccurateRip checksums taken of what is read, as it is
-// read.
-struct ChecksummedTrack : audio::CdTrackSource {
-    ChecksummedTrack(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
-    int track;
-    DiscToc toc;
-    bool openFailed = false;
-    std::optional<accuraterip::TrackSum> sum;
-    std::int64_t frames = 0;
-    bool open() override {
-        openFailed = !CdTrackSource::open();
-        frames = statedFrames();
-        if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
-        return !openFailed;
-    }
-    SampleBlock read(int samples) override {
-        SampleBlock block = CdTrackSource::read(samples);
-        if (sum) sum->add(block.data(), block.size());
-        return block;
-    }
-};
-
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
 
 }  // namespace
-
-QString outputClaimKey(const QString& path) {
-    const QFileInfo info(QDir::cleanPath(path));
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
-}
 
 ConversionRunner::ConversionRunner(RunHost& host, RunComponents components)
     : m_host(host), m_components(components) {}
@@ -99,11 +59,8 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
-    countAlbums(snapshot);
-    QSet<QString> folders;
-    for (const RunEntry& entry : snapshot.entries)
-        if (!entry.output.isEmpty()) folders.insert(QFileInfo(entry.output).absolutePath());
-    for (const QString& folder : std::as_const(folders)) removeLeftoverParts(folder);
+    m_albums.plan(snapshot);
+    for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);
     if (snapshot.workers > 1 || snapshot.wholeOutputsOnly) {
@@ -127,82 +84,13 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
 }
 
 void ConversionRunner::reportAccurateRip() {
-    const QList<RippedTrack> ripped = std::exchange(m_ripped, {});
-    if (ripped.isEmpty() || m_accurateRipCache.isEmpty() || !m_components.grabber) return;
-    const GrabSettings settings = m_components.grabber->settings();
-    const QString cache = m_accurateRipCache;
-    QStringList lines{QStringLiteral("AccurateRip results:")};
-    VerificationTally tally;
-    QList<TrackVerdict> verdicts;
-    // One record per disc; the tracks of a disc in the order they were written.
-    QList<QString> discs;
-    for (const RippedTrack& t : ripped)
-        if (!discs.contains(accuraterip::discIds(t.toc).fileName())) discs << accuraterip::discIds(t.toc).fileName();
-    for (const QString& disc : std::as_const(discs)) {
-        QList<RippedTrack> tracks;
-        std::vector<net::TrackChecksums> sums;
-        for (const RippedTrack& t : ripped)
-            if (accuraterip::discIds(t.toc).fileName() == disc) {
-                tracks << t;
-                sums.push_back({t.track, t.v1, t.v2});
-            }
-        const accuraterip::DiscIds ids = accuraterip::discIds(tracks.front().toc);
-        // Verified beside the message loop, so that the window stays live.
-        auto verify = std::async(std::launch::async, [=] { return net::verifyTracks(ids, sums, settings, cache); });
-        while (verify.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-            const bool live = m_host.waitForWorkers(50, [&verify](int ms) { verify.wait_for(std::chrono::milliseconds(ms)); });
-            if (!live) {
-                m_stopped = true;
-                return;
-            }
-        }
-        const net::DiscVerdicts got = verify.get();
-        if (got.verdicts.empty()) {
-            lines << QStringLiteral("The AccurateRip record of disc %1 could not be fetched: %2").arg(ids.fileName(), got.error);
-            tally.unverified += int(tracks.size());
-            if (tally.reason.isEmpty()) tally.reason = got.error;
-        }
-        for (qsizetype i = 0; i < tracks.size() && i < qsizetype(got.verdicts.size()); ++i)
-            lines << verdictLine(tracks[i], got.verdicts[std::size_t(i)], tally, verdicts);
+    if (!m_components.grabber) return;
+    const std::optional<VerificationReport> report = m_verifier.report(m_components.grabber->settings());
+    if (!report) {
+        m_stopped = true;
+        return;
     }
-    m_host.verificationEnded({lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention(), verdicts});
-}
-
-// "Track 2 (Track02.cda): Accurately ripped (…)", counted into `tally`.
-QString ConversionRunner::verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally,
-                                     QList<TrackVerdict>& verdicts) {
-    using Kind = accuraterip::Verdict::Kind;
-    verdicts.push_back({t.source, verdict.text(), verdict.kind == Kind::Mismatch});
-    (verdict.kind == Kind::Matched ? tally.matched : verdict.kind == Kind::Mismatch ? tally.mismatched : tally.unknown) += 1;
-    QString line = QStringLiteral("Track %1 (%2): %3").arg(t.track).arg(QFileInfo(t.source).fileName(), verdict.text());
-    if (t.errorBlocks > 0) {
-        ++tally.withErrorBlocks;
-        line += QStringLiteral(", %1 error blocks").arg(t.errorBlocks);
-    }
-    return line;
-}
-
-ConversionRunner::EntryPlan ConversionRunner::planEntry(const RunSnapshot& snapshot, int index,
-                                                        QHash<QString, QString>& claimed) const {
-    using Kind = EntryPlan::Kind;
-    const QString& p = snapshot.entries[index].source;
-    const QString& q = snapshot.entries[index].output;
-    const bool cd = isCdTrack(p);
-    if (snapshot.sameFolder && cd)
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder")};
-    if (snapshot.deleteSource && cd)
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file")};
-    if (!QFileInfo(p).isFile()) return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
-    // Reading a file while writing it would destroy it.
-    if (sameFile(p, q))
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
-    // Writing one output twice would lose the first file's audio (and, with deletion, its source).
-    const QString key = outputClaimKey(q);
-    if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd())
-        return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
-                                  QStringLiteral("'. Rename it first.")};
-    claimed.insert(key, p);
-    return {Kind::Convert, {}, cd, readsWma(p)};
+    if (!report->text.isEmpty()) m_host.verificationEnded(*report);
 }
 
 void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
@@ -302,7 +190,7 @@ void ConversionRunner::settleUnfinished(const QString& part, const QString& q) {
 }
 
 audio::FileLoudness ConversionRunner::measureHere(const QString& part) {
-    if (!m_loudness) return {};
+    if (!m_albums.active()) return {};
     return audio::measureFile(part, [this] {
         if (m_host.letEventsRun()) return true;
         m_stopped = true;
@@ -331,7 +219,7 @@ bool ConversionRunner::completeOutput(const QString& p, const QString& part, con
     };
     // Copied tags may bring the source's loudness tags along: those of the output follow them.
     if (const QString refused = tagger ? tagger(part) : QString(); !refused.isEmpty()) return drop(refused);
-    if (m_loudness) {
+    if (m_albums.active()) {
         try {
             if (!loudness.measurement)
                 throw ComponentError(loudness.error.isEmpty() ? QStringLiteral("nothing was measured") : loudness.error);
@@ -349,125 +237,20 @@ bool ConversionRunner::completeOutput(const QString& p, const QString& part, con
     }
     m_entryWritten = true;
     m_host.outputWritten(p, q);
-    if (m_loudness) {
-        Album& album = m_albums[QFileInfo(p).absolutePath()];
-        album.loudness.add(*loudness.measurement);
-        album.outputs << q;
-    }
+    if (m_albums.active()) m_albums.written(p, q, *loudness.measurement);
     if (m_deleteSource)
         if (const QString reason = audio::removeSource(p); !reason.isEmpty())
             fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
     return true;
 }
 
-void ConversionRunner::countAlbums(const RunSnapshot& snapshot) {
-    m_loudness = snapshot.loudnessTags;
-    m_albums.clear();
-    if (!m_loudness) return;
-    const auto albumOf = [this](const QString& source) -> Album& { return m_albums[QFileInfo(source).absolutePath()]; };
-    for (const RunEntry& entry : snapshot.entries)
-        if (snapshot.wholeList || entry.selected) ++albumOf(entry.source).pending;
-    for (const RunEntry& entry : snapshot.existing) albumOf(entry.source).existing << entry.output;
-    for (const QString& source : snapshot.notConverted) albumOf(source).missing = source;
-    // An album the run converts nothing of keeps the values its outputs have.
-    for (auto album = m_albums.begin(); album != m_albums.end();)
-        album = album->pending == 0 ? m_albums.erase(album) : std::next(album);
-}
-
 void ConversionRunner::entryEnded(const QString& p) {
-    if (!m_loudness) return;
-    const QString folder = QFileInfo(p).absolutePath();
-    const auto album = m_albums.find(folder);
-    if (album == m_albums.end()) return;
-    if (!m_entryWritten && album->missing.isEmpty()) album->missing = p;
-    if (--album->pending > 0) return;
-    // Only a whole album gets album values: a cancelled run never reaches this for its album.
-    finishAlbum(folder, *album);
-    m_albums.erase(album);
-}
-
-// Outputs that existed before the run are measured from their files; one that cannot be leaves
-// the album without values, as a file that was not converted does.
-void ConversionRunner::finishAlbum(const QString& folder, Album& album) {
-    for (const QString& q : std::as_const(album.existing)) {
-        if (!album.missing.isEmpty()) break;
-        const audio::FileLoudness measured = measureHere(q);
-        if (m_stopped) return;
-        if (measured.measurement) album.loudness.add(*measured.measurement);
-        else album.missing = q;
-    }
-    const QStringList outputs = album.outputs + album.existing;
-    const Loudness loudness = album.loudness.loudness();
-    for (const QString& q : outputs) {
-        try {
-            if (album.missing.isEmpty()) loudness_tags::writeAlbum(q, loudness);
-            else if (QFileInfo::exists(q)) loudness_tags::removeAlbum(q);
-        } catch (const ComponentError& e) {
-            fail(q, QStringLiteral("The album loudness tags could not be written: ") + e.description());
-        }
-    }
-    if (!album.missing.isEmpty())
-        fail(folder, QStringLiteral("No album loudness tags were written for this folder: '%1' has no whole output.")
-                         .arg(album.missing));
-}
-
-
-// The drive whose root text the entry starts with; the search starts at the current drive.
-// False when the program is ending.
-bool ConversionRunner::selectDriveOf(CdGrabber& grabber, const QString& p) {
-    for (int k = 1; k <= grabber.DriveCount(); ++k) {
-        const QString root = grabber.RootText();
-        if (!root.isEmpty() && p.startsWith(root)) break;
-        grabber.setCurrentDrive(grabber.CurrentDrive() + 1);
-        for (int pass = 0; pass < kDriveSwitchPasses; ++pass) {
-            if (!m_host.letEventsRun()) {
-                m_stopped = true;
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// The grabber's events arrive while a block is read: they let the window stay live and turn
-// a cancel into an abort of the read. The grabber counts the error blocks itself: its read
-// errors are single attempts, not blocks.
-void ConversionRunner::followGrabberEvents(CdGrabber& grabber, QObject& context) {
-    // The connections outlive this function: they hold what they need by value.
-    const auto abortOnCancel = [this, &grabber] {
-        if (m_host.cancelRequested()) {
-            m_cdAborted = true;
-            grabber.Abort();
-        }
+    const auto measure = [this](const QString& q) -> std::optional<audio::FileLoudness> {
+        audio::FileLoudness measured = measureHere(q);
+        if (m_stopped) return std::nullopt;
+        return measured;
     };
-    QObject::connect(&grabber, &CdGrabber::Progress, &context, [this, abortOnCancel](int percent) {
-        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
-        if (!m_host.letEventsRun()) m_stopped = true;
-        abortOnCancel();
-    });
-    QObject::connect(&grabber, &CdGrabber::ReadError, &context, [this, abortOnCancel] {
-        if (!m_host.letEventsRun()) m_stopped = true;
-        abortOnCancel();
-    });
-    QObject::connect(&grabber, &CdGrabber::ReadFinished, &context, [this, abortOnCancel](int result) {
-        if (result == CdGrabber::FinishedFailed)
-            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
-        abortOnCancel();
-    });
-}
-
-// The disc information found for this disc (kept in cdplayer.ini by "Get Disk Info", else the
-// disc's CD-Text) and what the disc itself holds tag the track's output.
-QString ConversionRunner::tagFromDiscInformation(const CdGrabber& grabber, int track, const QString& path) {
-    const std::optional<DiscInfo> info = knownDiscInfo(grabber, m_components.cdplayerIni);
-    try {
-        m_components.tags.setProperties(cdTrackTags(info ? &*info : nullptr, track, discFacts(grabber, track)));
-        m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
-        m_components.tags.WriteTags(path);
-    } catch (const ComponentError& e) {
-        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
-    }
-    return {};
+    m_albums.ended(p, m_entryWritten, measure, [this](const QString& path, const QString& reason) { fail(path, reason); });
 }
 
 bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool outWMA) {
@@ -476,58 +259,48 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
         fail(p, QStringLiteral("Reading CD tracks is not available."));
         return false;
     }
-    // The blocks the grabber really replaced, cut or corrected in the track just read.
-    const auto reportErrorBlocks = [&] {
-        const QString text = errorBlocksMessage(grabber->errorBlocks(), grabber->settings().errorAction);
-        if (!text.isEmpty()) m_host.runMessage(text, false);
-    };
+    CdTrackJob cd(m_host, *grabber);
     if (grabber->Busy()) {
         m_host.cancelRun();
         grabber->Abort();
-        reportErrorBlocks();
+        cd.reportErrorBlocks();
         return false;
     }
-    if (!selectDriveOf(*grabber, p)) return false;
-    grabber->ReRead();
+    const QString refused = cd.prepare(p);
+    if (cd.stopped()) {
+        m_stopped = true;
+        return false;
+    }
     // A cancel asked for before the track starts is kept: it ends the run as any other.
     m_host.fileProgress(kGrabStartPercent);
-    m_cdAborted = false;
-    const std::optional<int> track = trackNumberOf(p);
-    if (!track) {
-        fail(p, QStringLiteral("The track number cannot be read from the name '%1'.").arg(QFileInfo(p).fileName()));
+    if (!refused.isEmpty()) {
+        fail(p, refused);
         return false;
     }
-
-    QObject context;  // the grabber's events reach this track only while it is read
-    followGrabberEvents(*grabber, context);
-
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
-    const DiscToc toc = grabber->toc();
-    ChecksummedTrack source(*grabber, *track, toc);
-    const QString part = partFileFor(q, *track);
+    const QString part = partFileFor(q, cd.track());
     audio::AudioFileSink fileSink(m_components.writer, part);
     audio::WmaFileSink wmaSink(m_components.wmaWriter, part);
-    audio::AudioJob job(source, outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this, kCdBlockValues);
+    audio::AudioJob job(cd.source(), outWMA ? static_cast<audio::AudioSink&>(wmaSink) : fileSink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = true;
     const audio::JobOutcome outcome = job.run();
     m_cdTrack = false;
     m_job = nullptr;
-    if (!trackReadWhole(p, q, part, outcome, source.openFailed, source.error(), reportErrorBlocks)) return false;
+    m_stopped = m_stopped || cd.stopped();
+    if (!trackReadWhole(p, q, part, outcome, cd)) return false;
     const audio::FileLoudness loudness = measureHere(part);
     if (m_stopped) {
         settleUnfinished(part, q);
         return false;
     }
-    const int number = *track;
-    const Tagger tagger = [this, grabber, number](const QString& written) {
-        return m_preserveTags ? tagFromDiscInformation(*grabber, number, written) : QString();
+    const Tagger tagger = [this, &cd](const QString& written) {
+        return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, grabber->errorBlocks());
-    if (source.sum && source.sum->framesSeen() == source.frames)
-        m_ripped.push_back({p, toc, *track, source.sum->v1(), source.sum->v2(), grabber->errorBlocks()});
+    if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
 }
 
@@ -535,8 +308,9 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q, bool o
 // dropped (or, for a cancel, settled as a cancelled file's output is), and the track's end is
 // told as the window has always told it.
 bool ConversionRunner::trackReadWhole(const QString& p, const QString& q, const QString& part, const audio::JobOutcome& outcome,
-                                      bool openFailed, const QString& openError, const std::function<void()>& reportErrorBlocks) {
-    const bool whole = outcome.written() && !m_cdAborted && !m_stopped;
+                                      const CdTrackJob& cd) {
+    const bool openFailed = cd.openFailed();
+    const bool whole = outcome.written() && !cd.aborted() && !m_stopped;
     if (!whole) {
         if (outcome.end == audio::JobEnd::Failed || openFailed) QFile::remove(part);
         else settleUnfinished(part, q);
@@ -544,13 +318,13 @@ bool ConversionRunner::trackReadWhole(const QString& p, const QString& q, const 
     if (m_stopped) return false;
     if (openFailed) {
         // The grabber's reason on a second line.
-        const QString reason = openError.isEmpty() ? QString() : QLatin1Char('\n') + openError;
+        const QString reason = cd.openError().isEmpty() ? QString() : QLatin1Char('\n') + cd.openError();
         m_host.runMessage(QStringLiteral("Open Track Error!.") + reason, false);
-        reportErrorBlocks();
+        cd.reportErrorBlocks();
         return false;
     }
-    reportErrorBlocks();
-    if (outcome.end == audio::JobEnd::Cancelled || m_cdAborted) {
+    cd.reportErrorBlocks();
+    if (outcome.end == audio::JobEnd::Cancelled || cd.aborted()) {
         m_host.cancelRun();
         m_host.setBusy(false);
         m_host.fileEnded();

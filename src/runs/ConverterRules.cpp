@@ -1,5 +1,7 @@
 #include "runs/ConverterRules.h"
 
+#include "runs/NamePattern.h"
+
 #include "components/audio/engine/FileOps.h"
 
 #include <QFileInfo>
@@ -121,6 +123,15 @@ QString namedCdTrackOutput(const QString& folder, const DiscInfo& info, int trac
     return base + safe(info.artist, QStringLiteral("Unknown Artist")) + QLatin1Char('/') +
            safe(info.album, QStringLiteral("Unknown Album")) + QLatin1Char('/') + number + QStringLiteral(" - ") + title +
            QLatin1Char('.') + key;
+}
+
+QString patternOutputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder,
+                          const QString& pattern, const QMap<QString, QString>& tags) {
+    const QFileInfo plain(outputPath(p, key, sameFolder, folder));
+    const QString name = naming::expandPattern(pattern, p, {}, tags);
+    // A pattern that leaves no name gives the design's name.
+    if (name.isEmpty()) return plain.filePath();
+    return plain.path() + QLatin1Char('/') + name + QLatin1Char('.') + plain.suffix();
 }
 
 }  // namespace converter

@@ -5,6 +5,7 @@
 #include "components/audio/cd/CdTypes.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -65,6 +66,11 @@ QString outputPath(const QString& p, const QString& key, bool sameFolder, const 
 // become "_", names of dots alone are kept from leaving the folder, and an empty artist, album
 // or title gives "Unknown Artist", "Unknown Album" or "Track NN".
 QString namedCdTrackOutput(const QString& folder, const DiscInfo& info, int track, const QString& key);
+
+// The output of `p` named by `pattern` (runs/NamePattern) from the source's `tags`, in the folder
+// outputPath would put it in, with the extension outputPath gives.
+QString patternOutputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder,
+                          const QString& pattern, const QMap<QString, QString>& tags);
 
 // The custom output folder when none is stored: the Music folder + "/Converted Music".
 QString defaultOutputFolder();

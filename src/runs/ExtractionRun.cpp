@@ -142,6 +142,33 @@ bool ExtractionRun::gone() {
 }
 
 RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
+    if (const std::optional<RunEnd> end = prepare(request)) return *end;
+    Components& c = *m_components;
+    const QString& input = request.input;
+    const int kbps = setUpReader(request);
+    c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
+    m_host.fileProgress(0);
+
+    const bool overwrite = QFileInfo::exists(m_output);
+    const bool refused = overwrite && !m_host.confirmOverwrite();
+    if (gone()) return stop();
+    if (refused) {
+        c.VideoFileIn.Close();
+        return RunEnd::OverwriteRefused;
+    }
+
+    audio::VideoTrackSource source(c.VideoFileIn, input);
+    Sink sink(*this, m_output, overwrite, m_output.endsWith(QStringLiteral(".WAV"), Qt::CaseInsensitive), kbps);
+    audio::AudioJob job(source, sink, *this, kBlockSamples);
+    m_job = &job;
+    const audio::JobOutcome outcome = job.run();
+    m_job = nullptr;
+    return copied(request, outcome);
+}
+
+// Checks the input and the output folder, names the output and closes what an earlier run
+// left open. An end when the run cannot go on; nothing when it can.
+std::optional<RunEnd> ExtractionRun::prepare(const RunRequest& request) {
     m_host.fileStarted(1);
     const QString& input = request.input;
     if (!QFileInfo(input).isFile()) {
@@ -167,25 +194,11 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
         throw ComponentError(QStringLiteral("The output file %1 would replace the video itself. Choose another folder "
                                             "or output format.")
                                  .arg(quoted(m_output)));
+    return std::nullopt;
+}
 
-    const int kbps = setUpReader(request);
-    c.VideoFileIn.Open(input);  // its parse events move the bar; a failed open fails the job below
-    m_host.fileProgress(0);
-
-    const bool overwrite = QFileInfo::exists(m_output);
-    const bool refused = overwrite && !m_host.confirmOverwrite();
-    if (gone()) return stop();
-    if (refused) {
-        c.VideoFileIn.Close();
-        return RunEnd::OverwriteRefused;
-    }
-
-    audio::VideoTrackSource source(c.VideoFileIn, input);
-    Sink sink(*this, m_output, overwrite, m_output.endsWith(QStringLiteral(".WAV"), Qt::CaseInsensitive), kbps);
-    audio::AudioJob job(source, sink, *this, kBlockSamples);
-    m_job = &job;
-    const audio::JobOutcome outcome = job.run();
-    m_job = nullptr;
+// How the run ends once the job has: the video is deleted, when asked, only after a whole copy.
+RunEnd ExtractionRun::copied(const RunRequest& request, const audio::JobOutcome& outcome) {
     if (m_stopped) return stop();
     switch (outcome.end) {
     case audio::JobEnd::Failed:
@@ -201,8 +214,8 @@ RunEnd ExtractionRun::prepareAndCopy(const RunRequest& request) {
         break;
     }
     // Only now, with every block written and the output closed without error, may the video go.
-    if (request.deleteSource && !removeForced(input))
-        return fail(QStringLiteral("The video file %1 could not be deleted.").arg(quoted(input)));
+    if (request.deleteSource && !removeForced(request.input))
+        return fail(QStringLiteral("The video file %1 could not be deleted.").arg(quoted(request.input)));
     m_host.fileProgress(0);
     m_host.fileEnded();
     return RunEnd::Written;

@@ -111,6 +111,8 @@ private:
     void progress(const audio::JobProgress& progress) override;
     void finished(const audio::JobOutcome&) override {}
     RunEnd prepareAndCopy(const RunRequest& request);
+    std::optional<RunEnd> prepare(const RunRequest& request);
+    RunEnd copied(const RunRequest& request, const audio::JobOutcome& outcome);
     int setUpReader(const RunRequest& request);
     RunEnd fail(const QString& description);
     RunEnd stop();

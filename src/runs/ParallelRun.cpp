@@ -6,6 +6,7 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/engine/PartFiles.h"
 #include "components/audio/codecs/WMAFile.h"
 #include "runs/ConversionRunner.h"
 
@@ -31,7 +32,6 @@
 namespace converter {
 namespace {
 
-const QString kPartMark = QStringLiteral(".velloria-part-");
 // How long the run waits for its workers before it looks at the progress of the file the status
 // bar follows again; a job that ends wakes it at once.
 constexpr int kWorkerWaitMs = 50;
@@ -39,13 +39,6 @@ constexpr int kWorkerWaitMs = 50;
 constexpr int kCancelWaitMs = 60000;
 
 }  // namespace
-
-bool replaceWith(const QString& from, const QString& to) {
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
-                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
-    return !ec;
-}
 
 // One file converted on a worker thread into its part file, with reader and writer objects of
 // its own that carry the window's writer settings.
@@ -138,28 +131,6 @@ private:
     bool m_finished = false;
 };
 
-QString partFileFor(const QString& output, int entry) {
-    const QFileInfo info(output);
-    return info.absolutePath() + QStringLiteral("/.") + info.completeBaseName() + kPartMark +
-           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') + QString::number(entry) +
-           QLatin1Char('.') + info.suffix();
-}
-
-void removeLeftoverParts(const QString& folder) {
-    const QDir dir(folder);
-    const QStringList parts =
-        dir.entryList({QStringLiteral(".*") + kPartMark + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : parts) {
-        const qsizetype at = name.indexOf(kPartMark) + kPartMark.size();
-        bool ok = false;
-        const qint64 pid = name.mid(at, name.indexOf(QLatin1Char('-'), at) - at).toLongLong(&ok);
-        // A part file of a program that is still running belongs to its run.
-        if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid()) continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        QFile::remove(dir.filePath(name));
-    }
-}
-
 // The status bar follows the entry's job (the earliest entry that has not ended) until it ends.
 // The message loop runs at least once for every entry, as it does once per block when files
 // convert one at a time, so a job that ended early still shows. False when the run ends here: at
@@ -210,87 +181,100 @@ void ConversionRunner::commitJob(PartJob& job, const QString& p, const QString& 
     m_host.fileEnded();
 }
 
-void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
-    using Kind = EntryPlan::Kind;
-    const int n = static_cast<int>(snapshot.entries.size());
-    std::vector<EntryPlan> plans(static_cast<std::size_t>(n));
-    std::vector<std::unique_ptr<PartJob>> jobs(static_cast<std::size_t>(n));
+// The entries of a run on every core: what each comes to, the jobs started for them on the
+// pool, and the outputs claimed so far.
+struct ConversionRunner::Parallel {
+    Parallel(const RunSnapshot& s, bool wma, bool ready)
+        : snapshot(s), n(static_cast<int>(s.entries.size())), plans(std::size_t(n)), jobs(std::size_t(n)), toWMA(wma),
+          writerReady(ready) {
+        pool.setMaxThreadCount(s.workers);
+    }
+    EntryPlan& plan(int i) { return plans[std::size_t(i)]; }
+    PartJob* job(int i) const { return jobs[std::size_t(i)].get(); }
+    bool skipped(int i) const { return !snapshot.wholeList && !snapshot.entries[i].selected; }
+
+    const RunSnapshot& snapshot;
+    const int n;
+    std::vector<EntryPlan> plans;
+    std::vector<std::unique_ptr<PartJob>> jobs;
     QHash<QString, QString> claimed;
     QSet<QString> outputsAhead;  // outputs of the planned entries, which later entries must not read early
     QThreadPool pool;
-    pool.setMaxThreadCount(snapshot.workers);
-    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
-    const bool writerReady = !toWMA || m_components.wmaReader.WMASupported();
     int next = 0;  // the first entry not planned yet
-    const auto at = [](auto& v, int i) -> auto& { return v[static_cast<std::size_t>(i)]; };
+    const bool toWMA;
+    const bool writerReady;
+};
 
-    // Plans entries in list order and starts the plain-file conversions among them, while a
-    // worker is free. An entry stays here, for the one-at-a-time way, when it reads a file that
-    // an earlier entry writes, when its output cannot be written over, or when it is a CD track.
-    const auto planAhead = [&](int head) {
-        int running = 0;
-        for (int i = head; i < next; ++i)
-            if (at(jobs, i) && !at(jobs, i)->finished()) ++running;
-        while (next < n && running < snapshot.workers) {
-            const RunEntry& entry = snapshot.entries[next];
-            if (!snapshot.wholeList && !entry.selected) {
-                ++next;
-                continue;
+// Plans entries in list order and starts the plain-file conversions among them, while a worker
+// is free. An entry stays here, for the one-at-a-time way, when it reads a file that an earlier
+// entry writes, when its output cannot be written over, or when it is a CD track.
+void ConversionRunner::planAhead(Parallel& run, int head) {
+    int running = 0;
+    for (int i = head; i < run.next; ++i)
+        if (run.job(i) && !run.job(i)->finished()) ++running;
+    while (run.next < run.n && running < run.snapshot.workers) {
+        const int i = run.next;
+        const RunEntry& entry = run.snapshot.entries[i];
+        if (run.skipped(i)) {
+            ++run.next;
+            continue;
+        }
+        if (i > head && run.outputsAhead.contains(outputClaimKey(entry.source))) break;
+        EntryPlan& plan = run.plan(i);
+        plan = planEntry(run.snapshot, i, run.claimed);
+        if (plan.kind == EntryPlan::Kind::Convert) {
+            run.outputsAhead.insert(outputClaimKey(entry.output));
+            const QFileInfo out(entry.output);
+            if (!plan.cd && run.writerReady && (!out.exists() || out.isWritable())) {
+                run.jobs[std::size_t(i)] = std::make_unique<PartJob>(m_components, entry.source, partFileFor(entry.output, i),
+                                                                     plan.inWMA, run.toWMA, m_albums.active(),
+                                                                     [this] { m_host.wake(); });
+                run.pool.start(run.job(i));
+                ++running;
             }
-            if (next > head && outputsAhead.contains(outputClaimKey(entry.source))) break;
-            EntryPlan& plan = at(plans, next);
-            plan = planEntry(snapshot, next, claimed);
-            if (plan.kind == Kind::Convert) {
-                outputsAhead.insert(outputClaimKey(entry.output));
-                const QFileInfo out(entry.output);
-                if (!plan.cd && writerReady && (!out.exists() || out.isWritable())) {
-                    at(jobs, next) = std::make_unique<PartJob>(m_components, entry.source,
-                                                               partFileFor(entry.output, next), plan.inWMA, toWMA,
-                                                               m_loudness, [this] { m_host.wake(); });
-                    pool.start(at(jobs, next).get());
-                    ++running;
-                }
-            }
-            ++next;
         }
-    };
+        ++run.next;
+    }
+}
 
-    // Ends one entry here, on this thread; false when the run ends with it.
-    const auto process = [&](int head) {
-        const EntryPlan& plan = at(plans, head);
-        const QString& p = snapshot.entries[head].source;
-        const QString& q = snapshot.entries[head].output;
-        switch (plan.kind) {
-        case Kind::Message: m_host.runMessage(plan.text, false); return true;
-        case Kind::Refuse: fail(p, plan.text); return true;
-        case Kind::Skip: return true;
-        case Kind::Convert: break;
-        }
-        PartJob* job = at(jobs, head).get();
-        if (!job) {
-            convertPlanned(snapshot, head, plan);
-            return true;
-        }
-        if (!followJob(*job, head + 1, q, [&] { planAhead(head); })) return false;
-        commitJob(*job, p, q);
-        return !m_stopped;
-    };
+// Ends entry `head` here, on this thread; false when the run ends with it.
+bool ConversionRunner::endEntry(Parallel& run, int head) {
+    const EntryPlan& plan = run.plan(head);
+    const QString& p = run.snapshot.entries[head].source;
+    const QString& q = run.snapshot.entries[head].output;
+    switch (plan.kind) {
+    case EntryPlan::Kind::Message: m_host.runMessage(plan.text, false); return true;
+    case EntryPlan::Kind::Refuse: fail(p, plan.text); return true;
+    case EntryPlan::Kind::Skip: return true;
+    case EntryPlan::Kind::Convert: break;
+    }
+    PartJob* job = run.job(head);
+    if (!job) {
+        convertPlanned(run.snapshot, head, plan);
+        return true;
+    }
+    if (!followJob(*job, head + 1, q, [&] { planAhead(run, head); })) return false;
+    commitJob(*job, p, q);
+    return !m_stopped;
+}
 
-    for (int head = 0; head < n; ++head) {
-        if (!snapshot.wholeList && !snapshot.entries[head].selected) continue;
-        planAhead(head);
+void ConversionRunner::runParallel(const RunSnapshot& snapshot) {
+    const bool toWMA = snapshot.formatKey == QStringLiteral("WMA");
+    Parallel run(snapshot, toWMA, !toWMA || m_components.wmaReader.WMASupported());
+    for (int head = 0; head < run.n; ++head) {
+        if (run.skipped(head)) continue;
+        planAhead(run, head);
         if (m_host.cancelRequested() || m_stopped || m_endRun) break;
         m_entryWritten = false;
-        if (!process(head)) break;
+        if (!endEntry(run, head)) break;
         if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[head].source);
     }
-
     // Entries the run did not reach: their work is dropped.
-    for (std::unique_ptr<PartJob>& job : jobs)
+    for (std::unique_ptr<PartJob>& job : run.jobs)
         if (job) job->cancel();
-    pool.waitForDone();
-    for (int i = 0; i < n; ++i)
-        if (at(jobs, i) && QFileInfo::exists(at(jobs, i)->part())) QFile::remove(at(jobs, i)->part());
+    run.pool.waitForDone();
+    for (const std::unique_ptr<PartJob>& job : run.jobs)
+        if (job && QFileInfo::exists(job->part())) QFile::remove(job->part());
 }
 
 }  // namespace converter

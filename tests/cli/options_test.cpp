@@ -6,6 +6,7 @@
 #include "runs/ConverterRules.h"
 #include "components/audio/codecs/InputFormats.h"
 #include "components/store/CRegister.h"
+#include "components/store/WindowSettings.h"
 #include "support/ConfigHome.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--json --quiet a", "cannot be used together", nullptr},
         {"-p {artist}/{album}/{track}_{title} a", "",
          [](const Options& o) { return o.pattern == QStringLiteral("{artist}/{album}/{track}_{title}"); }},
-        {"-p {year}/{name} a", "unknown placeholder {year}", nullptr},
+        {"-p {composer}/{name} a", "unknown placeholder {composer}", nullptr},
         {"-p ../{name} a", "must stay inside the output folder", nullptr},
         {"-p /tmp/{name} a", "must stay inside the output folder", nullptr},
         {"-- -odd.wav", "", [](const Options& o) { return o.inputs == QStringList{QStringLiteral("-odd.wav")}; }},
@@ -93,46 +94,12 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
     }
 }
 
-TEST(CliOptions, TrackListsAndPatterns) {
+TEST(CliOptions, TrackLists) {
     EXPECT_EQ(parseTrackList(QStringLiteral("1-5,7")), (QList<int>{1, 2, 3, 4, 5, 7}));
     EXPECT_EQ(parseTrackList(QStringLiteral("3,1-3")), (QList<int>{3, 1, 2}));
     for (const char* bad : {"", "0", "5-2", "1,,2", "1-100", "a"})
         EXPECT_FALSE(parseTrackList(QLatin1String(bad))) << bad;
 
-    struct Case {
-        const char* pattern;
-        const char* dir;
-        QMap<QString, QString> tags;
-        const char* expected;
-    };
-    const QMap<QString, QString> tagged{{QStringLiteral("ARTIST"), QStringLiteral("AC/DC")},
-                                        {QStringLiteral("ALBUM"), QStringLiteral("..")},
-                                        {QStringLiteral("TITLE"), QStringLiteral("Song")},
-                                        {QStringLiteral("TRACKNUMBER"), QStringLiteral("3/12")}};
-    const Case cases[] = {
-        {"{name}", "", {}, "take 1"},
-        {"{dir}/{name}", "", {}, "take 1"},  // no empty folder name
-        {"{dir}/{name}", "a/b", {}, "a/b/take 1"},
-        // Tag values cannot climb out of the output folder or make folders of their own.
-        {"{artist}/{album}/{track} {title}", "", tagged, "AC_DC/__/03 Song"},
-        {"{artist}/{title}", "", {}, "Unknown Artist/take 1"},
-        {"{track}-{name}", "", {{QStringLiteral("TRACKNUMBER"), QStringLiteral("x")}}, "x-take 1"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(expandPattern(QLatin1String(c.pattern), QStringLiteral("/m/take 1.flac"), QLatin1String(c.dir), c.tags),
-                  QLatin1String(c.expected))
-            << c.pattern;
-    // {name} is the name the window's converter gives its outputs, without their extension.
-    const struct {
-        const char* source;
-        const char* name;
-    } names[] = {{"/m/a.wv", "a"},     {"/m/x.opus", "x"},       {"/m/song.wav", "song"}, {"/m.d/notes", "notes"},
-                 {"/m/.mp3", ".mp3"}, {"/m/live.1.flac", "live.1"}};
-    for (const auto& n : names) {
-        EXPECT_EQ(expandPattern(QStringLiteral("{name}"), QLatin1String(n.source), {}, {}), QLatin1String(n.name)) << n.source;
-        EXPECT_EQ(converter::outputPath(QLatin1String(n.source), QStringLiteral("mp3"), false, QStringLiteral("/o")),
-                  QStringLiteral("/o/") + QLatin1String(n.name) + QStringLiteral(".mp3"));
-    }
 }
 
 TEST(CliPlan, ExistingOutputsAndInputsThatCannotBeConverted) {
@@ -321,7 +288,7 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
         {"-f opus --sample-rate 44100 a", "do not apply to OPUS", nullptr},
     };
     for (const Case& c : cases) {
-        const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options, converterKey());
+        const RunSettingsResult r = runSettings(parseArguments(words(c.line)).options);
         if (*c.error) {
             EXPECT_TRUE(r.error.contains(QLatin1String(c.error))) << c.line << " gave: " << r.error.toStdString();
         } else {
@@ -331,9 +298,9 @@ TEST(CliSettings, OverridesMustSuitTheFormat) {
     }
     // What the window stored is the start: its last format, its tag choice.
     CRegister reg;
-    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Last Output Format"), QStringLiteral("3"));
-    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, converterKey(), QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
-    const RunSettingsResult stored = runSettings(parseArguments({QStringLiteral("a")}).options, converterKey());
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, ConverterWindowSettings::key(), QStringLiteral("Last Output Format"), QStringLiteral("3"));
+    reg.REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, ConverterWindowSettings::key(), QStringLiteral("Preserve ID Tags"), QStringLiteral("0"));
+    const RunSettingsResult stored = runSettings(parseArguments({QStringLiteral("a")}).options);
     EXPECT_EQ(QLatin1String(stored.run.format->key), QStringLiteral("OGG"));
     EXPECT_FALSE(stored.run.preserveTags);
 }

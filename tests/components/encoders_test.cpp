@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -741,6 +742,36 @@ TEST(OpusEncoder, KeepsTheLengthAndTheOriginalRate) {
                 EXPECT_NEAR(packetBitrate(path, 3.0), 96000, 4000);
             }
         }
+    }
+}
+
+// A 44.1 kHz source is resampled to Opus' 48 kHz before encoding. Decoded at 48 kHz the file
+// holds exactly the source's length at that rate (swresample rounds it up to a whole sample; the
+// pre-skip and the final granule position trim the encoder's lookahead and padding), and a
+// 1 kHz tone stays at 1 kHz.
+TEST(OpusEncoder, ResampledSourceKeepsItsLengthAndPitch) {
+    constexpr int kRate = 44100;
+    constexpr double kPi = 3.14159265358979323846;
+    for (const std::size_t frames : {std::size_t{kRate} * 2, std::size_t{kRate} * 2 + 1237, std::size_t{960}}) {
+        SCOPED_TRACE(std::to_string(frames) + " frames");
+        std::vector<std::int16_t> input(frames * 2);
+        for (std::size_t i = 0; i < frames; ++i)
+            input[2 * i] = input[2 * i + 1] =
+                static_cast<std::int16_t>(std::lround(12000 * std::sin(2 * kPi * 1000 * double(i) / kRate)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tone.opus"));
+        auto enc = makeOpusEncoder({kRate, 2, 96, 0, 10});
+        enc->open(path);
+        writeAll(*enc, input);
+        enc->finish();
+        const auto decoded = testing_support::ffmpegDecode(path, 48000, 1);
+        EXPECT_EQ(decoded.size(), (frames * 48000 + kRate - 1) / kRate);
+        if (frames < std::size_t{kRate}) continue;
+        // Upward zero crossings over the decoded file's second second.
+        int crossings = 0;
+        for (std::size_t i = 48000; i < 96000 && i < decoded.size(); ++i)
+            if (decoded[i - 1] < 0 && decoded[i] >= 0) ++crossings;
+        EXPECT_NEAR(crossings, 1000, 1);
     }
 }
 

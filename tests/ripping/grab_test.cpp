@@ -350,8 +350,8 @@ TEST_F(GrabDialog, DiscInformationAndAccurateRipOptionsAreSavedAndApplied) {
     EXPECT_TRUE(d.chkAccurateRip->isChecked());
     EXPECT_EQ(d.txtReadOffset->value(), 0);
     EXPECT_EQ(d.ARServerAddr->text(), GrabSettings().accurateRipServer);
-    EXPECT_FALSE(ACfrmGrab::savedNameTracks());
-    EXPECT_TRUE(ACfrmGrab::savedVerifyAccurateRip());
+    EXPECT_FALSE(GrabSettings::load(kKey).nameTracks);
+    EXPECT_TRUE(GrabSettings::load(kKey).verifyAccurateRip);
     d.chkMusicBrainz->setChecked(false);
     d.chkNameTracks->setChecked(true);
     d.chkAccurateRip->setChecked(false);
@@ -367,8 +367,8 @@ TEST_F(GrabDialog, DiscInformationAndAccurateRipOptionsAreSavedAndApplied) {
     EXPECT_FALSE(owner.grabber.useMusicBrainz);
     EXPECT_EQ(owner.grabber.readOffset, -667);
     EXPECT_EQ(owner.grabber.accurateRipServer, u"http://ar.example/accuraterip"_s);
-    EXPECT_TRUE(ACfrmGrab::savedNameTracks());
-    EXPECT_FALSE(ACfrmGrab::savedVerifyAccurateRip());
+    EXPECT_TRUE(GrabSettings::load(kKey).nameTracks);
+    EXPECT_FALSE(GrabSettings::load(kKey).verifyAccurateRip);
 
     // Loaded anew: what was saved; an offset no drive has gives 0.
     store(u"Drive Read Offset"_s, u"9000"_s);

@@ -39,8 +39,10 @@ int integer(const QString& key, const QString& name, int defaultValue, int minim
     return integer(text(key, name, QString::number(defaultValue)), defaultValue, minimum, maximum);
 }
 
-void save(const QString& key, const QString& name, int value) {
-    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, name, QString::number(value));
+void save(const QString& key, const QString& name, int value) { saveText(key, name, QString::number(value)); }
+
+void saveText(const QString& key, const QString& name, const QString& value) {
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, name, value);
 }
 
 }  // namespace stored

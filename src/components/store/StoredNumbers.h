@@ -27,5 +27,7 @@ std::optional<int> inRange(const QString& key, const QString& name, int defaultV
 int integer(const QString& key, const QString& name, int defaultValue, int minimum, int maximum);
 // Writes a number or a flag under `key` of the machine-wide root.
 void save(const QString& key, const QString& name, int value);
+// Writes a text under `key` of the machine-wide root.
+void saveText(const QString& key, const QString& name, const QString& value);
 
 }  // namespace stored

@@ -205,14 +205,7 @@ private:
     }
 
     void applyWindow(QWidget* window, const QString& name, const SectionDef& def) {
-        // A window skinned again drops the band and mask of the skin before.
-        for (QObject* child : window->children()) {
-            if (child->objectName().startsWith(QStringLiteral("SkinWindow:"))) delete child;
-        }
-        if (auto* old = window->findChild<QWidget*>(QStringLiteral("SkinBand"), Qt::FindDirectChildrenOnly))
-            delete old;
-        window->clearMask();
-
+        dropWindowSkin(window);
         window->setStyleSheet(def.style);
         // Buttons keep the size hint of the font they had before; the skin's fonts (bold
         // captions) need theirs measured again.
@@ -220,6 +213,27 @@ private:
             button->ensurePolished();
             button->setText(button->text());
         }
+        shapeWindow(window, def);
+        moveBelowBand(window, def.band);
+
+        auto* skinner = new WindowSkinner(window, def, name);
+        if (def.band > 0) skinner->band = addBand(window, def);
+        skinner->update();
+    }
+
+    // A window skinned again drops the band and mask of the skin before.
+    static void dropWindowSkin(QWidget* window) {
+        for (QObject* child : window->children()) {
+            if (child->objectName().startsWith(QStringLiteral("SkinWindow:"))) delete child;
+        }
+        if (auto* old = window->findChild<QWidget*>(QStringLiteral("SkinBand"), Qt::FindDirectChildrenOnly))
+            delete old;
+        window->clearMask();
+    }
+
+    // An outline makes a top-level window frameless; the section's size, or the outline's,
+    // becomes the window's.
+    static void shapeWindow(QWidget* window, const SectionDef& def) {
         if (!def.outline.isEmpty() && window->isWindow()) {
             const bool wasVisible = window->isVisible();
             window->setWindowFlag(Qt::FramelessWindowHint, true);
@@ -228,55 +242,66 @@ private:
         }
         const QSize size = def.size.isValid() ? def.size : (def.outline.isEmpty() ? QSize() : pictureSize(def.outline));
         if (size.isValid() && window->isWindow()) window->resize(size);
+    }
 
-        // The window's own contents move below the band.
+    // The window's own contents move below the band.
+    static void moveBelowBand(QWidget* window, int band) {
         QVariant baseTop = window->property("skinBaseTopMargin");
         if (!baseTop.isValid()) {
             baseTop = window->contentsMargins().top();
             window->setProperty("skinBaseTopMargin", baseTop);
         }
         QMargins m = window->contentsMargins();
-        m.setTop(baseTop.toInt() + def.band);
+        m.setTop(baseTop.toInt() + band);
         window->setContentsMargins(m);
+    }
 
-        auto* skinner = new WindowSkinner(window, def, name);
-        if (def.band > 0) {
-            auto* band = new SkinBand(window, def);
-            bool stretchAdded = false;
-            for (const SkinButtonDef& b : def.buttons) {
-                if (b.alignRight && !stretchAdded) {
-                    band->m_stretch->addStretch(1);
-                    stretchAdded = true;
-                }
-                auto* button = new QToolButton(band);
-                button->setObjectName(b.name);
-                button->setText(b.caption);
-                button->setToolTip(b.toolTip);
-                button->setCursor(Qt::PointingHandCursor);
-                button->setAutoRaise(true);
-                if (!b.picture.isEmpty()) {
-                    button->setIcon(QIcon(b.picture));
-                    button->setIconSize(QSize(22, 22));
-                    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-                }
-                const QString buttonName = b.name;
-                connect(button, &QToolButton::clicked, this, [this, buttonName] { Q_EMIT Click(SkinObject{buttonName}); });
-                band->m_stretch->addWidget(button);
-                // The size hint does not see a bold weight set by the style sheet; leave room
-                // for it so the caption is never cut short.
-                button->ensurePolished();
-                QFont bold = button->font();
-                bold.setBold(true);
-                const int extra = QFontMetrics(bold).horizontalAdvance(b.caption) -
-                                  button->fontMetrics().horizontalAdvance(b.caption);
-                button->setMinimumWidth(button->sizeHint().width() + std::max(0, extra));
+    // The band with the section's buttons, those aligned right after a stretch.
+    SkinBand* addBand(QWidget* window, const SectionDef& def) {
+        auto* band = new SkinBand(window, def);
+        bool stretchAdded = false;
+        for (const SkinButtonDef& b : def.buttons) {
+            if (b.alignRight && !stretchAdded) {
+                band->m_stretch->addStretch(1);
+                stretchAdded = true;
             }
-            if (!stretchAdded) band->m_stretch->addStretch(1);
-            band->show();
-            band->raise();
-            skinner->band = band;
+            QToolButton* button = bandButton(band, b);
+            band->m_stretch->addWidget(button);
+            leaveRoomForBold(button, b.caption);
         }
-        skinner->update();
+        if (!stretchAdded) band->m_stretch->addStretch(1);
+        band->show();
+        band->raise();
+        return band;
+    }
+
+    // A skin button; its click is raised as Click with the button's name.
+    QToolButton* bandButton(SkinBand* band, const SkinButtonDef& b) {
+        auto* button = new QToolButton(band);
+        button->setObjectName(b.name);
+        button->setText(b.caption);
+        button->setToolTip(b.toolTip);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAutoRaise(true);
+        if (!b.picture.isEmpty()) {
+            button->setIcon(QIcon(b.picture));
+            button->setIconSize(QSize(22, 22));
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+        const QString buttonName = b.name;
+        connect(button, &QToolButton::clicked, this, [this, buttonName] { Q_EMIT Click(SkinObject{buttonName}); });
+        return button;
+    }
+
+    // The size hint does not see a bold weight set by the style sheet; leave room for it so
+    // the caption is never cut short.
+    static void leaveRoomForBold(QToolButton* button, const QString& caption) {
+        button->ensurePolished();
+        QFont bold = button->font();
+        bold.setBold(true);
+        const int extra =
+            QFontMetrics(bold).horizontalAdvance(caption) - button->fontMetrics().horizontalAdvance(caption);
+        button->setMinimumWidth(button->sizeHint().width() + std::max(0, extra));
     }
 
     QString m_file;

@@ -138,7 +138,10 @@ public:
         if (!m_file)
             throw ComponentError(QStringLiteral("no Ogg Vorbis file is open for writing"));
         const auto channels = static_cast<std::size_t>(m_format.channels);
-        constexpr std::size_t chunk = 4096;
+        // libvorbis chooses block sizes from the lookahead it holds, so the size of the pieces
+        // shapes the stream: 1024 frames, as oggenc gives it, make the same packets as oggenc
+        // (and move less of libvorbis' buffer about than larger pieces).
+        constexpr std::size_t chunk = 1024;
         while (frames > 0) {
             const std::size_t n = std::min(frames, chunk);
             float** buffer = vorbis_analysis_buffer(&m_dsp, static_cast<int>(n));

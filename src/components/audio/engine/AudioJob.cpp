@@ -34,64 +34,65 @@ JobOutcome AudioJob::finish(JobOutcome outcome) {
 
 JobOutcome AudioJob::run() {
     JobOutcome outcome;
-    if (!m_source.open()) {
-        outcome.reason = m_source.error().isEmpty() ? QStringLiteral("The file could not be opened as audio.")
-                                                    : m_source.error();
-        return finish(outcome);
-    }
+    outcome.reason = open();
+    if (!outcome.reason.isEmpty()) return finish(outcome);
+    return finish(copy());
+}
+
+QString AudioJob::open() {
+    if (!m_source.open())
+        return m_source.error().isEmpty() ? QStringLiteral("The file could not be opened as audio.") : m_source.error();
     const int rate = m_source.sampleRate();
     const int channels = m_source.channels();
-    if (rate <= 0 || channels <= 0) {
-        outcome.reason = QStringLiteral("The source holds no audio.");
-        return finish(outcome);
-    }
+    if (rate <= 0 || channels <= 0) return QStringLiteral("The source holds no audio.");
     m_sink.sourceBits(m_source.bits());
     m_sink.sourceFrames(m_source.statedFrames());
-    if (!m_sink.create(rate, channels)) {
-        outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be created.")
-                                                  : m_sink.error();
-        return finish(outcome);
-    }
+    if (!m_sink.create(rate, channels))
+        return m_sink.error().isEmpty() ? QStringLiteral("The output file could not be created.") : m_sink.error();
+    return {};
+}
 
+JobOutcome AudioJob::copy() {
+    const int rate = m_source.sampleRate();
+    const int channels = m_source.channels();
     const int blockSamples = m_blockSamples > 0 ? m_blockSamples : blockSamplesFor(rate, channels);
     const bool wide = m_source.bits() > 16 && m_sink.writesWide();
+    JobOutcome outcome;
     JobProgress progress;
     progress.total = std::max<std::int64_t>(m_source.statedFrames(), 0) * channels;
     for (;;) {
         if (m_cancel.load()) {
             outcome.end = JobEnd::Cancelled;
-            break;
+            return outcome;
         }
-        // A writer that keeps a deep source's bits gets its 32-bit blocks.
-        std::size_t samples = 0;
         bool written = true;
-        if (wide) {
-            const WideBlock block = m_source.readWide(blockSamples);
-            samples = block.size();
-            if (samples > 0) written = m_sink.writeWide(block);
-        } else {
-            const SampleBlock block = m_source.read(blockSamples);
-            samples = block.size();
-            if (samples > 0) written = m_sink.write(block);
-        }
+        const std::size_t samples = copyBlock(blockSamples, wide, written);
         if (samples == 0) {
-            if (!m_source.error().isEmpty()) {
-                outcome.reason = m_source.error();
-                return finish(outcome);
-            }
-            outcome.end = JobEnd::Written;
-            break;
+            if (!m_source.error().isEmpty()) outcome.reason = m_source.error();
+            else outcome.end = JobEnd::Written;
+            return outcome;
         }
         if (!written) {
             outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be written.")
                                                       : m_sink.error();
-            return finish(outcome);
+            return outcome;
         }
         progress.done += static_cast<std::int64_t>(samples);
         outcome.samplesWritten = progress.done;
         m_listener.progress(progress);
     }
-    return finish(outcome);
+}
+
+std::size_t AudioJob::copyBlock(int blockSamples, bool wide, bool& written) {
+    // A writer that keeps a deep source's bits gets its 32-bit blocks.
+    if (wide) {
+        const WideBlock block = m_source.readWide(blockSamples);
+        if (!block.empty()) written = m_sink.writeWide(block);
+        return block.size();
+    }
+    const SampleBlock block = m_source.read(blockSamples);
+    if (!block.empty()) written = m_sink.write(block);
+    return block.size();
 }
 
 WideBlock AudioSource::readWide(int samples) {

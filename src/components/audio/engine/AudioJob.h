@@ -27,13 +27,12 @@
 // The mechanisms, and where each lives:
 // - whileEventsRun (components/WhileEventsRun.h; a QThread::create per call, waited for in a
 //   QEventLoop): the disc-information look-ups (components/net/Cddb.cpp,
-//   ripping/ACfrmGrab.cpp). It is the one way to run work beside the event loop.
+//   ripping/ACfrmGrab.cpp) and the AccurateRip verification after a run's CD tracks
+//   (runs/AccurateRipVerifier.cpp). It is the one way to run work beside the event loop.
 // - QThreadPool with QRunnable jobs: the conversion on every core (runs/ParallelRun.cpp).
 // - QThread with moveToThread: one thread per sound device (components/sound/SoundDevice.cpp).
 // - std::thread: the recording session (recorder/RecordingSession.cpp) and the FLAC writer's
 //   encoding thread (components/audio/codecs/FlacEncoder.cpp).
-// - std::async, polled while events run: the AccurateRip verification after a run's CD tracks
-//   (runs/ConversionRunner.cpp).
 // What crosses threads: AudioJob::cancel() (any thread), JobProgress values, JobOutcome
 // values once a job has ended, SampleBlock values (copied), and QueuedSource's blocks.
 //
@@ -156,6 +155,15 @@ public:
     bool cancelRequested() const { return m_cancel.load(); }
 
 private:
+    // Opens the source and creates the output for its rate and channels; why either failed,
+    // or nothing.
+    QString open();
+    // Copies block by block until the source's end, a cancel or a failure; the source and
+    // the output are still open.
+    JobOutcome copy();
+    // Reads one block and writes it (`written` false when the writer refused it); the samples
+    // read, 0 at the end.
+    std::size_t copyBlock(int blockSamples, bool wide, bool& written);
     JobOutcome finish(JobOutcome outcome);
 
     AudioSource& m_source;

@@ -1,0 +1,131 @@
+#include "runs/CdTrackJob.h"
+
+#include "components/ComponentError.h"
+#include "components/audio/cd/AccurateRip.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/CdTrackSource.h"
+#include "components/audio/cd/CdTrackTags.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "components/net/DiscLookup.h"
+#include "runs/ConversionRunner.h"
+#include "runs/ConverterRules.h"
+
+#include <QFileInfo>
+#include <QObject>
+
+namespace converter {
+namespace {
+
+// After switching to the next drive, the message loop runs this many times so that the
+// drive's change notifications are handled before its root text is compared.
+constexpr int kDriveSwitchPasses = 9;
+
+}  // namespace
+
+// A CD track as a job's source, with its AccurateRip checksums taken of what is read, as it is
+// read.
+struct CdTrackJob::ChecksummedTrack : audio::CdTrackSource {
+    ChecksummedTrack(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
+    int track;
+    DiscToc toc;
+    bool openFailed = false;
+    std::optional<accuraterip::TrackSum> sum;
+    std::int64_t frames = 0;
+    bool open() override {
+        openFailed = !CdTrackSource::open();
+        frames = statedFrames();
+        if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
+        return !openFailed;
+    }
+    SampleBlock read(int samples) override {
+        SampleBlock block = CdTrackSource::read(samples);
+        if (sum) sum->add(block.data(), block.size());
+        return block;
+    }
+};
+
+CdTrackJob::CdTrackJob(RunHost& host, CdGrabber& grabber) : m_host(host), m_grabber(grabber) {}
+CdTrackJob::~CdTrackJob() = default;
+
+QString CdTrackJob::prepare(const QString& p) {
+    if (!selectDrive(p)) return {};
+    m_grabber.ReRead();
+    const std::optional<int> track = trackNumberOf(p);
+    if (!track) return QStringLiteral("The track number cannot be read from the name '%1'.").arg(QFileInfo(p).fileName());
+    m_track = *track;
+    m_source = std::make_unique<ChecksummedTrack>(m_grabber, m_track, m_grabber.toc());
+    followEvents();
+    return {};
+}
+
+audio::AudioSource& CdTrackJob::source() { return *m_source; }
+bool CdTrackJob::openFailed() const { return m_source && m_source->openFailed; }
+QString CdTrackJob::openError() const { return m_source ? m_source->error() : QString(); }
+
+// The drive whose root text the entry starts with; the search starts at the current drive.
+// False when the program is ending.
+bool CdTrackJob::selectDrive(const QString& p) {
+    for (int k = 1; k <= m_grabber.DriveCount(); ++k) {
+        const QString root = m_grabber.RootText();
+        if (!root.isEmpty() && p.startsWith(root)) break;
+        m_grabber.setCurrentDrive(m_grabber.CurrentDrive() + 1);
+        for (int pass = 0; pass < kDriveSwitchPasses; ++pass) {
+            if (!m_host.letEventsRun()) {
+                m_stopped = true;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The grabber's events arrive while a block is read: they let the window stay live and turn
+// a cancel into an abort of the read. The grabber counts the error blocks itself: its read
+// errors are single attempts, not blocks.
+void CdTrackJob::followEvents() {
+    m_context = std::make_unique<QObject>();
+    const auto abortOnCancel = [this] {
+        if (m_host.cancelRequested()) {
+            m_aborted = true;
+            m_grabber.Abort();
+        }
+    };
+    QObject::connect(&m_grabber, &CdGrabber::Progress, m_context.get(), [this, abortOnCancel](int percent) {
+        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(&m_grabber, &CdGrabber::ReadError, m_context.get(), [this, abortOnCancel] {
+        if (!m_host.letEventsRun()) m_stopped = true;
+        abortOnCancel();
+    });
+    QObject::connect(&m_grabber, &CdGrabber::ReadFinished, m_context.get(), [this, abortOnCancel](int result) {
+        if (result == CdGrabber::FinishedFailed)
+            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
+        abortOnCancel();
+    });
+}
+
+void CdTrackJob::reportErrorBlocks() const {
+    const QString text = errorBlocksMessage(m_grabber.errorBlocks(), m_grabber.settings().errorAction);
+    if (!text.isEmpty()) m_host.runMessage(text, false);
+}
+
+std::optional<RippedTrack> CdTrackJob::ripped(const QString& p) const {
+    if (!m_source || !m_source->sum || m_source->sum->framesSeen() != m_source->frames) return std::nullopt;
+    return RippedTrack{p, m_source->toc, m_track, m_source->sum->v1(), m_source->sum->v2(), m_grabber.errorBlocks()};
+}
+
+QString CdTrackJob::writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const {
+    const std::optional<DiscInfo> info = knownDiscInfo(m_grabber, cdplayerIni);
+    try {
+        tags.setProperties(cdTrackTags(info ? &*info : nullptr, m_track, discFacts(m_grabber, m_track)));
+        tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
+        tags.WriteTags(path);
+    } catch (const ComponentError& e) {
+        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
+    }
+    return {};
+}
+
+}  // namespace converter

@@ -1,0 +1,74 @@
+#pragma once
+// One CD track (a "TrackNN.cda" entry under a drive's root text) as a job's source: the drive
+// chosen by the entry's root text, the grabber's events followed while it reads (the window
+// stays live, a cancel aborts the read), the track's AccurateRip checksums taken of what is
+// read, and its tags from what is known of the disc. The conversion run writes what it reads
+// and puts it in place.
+//
+// NOTE ON THREADS: everything here runs on the run's thread, the grabber's too; the grabber's
+// events arrive there while a block is read.
+
+#include "components/audio/cd/CdTypes.h"
+#include "runs/AccurateRipVerifier.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class AudioInfo;
+class CdGrabber;
+class QObject;
+
+namespace audio {
+class AudioSource;
+}
+
+namespace converter {
+
+class RunHost;
+
+class CdTrackJob {
+public:
+    CdTrackJob(RunHost& host, CdGrabber& grabber);
+    ~CdTrackJob();
+    CdTrackJob(const CdTrackJob&) = delete;
+    CdTrackJob& operator=(const CdTrackJob&) = delete;
+
+    // Chooses the drive of entry `p` and reads its disc again. The reason the track cannot be
+    // read, or nothing; nothing too when the program is ending (stopped()).
+    QString prepare(const QString& p);
+    // The track as a job's source, after prepare; the grabber's events are followed as long as
+    // this object lives.
+    audio::AudioSource& source();
+    int track() const { return m_track; }
+
+    // The program is ending: nothing more is touched.
+    bool stopped() const { return m_stopped; }
+    // The read was aborted for a cancel.
+    bool aborted() const { return m_aborted; }
+    bool openFailed() const;
+    QString openError() const;
+    // Tells the host of the blocks the grabber replaced, cut or corrected in the track.
+    void reportErrorBlocks() const;
+    // The track as AccurateRip verifies it, when every frame of it was checksummed.
+    std::optional<RippedTrack> ripped(const QString& p) const;
+    // Writes what is known of the disc (cdplayer.ini, else CD-Text) and what the disc holds into
+    // `path` as the track's tags; why it could not, or nothing.
+    QString writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const;
+
+private:
+    struct ChecksummedTrack;
+    bool selectDrive(const QString& p);
+    void followEvents();
+
+    RunHost& m_host;
+    CdGrabber& m_grabber;
+    int m_track = 0;
+    bool m_stopped = false;
+    bool m_aborted = false;
+    std::unique_ptr<ChecksummedTrack> m_source;
+    std::unique_ptr<QObject> m_context;  // the grabber's events reach this track only while it lives
+};
+
+}  // namespace converter

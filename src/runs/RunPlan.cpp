@@ -1,0 +1,52 @@
+#include "runs/RunPlan.h"
+
+#include "components/audio/engine/FileOps.h"
+#include "runs/ConverterRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace converter {
+
+EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
+    using Kind = EntryPlan::Kind;
+    const QString& p = snapshot.entries[index].source;
+    const QString& q = snapshot.entries[index].output;
+    const bool cd = isCdTrack(p);
+    if (snapshot.sameFolder && cd)
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder")};
+    if (snapshot.deleteSource && cd)
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file")};
+    if (!QFileInfo(p).isFile()) return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
+    // Reading a file while writing it would destroy it.
+    if (audio::sameFile(p, q))
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
+    // Writing one output twice would lose the first file's audio (and, with deletion, its source).
+    const QString key = outputClaimKey(q);
+    if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd())
+        return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
+                                  QStringLiteral("'. Rename it first.")};
+    claimed.insert(key, p);
+    return {Kind::Convert, {}, cd, readsWma(p)};
+}
+
+QStringList outputFolders(const RunSnapshot& snapshot) {
+    QSet<QString> folders;
+    QStringList ordered;
+    for (const RunEntry& entry : snapshot.entries) {
+        if (entry.output.isEmpty()) continue;
+        const QString folder = QFileInfo(entry.output).absolutePath();
+        if (!folders.contains(folder)) ordered << folder;
+        folders.insert(folder);
+    }
+    return ordered;
+}
+
+QString outputClaimKey(const QString& path) {
+    const QFileInfo info(QDir::cleanPath(path));
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+}  // namespace converter
