@@ -82,7 +82,7 @@ int convert(const QStringList& args) {
     AudioFile reader;
     reader.OpenRead(args[0], 0, 1);
     if (reader.status() < 0) {
-        std::fprintf(stderr, "%s\n", qPrintable(reader.lastError()));
+        std::fprintf(stderr, "%s\n", qPrintable(reader.reason()));
         return 2;
     }
     const int rate = reader.sampleRate();

@@ -45,7 +45,7 @@ int rip(const QString& image, const QString& outDir, int readMode) {
     settings.safeMode = false;
     grabber.setSettings(settings);
     if (grabber.OpenImage(image) < 0) {
-        std::fprintf(stderr, "%s\n", qPrintable(grabber.lastErrorText()));
+        std::fprintf(stderr, "%s\n", qPrintable(grabber.reason()));
         return 2;
     }
     const int tracks = grabber.toc().trackCount();

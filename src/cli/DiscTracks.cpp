@@ -17,7 +17,7 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
     const QFileInfo info(cd);
     if (info.isFile()) {
         if (grabber.OpenImage(cd) < 0) {
-            result.error = QStringLiteral("the disc image '%1' could not be opened: %2").arg(cd, grabber.lastErrorText());
+            result.error = QStringLiteral("the disc image '%1' could not be opened: %2").arg(cd, grabber.reason());
             return result;
         }
     } else {

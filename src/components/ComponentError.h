@@ -1,7 +1,7 @@
 #pragma once
 // How components report failures. A failed open, create or start is kept as the component's
 // state, a ComponentState, which its status() gives in the component's own numbering and its
-// error text gives in words. Every other failure throws ComponentError, whose readable
+// reason() gives in words. A look-up returns a LookupResult. Every other failure throws ComponentError, whose readable
 // description the calling window shows to the user.
 
 #include <QString>
@@ -16,6 +16,13 @@ public:
 
 private:
     QString m_description;
+};
+
+// How a look-up (a local file, a server) went: whether it found what it looked for and, when
+// not, why. Each look-up's result carries what it found beside these; nothing is thrown.
+struct LookupResult {
+    bool found = false;
+    QString error;  // why nothing was found; empty when found
 };
 
 // Whether the last open, create or start failed and, if so, why.

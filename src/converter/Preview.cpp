@@ -33,7 +33,7 @@ void frmAudioConverter::mnuPlay_Click() {
 
 bool frmAudioConverter::StartPreview(const QString& path, QString* why) {
     if (!m_preview->start(path)) {
-        if (why) *why = m_preview->errorText();
+        if (why) *why = m_preview->reason();
         return false;
     }
     bPlaying = true;

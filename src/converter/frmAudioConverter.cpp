@@ -569,7 +569,7 @@ void frmAudioConverter::AddFiles() {
 QStringList frmAudioConverter::imageTracks(const QString& image) {
     if (AudioGrabber1->OpenImage(image) < 0) {
         ui::MsgBox(QStringLiteral("The disc image '") + image + QStringLiteral("' could not be opened: ") +
-                       AudioGrabber1->lastErrorText(),
+                       AudioGrabber1->reason(),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return {};
     }

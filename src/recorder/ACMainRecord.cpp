@@ -207,7 +207,7 @@ void ACMainRecord::playButton_Click() {
 
 bool ACMainRecord::StartPlayback(const QString& fileName, QString* why) {
     if (!m_playback->start(fileName)) {
-        *why = m_playback->errorText();
+        *why = m_playback->reason();
         return false;
     }
     av1->setSampleRate(AudioFilePlay->sampleRate());
@@ -249,7 +249,7 @@ void ACMainRecord::recButton_Click() {
         // Nothing can be recorded: the file that was just begun holds nothing worth keeping.
         m_session->finish();
         QFile::remove(name);
-        ui::MsgBox(QStringLiteral("Recording could not start:\n") + AudioRecord->errorText(), ui::MsgButtons::OK,
+        ui::MsgBox(QStringLiteral("Recording could not start:\n") + AudioRecord->reason(), ui::MsgButtons::OK,
                    ui::MsgIcon::Exclamation);
         return;
     }

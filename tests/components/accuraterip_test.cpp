@@ -142,7 +142,7 @@ TEST(AccurateRip, CdTextOfACueSheetReachesTheGrabberWithoutNetwork) {
     const auto withText = writeReferenceDisc(dir.filePath(QStringLiteral("text")), true);
     const auto plain = writeReferenceDisc(dir.filePath(QStringLiteral("plain")), false);
     CdGrabber grabber(nullptr, dir.filePath(QStringLiteral("stubs")), false);
-    ASSERT_GE(grabber.OpenImage(withText.cue), 0) << grabber.lastErrorText().toStdString();
+    ASSERT_GE(grabber.OpenImage(withText.cue), 0) << grabber.reason().toStdString();
     bool found = false;
     const DiscInfo info = grabber.cdText(&found);
     EXPECT_TRUE(found);
@@ -156,7 +156,7 @@ TEST(AccurateRip, CdTextOfACueSheetReachesTheGrabberWithoutNetwork) {
     // The cue sheet's ISRC lines are the disc's own.
     for (int t = 1; t <= 3; ++t) EXPECT_EQ(grabber.isrc(t), QLatin1String(testing_support::kReferenceIsrcs[t - 1])) << t;
     EXPECT_EQ(grabber.audioTrackCount(), 3);
-    ASSERT_GE(grabber.OpenImage(plain.cue), 0) << grabber.lastErrorText().toStdString();
+    ASSERT_GE(grabber.OpenImage(plain.cue), 0) << grabber.reason().toStdString();
     grabber.cdText(&found);
     EXPECT_FALSE(found);
     EXPECT_TRUE(grabber.isrc(1).isEmpty());

@@ -83,7 +83,7 @@ TEST_P(WriterRoundTrip, ReadsBackWithItsRateChannelsLengthAndSignal) {
         }
         writer.DeclareInputFormat(p.rate, p.channels);
         writer.Create(path, 0);
-        ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        ASSERT_GE(writer.status(), 0) << writer.reason().toStdString();
         writeInSeconds(writer, signal, p.rate, p.channels);
         writer.Close();
     }
@@ -176,7 +176,7 @@ TEST(AudioFileConversion, SurroundBlocksKeepTheirChannelsWhereTheFormatHoldsThem
             AudioFile writer;
             writer.DeclareInputFormat(48000, channels);
             writer.Create(path);
-            ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+            ASSERT_GE(writer.status(), 0) << writer.reason().toStdString();
             writeInSeconds(writer, tones, 48000, channels);
             writer.Close();
             const bool mp3 = QLatin1String(ext) == QLatin1String("mp3");
@@ -227,13 +227,13 @@ TEST_P(UnwritablePlace, CreateReportsAStatusBelowZero) {
             WMAFile writer;
             writer.Create(path);
             EXPECT_LT(writer.status(), 0) << path.toStdString();
-            EXPECT_FALSE(writer.lastError().isEmpty());
+            EXPECT_FALSE(writer.reason().isEmpty());
             EXPECT_EQ(writer.state(), 0);
         } else {
             AudioFile writer;
             writer.Create(path);
             EXPECT_LT(writer.status(), 0) << path.toStdString();
-            EXPECT_FALSE(writer.lastError().isEmpty());
+            EXPECT_FALSE(writer.reason().isEmpty());
             EXPECT_FALSE(writer.isWriting());
         }
     }

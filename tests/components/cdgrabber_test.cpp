@@ -90,7 +90,7 @@ TEST_F(CdGrabberTest, EveryReadModeRipsEachTrackLikeCdParanoia) {
         ASSERT_EQ(reference.back(), image.tracks[std::size_t(t - 1)]) << "track " << t;
     }
     CdGrabber grabber(nullptr, stubs(), false);
-    ASSERT_EQ(grabber.OpenImage(image.cue), 0) << grabber.lastErrorText().toStdString();
+    ASSERT_EQ(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();
     const DiscToc toc = grabber.toc();
     EXPECT_EQ(toc.trackStarts, (std::vector<std::int32_t>{0, 225, 450}));
     EXPECT_EQ(toc.leadOut, 750);
@@ -100,7 +100,7 @@ TEST_F(CdGrabberTest, EveryReadModeRipsEachTrackLikeCdParanoia) {
         grabber.setSettings(s);
         for (int t = 1; t <= 3; ++t) {
             const Rip r = rip(grabber, t);
-            EXPECT_EQ(r.lastError, 0) << grabber.lastErrorText().toStdString();
+            EXPECT_EQ(r.lastError, 0) << grabber.reason().toStdString();
             EXPECT_TRUE(r.samples == reference[std::size_t(t - 1)]) << "mode " << mode << " track " << t;
             EXPECT_EQ(r.finished, std::vector<int>{CdGrabber::FinishedWhole});
             EXPECT_EQ(r.lastProgress, 100);
@@ -173,7 +173,7 @@ TEST_F(CdGrabberTest, ACdrdaoTocImageReadsLikeItsCueSheet) {
     toc.write("CD_DA\n\nTRACK AUDIO\nFILE \"disc.bin\" 0 00:02:00\n\nTRACK AUDIO\nFILE \"disc.bin\" 00:02:00 00:01:00\n");
     toc.close();
     CdGrabber grabber(nullptr, stubs(), false);
-    ASSERT_EQ(grabber.OpenImage(toc.fileName()), 0) << grabber.lastErrorText().toStdString();
+    ASSERT_EQ(grabber.OpenImage(toc.fileName()), 0) << grabber.reason().toStdString();
     EXPECT_EQ(grabber.toc().trackStarts, (std::vector<std::int32_t>{0, 150}));
     EXPECT_TRUE(rip(grabber, 1).samples == image.tracks[0]);
     EXPECT_TRUE(rip(grabber, 2).samples == image.tracks[1]);
@@ -204,7 +204,7 @@ TEST_F(CdGrabberTest, BrokenImagesAndMissingDrivesAreRefusedWithAReason) {
     auto refused = [&](const QString& path, const char* words) {
         EXPECT_EQ(grabber.OpenImage(path), -1) << path.toStdString();
         EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorImage);
-        EXPECT_TRUE(grabber.lastErrorText().contains(QLatin1String(words))) << grabber.lastErrorText().toStdString();
+        EXPECT_TRUE(grabber.reason().contains(QLatin1String(words))) << grabber.reason().toStdString();
         EXPECT_EQ(grabber.DriveCount(), 0);
     };
     refused(dir.filePath(QStringLiteral("nothing.cue")), "does not exist");

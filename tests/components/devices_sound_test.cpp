@@ -29,7 +29,7 @@ SampleBlock playAndRecord(const SampleBlock& signal, int rate, int channels, int
         recorded.insert(recorded.end(), b.begin(), b.end());
     });
     recorder.start();
-    EXPECT_EQ(recorder.status(), 0) << recorder.errorText().toStdString();
+    EXPECT_EQ(recorder.status(), 0) << recorder.reason().toStdString();
 
     sound::AudioPlayer player;
     player.prepare(rate, channels);
@@ -46,7 +46,7 @@ SampleBlock playAndRecord(const SampleBlock& signal, int rate, int channels, int
     QObject::connect(&player, &sound::AudioPlayer::RequestOnLoadArray, feed);
     QObject::connect(&player, &sound::AudioPlayer::EndPlay, [&] { ++*endPlays; });
     player.start();
-    EXPECT_EQ(player.status(), 0) << player.errorText().toStdString();
+    EXPECT_EQ(player.status(), 0) << player.reason().toStdString();
     feed();
     feed();
     EXPECT_TRUE(waitFor([&] { return *endPlays > 0; }, 30000));

@@ -148,7 +148,7 @@ TEST(DiscLookup, AccurateRipRecordsAreFetchedOnceAndAnUnknownDiscIsNoError) {
     const accuraterip::DiscIds ids = accuraterip::discIds(referenceToc());
     for (int pass = 0; pass < 2; ++pass) {
         const net::RecordFetch got = net::fetchAccurateRip(ids, settingsFor(server), cache);
-        ASSERT_EQ(got.kind, net::RecordFetch::Kind::Found) << got.error.toStdString();
+        ASSERT_TRUE(got.found) << got.error.toStdString();
         EXPECT_EQ(got.record.blocks.size(), 2u);
     }
     EXPECT_EQ(server.requests().size(), 1);  // the second came from the cache
@@ -156,12 +156,13 @@ TEST(DiscLookup, AccurateRipRecordsAreFetchedOnceAndAnUnknownDiscIsNoError) {
 
     accuraterip::DiscIds unknown = ids;
     unknown.id1 += 1;
-    EXPECT_EQ(net::fetchAccurateRip(unknown, settingsFor(server), cache).kind, net::RecordFetch::Kind::NotKnown);
+    EXPECT_TRUE(net::fetchAccurateRip(unknown, settingsFor(server), cache).notKnown);
     WebServer damaged;
     damaged.serve(QStringLiteral("/ar/") + unknown.serverPath(), {200, "application/octet-stream", "short"});
     ASSERT_TRUE(damaged.start());
     const net::RecordFetch bad = net::fetchAccurateRip(unknown, settingsFor(damaged), cache);
-    EXPECT_EQ(bad.kind, net::RecordFetch::Kind::Failed);
+    EXPECT_FALSE(bad.found || bad.notKnown);
+    EXPECT_FALSE(bad.error.isEmpty());
     EXPECT_FALSE(QFile::exists(QDir(cache).filePath(unknown.fileName())));  // nothing damaged is kept
 }
 
@@ -351,9 +352,10 @@ TEST(DiscLookup, CoversAreTakenAt1200PixelsAndTheOriginalOnlyWithoutThem) {
                  {QStringLiteral("only-original"), original, ""},
                  {QStringLiteral("no-cover"), {}, "The release has no front cover."}};
     for (const auto& c : cases) {
-        QString error;
-        EXPECT_EQ(net::fetchFrontCover(c.release, settingsFor(server), &error), c.cover) << c.release.toStdString();
-        EXPECT_EQ(error, QString::fromUtf8(c.error));
+        const net::CoverFetch got = net::fetchFrontCover(c.release, settingsFor(server));
+        EXPECT_EQ(got.image, c.cover) << c.release.toStdString();
+        EXPECT_EQ(got.found, !c.cover.isEmpty());
+        EXPECT_EQ(got.error, QString::fromUtf8(c.error));
     }
     QStringList asked;
     for (const WebServer::Request& r : server.requests()) asked << r.path;
@@ -400,8 +402,9 @@ TEST(DiscLookup, MisbehavingServersAreReportedAndLeaveNothingBehind) {
             << mb.error.toStdString();
         EXPECT_FALSE(QFile::exists(ini));
 
-        QString coverError;
-        EXPECT_TRUE(net::fetchFrontCover(release.info.releaseId, settings, &coverError).isEmpty());
+        const net::CoverFetch cover = net::fetchFrontCover(release.info.releaseId, settings);
+        const QString& coverError = cover.error;
+        EXPECT_TRUE(cover.image.isEmpty() && !cover.found);
         EXPECT_TRUE((coverError.startsWith(QStringLiteral("The cover archive ")) ||
                      coverError.startsWith(QStringLiteral("The release "))) &&
                     coverError.contains(QLatin1String(fault.cover)))

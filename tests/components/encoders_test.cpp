@@ -485,23 +485,23 @@ TEST(WmaFile, FailedOpenAndCreateSetStatusAndTheReason) {
     file.OpenRead(missing);
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
-    EXPECT_TRUE(file.lastError().contains(QStringLiteral("does not exist"))) << file.lastError().toStdString();
+    EXPECT_TRUE(file.reason().contains(QStringLiteral("does not exist"))) << file.reason().toStdString();
     // The engine's WMA source reports that reason rather than a general failure.
     audio::WmaFileSource source(file, missing);
     EXPECT_FALSE(source.open());
-    EXPECT_EQ(source.error(), file.lastError());
+    EXPECT_EQ(source.error(), file.reason());
     file.Create(dir.filePath(QStringLiteral("no/such/folder/x.wma")));
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
-    EXPECT_FALSE(file.lastError().isEmpty());
+    EXPECT_FALSE(file.reason().isEmpty());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.wma")));
     file.Create(dir.filePath(QStringLiteral("taken.wma")));  // a folder stands there
     EXPECT_LT(file.status(), 0);
     EXPECT_EQ(file.state(), 0);
-    EXPECT_FALSE(file.lastError().isEmpty());
+    EXPECT_FALSE(file.reason().isEmpty());
     file.Create(dir.filePath(QStringLiteral("ok.wma")));
     EXPECT_EQ(file.status(), 0);
-    EXPECT_TRUE(file.lastError().isEmpty());
+    EXPECT_TRUE(file.reason().isEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -704,7 +704,7 @@ TEST(SurroundBitrates, CountPerPairOfChannels) {
         writer.useSettings(settings);
         writer.DeclareInputFormat(48000, 6);
         writer.Create(path);
-        ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        ASSERT_GE(writer.status(), 0) << writer.reason().toStdString();
         EXPECT_EQ(writer.formatDescription(), QLatin1String(c.description));
         writer.WriteBlock(material(48000, 6, 48000 * 4));
         writer.Close();

@@ -41,7 +41,7 @@ TEST(FilePlayback, AFileThatCannotPlaySaysWhyAndStaysClosed)
     for (const auto& [path, reason] : cases) {
         Playback p;
         EXPECT_FALSE(p.feed.start(path));
-        EXPECT_TRUE(p.feed.errorText().contains(QLatin1String(reason))) << p.feed.errorText().toStdString();
+        EXPECT_TRUE(p.feed.reason().contains(QLatin1String(reason))) << p.feed.reason().toStdString();
         EXPECT_FALSE(p.feed.isActive());
         EXPECT_FALSE(p.player.isPlaying());
         EXPECT_FALSE(p.reader.isReading());
@@ -58,9 +58,9 @@ TEST(FilePlayback, TheWholeFileIsHeardOnceThenItEnds)
     sound::AudioRecorder recorder;
     recorder.prepare(44100, 2);
     recorder.start();
-    ASSERT_EQ(recorder.status(), 0) << recorder.errorText().toStdString();
+    ASSERT_EQ(recorder.status(), 0) << recorder.reason().toStdString();
     Playback p;
-    ASSERT_TRUE(p.feed.start(path)) << p.feed.errorText().toStdString();
+    ASSERT_TRUE(p.feed.start(path)) << p.feed.reason().toStdString();
     EXPECT_EQ(p.feed.blockSamples(), 88200);
     ASSERT_TRUE(waitFor([&] { return p.ends > 0; }, 30000));
     waitFor([] { return false; }, 300);  // the tail reaches the recorder
@@ -71,7 +71,7 @@ TEST(FilePlayback, TheWholeFileIsHeardOnceThenItEnds)
     EXPECT_EQ(p.ends, 1);
     EXPECT_FALSE(p.feed.isActive());
     EXPECT_FALSE(p.reader.isReading());
-    EXPECT_TRUE(p.feed.errorText().isEmpty());
+    EXPECT_TRUE(p.feed.reason().isEmpty());
     std::size_t loudFrames = 0;
     const SampleBlock heard = fromOnset(recorded, 2, &loudFrames);
     EXPECT_NEAR(static_cast<double>(loudFrames) / 44100.0, 3.0, 0.2);
@@ -87,7 +87,7 @@ TEST(FilePlayback, APauseKeepsThePlaceAndDamagedDataEndsWithItsReason)
     // About 1.5 s play; the decoder gives up on the damaged frames that follow.
     ASSERT_GT(damageMp3Frames(path, 60), 700);
     Playback p;
-    ASSERT_TRUE(p.feed.start(path)) << p.feed.errorText().toStdString();
+    ASSERT_TRUE(p.feed.start(path)) << p.feed.reason().toStdString();
     ASSERT_TRUE(waitFor([&] { return p.player.currentPosition() > 11025; }));
     p.feed.pause();
     EXPECT_TRUE(p.feed.isPaused());
@@ -99,5 +99,5 @@ TEST(FilePlayback, APauseKeepsThePlaceAndDamagedDataEndsWithItsReason)
     EXPECT_TRUE(p.player.isPlaying());
     ASSERT_TRUE(waitFor([&] { return p.ends > 0; }, 30000));
     EXPECT_EQ(p.ends, 1);
-    EXPECT_TRUE(p.feed.errorText().contains(QStringLiteral("could not be decoded"))) << p.feed.errorText().toStdString();
+    EXPECT_TRUE(p.feed.reason().contains(QStringLiteral("could not be decoded"))) << p.feed.reason().toStdString();
 }

@@ -88,7 +88,7 @@ TEST_F(VideoReader, ReadsEveryContainerInTheFormatAskedFor) {
             EXPECT_TRUE(reader.IsVideoFile(file));
             reader.SetAudioFormat(w.rate, w.channels);
             reader.Open(file);
-            ASSERT_GE(reader.status(), 0) << reader.lastError().toStdString();
+            ASSERT_GE(reader.status(), 0) << reader.reason().toStdString();
             EXPECT_EQ(reader.AudioSampleRate(), w.rate);
             EXPECT_EQ(reader.AudioChannels(), w.channels);
             EXPECT_NEAR(reader.AudioDuration(), kSoundSeconds, 0.1);
@@ -141,7 +141,7 @@ TEST_F(VideoReader, RefusesWhatHoldsNoSoundAndReportsAFileCutShort) {
     EXPECT_TRUE(reader.IsVideoFile(silent));
     reader.Open(silent);
     EXPECT_LT(reader.status(), 0);
-    EXPECT_TRUE(reader.lastError().contains(QStringLiteral("no audio"))) << reader.lastError().toStdString();
+    EXPECT_TRUE(reader.reason().contains(QStringLiteral("no audio"))) << reader.reason().toStdString();
     EXPECT_TRUE(reader.ReadAudioBlock(2304).empty());
 
     // Text under a video's name.
@@ -153,7 +153,7 @@ TEST_F(VideoReader, RefusesWhatHoldsNoSoundAndReportsAFileCutShort) {
     EXPECT_FALSE(reader.IsVideoFile(text));
     reader.Open(text);
     EXPECT_LT(reader.status(), 0);
-    EXPECT_FALSE(reader.lastError().isEmpty());
+    EXPECT_FALSE(reader.reason().isEmpty());
     EXPECT_FALSE(reader.IsVideoFile(path(QStringLiteral("missing.mp4"))));
     EXPECT_FALSE(reader.IsVideoFile(dir->path()));
 
@@ -172,7 +172,7 @@ TEST_F(VideoReader, RefusesWhatHoldsNoSoundAndReportsAFileCutShort) {
     out.write(half);
     out.close();
     reader.Open(cut);
-    ASSERT_GE(reader.status(), 0) << reader.lastError().toStdString();
+    ASSERT_GE(reader.status(), 0) << reader.reason().toStdString();
     EXPECT_NEAR(reader.AudioDuration(), 8.0, 0.1);
     const SampleBlock got = readAll(reader);
     EXPECT_LT(static_cast<double>(got.size()) / 2 / reader.AudioSampleRate(), 6.0);

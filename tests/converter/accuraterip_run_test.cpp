@@ -25,7 +25,7 @@ class AccurateRipRun : public ::testing::Test {
 public:
     void SetUp() override {
         image = writeReferenceDisc(dir.path());
-        ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.lastErrorText().toStdString();
+        ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();
     }
     QString track(int n) const { return grabber.RootText() + QStringLiteral("Track%1.cda").arg(n, 2, 10, QLatin1Char('0')); }
     // Tracks `numbers` to WAV, verified against `server` (with its time-out in ms, when given).

@@ -200,7 +200,7 @@ public:
     void SetUp() override {
         Runner::SetUp();
         image = writeCdImage(dir.path(), QStringLiteral("disc"), {cdSpeech(150), cdTone(100)});
-        ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.lastErrorText().toStdString();
+        ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();
     }
     QString track(int n) const { return grabber.RootText() + QStringLiteral("Track%1.cda").arg(n, 2, 10, QLatin1Char('0')); }
     RunSnapshot cdSnapshot(const QString& key, int n) {
@@ -227,7 +227,7 @@ public:
 // output shows them (each read error event is one attempt, not one block).
 TEST_F(RunnerCd, TheEndOfTrackMessageCountsTheBlocksReallyHandled) {
     const CdImage noisy = writeCdImage(dir.path(), QStringLiteral("noisy"), {cdNoise(120)});
-    ASSERT_GE(grabber.OpenImage(noisy.cue), 0) << grabber.lastErrorText().toStdString();
+    ASSERT_GE(grabber.OpenImage(noisy.cue), 0) << grabber.reason().toStdString();
     const auto sectorOf = [](const SampleBlock& s, std::size_t n) { return SampleBlock(s.data() + n * kCdSectorValues, s.data() + (n + 1) * kCdSectorValues); };
     const std::set<std::int32_t> scratches[] = {{40}, {20, 21, 70}, {5, 30, 31, 32, 33, 60, 61, 90, 91, 119}};
     const char* const words[] = {"", " error blocks replaced with silence.", " error blocks cutted.", " error blocks corrected."};

@@ -75,7 +75,7 @@ protected:
         AudioFile& writer = owner.written();
         writer.DeclareInputFormat(44100, 2);
         writer.Create(path);
-        EXPECT_GE(writer.status(), 0) << writer.lastError().toStdString();
+        EXPECT_GE(writer.status(), 0) << writer.reason().toStdString();
         writer.WriteBlock(signal);
         writer.Close();
         return path;

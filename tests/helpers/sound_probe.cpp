@@ -13,13 +13,13 @@ int main(int argc, char** argv)
     sound::AudioPlayer player;
     player.prepare(44100, 2);
     player.start();
-    out << "player " << player.status() << ' ' << player.errorText() << '\n';
+    out << "player " << player.status() << ' ' << player.reason() << '\n';
     player.queue(SampleBlock(88200, 0));
     player.stop();
     sound::AudioRecorder recorder;
     recorder.prepare(44100, 2);
     recorder.start();
-    out << "recorder " << recorder.status() << ' ' << recorder.errorText() << '\n';
+    out << "recorder " << recorder.status() << ' ' << recorder.reason() << '\n';
     out << "taken " << recorder.takeBlock().size() << '\n';
     recorder.stop();
     return 0;

@@ -53,7 +53,7 @@ void whenModalShown(const std::function<void(QWidget*)>& drive, int triesLeft) {
 void writeThroughOwner(AudioFile& writer, const QString& path, double seconds) {
     writer.DeclareInputFormat(44100, 2);
     writer.Create(path);
-    ASSERT_GE(writer.status(), 0) << writer.lastError().toStdString();
+    ASSERT_GE(writer.status(), 0) << writer.reason().toStdString();
     writer.WriteBlock(musicTone(44100, 2, seconds));
     writer.Close();
 }

@@ -83,7 +83,7 @@ QString writeAudioFile(const QString& path, const SampleBlock& samples, int rate
         writer.UseMp3Settings(mp3);
         writer.DeclareInputFormat(rate, channels);
         writer.Create(path);
-        if (writer.status() < 0) return writer.lastError();
+        if (writer.status() < 0) return writer.reason();
         writer.WriteBlock(samples);
         writer.Close();
         return {};
@@ -100,7 +100,7 @@ ReadBack readBack(const QString& path) {
     AudioFile reader;
     reader.OpenRead(path);
     if (reader.status() < 0) {
-        r.error = reader.lastError();
+        r.error = reader.reason();
         return r;
     }
     r.rate = reader.sampleRate();

@@ -32,7 +32,7 @@ void play(const SampleBlock& signal, int rate, int channels)
     QObject::connect(&player, &sound::AudioPlayer::EndArrayPlay, feed);
     QObject::connect(&player, &sound::AudioPlayer::EndPlay, [&] { ended = true; });
     player.start();
-    ASSERT_EQ(player.status(), 0) << player.errorText().toStdString();
+    ASSERT_EQ(player.status(), 0) << player.reason().toStdString();
     feed();
     feed();
     ASSERT_TRUE(waitFor([&] { return ended; }, 60000));

@@ -32,8 +32,10 @@ bool isFresh(const QDateTime& fetchedAt, const QDateTime& now) {
 std::optional<RecordFetch> readCachedRecord(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    RecordFetch out{RecordFetch::Kind::Found, accuraterip::parseRecord(file.readAll()), {}, true};
+    RecordFetch out;
+    out.record = accuraterip::parseRecord(file.readAll());
     if (!out.record.error.isEmpty()) return std::nullopt;
+    out.found = out.cached = true;
     return out;
 }
 
@@ -44,7 +46,7 @@ RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& set
     while (server.endsWith(u'/')) server.chop(1);
     const HttpAnswer answer = httpGet(QUrl(server + QLatin1Char('/') + ids.serverPath()), {settings.cddbTimeOut, 0, 0, kRecordLimit});
     if (answer.status == 404) {
-        out.kind = RecordFetch::Kind::NotKnown;
+        out.notKnown = true;
         return out;
     }
     if (!answer.ok()) {
@@ -58,7 +60,7 @@ RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& set
         out.error = out.record.error;
         return out;
     }
-    out.kind = RecordFetch::Kind::Found;
+    out.found = true;
     bytes = answer.body;
     return out;
 }
@@ -121,9 +123,10 @@ DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const G
     r.found = true;
     r.info = release.info;
     if (!r.info.releaseId.isEmpty()) {
-        QString coverError;
-        const QByteArray cover = fetchFrontCover(r.info.releaseId, settings, &coverError);
-        if (!cover.isEmpty()) {
+        // A cover that cannot be had is left out.
+        const CoverFetch fetched = fetchFrontCover(r.info.releaseId, settings);
+        const QByteArray& cover = fetched.image;
+        if (fetched.found) {
             const QDir folder(QFileInfo(cdplayerIniPath).absolutePath() + QStringLiteral("/covers"));
             const QString path = folder.filePath(r.info.releaseId + QLatin1Char('.') + coverSuffix(cover));
             QSaveFile file(path);
@@ -143,13 +146,17 @@ QString defaultAccurateRipCache() {
 
 RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings& settings, const QString& cacheFolder,
                              bool refresh) {
-    if (ids.tracks == 0) return {RecordFetch::Kind::Failed, {}, QStringLiteral("There is no audio disc."), false};
+    if (ids.tracks == 0) {
+        RecordFetch none;
+        none.error = QStringLiteral("There is no audio disc.");
+        return none;
+    }
     const QString cached = QDir(cacheFolder).filePath(ids.fileName());
     const std::optional<RecordFetch> kept = readCachedRecord(cached);
     if (kept && !refresh && isFresh(QFileInfo(cached).lastModified(), QDateTime::currentDateTime())) return *kept;
     QByteArray bytes;
     RecordFetch fetched = fetchRecord(ids, settings, bytes);
-    if (fetched.kind == RecordFetch::Kind::Found) {
+    if (fetched.found) {
         QSaveFile save(cached);
         if (QDir().mkpath(cacheFolder) && save.open(QIODevice::WriteOnly)) {
             save.write(bytes);
@@ -165,11 +172,12 @@ DiscVerdicts verifyTracks(const accuraterip::DiscIds& ids, const std::vector<Tra
                           const GrabSettings& settings, const QString& cacheFolder) {
     const auto verdictsOf = [&](const RecordFetch& got) {
         DiscVerdicts out;
-        if (got.kind == RecordFetch::Kind::Failed) {
+        if (!got.found && !got.notKnown) {
             out.error = got.error;
             return out;
         }
-        const accuraterip::Record* record = got.kind == RecordFetch::Kind::Found ? &got.record : nullptr;
+        out.found = true;
+        const accuraterip::Record* record = got.found ? &got.record : nullptr;
         for (const TrackChecksums& t : tracks) out.verdicts.push_back(accuraterip::verify(record, ids, t.track, t.v1, t.v2));
         return out;
     };

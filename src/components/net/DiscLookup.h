@@ -35,12 +35,11 @@ DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const G
                              const QString& cdplayerIniPath);
 
 // An AccurateRip record fetched for a disc, or read from the cache folder.
-struct RecordFetch {
-    enum class Kind { Found, NotKnown, Failed };
-    Kind kind = Kind::Failed;
+// Neither found nor notKnown: the look-up failed, and error says why.
+struct RecordFetch : LookupResult {
     accuraterip::Record record;
-    QString error;        // Failed: why
-    bool cached = false;  // Found: read from the cache folder, not fetched now
+    bool notKnown = false;  // the server has no record of the disc
+    bool cached = false;    // found: read from the cache folder, not fetched now
 };
 // A record in the cache folder is used while it is younger than a week (its file's modification
 // time is when it was fetched); an older one, or any one when `refresh` is set, is fetched again
@@ -54,9 +53,9 @@ struct TrackChecksums {
     std::uint32_t v1 = 0;
     std::uint32_t v2 = 0;
 };
-struct DiscVerdicts {
-    std::vector<accuraterip::Verdict> verdicts;  // one per track asked about; none when no record could be had
-    QString error;                               // why no record could be had
+// Found when a record could be had, or the server has none of the disc.
+struct DiscVerdicts : LookupResult {
+    std::vector<accuraterip::Verdict> verdicts;  // one per track asked about; none when not found
 };
 // The verdicts of a disc's tracks. A cached record in which a track is not found or does not
 // match is fetched again at once: other rips of the track may have been sent since.

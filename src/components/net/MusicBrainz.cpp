@@ -133,7 +133,8 @@ ReleaseLookup parseDiscIdAnswer(const QByteArray& json, const QString& discId, c
                 break;
             }
     }
-    if (out.releases.empty()) out.error = QStringLiteral("MusicBrainz knows no release with disc id %1.").arg(discId);
+    out.found = !out.releases.empty();
+    if (!out.found) out.error = QStringLiteral("MusicBrainz knows no release with disc id %1.").arg(discId);
     return out;
 }
 
@@ -179,7 +180,7 @@ std::optional<int> retryWait(const HttpAnswer& answer, int retries, int msLeft) 
     return wait;
 }
 
-QByteArray fetchFrontCover(const QString& releaseId, const GrabSettings& settings, QString* error) {
+CoverFetch fetchFrontCover(const QString& releaseId, const GrabSettings& settings) {
     const QString front = base(settings.coverArtServer) + QStringLiteral("/release/") + releaseId + QStringLiteral("/front");
     // The archive's 1200-pixel image is what tags carry; the original, often many megabytes, only
     // when the release has no such image.
@@ -189,16 +190,16 @@ QByteArray fetchFrontCover(const QString& releaseId, const GrabSettings& setting
     };
     HttpAnswer answer = ask(front + QStringLiteral("-1200"), kCoverTimeOutMs);
     if (answer.status == 404) answer = ask(front, kOriginalCoverTimeOutMs);
-    QString failure;
-    if (!answer.error.isEmpty()) failure = QStringLiteral("The cover archive could not be asked: ") + answer.error;
-    else if (answer.status == 404) failure = QStringLiteral("The release has no front cover.");
+    CoverFetch out;
+    if (!answer.error.isEmpty()) out.error = QStringLiteral("The cover archive could not be asked: ") + answer.error;
+    else if (answer.status == 404) out.error = QStringLiteral("The release has no front cover.");
     else if (!answer.ok() || answer.body.isEmpty())
-        failure = QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
+        out.error = QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
     else if (!isPicture(answer))
-        failure = QStringLiteral("The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
-    if (failure.isEmpty()) return answer.body;
-    if (error) *error = failure;
-    return {};
+        out.error = QStringLiteral("The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
+    out.found = out.error.isEmpty();
+    if (out.found) out.image = answer.body;
+    return out;
 }
 
 }  // namespace net

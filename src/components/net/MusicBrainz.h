@@ -4,6 +4,7 @@
 // choice of release), and the front cover of a release from the Cover Art Archive, at the size
 // tags carry. Blocking: call on a worker thread.
 
+#include "components/ComponentError.h"
 #include "components/audio/cd/CdTypes.h"
 
 #include <QByteArray>
@@ -28,9 +29,8 @@ struct Release {
                      // discNumber and discTotal), ready for cdplayer.ini and the tags
 };
 
-struct ReleaseLookup {
+struct ReleaseLookup : LookupResult {
     std::vector<Release> releases;  // empty when nothing was found
-    QString error;                  // why nothing was found
 };
 
 // The releases of a /ws/2/discid answer. On a release of several media, the medium whose
@@ -46,8 +46,12 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
 // for the answer fit into the `msLeft` of the look-up's time-out.
 std::optional<int> retryWait(const HttpAnswer& answer, int retries, int msLeft);
 
-// The release's front cover, 1200 pixels wide when the archive has that size; empty with `error`
-// set when there is none or it cannot be had.
-QByteArray fetchFrontCover(const QString& releaseId, const GrabSettings& settings, QString* error);
+struct CoverFetch : LookupResult {
+    QByteArray image;  // as the archive sends it (JPEG or PNG)
+};
+
+// The release's front cover, 1200 pixels wide when the archive has that size; not found when
+// there is none or it cannot be had.
+CoverFetch fetchFrontCover(const QString& releaseId, const GrabSettings& settings);
 
 }  // namespace net

@@ -7,7 +7,7 @@
 //   the device thread, so a busy user-interface thread never makes it stutter as long as one
 //   block is queued ahead.
 // - prepare(rate, channels), then start(); status() then tells whether sound plays (0) or why
-//   not (below 0, errorText()), as the recorder's and the audio files' status() do. With no sound server or no output device start() fails at once and
+//   not (below 0, reason()), as the recorder's and the audio files' status() do. With no sound server or no output device start() fails at once and
 //   nothing else happens.
 // - queue() hands over a block; EndArrayPlay follows when the player has taken all of it.
 //   RequestOnLoadArray asks for data when nothing is left to play; if none is queued from its

@@ -7,7 +7,7 @@
 //   thread, so a busy user-interface thread loses no sound: finished blocks wait until they
 //   are taken.
 // - prepare(rate, channels), setBlockSize(values), start(); status() is then 0 while capturing,
-//   or -1 when capture could not start (errorText() says why). With no sound server or no
+//   or -1 when capture could not start (reason() says why). With no sound server or no
 //   input device start() fails at once.
 // - EndArrayRecord says a block of the set size is ready; takeBlock() returns the oldest ready
 //   block, or an empty one. stop() makes the rest of the captured data one last ready block;

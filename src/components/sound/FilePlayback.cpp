@@ -33,12 +33,12 @@ bool FilePlayback::start(const QString& path)
     try {
         if (path.isEmpty()) throw ComponentError(QStringLiteral("No file was chosen."));
         m_reader.OpenRead(path, 0, 1);
-        if (m_reader.status() < 0) throw ComponentError(m_reader.lastError());
+        if (m_reader.status() < 0) throw ComponentError(m_reader.reason());
         if (m_reader.length() == 0) throw ComponentError(QStringLiteral("The file holds no sound."));
         m_player.prepare(m_reader.sampleRate(), m_reader.channels());
         m_blockSamples = m_player.samplesForMs(kBlockMs);
         m_player.start();
-        if (m_player.status() < 0) throw ComponentError(m_player.errorText());
+        if (m_player.status() < 0) throw ComponentError(m_player.reason());
     } catch (const ComponentError& e) {
         m_reader.Close();
         m_error = e.description();

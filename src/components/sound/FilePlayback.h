@@ -24,7 +24,7 @@ public:
     // Plays through `reader` and `player`, which must outlive this object.
     FilePlayback(AudioFile& reader, AudioPlayer& player, QObject* parent = nullptr);
 
-    // Opens `path` and plays it from its start. False when nothing plays: errorText() says why
+    // Opens `path` and plays it from its start. False when nothing plays: reason() says why
     // and the file is closed.
     bool start(const QString& path);
     // Ends playback on request and closes the file; ended() does not follow.
@@ -41,10 +41,10 @@ public:
     int blockSamples() const { return m_blockSamples; }
     // Why the last start() failed, or why reading stopped before the file's end (damaged data);
     // empty otherwise.
-    QString errorText() const { return m_error; }
+    QString reason() const { return m_error; }
 
 Q_SIGNALS:
-    // All that was read has been heard, up to the file's end or to damaged data (errorText()
+    // All that was read has been heard, up to the file's end or to damaged data (reason()
     // then says why); the file is closed by then.
     void ended();
 

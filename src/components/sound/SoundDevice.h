@@ -3,9 +3,15 @@
 // the prepared format, conversions between samples and milliseconds, the last seconds of
 // sound for display, the Timer event and the state of the last start.
 //
-// Threads: every public call comes from the user-interface thread, and every event arrives on
-// it. The device's worker lives on the device thread; it reaches the device only through
-// deliver(), the history and the frame count, which may be used from either thread.
+// NOTE ON THREADS
+// Every public call comes from the user-interface thread (the thread that created the device),
+// and every event (Timer, and the player's and the recorder's own) arrives on it. Each device
+// owns a thread of its own (a QThread at time-critical priority, started when the device is
+// made and ended when it is destroyed) and a worker that lives there and owns the Qt Multimedia
+// sink or source. The user-interface thread reaches the worker only by blocking calls
+// (beginRun, endRun, the destructor); the worker reaches the device only through deliver(),
+// which queues the event to the user-interface thread and drops it once its run has ended,
+// the sample history (locked) and the frame count (atomic), which either thread may use.
 
 #include "components/ComponentError.h"
 #include "components/audio/engine/SampleBlock.h"
@@ -41,9 +47,9 @@ public:
     SampleBlock latestSamples(int count) const;
     // Frames heard or captured since the last start().
     std::int64_t currentPosition() const { return m_frames.load(); }
-    // Whether the last start() failed; errorText() then says why.
+    // Whether the last start() failed; reason() then says why.
     bool failed() const { return m_state.failed(); }
-    QString errorText() const { return m_state.reason(); }
+    QString reason() const { return m_state.reason(); }
 
 Q_SIGNALS:
     // About every 100 ms while running: the position and the peak levels (0..32767) of the

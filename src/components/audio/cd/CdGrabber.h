@@ -14,8 +14,19 @@
 //
 // Order of calls for a track: setCurrentDrive / ReRead, OpenTrack, ReadBlock until it returns
 // an empty block, CloseTrack. LastError() below 0 means the last operation failed;
-// lastErrorText() says why. While ReadBlock runs, Progress and ReadError are emitted
+// reason() says why. While ReadBlock runs, Progress and ReadError are emitted
 // synchronously; their handlers may call Abort().
+//
+// NOTE ON THREADS
+// A grabber belongs to the thread that created it (the user-interface thread, or the command
+// line's main thread) and every call is made there: the conversion runs that read CD tracks
+// (ConversionRunner, the command line) read them on that thread, one track at a time, never in
+// the parallel run's pool. Nothing here is safe to call from another thread, Abort() and
+// Busy() included; they are meant for the signal handlers, which run on the same thread inside
+// ReadBlock. The disc-change poll is a timer of that thread's event loop. libcdio-paranoia
+// calls back into the grabber on the thread that runs ReadBlock (a thread-local pointer finds
+// the grabber); no thread of its own is started. The grabber owns its drives' libcdio handles,
+// the open track's paranoia state and the stub folders, which it removes when destroyed.
 
 #include "components/audio/cd/CdTypes.h"
 #include "components/audio/engine/SampleBlock.h"
@@ -99,7 +110,7 @@ public:
     int audioTrackCount() const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
-    // makes it current. Returns the drive's index, or -1 with LastError() and lastErrorText().
+    // makes it current. Returns the drive's index, or -1 with LastError() and reason().
     int OpenImage(const QString& path);
 
     // Opens audio track `track` (numbered as on the disc) of the current drive for reading.
@@ -120,7 +131,7 @@ public:
     void Abort();
 
     int LastError() const;
-    QString lastErrorText() const;
+    QString reason() const;
 
     // The sectors that hold a track of sectors first..last (inclusive) once shifted by a drive's
     // read offset (frames; positive reads later), within a disc that ends at `leadOut`: the

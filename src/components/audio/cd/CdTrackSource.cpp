@@ -8,7 +8,7 @@ bool CdTrackSource::open() {
     m_error.clear();
     m_grabber.OpenTrack(m_track);
     if (m_grabber.LastError() >= 0) return true;
-    m_error = m_grabber.lastErrorText();
+    m_error = m_grabber.reason();
     return false;
 }
 
@@ -20,7 +20,7 @@ SampleBlock CdTrackSource::read(int samples) {
     int size = samples;
     SampleBlock block = m_grabber.ReadBlock(size);
     if (block.empty() && m_grabber.LastError() < 0) {
-        m_error = m_grabber.lastErrorText();
+        m_error = m_grabber.reason();
         if (m_error.isEmpty()) m_error = QStringLiteral("Track %1 could not be read.").arg(m_track);
     }
     return block;

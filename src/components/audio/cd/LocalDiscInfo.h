@@ -11,14 +11,13 @@
 // (components/net/Cddb) writes the disc's section there, so that the next look-up finds it
 // locally. Nothing here throws or shows a message.
 
+#include "components/ComponentError.h"
 #include "components/audio/cd/CdTypes.h"
 
 #include <QString>
 
-struct DiscInfoResult {
-    bool found = false;
+struct DiscInfoResult : LookupResult {
     DiscInfo info;
-    QString error;  // why nothing was found; empty when found
 };
 
 // The CDDB disc id of a table of contents: eight lower-case hex digits; empty for a disc

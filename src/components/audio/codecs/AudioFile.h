@@ -117,7 +117,7 @@ public:
     void copySettingsFrom(const AudioFile& other);
 
     // Why the last open or create failed (status below 0).
-    QString lastError() const { return m_state.reason(); }
+    QString reason() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
     // Why the audio read so far from the open file is not whole (Decoder::damage()); empty

@@ -8,6 +8,14 @@
 // a failed write is never reported as success. finish() flushes the encoder, completes the
 // file's headers and closes it. An encoder destroyed without finish() closes its file as it is
 // (a partial file stays on disk; callers decide whether to keep it).
+//
+// NOTE ON THREADS
+// An encoder belongs to the AudioFile that made it and is called by one thread at a time,
+// never by two at once: the user-interface thread when a run converts one file at a time, a
+// worker of the parallel run's pool for the file it converts, the recording session's thread
+// for a recording. It may pass to another thread only between calls. An encoder may run a
+// thread of its own inside (the FLAC writer does): it starts it in open() and ends it in
+// finish() or its destructor, so that its caller sees an object of one thread.
 
 #include "components/ComponentError.h"
 #include "components/audio/settings/MP3Settings.h"

@@ -2,11 +2,16 @@
 // that a full disk fails the write that hit it and the header's final STREAMINFO (length, MD5)
 // is written back at the start when the stream ends, with the seek table.
 //
+// NOTE ON THREADS
 // Encoding runs on a thread of the writer's own, a few blocks behind write(), so that reading
 // and decoding the source overlap with it (libFLAC encodes one stream on one thread, and FLAC
-// is fast enough for the rest of the path to show beside it). The encoder and the file are
-// touched by that thread only while it runs; open(), finish() and the destructor own them when
-// it does not.
+// is fast enough for the rest of the path to show beside it). open() starts that thread;
+// finish() and the destructor let it encode what is queued and join it. Every public call comes
+// from the writer's caller, one at a time (Encoder.h). The caller's thread and the encoding
+// thread share only the queue of blocks, the spare blocks and the stop and failure flags, under
+// one mutex with a condition variable, and the last write error (atomic); libFLAC's encoder and the file, reached through its write
+// callbacks, are touched by the encoding thread only while it runs, and by the caller's thread
+// (open(), finish(), the destructor) only when it does not.
 #include "components/audio/codecs/Encoder.h"
 
 #include <FLAC/metadata.h>

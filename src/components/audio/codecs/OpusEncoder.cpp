@@ -7,6 +7,12 @@
 // multistream calls around every 20 ms frame each query the processor's features again (CPUID,
 // which is slow in a virtual machine), and its own resampler costs more than swresample. Write
 // errors fail the write that hit them.
+//
+// NOTE ON THREADS
+// The writer has no thread of its own: libopus encodes and the Resampler converts inside
+// write() and finish(), and the pages are written to the file on the same thread. Calls come
+// from one thread at a time (Encoder.h); the writer owns the encoders, the Ogg stream state,
+// the Resampler and the file.
 #include "components/audio/codecs/Encoder.h"
 
 #include "components/audio/codecs/ChannelLayout.h"

@@ -85,13 +85,12 @@ void VideoFile::Open(const QString& path) {
         m_channels = channels;
     } catch (const ComponentError& e) {
         m_resampler.reset();
-        m_lastError = e.description();
-        m_status = -1;
+        m_state.fail(e.description());
         return;
     }
     decoder->setOpenProgress({});
     m_decoder = std::move(decoder);
-    m_status = 0;
+    m_state.succeed();
     if (ParsingVideoFile) ParsingVideoFile(100);
 }
 
@@ -101,7 +100,6 @@ void VideoFile::Close() {
     m_queue.clear();
     m_chunk.clear();
     m_path.clear();
-    m_lastError.clear();
     m_readError.clear();
     m_rate = m_channels = 0;
     m_delivered = 0;

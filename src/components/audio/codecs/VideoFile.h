@@ -4,7 +4,7 @@
 // 16-bit interleaved samples in the rate and channel count asked for, converting with
 // libswresample. Video streams are skipped unread.
 //
-// Contract: user-interface thread. A failed open sets status() below 0 and lastError() says
+// Contract: user-interface thread. A failed open sets status() below 0 and reason() says
 // why (no such file, not a video FFmpeg reads, no sound track, a sound track that cannot be
 // decoded); nothing else about opening throws. ReadAudioBlock returns an empty block at the
 // end of the sound track; when that end came early (damaged data, or a file whose data stops
@@ -12,6 +12,7 @@
 // for a whole one. A sound track that ends before the picture, in a whole file, is whole. A file
 // that states no length is read to the end of its data. Closing is harmless when no file is open.
 
+#include "components/ComponentError.h"
 #include "components/audio/engine/SampleBlock.h"
 
 #include <QString>
@@ -67,8 +68,9 @@ public:
     // How much of the file has been read, 0..1: the progress of a file that states no length.
     double BytesReadFraction() const;
 
-    int status() const { return m_status; }
-    QString lastError() const { return m_lastError; }
+    int status() const { return m_state.failed() ? -1 : 0; }
+    // Why the last open failed (status below 0).
+    QString reason() const { return m_state.reason(); }
     QString readError() const { return m_readError; }
 
 private:
@@ -80,7 +82,6 @@ private:
     std::vector<std::int16_t> m_queue;  // converted samples not yet handed out
     std::vector<std::int16_t> m_chunk;  // decoded samples in the sound track's own format
     QString m_path;
-    QString m_lastError;
     QString m_readError;
     int m_wantedRate = 0;
     int m_wantedChannels = 0;
@@ -89,5 +90,5 @@ private:
     int m_channels = 0;  // handed out
     std::int64_t m_delivered = 0;  // frames handed out
     bool m_ended = false;
-    int m_status = 0;
+    ComponentState m_state;  // how the last open went
 };

@@ -9,7 +9,7 @@ bool VideoTrackSource::open() {
     // An open that already failed for this file is not tried again.
     if (m_reader.fileName() != m_path) m_reader.Open(m_path);
     if (m_reader.isOpen()) return true;
-    m_error = m_reader.lastError();
+    m_error = m_reader.reason();
     if (m_error.isEmpty()) m_error = QStringLiteral("The video could not be opened.");
     return false;
 }

@@ -6,7 +6,7 @@
 // Contract: one thread at a time: the user-interface thread for the windows' objects, a worker
 // for those of the conversion on every core (see the note on threads in AudioJob.h). A failed
 // open or create sets status() below 0 and
-// lastError() to the reason; other failures throw ComponentError. Profiles are numbered
+// reason() to the reason; other failures throw ComponentError. Profiles are numbered
 // 0 .. ProfileCount() - 1; the current profile is used by the next Create. The end of the
 // written audio is padded with silence so that the encoder's dropped last partial frame loses
 // nothing.
@@ -57,7 +57,7 @@ public:
     std::int16_t state() const;
     int status() const { return m_state.failed() ? -1 : 0; }
     // Why the last open or create failed (status below 0).
-    QString lastError() const { return m_state.reason(); }
+    QString reason() const { return m_state.reason(); }
     // Why reading stopped before the end of the open file (damaged data); empty otherwise.
     QString readError() const;
     // Why the audio read so far is not whole (damaged or cut short); empty otherwise.

@@ -5,7 +5,7 @@
 // one of three ways: written, cancelled or failed with a reason.
 //
 // NOTE ON THREADS
-// Velloria runs on three kinds of thread:
+// Velloria runs on these kinds of thread:
 // - The user-interface thread owns every window, dialog and widget, the settings store's
 //   writes, the message boxes, and the events of the CD grabber. A run that converts one file
 //   at a time (ConversionRunner, ExtractionRun) runs its jobs on this thread and lets the
@@ -21,6 +21,18 @@
 //   another only while no job uses it.
 // - Sound-device threads (components/sound) own the Qt Multimedia sink or source; they talk to
 //   the user-interface thread only through queued signals and locked queues.
+// - Look-up threads run one blocking network look-up each while the calling thread's event loop
+//   goes on, so that the window stays live; the caller waits for the result.
+// - An encoder may encode on a thread of its own behind its write() calls (the FLAC writer).
+// The mechanisms, and where each lives:
+// - whileEventsRun (components/WhileEventsRun.h; a QThread::create per call, waited for in a
+//   QEventLoop): the disc-information look-ups (components/net/Cddb.cpp,
+//   ripping/ACfrmGrab.cpp) and the AccurateRip verification after a run's CD tracks
+//   (runs/AccurateRipVerifier.cpp). It is the one way to run work beside the event loop.
+// - QThreadPool with QRunnable jobs: the conversion on every core (runs/ParallelRun.cpp).
+// - QThread with moveToThread: one thread per sound device (components/sound/SoundDevice.cpp).
+// - std::thread: the recording session (recorder/RecordingSession.cpp) and the FLAC writer's
+//   encoding thread (components/audio/codecs/FlacEncoder.cpp).
 // What crosses threads: AudioJob::cancel() (any thread), JobProgress values, JobOutcome
 // values once a job has ended, SampleBlock values (copied), and QueuedSource's blocks.
 //

@@ -34,7 +34,7 @@ bool FileSource<Reader>::open() {
     try {
         openReader(m_reader, m_path);
         if (m_reader.status() >= 0) return true;
-        m_error = m_reader.lastError();
+        m_error = m_reader.reason();
     } catch (const ComponentError& e) {
         m_error = e.description();
     }
@@ -117,7 +117,7 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
             if (!fileIdentity(m_path, m_device, m_inode)) m_device = m_inode = 0;
             return true;
         }
-        m_error = m_writer.lastError();
+        m_error = m_writer.reason();
     } catch (const ComponentError& e) {
         m_error = e.description();
     }

@@ -3,9 +3,13 @@
 // whoever shows it, and what it asks of it. The windows implement it and set their own
 // controls from these events; a program without windows implements it to print or record.
 //
-// Contract: every call comes on the thread that runs the run, one after another; for the
-// windows that is the user-interface thread. letEventsRun() may let anything happen, including
-// the cancel request and the window going away.
+// NOTE ON THREADS
+// Every call comes on the thread that runs the run, one after another, never two at once: for
+// the windows that is the user-interface thread, for the command line its main thread. The
+// workers of a parallel run never call an observer; they only wake the run's host (RunHost::
+// wake(), the one call of a host that may come from any thread). letEventsRun() may let
+// anything happen, including the cancel request and the window going away. The observer
+// belongs to whoever started the run and outlives it; the run keeps no copy of it.
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,133 @@
+// The grabber's drives: the system's CD drives and the opened images, their tables of contents,
+// the .cda stubs that show their tracks, and the poll that notices a changed disc.
+#include "components/audio/cd/CdGrabberPrivate.h"
+#include "components/audio/cd/LocalDiscInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+void putLe16(QByteArray& b, int v) {
+    b.append(char(v & 0xff));
+    b.append(char((v >> 8) & 0xff));
+}
+void putLe32(QByteArray& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+}
+// Minutes, seconds and frames as the stub stores them: frame, second, minute, zero.
+void putMsf(QByteArray& b, std::int32_t sectors) {
+    b.append(char(sectors % 75));
+    b.append(char((sectors / 75) % 60));
+    b.append(char(sectors / (75 * 60)));
+    b.append(char(0));
+}
+
+QByteArray cdaStub(int track, std::uint32_t serial, std::int32_t start, std::int32_t length) {
+    QByteArray b;
+    b.append("RIFF");
+    putLe32(b, 36);
+    b.append("CDDAfmt ");
+    putLe32(b, 24);
+    putLe16(b, 1);  // version
+    putLe16(b, track);
+    putLe32(b, serial);
+    putLe32(b, std::uint32_t(start));
+    putLe32(b, std::uint32_t(length));
+    putMsf(b, start + PreGap);
+    putMsf(b, length);
+    return b;
+}
+
+}  // namespace
+
+QString CdGrabber::Private::uniqueName(QString base) const {
+    auto taken = [&](const QString& n) {
+        return std::any_of(drives.begin(), drives.end(), [&](const auto& dr) { return dr->name == n; });
+    };
+    if (!taken(base)) return base;
+    for (int i = 2;; ++i)
+        if (!taken(base + QLatin1Char('-') + QString::number(i))) return base + QLatin1Char('-') + QString::number(i);
+}
+
+// The system's CD drives, in the order libcdio lists them.
+void CdGrabber::Private::addDevices() {
+    char** devices = cdio_get_devices(DRIVER_DEVICE);
+    if (!devices) return;
+    for (char** p = devices; *p; ++p) {
+        auto dr = std::make_unique<Drive>();
+        dr->source = QString::fromLocal8Bit(*p);
+        dr->name = uniqueName(QFileInfo(dr->source).fileName());
+        refresh(*dr);
+        drives.push_back(std::move(dr));
+    }
+    cdio_free_device_list(devices);
+}
+
+// Reads the table of contents from the drive's libcdio handle.
+void CdGrabber::Private::readToc(Drive& dr) {
+    dr.toc = {};
+    dr.audio.clear();
+    if (!dr.cdio) return;
+    const track_t firstTrack = cdio_get_first_track_num(dr.cdio);
+    const track_t count = cdio_get_num_tracks(dr.cdio);
+    if (firstTrack == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0) return;
+    bool anyAudio = false;
+    for (track_t t = firstTrack; t < firstTrack + count; ++t) {
+        dr.toc.trackStarts.push_back(cdio_get_track_lsn(dr.cdio, t));
+        const bool audio = cdio_get_track_format(dr.cdio, t) == TRACK_FORMAT_AUDIO;
+        dr.audio.push_back(audio);
+        anyAudio = anyAudio || audio;
+    }
+    dr.toc.leadOut = cdio_get_track_lsn(dr.cdio, CDIO_CDROM_LEADOUT_TRACK);
+    dr.firstTrack = firstTrack;
+    if (!anyAudio) {
+        dr.toc = {};
+        dr.audio.clear();
+    }
+}
+
+void CdGrabber::Private::removeStubs(const Drive& dr) { QDir(folderOf(dr)).removeRecursively(); }
+
+// One TrackNN.cda per audio track; no folder when the drive holds no audio disc.
+void CdGrabber::Private::writeStubs(const Drive& dr) {
+    removeStubs(dr);
+    if (dr.toc.trackStarts.empty()) return;
+    const QString folder = folderOf(dr);
+    QDir().mkpath(folder);
+    const std::uint32_t serial = cddbDiscId(dr.toc).toUInt(nullptr, 16);
+    for (int i = 0; i < dr.toc.trackCount(); ++i) {
+        if (!dr.audio[std::size_t(i)]) continue;
+        const int number = dr.firstTrack + i;
+        const std::int32_t start = dr.toc.trackStarts[std::size_t(i)];
+        const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
+        QFile f(folder + QStringLiteral("/Track%1.cda").arg(number, 2, 10, QLatin1Char('0')));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(cdaStub(number, serial, start, end - start));
+    }
+}
+
+void CdGrabber::Private::refresh(Drive& dr) {
+    if (!dr.image) {
+        if (dr.cdio) cdio_destroy(dr.cdio);
+        dr.cdio = cdio_open(dr.source.toLocal8Bit().constData(), DRIVER_DEVICE);
+    }
+    readToc(dr);
+    writeStubs(dr);
+}
+
+void CdGrabber::Private::pollMedia() {
+    bool changed = false;
+    for (auto& dr : drives) {
+        if (dr->image || !dr->cdio) continue;
+        if (track && drives[std::size_t(track->driveIndex)].get() == dr.get()) continue;
+        if (cdio_get_media_changed(dr->cdio) == 1) {
+            // The handle keeps the old disc's table of contents: open the drive afresh.
+            refresh(*dr);
+            changed = true;
+        }
+    }
+    if (changed) Q_EMIT q->DiscChanged();
+}
