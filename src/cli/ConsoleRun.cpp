@@ -295,8 +295,10 @@ QString makeFolder(const QString& folder) {
 
 QString storedExtractorFormat() { return ExtractorWindowSettings::load({}).format; }
 
-int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
-    Reporter reporter(options, static_cast<int>(plan.size()));
+namespace {
+
+// What the extractor window stored, with the command line's overrides.
+extractor::RunRequest extractionRequest(const Options& options, const QString& formatKey) {
     const ExtractorWindowSettings stored = ExtractorWindowSettings::load({});
     extractor::RunRequest request;
     request.format = formatKey;
@@ -309,7 +311,51 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     request.settings = OutputSettings::load(ExtractorWindowSettings::key());
     // The source is deleted here, once its output is in place.
     request.deleteSource = false;
+    return request;
+}
 
+// One video's sound track extracted into a part folder and put in place as `file.output`; the
+// video deleted after as asked.
+void extractOne(const Options& options, const PlannedFile& file, extractor::RunRequest request, int index,
+                Reporter& reporter) {
+    const QString partFolder = audio::partFolderFor(file.output, index);
+    if (const QString reason = makeFolder(partFolder); !reason.isEmpty()) {
+        reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(partFolder, reason));
+        return;
+    }
+    reporter.started(file);
+    ExtractHost host(reporter);
+    extractor::ExtractionRun run(host, std::make_shared<extractor::Components>());
+    request.input = file.source;
+    request.folder = partFolder;
+    extractor::RunEnd end = extractor::RunEnd::Failed;
+    try {
+        end = run.run(request);
+    } catch (const ComponentError& e) {
+        host.failure = e.description();
+    }
+    bool inPlace = false;
+    if (end == extractor::RunEnd::Written) {
+        inPlace = audio::replaceWith(run.output(), file.output);
+        if (!inPlace) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
+    }
+    QDir(partFolder).removeRecursively();
+    if (inPlace) {
+        const QString reason = options.deleteSource ? audio::removeSource(file.source) : QString();
+        if (!reason.isEmpty())
+            reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted: %1").arg(reason));
+        else reporter.written(file);
+    } else if (!g_interrupted.load()) {
+        reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
+                                                                          : host.failure);
+    }
+}
+
+}  // namespace
+
+int runExtraction(const Options& options, const QList<PlannedFile>& plan, const QString& formatKey) {
+    Reporter reporter(options, static_cast<int>(plan.size()));
+    const extractor::RunRequest request = extractionRequest(options, formatKey);
     QSet<QString> cleaned;
     int index = 0;
     for (const PlannedFile& file : plan) {
@@ -322,42 +368,12 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
             reporter.failed(file.source, file.output, file.reason);
             continue;
         }
-        const QFileInfo out(file.output);
-        if (!cleaned.contains(out.absolutePath())) {
-            cleaned.insert(out.absolutePath());
-            audio::removeLeftoverParts(out.absolutePath());
+        const QString folder = QFileInfo(file.output).absolutePath();
+        if (!cleaned.contains(folder)) {
+            cleaned.insert(folder);
+            audio::removeLeftoverParts(folder);
         }
-        const QString partFolder = audio::partFolderFor(file.output, index++);
-        if (const QString reason = makeFolder(partFolder); !reason.isEmpty()) {
-            reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(partFolder, reason));
-            continue;
-        }
-        reporter.started(file);
-        ExtractHost host(reporter);
-        extractor::ExtractionRun run(host, std::make_shared<extractor::Components>());
-        request.input = file.source;
-        request.folder = partFolder;
-        extractor::RunEnd end = extractor::RunEnd::Failed;
-        try {
-            end = run.run(request);
-        } catch (const ComponentError& e) {
-            host.failure = e.description();
-        }
-        bool ec = false;
-        if (end == extractor::RunEnd::Written) {
-            ec = !audio::replaceWith(run.output(), file.output);
-            if (ec) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
-        }
-        QDir(partFolder).removeRecursively();
-        if (end == extractor::RunEnd::Written && !ec) {
-            const QString reason = options.deleteSource ? audio::removeSource(file.source) : QString();
-            if (!reason.isEmpty())
-                reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted: %1").arg(reason));
-            else reporter.written(file);
-        } else if (!g_interrupted.load()) {
-            reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
-                                                                              : host.failure);
-        }
+        extractOne(options, file, request, index++, reporter);
     }
     reporter.finish();
     if (g_interrupted.load()) {

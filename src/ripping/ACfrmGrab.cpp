@@ -349,38 +349,9 @@ void ACfrmGrab::GetCDDBButton_Click() {
         if (toc.trackStarts.empty()) {
             result.error = QStringLiteral("There is no audio disc in the drive.");
         } else {
-            // The look-up runs beside the event loop, so that the windows stay drawn; the
-            // hourglass stays and the button waits for its end.
-            const QPointer<ACfrmGrab> self(this);
-            GetCDDBButton->setEnabled(false);
-            GrabSettings settings = m_owner.grabberSettings();
-            settings.useMusicBrainz = chkMusicBrainz->isChecked();
-            const QString ini = m_owner.cdplayerIniPath();
-            const std::optional<DiscInfo> cdText = m_owner.currentCdText();
-            const auto source = static_cast<DiscInfoSource>(code - 1);
-            std::optional<net::DiscLookup> answer;
-            {
-                const Hourglass hourglass;
-                answer = whileEventsRun<net::DiscLookup>(
-                    [toc, cdText, source, settings, ini] { return net::lookupDisc(toc, cdText, source, settings, ini); });
-            }
-            if (!self || !answer) return;  // the program is ending
-            result = answer->result;
-            if (!answer->releases.empty()) {
-                const int picked = ReleaseChoice::choose(this, answer->releases);
-                if (!self) return;
-                if (picked < 0) {
-                    GetCDDBButton->setEnabled(true);
-                    return;  // nothing chosen: nothing changes
-                }
-                const net::Release release = answer->releases[std::size_t(picked)];
-                const Hourglass hourglass;
-                const auto finished = whileEventsRun<DiscInfoResult>(
-                    [release, toc, settings, ini] { return net::finishRelease(release, toc, settings, ini); });
-                if (!self || !finished) return;
-                result = *finished;
-            }
-            GetCDDBButton->setEnabled(true);
+            const std::optional<DiscInfoResult> found = lookUpDisc(toc, static_cast<DiscInfoSource>(code - 1));
+            if (!found) return;  // the program is ending, or no release was chosen
+            result = *found;
         }
         if (result.found) {
             m_owner.discInfoFound(result.info);
@@ -394,6 +365,42 @@ void ACfrmGrab::GetCDDBButton_Click() {
     showCddbTexts(s);
     const QSignalBlocker block(udTimeOut);
     txtCDDBTimeOut->setValue(s.cddbTimeOut);
+}
+
+// The look-up beside the event loop, so that the windows stay drawn; the hourglass stays and the
+// button waits for its end. A MusicBrainz answer of several releases asks which one. Nothing when
+// the program is ending or no release was chosen (the window is then as it was).
+std::optional<DiscInfoResult> ACfrmGrab::lookUpDisc(const DiscToc& toc, DiscInfoSource source) {
+    const QPointer<ACfrmGrab> self(this);
+    GetCDDBButton->setEnabled(false);
+    GrabSettings settings = m_owner.grabberSettings();
+    settings.useMusicBrainz = chkMusicBrainz->isChecked();
+    const QString ini = m_owner.cdplayerIniPath();
+    const std::optional<DiscInfo> cdText = m_owner.currentCdText();
+    std::optional<net::DiscLookup> answer;
+    {
+        const Hourglass hourglass;
+        answer = whileEventsRun<net::DiscLookup>(
+            [toc, cdText, source, settings, ini] { return net::lookupDisc(toc, cdText, source, settings, ini); });
+    }
+    if (!self || !answer) return std::nullopt;
+    DiscInfoResult result = answer->result;
+    if (!answer->releases.empty()) {
+        const int picked = ReleaseChoice::choose(this, answer->releases);
+        if (!self) return std::nullopt;
+        if (picked < 0) {
+            GetCDDBButton->setEnabled(true);
+            return std::nullopt;
+        }
+        const net::Release release = answer->releases[std::size_t(picked)];
+        const Hourglass hourglass;
+        const auto finished = whileEventsRun<DiscInfoResult>(
+            [release, toc, settings, ini] { return net::finishRelease(release, toc, settings, ini); });
+        if (!self || !finished) return std::nullopt;
+        result = *finished;
+    }
+    GetCDDBButton->setEnabled(true);
+    return result;
 }
 
 void ACfrmGrab::showDiscInfo(const QString& text) {

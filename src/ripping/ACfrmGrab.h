@@ -11,6 +11,7 @@
 // that the grabber is back where it was. Both hide the dialog; it stays loaded.
 
 #include "components/audio/cd/CdTypes.h"
+#include "components/audio/cd/LocalDiscInfo.h"
 #include "components/ui/SettingsDialog.h"
 
 #include <QString>
@@ -134,6 +135,7 @@ public:
     void udSpinUpTime_Change();
     void udTimeOut_Change();
     void GetCDDBButton_Click();
+    std::optional<DiscInfoResult> lookUpDisc(const DiscToc& toc, DiscInfoSource source);
     void cmdOk_Click();
     void cmdCancel_Click();
 

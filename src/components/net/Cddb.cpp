@@ -98,20 +98,45 @@ int setUpConnection(cddb_conn_t* c, const QString& host, int port, bool http, co
     return timeOutSeconds;
 }
 
-DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
-    const QString server = settings.cddbServer.trimmed();
-    if (server.isEmpty()) return failure(QStringLiteral("No CDDB server is set."));
-    const bool http = !settings.cddbScript.trimmed().isEmpty();
-    QString host = server;
-    int port = http ? kHttpPort : kCddbpPort;
+// The server's host and port from "host" or "host:port"; why it is unusable, or nothing.
+QString serverAddress(const QString& server, bool http, QString& host, int& port) {
+    if (server.isEmpty()) return QStringLiteral("No CDDB server is set.");
+    host = server;
+    port = http ? kHttpPort : kCddbpPort;
     const qsizetype colon = server.lastIndexOf(u':');
-    if (colon > 0) {
-        bool ok = false;
-        const int p = server.mid(colon + 1).toInt(&ok);
-        if (!ok || p <= 0 || p > 65535) return failure(QStringLiteral("The CDDB server \"%1\" has no valid port.").arg(server));
-        host = server.left(colon);
-        port = p;
+    if (colon <= 0) return {};
+    bool ok = false;
+    const int p = server.mid(colon + 1).toInt(&ok);
+    if (!ok || p <= 0 || p > 65535) return QStringLiteral("The CDDB server \"%1\" has no valid port.").arg(server);
+    host = server.left(colon);
+    port = p;
+    return {};
+}
+
+// The disc information in a read entry.
+DiscInfoResult entryOf(cddb_disc_t* disc, const DiscToc& toc, const QString& id) {
+    DiscInfoResult r;
+    r.found = true;
+    r.info.discId = id;
+    r.info.source = QStringLiteral("CDDB");
+    r.info.artist = fromC(cddb_disc_get_artist(disc));
+    r.info.album = fromC(cddb_disc_get_title(disc));
+    r.info.genre = fromC(cddb_disc_get_genre(disc));
+    if (r.info.genre.isEmpty()) r.info.genre = fromC(cddb_disc_get_category_str(disc));
+    r.info.year = static_cast<int>(cddb_disc_get_year(disc));
+    for (int i = 0; i < toc.trackCount(); ++i) {
+        const cddb_track_t* track = cddb_disc_get_track(disc, i);
+        r.info.trackTitles << (track ? fromC(cddb_track_get_title(track)) : QString());
     }
+    return r;
+}
+
+DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
+    const bool http = !settings.cddbScript.trimmed().isEmpty();
+    QString host;
+    int port = 0;
+    if (const QString unusable = serverAddress(settings.cddbServer.trimmed(), http, host, port); !unusable.isEmpty())
+        return failure(unusable);
 
     // Declared before the connection, so that it outlives the connection's closing.
     const HoldBackSigPipe noSigPipe;
@@ -145,20 +170,7 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
         return failure(QStringLiteral("The CDDB server %1 did not send the entry of disc %2: %3.")
                            .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
 
-    DiscInfoResult r;
-    r.found = true;
-    r.info.discId = id;
-    r.info.source = QStringLiteral("CDDB");
-    r.info.artist = fromC(cddb_disc_get_artist(disc.get()));
-    r.info.album = fromC(cddb_disc_get_title(disc.get()));
-    r.info.genre = fromC(cddb_disc_get_genre(disc.get()));
-    if (r.info.genre.isEmpty()) r.info.genre = fromC(cddb_disc_get_category_str(disc.get()));
-    r.info.year = static_cast<int>(cddb_disc_get_year(disc.get()));
-    for (int i = 0; i < toc.trackCount(); ++i) {
-        const cddb_track_t* track = cddb_disc_get_track(disc.get(), i);
-        r.info.trackTitles << (track ? fromC(cddb_track_get_title(track)) : QString());
-    }
-    return r;
+    return entryOf(disc.get(), toc, id);
 }
 
 }  // namespace
