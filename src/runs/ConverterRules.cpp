@@ -130,8 +130,6 @@ QString patternOutputPath(const QString& p, const QString& key, bool sameFolder,
                           const QString& pattern, const QMap<QString, QString>& tags) {
     const QFileInfo plain(outputPath(p, key, sameFolder, folder));
     const QString name = naming::expandPattern(pattern, p, {}, tags);
-    // A pattern that leaves no name gives the design's name.
-    if (name.isEmpty()) return plain.filePath();
     return plain.path() + QLatin1Char('/') + name + QLatin1Char('.') + plain.suffix();
 }
 

@@ -60,7 +60,9 @@ QString expandPattern(const QString& pattern, const QString& source, const QStri
         const qsizetype close = pattern[i] == QLatin1Char('{') ? pattern.indexOf(QLatin1Char('}'), i) : -1;
         const auto field = close > i ? values.constFind(pattern.mid(i, close - i + 1)) : values.constEnd();
         if (field == values.constEnd()) {
-            out += pattern[i++];
+            // The pattern's own text obeys the values' rule: no control character (nor NUL) in a name.
+            const QChar c = pattern[i++];
+            out += c.unicode() < 0x20 ? QLatin1Char('_') : c;
             continue;
         }
         out += *field;
@@ -72,7 +74,8 @@ QString expandPattern(const QString& pattern, const QString& source, const QStri
     for (QString& part : parts)
         if (part.trimmed().isEmpty() || part.count(QLatin1Char('.')) == part.size()) part = QString();
     parts.removeAll(QString());
-    return parts.join(QLatin1Char('/'));
+    // A pattern that leaves nothing ("{dir}" for a file at the top, ".") names the output after its source.
+    return parts.isEmpty() ? name : parts.join(QLatin1Char('/'));
 }
 
 bool needsTags(const QString& pattern) {

@@ -8,7 +8,8 @@
 // source's name without its extension; {dir} the source's folder relative to where it was found
 // (the window has none). A tag value becomes one path component: it cannot make folders ("/"
 // becomes "_") nor leave the output folder ("..", "." become "_"); a missing value gives the
-// field's fallback ("Unknown Artist", …). The expanded path never holds an empty component.
+// field's fallback ("Unknown Artist", …). The expanded path never holds an empty component, nor a
+// control character outside {dir}; a pattern that leaves no component gives the source's name.
 
 #include <QMap>
 #include <QString>

@@ -55,3 +55,19 @@ TEST(NamePattern, FieldsFallbacksAndPathsThatStayInTheOutputFolder) {
         EXPECT_FALSE(naming::expandPattern(field, QStringLiteral("/m/a.wav"), QStringLiteral("d"), {}).contains(field))
             << field.toStdString();
 }
+
+// A pattern that leaves no component names the output after its source, in the window and in
+// velloria-convert alike; the pattern's own control characters (NUL among them) become "_", as
+// in tag values.
+TEST(NamePattern, PatternsThatLeaveNothingAndControlCharacters) {
+    for (const char* pattern : {".", "{dir}", " / ", "./.."}) {
+        EXPECT_EQ(naming::expandPattern(QLatin1String(pattern), QStringLiteral("/m/take 1.flac"), {}, {}), QStringLiteral("take 1"))
+            << pattern;
+        EXPECT_EQ(converter::patternOutputPath(QStringLiteral("/m/take 1.flac"), QStringLiteral("mp3"), false, QStringLiteral("/o"),
+                                               QLatin1String(pattern), {}),
+                  QStringLiteral("/o/take 1.mp3"))
+            << pattern;
+    }
+    const QString withNul = QStringLiteral("a") + QChar(0) + QStringLiteral("b\tc/{name}");
+    EXPECT_EQ(naming::expandPattern(withNul, QStringLiteral("/m/take 1.flac"), {}, {}), QStringLiteral("a_b_c/take 1"));
+}

@@ -1,5 +1,6 @@
 #include "components/net/DiscLookup.h"
 
+#include "components/audio/cd/CdTrackTags.h"
 #include "components/net/Cddb.h"
 #include "components/net/HttpGet.h"
 
@@ -65,11 +66,6 @@ RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& set
     return out;
 }
 
-QString coverSuffix(const QByteArray& data) {
-    if (data.startsWith("\x89PNG")) return QStringLiteral("png");
-    return QStringLiteral("jpg");
-}
-
 }  // namespace
 
 DiscLookup lookupDisc(const DiscToc& toc, const std::optional<DiscInfo>& cdText, DiscInfoSource source,
@@ -128,7 +124,7 @@ DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const G
         const QByteArray& cover = fetched.image;
         if (fetched.found) {
             const QDir folder(QFileInfo(cdplayerIniPath).absolutePath() + QStringLiteral("/covers"));
-            const QString path = folder.filePath(r.info.releaseId + QLatin1Char('.') + coverSuffix(cover));
+            const QString path = folder.filePath(r.info.releaseId + QLatin1Char('.') + coverFileSuffix(cover));
             QSaveFile file(path);
             if (QDir().mkpath(folder.path()) && file.open(QIODevice::WriteOnly) && file.write(cover) == cover.size() &&
                 file.commit())

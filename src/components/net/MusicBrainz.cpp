@@ -1,5 +1,6 @@
 #include "components/net/MusicBrainz.h"
 
+#include "components/audio/cd/CdTrackTags.h"
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/HttpGet.h"
 
@@ -28,16 +29,6 @@ constexpr int kOriginalCoverTimeOutMs = 90000;
 constexpr qint64 kCoverLimit = 16 << 20;
 // The releases of a disc, with their recordings, artists and labels, stay far below this.
 constexpr qint64 kReleasesLimit = 4 << 20;
-
-// A picture by its stated type, or by its first bytes when the type says nothing (JPEG, PNG,
-// GIF, WebP): an error page sent with status 200 is none.
-bool isPicture(const HttpAnswer& answer) {
-    if (answer.contentType.startsWith("image/")) return true;
-    if (!answer.contentType.isEmpty() && answer.contentType != "application/octet-stream") return false;
-    const QByteArray& b = answer.body;
-    return b.startsWith("\xff\xd8\xff") || b.startsWith("\x89PNG") || b.startsWith("GIF8") ||
-           (b.startsWith("RIFF") && b.mid(8, 4) == "WEBP");
-}
 
 // "Artist A & Artist B" from an artist credit: each name with its join phrase.
 QString creditText(const QJsonArray& credit) {
@@ -173,6 +164,11 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
     return parseDiscIdAnswer(answer.body, discId, toc);
 }
 
+bool isCoverPicture(const QByteArray& contentType, const QByteArray& body) {
+    const bool statedPicture = contentType.isEmpty() || contentType.startsWith("image/") || contentType == "application/octet-stream";
+    return statedPicture && !coverMimeType(body).isEmpty();
+}
+
 std::optional<int> retryWait(const HttpAnswer& answer, int retries, int msLeft) {
     if (answer.status != kBusyStatus || retries >= kMaxRetries) return std::nullopt;
     const int wait = std::min(answer.retryAfterMs >= 0 ? answer.retryAfterMs : kDefaultRetryWaitMs, kMaxRetryWaitMs);
@@ -195,7 +191,7 @@ CoverFetch fetchFrontCover(const QString& releaseId, const GrabSettings& setting
     else if (answer.status == 404) out.error = QStringLiteral("The release has no front cover.");
     else if (!answer.ok() || answer.body.isEmpty())
         out.error = QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
-    else if (!isPicture(answer))
+    else if (!isCoverPicture(answer.contentType, answer.body))
         out.error = QStringLiteral("The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
     out.found = out.error.isEmpty();
     if (out.found) out.image = answer.body;

@@ -46,6 +46,11 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
 // for the answer fit into the `msLeft` of the look-up's time-out.
 std::optional<int> retryWait(const HttpAnswer& answer, int retries, int msLeft);
 
+// Whether downloaded bytes are a cover fit to embed: a JPEG, PNG, GIF or WebP picture by their
+// first bytes, sent as an image or without a stated type (an error page sent with status 200,
+// or an image stated but not sent, is none).
+bool isCoverPicture(const QByteArray& contentType, const QByteArray& body);
+
 struct CoverFetch : LookupResult {
     QByteArray image;  // as the archive sends it (JPEG or PNG)
 };

@@ -57,6 +57,37 @@ QList<AudioInfo::Picture> coverPictures(const DiscInfo& info) {
     QFile cover(info.coverPath);
     if (!cover.open(QIODevice::ReadOnly)) return {};
     const QByteArray data = cover.readAll();
-    const QString mime = data.startsWith("\x89PNG") ? QStringLiteral("image/png") : QStringLiteral("image/jpeg");
+    const QString mime = coverMimeType(data);
+    if (mime.isEmpty()) return {};
     return {{data, mime, QStringLiteral("Front Cover")}};
+}
+
+namespace {
+
+struct PictureFormat {
+    const char* mimeType;
+    const char* suffix;
+};
+
+// Tags name a picture's format; players trust the name, so it comes from the bytes themselves.
+const PictureFormat* pictureFormat(const QByteArray& b) {
+    static const PictureFormat jpeg{"image/jpeg", "jpg"}, png{"image/png", "png"}, gif{"image/gif", "gif"},
+        webp{"image/webp", "webp"};
+    if (b.startsWith("\xff\xd8\xff")) return &jpeg;
+    if (b.startsWith("\x89PNG\r\n\x1a\n")) return &png;
+    if (b.startsWith("GIF87a") || b.startsWith("GIF89a")) return &gif;
+    if (b.startsWith("RIFF") && b.mid(8, 4) == "WEBP") return &webp;
+    return nullptr;
+}
+
+}  // namespace
+
+QString coverMimeType(const QByteArray& bytes) {
+    const PictureFormat* format = pictureFormat(bytes);
+    return format ? QString::fromLatin1(format->mimeType) : QString();
+}
+
+QString coverFileSuffix(const QByteArray& bytes) {
+    const PictureFormat* format = pictureFormat(bytes);
+    return format ? QString::fromLatin1(format->suffix) : QString();
 }

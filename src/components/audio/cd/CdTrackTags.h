@@ -36,6 +36,11 @@ DiscFacts discFacts(const CdGrabber& grabber, int track);
 // `info` may be null: the disc's own facts are tagged all the same.
 QMap<QString, QStringList> cdTrackTags(const DiscInfo* info, int track, const DiscFacts& disc);
 
-// The front cover saved for the disc as the tags' picture; none when it has none or it cannot
-// be read.
+// The front cover saved for the disc as the tags' picture; none when it has none, it cannot be
+// read or it is no picture.
 QList<AudioInfo::Picture> coverPictures(const DiscInfo& info);
+
+// A cover's MIME type by its first bytes: JPEG, PNG, GIF or WebP; empty for bytes that are none.
+QString coverMimeType(const QByteArray& bytes);
+// The extension a cover is saved with ("jpg", "png", "gif", "webp"); empty for no picture.
+QString coverFileSuffix(const QByteArray& bytes);
