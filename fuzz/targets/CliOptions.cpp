@@ -17,8 +17,7 @@ void requireAccepted(const cli::Options& o) {
     require((o.shard == 0 && o.shards == 0) || (o.shard >= 1 && o.shard <= o.shards), "a shard outside its slices");
     require(!o.sampleRate || (*o.sampleRate >= 8000 && *o.sampleRate <= 384000), "a sample rate out of range");
     require(!o.channels || *o.channels == 1 || *o.channels == 2, "a channel count out of range");
-    require(o.formatName.isEmpty() || (cli::formatByName(o.formatName) && cli::formatByName(o.formatName)->available),
-            "a format that cannot be written");
+    require(o.formatName.isEmpty() || cli::formatByName(o.formatName) != nullptr, "a format that is not one of the table's");
     for (qsizetype i = 0; i < o.tracks.size(); ++i)
         require(o.tracks[i] >= 1 && o.tracks[i] <= 99 && o.tracks.indexOf(o.tracks[i]) == i, "a track list out of range");
     if (o.action != cli::Action::Convert) return;
