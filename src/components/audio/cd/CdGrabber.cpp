@@ -176,3 +176,37 @@ void CdGrabber::Abort() { d->abortRequested = true; }
 int CdGrabber::LastError() const { return d->lastError; }
 QString CdGrabber::reason() const { return d->state.reason(); }
 void CdGrabber::setDriveLayer(std::shared_ptr<CdDriveLayer> layer) { d->layer = std::move(layer); }
+
+DiscLayout CdGrabber::layout() const {
+    DiscLayout disc;
+    const auto* dr = d->currentDrive();
+    if (!dr || !dr->cdio || dr->toc.trackStarts.empty() || d->busy) return disc;
+    disc.leadOut = dr->toc.leadOut;
+    disc.audioEnd = dr->toc.leadOut;
+    for (int i = 0; i < dr->toc.trackCount(); ++i) {
+        TrackLayout t;
+        t.number = dr->firstTrack + i;
+        const auto number = track_t(t.number);
+        t.start = dr->toc.trackStarts[std::size_t(i)];
+        t.audio = dr->audio[std::size_t(i)];
+        const lsn_t pregap = cdio_get_track_pregap_lsn(dr->cdio, number);
+        if (pregap != CDIO_INVALID_LSN && pregap >= 0 && pregap < t.start) t.pregap = t.start - pregap;
+        t.preEmphasis = cdio_get_track_preemphasis(dr->cdio, number) == CDIO_TRACK_FLAG_TRUE;
+        t.copyPermitted = cdio_get_track_copy_permit(dr->cdio, number) == CDIO_TRACK_FLAG_TRUE;
+        t.fourChannel = cdio_get_track_channels(dr->cdio, number) == 4;
+        if (t.audio) t.isrc = isrc(t.number);
+        disc.tracks.push_back(t);
+    }
+    // A track runs up to the next one's pre-gap, the last one to the end of the audio.
+    for (std::size_t i = 0; i < disc.tracks.size(); ++i) {
+        const std::int32_t end =
+            i + 1 < disc.tracks.size() ? disc.tracks[i + 1].start - disc.tracks[i + 1].pregap : disc.audioEnd;
+        disc.tracks[i].length = end - disc.tracks[i].start;
+    }
+    char* mcn = cdio_get_mcn(dr->cdio);
+    const QString catalog = mcn ? QString::fromLatin1(mcn).trimmed() : QString();
+    cdio_free(mcn);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{13}$"));
+    if (digits.match(catalog).hasMatch() && catalog != QStringLiteral("0000000000000")) disc.catalog = catalog;
+    return disc;
+}

@@ -108,6 +108,10 @@ public:
     QString isrc(int track) const;
     // The audio tracks of the current drive's disc.
     int audioTrackCount() const;
+    // The current drive's disc as a CUE sheet and a rip log describe it: every track with its
+    // pre-gap, control flags and ISRC, the catalogue number and where the audio ends. Empty
+    // when it holds no audio disc.
+    DiscLayout layout() const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and reason().

@@ -19,6 +19,35 @@ struct DiscToc {
     int trackCount() const { return static_cast<int>(trackStarts.size()); }
 };
 
+// One track of a disc as an archive of the rip describes it. Positions are sectors from the start
+// of the disc without the two-second pre-gap, as in DiscToc.
+struct TrackLayout {
+    int number = 0;            // as on the disc; 0 is the hidden audio before track 1
+    std::int32_t start = 0;    // its INDEX 01
+    std::int32_t length = 0;   // sectors up to the next track's pre-gap, or the end of the audio
+    std::int32_t pregap = 0;   // sectors of INDEX 00 before `start` (0 when it has none)
+    bool audio = true;
+    bool preEmphasis = false;    // control bit: mastered with 50/15 µs pre-emphasis (FLAGS PRE)
+    bool copyPermitted = false;  // control bit: digital copy permitted (FLAGS DCP)
+    bool fourChannel = false;    // control bit: four-channel audio (FLAGS 4CH)
+    QString isrc;              // empty when the disc holds none
+};
+
+// A disc's tracks with what a CUE sheet and a rip log record of them.
+struct DiscLayout {
+    std::vector<TrackLayout> tracks;  // every track on the disc, data tracks too, in disc order
+    std::int32_t leadOut = 0;         // the disc's lead-out (the last session's)
+    // Where the audio ends: the lead-out, or on an enhanced CD (audio, then a data session)
+    // 11,400 sectors before the data track.
+    std::int32_t audioEnd = 0;
+    QString catalog;  // the disc's media catalogue number (13 digits), when it has one
+    const TrackLayout* track(int number) const {
+        for (const TrackLayout& t : tracks)
+            if (t.number == number) return &t;
+        return nullptr;
+    }
+};
+
 // Disc information from cdplayer.ini, CD-Text, MusicBrainz or a CDDB server.
 struct DiscInfo {
     QString discId;  // the CDDB disc id, eight hex digits
