@@ -119,6 +119,10 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     auto* actionLabel = new QLabel(QStringLiteral("Action on error:"), group);
     cmbErrorAction = new QComboBox(group);
     cmbErrorAction->setObjectName(QStringLiteral("cmbErrorAction"));
+    chkDeEmphasise = new QCheckBox(QStringLiteral("De-emphasise"), group);
+    chkDeEmphasise->setObjectName(QStringLiteral("chkDeEmphasise"));
+    chkDeEmphasise->setToolTip(QStringLiteral("Undo the pre-emphasis of tracks mastered with it (50/15 µs) "
+                                              "instead of keeping the disc's audio as it is, tagged as such"));
     // Each field is announced by its own label rather than by the title of its group.
     speedBefore->setBuddy(txtDriveSpeed);
     retriesLabel->setBuddy(txtGrabRetriesOnError);
@@ -134,6 +138,7 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     grid->addWidget(txtGrabRetriesOnError, row++, 1);
     grid->addWidget(actionLabel, row, 0);
     grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
+    grid->addWidget(chkDeEmphasise, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     return group;
 }
@@ -445,6 +450,7 @@ GrabSettings ACfrmGrab::shown() const {
     g.verifyAccurateRip = chkAccurateRip->isChecked();
     g.accurateRipServer = ARServerAddr->text();
     g.readOffset = txtReadOffset->value();
+    g.deEmphasise = chkDeEmphasise->isChecked();
     return g;
 }
 
@@ -467,6 +473,7 @@ void ACfrmGrab::showSettings(const GrabSettings& s) {
     chkAccurateRip->setChecked(s.verifyAccurateRip);
     ARServerAddr->setText(s.accurateRipServer);
     txtReadOffset->setValue(s.readOffset);
+    chkDeEmphasise->setChecked(s.deEmphasise);
 }
 
 void ACfrmGrab::SaveGrab() {

@@ -82,6 +82,7 @@ public:
     QSpinBox* txtGrabRetriesOnError;
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
+    QCheckBox* chkDeEmphasise;  // "De-emphasise": tracks mastered with pre-emphasis
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;

@@ -110,8 +110,13 @@ public:
     int audioTrackCount() const;
     // The current drive's disc as a CUE sheet and a rip log describe it: every track with its
     // pre-gap, control flags and ISRC, the catalogue number and where the audio ends. Empty
-    // when it holds no audio disc.
+    // when it holds no audio disc. Audio in track 1's pre-gap that is not silence is track 0,
+    // ripped like the others (Track00.cda, OpenTrack(0)); data tracks are listed, never read,
+    // and an enhanced CD's last audio track ends 11,400 sectors before its data track.
     DiscLayout layout() const;
+    // Whether audio track `track` was mastered with pre-emphasis (its control bit; track 0
+    // carries track 1's).
+    bool preEmphasis(int track) const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and reason().

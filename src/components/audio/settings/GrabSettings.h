@@ -52,6 +52,9 @@ struct GrabSettings {
     // The drive's read offset in samples (frames): a track is read this many frames later.
     // Disc images have none.
     int readOffset = 0;
+    // A track mastered with pre-emphasis is written de-emphasised (50/15 µs) instead of as read
+    // with a tag that says it carries pre-emphasis. Off: archives keep the disc's own audio.
+    bool deEmphasise = false;
 
     // `start` with the stored options put on it. A number or flag that is missing, not a whole
     // number or outside its range gives its default, as does a missing or empty AccurateRip
