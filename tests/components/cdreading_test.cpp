@@ -45,7 +45,7 @@ QStringList stubNames(const CdGrabber& grabber) {
 
 // libdiscid's id of a first session given as plain numbers: tracks 1..last, sectors counted from
 // the start of the lead-in.
-QString referenceDiscId(const std::vector<int>& starts, int last, int leadOut) {
+QString referenceDiscId(const std::vector<std::int32_t>& starts, int last, int leadOut) {
     int offsets[100] = {};
     offsets[0] = leadOut + 150;
     for (int i = 0; i < last; ++i) offsets[i + 1] = starts[std::size_t(i)] + 150;
@@ -57,9 +57,9 @@ QString referenceDiscId(const std::vector<int>& starts, int last, int leadOut) {
 }
 
 // libcddb's id of every track with the disc's lead-out.
-std::uint32_t referenceCddbId(const std::vector<int>& starts, int leadOut) {
+std::uint32_t referenceCddbId(const std::vector<std::int32_t>& starts, int leadOut) {
     cddb_disc_t* disc = cddb_disc_new();
-    for (int s : starts) {
+    for (const std::int32_t s : starts) {
         cddb_track_t* t = cddb_track_new();
         cddb_track_set_frame_offset(t, s + 150);
         cddb_disc_add_track(disc, t);
@@ -89,7 +89,7 @@ protected:
 // image, reads on into the gap.
 TEST_F(CdReadingTest, AnEnhancedCdsAudioEndsBeforeItsDataSession) {
     const ArchiveImage image = open("enhanced", enhancedDisc());
-    ASSERT_EQ(image.trackCount(), 4);
+    ASSERT_EQ(image.starts.size(), 4u);
     const int dataStart = image.starts[3];
     ASSERT_EQ(image.audioEnd, dataStart - 11400);
 
@@ -100,11 +100,9 @@ TEST_F(CdReadingTest, AnEnhancedCdsAudioEndsBeforeItsDataSession) {
     EXPECT_FALSE(layout.tracks[3].audio);
     EXPECT_EQ(layout.tracks[3].length, image.leadOut - dataStart);
     EXPECT_EQ(layout.tracks[2].start + layout.tracks[2].length, dataStart - 11400);
-    EXPECT_EQ(layout.tracks[1].pregap, 100);
-    EXPECT_EQ(layout.tracks[0].length, 250);  // up to track 2's pre-gap
-    EXPECT_EQ(layout.tracks[0].isrc, QStringLiteral("GBVLR2400021"));
-    EXPECT_EQ(layout.tracks[1].isrc, QStringLiteral("GBVLR2400022"));
-    EXPECT_EQ(layout.catalog, QStringLiteral("5012345678900"));
+    EXPECT_EQ(layout.tracks[1].pregap, 150);
+    EXPECT_EQ(layout.tracks[0].length, 230);  // up to track 2's pre-gap
+    EXPECT_EQ(layout.tracks[2].isrc, QStringLiteral("GBVLR2500023"));
     EXPECT_EQ(grabber.audioTrackCount(), 3);
     EXPECT_EQ(stubNames(grabber), (QStringList{QStringLiteral("Track01.cda"), QStringLiteral("Track02.cda"), QStringLiteral("Track03.cda")}));
 
@@ -112,7 +110,7 @@ TEST_F(CdReadingTest, AnEnhancedCdsAudioEndsBeforeItsDataSession) {
         SCOPED_TRACE(track);
         const SampleBlock got = ripTrack(grabber, track);
         EXPECT_EQ(grabber.LastError(), 0) << grabber.reason().toStdString();
-        EXPECT_TRUE(got == image.trackSamples(track)) << "not the samples written";
+        EXPECT_TRUE(got == image.ripOf(track)) << "not the samples written";
         QString error;
         const SampleBlock reference = cdParanoiaRip(image.cue, track, &error);
         ASSERT_FALSE(reference.empty()) << error.toStdString();
@@ -169,8 +167,8 @@ TEST_F(CdReadingTest, AMixedModeDiscsDataTrackIsSkipped) {
     EXPECT_EQ(stubNames(grabber), (QStringList{QStringLiteral("Track02.cda"), QStringLiteral("Track03.cda")}));
     grabber.OpenTrack(1);
     EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorBadTrack);
-    EXPECT_TRUE(ripTrack(grabber, 2) == image.trackSamples(2));
-    EXPECT_TRUE(ripTrack(grabber, 3) == image.trackSamples(3));
+    EXPECT_TRUE(ripTrack(grabber, 2) == image.ripOf(2));
+    EXPECT_TRUE(ripTrack(grabber, 3) == image.ripOf(3));
 
     const DiscToc toc = grabber.toc();
     EXPECT_EQ(musicBrainzDiscId(toc), referenceDiscId(image.starts, 3, image.leadOut));
@@ -187,34 +185,40 @@ TEST_F(CdReadingTest, AMixedModeDiscsDataTrackIsSkipped) {
 // silent pre-gap is only track 1's pre-gap.
 TEST_F(CdReadingTest, AudioHiddenBeforeTrackOneIsTrackZero) {
     const ArchiveImage image = open("hidden", hiddenTrackDisc());
-    EXPECT_EQ(stubNames(grabber).value(0), QStringLiteral("Track00.cda"));
-    EXPECT_EQ(stubNames(grabber).size(), 3);
+    EXPECT_EQ(stubNames(grabber), (QStringList{QStringLiteral("Track00.cda"), QStringLiteral("Track01.cda"),
+                                               QStringLiteral("Track02.cda"), QStringLiteral("Track03.cda")}));
     DiscLayout layout = grabber.layout();
-    ASSERT_EQ(layout.tracks.size(), 3u);
+    ASSERT_EQ(layout.tracks.size(), 4u);
     EXPECT_EQ(layout.tracks[0].number, 0);
     EXPECT_EQ(layout.tracks[0].start, 0);
-    EXPECT_EQ(layout.tracks[0].length, 150);
+    EXPECT_EQ(layout.tracks[0].length, 300);
+    EXPECT_TRUE(layout.tracks[0].isrc.isEmpty());
     EXPECT_EQ(layout.tracks[1].number, 1);
-    EXPECT_EQ(layout.tracks[1].pregap, 150);
-    const SampleBlock hidden = ripTrack(grabber, 0);
-    EXPECT_EQ(grabber.LastError(), 0) << grabber.reason().toStdString();
-    EXPECT_TRUE(hidden == image.samples(0, 150));
-    SampleBlock whole = hidden;
-    for (int track = 1; track <= 2; ++track) {
+    EXPECT_EQ(layout.tracks[1].pregap, 300);
+    EXPECT_EQ(layout.tracks[1].isrc, QStringLiteral("GBVLR2500001"));
+    SampleBlock whole, written;
+    for (int track = 0; track <= 3; ++track) {
+        SCOPED_TRACE(track);
         const SampleBlock got = ripTrack(grabber, track);
+        EXPECT_EQ(grabber.LastError(), 0) << grabber.reason().toStdString();
+        EXPECT_TRUE(got == image.ripOf(track));
         whole.insert(whole.end(), got.begin(), got.end());
     }
-    EXPECT_TRUE(whole == image.samples(0, image.leadOut)) << "the rips do not add up to the disc";
+    for (const ArchiveTrack& t : image.disc.tracks) {
+        written.insert(written.end(), t.pregap.begin(), t.pregap.end());
+        written.insert(written.end(), t.audio.begin(), t.audio.end());
+    }
+    EXPECT_TRUE(whole == written) << "the rips do not add up to the disc";
 
-    const ArchiveImage silent = open("silent", silentPregapDisc());
+    const ArchiveImage silent = open("silent", hiddenTrackDisc(true));
     EXPECT_EQ(stubNames(grabber).value(0), QStringLiteral("Track01.cda"));
     layout = grabber.layout();
-    ASSERT_EQ(layout.tracks.size(), 2u);
+    ASSERT_EQ(layout.tracks.size(), 3u);
     EXPECT_EQ(layout.tracks[0].number, 1);
     EXPECT_EQ(layout.tracks[0].pregap, 150);
     grabber.OpenTrack(0);
     EXPECT_EQ(grabber.LastError(), CdGrabber::ErrorBadTrack);
-    EXPECT_TRUE(ripTrack(grabber, 1) == silent.trackSamples(1));
+    EXPECT_TRUE(ripTrack(grabber, 1) == silent.ripOf(1));
 }
 
 // Control flags from the sheet: pre-emphasis, digital copy permitted; a track with pre-emphasis
@@ -222,12 +226,12 @@ TEST_F(CdReadingTest, AudioHiddenBeforeTrackOneIsTrackZero) {
 TEST_F(CdReadingTest, PreEmphasisIsListedAndTaggedUnlessUndone) {
     open("emphasis", preEmphasisDisc());
     const DiscLayout layout = grabber.layout();
-    ASSERT_EQ(layout.tracks.size(), 3u);
+    ASSERT_EQ(layout.tracks.size(), 2u);
     const struct {
         bool preEmphasis, copyPermitted;
         const char* isrc;
-    } expected[] = {{false, false, "GBVLR2400011"}, {true, false, ""}, {false, true, "GBVLR2400013"}};
-    for (int i = 0; i < 3; ++i) {
+    } expected[] = {{false, false, ""}, {true, true, "GBVLR2500012"}};
+    for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(layout.tracks[std::size_t(i)].preEmphasis, expected[i].preEmphasis);
         EXPECT_EQ(grabber.preEmphasis(i + 1), expected[i].preEmphasis);
@@ -236,7 +240,7 @@ TEST_F(CdReadingTest, PreEmphasisIsListedAndTaggedUnlessUndone) {
         EXPECT_EQ(cdTrackTags(nullptr, i + 1, discFacts(grabber, i + 1)).contains(QStringLiteral("PRE_EMPHASIS")),
                   expected[i].preEmphasis);
     }
-    EXPECT_EQ(layout.catalog, QStringLiteral("0724384260910"));
+    EXPECT_EQ(layout.catalog, QStringLiteral("0724384260958"));
     EXPECT_EQ(cdTrackTags(nullptr, 2, discFacts(grabber, 2)).value(QStringLiteral("PRE_EMPHASIS")), QStringList{QStringLiteral("1")});
     GrabSettings settings;
     settings.deEmphasise = true;
@@ -255,6 +259,28 @@ TEST(CdTrackTagsHidden, TrackZeroIsTheHiddenTrack) {
         EXPECT_EQ(tags.value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Hidden track")});
     }
     EXPECT_EQ(cdTrackTags(&info, 1, {}).value(QStringLiteral("TITLE")), QStringList{QStringLiteral("First")});
+}
+
+// The MusicBrainz id of tables libdiscid would read from a drive: the audio session, with a
+// data track in front counted; an image that leaves out the gap before its data session ends
+// its audio where the data track starts (the first session's lead-out on the disc).
+TEST(MusicBrainzDiscId, CoversTheAudioSession) {
+    const struct {
+        const char* name;
+        DiscToc toc;
+        int last;
+        int leadOut;
+    } cases[] = {
+        {"audio only", {{0, 1000}, 5000, {}}, 2, 5000},
+        {"enhanced", {{0, 1000, 20000}, 25000, {true, true, false}}, 2, 20000 - 11400},
+        {"gap left out", {{0, 1000, 5000}, 9000, {true, true, false}}, 2, 5000},
+        {"mixed mode", {{0, 3000, 4000}, 9000, {false, true, true}}, 3, 9000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(musicBrainzDiscId(c.toc), referenceDiscId(c.toc.trackStarts, c.last, c.leadOut));
+    }
+    EXPECT_TRUE(musicBrainzDiscId(DiscToc{{0}, 9000, {false}}).isEmpty());
 }
 
 // Where the audio ends, by the table of contents alone.

@@ -214,7 +214,7 @@ SampleBlock soxDeemphasis(const SampleBlock& samples, QString* error) {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.raw")), out = dir.filePath(QStringLiteral("out.raw"));
     QFile raw(in);
-    if (!raw.open(QIODevice::WriteOnly) || raw.write(rawAudio(samples)) < 0) {
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(rawSamples(samples)) < 0) {
         if (error) *error = QStringLiteral("the samples could not be written for sox");
         return {};
     }

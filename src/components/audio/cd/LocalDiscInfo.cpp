@@ -98,18 +98,13 @@ QString cddbDiscId(const DiscToc& toc) {
 
 QString musicBrainzDiscId(const DiscToc& toc) {
     if (toc.trackStarts.empty() || toc.trackCount() > 99) return {};
-    // As libdiscid reads a disc: track 1 up to the last audio track (a data track in front
-    // stays), ending 11,400 sectors before a data track that follows, and sectors counted from
-    // the start of the lead-in, the pre-gap included. A last track that starts past that end
-    // (a damaged or copy-protected table) is left out.
-    int last = toc.lastAudioTrack();
+    // As libdiscid reads a disc: track 1 (a data track in front stays) up to the last audio
+    // track, ending where the audio ends (11,400 sectors before a data track that follows), in
+    // sectors counted from the start of the lead-in, the pre-gap included.
+    const int last = toc.lastAudioTrack();
     if (last == 0) return {};
-    const auto endBefore = [&toc](int track) {
-        return track < toc.trackCount() ? toc.trackStarts[std::size_t(track)] - DiscToc::kSessionGap : toc.leadOut;
-    };
-    while (last > 1 && endBefore(last) < toc.trackStarts[std::size_t(last - 1)]) --last;
     int offsets[100] = {};
-    offsets[0] = endBefore(last) + kPregapFrames;
+    offsets[0] = toc.audioEnd() + kPregapFrames;
     for (int i = 0; i < last; ++i) offsets[i + 1] = std::max(toc.trackStarts[std::size_t(i)], 0) + kPregapFrames;
     DiscId* disc = discid_new();
     if (!disc) return {};
