@@ -122,7 +122,8 @@ public:
     // makes it current. Returns the drive's index, or -1 with LastError() and reason().
     int OpenImage(const QString& path);
 
-    // Opens audio track `track` (numbered as on the disc) of the current drive for reading.
+    // Opens audio track `track` (numbered as on the disc; 0 is the audio hidden before track 1,
+    // when the disc has it) of the current drive for reading.
     void OpenTrack(int track);
     // Up to `blockSize` sample values of whole stereo frames (16-bit, interleaved); on return
     // `blockSize` holds how many were read. Empty at the end of the track, after Abort() and
