@@ -287,7 +287,8 @@ std::optional<QList<int>> parseTrackList(const QString& text) {
         if (!m.hasMatch()) return std::nullopt;
         const int from = m.captured(1).toInt();
         const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-        if (from < 1 || to < from || to > 99) return std::nullopt;
+        // Track 0 is the audio some discs hide before track 1.
+        if (to < from || to > 99) return std::nullopt;
         for (int t = from; t <= to; ++t)
             if (!tracks.contains(t)) tracks << t;
     }
@@ -353,7 +354,7 @@ QString usageText() {
         "                          .toc or .nrg image) with the stored ripping options; default output\n"
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
-        "      --tracks LIST       only these tracks, e.g. 1-5,7\n"
+        "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"

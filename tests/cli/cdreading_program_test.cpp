@@ -54,6 +54,11 @@ TEST_F(CliCdReading, RipsTheHiddenTrackWithTheOthers) {
     EXPECT_EQ(tags.value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Hidden track")});
     EXPECT_EQ(tags.value(QStringLiteral("TRACKNUMBER")), QStringList{QStringLiteral("0")});
     EXPECT_TRUE(ffmpegDecode(path(QStringLiteral("out/") + files[1]), 44100, 2) == image.ripOf(1));
+    // Asked for alone, it is the only track ripped.
+    const CommandResult alone = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("0"),
+                                         QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("-o"), QStringLiteral("only")});
+    ASSERT_EQ(alone.exitCode, 0) << alone.err.toStdString();
+    EXPECT_EQ(written(QStringLiteral("only")), QStringList{files[0]});
 }
 
 // The record is served under the name the audio session gives (computed here from the image's

@@ -97,7 +97,8 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
 TEST(CliOptions, TrackLists) {
     EXPECT_EQ(parseTrackList(QStringLiteral("1-5,7")), (QList<int>{1, 2, 3, 4, 5, 7}));
     EXPECT_EQ(parseTrackList(QStringLiteral("3,1-3")), (QList<int>{3, 1, 2}));
-    for (const char* bad : {"", "0", "5-2", "1,,2", "1-100", "a"})
+    EXPECT_EQ(parseTrackList(QStringLiteral("0-2")), (QList<int>{0, 1, 2}));
+    for (const char* bad : {"", "-1", "5-2", "1,,2", "1-100", "a"})
         EXPECT_FALSE(parseTrackList(QLatin1String(bad))) << bad;
 
 }
