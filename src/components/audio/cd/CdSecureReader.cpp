@@ -309,8 +309,9 @@ std::unique_ptr<CdGrabber::Private::TrackRead> CdGrabber::Private::planTrack(con
     t->last = (index + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(index) + 1] : dr.toc.leadOut) - 1;
     t->trackFrames = std::int64_t(t->last - t->first + 1) * FramesPerSector;
     t->valuesLeft = t->trackFrames * Channels;
-    if (t->realDrive && settings.readOffset != 0) {
-        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.leadOut, settings.readOffset);
+    const int offset = settings.offsetFor(dr.model).samples;  // the drive's own, or the default
+    if (t->realDrive && offset != 0) {
+        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.leadOut, offset);
         t->first = w.first;
         t->last = w.last;
         t->skipValues = w.skipFrames * Channels;
