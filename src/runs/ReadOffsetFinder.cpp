@@ -10,6 +10,12 @@ namespace {
 constexpr int kCandidatesConfirmed = 3;
 constexpr int kTracksWanted = 2;
 
+// A reason put inside a sentence of the finding, without its own full stop.
+QString clause(QString reason) {
+    while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+    return reason;
+}
+
 QString tracks(int n) { return n == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(n); }
 
 QString detection(const OffsetFinding& f) {
@@ -32,12 +38,12 @@ QString detection(const OffsetFinding& f) {
             .arg(signedOffset(f.offset), tracks(f.frame450Tracks));
     case OffsetFinding::Kind::Failed: break;
     }
-    return QStringLiteral("The read offset could not be detected: %1").arg(f.reason);
+    return QStringLiteral("The read offset could not be detected: %1").arg(clause(f.reason));
 }
 
 QString listing(const OffsetFinding& f) {
     if (f.driveName.isEmpty()) return QStringLiteral("a disc image names no drive to look up in the drive-offset list");
-    if (!f.listReason.isEmpty()) return QStringLiteral("the drive-offset list could not be fetched: %1").arg(f.listReason);
+    if (!f.listReason.isEmpty()) return QStringLiteral("the drive-offset list could not be fetched: %1").arg(clause(f.listReason));
     if (!f.listed) return QStringLiteral("the drive-offset list has no entry for %1").arg(f.driveName);
     const QString gives = QStringLiteral("the drive-offset list gives %1 for %2").arg(signedOffset(*f.listed), f.driveName);
     if (f.kind == OffsetFinding::Kind::Detected && *f.listed != f.offset)
