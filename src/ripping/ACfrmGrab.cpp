@@ -444,10 +444,11 @@ void ACfrmGrab::cmdDetectOffset_Click() {
     if (!self) return;
     cmdDetectOffset->setEnabled(true);
     lblOffsetFound->setText(finding->text());
-    GrabSettings g = shown();
-    if (converter::keepFinding(g, *finding)) {
-        m_owner.setGrabberSettings(g);
+    GrabSettings kept = shown();
+    if (converter::keepFinding(kept, *finding)) {
         txtReadOffset->setValue(finding->offset);
+        const GrabSettings s = shown();
+        changeGrabber([&s](GrabSettings& g) { g.driveOffsets = s.driveOffsets; });
     }
 }
 
@@ -493,6 +494,10 @@ GrabSettings ACfrmGrab::shown() const {
     g.verifyAccurateRip = chkAccurateRip->isChecked();
     g.accurateRipServer = ARServerAddr->text();
     // The field is the selected drive's offset: its own once it differs from the default.
+    // Values without a control of their own stay as last loaded or saved.
+    g.readOffset = m_saved.readOffset;
+    g.driveOffsets = m_saved.driveOffsets;
+    g.driveOffsetsUrl = m_saved.driveOffsetsUrl;
     const QString drive = m_owner.currentDriveName();
     if (drive.isEmpty()) g.readOffset = txtReadOffset->value();
     else if (g.driveOffsets.count(drive) || txtReadOffset->value() != g.readOffset) g.driveOffsets[drive] = txtReadOffset->value();
