@@ -39,6 +39,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -230,6 +231,8 @@ int main(int argc, char** argv) {
     ACfrmGrab& grab = window.grabDialog();
     grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
                                                   "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
+    grab.lblOffsetFound->setText(QStringLiteral("Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 "
+                                                "for PIONEER BD-RW BDR-209D."));
     ok = save(grab, args[0], "ripping-options.png") && ok;
     {
         std::vector<net::Release> releases(2);

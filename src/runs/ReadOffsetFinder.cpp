@@ -94,7 +94,7 @@ OffsetFinding findReadOffset(CdGrabber& grabber, const OffsetLookups& lookups, c
     const int wanted = std::min(kTracksWanted, search.tracksListed());
     for (std::size_t c = 0; c < candidates.size() && c < std::size_t(kCandidatesConfirmed); ++c) {
         const std::vector<int> confirmed = search.confirmingTracks(candidates[c].offset, wanted);
-        if (!search.error().isEmpty()) break;
+        if (!search.error().isEmpty()) break;  // unreadable, stopped or changed: no answer to give
         if (c == 0 || int(confirmed.size()) >= wanted) {
             f.offset = candidates[c].offset;
             f.frame450Tracks = int(candidates[c].tracks.size());

@@ -49,11 +49,15 @@ protected:
 };
 
 TEST_F(ReadOffsetFinder, FindsTheOffsetAnImageWasReadWithAndKeepsItForTheDrive) {
+    // A scratch at sector 450 of track 1 leaves tracks 2 and 3 to find and confirm the offset.
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->unreadable = {450};
     const struct {
         int offset;
         std::optional<int> listed;
         const char* drive;
         const char* text;
+        std::shared_ptr<CdDriveLayer> layer = {};
     } cases[] = {
         {667, 667, kTestDriveName,
          "Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 for TESTVEND MODEL X."},
@@ -64,10 +68,12 @@ TEST_F(ReadOffsetFinder, FindsTheOffsetAnImageWasReadWithAndKeepsItForTheDrive) 
          "agree: the detected offset is the one kept."},
         {-4999, std::nullopt, "", "Detected -4999 (confirmed by 2 tracks); a disc image names no drive to look up in the "
                                   "drive-offset list."},
+        {667, 667, kTestDriveName,
+         "Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 for TESTVEND MODEL X.", scratched},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offset);
-        const OffsetFinding f = find(shifted(c.offset), recordOf(reference), c.listed, QString::fromLatin1(c.drive));
+        const OffsetFinding f = find(shifted(c.offset), recordOf(reference), c.listed, QString::fromLatin1(c.drive), true, c.layer);
         EXPECT_EQ(f.text(), QString::fromUtf8(c.text));
         ASSERT_EQ(f.kind, OffsetFinding::Kind::Detected);
         EXPECT_EQ(f.offset, c.offset);
@@ -89,7 +95,7 @@ TEST_F(ReadOffsetFinder, EveryOtherOutcomeIsSaidAndKeepsNothing) {
     std::vector<SampleBlock> noise{cdNoise(460, 99), cdNoise(200, 98), cdNoise(460, 97)};
     const CdImage otherRip = writeCdImage(dir.path(), QStringLiteral("noise"), noise);
     auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->unreadable = {450};
+    scratched->unreadable = {450, 1110};  // sector 450 of tracks 1 and 3
     const QString noDisc = QStringLiteral(
         "The disc is not in the AccurateRip database, so no read offset can be detected with it; try another disc. ");
     const struct {
@@ -109,7 +115,7 @@ TEST_F(ReadOffsetFinder, EveryOtherOutcomeIsSaidAndKeepsNothing) {
          QStringLiteral("Offset +667 matches the disc's AccurateRip record at sector 450 of 2 tracks, but no whole track "
                         "matches: no read offset detected. The drive-offset list gives +667 for TESTVEND MODEL X.")},
         {"unreadable", recordOf(reference), true, scratched,
-         QStringLiteral("The read offset could not be detected: Sector 450 of the disc in %1 could not be read. The "
+         QStringLiteral("The read offset could not be detected: Sector 1110 of the disc in %1 could not be read. The "
                         "drive-offset list gives +667 for TESTVEND MODEL X.")
              .arg(drive.cue)},
     };

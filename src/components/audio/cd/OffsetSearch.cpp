@@ -55,10 +55,12 @@ bool OffsetSearch::readFrames(std::int64_t first, std::int64_t count, std::vecto
     std::vector<std::int16_t> sectors;
     for (std::int64_t sector = from / kSectorFrames; sector * kSectorFrames < to; sector += kChunkSectors) {
         if (m_keepGoing && !m_keepGoing()) {
+            m_stopped = true;
             m_error = QStringLiteral("The detection was stopped.");
             return false;
         }
         if (!(m_grabber.toc().trackStarts == m_toc.trackStarts && m_grabber.toc().leadOut == m_toc.leadOut)) {
+            m_stopped = true;
             m_error = QStringLiteral("The disc was changed during the detection.");
             return false;
         }
@@ -93,6 +95,7 @@ std::vector<OffsetCandidate> OffsetSearch::candidates(int from, int to) {
     m_compared = 0;
     std::map<int, std::vector<int>> matches;
     std::vector<std::int16_t> span;
+    QString unreadable;
     for (int i = 0; i < m_toc.trackCount(); ++i) {
         const std::int32_t start = m_toc.trackStarts[std::size_t(i)];
         const std::int32_t end = i + 1 < m_toc.trackCount() ? m_toc.trackStarts[std::size_t(i) + 1] : m_toc.leadOut;
@@ -100,12 +103,18 @@ std::vector<OffsetCandidate> OffsetSearch::candidates(int from, int to) {
         for (const TrackEntry* entry : entries(i + 1))
             if (entry->frame450 != 0) wanted.insert(entry->frame450);  // 0: silence, or no sector 450
         if (end - start < 451 || wanted.empty()) continue;
+        // A track that cannot be read is left to the others; a stop or a changed disc ends the search.
+        if (!readFrames(std::int64_t(start) * kSectorFrames + kFrame450 + from, kSectorFrames + to - from, span)) {
+            if (m_stopped) return {};
+            unreadable = m_error;
+            continue;
+        }
         ++m_compared;
-        if (!readFrames(std::int64_t(start) * kSectorFrames + kFrame450 + from, kSectorFrames + to - from, span)) return {};
         const std::vector<std::uint32_t> sums = slideFrame450(span.data(), from, to);
         for (std::size_t k = 0; k < sums.size(); ++k)
             if (wanted.count(sums[k])) matches[from + int(k)].push_back(i + 1);
     }
+    m_error = matches.empty() ? unreadable : QString();
     std::vector<OffsetCandidate> out;
     for (auto& [offset, tracks] : matches) out.push_back({offset, std::move(tracks)});
     std::stable_sort(out.begin(), out.end(), [](const OffsetCandidate& a, const OffsetCandidate& b) {
@@ -152,15 +161,22 @@ std::vector<int> OffsetSearch::confirmingTracks(int offset, int wanted) {
         return edgeA != edgeB ? !edgeA : length(a) < length(b);
     });
     std::vector<int> confirmed;
+    QString unreadable;
     for (std::size_t k = 0; k < order.size() && k < std::size_t(wanted) + 2 && int(confirmed.size()) < wanted; ++k) {
         const std::optional<TrackSum> sum = wholeTrack(order[k], offset);
-        if (!sum) return {};
+        if (!sum && m_stopped) return {};
+        if (!sum) {
+            unreadable = m_error;
+            continue;
+        }
         for (const TrackEntry* entry : entries(order[k]))
             if (entry->checksum == sum->v1() || entry->checksum == sum->v2()) {
                 confirmed.push_back(order[k]);
                 break;
             }
     }
+    // Too few tracks to confirm, one of them unreadable: that is why.
+    m_error = int(confirmed.size()) < wanted ? unreadable : QString();
     std::sort(confirmed.begin(), confirmed.end());
     return confirmed;
 }

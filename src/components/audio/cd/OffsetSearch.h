@@ -45,13 +45,15 @@ public:
     OffsetSearch(CdGrabber& grabber, const Record& record, KeepGoing keepGoing = {});
 
     // The offsets of from..to at which frame-450 checksums match, most tracks first, then the
-    // smallest offset. Empty with error() set when the disc could not be read.
+    // smallest offset. A track that cannot be read is left out; empty with error() set when
+    // that left nothing to match, the disc changed or keepGoing said stop.
     std::vector<OffsetCandidate> candidates(int from, int to);
     // Tracks whose frame-450 checksum could be compared (long enough, listed in the record).
     int tracksCompared() const { return m_compared; }
     // The tracks (up to `wanted`) whose whole-track checksum at `offset` is one the record
     // lists; tracks away from the disc's edges and short ones are read first, and no more than
-    // `wanted` + 2 are read. Empty with error() set when the disc could not be read.
+    // `wanted` + 2 are read, an unreadable one skipped. error() is set when fewer than `wanted`
+    // confirm and a track could not be read, or when the disc changed or keepGoing said stop.
     std::vector<int> confirmingTracks(int offset, int wanted);
     // Tracks whose whole checksum the record lists (with a confidence).
     int tracksListed() const;
@@ -71,6 +73,7 @@ private:
     DiscToc m_toc;
     DiscIds m_ids;
     int m_compared = 0;
+    bool m_stopped = false;  // keepGoing said stop, or the disc changed: nothing more is read
     QString m_error;
 };
 
