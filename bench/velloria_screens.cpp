@@ -231,6 +231,7 @@ int main(int argc, char** argv) {
     ACfrmGrab& grab = window.grabDialog();
     grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
                                                   "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
+    grab.txtReadOffset->setValue(667);
     grab.lblOffsetFound->setText(QStringLiteral("Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 "
                                                 "for PIONEER BD-RW BDR-209D."));
     ok = save(grab, args[0], "ripping-options.png") && ok;
