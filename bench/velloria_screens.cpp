@@ -44,6 +44,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
