@@ -154,7 +154,8 @@ public:
     // read offset (frames; positive reads later), within a disc that ends at `leadOut`: the
     // frames to drop from the first sector read, and the frames of silence that stand for the
     // parts before the disc's start or past its end. A real drive's track is read through it
-    // when its offset (GrabSettings::offsetFor its name) is not 0; a disc image has no offset and is read as it is.
+    // when its offset (GrabSettings::offsetFor its name) is not 0; a disc image has no offset
+    // and is read as it is.
     struct ReadWindow {
         std::int32_t first = 0;
         std::int32_t last = -1;

@@ -70,8 +70,9 @@ struct GrabSettings {
 
     // `start` with the stored options put on it. A number or flag that is missing, not a whole
     // number or outside its range gives its default, as does a missing or empty AccurateRip
-    // server or drive-offset list. A drive's stored offset outside kReadOffsets is left out. The look-up texts (CDDB server, script, agent name, e-mail) are the grabber's own:
-    // a missing or empty one leaves start's, except that a stored server brings the script
+    // server or drive-offset list; a drive's stored offset outside kReadOffsets is left out.
+    // The look-up texts (CDDB server, script, agent name, e-mail) are the grabber's own: a
+    // missing or empty one leaves start's, except that a stored server brings the script
     // stored with it, an empty one too (the CDDB protocol).
     static GrabSettings load(const QString& key, const GrabSettings& start);
     static GrabSettings load(const QString& key) { return load(key, GrabSettings{}); }
