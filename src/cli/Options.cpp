@@ -136,6 +136,7 @@ const QList<OptionEntry>& optionTable() {
              o.cd = v;
              return QString();
          }},
+        {0, "find-offset", false, flag(&Options::findOffset)},
         {0, "tracks", true,
          [](Options& o, const QString& v) {
              const std::optional<QList<int>> tracks = parseTrackList(v);
@@ -208,6 +209,7 @@ namespace {
 QString combinationError(const Options& o) {
     if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
+    if (o.findOffset && o.cd.isEmpty()) return QStringLiteral("--find-offset needs --cd");
     if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
     if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
@@ -321,6 +323,7 @@ QString usageText() {
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
         "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
+        "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
         "  -f, --format FORMAT     %1\n"
@@ -355,6 +358,9 @@ QString usageText() {
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
         "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"
+        "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
+        "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
+        "                          an offset detected is kept for the drive in the ripping options\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"

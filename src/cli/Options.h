@@ -40,6 +40,7 @@ struct Options {
     bool extract = false;
     QString cd;          // device or disc image
     QList<int> tracks;   // empty: every track
+    bool findOffset = false;  // find the --cd drive's read offset instead of ripping
     bool json = false;
     bool quiet = false;
     QString filesFrom;          // a file naming sources, one a line ("-": standard input)

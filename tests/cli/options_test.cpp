@@ -63,6 +63,8 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--quiet=yes a", "takes no value", nullptr},
         {"-x a", "unknown option '-x'", nullptr},
         {"--tracks 1-3 a", "--tracks needs --cd", nullptr},
+        {"--find-offset", "--find-offset needs --cd", nullptr},
+        {"--cd /dev/sr0 --find-offset", "", [](const Options& o) { return o.findOffset && o.cd == QStringLiteral("/dev/sr0"); }},
         {"--replaygain a", "", [](const Options& o) { return o.replayGain; }},
         {"--cd disc.cue --tracks 1-3,5", "",
          [](const Options& o) { return o.cd == QStringLiteral("disc.cue") && o.tracks == QList<int>{1, 2, 3, 5}; }},

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -140,9 +141,21 @@ void CdGrabber::Private::refresh(Drive& dr) {
     if (!dr.image) {
         if (dr.cdio) cdio_destroy(dr.cdio);
         dr.cdio = cdio_open(dr.source.toLocal8Bit().constData(), DRIVER_DEVICE);
+        dr.model = hardwareName(dr.cdio);
     }
     readToc(dr);
     writeStubs(dr);
+}
+
+// "VENDOR MODEL" as the drive answers an inquiry; empty when it does not.
+QString CdGrabber::Private::hardwareName(CdIo_t* cdio) {
+    cdio_hwinfo_t info{};
+    if (!cdio || !cdio_get_hwinfo(cdio, &info)) return {};
+    const auto field = [](const char* text, std::size_t size) {
+        return QString::fromLatin1(text, qsizetype(strnlen(text, size))).simplified();
+    };
+    return (field(info.psz_vendor, sizeof info.psz_vendor) + QLatin1Char(' ') + field(info.psz_model, sizeof info.psz_model))
+        .simplified();
 }
 
 void CdGrabber::Private::pollMedia() {

@@ -94,6 +94,19 @@ public:
     // The device path or image file of the current drive.
     QString driveSource() const;
     bool driveIsImage() const;
+    // The name the current drive gives itself, "VENDOR MODEL" (libcdio's cdio_get_hwinfo, spaces
+    // simplified); empty for a disc image or a drive that says nothing. Its read offset is
+    // stored under this name (GrabSettings::offsetFor).
+    QString driveName() const;
+    // The read offset a track of the current drive is read with, and where it comes from (for
+    // the rip log): the drive's own, the default, or none for a disc image ("disc image").
+    GrabSettings::DriveOffset appliedOffset() const;
+    // Reads `count` raw audio sectors of the current drive from `lsn` on into `values` (1176
+    // values a sector) as the drive gives them: no read offset, no paranoia, no verification;
+    // through the drive layer, a failed read retried sector by sector up to the retries. For
+    // the read offset finder. False, with LastError() and reason(), when a sector cannot be
+    // read, or while a track is open (ErrorBusy).
+    bool readRawSectors(std::int32_t lsn, int count, std::int16_t* values);
     // Reads the current drive's table of contents again and rewrites its stubs. Refused
     // (ErrorBusy) while a track of that drive is open: the track in progress stays as it is.
     void ReRead();
@@ -147,7 +160,8 @@ public:
     // read offset (frames; positive reads later), within a disc that ends at `leadOut`: the
     // frames to drop from the first sector read, and the frames of silence that stand for the
     // parts before the disc's start or past its end. A real drive's track is read through it
-    // when the settings' readOffset is not 0; a disc image has no offset and is read as it is.
+    // when its offset (GrabSettings::offsetFor its name) is not 0; a disc image has no offset
+    // and is read as it is.
     struct ReadWindow {
         std::int32_t first = 0;
         std::int32_t last = -1;

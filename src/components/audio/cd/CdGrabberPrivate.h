@@ -27,6 +27,7 @@ struct CdGrabber::Private {
     struct Drive {
         QString name;    // folder name under the stub root
         QString source;  // device path or image file
+        QString model;   // "VENDOR MODEL" of a real drive (CdGrabber::driveName)
         bool image = false;
         CdIo_t* cdio = nullptr;
         DiscToc toc;
@@ -122,6 +123,7 @@ struct CdGrabber::Private {
     void writeStubs(const Drive& dr);
     void refresh(Drive& dr);
     void pollMedia();
+    static QString hardwareName(CdIo_t* cdio);
 
     // Checks a disc image before libcdio reads it (CdImageChecks.cpp).
     QString imageProblem(const QString& path, Drive& dr);

@@ -310,9 +310,10 @@ std::unique_ptr<CdGrabber::Private::TrackRead> CdGrabber::Private::planTrack(con
     t->last = span.last;
     t->trackFrames = std::int64_t(t->last - t->first + 1) * FramesPerSector;
     t->valuesLeft = t->trackFrames * Channels;
-    if (t->realDrive && settings.readOffset != 0) {
+    const int offset = settings.offsetFor(dr.model).samples;  // the drive's own, or the default
+    if (t->realDrive && offset != 0) {
         // An enhanced CD's audio session ends in a lead-out of its own, which no drive reads.
-        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.audioEnd(), settings.readOffset);
+        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.audioEnd(), offset);
         t->first = w.first;
         t->last = w.last;
         t->skipValues = w.skipFrames * Channels;
