@@ -95,6 +95,8 @@ const AudioTrack* AudioSheet::track(int number) const {
     return nullptr;
 }
 
+bool isSheetPath(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("cue"), Qt::CaseInsensitive) == 0; }
+
 bool isDiscImageSheet(const QString& path) {
     QString why;
     const std::optional<QByteArray> text = sheetText(path, why);
@@ -112,7 +114,7 @@ bool isDiscImageSheet(const QString& path) {
     return false;
 }
 
-AudioSheet readAudioSheet(const QString& path) {
+AudioSheet readAudioSheet(const QString& path, bool checkFiles) {
     AudioSheet out;
     out.path = path;
     const QString shown = QFileInfo(path).fileName();
@@ -130,15 +132,22 @@ AudioSheet readAudioSheet(const QString& path) {
     out.title = sheet.title;
     out.performer = sheet.performer;
     out.catalog = sheet.catalog;
+    out.remarks = sheet.remarks;
     const QDir dir = QFileInfo(path).absoluteDir();
     if (!cutTracks(sheet, dir, out, why)) {
         out.refusal = QStringLiteral("%1 cannot be cut into tracks: %2.").arg(shown, why);
-    } else {
+    } else if (checkFiles) {
         for (const QString& file : std::as_const(out.files))
             if (out.refusal = fileProblem(sheet, dir, file, shown); !out.refusal.isEmpty()) break;
     }
     if (!out.refusal.isEmpty()) out.tracks.clear();
     return out;
+}
+
+QStringList trackEntries(const AudioSheet& sheet) {
+    QStringList entries;
+    for (const AudioTrack& t : sheet.tracks) entries << trackEntry(sheet.path, t.number);
+    return entries;
 }
 
 QString trackEntry(const QString& sheet, int number) {
@@ -179,6 +188,11 @@ QMap<QString, QStringList> trackTags(const AudioSheet& sheet, const AudioTrack& 
     put("TRACKNUMBER", QString::number(track.number));
     put("TRACKTOTAL", QString::number(sheet.tracks.size()));
     put("ISRC", track.isrc);
+    for (const QString& remark : sheet.remarks) {
+        const QString word = remark.section(QLatin1Char(' '), 0, 0).toUpper();
+        if (word == QLatin1String("DATE") || word == QLatin1String("GENRE"))
+            put(word == QLatin1String("DATE") ? "DATE" : "GENRE", remark.section(QLatin1Char(' '), 1).trimmed());
+    }
     return tags;
 }
 

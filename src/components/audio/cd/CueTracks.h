@@ -38,11 +38,15 @@ struct AudioSheet {
     QString title;
     QString performer;
     QString catalog;
+    QStringList remarks;  // the sheet's REM lines ("DATE 1999", "GENRE Rock")
     std::vector<AudioTrack> tracks;
     QStringList files;  // the audio files it names, absolute, in the sheet's order
     QString refusal;    // why it gives no tracks (a message naming the file); empty when it does
     const AudioTrack* track(int number) const;
 };
+
+// Whether `path` is named as a CUE sheet (".cue" in any case).
+bool isSheetPath(const QString& path);
 
 // Whether the sheet at `path` describes a raw disc image for the grabber: a BINARY or MOTOROLA
 // file, or a track that is not audio. A sheet that cannot be read counts as an image when it
@@ -50,8 +54,11 @@ struct AudioSheet {
 bool isDiscImageSheet(const QString& path);
 
 // The sheet at `path` with its tracks, each file opened to check that it is there, decodes, and
-// reaches past the last index the sheet places in it. `refusal` says why not.
-AudioSheet readAudioSheet(const QString& path);
+// reaches past the last index the sheet places in it (`checkFiles`; names need only the text).
+// `refusal` says why not.
+AudioSheet readAudioSheet(const QString& path, bool checkFiles = true);
+// The entries of its tracks, in order.
+QStringList trackEntries(const AudioSheet& sheet);
 
 // The entry of track `number` of the sheet at `sheet`.
 QString trackEntry(const QString& sheet, int number);
@@ -68,7 +75,8 @@ QString sourceFolder(const QString& entry);
 QString trackName(const AudioTrack& track);
 
 // The tags a track's output gets: TITLE, ARTIST (the track's performer, else the album's), ALBUM,
-// ALBUMARTIST, TRACKNUMBER, TRACKTOTAL and ISRC, each where the sheet gives it.
+// ALBUMARTIST, TRACKNUMBER, TRACKTOTAL, ISRC, and DATE and GENRE from REM lines, each where the
+// sheet gives it.
 QMap<QString, QStringList> trackTags(const AudioSheet& sheet, const AudioTrack& track);
 
 }  // namespace cue
