@@ -188,6 +188,25 @@ TEST(CueTracks, WavTracksAtAnotherRateCutAtScaledFrames) {
     EXPECT_TRUE(std::equal(second.begin(), second.end(), album.samples.begin() + 100 * 640 * 2));
 }
 
+// One file per track, the pre-gap of each at the end of the file before: each track is its whole
+// file, the gap with the track before it.
+TEST(CueTracks, MultiFileSheetsCutEachFileWhole) {
+    QTemporaryDir dir;
+    const SampleBlock one = musicFrames(44100, 2, 300 * 588 + 5), two = musicFrames(44100, 2, 200 * 588, 0.1, 2);
+    ASSERT_EQ(writeAudioFile(dir.filePath(QStringLiteral("1.wav")), one, 44100, 2), QString());
+    ASSERT_EQ(writeAudioFile(dir.filePath(QStringLiteral("2.flac")), two, 44100, 2), QString());
+    const QString sheet = dir.filePath(QStringLiteral("files.cue"));
+    QFile f(sheet);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("FILE \"1.wav\" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 00 00:02:00\n"
+            "FILE \"2.flac\" WAVE\nINDEX 01 00:00:00\n");
+    f.close();
+    QString error;
+    EXPECT_TRUE(readTrack(cue::trackEntry(sheet, 1), &error) == one) << error.toStdString();
+    EXPECT_TRUE(readTrack(cue::trackEntry(sheet, 2), &error) == two) << error.toStdString();
+    EXPECT_EQ(cue::readAudioSheet(sheet).files.size(), 2);
+}
+
 // Ogg Vorbis decodes to other samples; its cuts still fall at the sheet's frames.
 TEST(CueTracks, OggTracksHaveTheSheetsLengths) {
     QTemporaryDir dir;
