@@ -266,6 +266,15 @@ TEST(CueTracks, RawImagesStayTheGrabbersAndEntriesNameOnlySheetTracks) {
     f.write("FILE \"disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
     f.close();
     EXPECT_TRUE(cue::isDiscImageSheet(sheet));
+    for (const QByteArray& text : {QByteArray("FILE \"disc.bin\" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n"),
+                                   QByteArray("FILE a.wav WAVE\nTRACK 01 MODE1/2352\nINDEX 01 00:00:00\n"),
+                                   QByteArray("FILE \"disc.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 1:2\n")}) {
+        QFile other(dir.filePath(QStringLiteral("other.cue")));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.write(text);
+        other.close();
+        EXPECT_TRUE(cue::isDiscImageSheet(other.fileName())) << text.toStdString();
+    }
     const auto ref = cue::entryRef(cue::trackEntry(sheet, 7));
     ASSERT_TRUE(ref.has_value());
     EXPECT_EQ(ref->sheet, sheet);

@@ -20,8 +20,12 @@ QString frameTime(std::int64_t frames) {
         .arg(frames % 75, 2, 10, QLatin1Char('0'));
 }
 
-bool isImageFileType(const QString& type) {
-    return type == QLatin1String("BINARY") || type == QLatin1String("MOTOROLA");
+// Raw sectors: a BINARY or MOTOROLA file, or a .bin/.img/.raw file whatever type the sheet gives it
+// (some tools call those WAVE).
+bool isImageFile(const Index& i) {
+    static const QStringList raw{QStringLiteral("bin"), QStringLiteral("img"), QStringLiteral("raw")};
+    return i.fileType == QLatin1String("BINARY") || i.fileType == QLatin1String("MOTOROLA") ||
+           raw.contains(QFileInfo(i.file).suffix().toLower());
 }
 
 // The sheet's text, or why it cannot be had.
@@ -109,7 +113,7 @@ bool isDiscImageSheet(const QString& path) {
     for (const Track& t : sheet.tracks) {
         if (t.type != QLatin1String("AUDIO")) return true;
         for (const Index& i : t.indexes)
-            if (isImageFileType(i.fileType)) return true;
+            if (isImageFile(i)) return true;
     }
     return false;
 }

@@ -49,7 +49,7 @@ struct AudioSheet {
 bool isSheetPath(const QString& path);
 
 // Whether the sheet at `path` describes a raw disc image for the grabber: a BINARY or MOTOROLA
-// file, or a track that is not audio. A sheet that cannot be read counts as an image when it
+// file, a .bin, .img or .raw file, or a track that is not audio. A sheet that cannot be read counts as an image when it
 // mentions such a file, so the grabber gives its own reason.
 bool isDiscImageSheet(const QString& path);
 
