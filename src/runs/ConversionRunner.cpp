@@ -59,6 +59,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
     m_albums.plan(snapshot);
+    m_sheets.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);

@@ -6,6 +6,8 @@
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/tags/AudioInfo.h"
 
+#include <QFileInfo>
+
 namespace converter {
 
 std::unique_ptr<audio::AudioSource> sourceOf(AudioFile& reader, const QString& p) {
@@ -46,6 +48,23 @@ QString writeSheetTags(AudioInfo& tags, const QString& p, const QString& part) {
     return {};
 }
 
+namespace {
+QString fileKey(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+// What reads a file: a sheet for each of its tracks, else the entry's own source.
+QString readerOf(const QString& p) {
+    const std::optional<cue::EntryRef> ref = cue::entryRef(p);
+    return ref ? fileKey(ref->sheet) : fileKey(p);
+}
+}  // namespace
+
+void SheetDeletion::plan(const RunSnapshot& snapshot) {
+    m_written.clear();
+    m_readers.clear();
+    for (const RunEntry& entry : snapshot.entries)
+        if (snapshot.wholeList || entry.selected)
+            for (const QString& file : filesReadBy(entry.source)) m_readers[fileKey(file)].insert(readerOf(entry.source));
+}
+
 QStringList SheetDeletion::written(const QString& p) {
     const std::optional<cue::EntryRef> ref = cue::entryRef(p);
     if (!ref) return {};
@@ -56,7 +75,13 @@ QStringList SheetDeletion::written(const QString& p) {
     for (const cue::AudioTrack& t : sheet.tracks)
         if (!done.contains(t.number)) return {};
     m_written.remove(ref->sheet);
-    return QStringList(sheet.files) << ref->sheet;
+    QStringList deletable;
+    const QStringList files = QStringList(sheet.files) << ref->sheet;
+    for (const QString& file : files) {
+        const QSet<QString> readers = m_readers.value(fileKey(file));
+        if (readers.isEmpty() || readers == QSet<QString>{readerOf(p)}) deletable << file;
+    }
+    return deletable;
 }
 
 }  // namespace converter

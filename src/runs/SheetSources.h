@@ -4,6 +4,7 @@
 // is tagged, and when its sources may be deleted.
 
 #include "components/audio/engine/AudioJob.h"
+#include "runs/RunPlan.h"
 
 #include <QHash>
 #include <QSet>
@@ -28,15 +29,19 @@ QStringList filesReadBy(const QString& p);
 QString writeSheetTags(AudioInfo& tags, const QString& p, const QString& part);
 
 // A sheet's audio file holds every track of it: it may be deleted only once each track was
-// written whole. Deletion of an ordinary source is not this class's business.
+// written whole, and not while another entry of the run (the file itself, another sheet) reads
+// it. Deletion of an ordinary source is not this class's business.
 class SheetDeletion {
 public:
+    // The entries of the run, before it starts.
+    void plan(const RunSnapshot& snapshot);
     // Track entry `p` was written whole: the files that may go now (the sheet's audio files and
     // the sheet itself, once every one of its tracks has been written in this run), else none.
     QStringList written(const QString& p);
 
 private:
-    QHash<QString, QSet<int>> m_written;  // sheet → its tracks written whole
+    QHash<QString, QSet<int>> m_written;   // sheet → its tracks written whole
+    QHash<QString, QSet<QString>> m_readers;  // file → the sheets and sources of the run that read it
 };
 
 }  // namespace converter

@@ -27,8 +27,9 @@ protected:
         ASSERT_TRUE(album.error.isEmpty()) << album.error.toStdString();
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("out")));
     }
-    // A WAV run of the sheet's tracks `selected` (all listed), their sources deleted.
-    converter::RunSnapshot deletingRun(const QList<int>& selected, int workers) const {
+    // A WAV run of the sheet's tracks `selected` (all listed), their sources deleted; `whole`
+    // lists the audio file itself after them.
+    converter::RunSnapshot deletingRun(const QList<int>& selected, int workers, bool whole = false) const {
         converter::RunSnapshot s;
         s.formatKey = QStringLiteral("WAV");
         s.settings.wav = {44100, 2, 16};
@@ -39,6 +40,7 @@ protected:
             s.entries.push_back({entry, converter::outputPath(entry, s.formatKey, false, dir.filePath(QStringLiteral("out"))),
                                  selected.contains(n)});
         }
+        if (whole) s.entries.push_back({album.audio, dir.filePath(QStringLiteral("out/album.WAV")), true});
         return s;
     }
     TempConfigHome config;
@@ -77,6 +79,7 @@ TEST_F(SheetRuns, TheAudioFileIsDeletedOnlyOnceEveryTrackIsWrittenWhole) {
         QList<int> selected;
         qint64 truncateTo;  // bytes the FLAC file is cut to before the run; 0: whole
         bool deleted;
+        bool whole = false;  // the audio file is listed too, after the tracks
     };
     const QByteArray whole = [&] {
         QFile f(album.audio);
@@ -90,6 +93,8 @@ TEST_F(SheetRuns, TheAudioFileIsDeletedOnlyOnceEveryTrackIsWrittenWhole) {
         {"every track", {1, 2, 3}, 0, true},
         {"two of three tracks", {1, 2}, 0, false},
         {"the last track cut short", {1, 2, 3}, whole.size() * 8 / 10, false},
+        // The file goes with its own entry, after it was read for that too.
+        {"the audio file listed as well", {1, 2, 3}, 0, true, true},
     };
     for (const int workers : {1, 2}) {
         for (const Case& c : cases) {
@@ -100,11 +105,15 @@ TEST_F(SheetRuns, TheAudioFileIsDeletedOnlyOnceEveryTrackIsWrittenWhole) {
             text.write(sheet);
             audio.close();
             text.close();
-            const converter::RunSnapshot s = deletingRun(c.selected, workers);
+            const converter::RunSnapshot s = deletingRun(c.selected, workers, c.whole);
             const RecordingRunHost host = runConversion(s);
             EXPECT_EQ(QFileInfo::exists(album.audio), !c.deleted);
             EXPECT_EQ(QFileInfo::exists(album.sheet), !c.deleted);
             EXPECT_EQ(host.failures.isEmpty(), c.truncateTo == 0) << host.failedPaths().join(QLatin1Char(' ')).toStdString();
+            EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(QLatin1Char(' ')).toStdString();
+            if (c.whole) {
+                EXPECT_EQ(readBack(s.entries[3].output).samples, album.samples);
+            }
             if (c.truncateTo) {
                 EXPECT_EQ(host.failedPaths(), QStringList{s.entries[2].source});
             }
