@@ -55,6 +55,8 @@ void cueSheet(const std::uint8_t* data, std::size_t size) {
     require(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size(), "the sheet is written");
     f.close();
     const cue::AudioSheet sheet = cue::readAudioSheet(path);
+    // Which reader a sheet goes to is decided from the same text, whatever it holds.
+    (void)cue::isDiscImageSheet(path);
     require(sheet.tracks.empty() != sheet.refusal.isEmpty(), "a sheet gives tracks exactly when it is not refused");
     for (const cue::AudioTrack& t : sheet.tracks) {
         require(t.end < 0 || t.end > t.start, "a track ends after it starts");
