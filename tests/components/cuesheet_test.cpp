@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using namespace testing_support;
 
 namespace {
@@ -205,6 +207,32 @@ TEST(CueTracks, MultiFileSheetsCutEachFileWhole) {
     EXPECT_TRUE(readTrack(cue::trackEntry(sheet, 1), &error) == one) << error.toStdString();
     EXPECT_TRUE(readTrack(cue::trackEntry(sheet, 2), &error) == two) << error.toStdString();
     EXPECT_EQ(cue::readAudioSheet(sheet).files.size(), 2);
+}
+
+// A 24-bit source is read in 32-bit blocks: its track is the stretch sox trims at the scaled frames.
+TEST(CueTracks, DeepTracksReadWideAsSoxTrimsThem) {
+    QTemporaryDir dir;
+    const QString flac = dir.filePath(QStringLiteral("deep.flac")), sheet = dir.filePath(QStringLiteral("deep.cue"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("48000"),
+                                                       QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"), QStringLiteral("24"), flac,
+                                                       QStringLiteral("synth"), QStringLiteral("3"), QStringLiteral("pinknoise")}),
+              0);
+    QFile f(sheet);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("FILE deep.flac WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 00:01:37\n");
+    f.close();
+    audio::CueTrackSource source(cue::trackEntry(sheet, 2));
+    ASSERT_TRUE(source.open()) << source.error().toStdString();
+    ASSERT_EQ(source.bits(), 24);
+    WideBlock ours;
+    for (WideBlock b = source.readWide(48000); !b.empty(); b = source.readWide(48000)) ours.insert(ours.end(), b.begin(), b.end());
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), {flac, QStringLiteral("-t"), QStringLiteral("s32"), QStringLiteral("-"), QStringLiteral("trim"),
+                                      QStringLiteral("%1s").arg((75 + 37) * 640)});
+    ASSERT_TRUE(sox.waitForFinished());
+    const QByteArray theirs = sox.readAllStandardOutput();
+    ASSERT_EQ(ours.size() * 4, std::size_t(theirs.size()));
+    EXPECT_EQ(std::memcmp(ours.data(), theirs.constData(), std::size_t(theirs.size())), 0);
 }
 
 // Ogg Vorbis decodes to other samples; its cuts still fall at the sheet's frames.
