@@ -141,6 +141,8 @@ QList<Source> gatherSources(const Options& options, QList<PlannedFile>& failed) 
             if (!sheet.refusal.isEmpty()) failed.push_back({PlannedFile::Kind::Fail, input, {}, sheet.refusal});
             const QString dir = options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString();
             for (const QString& entry : cue::trackEntries(sheet)) sources.push_back({entry, dir, false});
+        } else if (info.isFile() && cue::isSheetPath(input) && !options.extract) {
+            failed.push_back({PlannedFile::Kind::Fail, input, {}, QStringLiteral("is the sheet of a disc image: rip it with --cd")});
         } else if (info.isFile()) {
             sources.push_back({input, options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString(), false});
         } else if (info.isDir() && options.recursive) {

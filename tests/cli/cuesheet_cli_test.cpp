@@ -38,4 +38,13 @@ TEST(CliSheets, AFolderWithASheetConvertsItsTracksNotItsWholeFile) {
     EXPECT_TRUE(gone.err.contains(QStringLiteral("The audio file album.flac that album.cue names is missing."))) << gone.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("again"))) &&
                  !QDir(dir.filePath(QStringLiteral("again"))).isEmpty());
+
+    // A raw image's sheet is a disc for --cd, said so rather than decoded as noise.
+    QFile image(album.sheet);
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    image.write("FILE \"album.bin\" BINARY\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n");
+    image.close();
+    const CommandResult raw = runCommand({QStringLiteral("-f"), QStringLiteral("wav"), album.sheet}, dir.path(), config.path());
+    EXPECT_NE(raw.exitCode, 0);
+    EXPECT_TRUE(raw.err.contains(QStringLiteral("is the sheet of a disc image: rip it with --cd"))) << raw.err.toStdString();
 }
