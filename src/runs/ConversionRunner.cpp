@@ -9,8 +9,10 @@
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/Formats.h"
+#include "components/audio/cd/CueTracks.h"
 #include "runs/CdTrackJob.h"
 #include "runs/ConverterRules.h"
+#include "runs/SheetSources.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +59,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
     m_albums.plan(snapshot);
+    m_sheets.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);
@@ -142,10 +145,10 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q) {
     const QString part = partFileFor(q, m_partIndex);
     // Every channel is read; the writer mixes down for a format that holds fewer.
     m_components.reader.setChannelLimit(channel_layout::kMaxChannels);
-    audio::AudioFileSource source(m_components.reader, p);
+    const std::unique_ptr<audio::AudioSource> source = sourceOf(m_components.reader, p);
     audio::AudioFileSink sink(m_components.writer, part);
 
-    audio::AudioJob job(source, sink, *this);
+    audio::AudioJob job(*source, sink, *this);
     m_job = &job;
     const audio::JobOutcome outcome = job.run();
     m_job = nullptr;
@@ -187,6 +190,7 @@ audio::FileLoudness ConversionRunner::measureHere(const QString& part) {
 
 QString ConversionRunner::copyTags(const QString& p, const QString& part) {
     if (!m_preserveTags) return {};
+    if (cue::entryRef(p)) return writeSheetTags(m_components.tags, p, part);
     try {
         m_components.tags.ReadTags(p);
         m_components.tags.WriteTags(part);
@@ -225,10 +229,16 @@ bool ConversionRunner::completeOutput(const QString& p, const QString& part, con
     m_entryWritten = true;
     m_host.outputWritten(p, q);
     if (m_albums.active()) m_albums.written(p, q, *loudness.measurement);
-    if (m_deleteSource)
-        if (const QString reason = audio::removeSource(p); !reason.isEmpty())
-            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
+    if (m_deleteSource) deleteSources(p);
     return true;
+}
+
+void ConversionRunner::deleteSources(const QString& p) {
+    // A sheet's audio file goes only once every track of it is written whole.
+    const QStringList files = cue::entryRef(p) ? m_sheets.written(p) : QStringList{p};
+    for (const QString& file : files)
+        if (const QString reason = audio::removeSource(file); !reason.isEmpty())
+            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
 }
 
 void ConversionRunner::entryEnded(const QString& p) {

@@ -24,6 +24,7 @@
 #include "runs/AccurateRipVerifier.h"
 #include "runs/AlbumLoudnessTagger.h"
 #include "runs/RunPlan.h"
+#include "runs/SheetSources.h"
 
 #include <QHash>
 #include <QList>
@@ -133,6 +134,8 @@ private:
     bool completeOutput(const QString& p, const QString& part, const QString& q, const audio::FileLoudness& loudness,
                         const Tagger& tagger);
     QString copyTags(const QString& p, const QString& part);
+    // The source of `p` deleted once its output is in place (a sheet's files once all its tracks are).
+    void deleteSources(const QString& p);
     // The loudness of a written part file, measured here with the message loop running.
     audio::FileLoudness measureHere(const QString& part);
     // A cancelled output: in place as it is, or dropped when only whole outputs may appear.
@@ -166,6 +169,7 @@ private:
     int m_partIndex = 0;        // tells the part files of the run's entries apart
     bool m_entryWritten = false;  // the entry being processed has its output in place
     AlbumLoudnessTagger m_albums;
+    SheetDeletion m_sheets;
     AccurateRipVerifier m_verifier;
 };
 
