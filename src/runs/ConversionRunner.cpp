@@ -56,6 +56,8 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
+    m_formatKey = snapshot.formatKey;
+    m_discRips = {};
     m_albums.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
@@ -74,6 +76,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
         }
     }
     if (m_stopped) return;
+    writeCueSheets(snapshot);
     reportAccurateRip();
     if (m_stopped) return;
     m_host.setBusy(false);
@@ -264,6 +267,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         fail(p, refused);
         return false;
     }
+    if (grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
@@ -286,6 +290,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, grabber->errorBlocks());
+    trackRipped(q, cd.track());
     if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
 }
