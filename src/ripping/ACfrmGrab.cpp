@@ -134,6 +134,9 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     grid->addWidget(txtGrabRetriesOnError, row++, 1);
     grid->addWidget(actionLabel, row, 0);
     grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
+    chkOneFile = new QCheckBox(QStringLiteral("Rip the disc as one file"), group);
+    chkOneFile->setObjectName(QStringLiteral("chkOneFile"));
+    grid->addWidget(chkOneFile, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     return group;
 }
@@ -443,6 +446,7 @@ GrabSettings ACfrmGrab::shown() const {
     g.useMusicBrainz = chkMusicBrainz->isChecked();
     g.nameTracks = chkNameTracks->isChecked();
     g.verifyAccurateRip = chkAccurateRip->isChecked();
+    g.oneFile = chkOneFile->isChecked();
     g.accurateRipServer = ARServerAddr->text();
     g.readOffset = txtReadOffset->value();
     return g;
@@ -465,6 +469,7 @@ void ACfrmGrab::showSettings(const GrabSettings& s) {
     chkMusicBrainz->setChecked(s.useMusicBrainz);
     chkNameTracks->setChecked(s.nameTracks);
     chkAccurateRip->setChecked(s.verifyAccurateRip);
+    chkOneFile->setChecked(s.oneFile);
     ARServerAddr->setText(s.accurateRipServer);
     txtReadOffset->setValue(s.readOffset);
 }

@@ -82,6 +82,7 @@ public:
     QSpinBox* txtGrabRetriesOnError;
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
+    QCheckBox* chkOneFile;  // the disc into one file with its CUE sheet
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;
