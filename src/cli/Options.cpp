@@ -143,6 +143,7 @@ const QList<OptionEntry>& optionTable() {
              o.tracks = *tracks;
              return QString();
          }},
+        {0, "one-file", false, flag(&Options::oneFile)},
         {0, "files-from", true,
          [](Options& o, const QString& v) {
              if (v.isEmpty()) return QStringLiteral("--files-from needs a file, or - for standard input");
@@ -208,6 +209,10 @@ namespace {
 QString combinationError(const Options& o) {
     if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
+    if (o.oneFile && o.cd.isEmpty()) return QStringLiteral("--one-file needs --cd");
+    if (o.oneFile && !o.tracks.isEmpty()) return QStringLiteral("--one-file rips the whole disc: give no --tracks with it");
+    if (o.oneFile && o.existing == Existing::Rename)
+        return QStringLiteral("--one-file names its file after the disc: use --existing skip or overwrite with it");
     if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
     if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
@@ -319,7 +324,7 @@ QString usageText() {
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
+        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
         "  -f, --format FORMAT     %1\n"
@@ -354,6 +359,8 @@ QString usageText() {
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
         "      --tracks LIST       only these tracks, e.g. 1-5,7\n"
+        "      --one-file          the whole disc into one FLAC file (WAV with -f wav), named\n"
+        "                          \"ARTIST - ALBUM\", with its CUE sheet beside it and inside it\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"
