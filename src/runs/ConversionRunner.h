@@ -176,6 +176,8 @@ private:
         QList<DiscRipped> written;
     };
     bool ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd);
+    QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+                       const std::optional<DiscInfo>& info);
     void trackRipped(const QString& q, int track);
     void writeCueSheets(const RunSnapshot& snapshot);
 

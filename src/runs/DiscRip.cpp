@@ -102,23 +102,8 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
         return false;
     }
     const cue::Sheet inFile = sheet.oneFile(QFileInfo(out).fileName());
-    const Tagger tagger = [&](const QString& written) -> QString {
-        if (isFlac(written))
-            if (const QString reason = audio::writeFlacCueSheet(written, inFile, outcome.samplesWritten / CdGrabber::Channels);
-                !reason.isEmpty())
-                return reason;
-        if (!m_preserveTags) return {};
-        QMap<QString, QStringList> tags = sheet.oneFileTags(inFile);
-        if (!isFlac(written)) tags.remove(QStringLiteral("CUESHEET"));
-        try {
-            m_components.tags.setProperties(tags);
-            m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
-            m_components.tags.WriteTags(written);
-        } catch (const ComponentError& e) {
-            return QStringLiteral("The disc information could not be written as tags: ") + e.description();
-        }
-        return {};
-    };
+    const std::int64_t written = outcome.samplesWritten / CdGrabber::Channels;
+    const Tagger tagger = [&](const QString& file) { return tagOneFile(file, sheet, inFile, written, info); };
     if (!completeOutput(p, part, out, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, source.errorBlocks());
     m_discRips.discs.emplace(root, DiscRips::Disc{sheet, QFileInfo(out).absolutePath(), {}, true});
@@ -127,6 +112,25 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     if (!refused.isEmpty()) fail(sheetPath, refused);
     m_discRips.written.push_back({refused.isEmpty() ? sheetPath : QString(), out});
     return true;
+}
+
+// The one file's CUESHEET block (a FLAC file of `frames` frames) and, with tags kept, the disc's
+// tags with the sheet as CUESHEET; why either failed, or nothing.
+QString ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+                                     const std::optional<DiscInfo>& info) {
+    if (isFlac(file))
+        if (const QString reason = audio::writeFlacCueSheet(file, inFile, frames); !reason.isEmpty()) return reason;
+    if (!m_preserveTags) return {};
+    QMap<QString, QStringList> tags = sheet.oneFileTags(inFile);
+    if (!isFlac(file)) tags.remove(QStringLiteral("CUESHEET"));
+    try {
+        m_components.tags.setProperties(tags);
+        m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
+        m_components.tags.WriteTags(file);
+    } catch (const ComponentError& e) {
+        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
+    }
+    return {};
 }
 
 }  // namespace converter
