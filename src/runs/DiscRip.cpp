@@ -68,13 +68,15 @@ void ConversionRunner::writeCueSheets(const RunSnapshot& snapshot) {
 }
 
 // The disc of entry `p` (prepared in `cd`) into one file beside `q`, once per disc and run: the
-// disc's later entries are in it already.
+// disc's later entries are in it already, or failed with it.
 bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd) {
     CdGrabber& grabber = *m_components.grabber;
     const QString root = grabber.RootText();
     if (m_discRips.discs.count(root) != 0) return true;
     const std::optional<DiscInfo> info = knownDiscInfo(grabber, m_components.cdplayerIni);
     const RipCueSheet sheet(grabber.layout(), info);
+    // The disc is read once in a run, whether its one file is written or not.
+    m_discRips.discs.emplace(root, DiscRips::Disc{sheet, {}, {}, true});
     const std::vector<TrackLayout> tracks = sheet.audioTracks();
     if (tracks.empty()) {
         fail(p, QStringLiteral("The disc in %1 has no audio track.").arg(grabber.driveSource()));
@@ -106,7 +108,6 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const Tagger tagger = [&](const QString& file) { return tagOneFile(file, sheet, inFile, written, info); };
     if (!completeOutput(p, part, out, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, source.errorBlocks());
-    m_discRips.discs.emplace(root, DiscRips::Disc{sheet, QFileInfo(out).absolutePath(), {}, true});
     const QString sheetPath = QFileInfo(out).dir().filePath(QFileInfo(out).completeBaseName() + QStringLiteral(".cue"));
     const QString refused = saveSheet(sheetPath, inFile);
     if (!refused.isEmpty()) fail(sheetPath, refused);

@@ -165,6 +165,22 @@ TEST_F(RipCue, TheDiscAsOneFileIsWavWhenWavIsTheFormat) {
               (QStringList{breakpointText(disc.image.starts[1]), breakpointText(disc.image.starts[2])}));
 }
 
+// A sector of track 3 that cannot be read, with "stop" as the action: the disc's one file fails,
+// and neither a part of it nor a sheet is left behind.
+TEST_F(RipCue, AnUnreadableSectorFailsTheOneFileAndLeavesNothing) {
+    GrabSettings settings = grabber.settings();
+    settings.errorAction = 0;
+    settings.retries = 0;
+    grabber.setSettings(settings);
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->unreadable = {disc.image.starts[2] + 40};
+    grabber.setDriveLayer(scratched);
+    rip(QStringLiteral("FLAC"), QStringLiteral("flac"), true);
+    EXPECT_EQ(host.failedPaths(), QStringList{grabber.RootText() + QStringLiteral("Track01.cda")});
+    EXPECT_TRUE(ripped.isEmpty());
+    EXPECT_EQ(QDir(out(QString())).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 // The layouts a disc's tracks may leave: a data track and a track whose file was not written
 // leave no FILE; a pre-gap no written file holds becomes a PREGAP; flags from the control bits.
 TEST(RipCueSheetText, TracksWithoutFilesAndGapsNoFileHolds) {
