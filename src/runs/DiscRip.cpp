@@ -4,6 +4,7 @@
 #include "runs/ConversionRunner.h"
 
 #include "components/ComponentError.h"
+#include "components/audio/cd/AccurateRip.h"
 #include "components/audio/cd/CdDiscSource.h"
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/CdTrackTags.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <map>
+
 namespace converter {
 namespace {
 
@@ -31,6 +34,32 @@ QString saveSheet(const QString& path, const cue::Sheet& sheet) {
         return QStringLiteral("The CUE sheet '%1' could not be written: %2").arg(path, file.errorString());
     return {};
 }
+
+// The disc's tracks one after another, with each track's AccurateRip checksums taken of what is
+// read, as a track of its own has them.
+struct ChecksummedDisc : audio::CdDiscSource {
+    ChecksummedDisc(CdGrabber& g, std::vector<int> tracks, std::int64_t frames, DiscToc discToc)
+        : CdDiscSource(g, std::move(tracks), frames), toc(std::move(discToc)) {}
+    DiscToc toc;
+    std::map<int, std::pair<std::int64_t, accuraterip::TrackSum>> sums;  // track → its frames and sums
+    void trackOpened(int track, std::int64_t frames) override {
+        sums.insert_or_assign(track, std::pair{frames, accuraterip::TrackSum(frames, track == 1, track == toc.trackCount())});
+    }
+    SampleBlock read(int samples) override {
+        SampleBlock block = CdDiscSource::read(samples);
+        if (const auto sum = sums.find(currentTrack()); sum != sums.end()) sum->second.second.add(block.data(), block.size());
+        return block;
+    }
+    // The tracks read whole, as AccurateRip verifies them; each is named by its entry under `root`.
+    std::vector<RippedTrack> ripped(const QString& root) const {
+        std::vector<RippedTrack> out;
+        for (const auto& [track, sum] : sums)
+            if (sum.second.framesSeen() == sum.first)
+                out.push_back({root + QStringLiteral("Track%1.cda").arg(track, 2, 10, QLatin1Char('0')), toc, track,
+                               sum.second.v1(), sum.second.v2(), errorBlocks(track)});
+        return out;
+    }
+};
 
 bool isFlac(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("flac"), Qt::CaseInsensitive) == 0; }
 
@@ -88,7 +117,7 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const QString out = sheet.oneFilePath(q, m_formatKey);
     const QString part = partFileFor(out, 0);
     cd.showTrackProgress(false);
-    audio::CdDiscSource source(grabber, numbers, frames);
+    ChecksummedDisc source(grabber, numbers, frames, grabber.toc());
     audio::AudioFileSink sink(m_components.writer, part);
     audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
@@ -108,6 +137,7 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const Tagger tagger = [&](const QString& file) { return tagOneFile(file, sheet, inFile, written, info); };
     if (!completeOutput(p, part, out, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, source.errorBlocks());
+    for (const RippedTrack& track : source.ripped(root)) m_verifier.add(track);
     const QString sheetPath = QFileInfo(out).dir().filePath(QFileInfo(out).completeBaseName() + QStringLiteral(".cue"));
     const QString refused = saveSheet(sheetPath, inFile);
     if (!refused.isEmpty()) fail(sheetPath, refused);

@@ -4,7 +4,9 @@
 #include "components/store/CRegister.h"
 #include "support/CliRuns.h"
 #include "support/ConfigHome.h"
+#include "support/DiscServices.h"
 #include "support/GappedDisc.h"
+#include "support/WebServer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -65,6 +67,25 @@ TEST_F(CliOneFile, TheDiscAsOneFlacFileWithItsSheetAndTheTrackRipsSheet) {
     EXPECT_EQ(cueBreakpoints(tracksSheet, QStringLiteral("--prepend-gaps"), &error),
               (QStringList{breakpointText(disc.image.starts[1] - disc.pregaps[1] - disc.image.starts[0]),
                            breakpointText(disc.image.starts[2] - disc.pregaps[2] - disc.image.starts[1])}));
+}
+
+// The tracks in the one file are verified as tracks of their own are: the image's record (a
+// local server) has track 3 differing, so the rip is not exact.
+TEST_F(CliOneFile, TheTracksInTheOneFileAreVerifiedWithAccurateRip) {
+    const CdImage image = writeReferenceDisc(dir.path(), true);
+    WebServer server;
+    serveReferenceDisc(server, recordOf(image, 3));
+    ASSERT_TRUE(server.start());
+    const QString key = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("AccurateRip Verify"), QStringLiteral("1"));
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, key, QStringLiteral("AccurateRip Server"), settingsFor(server).accurateRipServer);
+    const CommandResult rip = runCommand({QStringLiteral("--cd"), image.cue, QStringLiteral("--one-file"), QStringLiteral("-o"), QStringLiteral("ar")},
+                                         dir.path(), config.path());
+    EXPECT_EQ(rip.exitCode, 3) << rip.err.toStdString();
+    EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 1 (Track01.cda): Accurately ripped (confidence 3, AccurateRip v2)"))) << rip.err.toStdString();
+    EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 2 (Track02.cda): Accurately ripped")));
+    EXPECT_TRUE(rip.err.contains(QStringLiteral("Track 3 (Track03.cda): Does not match AccurateRip")));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("ar/Text Artist - Text Album.flac"))));
 }
 
 TEST(CliOneFileOptions, OneFileGoesWithAWholeDiscOnly) {

@@ -14,15 +14,30 @@ bool CdDiscSource::open() {
     m_error.clear();
     m_next = 0;
     m_errorBlocks = 0;
+    m_trackErrors.clear();
     if (m_tracks.empty()) {
         m_error = QStringLiteral("The disc has no audio track.");
         return false;
     }
-    m_track = std::make_unique<CdTrackSource>(m_grabber, m_tracks[m_next++]);
-    if (m_track->open()) return true;
+    return openNext();
+}
+
+bool CdDiscSource::openNext() {
+    m_current = m_tracks[m_next++];
+    m_track = std::make_unique<CdTrackSource>(m_grabber, m_current);
+    if (m_track->open()) {
+        trackOpened(m_current, m_track->statedFrames());
+        return true;
+    }
     m_error = m_track->error();
     m_track.reset();
     return false;
+}
+
+int CdDiscSource::errorBlocks(int track) const {
+    for (const auto& [number, blocks] : m_trackErrors)
+        if (number == track) return blocks;
+    return 0;
 }
 
 // A track's end opens the next one; the end of the last is the end of the source. A track that
@@ -38,12 +53,9 @@ SampleBlock CdDiscSource::read(int samples) {
         m_track->close();
         m_track.reset();
         m_errorBlocks += m_grabber.errorBlocks();
+        m_trackErrors.emplace_back(m_current, m_grabber.errorBlocks());
         if (m_next >= m_tracks.size()) break;
-        m_track = std::make_unique<CdTrackSource>(m_grabber, m_tracks[m_next++]);
-        if (!m_track->open()) {
-            m_error = m_track->error();
-            m_track.reset();
-        }
+        openNext();
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "components/audio/cd/CdTrackSource.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace audio {
@@ -24,6 +25,17 @@ public:
     QString error() const override { return m_error; }
     // Sectors of the tracks read so far that the grabber's error action handled.
     int errorBlocks() const { return m_errorBlocks; }
+    // The track the last block read belongs to (a block never spans two).
+    int currentTrack() const { return m_current; }
+    // Those sectors of `track`, once it was read to its end.
+    int errorBlocks(int track) const;
+
+protected:
+    // Track `track` was opened for reading; `frames` is its length.
+    virtual void trackOpened(int track, std::int64_t frames) {
+        Q_UNUSED(track);
+        Q_UNUSED(frames);
+    }
 
 private:
     CdGrabber& m_grabber;
@@ -33,6 +45,10 @@ private:
     std::unique_ptr<CdTrackSource> m_track;
     QString m_error;
     int m_errorBlocks = 0;
+    int m_current = 0;
+    std::vector<std::pair<int, int>> m_trackErrors;  // track → its error blocks, as tracks end
+
+    bool openNext();
 };
 
 }  // namespace audio
