@@ -25,9 +25,6 @@ namespace {
 // The progress bar at the start of a CD track: above 0, so that it shows as started before the
 // first block arrives.
 constexpr double kGrabStartPercent = 0.0002;
-// 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
-// values a second).
-constexpr int kCdBlockValues = 441000;
 
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }

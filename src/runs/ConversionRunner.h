@@ -181,6 +181,10 @@ private:
     void trackRipped(const QString& q, int track);
     void writeCueSheets(const RunSnapshot& snapshot);
 
+    // 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
+    // values a second).
+    static constexpr int kCdBlockValues = 441000;
+
     RunHost& m_host;
     RunComponents m_components;
     audio::AudioJob* m_job = nullptr;  // the job in progress

@@ -24,8 +24,6 @@
 namespace converter {
 namespace {
 
-constexpr int kCdBlockValues = 441000;  // as a track's job reads: five seconds of CD audio
-constexpr std::int64_t kSectorFrames = 588;
 
 // Writes a sheet's text whole or not at all; why it could not, or nothing.
 QString saveSheet(const QString& path, const cue::Sheet& sheet) {
@@ -113,7 +111,7 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     }
     std::vector<int> numbers;
     for (const TrackLayout& t : tracks) numbers.push_back(t.number);
-    const std::int64_t frames = (tracks.back().start + tracks.back().length - tracks.front().start) * kSectorFrames;
+    const std::int64_t frames = (tracks.back().start + tracks.back().length - tracks.front().start) * CdGrabber::FramesPerSector;
     const QString out = sheet.oneFilePath(q, m_formatKey);
     const QString part = partFileFor(out, 0);
     cd.showTrackProgress(false);
