@@ -91,6 +91,11 @@ void ConversionRunner::writeCueSheets(const RunSnapshot& snapshot) {
         const QString path = folder.filePath(disc.sheet.discName() + QStringLiteral(".cue"));
         if (const QString reason = saveSheet(path, disc.sheet.perTrack(named)); !reason.isEmpty()) fail(path, reason);
         else m_discRips.written.push_back({path, {}});
+        for (const QString& name : std::as_const(named))
+            if (name.contains(QLatin1Char('"')))
+                fail(path, QStringLiteral("The CUE sheet '%1' cannot name '%2': a sheet cannot hold a double quote in a file name. "
+                                          "Rename the file, and its name in the sheet, with single quotes.")
+                               .arg(path, name));
     }
 }
 

@@ -107,7 +107,8 @@ QString RipCueSheet::discName() const {
         tags.insert(QStringLiteral("ARTIST"), m_info->artist);
         tags.insert(QStringLiteral("ALBUM"), m_info->album);
     }
-    return naming::expandPattern(QStringLiteral("{artist} - {album}"), QStringLiteral("CD"), {}, tags);
+    // A sheet cannot name a file whose name holds a double quote.
+    return naming::expandPattern(QStringLiteral("{artist} - {album}"), QStringLiteral("CD"), {}, tags).replace(QLatin1Char('"'), QLatin1Char('\''));
 }
 
 QString RipCueSheet::oneFilePath(const QString& trackOutput, const QString& formatKey) const {

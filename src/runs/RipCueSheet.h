@@ -30,7 +30,7 @@ public:
     cue::Sheet oneFile(const QString& file) const;
 
     // The name a rip's sheet and its one file get, without an extension: "<artist> - <album>",
-    // made a safe file name as output names are (runs/NamePattern).
+    // made a safe file name as output names are (runs/NamePattern), a double quote a single one.
     QString discName() const;
     // The one file of a rip whose first track's output would have been `trackOutput`, written in
     // format `formatKey`: beside it, named discName(), a WAV file when WAV is the format and a
