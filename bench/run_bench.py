@@ -7,7 +7,8 @@ minutes and 1 minute of audio. The longest time the converter window leaves its 
 unserved while converting 10 minutes is reported in units of 100 ms. Batches go through the
 converter window: 20 files of a minute, and 2000 files of 2 s without and with an accessibility
 client listening. Ripping a fifteen-track disc image of about an hour to WAV is timed beside
-cd-paranoia on the same image, extracting the sound track of a 5-minute video to MP3 beside
+cd-paranoia on the same image, and as one FLAC file with its CUE sheet beside cd-paranoia piped
+into flac -5, extracting the sound track of a 5-minute video to MP3 beside
 ffmpeg, and cutting an hour-long FLAC into WAV tracks by its CUE sheet beside shnsplit. The batch goes once more through velloria-convert -j 2 beside lame one file after
 another, and one file through it beside lame, and in each output format beside SoundConverter's
 batch mode. The last lines have the form `ratio <name> <value>`.
@@ -522,6 +523,69 @@ def rip_image(rip_tool, wav, work):
             shutil.rmtree(path, ignore_errors=True)
 
 
+def rip_image_one_file(cli_tool, wav, work):
+    """Rips the fifteen-track image of about an hour as one FLAC file with its CUE sheet through
+    `velloria-convert --cd --one-file` (read mode 3, full paranoia, Mode Safe off, as rip-image
+    reads), beside `cd-paranoia` reading the whole disc piped into `flac -5`; checks once that
+    both FLAC files decode to the image's PCM and that the sheet is there, then times them
+    alternately. Returns (ours, reference) medians in seconds."""
+    folder = os.path.join(work, "cd")
+    ours_dir, ref_dir = os.path.join(work, "rip-ours"), os.path.join(work, "rip-ref")
+    os.makedirs(folder)
+    config = os.path.join(work, "rip-config")
+    os.makedirs(os.path.join(config, "Brindlewood"), exist_ok=True)
+    with open(os.path.join(config, "Brindlewood", "HKEY_LOCAL_MACHINE.ini"), "w") as f:
+        f.write("[Software]\n"
+                "Brindlewood\\Audioconverter\\OGG%20First%20Option=3\n"
+                "Brindlewood\\Audioconverter\\OGG%20Mode=0\n"
+                "Brindlewood\\Audioconverter\\AccurateRip%20Verify=0\n"
+                "Brindlewood\\Audioconverter\\FLAC%20Level=5\n")
+    env = dict(os.environ, XDG_CONFIG_HOME=config)
+    try:
+        cue, tracks = write_cd_image(wav, folder)
+        with open(os.path.join(folder, "image.bin"), "rb") as f:
+            image = hashlib.sha256()
+            for block in iter(lambda: f.read(1 << 22), b""):
+                image.update(block)
+
+        def ours():
+            fresh_folder(ours_dir)
+            os.sync()
+            return run([cli_tool, "--quiet", "--cd", cue, "--one-file", "-f", "flac", "-o", ours_dir], env=env)
+
+        def ref():
+            fresh_folder(ref_dir)
+            os.sync()
+            flac = ["flac", "--silent", "-5", "--force-raw-format", "--endian=little", "--sign=signed",
+                    "--channels=2", "--bps=16", "--sample-rate=44100", "-o", os.path.join(ref_dir, "disc.flac"), "-"]
+            pipeline = f"cd-paranoia -q -d '{cue}' -r -- 1- - | " + " ".join(f"'{a}'" for a in flac)
+            return run(["bash", "-o", "pipefail", "-c", pipeline])
+
+        def decoded(path):
+            proc = subprocess.run(["flac", "-d", "-s", "-c", "--force-raw-format", "--endian=little",
+                                   "--sign=signed", path], stdout=subprocess.PIPE, check=True)
+            return hashlib.sha256(proc.stdout).hexdigest()
+
+        ours()
+        ref()
+        names = sorted(os.listdir(ours_dir))
+        if len(names) != 2 or not names[0].endswith(".cue") or not names[1].endswith(".flac"):
+            sys.exit(f"rip-image-one-file: our rip wrote {names}, not one FLAC file and its sheet")
+        a = decoded(os.path.join(ours_dir, names[1]))
+        b = decoded(os.path.join(ref_dir, "disc.flac"))
+        if a != image.hexdigest() or b != image.hexdigest():
+            sys.exit(f"rip-image-one-file: ours == image: {a == image.hexdigest()}, "
+                     f"cd-paranoia | flac == image: {b == image.hexdigest()}")
+        times_ours, times_ref = [], []
+        for _ in range(RUNS):
+            times_ours.append(ours())
+            times_ref.append(ref())
+        return statistics.median(times_ours), statistics.median(times_ref)
+    finally:
+        for path in (folder, ours_dir, ref_dir, config):
+            shutil.rmtree(path, ignore_errors=True)
+
+
 def cue_split(tool, cli_tool, work):
     """An hour-long FLAC with a CUE sheet of fifteen tracks split into WAV tracks by
     velloria-convert (one file at a time, -j 1) beside shnsplit (which decodes through flac);
@@ -623,7 +687,7 @@ def row(name, ours, ref):
     return name, ours / ref
 
 
-ONLY = ("extract-mp3", "cue-split", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
+ONLY = ("extract-mp3", "cue-split", "rip-image", "rip-image-one-file", "batch-mp3", "preview-stall", "batch-small-files",
         "batch-small-files-a11y", "rss-30min-vs-1min", "cli-batch-mp3", "cli-wav-mp3", "loudness-overhead",
         "wav-ogg", "wav-flac", "wav-opus") + tuple(f"peer-{ext}" for ext in PEER_FORMATS)
 
@@ -686,6 +750,8 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
     make_input(tool, wav)
     if only == "rip-image":
         return [row("rip-image", *rip_image(rip_tool, wav, work))]
+    if only == "rip-image-one-file":
+        return [row("rip-image-one-file", *rip_image_one_file(cli_tool, wav, work))]
     if only in ("wav-ogg", "wav-flac", "wav-opus"):
         for name, ours_cmd, ref_cmd in file_comparisons(tool, work, wav, mp3):
             if name == only:
@@ -752,6 +818,8 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, wo
 
     # Ripping a fifteen-track disc image of about an hour to WAV, beside cd-paranoia in batch mode.
     ratios.append(row("rip-image", *rip_image(rip_tool, wav, work)))
+    # The same image as one FLAC file with its CUE sheet, beside cd-paranoia piped into flac -5.
+    ratios.append(row("rip-image-one-file", *rip_image_one_file(cli_tool, wav, work)))
 
     # The sound track of a 5-minute video to MP3, beside ffmpeg.
     ratios.append(row("extract-mp3", *extract_mp3(tool, extract_tool, work)))

@@ -41,6 +41,7 @@ struct Options {
     QString cd;          // device or disc image
     QList<int> tracks;   // empty: every track
     bool findOffset = false;  // find the --cd drive's read offset instead of ripping
+    bool oneFile = false;  // the whole disc into one FLAC (WAV with -f wav) file with its CUE sheet
     bool json = false;
     bool quiet = false;
     QString filesFrom;          // a file naming sources, one a line ("-": standard input)

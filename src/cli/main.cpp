@@ -60,7 +60,9 @@ bool outputFolderReady(const QString& folder) {
 // The disc's tracks with the stored ripping options, into the current folder unless -o.
 int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
-    const GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    // The stored "Rip the disc as one file" holds unless tracks are asked for.
+    grab.oneFile = options.oneFile || (grab.oneFile && options.tracks.isEmpty());
     grabber.setSettings(grab);
     const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
     if (!disc.error.isEmpty()) {
@@ -68,12 +70,13 @@ int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
         return 1;
     }
     cli::Options ripping = options;
-    ripping.inputs = disc.entries;
+    ripping.inputs = grab.oneFile ? disc.entries.mid(0, 1) : disc.entries;
     if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
     if (!outputFolderReady(ripping.outputDir)) return 1;
     const QString ini = defaultCdplayerIniPath();
-    const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension),
-                                                        cli::discTags(grabber, ini));
+    QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension), cli::discTags(grabber, ini));
+    if (grab.oneFile)
+        plan = cli::oneFilePlan(plan, grabber, ini, QLatin1String(settings.format->key), ripping.existing);
     const QString cache = grab.verifyAccurateRip ? net::defaultAccurateRipCache() : QString();
     return cli::runPlan(ripping, settings, plan, {&grabber, ini, cache});
 }

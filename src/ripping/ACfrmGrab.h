@@ -92,6 +92,7 @@ public:
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
     QCheckBox* chkDeEmphasise;  // "De-emphasise": tracks mastered with pre-emphasis
+    QCheckBox* chkOneFile;  // the disc into one file with its CUE sheet
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;

@@ -99,7 +99,7 @@ void CdTrackJob::followEvents() {
         }
     };
     QObject::connect(&m_grabber, &CdGrabber::Progress, m_context.get(), [this, abortOnCancel](int percent) {
-        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
+        if (m_trackProgress && m_host.progressShown() != percent) m_host.fileProgress(percent);
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });

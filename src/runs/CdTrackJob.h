@@ -49,6 +49,9 @@ public:
     bool aborted() const { return m_aborted; }
     bool openFailed() const;
     QString openError() const;
+    // Whether the grabber's progress through the track drives the host's bar (the default); not
+    // for a job that reads many tracks and shows its own progress.
+    void showTrackProgress(bool shown) { m_trackProgress = shown; }
     // Tells the host of the blocks the grabber replaced, cut or corrected in the track.
     void reportErrorBlocks() const;
     // The track as AccurateRip verifies it, when every frame of it was checksummed.
@@ -67,6 +70,7 @@ private:
     int m_track = 0;
     bool m_stopped = false;
     bool m_aborted = false;
+    bool m_trackProgress = true;
     std::unique_ptr<ChecksummedTrack> m_source;
     std::unique_ptr<QObject> m_context;  // the grabber's events reach this track only while it lives
 };

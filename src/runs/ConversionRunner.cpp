@@ -27,9 +27,6 @@ namespace {
 // The progress bar at the start of a CD track: above 0, so that it shows as started before the
 // first block arrives.
 constexpr double kGrabStartPercent = 0.0002;
-// 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
-// values a second).
-constexpr int kCdBlockValues = 441000;
 
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
@@ -58,6 +55,8 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
+    m_formatKey = snapshot.formatKey;
+    m_discRips = {};
     m_albums.plan(snapshot);
     m_sheets.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
@@ -77,6 +76,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
         }
     }
     if (m_stopped) return;
+    writeCueSheets(snapshot);
     reportAccurateRip();
     if (m_stopped) return;
     m_host.setBusy(false);
@@ -274,6 +274,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         fail(p, refused);
         return false;
     }
+    if (grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
@@ -296,6 +297,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, grabber->errorBlocks());
+    trackRipped(q, cd.track());
     if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
 }

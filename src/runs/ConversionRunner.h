@@ -23,14 +23,17 @@
 #include "components/audio/engine/RunObserver.h"
 #include "runs/AccurateRipVerifier.h"
 #include "runs/AlbumLoudnessTagger.h"
+#include "runs/RipCueSheet.h"
 #include "runs/RunPlan.h"
 #include "runs/SheetSources.h"
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class AudioFile;
@@ -92,6 +95,14 @@ struct RunComponents {
 class ConversionRunner : private audio::JobListener {
 public:
     ConversionRunner(RunHost& host, RunComponents components);
+    // What the rip of a disc wrote beside its tracks, for the rip log: its CUE sheet and, when the
+    // disc was ripped as one file (GrabSettings::oneFile), that file.
+    struct DiscRipped {
+        QString sheet;
+        QString oneFile;
+    };
+    // The discs of the last run, in the order their sheets were written.
+    const QList<DiscRipped>& discsRipped() const;
 
     // The walk over the list: every processed entry in order, until cancelled.
     void run(const RunSnapshot& snapshot);
@@ -155,6 +166,27 @@ private:
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
     void commitJob(PartJob& job, const QString& p, const QString& q);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
+    // CD rips (DiscRip.cpp): the disc of entry `p` as one file, the tracks each disc had written,
+    // and each disc's CUE sheet, written at the run's end.
+    struct DiscRips {
+        struct Disc {
+            RipCueSheet sheet;
+            QString folder;            // where its sheet goes: its first file's
+            QMap<int, QString> files;  // track → the file that holds it
+            bool oneFile = false;      // ripped as one file, its sheet written beside it
+        };
+        std::map<QString, Disc> discs;  // by the drive's root text
+        QList<DiscRipped> written;
+    };
+    bool ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd);
+    QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+                       const std::optional<DiscInfo>& info);
+    void trackRipped(const QString& q, int track);
+    void writeCueSheets(const RunSnapshot& snapshot);
+
+    // 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
+    // values a second).
+    static constexpr int kCdBlockValues = 441000;
 
     RunHost& m_host;
     RunComponents m_components;
@@ -171,6 +203,8 @@ private:
     AlbumLoudnessTagger m_albums;
     SheetDeletion m_sheets;
     AccurateRipVerifier m_verifier;
+    DiscRips m_discRips;
+    QString m_formatKey;  // the run's output format
 };
 
 // The part files of a run (components/audio/engine/PartFiles).

@@ -33,6 +33,7 @@ const FlagValue kFlags[] = {
     {"Name CD Tracks", &GrabSettings::nameTracks},
     {"AccurateRip Verify", &GrabSettings::verifyAccurateRip},
     {"De-emphasise", &GrabSettings::deEmphasise},
+    {"Rip Disc As One File", &GrabSettings::oneFile},
 };
 
 // The look-up texts; an empty one counts as nothing stored.
