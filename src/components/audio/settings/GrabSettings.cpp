@@ -31,6 +31,7 @@ const FlagValue kFlags[] = {
     {"Use MusicBrainz", &GrabSettings::useMusicBrainz},
     {"Name CD Tracks", &GrabSettings::nameTracks},
     {"AccurateRip Verify", &GrabSettings::verifyAccurateRip},
+    {"Test And Copy", &GrabSettings::testAndCopy},
 };
 
 // The look-up texts; an empty one counts as nothing stored.

@@ -52,6 +52,8 @@ struct GrabSettings {
     // The drive's read offset in samples (frames): a track is read this many frames later.
     // Disc images have none.
     int readOffset = 0;
+    // Every track is read twice, a test read and the copy, and the CRC32s of the two compared.
+    bool testAndCopy = false;
 
     // `start` with the stored options put on it. A number or flag that is missing, not a whole
     // number or outside its range gives its default, as does a missing or empty AccurateRip
