@@ -90,6 +90,13 @@ public:
         json({{QStringLiteral("event"), QStringLiteral("verified")}, {QStringLiteral("source"), track.source},
               {QStringLiteral("verdict"), track.verdict}, {QStringLiteral("accurate"), !track.mismatch}});
     }
+    // A rip log written beside a disc's tracks.
+    void ripLog(const QString& path) {
+        clearLine();
+        if (m_json) json({{QStringLiteral("event"), QStringLiteral("ripLog")}, {QStringLiteral("path"), path}});
+        else if (!m_quiet) write(stdout, QStringLiteral("rip log %1\n").arg(path));
+        line(true);
+    }
     void skipped(const PlannedFile& file) {
         ++m_done;
         ++m_skipped;
@@ -200,6 +207,11 @@ public:
             if (track.mismatch) m_inexact = true;
         }
     }
+    void testAndCopyDiffered(const QString&, const QString& text) override {
+        m_reporter.message(text);
+        m_inexact = true;
+    }
+    void ripLogWritten(const QString& path) override { m_reporter.ripLog(path); }
     void fileEnded() override {
         if (m_index < 0 || m_ends[m_index] != End::None) return;
         const PlannedFile& file = m_entries[m_index];
@@ -241,7 +253,8 @@ public:
 
     // Entries that were neither written nor failed: a stop came first.
     int notConverted() const { return static_cast<int>(std::count(m_ends.cbegin(), m_ends.cend(), End::None)); }
-    // A CD track was written with error blocks, or does not match AccurateRip.
+    // A CD track was written with error blocks, its test and copy differ, or it does not match
+    // AccurateRip.
     bool inexact() const { return m_inexact; }
 
 private:

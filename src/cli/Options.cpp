@@ -143,6 +143,7 @@ const QList<OptionEntry>& optionTable() {
              o.tracks = *tracks;
              return QString();
          }},
+        {0, "test-and-copy", false, flag(&Options::testAndCopy)},
         {0, "files-from", true,
          [](Options& o, const QString& v) {
              if (v.isEmpty()) return QStringLiteral("--files-from needs a file, or - for standard input");
@@ -208,6 +209,7 @@ namespace {
 QString combinationError(const Options& o) {
     if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
+    if (o.testAndCopy && o.cd.isEmpty()) return QStringLiteral("--test-and-copy needs --cd");
     if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
     if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
@@ -319,7 +321,7 @@ QString usageText() {
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST]\n"
+        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST] [--test-and-copy]\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
         "  -f, --format FORMAT     %1\n"
@@ -354,6 +356,8 @@ QString usageText() {
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
         "      --tracks LIST       only these tracks, e.g. 1-5,7\n"
+        "      --test-and-copy     read each track twice and compare the CRC32s of the two reads\n"
+        "                          (the rip log beside the tracks, <album>.log and .json, has both)\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"
@@ -362,7 +366,8 @@ QString usageText() {
         "Progress goes to standard error, one result line per file to standard output.\n"
         "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
         "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
-        "(unreadable sectors, or an AccurateRip checksum that does not match).\n")
+        "(unreadable sectors, test and copy reads that differ, or an AccurateRip checksum that does not\n"
+        "match).\n")
         .arg(formatChoices());
 }
 

@@ -40,6 +40,7 @@ struct Options {
     bool extract = false;
     QString cd;          // device or disc image
     QList<int> tracks;   // empty: every track
+    bool testAndCopy = false;  // each CD track read twice, the two CRC32s compared
     bool json = false;
     bool quiet = false;
     QString filesFrom;          // a file naming sources, one a line ("-": standard input)

@@ -59,7 +59,8 @@ bool outputFolderReady(const QString& folder) {
 // The disc's tracks with the stored ripping options, into the current folder unless -o.
 int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
-    const GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    grab.testAndCopy = grab.testAndCopy || options.testAndCopy;
     grabber.setSettings(grab);
     const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
     if (!disc.error.isEmpty()) {

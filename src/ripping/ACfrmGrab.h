@@ -82,6 +82,7 @@ public:
     QSpinBox* txtGrabRetriesOnError;
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
+    QCheckBox* chkTestAndCopy;
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;

@@ -57,6 +57,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
     m_albums.plan(snapshot);
+    if (m_components.grabber) m_ripLogs.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);
@@ -73,8 +74,8 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
             if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[i].source);
         }
     }
-    if (m_stopped) return;
-    reportAccurateRip();
+    if (!m_stopped) reportAccurateRip();
+    writeRipLogs();
     if (m_stopped) return;
     m_host.setBusy(false);
     reportFailures();
@@ -87,7 +88,21 @@ void ConversionRunner::reportAccurateRip() {
         m_stopped = true;
         return;
     }
+    m_ripLogs.verified(*report, m_verifier.enabled());
     if (!report->text.isEmpty()) m_host.verificationEnded(*report);
+}
+
+// Each disc's log, beside its first track. A run the program ends writes the logs of the discs it
+// read from, and asks the grabber nothing more.
+void ConversionRunner::writeRipLogs() {
+    if (!m_ripLogs.active()) return;
+    const bool cancelled = m_stopped || m_host.cancelRequested();
+    const RipLogBook::Outcome outcome =
+        m_ripLogs.write(m_failures, cancelled, m_stopped ? nullptr : m_components.grabber, m_components.cdplayerIni);
+    m_ripLogs.plan({});
+    if (m_stopped) return;
+    for (const QString& path : outcome.written) m_host.ripLogWritten(path);
+    m_failures += outcome.failures;
 }
 
 void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
@@ -253,6 +268,13 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         cd.reportErrorBlocks();
         return false;
     }
+    const qsizetype failuresBefore = m_failures.size();
+    const bool written = ripCdTrack(cd, p, q);
+    recordCdTrack(cd, p, q, written, failuresBefore);
+    return written;
+}
+
+bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QString& q) {
     const QString refused = cd.prepare(p);
     if (cd.stopped()) {
         m_stopped = true;
@@ -264,6 +286,8 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         fail(p, refused);
         return false;
     }
+    m_ripLogs.trackStarted(p, *m_components.grabber, m_components.cdplayerIni);
+    if (m_components.grabber->settings().testAndCopy && !testCdTrack(cd, p)) return false;
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
@@ -285,9 +309,43 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
-    m_host.cdTrackWritten(p, grabber->errorBlocks());
+    m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
+    if (const QString differ = cd.testAndCopyDifference(p); !differ.isEmpty()) m_host.testAndCopyDiffered(p, differ);
     if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
+}
+
+bool ConversionRunner::testCdTrack(CdTrackJob& cd, const QString& p) {
+    if (cd.testRead()) return true;
+    m_stopped = m_stopped || cd.stopped();
+    if (m_stopped) return false;
+    cd.reportErrorBlocks();
+    m_host.setBusy(false);
+    if (cd.aborted()) {
+        m_host.cancelRun();
+        m_host.fileEnded();
+        return false;
+    }
+    m_host.fileProgress(0);
+    fail(p, QStringLiteral("The test read failed: ") + cd.testError());
+    return false;
+}
+
+void ConversionRunner::recordCdTrack(const CdTrackJob& cd, const QString& p, const QString& q, bool written,
+                                     qsizetype failuresBefore) {
+    using End = riplog::TrackRecord::End;
+    riplog::TrackRecord record = cd.record();
+    if (written) {
+        record.end = End::Copied;
+        record.file = QFileInfo(q).fileName();
+    } else if (cd.aborted() || m_stopped || m_host.cancelRequested()) {
+        record.end = End::Cancelled;
+    } else {
+        record.end = End::Failed;
+        record.reason = m_failures.size() > failuresBefore ? m_failures.last().reason : cd.openError();
+        if (record.reason.isEmpty()) record.reason = QStringLiteral("The track could not be read.");
+    }
+    m_ripLogs.trackEnded(p, record);
 }
 
 // What a CD track's job left: true when `part` holds the whole track. Otherwise the part is
