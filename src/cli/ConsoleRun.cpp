@@ -212,6 +212,10 @@ public:
         m_inexact = true;
     }
     void ripLogWritten(const QString& path) override { m_reporter.ripLog(path); }
+    void ripLogFailed(const QString& reason) override {
+        m_reporter.message(reason);
+        m_logFailed = true;
+    }
     void fileEnded() override {
         if (m_index < 0 || m_ends[m_index] != End::None) return;
         const PlannedFile& file = m_entries[m_index];
@@ -256,6 +260,8 @@ public:
     // A CD track was written with error blocks, its test and copy differ, or it does not match
     // AccurateRip.
     bool inexact() const { return m_inexact; }
+    // A rip log could not be written.
+    bool logFailed() const { return m_logFailed; }
 
 private:
     enum class End { None, Written, Failed };
@@ -266,6 +272,7 @@ private:
     QSet<QString> m_written;
     QHash<QString, int> m_errorBlocks;  // of the CD tracks written
     bool m_inexact = false;
+    bool m_logFailed = false;
     QSet<QString> m_told;
     qsizetype m_index = -1;
     qsizetype m_failuresBefore = 0;
@@ -464,7 +471,7 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
                                      "complete)\n").arg(notConverted));
         return 1;
     }
-    if (reporter.failedCount() > 0 || notConverted > 0) return 1;
+    if (reporter.failedCount() > 0 || notConverted > 0 || host.logFailed()) return 1;
     return host.inexact() ? 3 : 0;
 }
 

@@ -102,7 +102,7 @@ void ConversionRunner::writeRipLogs() {
     m_ripLogs.plan({});
     if (m_stopped) return;
     for (const QString& path : outcome.written) m_host.ripLogWritten(path);
-    m_failures += outcome.failures;
+    for (const QString& reason : outcome.errors) m_host.ripLogFailed(reason);
 }
 
 void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {

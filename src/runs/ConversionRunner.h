@@ -87,6 +87,8 @@ public:
     }
     // The rip log of a disc read in the run was written to `path` (its JSON beside it).
     virtual void ripLogWritten(const QString& path) { Q_UNUSED(path); }
+    // A disc's rip log could not be written, as `reason` says.
+    virtual void ripLogFailed(const QString& reason) { runMessage(reason, false); }
 };
 
 struct RunComponents {

@@ -137,7 +137,7 @@ RipLogBook::Outcome RipLogBook::write(const QList<audio::FailedFile>& failures, 
         QDir().mkpath(folder);
         const riplog::Written written = riplog::write(log, folder);
         if (written.error.isEmpty()) outcome.written << written.logPath;
-        else outcome.failures.push_back({disc.entries.value(0), written.error});
+        else outcome.errors << written.error;
     }
     return outcome;
 }

@@ -36,7 +36,7 @@ public:
 
     struct Outcome {
         QStringList written;  // the logs' paths
-        QList<audio::FailedFile> failures;  // a log that could not be written, under its disc's first entry
+        QStringList errors;   // why a log could not be written
     };
     // Writes each disc's log. `failures` are the run's, for the entries it refused before reading;
     // `cancelled`: the run was cancelled or stopped. A disc none of whose tracks was started gets

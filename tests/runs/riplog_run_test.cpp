@@ -7,6 +7,7 @@
 #include "components/audio/tags/AudioInfo.h"
 #include "runs/ConversionRunner.h"
 #include "support/CdImages.h"
+#include "support/Damage.h"
 #include "support/DiscServices.h"
 #include "support/RipLogTools.h"
 #include "support/RunHosts.h"
@@ -24,10 +25,7 @@ using namespace testing_support;
 
 namespace {
 
-struct LogRunHost : RecordingRunHost {
-    QStringList logs;
-    void ripLogWritten(const QString& path) override { logs << path; }
-};
+using LogRunHost = RecordingRunHost;
 
 class RipLogRun : public ::testing::Test {
 public:
@@ -51,7 +49,7 @@ public:
     }
     // The one log the run wrote, as text.
     QString theLog() {
-        EXPECT_EQ(host.logs, QStringList{out(QStringLiteral("Text Album.log"))});
+        EXPECT_EQ(host.ripLogs, QStringList{out(QStringLiteral("Text Album.log"))});
         return readText(out(QStringLiteral("Text Album.log")));
     }
     QString field(const QString& text, const char* name, int trackNumber = 0) const {
@@ -202,6 +200,21 @@ TEST_F(RipLogRun, ACancelledRipWritesALogThatSaysSo) {
         // The disc is described even when none of its tracks was started.
         EXPECT_EQ(field(text, "Lead-out"), QStringLiteral("1120"));
     }
+}
+
+// A log that cannot be written (the disk is full, say) is reported, and the tracks stay written.
+TEST_F(RipLogRun, ALogThatCannotBeWrittenIsReported) {
+    std::unique_ptr<FileSizeLimit> limit;
+    host.onFileEnded = [&] { limit = std::make_unique<FileSizeLimit>(64); };
+    rip({2});
+    limit.reset();
+    EXPECT_TRUE(host.ripLogs.isEmpty()) << "a log cut short was taken as written";
+    ASSERT_EQ(host.ripLogFailures.size(), 1);
+    EXPECT_TRUE(host.ripLogFailures[0].startsWith(QStringLiteral("The rip log '%1' could not be written: ").arg(out(QStringLiteral("Text Album.log")))))
+        << host.ripLogFailures[0].toStdString();
+    EXPECT_TRUE(host.failures.isEmpty());
+    EXPECT_TRUE(readBack(out(QStringLiteral("out2.WAV"))).samples == image.tracks[1]);
+    EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("Text Album.log"))));
 }
 
 // Test and copy over a disc that reads a sector differently every time: the test read differs from

@@ -344,8 +344,10 @@ Written write(const Log& log, const QString& folder) {
     const QByteArray body = text(log).toUtf8();
     const QByteArray jsonBytes = QJsonDocument(json(log, hashedPartDigest(body))).toJson(QJsonDocument::Indented);
     for (const auto& [path, bytes] : {std::pair{w.logPath, body}, std::pair{w.jsonPath, jsonBytes}}) {
+        // Unbuffered: a write cut short (a full disk, a size limit) shows here, not as a short file.
         QSaveFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() || !f.commit() ||
+            QFileInfo(path).size() != bytes.size()) {
             w.error = QStringLiteral("The rip log '%1' could not be written: %2").arg(path, f.errorString());
             return w;
         }

@@ -1,0 +1,76 @@
+// velloria-convert --cd writes the rip log beside the tracks, with --test-and-copy both reads'
+// CRC32s, and tells where the log is; --test-and-copy belongs with --cd.
+#include "cli/Options.h"
+#include "components/store/CRegister.h"
+#include "support/CdImages.h"
+#include "support/CliRuns.h"
+#include "support/ConfigHome.h"
+#include "support/RipLogTools.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const QString kConverterKey = QStringLiteral("\\Software\\Brindlewood\\Audioconverter");
+
+TEST(RipLogOptions, TestAndCopyGoesWithCd) {
+    const struct {
+        const char* line;
+        const char* error;  // empty: understood
+        bool testAndCopy;
+    } cases[] = {{"--cd disc.cue --test-and-copy", "", true},
+                 {"--cd disc.cue", "", false},
+                 {"--test-and-copy a.wav", "--test-and-copy needs --cd", true}};
+    for (const auto& c : cases) {
+        const cli::ParseResult r = cli::parseArguments(QString::fromUtf8(c.line).split(QLatin1Char(' ')));
+        EXPECT_EQ(r.error, QString::fromUtf8(c.error)) << c.line;
+        EXPECT_EQ(r.options.testAndCopy, c.testAndCopy) << c.line;
+    }
+    EXPECT_TRUE(cli::usageText().contains(QStringLiteral("--test-and-copy")));
+}
+
+TEST(RipLogProgram, RipsADiscImageWithTheLogBesideItsTracks) {
+    QTemporaryDir dir;
+    const TempConfigHome config;
+    // No AccurateRip server is reachable from the tests: verification off, as stored.
+    CRegister().REGSaveSetting(CRegister::HKEY_LOCAL_MACHINE, kConverterKey, QStringLiteral("AccurateRip Verify"), QStringLiteral("0"));
+    const CdImage image = writeReferenceDisc(dir.path(), true);
+    const CommandResult rip = runCommand({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("1,3"),
+                                          QStringLiteral("--test-and-copy"), QStringLiteral("-f"), QStringLiteral("flac"),
+                                          QStringLiteral("-o"), QStringLiteral("ripped"), QStringLiteral("--json")},
+                                         dir.path(), config.path());
+    ASSERT_EQ(rip.exitCode, 0) << rip.err.toStdString();
+    const QString logPath = dir.filePath(QStringLiteral("ripped/Text Album.log"));
+    // The log is told as an event of its own.
+    bool told = false;
+    for (const QString& line : rip.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+        if (o.value(QStringLiteral("event")).toString() == QStringLiteral("ripLog"))
+            told = o.value(QStringLiteral("path")).toString() == logPath;
+    }
+    EXPECT_TRUE(told) << rip.out.toStdString();
+    const QString text = readText(logPath);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_EQ(logField(text, QStringLiteral("Program")), QStringLiteral("Velloria " VELLORIA_TEST_VERSION));
+    EXPECT_EQ(logField(text, QStringLiteral("Test and copy")), QStringLiteral("on"));
+    EXPECT_EQ(logField(text, QStringLiteral("Tracks ripped")), QStringLiteral("2 of 2"));
+    for (const int t : {1, 3}) {
+        const QString track = QStringLiteral("Track %1").arg(t);
+        const QString crc = zlibCrc32(image.tracks[std::size_t(t - 1)]);
+        EXPECT_EQ(logField(text, QStringLiteral("Test CRC32"), track), crc) << t;
+        EXPECT_EQ(logField(text, QStringLiteral("Copy CRC32"), track), crc) << t;
+        EXPECT_TRUE(logField(text, QStringLiteral("File"), track).endsWith(QStringLiteral(".flac")));
+    }
+    EXPECT_EQ(logField(text, QStringLiteral("Result"), QStringLiteral("Track 2")), QString());  // not asked for
+    EXPECT_TRUE(text.trimmed().endsWith(QStringLiteral(": ") + sha256sumOfAllButLastLine(logPath)));
+    EXPECT_EQ(readJson(dir.filePath(QStringLiteral("ripped/Text Album.json"))).value(QStringLiteral("tracks")).toArray().size(), 2);
+}
+
+}  // namespace
