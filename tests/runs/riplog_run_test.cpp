@@ -15,7 +15,10 @@
 #include "support/WebServer.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QJsonArray>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -200,6 +203,51 @@ TEST_F(RipLogRun, ACancelledRipWritesALogThatSaysSo) {
         // The disc is described even when none of its tracks was started.
         EXPECT_EQ(field(text, "Lead-out"), QStringLiteral("1120"));
     }
+}
+
+// cuetools' breakpoints of a cue sheet with a pre-gap ("INDEX 00") before track 2, as sectors.
+QList<int> cueBreakpoints(const QString& cue, const QString& gaps) {
+    QProcess p;
+    p.start(QStringLiteral("cuebreakpoints"), {gaps, cue});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    QList<int> sectors;
+    for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList parts = line.trimmed().split(QRegularExpression(QStringLiteral("[:.]")));
+        if (parts.size() == 3) sectors << (parts[0].toInt() * 60 + parts[1].toInt()) * 75 + parts[2].toInt();
+    }
+    return sectors;
+}
+
+// The table of contents comes from the disc's layout: a pre-gap before track 2 shows as cuetools
+// reads it from the cue sheet, and shortens track 1.
+TEST_F(RipLogRun, TheTableOfContentsHoldsThePreGapsAsCuetoolsReadsThem) {
+    QFile cue(image.cue);
+    ASSERT_TRUE(cue.open(QIODevice::ReadOnly));
+    QString sheet = QString::fromUtf8(cue.readAll());
+    cue.close();
+    sheet.replace(QStringLiteral("  TRACK 02 AUDIO\n"), QStringLiteral("  TRACK 02 AUDIO\n    INDEX 00 00:04:00\n"));
+    ASSERT_TRUE(cue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    cue.write(sheet.toUtf8());
+    cue.close();
+    ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();  // the sheet read anew
+    const QList<int> index01 = cueBreakpoints(image.cue, QStringLiteral("--append-gaps"));
+    const QList<int> index00 = cueBreakpoints(image.cue, QStringLiteral("--prepend-gaps"));
+    ASSERT_EQ(index01.size(), 2);
+    ASSERT_EQ(index00.size(), 2);
+    rip({2});
+    const QString text = theLog();
+    const int pregap = index01[0] - index00[0];
+    EXPECT_EQ(pregap, 160);
+    EXPECT_EQ(field(text, "Pre-gap", 2), riplog::msf(pregap));
+    EXPECT_TRUE(text.contains(QStringLiteral("      1  00:00.00  %1  00:00.00             0  %2  audio\n")
+                                  .arg(riplog::msf(index00[0]))
+                                  .arg(index00[0], 7)))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("      2  %1  %2  %3  %4  %5  audio\n")
+                                  .arg(riplog::msf(index01[0]), riplog::msf(index01[1] - index01[0]), riplog::msf(pregap))
+                                  .arg(index01[0], 12)
+                                  .arg(index01[1] - index01[0], 7)))
+        << text.toStdString();
 }
 
 // A log that cannot be written (the disk is full, say) is reported, and the tracks stay written.
