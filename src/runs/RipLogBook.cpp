@@ -134,6 +134,8 @@ RipLogBook::Outcome RipLogBook::write(const QList<audio::FailedFile>& failures, 
         log.accurateRipNote = m_accurateRipNote;
         log.end = ending(log, cancelled);
         const QString folder = QFileInfo(disc.outputs.value(0)).absolutePath();
+        // Outputs meant for the drive's own folder of track entries were refused: nothing goes there.
+        if (QDir(folder) == QDir(disc.root)) continue;
         QDir().mkpath(folder);
         const riplog::Written written = riplog::write(log, folder);
         if (written.error.isEmpty()) outcome.written << written.logPath;

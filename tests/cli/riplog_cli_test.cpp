@@ -1,6 +1,8 @@
 // velloria-convert --cd writes the rip log beside the tracks, with --test-and-copy both reads'
 // CRC32s, and tells where the log is; --test-and-copy belongs with --cd.
+#include "cli/ConsoleRun.h"
 #include "cli/Options.h"
+#include "components/audio/cd/CdGrabber.h"
 #include "components/store/CRegister.h"
 #include "support/CdImages.h"
 #include "support/CliRuns.h"
@@ -71,6 +73,41 @@ TEST(RipLogProgram, RipsADiscImageWithTheLogBesideItsTracks) {
     EXPECT_EQ(logField(text, QStringLiteral("Result"), QStringLiteral("Track 2")), QString());  // not asked for
     EXPECT_TRUE(text.trimmed().endsWith(QStringLiteral(": ") + sha256sumOfAllButLastLine(logPath)));
     EXPECT_EQ(readJson(dir.filePath(QStringLiteral("ripped/Text Album.json"))).value(QStringLiteral("tracks")).toArray().size(), 2);
+}
+
+// In process, over a disc that reads a sector differently every time: the run's two reads of the
+// track differ, which makes the rip inexact (exit status 3); the same rip of a clean disc is exact.
+TEST(RipLogProgram, TestAndCopyReadsThatDifferMakeTheRipInexact) {
+    QTemporaryDir dir;
+    const CdImage image = writeReferenceDisc(dir.path());
+    CdGrabber grabber(nullptr, dir.filePath(QStringLiteral("stubs")), false);
+    ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();
+    GrabSettings grab;
+    grab.readMode = 1;
+    grab.safeMode = false;
+    grab.testAndCopy = true;
+    grabber.setSettings(grab);
+    cli::Options options;
+    options.quiet = true;
+    options.outputDir = dir.path();
+    cli::RunSettings settings;
+    settings.format = cli::formatByName(QStringLiteral("wav"));
+    settings.preserveTags = false;
+    ASSERT_NE(settings.format, nullptr);
+    for (const bool scratched : {false, true}) {
+        SCOPED_TRACE(scratched);
+        const QString folder = dir.filePath(scratched ? QStringLiteral("scratched") : QStringLiteral("clean"));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        auto layer = std::make_shared<ScratchedDisc>();
+        if (scratched) layer->misreads = {{image.starts[1] + 50, -1}};
+        grabber.setDriveLayer(layer);
+        const QList<cli::PlannedFile> plan{
+            {cli::PlannedFile::Kind::Convert, grabber.RootText() + QStringLiteral("Track02.cda"), folder + QStringLiteral("/two.wav"), {}}};
+        EXPECT_EQ(cli::runPlan(options, settings, plan, {&grabber, {}, {}}), scratched ? 3 : 0);
+        const QString text = readText(folder + QStringLiteral("/Disc 0b000e03.log"));
+        EXPECT_EQ(logField(text, QStringLiteral("Test and copy"), QStringLiteral("Track 2")),
+                  scratched ? QStringLiteral("differ") : QStringLiteral("same"));
+    }
 }
 
 }  // namespace

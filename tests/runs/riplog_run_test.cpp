@@ -250,6 +250,21 @@ TEST_F(RipLogRun, TheTableOfContentsHoldsThePreGapsAsCuetoolsReadsThem) {
         << text.toStdString();
 }
 
+// Outputs beside the track entries are refused (they would be on the CD): no log goes there either.
+TEST_F(RipLogRun, NoLogGoesIntoTheDrivesFolderOfTracks) {
+    grabber.setSettings(settings);
+    RunSnapshot s;
+    s.entries.push_back({track(2), grabber.RootText() + QStringLiteral("Track02.WAV"), true});
+    s.formatKey = QStringLiteral("WAV");
+    s.sameFolder = true;
+    ConversionRunner runner(host, {reader, writer, tags, &grabber, {}});
+    runner.run(s);
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].endsWith(QStringLiteral("is on a CD. Please choose another folder"))) << host.messages[0].toStdString();
+    EXPECT_TRUE(host.ripLogs.isEmpty());
+    EXPECT_EQ(QDir(grabber.RootText()).entryList({QStringLiteral("*.log"), QStringLiteral("*.json")}), QStringList());
+}
+
 // A log that cannot be written (the disk is full, say) is reported, and the tracks stay written.
 TEST_F(RipLogRun, ALogThatCannotBeWrittenIsReported) {
     std::unique_ptr<FileSizeLimit> limit;
