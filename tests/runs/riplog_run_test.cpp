@@ -6,6 +6,7 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "runs/ConversionRunner.h"
+#include "support/CdArchiveImages.h"
 #include "support/CdImages.h"
 #include "support/Damage.h"
 #include "support/DiscServices.h"
@@ -263,6 +264,47 @@ TEST_F(RipLogRun, NoLogGoesIntoTheDrivesFolderOfTracks) {
     EXPECT_TRUE(host.messages[0].endsWith(QStringLiteral("is on a CD. Please choose another folder"))) << host.messages[0].toStdString();
     EXPECT_TRUE(host.ripLogs.isEmpty());
     EXPECT_EQ(QDir(grabber.RootText()).entryList({QStringLiteral("*.log"), QStringLiteral("*.json")}), QStringList());
+}
+
+// A disc with a data track first (mixed mode): the table of contents lists the data track as such,
+// the gap before the first audio track and the catalogue number; each copy is the image's track.
+TEST(RipLogDiscs, AMixedModeDiscListsItsDataTrackItsGapAndItsCatalogueNumber) {
+    QTemporaryDir dir;
+    const ArchiveImage image = writeArchiveImage(dir.path(), QStringLiteral("mixed"), mixedModeDisc());
+    ASSERT_FALSE(image.cue.isEmpty());
+    CdGrabber grabber(nullptr, dir.filePath(QStringLiteral("stubs")), false);
+    ASSERT_GE(grabber.OpenImage(image.cue), 0) << grabber.reason().toStdString();
+    GrabSettings settings;
+    settings.readMode = 1;
+    grabber.setSettings(settings);
+    RunSnapshot s;
+    for (int n : {2, 3})
+        s.entries.push_back({grabber.RootText() + QStringLiteral("Track0%1.cda").arg(n), dir.filePath(QStringLiteral("out/t%1.WAV").arg(n)), true});
+    s.formatKey = QStringLiteral("WAV");
+    QDir().mkpath(dir.filePath(QStringLiteral("out")));
+    RecordingRunHost host;
+    AudioFile reader, writer;
+    AudioInfo tags;
+    ConversionRunner(host, {reader, writer, tags, &grabber, {}}).run(s);
+    ASSERT_EQ(host.ripLogs, QStringList{dir.filePath(QStringLiteral("out/Mixed Album.log"))});
+    const QString text = readText(host.ripLogs[0]);
+    EXPECT_EQ(logField(text, QStringLiteral("Catalogue number")), image.disc.catalog);
+    const auto row = [](int number, std::int32_t start, std::int32_t length, std::int32_t pregap, const char* type) {
+        return QStringLiteral("  %1  %2  %3  %4  %5  %6  %7\n")
+            .arg(number, 5)
+            .arg(riplog::msf(start), riplog::msf(length), riplog::msf(pregap))
+            .arg(start, 12)
+            .arg(length, 7)
+            .arg(QLatin1String(type));
+    };
+    EXPECT_TRUE(text.contains(row(1, 0, image.pregaps[1], 0, "data"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(row(2, image.starts[1], image.pregaps[2] - image.starts[1], image.starts[1] - image.pregaps[1], "audio")));
+    EXPECT_TRUE(text.contains(row(3, image.starts[2], image.leadOut - image.starts[2], 0, "audio")));
+    EXPECT_EQ(logField(text, QStringLiteral("Pre-gap"), QStringLiteral("Track 2")), QStringLiteral("00:02.00"));
+    for (int n : {2, 3}) {
+        EXPECT_EQ(logField(text, QStringLiteral("Copy CRC32"), QStringLiteral("Track %1").arg(n)), zlibCrc32(image.ripOf(n))) << n;
+        EXPECT_EQ(logField(text, QStringLiteral("Result"), QStringLiteral("Track %1").arg(n)), QStringLiteral("copied"));
+    }
 }
 
 // A log that cannot be written (the disk is full, say) is reported, and the tracks stay written.
