@@ -100,7 +100,7 @@ void CdTrackJob::followEvents() {
         }
     };
     QObject::connect(&m_grabber, &CdGrabber::Progress, m_context.get(), [this, abortOnCancel](int percent) {
-        if (m_host.progressShown() != percent) m_host.fileProgress(percent);
+        if (const double shown = shownPercent(percent); m_host.progressShown() != shown) m_host.fileProgress(shown);
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });
@@ -125,7 +125,10 @@ std::optional<RippedTrack> CdTrackJob::ripped(const QString& p) const {
     return RippedTrack{p, m_source->toc, m_track, m_source->sum->v1(), m_source->sum->v2(), m_grabber.errorBlocks()};
 }
 
+double CdTrackJob::shownPercent(double percent) const { return m_barFrom + percent * m_barShare; }
+
 bool CdTrackJob::testRead() {
+    m_barShare = 0.5;
     m_grabber.OpenTrack(m_track);
     if (m_grabber.LastError() < 0) {
         m_testError = m_grabber.reason();
@@ -144,6 +147,7 @@ bool CdTrackJob::testRead() {
     m_grabber.CloseTrack();
     if (failed || m_aborted || m_stopped) return false;
     m_testCrc = crc.value();
+    m_barFrom = 50;  // the copy's half
     return true;
 }
 

@@ -57,6 +57,9 @@ public:
     // Test and copy: reads the whole track once before the job copies it, for its CRC32. False
     // when that read failed (testError() says why) or was cancelled (aborted(), stopped()).
     bool testRead();
+    // With test and copy the bar shows both reads: the test read fills its first half, the copy
+    // the second. A read's percent as the bar shows it.
+    double shownPercent(double percent) const;
     QString testError() const { return m_testError; }
     // With test and copy, when the copy was read whole and its CRC32 is not the test read's: the
     // line the run's report gives it; empty otherwise.
@@ -78,6 +81,8 @@ private:
     int m_track = 0;
     bool m_stopped = false;
     bool m_aborted = false;
+    double m_barFrom = 0;    // where the bar starts for the read in progress
+    double m_barShare = 1;   // the part of the bar it fills
     std::optional<std::uint32_t> m_testCrc;
     int m_testErrorBlocks = 0;
     QString m_testError;

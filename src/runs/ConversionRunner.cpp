@@ -139,7 +139,7 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
 void ConversionRunner::progress(const audio::JobProgress& progress) {
     // A CD track's bar counts whole percents, from 1 on.
     if (m_cdTrack)
-        m_host.fileProgress(std::max(1.0, std::nearbyint(progress.percent())));
+        m_host.fileProgress(std::max(1.0, std::nearbyint(m_cdTrack->shownPercent(progress.percent()))));
     else
         m_host.fileProgress(progress.percent());
     if (!m_host.letEventsRun()) {
@@ -294,9 +294,9 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
     audio::AudioFileSink sink(m_components.writer, part);
     audio::AudioJob job(cd.source(), sink, *this, kCdBlockValues);
     m_job = &job;
-    m_cdTrack = true;
+    m_cdTrack = &cd;
     const audio::JobOutcome outcome = job.run();
-    m_cdTrack = false;
+    m_cdTrack = nullptr;
     m_job = nullptr;
     m_stopped = m_stopped || cd.stopped();
     if (!trackReadWhole(p, q, part, outcome, cd)) return false;

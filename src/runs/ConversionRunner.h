@@ -182,7 +182,7 @@ private:
     bool m_stopped = false;
     bool m_wholeOutputsOnly = false;
     bool m_endRun = false;  // the format cannot be written here: no later entry is processed
-    bool m_cdTrack = false;  // the job in progress reads a CD track
+    const CdTrackJob* m_cdTrack = nullptr;  // the CD track the job in progress reads
     int m_partIndex = 0;        // tells the part files of the run's entries apart
     bool m_entryWritten = false;  // the entry being processed has its output in place
     AlbumLoudnessTagger m_albums;

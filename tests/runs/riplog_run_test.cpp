@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace converter;
 using namespace testing_support;
 
@@ -320,6 +322,24 @@ TEST_F(RipLogRun, ALogThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(host.failures.isEmpty());
     EXPECT_TRUE(readBack(out(QStringLiteral("out2.WAV"))).samples == image.tracks[1]);
     EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("Text Album.log"))));
+}
+
+// With test and copy the bar fills once for both reads: the test read its first half, the copy
+// the second; it never goes back.
+TEST_F(RipLogRun, TestAndCopyFillsTheProgressBarOnce) {
+    settings.testAndCopy = true;
+    QList<double> shown;
+    host.onProgress = [&](double percent) { shown << percent; };
+    rip({1});
+    ASSERT_TRUE(host.failures.isEmpty());
+    const auto firstHalf = std::find_if(shown.cbegin(), shown.cend(), [](double p) { return p > 0 && p < 50; });
+    const auto secondHalf = std::find_if(shown.cbegin(), shown.cend(), [](double p) { return p > 50 && p < 100; });
+    ASSERT_NE(firstHalf, shown.cend());
+    ASSERT_NE(secondHalf, shown.cend());
+    EXPECT_LT(firstHalf, secondHalf);
+    EXPECT_TRUE(std::none_of(secondHalf, shown.cend(), [](double p) { return p < 50; }));
+    EXPECT_EQ(shown.last(), 100.0);
+    EXPECT_LE(*std::max_element(shown.cbegin(), shown.cend()), 100.0);
 }
 
 // Test and copy over a disc that reads a sector differently every time: the test read differs from
