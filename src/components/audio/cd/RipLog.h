@@ -100,8 +100,8 @@ struct Assessment {
 };
 Assessment assess(const Log& log);
 
-// Whether the drive's cache is kept from answering a second read, as the read mode reads: a text
-// for the log, and the value for the JSON (none for a disc image).
+// Whether the drive's cache is kept from answering a second read, as the read mode reads; none for
+// a disc image, which has no cache.
 std::optional<bool> cacheDefeated(const Log& log);
 
 // The log as text, ending with its checksum line.
