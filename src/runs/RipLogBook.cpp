@@ -66,7 +66,9 @@ QString RipLogBook::offsetSource(const GrabSettings& settings, bool image) {
 riplog::Log RipLogBook::discFacts(const CdGrabber& grabber, const QString& cdplayerIni) {
     riplog::Log log;
     log.program = QStringLiteral("Velloria " VELLORIA_VERSION);
-    log.date = QDateTime::currentDateTime();
+    // With its offset from UTC, so that the date says when wherever the log is read.
+    const QDateTime now = QDateTime::currentDateTime();
+    log.date = now.toOffsetFromUtc(now.offsetFromUtc());
     if (const std::optional<DiscInfo> info = knownDiscInfo(grabber, cdplayerIni)) {
         log.album = info->album;
         log.artist = info->artist;

@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 using namespace converter;
 using namespace testing_support;
@@ -102,7 +103,12 @@ TEST_F(RipLogRun, AFinishedRipLogsTheDriveTheDiscAndEveryTrackAsRead) {
         {"Tracks ripped", QStringLiteral("3 of 3")},
     };
     for (const auto& h : header) EXPECT_EQ(field(text, h.name), h.value) << h.name;
-    EXPECT_TRUE(QDateTime::fromString(field(text, "Date"), Qt::ISODate).isValid()) << field(text, "Date").toStdString();
+    // When, with the offset from UTC.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$"))
+                    .match(field(text, "Date"))
+                    .hasMatch())
+        << field(text, "Date").toStdString();
+    EXPECT_LE(std::abs(QDateTime::fromString(field(text, "Date"), Qt::ISODate).secsTo(QDateTime::currentDateTime())), 600);
     EXPECT_TRUE(text.contains(QStringLiteral("      2  00:06.10  00:02.50  00:00.00           460      200  audio\n")));
     for (int t = 1; t <= 3; ++t) {
         SCOPED_TRACE(t);
