@@ -39,10 +39,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -230,6 +232,9 @@ int main(int argc, char** argv) {
     ACfrmGrab& grab = window.grabDialog();
     grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
                                                   "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
+    grab.txtReadOffset->setValue(667);
+    grab.lblOffsetFound->setText(QStringLiteral("Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 "
+                                                "for PIONEER BD-RW BDR-209D."));
     ok = save(grab, args[0], "ripping-options.png") && ok;
     {
         std::vector<net::Release> releases(2);

@@ -21,6 +21,10 @@ void requireSafeRelativePath(const QString& path);
 // A dBAR record: parsed, written back, and compared with checksums taken from it.
 void accurateRipRecord(const std::uint8_t* data, std::size_t size);
 
+// An AccurateRip drive-offset list (DriveOffsets.bin): parsed, each drive found by its name,
+// and written back.
+void driveOffsetList(const std::uint8_t* data, std::size_t size);
+
 // A /ws/2/discid answer for a disc of 1 + data[0] % 24 tracks; the rest is the JSON.
 void musicBrainzAnswer(const std::uint8_t* data, std::size_t size);
 

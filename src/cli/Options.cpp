@@ -136,6 +136,7 @@ const QList<OptionEntry>& optionTable() {
              o.cd = v;
              return QString();
          }},
+        {0, "find-offset", false, flag(&Options::findOffset)},
         {0, "tracks", true,
          [](Options& o, const QString& v) {
              const std::optional<QList<int>> tracks = parseTrackList(v);
@@ -210,6 +211,7 @@ QString combinationError(const Options& o) {
     if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
     if (o.testAndCopy && o.cd.isEmpty()) return QStringLiteral("--test-and-copy needs --cd");
+    if (o.findOffset && o.cd.isEmpty()) return QStringLiteral("--find-offset needs --cd");
     if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
     if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
@@ -289,7 +291,8 @@ std::optional<QList<int>> parseTrackList(const QString& text) {
         if (!m.hasMatch()) return std::nullopt;
         const int from = m.captured(1).toInt();
         const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-        if (from < 1 || to < from || to > 99) return std::nullopt;
+        // Track 0 is the audio some discs hide before track 1.
+        if (to < from || to > 99) return std::nullopt;
         for (int t = from; t <= to; ++t)
             if (!tracks.contains(t)) tracks << t;
     }
@@ -322,6 +325,7 @@ QString usageText() {
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
         "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST] [--test-and-copy]\n"
+        "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
         "  -f, --format FORMAT     %1\n"
@@ -355,7 +359,10 @@ QString usageText() {
         "                          .toc or .nrg image) with the stored ripping options; default output\n"
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
-        "      --tracks LIST       only these tracks, e.g. 1-5,7\n"
+        "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"
+        "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
+        "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
+        "                          an offset detected is kept for the drive in the ripping options\n"
         "      --test-and-copy     read each track twice and compare the CRC32s of the two reads\n"
         "                          (the rip log beside the tracks, <album>.log and .json, has both)\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"

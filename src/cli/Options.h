@@ -41,6 +41,7 @@ struct Options {
     QString cd;          // device or disc image
     QList<int> tracks;   // empty: every track
     bool testAndCopy = false;  // each CD track read twice, the two CRC32s compared
+    bool findOffset = false;  // find the --cd drive's read offset instead of ripping
     bool json = false;
     bool quiet = false;
     QString filesFrom;          // a file naming sources, one a line ("-": standard input)

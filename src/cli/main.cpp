@@ -2,6 +2,7 @@
 // window stored.
 #include "cli/ConsoleRun.h"
 #include "cli/DiscTracks.h"
+#include "cli/FindOffset.h"
 #include "cli/Options.h"
 #include "cli/Plan.h"
 #include "runs/NamePattern.h"
@@ -114,6 +115,7 @@ int main(int argc, char** argv) {
             cli::shardOf(cli::planFiles(options, QLatin1String(format->extension), naming::readPatternTags), options.shard, options.shards);
         return cli::runExtraction(options, plan, QLatin1String(format->key));
     }
+    if (options.findOffset) return cli::findOffset(options.cd);
     const cli::RunSettingsResult settings = cli::runSettings(options);
     if (!settings.error.isEmpty()) return usageError(settings.error);
     if (!options.cd.isEmpty()) return ripDisc(options, settings.run);

@@ -212,6 +212,7 @@ public:
     void setGrabberSettings(const GrabSettings& settings) override { AudioGrabber1->setSettings(settings); }
     void reReadDrive() override { AudioGrabber1->ReRead(); }
     DiscToc currentToc() const override { return AudioGrabber1->toc(); }
+    CdGrabber* cdGrabber() const override { return AudioGrabber1.get(); }
     void discInfoFound(const DiscInfo& info) override;
     std::optional<DiscInfo> currentCdText() const override;
     // Where AccurateRip records are kept; empty when CD tracks are not to be verified.

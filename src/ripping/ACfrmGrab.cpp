@@ -1,10 +1,12 @@
 #include "ripping/ACfrmGrab.h"
 
+#include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/DiscLookup.h"
 #include "components/ui/Skin.h"
 #include "components/store/WindowSettings.h"
 #include "ripping/ReleaseChoice.h"
+#include "runs/ReadOffsetFinder.h"
 #include "shell/WindowServices.h"
 
 #include <QButtonGroup>
@@ -58,6 +60,8 @@ QLineEdit* makeText(QWidget* parent, const char* name) {
 }  // namespace
 
 QString GrabDialogOwner::cdplayerIniPath() const { return defaultCdplayerIniPath(); }
+QString GrabDialogOwner::currentDriveName() const { return cdGrabber() ? cdGrabber()->driveName() : QString(); }
+QString GrabDialogOwner::accurateRipCache() const { return net::defaultAccurateRipCache(); }
 
 QString ACfrmGrab::defaultAgentName() { return QStringLiteral("Audio Converter"); }
 QString ACfrmGrab::defaultEmail() { return QStringLiteral("support@brindlewood.example"); }
@@ -95,6 +99,7 @@ void ACfrmGrab::buildControls() {
     connect(udSpinUpTime, &QSpinBox::valueChanged, this, &ACfrmGrab::udSpinUpTime_Change);
     connect(udTimeOut, &QSpinBox::valueChanged, this, &ACfrmGrab::udTimeOut_Change);
     connect(GetCDDBButton, &QPushButton::clicked, this, &ACfrmGrab::GetCDDBButton_Click);
+    connect(cmdDetectOffset, &QPushButton::clicked, this, &ACfrmGrab::cmdDetectOffset_Click);
     connect(cmdOk, &QPushButton::clicked, this, &ACfrmGrab::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &ACfrmGrab::cmdCancel_Click);
 }
@@ -119,6 +124,10 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     auto* actionLabel = new QLabel(QStringLiteral("Action on error:"), group);
     cmbErrorAction = new QComboBox(group);
     cmbErrorAction->setObjectName(QStringLiteral("cmbErrorAction"));
+    chkDeEmphasise = new QCheckBox(QStringLiteral("De-emphasise"), group);
+    chkDeEmphasise->setObjectName(QStringLiteral("chkDeEmphasise"));
+    chkDeEmphasise->setToolTip(QStringLiteral("Undo the pre-emphasis of tracks mastered with it (50/15 µs) "
+                                              "instead of keeping the disc's audio as it is, tagged as such"));
     // Each field is announced by its own label rather than by the title of its group.
     speedBefore->setBuddy(txtDriveSpeed);
     retriesLabel->setBuddy(txtGrabRetriesOnError);
@@ -134,6 +143,7 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     grid->addWidget(txtGrabRetriesOnError, row++, 1);
     grid->addWidget(actionLabel, row, 0);
     grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
+    grid->addWidget(chkDeEmphasise, row++, 0, 1, 3);
     chkTestAndCopy = new QCheckBox(QStringLiteral("Test and copy"), group);
     chkTestAndCopy->setObjectName(QStringLiteral("chkTestAndCopy"));
     chkTestAndCopy->setToolTip(QStringLiteral("Read each track twice and compare the CRC32s of the two reads"));
@@ -220,18 +230,27 @@ QGroupBox* ACfrmGrab::buildAccurateRipOptions() {
     auto* offsetLabel = new QLabel(QStringLiteral("Drive read offset:"), group);
     txtReadOffset = makeSpin(group, "txtReadOffset", GrabSettings::kReadOffsets, 1);
     auto* offsetAfter = new QLabel(QStringLiteral("samples"), group);
+    cmdDetectOffset = new QPushButton(QStringLiteral("Detect"), group);
+    cmdDetectOffset->setObjectName(QStringLiteral("cmdDetectOffset"));
+    cmdDetectOffset->setToolTip(QStringLiteral("Find the drive's read offset from the disc in it (a disc in AccurateRip)"));
+    lblOffsetFound = new QLabel(group);
+    lblOffsetFound->setObjectName(QStringLiteral("lblOffsetFound"));
+    lblOffsetFound->setWordWrap(true);
+    lblOffsetFound->setFixedWidth(330);
     auto* arServerLabel = new QLabel(QStringLiteral("AccurateRip server:"), group);
     ARServerAddr = makeText(group, "ARServerAddr");
     ARServerAddr->setText(GrabSettings().accurateRipServer);
     offsetLabel->setBuddy(txtReadOffset);
     arServerLabel->setBuddy(ARServerAddr);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(chkAccurateRip, 0, 0, 1, 3);
+    grid->addWidget(chkAccurateRip, 0, 0, 1, 4);
     grid->addWidget(offsetLabel, 1, 0);
     grid->addWidget(txtReadOffset, 1, 1);
     grid->addWidget(offsetAfter, 1, 2);
-    grid->addWidget(arServerLabel, 2, 0);
-    grid->addWidget(ARServerAddr, 2, 1, 1, 2);
+    grid->addWidget(cmdDetectOffset, 1, 3);
+    grid->addWidget(lblOffsetFound, 2, 0, 1, 4);
+    grid->addWidget(arServerLabel, 3, 0);
+    grid->addWidget(ARServerAddr, 3, 1, 1, 3);
     return group;
 }
 
@@ -407,6 +426,41 @@ std::optional<DiscInfoResult> ACfrmGrab::lookUpDisc(const DiscToc& toc, DiscInfo
     return result;
 }
 
+// The offset found from the disc in the selected drive: the look-ups beside the event loop, the
+// reading on this thread (the grabber's) with the events let run between reads. A detected
+// offset becomes the drive's (Ok keeps it); any other finding changes nothing.
+void ACfrmGrab::cmdDetectOffset_Click() {
+    CdGrabber* grabber = m_owner.cdGrabber();
+    const DiscToc toc = m_owner.currentToc();
+    if (!grabber || toc.trackStarts.empty()) {
+        lblOffsetFound->setText(QStringLiteral("There is no audio disc in the drive."));
+        return;
+    }
+    const QPointer<ACfrmGrab> self(this);
+    const GrabSettings settings = shown();
+    const QString drive = m_owner.currentDriveName();
+    const QString cache = m_owner.accurateRipCache();
+    cmdDetectOffset->setEnabled(false);
+    lblOffsetFound->setText(QStringLiteral("Detecting the read offset …"));
+    std::optional<converter::OffsetFinding> finding;
+    {
+        const Hourglass hourglass;
+        const auto lookups = whileEventsRun<converter::OffsetLookups>(
+            [toc, drive, settings, cache] { return converter::lookUpForOffset(toc, drive, settings, cache); });
+        if (!self || !lookups) return;
+        finding = converter::findReadOffset(*grabber, *lookups, drive, [self] { return ui::DoEvents() && !self.isNull(); });
+    }
+    if (!self) return;
+    cmdDetectOffset->setEnabled(true);
+    lblOffsetFound->setText(finding->text());
+    GrabSettings kept = shown();
+    if (converter::keepFinding(kept, *finding)) {
+        txtReadOffset->setValue(finding->offset);
+        const GrabSettings s = shown();
+        changeGrabber([&s](GrabSettings& g) { g.driveOffsets = s.driveOffsets; });
+    }
+}
+
 void ACfrmGrab::showDiscInfo(const QString& text) {
     lstDiscInfo->clear();
     lstDiscInfo->addItems(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
@@ -449,7 +503,15 @@ GrabSettings ACfrmGrab::shown() const {
     g.nameTracks = chkNameTracks->isChecked();
     g.verifyAccurateRip = chkAccurateRip->isChecked();
     g.accurateRipServer = ARServerAddr->text();
-    g.readOffset = txtReadOffset->value();
+    // The field is the selected drive's offset: its own once it differs from the default.
+    // Values without a control of their own stay as last loaded or saved.
+    g.readOffset = m_saved.readOffset;
+    g.driveOffsets = m_saved.driveOffsets;
+    g.driveOffsetsUrl = m_saved.driveOffsetsUrl;
+    const QString drive = m_owner.currentDriveName();
+    if (drive.isEmpty()) g.readOffset = txtReadOffset->value();
+    else if (g.driveOffsets.count(drive) || txtReadOffset->value() != g.readOffset) g.driveOffsets[drive] = txtReadOffset->value();
+    g.deEmphasise = chkDeEmphasise->isChecked();
     return g;
 }
 
@@ -472,7 +534,8 @@ void ACfrmGrab::showSettings(const GrabSettings& s) {
     chkNameTracks->setChecked(s.nameTracks);
     chkAccurateRip->setChecked(s.verifyAccurateRip);
     ARServerAddr->setText(s.accurateRipServer);
-    txtReadOffset->setValue(s.readOffset);
+    txtReadOffset->setValue(s.offsetFor(m_owner.currentDriveName()).samples);
+    chkDeEmphasise->setChecked(s.deEmphasise);
 }
 
 void ACfrmGrab::SaveGrab() {

@@ -20,11 +20,13 @@
 #include <functional>
 #include <optional>
 
+class CdGrabber;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -56,6 +58,13 @@ public:
     virtual QString cdplayerIniPath() const;
     // The CD-Text of the disc in the selected drive, when it has some.
     virtual std::optional<DiscInfo> currentCdText() const { return std::nullopt; }
+    // The grabber whose selected drive "Detect" reads; null: none.
+    virtual CdGrabber* cdGrabber() const { return nullptr; }
+    // The selected drive's name ("VENDOR MODEL", CdGrabber::driveName), under which its read
+    // offset is kept; empty for a disc image or no drive: the field is then the default offset.
+    virtual QString currentDriveName() const;
+    // Where AccurateRip records are kept between look-ups.
+    virtual QString accurateRipCache() const;
 };
 
 class ACfrmGrab : public SettingsDialog {
@@ -83,6 +92,7 @@ public:
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
     QCheckBox* chkTestAndCopy;
+    QCheckBox* chkDeEmphasise;  // "De-emphasise": tracks mastered with pre-emphasis
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;
@@ -103,7 +113,9 @@ public:
     QListWidget* lstDiscInfo;  // what "Get Disk Info" found, a line an item
     // "AccurateRip"
     QCheckBox* chkAccurateRip;
-    QSpinBox* txtReadOffset;
+    QSpinBox* txtReadOffset;     // the selected drive's offset (the default without a drive)
+    QPushButton* cmdDetectOffset;  // "Detect": the offset found from the disc in the drive
+    QLabel* lblOffsetFound;        // what "Detect" found
     QLineEdit* ARServerAddr;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
@@ -136,6 +148,7 @@ public:
     void udSpinUpTime_Change();
     void udTimeOut_Change();
     void GetCDDBButton_Click();
+    void cmdDetectOffset_Click();
     std::optional<DiscInfoResult> lookUpDisc(const DiscToc& toc, DiscInfoSource source);
     void cmdOk_Click();
     void cmdCancel_Click();

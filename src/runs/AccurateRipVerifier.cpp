@@ -28,7 +28,7 @@ std::optional<VerificationReport> AccurateRipVerifier::report(const GrabSettings
         for (const RippedTrack& t : ripped)
             if (accuraterip::discIds(t.toc).fileName() == disc) {
                 tracks << t;
-                sums.push_back({t.track, t.v1, t.v2});
+                sums.push_back({accuraterip::recordTrack(t.toc, t.track), t.v1, t.v2});
             }
         const accuraterip::DiscIds ids = accuraterip::discIds(tracks.front().toc);
         const QString cache = m_cache;

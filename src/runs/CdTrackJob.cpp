@@ -5,6 +5,7 @@
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/CdTrackSource.h"
 #include "components/audio/cd/CdTrackTags.h"
+#include "components/audio/cd/Deemphasis.h"
 #include "components/audio/tags/AudioInfo.h"
 #include "components/net/DiscLookup.h"
 #include "runs/ConversionRunner.h"
@@ -28,27 +29,34 @@ constexpr int kTestBlockValues = 441000;
 }  // namespace
 
 // A CD track as a job's source, with its AccurateRip checksums taken of what is read, as it is
-// read.
+// read, and then de-emphasised when the settings ask for it and the track was mastered with
+// pre-emphasis (the checksums are of the disc's own audio, as the records hold them).
 struct CdTrackJob::ChecksummedTrack : audio::CdTrackSource {
-    ChecksummedTrack(CdGrabber& g, int number, const DiscToc& discToc) : CdTrackSource(g, number), track(number), toc(discToc) {}
+    ChecksummedTrack(CdGrabber& g, int number, const DiscToc& discToc, bool deemphasise)
+        : CdTrackSource(g, number), track(number), toc(discToc) {
+        if (deemphasise) deemphasis.emplace(CdGrabber::Channels);
+    }
     int track;
     DiscToc toc;
     bool openFailed = false;
     std::optional<accuraterip::TrackSum> sum;
+    std::optional<audio::Deemphasis> deemphasis;
     std::int64_t frames = 0;
     riplog::Crc32 crc;
     int peak = 0;
     bool open() override {
         openFailed = !CdTrackSource::open();
         frames = statedFrames();
-        if (!openFailed) sum.emplace(frames, track == 1, track == toc.trackCount());
+        if (!openFailed) sum.emplace(frames, track == toc.firstAudioTrack(), track == toc.lastAudioTrack());
         return !openFailed;
     }
     SampleBlock read(int samples) override {
         SampleBlock block = CdTrackSource::read(samples);
         if (sum) sum->add(block.data(), block.size());
+        // The CRC32 and peak of the audio as read, as the test read takes it: before de-emphasis.
         crc.add(block.data(), block.size());
         for (const std::int16_t v : block) peak = std::max(peak, std::abs(int(v)));
+        if (deemphasis) deemphasis->process(block);
         return block;
     }
 };
@@ -62,7 +70,8 @@ QString CdTrackJob::prepare(const QString& p) {
     const std::optional<int> track = trackNumberOf(p);
     if (!track) return QStringLiteral("The track number cannot be read from the name '%1'.").arg(QFileInfo(p).fileName());
     m_track = *track;
-    m_source = std::make_unique<ChecksummedTrack>(m_grabber, m_track, m_grabber.toc());
+    const bool deemphasise = m_grabber.settings().deEmphasise && m_grabber.preEmphasis(m_track);
+    m_source = std::make_unique<ChecksummedTrack>(m_grabber, m_track, m_grabber.toc(), deemphasise);
     followEvents();
     return {};
 }

@@ -58,9 +58,11 @@ void RipLogBook::verified(const VerificationReport& report, bool enabled) {
     }
 }
 
-QString RipLogBook::offsetSource(const GrabSettings& settings, bool image) {
-    Q_UNUSED(settings);
-    return image ? QStringLiteral("a disc image is read as it is") : QStringLiteral("the ripping options");
+QString RipLogBook::offsetSource(const GrabSettings::DriveOffset& applied, bool image) {
+    if (image) return QStringLiteral("a disc image is read as it is");
+    if (applied.origin == QLatin1String("default"))
+        return QStringLiteral("the ripping options' offset for drives without one of their own");
+    return QStringLiteral("the ripping options, ") + applied.origin;
 }
 
 riplog::Log RipLogBook::discFacts(const CdGrabber& grabber, const QString& cdplayerIni) {
@@ -81,8 +83,9 @@ riplog::Log RipLogBook::discFacts(const CdGrabber& grabber, const QString& cdpla
     log.model = inquiry.model;
     log.revision = inquiry.revision;
     const GrabSettings& s = grabber.settings();
-    log.readOffset = log.image ? 0 : s.readOffset;
-    log.readOffsetSource = offsetSource(s, log.image);
+    const GrabSettings::DriveOffset applied = grabber.appliedOffset();
+    log.readOffset = log.image ? 0 : applied.samples;
+    log.readOffsetSource = offsetSource(applied, log.image);
     log.readMode = s.readMode;
     log.safeMode = s.safeMode;
     log.retries = s.retries;

@@ -43,8 +43,8 @@ public:
     // its facts from `grabber` (when given) and is left out without it.
     Outcome write(const QList<audio::FailedFile>& failures, bool cancelled, CdGrabber* grabber, const QString& cdplayerIni);
 
-    // Where a drive's read offset came from, as the log says it.
-    static QString offsetSource(const GrabSettings& settings, bool image);
+    // Where a drive's read offset came from (CdGrabber::appliedOffset), as the log says it.
+    static QString offsetSource(const GrabSettings::DriveOffset& applied, bool image);
 
 private:
     struct Disc {

@@ -63,6 +63,8 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
         {"--quiet=yes a", "takes no value", nullptr},
         {"-x a", "unknown option '-x'", nullptr},
         {"--tracks 1-3 a", "--tracks needs --cd", nullptr},
+        {"--find-offset", "--find-offset needs --cd", nullptr},
+        {"--cd /dev/sr0 --find-offset", "", [](const Options& o) { return o.findOffset && o.cd == QStringLiteral("/dev/sr0"); }},
         {"--replaygain a", "", [](const Options& o) { return o.replayGain; }},
         {"--cd disc.cue --tracks 1-3,5", "",
          [](const Options& o) { return o.cd == QStringLiteral("disc.cue") && o.tracks == QList<int>{1, 2, 3, 5}; }},
@@ -97,7 +99,8 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
 TEST(CliOptions, TrackLists) {
     EXPECT_EQ(parseTrackList(QStringLiteral("1-5,7")), (QList<int>{1, 2, 3, 4, 5, 7}));
     EXPECT_EQ(parseTrackList(QStringLiteral("3,1-3")), (QList<int>{3, 1, 2}));
-    for (const char* bad : {"", "0", "5-2", "1,,2", "1-100", "a"})
+    EXPECT_EQ(parseTrackList(QStringLiteral("0-2")), (QList<int>{0, 1, 2}));
+    for (const char* bad : {"", "-1", "5-2", "1,,2", "1-100", "a"})
         EXPECT_FALSE(parseTrackList(QLatin1String(bad))) << bad;
 
 }

@@ -13,6 +13,7 @@
 #include "components/store/CRegister.h"
 #include "components/store/StoredNumbers.h"
 #include "ripping/ReleaseChoice.h"
+#include "support/CdArchiveImages.h"
 #include "support/CdImages.h"
 #include "support/DiscServices.h"
 #include "support/LoudnessTools.h"
@@ -158,6 +159,38 @@ TEST_F(Conversion, ADiscImageListsItsTracksAndConvertsThemAsCdParanoiaReadsThem)
         EXPECT_EQ(r.rate, 44100);
         EXPECT_TRUE(r.samples == reference) << "track " << track << ": " << r.samples.size() << " vs " << reference.size();
     }
+}
+
+// Audio hidden before track 1 is listed as Track00.cda and converted with the others; with
+// "De-emphasise" checked in the ripping options, a track with pre-emphasis comes out as sox's
+// deemph of it (to within one value: rounding), the others as read.
+TEST_F(Conversion, TheHiddenTrackIsListedAndPreEmphasisUndoneWhenAsked) {
+    testing_support::ArchiveDisc disc = testing_support::hiddenTrackDisc();
+    disc.tracks[1].preEmphasis = true;
+    const testing_support::ArchiveImage image = testing_support::writeArchiveImage(in.path(), QStringLiteral("awkward"), disc);
+    testing_support::FileDialogRecorder dialogs;
+    dialogs.queueLocal({image.cue});
+    window->AddFiles();
+    ASSERT_EQ(window->lstFiles->count(), 4);
+    EXPECT_TRUE(window->lstFiles->item(0)->text().endsWith(QStringLiteral("/Track00.cda")));
+    ACfrmGrab& grab = window->grabDialog();
+    grab.chkDeEmphasise->setChecked(true);
+    grab.cmdOk->click();
+    selectAll();
+    chooseFormat(QStringLiteral("WAV"));
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(readBack(output(QStringLiteral("Track00.WAV"))).samples == image.ripOf(0));
+    EXPECT_TRUE(readBack(output(QStringLiteral("Track01.WAV"))).samples == image.ripOf(1));
+    EXPECT_TRUE(readBack(output(QStringLiteral("Track03.WAV"))).samples == image.ripOf(3));
+    QString error;
+    const SampleBlock reference = testing_support::soxDeemphasis(image.ripOf(2), &error);
+    const SampleBlock got = readBack(output(QStringLiteral("Track02.WAV"))).samples;
+    ASSERT_EQ(got.size(), reference.size()) << error.toStdString();
+    int worst = 0;
+    for (std::size_t i = 0; i < got.size(); ++i) worst = std::max(worst, std::abs(int(got[i]) - int(reference[i])));
+    EXPECT_LE(worst, 1);
 }
 
 // "Get Disk Info" asks the CDDB server about the disc of an opened image; the tracks converted to

@@ -380,6 +380,25 @@ TEST_F(GrabDialog, DiscInformationAndAccurateRipOptionsAreSavedAndApplied) {
     EXPECT_EQ(owner.grabber.accurateRipServer, u"http://ar.example/accuraterip"_s);
 }
 
+// "De-emphasise" is off at first (archives keep the disc's audio), saved with OK, reaches the
+// grabber, and comes back when the dialog is loaded anew.
+TEST_F(GrabDialog, DeEmphasiseIsOffAtFirstAndSavedWhenChecked) {
+    ACfrmGrab& d = load();
+    EXPECT_EQ(d.chkDeEmphasise->text(), u"De-emphasise"_s);
+    EXPECT_FALSE(d.chkDeEmphasise->isChecked());
+    EXPECT_FALSE(owner.grabber.deEmphasise);
+    QTest::mouseClick(d.chkDeEmphasise, Qt::LeftButton, {}, QPoint(4, d.chkDeEmphasise->height() / 2));
+    ASSERT_TRUE(d.chkDeEmphasise->isChecked());
+    d.cmdOk->click();
+    EXPECT_EQ(stored(u"De-emphasise"_s), u"1"_s);
+    EXPECT_TRUE(owner.grabber.deEmphasise);
+    owner.grabber = GrabSettings{};
+    EXPECT_TRUE(load().chkDeEmphasise->isChecked());
+    EXPECT_TRUE(owner.grabber.deEmphasise);
+    store(u"De-emphasise"_s, u"yes"_s);  // not a stored flag: the default
+    EXPECT_FALSE(GrabSettings::load(kKey).deEmphasise);
+}
+
 TEST_F(GrabDialog, SeveralReleasesAreOfferedAndCancellingChangesNothing) {
     testing_support::WebServer server;
     testing_support::serveReferenceDisc(server, {});

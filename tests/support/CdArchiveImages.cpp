@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -206,6 +208,36 @@ ArchiveDisc mixedModeDisc() {
     ArchiveTrack two = audioTrack(cdTone(150, 880.0), QStringLiteral("Credits"));
     disc.tracks = {data, one, two};
     return disc;
+}
+
+SampleBlock soxDeemphasis(const SampleBlock& samples, QString* error) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.raw")), out = dir.filePath(QStringLiteral("out.raw"));
+    QFile raw(in);
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(rawSamples(samples)) < 0) {
+        if (error) *error = QStringLiteral("the samples could not be written for sox");
+        return {};
+    }
+    raw.close();
+    const QStringList format{QStringLiteral("-t"), QStringLiteral("s16"), QStringLiteral("-r"), QStringLiteral("44100"),
+                             QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-L")};
+    QProcess sox;
+    sox.start(QStringLiteral("sox"), QStringList{QStringLiteral("-D")} + format + QStringList{in} + format +
+                                         QStringList{out, QStringLiteral("deemph")});
+    if (!sox.waitForFinished(120000) || sox.exitStatus() != QProcess::NormalExit || sox.exitCode() != 0) {
+        if (error) *error = QStringLiteral("sox failed: ") + QString::fromLocal8Bit(sox.readAllStandardError());
+        return {};
+    }
+    QFile result(out);
+    if (!result.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("sox wrote nothing");
+        return {};
+    }
+    const QByteArray bytes = result.readAll();
+    SampleBlock s(std::size_t(bytes.size()) / 2);
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = std::int16_t(std::uint8_t(bytes[qsizetype(2 * i)]) | (std::uint8_t(bytes[qsizetype(2 * i + 1)]) << 8));
+    return s;
 }
 
 }  // namespace testing_support

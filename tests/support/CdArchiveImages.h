@@ -106,4 +106,8 @@ ArchiveDisc preEmphasisDisc();
 ArchiveDisc enhancedDisc();
 ArchiveDisc mixedModeDisc();
 
+// sox's deemph of 44100 Hz stereo `samples`, undithered: the reference de-emphasis. Empty, with
+// `error` set, when sox fails.
+SampleBlock soxDeemphasis(const SampleBlock& samples, QString* error);
+
 }  // namespace testing_support

@@ -34,18 +34,29 @@ QString DiscIds::serverPath() const {
 
 DiscIds discIds(const DiscToc& toc) {
     DiscIds ids;
-    ids.tracks = toc.trackCount();
+    ids.tracks = toc.audioTrackCount();
     if (ids.tracks == 0) return ids;
-    for (int i = 0; i < ids.tracks; ++i) {
-        const auto offset = static_cast<std::uint32_t>(toc.trackStarts[std::size_t(i)]);
+    // The audio tracks only, numbered as the record numbers them; the lead-out is the disc's
+    // own, an enhanced CD's data session included.
+    for (int number = 1; number <= toc.trackCount(); ++number) {
+        if (!toc.isAudio(number)) continue;
+        const auto offset = static_cast<std::uint32_t>(toc.trackStarts[std::size_t(number - 1)]);
         ids.id1 += offset;
-        ids.id2 += std::max<std::uint32_t>(offset, 1) * static_cast<std::uint32_t>(i + 1);
+        ids.id2 += std::max<std::uint32_t>(offset, 1) * static_cast<std::uint32_t>(recordTrack(toc, number));
     }
     const auto leadOut = static_cast<std::uint32_t>(toc.leadOut);
     ids.id1 += leadOut;
     ids.id2 += leadOut * static_cast<std::uint32_t>(ids.tracks + 1);
+    // Every track, data tracks too, as the CDDB id always counts them.
     ids.cddb = cddbDiscId(toc).toUInt(nullptr, 16);
     return ids;
+}
+
+int recordTrack(const DiscToc& toc, int number) {
+    if (!toc.isAudio(number)) return 0;
+    int place = 0;
+    for (int t = 1; t <= number; ++t) place += toc.isAudio(t) ? 1 : 0;
+    return place;
 }
 
 TrackSum::TrackSum(std::int64_t frames, bool first, bool last)

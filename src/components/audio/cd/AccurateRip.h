@@ -24,11 +24,13 @@
 
 namespace accuraterip {
 
-// The disc's identifiers, from its table of contents (audio tracks only).
+// The disc's identifiers, from its table of contents: the audio tracks (an enhanced CD's or a
+// mixed-mode disc's data track left out) with the disc's lead-out (the data session's), and
+// the CDDB id of every track.
 struct DiscIds {
-    int tracks = 0;
-    std::uint32_t id1 = 0;   // sum of the track offsets and the lead-out
-    std::uint32_t id2 = 0;   // sum of offset (at least 1) × track number, and lead-out × (tracks + 1)
+    int tracks = 0;          // audio tracks
+    std::uint32_t id1 = 0;   // sum of the audio track offsets and the lead-out
+    std::uint32_t id2 = 0;   // sum of offset (at least 1) × place in the record, and lead-out × (tracks + 1)
     std::uint32_t cddb = 0;  // the CDDB disc id
     // "dBAR-<tracks>-<id1>-<id2>-<cddb>.bin"
     QString fileName() const;
@@ -36,6 +38,9 @@ struct DiscIds {
     QString serverPath() const;
 };
 DiscIds discIds(const DiscToc& toc);
+// The place of audio track `number` (as on the disc) among the record's tracks, from 1: the
+// data tracks count for nothing. 0 for a data track, track 0 and tracks the disc lacks.
+int recordTrack(const DiscToc& toc, int number);
 
 // The checksums of one track, fed with its frames in order.
 class TrackSum {

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -83,29 +84,56 @@ void CdGrabber::Private::readToc(Drive& dr) {
         anyAudio = anyAudio || audio;
     }
     dr.toc.leadOut = cdio_get_track_lsn(dr.cdio, CDIO_CDROM_LEADOUT_TRACK);
+    dr.toc.audio = dr.audio;
     dr.firstTrack = firstTrack;
     if (!anyAudio) {
         dr.toc = {};
         dr.audio.clear();
     }
+    dr.hiddenAudio = pregapHoldsAudio(dr);
+}
+
+// Whether sectors 0 up to an audio track 1 hold anything but digital silence. A sector that
+// cannot be read ends the search: what cannot be read cannot be ripped either.
+bool CdGrabber::Private::pregapHoldsAudio(const Drive& dr) {
+    if (!dr.cdio || dr.toc.trackStarts.empty() || !dr.toc.isAudio(1) || dr.toc.trackStarts.front() <= 0) return false;
+    constexpr lsn_t kChunk = 75;
+    std::vector<char> buffer(std::size_t(kChunk) * SectorBytes);
+    for (lsn_t lsn = 0; lsn < dr.toc.trackStarts.front(); lsn += kChunk) {
+        const lsn_t n = std::min<lsn_t>(kChunk, dr.toc.trackStarts.front() - lsn);
+        if (cdio_read_audio_sectors(dr.cdio, buffer.data(), lsn, unsigned(n)) != DRIVER_OP_SUCCESS) return false;
+        const auto end = buffer.begin() + std::ptrdiff_t(n) * SectorBytes;
+        if (std::any_of(buffer.begin(), end, [](char b) { return b != 0; })) return true;
+    }
+    return false;
+}
+
+CdGrabber::Private::SectorSpan CdGrabber::Private::spanOf(const Drive& dr, int number) {
+    if (number == 0) return {0, dr.toc.trackStarts.front() - 1};
+    const auto i = std::size_t(number - dr.firstTrack);
+    const lsn_t next = i + 1 < dr.toc.trackStarts.size() ? dr.toc.trackStarts[i + 1] : dr.toc.leadOut;
+    return {dr.toc.trackStarts[i], std::min(next, dr.toc.audioEnd()) - 1};
 }
 
 void CdGrabber::Private::removeStubs(const Drive& dr) { QDir(folderOf(dr)).removeRecursively(); }
 
-// One TrackNN.cda per audio track; no folder when the drive holds no audio disc.
+// One TrackNN.cda per audio track, Track00.cda for audio hidden before track 1; no folder
+// when the drive holds no audio disc.
 void CdGrabber::Private::writeStubs(const Drive& dr) {
     removeStubs(dr);
     if (dr.toc.trackStarts.empty()) return;
     const QString folder = folderOf(dr);
     QDir().mkpath(folder);
     const std::uint32_t serial = cddbDiscId(dr.toc).toUInt(nullptr, 16);
-    for (int i = 0; i < dr.toc.trackCount(); ++i) {
-        if (!dr.audio[std::size_t(i)]) continue;
-        const int number = dr.firstTrack + i;
-        const std::int32_t start = dr.toc.trackStarts[std::size_t(i)];
-        const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
+    const auto write = [&](int number, lsn_t start, lsn_t end) {
         QFile f(folder + QStringLiteral("/Track%1.cda").arg(number, 2, 10, QLatin1Char('0')));
         if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(cdaStub(number, serial, start, end - start));
+    };
+    for (int i = dr.hiddenAudio ? -1 : 0; i < dr.toc.trackCount(); ++i) {
+        if (i >= 0 && !dr.audio[std::size_t(i)]) continue;
+        const int number = i < 0 ? 0 : dr.firstTrack + i;
+        const SectorSpan span = spanOf(dr, number);
+        write(number, span.first, span.last + 1);
     }
 }
 
@@ -113,9 +141,21 @@ void CdGrabber::Private::refresh(Drive& dr) {
     if (!dr.image) {
         if (dr.cdio) cdio_destroy(dr.cdio);
         dr.cdio = cdio_open(dr.source.toLocal8Bit().constData(), DRIVER_DEVICE);
+        dr.model = hardwareName(dr.cdio);
     }
     readToc(dr);
     writeStubs(dr);
+}
+
+// "VENDOR MODEL" as the drive answers an inquiry; empty when it does not.
+QString CdGrabber::Private::hardwareName(CdIo_t* cdio) {
+    cdio_hwinfo_t info{};
+    if (!cdio || !cdio_get_hwinfo(cdio, &info)) return {};
+    const auto field = [](const char* text, std::size_t size) {
+        return QString::fromLatin1(text, qsizetype(strnlen(text, size))).simplified();
+    };
+    return (field(info.psz_vendor, sizeof info.psz_vendor) + QLatin1Char(' ') + field(info.psz_model, sizeof info.psz_model))
+        .simplified();
 }
 
 void CdGrabber::Private::pollMedia() {

@@ -197,7 +197,7 @@ DiscLayout CdGrabber::layout() const {
     const auto* dr = d->currentDrive();
     if (!dr || !dr->cdio || dr->toc.trackStarts.empty() || d->busy) return disc;
     disc.leadOut = dr->toc.leadOut;
-    disc.audioEnd = dr->toc.leadOut;
+    disc.audioEnd = dr->toc.audioEnd();
     for (int i = 0; i < dr->toc.trackCount(); ++i) {
         TrackLayout t;
         t.number = dr->firstTrack + i;
@@ -206,17 +206,30 @@ DiscLayout CdGrabber::layout() const {
         t.audio = dr->audio[std::size_t(i)];
         const lsn_t pregap = cdio_get_track_pregap_lsn(dr->cdio, number);
         if (pregap != CDIO_INVALID_LSN && pregap >= 0 && pregap < t.start) t.pregap = t.start - pregap;
+        // The disc's audio starts at sector 0: whatever lies before an audio track 1 is its pre-gap.
+        if (i == 0 && t.audio) t.pregap = t.start;
         t.preEmphasis = cdio_get_track_preemphasis(dr->cdio, number) == CDIO_TRACK_FLAG_TRUE;
         t.copyPermitted = cdio_get_track_copy_permit(dr->cdio, number) == CDIO_TRACK_FLAG_TRUE;
         t.fourChannel = cdio_get_track_channels(dr->cdio, number) == 4;
         if (t.audio) t.isrc = isrc(t.number);
         disc.tracks.push_back(t);
     }
-    // A track runs up to the next one's pre-gap, the last one to the end of the audio.
+    // A track runs up to the next one's pre-gap; an audio track no further than the end of the
+    // audio, a data track to the lead-out.
     for (std::size_t i = 0; i < disc.tracks.size(); ++i) {
-        const std::int32_t end =
-            i + 1 < disc.tracks.size() ? disc.tracks[i + 1].start - disc.tracks[i + 1].pregap : disc.audioEnd;
-        disc.tracks[i].length = end - disc.tracks[i].start;
+        TrackLayout& t = disc.tracks[i];
+        std::int32_t end = i + 1 < disc.tracks.size() ? disc.tracks[i + 1].start - disc.tracks[i + 1].pregap : disc.leadOut;
+        if (t.audio) end = std::min(end, disc.audioEnd);
+        t.length = end - t.start;
+    }
+    if (dr->hiddenAudio) {
+        TrackLayout hidden = disc.tracks.front();
+        hidden.number = 0;
+        hidden.start = 0;
+        hidden.length = disc.tracks.front().start;
+        hidden.pregap = 0;
+        hidden.isrc.clear();
+        disc.tracks.insert(disc.tracks.begin(), hidden);
     }
     char* mcn = cdio_get_mcn(dr->cdio);
     const QString catalog = mcn ? QString::fromLatin1(mcn).trimmed() : QString();
@@ -224,4 +237,13 @@ DiscLayout CdGrabber::layout() const {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{13}$"));
     if (digits.match(catalog).hasMatch() && catalog != QStringLiteral("0000000000000")) disc.catalog = catalog;
     return disc;
+}
+
+bool CdGrabber::preEmphasis(int track) const {
+    const auto* dr = d->currentDrive();
+    if (!dr || !dr->cdio || dr->toc.trackStarts.empty()) return false;
+    // The audio hidden in track 1's pre-gap carries track 1's control bits.
+    const int number = std::max(track, dr->firstTrack);
+    return number < dr->firstTrack + dr->toc.trackCount() &&
+           cdio_get_track_preemphasis(dr->cdio, track_t(number)) == CDIO_TRACK_FLAG_TRUE;
 }

@@ -103,6 +103,19 @@ public:
         QString revision;
     };
     DriveInquiry driveInquiry() const;
+    // The name the current drive gives itself, "VENDOR MODEL" (libcdio's cdio_get_hwinfo, spaces
+    // simplified); empty for a disc image or a drive that says nothing. Its read offset is
+    // stored under this name (GrabSettings::offsetFor).
+    QString driveName() const;
+    // The read offset a track of the current drive is read with, and where it comes from (for
+    // the rip log): the drive's own, the default, or none for a disc image ("disc image").
+    GrabSettings::DriveOffset appliedOffset() const;
+    // Reads `count` raw audio sectors of the current drive from `lsn` on into `values` (1176
+    // values a sector) as the drive gives them: no read offset, no paranoia, no verification;
+    // through the drive layer, a failed read retried sector by sector up to the retries. For
+    // the read offset finder. False, with LastError() and reason(), when a sector cannot be
+    // read, or while a track is open (ErrorBusy).
+    bool readRawSectors(std::int32_t lsn, int count, std::int16_t* values);
     // Reads the current drive's table of contents again and rewrites its stubs. Refused
     // (ErrorBusy) while a track of that drive is open: the track in progress stays as it is.
     void ReRead();
@@ -119,14 +132,20 @@ public:
     int audioTrackCount() const;
     // The current drive's disc as a CUE sheet and a rip log describe it: every track with its
     // pre-gap, control flags and ISRC, the catalogue number and where the audio ends. Empty
-    // when it holds no audio disc.
+    // when it holds no audio disc. Audio in track 1's pre-gap that is not silence is track 0,
+    // ripped like the others (Track00.cda, OpenTrack(0)); data tracks are listed, never read,
+    // and an enhanced CD's last audio track ends 11,400 sectors before its data track.
     DiscLayout layout() const;
+    // Whether audio track `track` was mastered with pre-emphasis (its control bit; track 0
+    // carries track 1's).
+    bool preEmphasis(int track) const;
 
     // Opens a .cue/.bin pair, a cdrdao .toc or a Nero .nrg image as a drive of its own and
     // makes it current. Returns the drive's index, or -1 with LastError() and reason().
     int OpenImage(const QString& path);
 
-    // Opens audio track `track` (numbered as on the disc) of the current drive for reading.
+    // Opens audio track `track` (numbered as on the disc; 0 is the audio hidden before track 1,
+    // when the disc has it) of the current drive for reading.
     void OpenTrack(int track);
     // Up to `blockSize` sample values of whole stereo frames (16-bit, interleaved); on return
     // `blockSize` holds how many were read. Empty at the end of the track, after Abort() and
@@ -153,7 +172,8 @@ public:
     // read offset (frames; positive reads later), within a disc that ends at `leadOut`: the
     // frames to drop from the first sector read, and the frames of silence that stand for the
     // parts before the disc's start or past its end. A real drive's track is read through it
-    // when the settings' readOffset is not 0; a disc image has no offset and is read as it is.
+    // when its offset (GrabSettings::offsetFor its name) is not 0; a disc image has no offset
+    // and is read as it is.
     struct ReadWindow {
         std::int32_t first = 0;
         std::int32_t last = -1;

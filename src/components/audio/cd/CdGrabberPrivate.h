@@ -27,11 +27,14 @@ struct CdGrabber::Private {
     struct Drive {
         QString name;    // folder name under the stub root
         QString source;  // device path or image file
+        QString model;   // "VENDOR MODEL" of a real drive (CdGrabber::driveName)
         bool image = false;
         CdIo_t* cdio = nullptr;
         DiscToc toc;
         int firstTrack = 1;
         std::vector<bool> audio;  // per track, first track first
+        // Track 1's pre-gap holds audio that is not silence: it is track 0.
+        bool hiddenAudio = false;
         std::unique_ptr<QTemporaryDir> rewritten;  // a TOC file copy naming its data files absolutely
         ~Drive() {
             if (cdio) cdio_destroy(cdio);
@@ -111,18 +114,26 @@ struct CdGrabber::Private {
     QString uniqueName(QString base) const;
     void addDevices();
     void readToc(Drive& dr);
+    static bool pregapHoldsAudio(const Drive& dr);
+    // The sectors (inclusive) a rip of audio track `number` reads: from its start up to the next
+    // track or the end of the audio; track 0 is the audio hidden before track 1.
+    struct SectorSpan {
+        lsn_t first = 0, last = -1;
+    };
+    static SectorSpan spanOf(const Drive& dr, int number);
     void removeStubs(const Drive& dr);
     void writeStubs(const Drive& dr);
     void refresh(Drive& dr);
     void pollMedia();
+    static QString hardwareName(CdIo_t* cdio);
 
     // Checks a disc image before libcdio reads it (CdImageChecks.cpp).
     QString imageProblem(const QString& path, Drive& dr);
 
     // The secure reader (CdSecureReader.cpp).
     bool openTrack(int number);
-    Drive* trackDrive(int number, int& index);
-    std::unique_ptr<TrackRead> planTrack(const Drive& dr, int index, int number) const;
+    Drive* trackDrive(int number);
+    std::unique_ptr<TrackRead> planTrack(const Drive& dr, int number) const;
     bool startParanoia(Drive& dr, TrackRead& t);
     void prepareDrive(Drive& dr, TrackRead& t);
     int paranoiaMode(TrackRead& t) const;

@@ -265,10 +265,9 @@ void CdGrabber::Private::finish(TrackRead& t, int result) {
 }
 
 bool CdGrabber::Private::openTrack(int number) {
-    int index = 0;
-    Drive* dr = trackDrive(number, index);
+    Drive* dr = trackDrive(number);
     if (!dr) return false;
-    std::unique_ptr<TrackRead> t = planTrack(*dr, index, number);
+    std::unique_ptr<TrackRead> t = planTrack(*dr, number);
     if (!startParanoia(*dr, *t)) {
         fail(CdGrabber::ErrorDevice, QStringLiteral("%1 cannot read audio.").arg(dr->source));
         return false;
@@ -279,9 +278,9 @@ bool CdGrabber::Private::openTrack(int number) {
     return true;
 }
 
-// The current drive when it holds audio track `number`; its index in the table of contents in
-// `index`. Null, with the reason set, otherwise.
-CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number, int& index) {
+// The current drive when it holds audio track `number` (0: audio hidden before track 1). Null,
+// with the reason set, otherwise.
+CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number) {
     Drive* dr = currentDrive();
     if (!dr) {
         fail(CdGrabber::ErrorNoDrive, QStringLiteral("There is no CD drive."));
@@ -291,7 +290,8 @@ CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number, int& index
         fail(CdGrabber::ErrorNoDisc, QStringLiteral("There is no audio disc in %1.").arg(dr->source));
         return nullptr;
     }
-    index = number - dr->firstTrack;
+    if (number == 0 && dr->hiddenAudio) return dr;
+    const int index = number - dr->firstTrack;
     if (index < 0 || index >= dr->toc.trackCount() || !dr->audio[std::size_t(index)]) {
         fail(CdGrabber::ErrorBadTrack, QStringLiteral("The disc in %1 has no audio track %2.").arg(dr->source).arg(number));
         return nullptr;
@@ -300,18 +300,21 @@ CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number, int& index
 }
 
 // The sectors to read for a track, shifted by a real drive's read offset.
-std::unique_ptr<CdGrabber::Private::TrackRead> CdGrabber::Private::planTrack(const Drive& dr, int index, int number) const {
+std::unique_ptr<CdGrabber::Private::TrackRead> CdGrabber::Private::planTrack(const Drive& dr, int number) const {
     auto t = std::make_unique<TrackRead>();
     t->driveIndex = current;
     t->track = number;
     t->realDrive = !dr.image;
     t->layer = layer;
-    t->first = dr.toc.trackStarts[std::size_t(index)];
-    t->last = (index + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(index) + 1] : dr.toc.leadOut) - 1;
+    const SectorSpan span = spanOf(dr, number);
+    t->first = span.first;
+    t->last = span.last;
     t->trackFrames = std::int64_t(t->last - t->first + 1) * FramesPerSector;
     t->valuesLeft = t->trackFrames * Channels;
-    if (t->realDrive && settings.readOffset != 0) {
-        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.leadOut, settings.readOffset);
+    const int offset = settings.offsetFor(dr.model).samples;  // the drive's own, or the default
+    if (t->realDrive && offset != 0) {
+        // An enhanced CD's audio session ends in a lead-out of its own, which no drive reads.
+        const ReadWindow w = CdGrabber::readWindow(t->first, t->last, dr.toc.audioEnd(), offset);
         t->first = w.first;
         t->last = w.last;
         t->skipValues = w.skipFrames * Channels;

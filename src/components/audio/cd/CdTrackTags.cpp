@@ -18,7 +18,8 @@ std::optional<DiscInfo> knownDiscInfo(const CdGrabber& grabber, const QString& c
 }
 
 DiscFacts discFacts(const CdGrabber& grabber, int track) {
-    return {grabber.audioTrackCount(), musicBrainzDiscId(grabber.toc()), grabber.isrc(track)};
+    return {grabber.audioTrackCount(), musicBrainzDiscId(grabber.toc()), grabber.isrc(track),
+            grabber.preEmphasis(track) && !grabber.settings().deEmphasise};
 }
 
 QMap<QString, QStringList> cdTrackTags(const DiscInfo* info, int track, const DiscFacts& disc) {
@@ -28,16 +29,18 @@ QMap<QString, QStringList> cdTrackTags(const DiscInfo* info, int track, const Di
     };
     const auto number = [](int n) { return n > 0 ? QString::number(n) : QString(); };
     const int i = track - 1;
-    put("TRACKNUMBER", number(track));
+    put("TRACKNUMBER", track == 0 ? QStringLiteral("0") : number(track));
     put("TRACKTOTAL", number(disc.trackTotal));
     put("MUSICBRAINZ_DISCID", disc.musicBrainzDiscId);
     put("ISRC", disc.isrc);
+    if (disc.preEmphasis) put("PRE_EMPHASIS", QStringLiteral("1"));
+    if (track == 0) put("TITLE", QStringLiteral("Hidden track"));
     if (!info) return tags;
     const QString trackArtist = info->trackArtists.value(i);
     put("ARTIST", trackArtist.isEmpty() ? info->artist : trackArtist);
     put("ALBUMARTIST", info->artist);
     put("ALBUM", info->album);
-    put("TITLE", info->trackTitles.value(i));
+    if (track > 0) put("TITLE", info->trackTitles.value(i));
     put("GENRE", info->genre);
     put("DATE", info->date.isEmpty() ? number(info->year) : info->date);
     put("DISCNUMBER", number(info->discNumber));

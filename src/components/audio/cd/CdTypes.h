@@ -16,13 +16,48 @@
 struct DiscToc {
     std::vector<std::int32_t> trackStarts;  // track 1 first
     std::int32_t leadOut = 0;
+    std::vector<bool> audio = {};  // per track, track 1 first: audio or data; empty when all are audio
+    // Sectors from the end of an enhanced CD's audio to its data track: the first session's
+    // lead-out (90 s), the second's lead-in (60 s) and the data track's pre-gap (2 s).
+    static constexpr std::int32_t kSessionGap = (90 + 60 + 2) * 75;
+
     int trackCount() const { return static_cast<int>(trackStarts.size()); }
+    bool isAudio(int number) const {
+        return number >= 1 && number <= trackCount() && (audio.empty() || audio[std::size_t(number - 1)]);
+    }
+    int audioTrackCount() const {
+        int n = 0;
+        for (int t = 1; t <= trackCount(); ++t) n += isAudio(t) ? 1 : 0;
+        return n;
+    }
+    // The first and last audio track (numbered from 1); 0 when there is none.
+    int firstAudioTrack() const {
+        for (int t = 1; t <= trackCount(); ++t)
+            if (isAudio(t)) return t;
+        return 0;
+    }
+    int lastAudioTrack() const {
+        for (int t = trackCount(); t >= 1; --t)
+            if (isAudio(t)) return t;
+        return 0;
+    }
+    // Where the audio ends: the lead-out, or, when a data track follows the last audio track
+    // (an enhanced CD), 11,400 sectors before it. A data track too close for a session between
+    // them (an image that leaves the gap out) ends the audio where it starts.
+    std::int32_t audioEnd() const {
+        const int last = lastAudioTrack();
+        if (last == 0 || last == trackCount()) return leadOut;
+        const std::int32_t data = trackStarts[std::size_t(last)];
+        return data - kSessionGap > trackStarts[std::size_t(last - 1)] ? data - kSessionGap : data;
+    }
 };
 
 // One track of a disc as an archive of the rip describes it. Positions are sectors from the start
 // of the disc without the two-second pre-gap, as in DiscToc.
 struct TrackLayout {
-    int number = 0;            // as on the disc; 0 is the hidden audio before track 1
+    // As on the disc; 0 is the audio hidden in track 1's pre-gap (sectors 0 to track 1's start,
+    // which track 1's `pregap` counts as well), listed only when that pre-gap is not silence.
+    int number = 0;
     std::int32_t start = 0;    // its INDEX 01
     std::int32_t length = 0;   // sectors up to the next track's pre-gap, or the end of the audio
     std::int32_t pregap = 0;   // sectors of INDEX 00 before `start` (0 when it has none)

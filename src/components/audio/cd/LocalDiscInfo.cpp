@@ -11,6 +11,7 @@
 
 #include <discid/discid.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -97,14 +98,18 @@ QString cddbDiscId(const DiscToc& toc) {
 
 QString musicBrainzDiscId(const DiscToc& toc) {
     if (toc.trackStarts.empty() || toc.trackCount() > 99) return {};
-    // libdiscid counts sectors from the start of the disc's lead-in: the pre-gap included.
+    // As libdiscid reads a disc: track 1 (a data track in front stays) up to the last audio
+    // track, ending where the audio ends (11,400 sectors before a data track that follows), in
+    // sectors counted from the start of the lead-in, the pre-gap included.
+    const int last = toc.lastAudioTrack();
+    if (last == 0) return {};
     int offsets[100] = {};
-    offsets[0] = toc.leadOut + kPregapFrames;
-    for (int i = 0; i < toc.trackCount(); ++i) offsets[i + 1] = toc.trackStarts[std::size_t(i)] + kPregapFrames;
+    offsets[0] = toc.audioEnd() + kPregapFrames;
+    for (int i = 0; i < last; ++i) offsets[i + 1] = std::max(toc.trackStarts[std::size_t(i)], 0) + kPregapFrames;
     DiscId* disc = discid_new();
     if (!disc) return {};
     QString id;
-    if (discid_put(disc, 1, toc.trackCount(), offsets)) id = QString::fromLatin1(discid_get_id(disc));
+    if (discid_put(disc, 1, last, offsets)) id = QString::fromLatin1(discid_get_id(disc));
     discid_free(disc);
     return id;
 }

@@ -2,6 +2,7 @@
 
 #include "components/store/StoredNumbers.h"
 
+#include <QStringList>
 
 namespace {
 
@@ -32,6 +33,7 @@ const FlagValue kFlags[] = {
     {"Name CD Tracks", &GrabSettings::nameTracks},
     {"AccurateRip Verify", &GrabSettings::verifyAccurateRip},
     {"Test And Copy", &GrabSettings::testAndCopy},
+    {"De-emphasise", &GrabSettings::deEmphasise},
 };
 
 // The look-up texts; an empty one counts as nothing stored.
@@ -43,13 +45,39 @@ const TextValue kServer{"OGG Server", &GrabSettings::cddbServer};
 const TextValue kScript{"OGG Scirpt", &GrabSettings::cddbScript};
 const TextValue kTexts[] = {kServer, kScript, {"OGG Name", &GrabSettings::agentName},
                             {"OGG EMAIL", &GrabSettings::email},
-                            {"AccurateRip Server", &GrabSettings::accurateRipServer}};
+                            {"AccurateRip Server", &GrabSettings::accurateRipServer},
+                            {"AccurateRip Drive Offsets", &GrabSettings::driveOffsetsUrl}};
+// The drives' own offsets, one "<offset> <name>" a line: a drive's name may hold any
+// character but a line break, which the store's value names could not (no "/").
+const char* const kDriveOffsets = "Drive Read Offsets";
 
 // The look-up source is stored one above its code: 1 any, 2 on-line, 3 cdplayer.ini.
 const char* const kSourceName = "OGG First Option";
 constexpr GrabSettings::Range kSourceCodes{1, 3};
 
 QString storedText(const QString& key, const char* name) { return stored::text(key, QLatin1String(name), QString()); }
+
+std::map<QString, int> parseDriveOffsets(const QString& text) {
+    std::map<QString, int> out;
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype space = line.indexOf(QLatin1Char(' '));
+        const QString name = line.mid(space + 1).trimmed();
+        const std::optional<int> offset = stored::inRange(line.left(space), GrabSettings::kReadOffsets.minimum,
+                                                          GrabSettings::kReadOffsets.maximum);
+        if (space > 0 && offset && !name.isEmpty()) out[name] = *offset;
+    }
+    return out;
+}
+
+QString driveOffsetsText(const std::map<QString, int>& offsets) {
+    QStringList lines;
+    for (const auto& [name, offset] : offsets) {
+        QString clean = name;
+        clean.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        if (!clean.trimmed().isEmpty()) lines << QStringLiteral("%1 %2").arg(offset).arg(clean.trimmed());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -64,6 +92,8 @@ GrabSettings GrabSettings::load(const QString& key, const GrabSettings& start) {
     s.discInfoSource = static_cast<DiscInfoSource>(source - 1);
 
     s.accurateRipServer = d.accurateRipServer;
+    s.driveOffsetsUrl = d.driveOffsetsUrl;
+    s.driveOffsets = parseDriveOffsets(storedText(key, kDriveOffsets));
     for (const TextValue& v : kTexts)
         if (const QString text = storedText(key, v.name); !text.isEmpty()) s.*v.field = text;
     if (!storedText(key, kServer.name).isEmpty()) s.cddbScript = storedText(key, kScript.name);
@@ -75,4 +105,15 @@ void GrabSettings::save(const QString& key) const {
     for (const NumberValue& v : kNumbers) stored::save(key, QLatin1String(v.name), this->*v.field);
     for (const FlagValue& v : kFlags) stored::save(key, QLatin1String(v.name), this->*v.field ? 1 : 0);
     for (const TextValue& v : kTexts) stored::saveText(key, QLatin1String(v.name), this->*v.field);
+    saveDriveOffsets(key);
+}
+
+void GrabSettings::saveDriveOffsets(const QString& key) const {
+    stored::saveText(key, QLatin1String(kDriveOffsets), driveOffsetsText(driveOffsets));
+}
+
+GrabSettings::DriveOffset GrabSettings::offsetFor(const QString& driveName) const {
+    const auto own = driveName.isEmpty() ? driveOffsets.end() : driveOffsets.find(driveName);
+    if (own != driveOffsets.end()) return {own->second, QStringLiteral("stored for %1").arg(driveName)};
+    return {readOffset, QStringLiteral("default")};
 }

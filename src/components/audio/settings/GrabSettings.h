@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <map>
+
 // Where a look-up may take disc information from (the ripping options' codes).
 enum class DiscInfoSource { Any = 0, OnLine = 1, LocalIniOnly = 2 };
 
@@ -50,20 +52,39 @@ struct GrabSettings {
     // Where AccurateRip records are fetched from: <server>/<a>/<b>/<c>/dBAR-….bin.
     QString accurateRipServer = QStringLiteral("http://www.accuraterip.com/accuraterip");
     // The drive's read offset in samples (frames): a track is read this many frames later.
-    // Disc images have none.
+    // Disc images have none. The offset of a drive without one of its own below.
     int readOffset = 0;
     // Every track is read twice, a test read and the copy, and the CRC32s of the two compared.
     bool testAndCopy = false;
+    // A track mastered with pre-emphasis is written de-emphasised (50/15 µs) instead of as read
+    // with a tag that says it carries pre-emphasis. Off: archives keep the disc's own audio.
+    bool deEmphasise = false;
+    // Read offsets of single drives, by the name the drive gives itself ("VENDOR MODEL", see
+    // CdGrabber::driveName); stored together as lines of "<offset> <name>".
+    std::map<QString, int> driveOffsets;
+    // Where the AccurateRip drive-offset list (DriveOffsets.bin) is fetched from.
+    QString driveOffsetsUrl = QStringLiteral("http://www.accuraterip.com/accuraterip/DriveOffsets.bin");
+
+    // The offset a drive is read with and where it comes from, for the rip log: "stored for
+    // VENDOR MODEL", or "default" (readOffset).
+    struct DriveOffset {
+        int samples = 0;
+        QString origin;
+    };
+    DriveOffset offsetFor(const QString& driveName) const;
 
     // `start` with the stored options put on it. A number or flag that is missing, not a whole
     // number or outside its range gives its default, as does a missing or empty AccurateRip
-    // server. The look-up texts (CDDB server, script, agent name, e-mail) are the grabber's own:
-    // a missing or empty one leaves start's, except that a stored server brings the script
+    // server or drive-offset list; a drive's stored offset outside kReadOffsets is left out.
+    // The look-up texts (CDDB server, script, agent name, e-mail) are the grabber's own: a
+    // missing or empty one leaves start's, except that a stored server brings the script
     // stored with it, an empty one too (the CDDB protocol).
     static GrabSettings load(const QString& key, const GrabSettings& start);
     static GrabSettings load(const QString& key) { return load(key, GrabSettings{}); }
     // Stores every option above except the MusicBrainz and cover servers, which are not stored.
     void save(const QString& key) const;
+    // Stores the drives' own offsets alone (a drive's offset found outside the dialog).
+    void saveDriveOffsets(const QString& key) const;
 
     bool operator==(const GrabSettings&) const = default;
 };
