@@ -90,6 +90,13 @@ public:
         json({{QStringLiteral("event"), QStringLiteral("verified")}, {QStringLiteral("source"), track.source},
               {QStringLiteral("verdict"), track.verdict}, {QStringLiteral("accurate"), !track.mismatch}});
     }
+    // A rip log written beside a disc's tracks.
+    void ripLog(const QString& path) {
+        clearLine();
+        if (m_json) json({{QStringLiteral("event"), QStringLiteral("ripLog")}, {QStringLiteral("path"), path}});
+        else if (!m_quiet) write(stdout, QStringLiteral("rip log %1\n").arg(path));
+        line(true);
+    }
     void skipped(const PlannedFile& file) {
         ++m_done;
         ++m_skipped;
@@ -200,6 +207,15 @@ public:
             if (track.mismatch) m_inexact = true;
         }
     }
+    void testAndCopyDiffered(const QString&, const QString& text) override {
+        m_reporter.message(text);
+        m_inexact = true;
+    }
+    void ripLogWritten(const QString& path) override { m_reporter.ripLog(path); }
+    void ripLogFailed(const QString& reason) override {
+        m_reporter.message(reason);
+        m_logFailed = true;
+    }
     void fileEnded() override {
         if (m_index < 0 || m_ends[m_index] != End::None) return;
         const PlannedFile& file = m_entries[m_index];
@@ -241,8 +257,11 @@ public:
 
     // Entries that were neither written nor failed: a stop came first.
     int notConverted() const { return static_cast<int>(std::count(m_ends.cbegin(), m_ends.cend(), End::None)); }
-    // A CD track was written with error blocks, or does not match AccurateRip.
+    // A CD track was written with error blocks, its test and copy differ, or it does not match
+    // AccurateRip.
     bool inexact() const { return m_inexact; }
+    // A rip log could not be written.
+    bool logFailed() const { return m_logFailed; }
 
 private:
     enum class End { None, Written, Failed };
@@ -253,6 +272,7 @@ private:
     QSet<QString> m_written;
     QHash<QString, int> m_errorBlocks;  // of the CD tracks written
     bool m_inexact = false;
+    bool m_logFailed = false;
     QSet<QString> m_told;
     qsizetype m_index = -1;
     qsizetype m_failuresBefore = 0;
@@ -451,7 +471,7 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
                                      "complete)\n").arg(notConverted));
         return 1;
     }
-    if (reporter.failedCount() > 0 || notConverted > 0) return 1;
+    if (reporter.failedCount() > 0 || notConverted > 0 || host.logFailed()) return 1;
     return host.inexact() ? 3 : 0;
 }
 

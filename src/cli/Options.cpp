@@ -145,6 +145,7 @@ const QList<OptionEntry>& optionTable() {
              return QString();
          }},
         {0, "one-file", false, flag(&Options::oneFile)},
+        {0, "test-and-copy", false, flag(&Options::testAndCopy)},
         {0, "files-from", true,
          [](Options& o, const QString& v) {
              if (v.isEmpty()) return QStringLiteral("--files-from needs a file, or - for standard input");
@@ -210,6 +211,7 @@ namespace {
 QString combinationError(const Options& o) {
     if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
+    if (o.testAndCopy && o.cd.isEmpty()) return QStringLiteral("--test-and-copy needs --cd");
     if (o.findOffset && o.cd.isEmpty()) return QStringLiteral("--find-offset needs --cd");
     if (o.oneFile && o.cd.isEmpty()) return QStringLiteral("--one-file needs --cd");
     if (o.oneFile && !o.tracks.isEmpty()) return QStringLiteral("--one-file rips the whole disc: give no --tracks with it");
@@ -327,7 +329,7 @@ QString usageText() {
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file]\n"
+        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]\n"
         "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
@@ -368,6 +370,8 @@ QString usageText() {
         "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
         "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
         "                          an offset detected is kept for the drive in the ripping options\n"
+        "      --test-and-copy     read each track twice and compare the CRC32s of the two reads\n"
+        "                          (the rip log beside the tracks, <album>.log and .json, has both)\n"
         "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
         "      --quiet             print nothing but failures\n"
         "      --version           print the version and exit\n"
@@ -376,7 +380,8 @@ QString usageText() {
         "Progress goes to standard error, one result line per file to standard output.\n"
         "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
         "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
-        "(unreadable sectors, or an AccurateRip checksum that does not match).\n")
+        "(unreadable sectors, test and copy reads that differ, or an AccurateRip checksum that does not\n"
+        "match).\n")
         .arg(formatChoices());
 }
 

@@ -40,6 +40,7 @@ struct Options {
     bool extract = false;
     QString cd;          // device or disc image
     QList<int> tracks;   // empty: every track
+    bool testAndCopy = false;  // each CD track read twice, the two CRC32s compared
     bool findOffset = false;  // find the --cd drive's read offset instead of ripping
     bool oneFile = false;  // the whole disc into one FLAC (WAV with -f wav) file with its CUE sheet
     bool json = false;

@@ -63,6 +63,7 @@ int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
     // The stored "Rip the disc as one file" holds unless tracks are asked for.
     grab.oneFile = options.oneFile || (grab.oneFile && options.tracks.isEmpty());
+    grab.testAndCopy = grab.testAndCopy || options.testAndCopy;
     grabber.setSettings(grab);
     const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
     if (!disc.error.isEmpty()) {

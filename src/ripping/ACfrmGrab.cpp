@@ -147,6 +147,10 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     chkOneFile = new QCheckBox(QStringLiteral("Rip the disc as one file"), group);
     chkOneFile->setObjectName(QStringLiteral("chkOneFile"));
     grid->addWidget(chkOneFile, row++, 0, 1, 3);
+    chkTestAndCopy = new QCheckBox(QStringLiteral("Test and copy"), group);
+    chkTestAndCopy->setObjectName(QStringLiteral("chkTestAndCopy"));
+    chkTestAndCopy->setToolTip(QStringLiteral("Read each track twice and compare the CRC32s of the two reads"));
+    grid->addWidget(chkTestAndCopy, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     return group;
 }
@@ -493,6 +497,7 @@ GrabSettings ACfrmGrab::shown() const {
     g.cddbTimeOut = udTimeOut->value();
     g.lockTray = chkDriveLockTray->isChecked();
     g.safeMode = chkSafeMode->isChecked();
+    g.testAndCopy = chkTestAndCopy->isChecked();
     g.cddbServer = ServerAddr->text();
     g.cddbScript = CGIAddr->text();
     g.agentName = Agent->text();
@@ -527,6 +532,7 @@ void ACfrmGrab::showSettings(const GrabSettings& s) {
     }
     chkDriveLockTray->setChecked(s.lockTray);
     chkSafeMode->setChecked(s.safeMode);
+    chkTestAndCopy->setChecked(s.testAndCopy);
     showCddbTexts(s);
     chkMusicBrainz->setChecked(s.useMusicBrainz);
     chkNameTracks->setChecked(s.nameTracks);

@@ -91,6 +91,7 @@ public:
     QSpinBox* txtGrabRetriesOnError;
     QSpinBox* udRetries;
     QComboBox* cmbErrorAction;
+    QCheckBox* chkTestAndCopy;
     QCheckBox* chkDeEmphasise;  // "De-emphasise": tracks mastered with pre-emphasis
     QCheckBox* chkOneFile;  // the disc into one file with its CUE sheet
     // "CDDB"

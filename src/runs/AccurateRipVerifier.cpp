@@ -43,14 +43,15 @@ std::optional<VerificationReport> AccurateRipVerifier::report(const GrabSettings
         for (qsizetype i = 0; i < tracks.size() && i < qsizetype(got->verdicts.size()); ++i)
             lines << verdictLine(tracks[i], got->verdicts[std::size_t(i)], tally, verdicts);
     }
-    return VerificationReport{lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention(), verdicts};
+    return VerificationReport{lines.join(QLatin1Char('\n')), verificationSummary(tally), tally.attention(), verdicts, tally.reason};
 }
 
 // "Track 2 (Track02.cda): Accurately ripped (…)", counted into `tally`.
 QString AccurateRipVerifier::verdictLine(const RippedTrack& t, const accuraterip::Verdict& verdict, VerificationTally& tally,
                                          QList<TrackVerdict>& verdicts) {
     using Kind = accuraterip::Verdict::Kind;
-    verdicts.push_back({t.source, verdict.text(), verdict.kind == Kind::Mismatch});
+    verdicts.push_back({t.source, verdict.text(), verdict.kind == Kind::Mismatch, verdict.kind == Kind::Matched,
+                        verdict.confidence, verdict.version});
     (verdict.kind == Kind::Matched ? tally.matched : verdict.kind == Kind::Mismatch ? tally.mismatched : tally.unknown) += 1;
     QString line = QStringLiteral("Track %1 (%2): %3").arg(t.track).arg(QFileInfo(t.source).fileName(), verdict.text());
     if (t.errorBlocks > 0) {

@@ -24,6 +24,9 @@ struct TrackVerdict {
     QString source;    // "…/Track02.cda"
     QString verdict;   // "Accurately ripped (confidence 5, AccurateRip v2)", …
     bool mismatch = false;
+    bool matched = false;
+    int confidence = 0;  // matching rips, or other rips of a track that does not match
+    int version = 0;     // the AccurateRip version matched (1 or 2)
 };
 
 struct VerificationReport {
@@ -31,6 +34,7 @@ struct VerificationReport {
     QString summary;  // the same in one line, for a status bar
     bool attention = false;  // a track does not match or had error blocks
     QList<TrackVerdict> tracks;  // each track that has a verdict, in the order written
+    QString unverified;  // why a disc's record could not be had (its tracks have no verdict)
 };
 
 // A CD track written whole in this run, with its AccurateRip checksums.

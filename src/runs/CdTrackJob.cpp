@@ -14,12 +14,17 @@
 #include <QFileInfo>
 #include <QObject>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace converter {
 namespace {
 
 // After switching to the next drive, the message loop runs this many times so that the
 // drive's change notifications are handled before its root text is compared.
 constexpr int kDriveSwitchPasses = 9;
+// 16-bit values asked of the grabber per read of a test pass: five seconds, as the copy reads.
+constexpr int kTestBlockValues = 441000;
 
 }  // namespace
 
@@ -37,6 +42,8 @@ struct CdTrackJob::ChecksummedTrack : audio::CdTrackSource {
     std::optional<accuraterip::TrackSum> sum;
     std::optional<audio::Deemphasis> deemphasis;
     std::int64_t frames = 0;
+    riplog::Crc32 crc;
+    int peak = 0;
     bool open() override {
         openFailed = !CdTrackSource::open();
         frames = statedFrames();
@@ -46,6 +53,9 @@ struct CdTrackJob::ChecksummedTrack : audio::CdTrackSource {
     SampleBlock read(int samples) override {
         SampleBlock block = CdTrackSource::read(samples);
         if (sum) sum->add(block.data(), block.size());
+        // The CRC32 and peak of the audio as read, as the test read takes it: before de-emphasis.
+        crc.add(block.data(), block.size());
+        for (const std::int16_t v : block) peak = std::max(peak, std::abs(int(v)));
         if (deemphasis) deemphasis->process(block);
         return block;
     }
@@ -99,7 +109,8 @@ void CdTrackJob::followEvents() {
         }
     };
     QObject::connect(&m_grabber, &CdGrabber::Progress, m_context.get(), [this, abortOnCancel](int percent) {
-        if (m_trackProgress && m_host.progressShown() != percent) m_host.fileProgress(percent);
+        if (const double shown = shownPercent(percent); m_trackProgress && m_host.progressShown() != shown)
+            m_host.fileProgress(shown);
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });
@@ -122,6 +133,57 @@ void CdTrackJob::reportErrorBlocks() const {
 std::optional<RippedTrack> CdTrackJob::ripped(const QString& p) const {
     if (!m_source || !m_source->sum || m_source->sum->framesSeen() != m_source->frames) return std::nullopt;
     return RippedTrack{p, m_source->toc, m_track, m_source->sum->v1(), m_source->sum->v2(), m_grabber.errorBlocks()};
+}
+
+double CdTrackJob::shownPercent(double percent) const { return m_barFrom + percent * m_barShare; }
+
+bool CdTrackJob::testRead() {
+    m_barShare = 0.5;
+    m_grabber.OpenTrack(m_track);
+    if (m_grabber.LastError() < 0) {
+        m_testError = m_grabber.reason();
+        return false;
+    }
+    riplog::Crc32 crc;
+    for (;;) {
+        int size = kTestBlockValues;
+        const SampleBlock block = m_grabber.ReadBlock(size);
+        if (block.empty()) break;
+        crc.add(block.data(), block.size());
+    }
+    const bool failed = m_grabber.LastError() < 0;
+    if (failed) m_testError = m_grabber.reason();
+    m_testErrorBlocks = m_grabber.errorBlocks();
+    m_grabber.CloseTrack();
+    if (failed || m_aborted || m_stopped) return false;
+    m_testCrc = crc.value();
+    m_barFrom = 50;  // the copy's half
+    return true;
+}
+
+riplog::TrackRecord CdTrackJob::record() const {
+    riplog::TrackRecord r;
+    r.number = m_track;
+    r.testCrc = m_testCrc;
+    r.testErrorBlocks = m_testErrorBlocks;
+    if (!m_source) return r;
+    r.errorSectors = m_grabber.errorSectors();
+    if (m_source->sum && m_source->sum->framesSeen() == m_source->frames) {
+        r.copyCrc = m_source->crc.value();
+        r.peak = m_source->peak;
+        r.accurateRipV1 = m_source->sum->v1();
+        r.accurateRipV2 = m_source->sum->v2();
+    }
+    return r;
+}
+
+QString CdTrackJob::testAndCopyDifference(const QString& p) const {
+    const riplog::TrackRecord r = record();
+    if (!m_testCrc || !r.copyCrc || *m_testCrc == *r.copyCrc) return {};
+    const auto hex = [](std::uint32_t v) { return QStringLiteral("%1").arg(v, 8, 16, QLatin1Char('0')).toUpper(); };
+    return QStringLiteral("Track %1 (%2): the test and copy reads differ (test CRC32 %3, copy CRC32 %4); the track may not be exact.")
+        .arg(m_track)
+        .arg(QFileInfo(p).fileName(), hex(*m_testCrc), hex(*r.copyCrc));
 }
 
 QString CdTrackJob::writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const {

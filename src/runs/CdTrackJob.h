@@ -9,6 +9,7 @@
 // events arrive there while a block is read.
 
 #include "components/audio/cd/CdTypes.h"
+#include "components/audio/cd/RipLog.h"
 #include "runs/AccurateRipVerifier.h"
 
 #include <QString>
@@ -56,6 +57,19 @@ public:
     void reportErrorBlocks() const;
     // The track as AccurateRip verifies it, when every frame of it was checksummed.
     std::optional<RippedTrack> ripped(const QString& p) const;
+    // Test and copy: reads the whole track once before the job copies it, for its CRC32. False
+    // when that read failed (testError() says why) or was cancelled (aborted(), stopped()).
+    bool testRead();
+    // With test and copy the bar shows both reads: the test read fills its first half, the copy
+    // the second. A read's percent as the bar shows it.
+    double shownPercent(double percent) const;
+    QString testError() const { return m_testError; }
+    // With test and copy, when the copy was read whole and its CRC32 is not the test read's: the
+    // line the run's report gives it; empty otherwise.
+    QString testAndCopyDifference(const QString& p) const;
+    // The track's record for the rip log (its end, file and verdict are the run's to fill in): the
+    // CRC32s and peak of what was read, and where its error blocks lie.
+    riplog::TrackRecord record() const;
     // Writes what is known of the disc (cdplayer.ini, else CD-Text) and what the disc holds into
     // `path` as the track's tags; why it could not, or nothing.
     QString writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const;
@@ -71,6 +85,11 @@ private:
     bool m_stopped = false;
     bool m_aborted = false;
     bool m_trackProgress = true;
+    double m_barFrom = 0;    // where the bar starts for the read in progress
+    double m_barShare = 1;   // the part of the bar it fills
+    std::optional<std::uint32_t> m_testCrc;
+    int m_testErrorBlocks = 0;
+    QString m_testError;
     std::unique_ptr<ChecksummedTrack> m_source;
     std::unique_ptr<QObject> m_context;  // the grabber's events reach this track only while it lives
 };

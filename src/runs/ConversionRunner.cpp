@@ -59,6 +59,7 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     m_discRips = {};
     m_albums.plan(snapshot);
     m_sheets.plan(snapshot);
+    if (m_components.grabber) m_ripLogs.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
     m_host.setBusy(true);
@@ -75,9 +76,11 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
             if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[i].source);
         }
     }
-    if (m_stopped) return;
-    writeCueSheets(snapshot);
-    reportAccurateRip();
+    if (!m_stopped) {
+        writeCueSheets(snapshot);
+        reportAccurateRip();
+    }
+    writeRipLogs();
     if (m_stopped) return;
     m_host.setBusy(false);
     reportFailures();
@@ -90,7 +93,21 @@ void ConversionRunner::reportAccurateRip() {
         m_stopped = true;
         return;
     }
+    m_ripLogs.verified(*report, m_verifier.enabled());
     if (!report->text.isEmpty()) m_host.verificationEnded(*report);
+}
+
+// Each disc's log, beside its first track. A run the program ends writes the logs of the discs it
+// read from, and asks the grabber nothing more.
+void ConversionRunner::writeRipLogs() {
+    if (!m_ripLogs.active()) return;
+    const bool cancelled = m_stopped || m_host.cancelRequested();
+    const RipLogBook::Outcome outcome =
+        m_ripLogs.write(m_failures, cancelled, m_stopped ? nullptr : m_components.grabber, m_components.cdplayerIni);
+    m_ripLogs.plan({});
+    if (m_stopped) return;
+    for (const QString& path : outcome.written) m_host.ripLogWritten(path);
+    for (const QString& reason : outcome.errors) m_host.ripLogFailed(reason);
 }
 
 void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHash<QString, QString>& claimed) {
@@ -127,7 +144,7 @@ void ConversionRunner::convertPlanned(const RunSnapshot& snapshot, int index, co
 void ConversionRunner::progress(const audio::JobProgress& progress) {
     // A CD track's bar counts whole percents, from 1 on.
     if (m_cdTrack)
-        m_host.fileProgress(std::max(1.0, std::nearbyint(progress.percent())));
+        m_host.fileProgress(std::max(1.0, std::nearbyint(m_cdTrack->shownPercent(progress.percent()))));
     else
         m_host.fileProgress(progress.percent());
     if (!m_host.letEventsRun()) {
@@ -263,6 +280,13 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         cd.reportErrorBlocks();
         return false;
     }
+    const qsizetype failuresBefore = m_failures.size();
+    const bool written = ripCdTrack(cd, p, q);
+    recordCdTrack(cd, p, q, written, failuresBefore);
+    return written;
+}
+
+bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QString& q) {
     const QString refused = cd.prepare(p);
     if (cd.stopped()) {
         m_stopped = true;
@@ -274,16 +298,18 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         fail(p, refused);
         return false;
     }
-    if (grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
+    if (m_components.grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
+    m_ripLogs.trackStarted(p, *m_components.grabber, m_components.cdplayerIni);
+    if (m_components.grabber->settings().testAndCopy && !testCdTrack(cd, p)) return false;
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
     audio::AudioFileSink sink(m_components.writer, part);
     audio::AudioJob job(cd.source(), sink, *this, kCdBlockValues);
     m_job = &job;
-    m_cdTrack = true;
+    m_cdTrack = &cd;
     const audio::JobOutcome outcome = job.run();
-    m_cdTrack = false;
+    m_cdTrack = nullptr;
     m_job = nullptr;
     m_stopped = m_stopped || cd.stopped();
     if (!trackReadWhole(p, q, part, outcome, cd)) return false;
@@ -296,10 +322,44 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
         return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
     };
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
-    m_host.cdTrackWritten(p, grabber->errorBlocks());
+    m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
+    if (const QString differ = cd.testAndCopyDifference(p); !differ.isEmpty()) m_host.testAndCopyDiffered(p, differ);
     trackRipped(q, cd.track());
     if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
+}
+
+bool ConversionRunner::testCdTrack(CdTrackJob& cd, const QString& p) {
+    if (cd.testRead()) return true;
+    m_stopped = m_stopped || cd.stopped();
+    if (m_stopped) return false;
+    cd.reportErrorBlocks();
+    m_host.setBusy(false);
+    if (cd.aborted()) {
+        m_host.cancelRun();
+        m_host.fileEnded();
+        return false;
+    }
+    m_host.fileProgress(0);
+    fail(p, QStringLiteral("The test read failed: ") + cd.testError());
+    return false;
+}
+
+void ConversionRunner::recordCdTrack(const CdTrackJob& cd, const QString& p, const QString& q, bool written,
+                                     qsizetype failuresBefore) {
+    using End = riplog::TrackRecord::End;
+    riplog::TrackRecord record = cd.record();
+    if (written) {
+        record.end = End::Copied;
+        record.file = QFileInfo(q).fileName();
+    } else if (cd.aborted() || m_stopped || m_host.cancelRequested()) {
+        record.end = End::Cancelled;
+    } else {
+        record.end = End::Failed;
+        record.reason = m_failures.size() > failuresBefore ? m_failures.last().reason : cd.openError();
+        if (record.reason.isEmpty()) record.reason = QStringLiteral("The track could not be read.");
+    }
+    m_ripLogs.trackEnded(p, record);
 }
 
 // What a CD track's job left: true when `part` holds the whole track. Otherwise the part is

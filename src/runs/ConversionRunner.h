@@ -24,6 +24,7 @@
 #include "runs/AccurateRipVerifier.h"
 #include "runs/AlbumLoudnessTagger.h"
 #include "runs/RipCueSheet.h"
+#include "runs/RipLogBook.h"
 #include "runs/RunPlan.h"
 #include "runs/SheetSources.h"
 
@@ -82,6 +83,16 @@ public:
         Q_UNUSED(source);
         Q_UNUSED(errorBlocks);
     }
+    // Test and copy: the two reads of a CD track written whole differ, as `text` says; the track
+    // is not exact.
+    virtual void testAndCopyDiffered(const QString& source, const QString& text) {
+        Q_UNUSED(source);
+        runMessage(text, false);
+    }
+    // The rip log of a disc read in the run was written to `path` (its JSON beside it).
+    virtual void ripLogWritten(const QString& path) { Q_UNUSED(path); }
+    // A disc's rip log could not be written, as `reason` says.
+    virtual void ripLogFailed(const QString& reason) { runMessage(reason, false); }
 };
 
 struct RunComponents {
@@ -154,6 +165,15 @@ private:
     // Whether `part` holds the whole track `cd` read; otherwise it is dropped or settled.
     bool trackReadWhole(const QString& p, const QString& q, const QString& part, const audio::JobOutcome& outcome,
                         const CdTrackJob& cd);
+    // The CD track's read, from its preparation to its output in place.
+    bool ripCdTrack(CdTrackJob& cd, const QString& p, const QString& q);
+    // Test and copy: the test read before the copy; false (the track failed or was cancelled)
+    // when it could not be read whole.
+    bool testCdTrack(CdTrackJob& cd, const QString& p);
+    // The rip logs (RipLogBook): each CD track's record as its read ends, each disc's log at the
+    // run's end.
+    void recordCdTrack(const CdTrackJob& cd, const QString& p, const QString& q, bool written, qsizetype failuresBefore);
+    void writeRipLogs();
     // An entry that the run processed to its end (written, refused or failed, not cancelled):
     // when it was its album's last, the album's values go into each of the album's outputs, or,
     // when one of its files has no output, into none.
@@ -197,7 +217,7 @@ private:
     bool m_stopped = false;
     bool m_wholeOutputsOnly = false;
     bool m_endRun = false;  // the format cannot be written here: no later entry is processed
-    bool m_cdTrack = false;  // the job in progress reads a CD track
+    const CdTrackJob* m_cdTrack = nullptr;  // the CD track the job in progress reads
     int m_partIndex = 0;        // tells the part files of the run's entries apart
     bool m_entryWritten = false;  // the entry being processed has its output in place
     AlbumLoudnessTagger m_albums;
@@ -205,6 +225,7 @@ private:
     AccurateRipVerifier m_verifier;
     DiscRips m_discRips;
     QString m_formatKey;  // the run's output format
+    RipLogBook m_ripLogs;
 };
 
 // The part files of a run (components/audio/engine/PartFiles).

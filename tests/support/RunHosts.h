@@ -39,6 +39,10 @@ struct RecordingRunHost : converter::RunHost {
     void cancelRun() override { cancelAfterPasses = 0; }
     double progressShown() const override { return 0; }
     void cdTrackWritten(const QString&, int errorBlocks) override { cdErrorBlocks << errorBlocks; }
+    QStringList ripLogs;         // the rip logs written, in order
+    QStringList ripLogFailures;  // why one could not be written
+    void ripLogWritten(const QString& path) override { ripLogs << path; }
+    void ripLogFailed(const QString& reason) override { ripLogFailures << reason; }
 
     QStringList failedPaths() const;
 };

@@ -150,6 +150,7 @@ void CdGrabber::OpenTrack(int track) {
     if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
     d->closeTrack();
     d->closedErrorBlocks = 0;
+    d->closedErrorSectors.clear();
     if (d->openTrack(track)) d->succeed();
 }
 
@@ -160,6 +161,20 @@ std::int64_t CdGrabber::TrackLength() const {
 }
 
 int CdGrabber::errorBlocks() const { return d->track ? d->track->errorBlocks : d->closedErrorBlocks; }
+
+std::vector<std::int32_t> CdGrabber::errorSectors() const {
+    const std::vector<lsn_t>& sectors = d->track ? d->track->errorSectors : d->closedErrorSectors;
+    return {sectors.begin(), sectors.end()};
+}
+
+CdGrabber::DriveInquiry CdGrabber::driveInquiry() const {
+    const auto* dr = d->currentDrive();
+    if (!dr || dr->image || !dr->cdio || d->busy) return {};
+    cdio_hwinfo_t hw{};
+    if (!cdio_get_hwinfo(dr->cdio, &hw)) return {};
+    return {QString::fromLatin1(hw.psz_vendor).trimmed(), QString::fromLatin1(hw.psz_model).trimmed(),
+            QString::fromLatin1(hw.psz_revision).trimmed()};
+}
 
 void CdGrabber::CloseTrack() {
     if (d->busy) {

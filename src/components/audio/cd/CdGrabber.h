@@ -37,6 +37,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // What the grabber's raw sector reads go through on their way to the drive. The default
 // passes every read straight on; tests put a layer in between that fails chosen sectors.
@@ -94,6 +95,14 @@ public:
     // The device path or image file of the current drive.
     QString driveSource() const;
     bool driveIsImage() const;
+    // What the current drive answers to an inquiry: vendor, model and firmware revision. Empty
+    // for a disc image, and for a drive that does not answer.
+    struct DriveInquiry {
+        QString vendor;
+        QString model;
+        QString revision;
+    };
+    DriveInquiry driveInquiry() const;
     // The name the current drive gives itself, "VENDOR MODEL" (libcdio's cdio_get_hwinfo, spaces
     // simplified); empty for a disc image or a drive that says nothing. Its read offset is
     // stored under this name (GrabSettings::offsetFor).
@@ -147,6 +156,9 @@ public:
     // Sectors of the open track (or of the track closed last, until the next OpenTrack) that
     // could not be read, or whose reads never agreed, and that the error action handled.
     int errorBlocks() const;
+    // Where those error blocks lie: the sectors read, counted from the start of the disc as
+    // DiscToc counts them, in the order they were handed out; one per error block.
+    std::vector<std::int32_t> errorSectors() const;
     void CloseTrack();
     // True while ReadBlock runs.
     bool Busy() const;

@@ -74,6 +74,7 @@ struct CdGrabber::Private {
         int concealSectors = 0;
         std::int16_t lastGood[2] = {0, 0};
         int errorBlocks = 0;
+        std::vector<lsn_t> errorSectors;  // where the error blocks lie, one each
         int lastPercent = -1;
         bool done = false;
         bool failed = false;
@@ -90,6 +91,7 @@ struct CdGrabber::Private {
     std::shared_ptr<CdDriveLayer> layer;
     std::unique_ptr<TrackRead> track;
     int closedErrorBlocks = 0;  // of the track closed last
+    std::vector<lsn_t> closedErrorSectors;
     bool busy = false;
     bool abortRequested = false;
     bool closeRequested = false;

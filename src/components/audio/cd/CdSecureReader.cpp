@@ -187,6 +187,7 @@ bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, S
         return true;
     }
     ++t.errorBlocks;
+    t.errorSectors.push_back(lsn);
     switch (settings.errorAction) {
     case 0:
         fail(CdGrabber::ErrorRead,
@@ -396,6 +397,7 @@ void CdGrabber::Private::closeTrack() {
     if (t.trayLocked && t.driveIndex < int(drives.size()) && drives[std::size_t(t.driveIndex)]->cdio)
         mmc_prevent_allow_medium_removal(drives[std::size_t(t.driveIndex)]->cdio, false, false, 0);
     closedErrorBlocks = t.errorBlocks;
+    closedErrorSectors = t.errorSectors;
     track.reset();
 }
 

@@ -32,6 +32,7 @@ const FlagValue kFlags[] = {
     {"Use MusicBrainz", &GrabSettings::useMusicBrainz},
     {"Name CD Tracks", &GrabSettings::nameTracks},
     {"AccurateRip Verify", &GrabSettings::verifyAccurateRip},
+    {"Test And Copy", &GrabSettings::testAndCopy},
     {"De-emphasise", &GrabSettings::deEmphasise},
     {"Rip Disc As One File", &GrabSettings::oneFile},
 };

@@ -57,6 +57,8 @@ struct GrabSettings {
     // The drive's read offset in samples (frames): a track is read this many frames later.
     // Disc images have none. The offset of a drive without one of its own below.
     int readOffset = 0;
+    // Every track is read twice, a test read and the copy, and the CRC32s of the two compared.
+    bool testAndCopy = false;
     // A track mastered with pre-emphasis is written de-emphasised (50/15 µs) instead of as read
     // with a tag that says it carries pre-emphasis. Off: archives keep the disc's own audio.
     bool deEmphasise = false;
