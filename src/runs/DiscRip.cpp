@@ -41,7 +41,7 @@ struct ChecksummedDisc : audio::CdDiscSource {
     DiscToc toc;
     std::map<int, std::pair<std::int64_t, accuraterip::TrackSum>> sums;  // track → its frames and sums
     void trackOpened(int track, std::int64_t frames) override {
-        sums.insert_or_assign(track, std::pair{frames, accuraterip::TrackSum(frames, track == 1, track == toc.trackCount())});
+        sums.insert_or_assign(track, std::pair{frames, accuraterip::TrackSum(frames, track == toc.firstAudioTrack(), track == toc.lastAudioTrack())});
     }
     SampleBlock read(int samples) override {
         SampleBlock block = CdDiscSource::read(samples);
@@ -124,9 +124,9 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     audio::AudioFileSink sink(m_components.writer, part);
     audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
-    m_cdTrack = true;
+    m_cdTrack = &cd;
     const audio::JobOutcome outcome = job.run();
-    m_cdTrack = false;
+    m_cdTrack = nullptr;
     m_job = nullptr;
     m_stopped = m_stopped || cd.stopped();
     if (!trackReadWhole(p, out, part, outcome, cd)) return false;
