@@ -11,6 +11,7 @@
 #include "support/Signals.h"
 #include "support/TagTools.h"
 
+#include <QRegularExpression>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -31,7 +32,7 @@ protected:
     }
     // The FLAC files written under `folder`, by name.
     QStringList written(const QString& folder) const {
-        QStringList names = filesUnder(path(folder)).keys();
+        QStringList names = filesUnder(path(folder)).keys().filter(QRegularExpression(QStringLiteral("\\.flac$")));
         names.sort();
         return names;
     }
