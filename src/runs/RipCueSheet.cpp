@@ -63,6 +63,8 @@ cue::Track RipCueSheet::track(const TrackLayout& t) const {
 cue::Sheet RipCueSheet::perTrack(const QMap<int, QString>& files) const {
     cue::Sheet sheet = discSheet();
     std::optional<TrackLayout> previous;  // the audio track before, when its file is listed
+    // Audio hidden before track 1, ripped as track 0, holds track 1's pre-gap in its file.
+    if (const TrackLayout* hidden = m_layout.track(0); hidden && files.contains(0)) previous = *hidden;
     for (const TrackLayout& t : audioTracks()) {
         const auto file = files.constFind(t.number);
         if (file == files.constEnd()) {
@@ -71,10 +73,13 @@ cue::Sheet RipCueSheet::perTrack(const QMap<int, QString>& files) const {
         }
         cue::Track out = track(t);
         // The previous track's file runs up to this track's INDEX 01: it holds the pre-gap.
-        const bool gapHeld = previous && previous->number == t.number - 1 && previous->start + previous->length == t.start - t.pregap;
+        // (The hidden track's file is the whole pre-gap of track 1, its INDEX 00 where the gap starts.)
+        const std::int32_t gapStart = t.start - t.pregap;
+        const bool gapHeld = previous && previous->number == t.number - 1 && previous->start <= gapStart &&
+                             (previous->start + previous->length == gapStart || previous->number == 0);
         if (t.pregap > 0 && gapHeld) {
             const QString before = files.value(previous->number);
-            out.indexes.push_back({0, before, fileType(before), previous->length});
+            out.indexes.push_back({0, before, fileType(before), gapStart - previous->start});
         } else {
             out.pregap = t.pregap;
         }

@@ -55,6 +55,16 @@ TEST_F(CliCdReading, RipsTheHiddenTrackWithTheOthers) {
     EXPECT_EQ(tags.value(QStringLiteral("TITLE")), QStringList{QStringLiteral("Hidden track")});
     EXPECT_EQ(tags.value(QStringLiteral("TRACKNUMBER")), QStringList{QStringLiteral("0")});
     EXPECT_TRUE(ffmpegDecode(path(QStringLiteral("out/") + files[1]), 44100, 2) == image.ripOf(1));
+    // The disc's sheet names its file, which holds track 1's pre-gap.
+    const QStringList sheets = filesUnder(path(QStringLiteral("out"))).keys().filter(QRegularExpression(QStringLiteral("\\.cue$")));
+    ASSERT_EQ(sheets.size(), 1);
+    QFile sheet(path(QStringLiteral("out/") + sheets[0]));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QByteArray text = sheet.readAll();
+    EXPECT_TRUE(text.contains("FILE \"" + QFileInfo(files[0]).fileName().toUtf8() + "\" WAVE\n  TRACK 01 AUDIO\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("TRACK 01 AUDIO\n    TITLE \"Opening\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("    INDEX 00 00:00:00\nFILE \"" + QFileInfo(files[1]).fileName().toUtf8() + "\" WAVE\n    INDEX 01 00:00:00"))
+        << text.toStdString();
     // Asked for alone, it is the only track ripped.
     const CommandResult alone = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--tracks"), QStringLiteral("0"),
                                          QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("-o"), QStringLiteral("only")});

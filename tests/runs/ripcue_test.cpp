@@ -204,6 +204,12 @@ TEST(RipCueSheetText, TracksWithoutFilesAndGapsNoFileHolds) {
               QStringLiteral(" AUDIO\n    FLAGS PRE 4CH\n    INDEX 00 00:13:25\n    INDEX 01 00:15:25\n"
                              "  TRACK 03 AUDIO\n    INDEX 00 00:22:00\n    INDEX 01 00:24:00\n"));
     EXPECT_EQ(sheet.discName(), QStringLiteral("Unknown Artist - Unknown Album"));
+    // Audio hidden before track 1, ripped as track 0: its file holds track 1's pre-gap.
+    DiscLayout hidden;
+    hidden.tracks = {{0, 0, 600, 0, true, false, false, false, {}}, {1, 600, 400, 600, true, false, false, false, {}}};
+    EXPECT_EQ(QString::fromUtf8(cue::text(RipCueSheet(hidden, std::nullopt).perTrack({{0, QStringLiteral("00.flac")}, {1, QStringLiteral("01.flac")}}))),
+              QStringLiteral("FILE \"00.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n"
+                             "FILE \"01.flac\" WAVE\n    INDEX 01 00:00:00\n"));
     EXPECT_EQ(sheet.oneFilePath(QStringLiteral("/m/x/01.MP3"), QStringLiteral("MP3")), QStringLiteral("/m/x/Unknown Artist - Unknown Album.FLAC"));
 }
 
