@@ -12,6 +12,7 @@
 #include "support/TagTools.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <discid/discid.h>
@@ -31,7 +32,8 @@ protected:
     }
     // The FLAC files written under `folder`, by name.
     QStringList written(const QString& folder) const {
-        QStringList names = filesUnder(path(folder)).keys();
+        // The rip log and its JSON lie beside them.
+        QStringList names = filesUnder(path(folder)).keys().filter(QRegularExpression(QStringLiteral("\\.flac$")));
         names.sort();
         return names;
     }
