@@ -7,8 +7,9 @@ minutes and 1 minute of audio. The longest time the converter window leaves its 
 unserved while converting 10 minutes is reported in units of 100 ms. Batches go through the
 converter window: 20 files of a minute, and 2000 files of 2 s without and with an accessibility
 client listening. Ripping a fifteen-track disc image of about an hour to WAV is timed beside
-cd-paranoia on the same image, and extracting the sound track of a 5-minute video to MP3 beside
-ffmpeg. The batch goes once more through velloria-convert -j 2 beside lame one file after
+cd-paranoia on the same image, and as one FLAC file with its CUE sheet beside cd-paranoia piped
+into flac -5, extracting the sound track of a 5-minute video to MP3 beside
+ffmpeg, and cutting an hour-long FLAC into WAV tracks by its CUE sheet beside shnsplit. The batch goes once more through velloria-convert -j 2 beside lame one file after
 another, and one file through it beside lame, and in each output format beside SoundConverter's
 batch mode. The last lines have the form `ratio <name> <value>`.
 BENCH_ONLY=<name>[,<name>...] runs only those comparisons (see ONLY).
@@ -522,6 +523,123 @@ def rip_image(rip_tool, wav, work):
             shutil.rmtree(path, ignore_errors=True)
 
 
+def rip_image_one_file(cli_tool, wav, work):
+    """Rips the fifteen-track image of about an hour as one FLAC file with its CUE sheet through
+    `velloria-convert --cd --one-file` (read mode 3, full paranoia, Mode Safe off, as rip-image
+    reads), beside `cd-paranoia` reading the whole disc piped into `flac -5`; checks once that
+    both FLAC files decode to the image's PCM and that the sheet is there, then times them
+    alternately. Returns (ours, reference) medians in seconds."""
+    folder = os.path.join(work, "cd")
+    ours_dir, ref_dir = os.path.join(work, "rip-ours"), os.path.join(work, "rip-ref")
+    os.makedirs(folder)
+    config = os.path.join(work, "rip-config")
+    os.makedirs(os.path.join(config, "Brindlewood"), exist_ok=True)
+    with open(os.path.join(config, "Brindlewood", "HKEY_LOCAL_MACHINE.ini"), "w") as f:
+        f.write("[Software]\n"
+                "Brindlewood\\Audioconverter\\OGG%20First%20Option=3\n"
+                "Brindlewood\\Audioconverter\\OGG%20Mode=0\n"
+                "Brindlewood\\Audioconverter\\AccurateRip%20Verify=0\n"
+                "Brindlewood\\Audioconverter\\FLAC%20Level=5\n")
+    env = dict(os.environ, XDG_CONFIG_HOME=config)
+    try:
+        cue, tracks = write_cd_image(wav, folder)
+        with open(os.path.join(folder, "image.bin"), "rb") as f:
+            image = hashlib.sha256()
+            for block in iter(lambda: f.read(1 << 22), b""):
+                image.update(block)
+
+        def ours():
+            fresh_folder(ours_dir)
+            os.sync()
+            return run([cli_tool, "--quiet", "--cd", cue, "--one-file", "-f", "flac", "-o", ours_dir], env=env)
+
+        def ref():
+            fresh_folder(ref_dir)
+            os.sync()
+            flac = ["flac", "--silent", "-5", "--force-raw-format", "--endian=little", "--sign=signed",
+                    "--channels=2", "--bps=16", "--sample-rate=44100", "-o", os.path.join(ref_dir, "disc.flac"), "-"]
+            pipeline = f"cd-paranoia -q -d '{cue}' -r -- 1- - | " + " ".join(f"'{a}'" for a in flac)
+            return run(["bash", "-o", "pipefail", "-c", pipeline])
+
+        def decoded(path):
+            proc = subprocess.run(["flac", "-d", "-s", "-c", "--force-raw-format", "--endian=little",
+                                   "--sign=signed", path], stdout=subprocess.PIPE, check=True)
+            return hashlib.sha256(proc.stdout).hexdigest()
+
+        ours()
+        ref()
+        names = sorted(os.listdir(ours_dir))
+        if len(names) != 2 or not names[0].endswith(".cue") or not names[1].endswith(".flac"):
+            sys.exit(f"rip-image-one-file: our rip wrote {names}, not one FLAC file and its sheet")
+        a = decoded(os.path.join(ours_dir, names[1]))
+        b = decoded(os.path.join(ref_dir, "disc.flac"))
+        if a != image.hexdigest() or b != image.hexdigest():
+            sys.exit(f"rip-image-one-file: ours == image: {a == image.hexdigest()}, "
+                     f"cd-paranoia | flac == image: {b == image.hexdigest()}")
+        times_ours, times_ref = [], []
+        for _ in range(RUNS):
+            times_ours.append(ours())
+            times_ref.append(ref())
+        return statistics.median(times_ours), statistics.median(times_ref)
+    finally:
+        for path in (folder, ours_dir, ref_dir, config):
+            shutil.rmtree(path, ignore_errors=True)
+
+
+def cue_split(tool, cli_tool, work):
+    """An hour-long FLAC with a CUE sheet of fifteen tracks split into WAV tracks by
+    velloria-convert (one file at a time, -j 1) beside shnsplit (which decodes through flac);
+    checks once that both wrote the same PCM, then times them alternately. Returns (ours,
+    reference) medians in seconds."""
+    folder, ours_dir, ref_dir = (os.path.join(work, name) for name in ("cue", "cue-ours", "cue-ref"))
+    os.makedirs(folder)
+    try:
+        wav, flac = os.path.join(folder, "album.wav"), os.path.join(folder, "album.flac")
+        run([tool, "generate", "3600", wav])
+        run(["flac", "--silent", "-f", "-5", "-o", flac, wav])
+        os.remove(wav)
+        # Track starts that are not whole seconds; each track but the first has a pre-gap.
+        starts = [n * (239 * 75 + 37) + 11 * n for n in range(15)]
+        sheet = ['PERFORMER "Bench"', 'TITLE "Hour"', 'FILE "album.flac" WAVE']
+        for number, start in enumerate(starts, 1):
+            sheet.append(f"  TRACK {number:02d} AUDIO")
+            sheet.append(f'    TITLE "Part {number}"')
+            if number > 1:
+                gap = start - 150
+                sheet.append(f"    INDEX 00 {gap // 4500:02d}:{gap // 75 % 60:02d}:{gap % 75:02d}")
+            sheet.append(f"    INDEX 01 {start // 4500:02d}:{start // 75 % 60:02d}:{start % 75:02d}")
+        cue = os.path.join(folder, "album.cue")
+        with open(cue, "w") as f:
+            f.write("\n".join(sheet) + "\n")
+        env = cli_env(work)
+
+        def ours():
+            fresh_folder(ours_dir)
+            os.sync()
+            return run([cli_tool, "--quiet", "-j", "1", "-f", "wav", "-o", ours_dir, cue], env=env)
+
+        def ref():
+            fresh_folder(ref_dir)
+            os.sync()
+            return run(["shnsplit", "-q", "-f", cue, "-o", "wav", "-d", ref_dir, "-O", "always", flac])
+
+        ours()
+        ref()
+        for number in range(1, len(starts) + 1):
+            a = wav_data_digest(os.path.join(ours_dir, f"{number:02d} - Part {number}.wav"))
+            b = wav_data_digest(os.path.join(ref_dir, f"split-track{number:02d}.wav"))
+            if a != b:
+                sys.exit(f"cue-split: track {number} differs: ours {a[0]} bytes, shnsplit {b[0]} bytes")
+        times_ours, times_ref = [], []
+        for _ in range(RUNS):
+            times_ours.append(ours())
+            times_ref.append(ref())
+        return statistics.median(times_ours), statistics.median(times_ref)
+    finally:
+        for path in (folder, ours_dir, ref_dir):
+            shutil.rmtree(path, ignore_errors=True)
+
+
 def extract_mp3(tool, extract_tool, work):
     """Makes a 5-minute video (small MPEG-4 picture, AAC sound at 44100 Hz stereo) and extracts
     its sound track to MP3 at 128 kbit/s, ours beside `ffmpeg -vn -c:a libmp3lame -b:a 128k`.
@@ -569,7 +687,7 @@ def row(name, ours, ref):
     return name, ours / ref
 
 
-ONLY = ("extract-mp3", "rip-image", "batch-mp3", "preview-stall", "batch-small-files",
+ONLY = ("extract-mp3", "cue-split", "rip-image", "rip-image-one-file", "batch-mp3", "preview-stall", "batch-small-files",
         "batch-small-files-a11y", "rss-30min-vs-1min", "cli-batch-mp3", "cli-wav-mp3", "loudness-overhead",
         "wav-ogg", "wav-flac", "wav-opus") + tuple(f"peer-{ext}" for ext in PEER_FORMATS)
 
@@ -618,6 +736,8 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
         return [row(only, *peer_batch(tool, cli_tool, work, only[len("peer-"):]))]
     if only == "extract-mp3":
         return [row("extract-mp3", *extract_mp3(tool, extract_tool, work))]
+    if only == "cue-split":
+        return [row("cue-split", *cue_split(tool, cli_tool, work))]
     if only == "rss-30min-vs-1min":
         short, long_ = peak_rss(tool, work)
         return [("rss-30min-vs-1min", long_ / short)]
@@ -630,6 +750,8 @@ def run_only(only, tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_t
     make_input(tool, wav)
     if only == "rip-image":
         return [row("rip-image", *rip_image(rip_tool, wav, work))]
+    if only == "rip-image-one-file":
+        return [row("rip-image-one-file", *rip_image_one_file(cli_tool, wav, work))]
     if only in ("wav-ogg", "wav-flac", "wav-opus"):
         for name, ours_cmd, ref_cmd in file_comparisons(tool, work, wav, mp3):
             if name == only:
@@ -696,9 +818,14 @@ def run_all(tool, batch_tool, rip_tool, extract_tool, preview_tool, cli_tool, wo
 
     # Ripping a fifteen-track disc image of about an hour to WAV, beside cd-paranoia in batch mode.
     ratios.append(row("rip-image", *rip_image(rip_tool, wav, work)))
+    # The same image as one FLAC file with its CUE sheet, beside cd-paranoia piped into flac -5.
+    ratios.append(row("rip-image-one-file", *rip_image_one_file(cli_tool, wav, work)))
 
     # The sound track of a 5-minute video to MP3, beside ffmpeg.
     ratios.append(row("extract-mp3", *extract_mp3(tool, extract_tool, work)))
+
+    # An hour-long FLAC cut into tracks by its CUE sheet, beside shnsplit.
+    ratios.append(row("cue-split", *cue_split(tool, cli_tool, work)))
 
     # The converter window's longest unserved stretch while converting the 10-minute input.
     stall = max(ui_stall_ms(batch_tool, wav, out("stall-out")) for _ in range(2))

@@ -44,4 +44,8 @@ void cliOptions(const std::uint8_t* data, std::size_t size);
 // DISCNUMBER, DATE and GENRE (a missing piece: no such tag).
 void namePattern(const std::uint8_t* data, std::size_t size);
 
+// A CUE sheet's text: parsed, then written beside a one-second WAV file, read as the tracks of an
+// audio sheet and told apart from a disc image's sheet.
+void cueSheet(const std::uint8_t* data, std::size_t size);
+
 }  // namespace fuzz_targets

@@ -3,6 +3,7 @@
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/CdTrackTags.h"
 #include "runs/ConverterRules.h"
+#include "runs/RipCueSheet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,6 +78,23 @@ TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni) {
             if (!it.value().isEmpty()) tags.insert(it.key(), it.value());
         return tags;
     };
+}
+
+QList<PlannedFile> oneFilePlan(const QList<PlannedFile>& plan, const CdGrabber& grabber, const QString& cdplayerIni,
+                               const QString& formatKey, Existing existing) {
+    if (plan.isEmpty() || plan.front().kind == PlannedFile::Kind::Fail) return plan.mid(0, 1);
+    PlannedFile file = plan.front();
+    const converter::RipCueSheet sheet(grabber.layout(), knownDiscInfo(grabber, cdplayerIni));
+    file.output = sheet.oneFilePath(file.output, formatKey);
+    file.kind = PlannedFile::Kind::Convert;
+    if (QFileInfo::exists(file.output) && existing == Existing::Skip) file.kind = PlannedFile::Kind::Skip;
+    // A free name would not be the disc's: the one file is never renamed, nor written over unasked.
+    if (QFileInfo::exists(file.output) && existing == Existing::Rename) {
+        file.kind = PlannedFile::Kind::Fail;
+        file.reason = QStringLiteral("%1 exists and the disc's one file is named after the disc (use --existing skip or overwrite)")
+                          .arg(file.output);
+    }
+    return {file};
 }
 
 }  // namespace cli

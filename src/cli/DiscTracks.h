@@ -27,4 +27,11 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
 // tagged.
 TagReader discTags(const CdGrabber& grabber, const QString& cdplayerIni);
 
+// The disc as one file: the first of `plan` (the disc's first track, planned as a track) with
+// the one file as its output (converter::RipCueSheet names it after the disc, FLAC or, for
+// `formatKey` WAV, WAV), skipped or overwritten as `existing` says when it is there (it fails
+// with --existing rename: a free name would not be the disc's).
+QList<PlannedFile> oneFilePlan(const QList<PlannedFile>& plan, const CdGrabber& grabber, const QString& cdplayerIni,
+                               const QString& formatKey, Existing existing);
+
 }  // namespace cli

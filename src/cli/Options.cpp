@@ -144,6 +144,7 @@ const QList<OptionEntry>& optionTable() {
              o.tracks = *tracks;
              return QString();
          }},
+        {0, "one-file", false, flag(&Options::oneFile)},
         {0, "test-and-copy", false, flag(&Options::testAndCopy)},
         {0, "files-from", true,
          [](Options& o, const QString& v) {
@@ -212,6 +213,10 @@ QString combinationError(const Options& o) {
     if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
     if (o.testAndCopy && o.cd.isEmpty()) return QStringLiteral("--test-and-copy needs --cd");
     if (o.findOffset && o.cd.isEmpty()) return QStringLiteral("--find-offset needs --cd");
+    if (o.oneFile && o.cd.isEmpty()) return QStringLiteral("--one-file needs --cd");
+    if (o.oneFile && !o.tracks.isEmpty()) return QStringLiteral("--one-file rips the whole disc: give no --tracks with it");
+    if (o.oneFile && o.existing == Existing::Rename)
+        return QStringLiteral("--one-file names its file after the disc: use --existing skip or overwrite with it");
     if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
     if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
@@ -324,7 +329,7 @@ QString usageText() {
         "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
         "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
         "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST] [--test-and-copy]\n"
+        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]\n"
         "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"
         "Converts audio files with the settings the converter window stored; each option overrides one.\n"
         "\n"
@@ -360,6 +365,8 @@ QString usageText() {
         "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
         "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
         "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"
+        "      --one-file          the whole disc into one FLAC file (WAV with -f wav), named\n"
+        "                          \"ARTIST - ALBUM\", with its CUE sheet beside it and inside it\n"
         "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
         "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
         "                          an offset detected is kept for the drive in the ripping options\n"

@@ -42,6 +42,7 @@ struct Options {
     QList<int> tracks;   // empty: every track
     bool testAndCopy = false;  // each CD track read twice, the two CRC32s compared
     bool findOffset = false;  // find the --cd drive's read offset instead of ripping
+    bool oneFile = false;  // the whole disc into one FLAC (WAV with -f wav) file with its CUE sheet
     bool json = false;
     bool quiet = false;
     QString filesFrom;          // a file naming sources, one a line ("-": standard input)

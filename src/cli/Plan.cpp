@@ -2,6 +2,7 @@
 
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/Formats.h"
+#include "components/audio/cd/CueTracks.h"
 #include "components/audio/engine/PartFiles.h"
 #include "runs/NamePattern.h"
 
@@ -64,6 +65,29 @@ PlannedFile unreadableName(const QString& path) {
     return {PlannedFile::Kind::Fail, path, {}, QStringLiteral("does not exist")};
 }
 
+// The tracks of the CUE sheets among `found` in place of the audio files they cut: a sheet
+// beside its album's file says how that file divides into tracks, and converting the file whole
+// as well would write the album twice. A sheet of a raw disc image is passed over (--cd reads
+// those); one that cannot be read fails, naming why, and its audio file converts whole.
+QStringList withSheetTracks(const QStringList& found, QList<PlannedFile>& failed) {
+    QStringList tracks;
+    QSet<QString> cut;
+    for (const QString& path : found) {
+        if (!cue::isSheetPath(path) || cue::isDiscImageSheet(path)) continue;
+        const cue::AudioSheet sheet = cue::readAudioSheet(path);
+        if (!sheet.refusal.isEmpty()) {
+            failed.push_back({PlannedFile::Kind::Fail, path, {}, sheet.refusal});
+            continue;
+        }
+        tracks << cue::trackEntries(sheet);
+        for (const QString& file : sheet.files) cut.insert(QFileInfo(file).absoluteFilePath());
+    }
+    QStringList out;
+    for (const QString& path : found)
+        if (!cue::isSheetPath(path) && !cut.contains(QFileInfo(path).absoluteFilePath())) out << path;
+    return out << tracks;
+}
+
 // The audio files under `input` in a stable order, each with its folder relative to `input`.
 // The folder is walked by the names' own bytes, so that a name that is not valid UTF-8 (which
 // Qt cannot open) is found and said, not passed over.
@@ -80,7 +104,8 @@ void scanFolder(const QString& input, const Options& options, QList<Source>& sou
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString path = utf8.decode(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
         const QFileInfo file(path);
-        if (audio::isPartName(file.fileName()) || !extensions.contains(file.suffix().toLower())) continue;
+        if (audio::isPartName(file.fileName())) continue;
+        if (!extensions.contains(file.suffix().toLower()) && (options.extract || !cue::isSheetPath(path))) continue;
         if (utf8.hasError()) {
             failed << unreadableName(path);
             continue;
@@ -90,12 +115,20 @@ void scanFolder(const QString& input, const Options& options, QList<Source>& sou
         found << path;
     }
     found.sort();
+    if (!options.extract) found = withSheetTracks(found, failed);
     for (const QString& path : found) {
-        QString dir = root.relativeFilePath(QFileInfo(path).absolutePath());
+        QString dir = root.relativeFilePath(QFileInfo(cue::sourceFolder(path)).absoluteFilePath());
         if (dir == QStringLiteral(".")) dir.clear();
         // Without -o every output goes beside its source: the tree needs no copy.
         sources.push_back({path, options.outputDir.isEmpty() ? QString() : dir, true});
     }
+}
+
+// What tells sources apart: the file's own path, or a sheet's with the track's number.
+QString sourceKey(const QString& path) {
+    if (const std::optional<cue::EntryRef> ref = cue::entryRef(path))
+        return cue::trackEntry(QFileInfo(ref->sheet).canonicalFilePath(), ref->number);
+    return QFileInfo(path).canonicalFilePath();
 }
 
 // Every source the inputs name, each file once however often it is named or found.
@@ -103,7 +136,14 @@ QList<Source> gatherSources(const Options& options, QList<PlannedFile>& failed) 
     QList<Source> sources;
     for (const QString& input : options.inputs) {
         const QFileInfo info(input);
-        if (info.isFile()) {
+        if (info.isFile() && cue::isSheetPath(input) && !options.extract && !cue::isDiscImageSheet(input)) {
+            const cue::AudioSheet sheet = cue::readAudioSheet(input);
+            if (!sheet.refusal.isEmpty()) failed.push_back({PlannedFile::Kind::Fail, input, {}, sheet.refusal});
+            const QString dir = options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString();
+            for (const QString& entry : cue::trackEntries(sheet)) sources.push_back({entry, dir, false});
+        } else if (info.isFile() && cue::isSheetPath(input) && !options.extract) {
+            failed.push_back({PlannedFile::Kind::Fail, input, {}, QStringLiteral("is the sheet of a disc image: rip it with --cd")});
+        } else if (info.isFile()) {
             sources.push_back({input, options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString(), false});
         } else if (info.isDir() && options.recursive) {
             scanFolder(input, options, sources, failed);
@@ -116,7 +156,7 @@ QList<Source> gatherSources(const Options& options, QList<PlannedFile>& failed) 
     QSet<QString> seen;
     QList<Source> once;
     for (const Source& source : std::as_const(sources))
-        if (const QString key = QFileInfo(source.path).canonicalFilePath(); !seen.contains(key)) {
+        if (const QString key = sourceKey(source.path); !seen.contains(key)) {
             seen.insert(key);
             once << source;
         }
@@ -135,7 +175,7 @@ QList<PlannedFile> planFiles(const Options& options, const QString& extension, c
     QStringList outputs;
     QMultiHash<QString, QString> producers;  // an output, and the sources that would write it
     for (const Source& s : sources) {
-        const QString base = options.outputDir.isEmpty() ? QFileInfo(s.path).path() : options.outputDir;
+        const QString base = options.outputDir.isEmpty() ? cue::sourceFolder(s.path) : options.outputDir;
         const QString name = naming::expandPattern(pattern, s.path, s.relativeDir, needsTags ? tags(s.path) : QMap<QString, QString>{});
         outputs << QDir::cleanPath(base + QLatin1Char('/') + name + QLatin1Char('.') + extension);
         producers.insert(absolute(outputs.back()), absolute(s.path));

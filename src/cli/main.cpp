@@ -61,6 +61,8 @@ bool outputFolderReady(const QString& folder) {
 int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
     CdGrabber grabber(nullptr, {}, !QFileInfo(options.cd).isFile());
     GrabSettings grab = GrabSettings::load(ConverterWindowSettings::key());
+    // The stored "Rip the disc as one file" holds unless tracks are asked for.
+    grab.oneFile = options.oneFile || (grab.oneFile && options.tracks.isEmpty());
     grab.testAndCopy = grab.testAndCopy || options.testAndCopy;
     grabber.setSettings(grab);
     const cli::DiscTracks disc = cli::openDisc(grabber, options.cd, options.tracks);
@@ -69,12 +71,13 @@ int ripDisc(const cli::Options& options, const cli::RunSettings& settings) {
         return 1;
     }
     cli::Options ripping = options;
-    ripping.inputs = disc.entries;
+    ripping.inputs = grab.oneFile ? disc.entries.mid(0, 1) : disc.entries;
     if (ripping.outputDir.isEmpty()) ripping.outputDir = QDir::currentPath();
     if (!outputFolderReady(ripping.outputDir)) return 1;
     const QString ini = defaultCdplayerIniPath();
-    const QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension),
-                                                        cli::discTags(grabber, ini));
+    QList<cli::PlannedFile> plan = cli::planFiles(ripping, QLatin1String(settings.format->extension), cli::discTags(grabber, ini));
+    if (grab.oneFile)
+        plan = cli::oneFilePlan(plan, grabber, ini, QLatin1String(settings.format->key), ripping.existing);
     const QString cache = grab.verifyAccurateRip ? net::defaultAccurateRipCache() : QString();
     return cli::runPlan(ripping, settings, plan, {&grabber, ini, cache});
 }

@@ -4,6 +4,7 @@
 #include "components/ui/SkinForm.h"
 #include "components/ui/SkinLabel.h"
 #include "runs/ConverterRules.h"
+#include "components/audio/cd/CueTracks.h"
 #include "converter/ExtentListWidget.h"
 #include "converter/Icons.h"
 #include "shell/ACfrmAbout.h"
@@ -567,6 +568,14 @@ void frmAudioConverter::AddFiles() {
 }
 
 QStringList frmAudioConverter::imageTracks(const QString& image) {
+    // A sheet that names audio files is cut here; only raw images become a drive.
+    if (cue::isSheetPath(image) && !cue::isDiscImageSheet(image)) {
+        const cue::AudioSheet sheet = cue::readAudioSheet(image);
+        if (!sheet.refusal.isEmpty())
+            ui::MsgBox(QStringLiteral("The CUE sheet '") + image + QStringLiteral("' could not be opened: ") + sheet.refusal,
+                       ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        return cue::trackEntries(sheet);
+    }
     if (AudioGrabber1->OpenImage(image) < 0) {
         ui::MsgBox(QStringLiteral("The disc image '") + image + QStringLiteral("' could not be opened: ") +
                        AudioGrabber1->reason(),

@@ -126,10 +126,11 @@ public:
     void SelectAll();
     void UpdateCDParametersButton();
     // Adds paths by the dialog's rules (duplicates refused, output names discarded); a disc
-    // image (.cue, .toc, .nrg) adds one entry per audio track.
+    // image (.cue, .toc, .nrg) or a CUE sheet of audio files adds one entry per audio track.
     void addPaths(const QStringList& paths);
-    // Opens a disc image as a drive and returns its tracks' entries; empty, with a message,
-    // when it cannot be opened.
+    // Opens a disc image as a drive and returns its tracks' entries, or the track entries of a
+    // CUE sheet that names audio files (cue::trackEntry); empty, with a message, when it cannot
+    // be opened.
     QStringList imageTracks(const QString& image);
     int horizontalExtent() const { return m_extent; }
 

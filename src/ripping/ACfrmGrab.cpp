@@ -144,6 +144,9 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     grid->addWidget(actionLabel, row, 0);
     grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
     grid->addWidget(chkDeEmphasise, row++, 0, 1, 3);
+    chkOneFile = new QCheckBox(QStringLiteral("Rip the disc as one file"), group);
+    chkOneFile->setObjectName(QStringLiteral("chkOneFile"));
+    grid->addWidget(chkOneFile, row++, 0, 1, 3);
     chkTestAndCopy = new QCheckBox(QStringLiteral("Test and copy"), group);
     chkTestAndCopy->setObjectName(QStringLiteral("chkTestAndCopy"));
     chkTestAndCopy->setToolTip(QStringLiteral("Read each track twice and compare the CRC32s of the two reads"));
@@ -502,6 +505,7 @@ GrabSettings ACfrmGrab::shown() const {
     g.useMusicBrainz = chkMusicBrainz->isChecked();
     g.nameTracks = chkNameTracks->isChecked();
     g.verifyAccurateRip = chkAccurateRip->isChecked();
+    g.oneFile = chkOneFile->isChecked();
     g.accurateRipServer = ARServerAddr->text();
     // The field is the selected drive's offset: its own once it differs from the default.
     // Values without a control of their own stay as last loaded or saved.
@@ -533,6 +537,7 @@ void ACfrmGrab::showSettings(const GrabSettings& s) {
     chkMusicBrainz->setChecked(s.useMusicBrainz);
     chkNameTracks->setChecked(s.nameTracks);
     chkAccurateRip->setChecked(s.verifyAccurateRip);
+    chkOneFile->setChecked(s.oneFile);
     ARServerAddr->setText(s.accurateRipServer);
     txtReadOffset->setValue(s.offsetFor(m_owner.currentDriveName()).samples);
     chkDeEmphasise->setChecked(s.deEmphasise);

@@ -93,6 +93,7 @@ public:
     QComboBox* cmbErrorAction;
     QCheckBox* chkTestAndCopy;
     QCheckBox* chkDeEmphasise;  // "De-emphasise": tracks mastered with pre-emphasis
+    QCheckBox* chkOneFile;  // the disc into one file with its CUE sheet
     // "CDDB"
     QCheckBox* chkDriveLockTray;
     QCheckBox* chkSafeMode;

@@ -109,7 +109,8 @@ void CdTrackJob::followEvents() {
         }
     };
     QObject::connect(&m_grabber, &CdGrabber::Progress, m_context.get(), [this, abortOnCancel](int percent) {
-        if (const double shown = shownPercent(percent); m_host.progressShown() != shown) m_host.fileProgress(shown);
+        if (const double shown = shownPercent(percent); m_trackProgress && m_host.progressShown() != shown)
+            m_host.fileProgress(shown);
         if (!m_host.letEventsRun()) m_stopped = true;
         abortOnCancel();
     });

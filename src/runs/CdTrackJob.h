@@ -50,6 +50,9 @@ public:
     bool aborted() const { return m_aborted; }
     bool openFailed() const;
     QString openError() const;
+    // Whether the grabber's progress through the track drives the host's bar (the default); not
+    // for a job that reads many tracks and shows its own progress.
+    void showTrackProgress(bool shown) { m_trackProgress = shown; }
     // Tells the host of the blocks the grabber replaced, cut or corrected in the track.
     void reportErrorBlocks() const;
     // The track as AccurateRip verifies it, when every frame of it was checksummed.
@@ -81,6 +84,7 @@ private:
     int m_track = 0;
     bool m_stopped = false;
     bool m_aborted = false;
+    bool m_trackProgress = true;
     double m_barFrom = 0;    // where the bar starts for the read in progress
     double m_barShare = 1;   // the part of the bar it fills
     std::optional<std::uint32_t> m_testCrc;

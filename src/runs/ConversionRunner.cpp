@@ -9,8 +9,10 @@
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/Formats.h"
+#include "components/audio/cd/CueTracks.h"
 #include "runs/CdTrackJob.h"
 #include "runs/ConverterRules.h"
+#include "runs/SheetSources.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +27,6 @@ namespace {
 // The progress bar at the start of a CD track: above 0, so that it shows as started before the
 // first block arrives.
 constexpr double kGrabStartPercent = 0.0002;
-// 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
-// values a second).
-constexpr int kCdBlockValues = 441000;
 
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
@@ -56,7 +55,10 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
     setOptions(snapshot.preserveTags, snapshot.deleteSource);
     useSettings(snapshot.settings);
     m_stopped = m_endRun = false;
+    m_formatKey = snapshot.formatKey;
+    m_discRips = {};
     m_albums.plan(snapshot);
+    m_sheets.plan(snapshot);
     if (m_components.grabber) m_ripLogs.plan(snapshot);
     for (const QString& folder : outputFolders(snapshot)) removeLeftoverParts(folder);
     m_wholeOutputsOnly = snapshot.wholeOutputsOnly;
@@ -74,7 +76,10 @@ void ConversionRunner::run(const RunSnapshot& snapshot) {
             if (!m_host.cancelRequested() && !m_stopped && !m_endRun) entryEnded(snapshot.entries[i].source);
         }
     }
-    if (!m_stopped) reportAccurateRip();
+    if (!m_stopped) {
+        writeCueSheets(snapshot);
+        reportAccurateRip();
+    }
     writeRipLogs();
     if (m_stopped) return;
     m_host.setBusy(false);
@@ -157,10 +162,10 @@ bool ConversionRunner::convertFile(const QString& p, const QString& q) {
     const QString part = partFileFor(q, m_partIndex);
     // Every channel is read; the writer mixes down for a format that holds fewer.
     m_components.reader.setChannelLimit(channel_layout::kMaxChannels);
-    audio::AudioFileSource source(m_components.reader, p);
+    const std::unique_ptr<audio::AudioSource> source = sourceOf(m_components.reader, p);
     audio::AudioFileSink sink(m_components.writer, part);
 
-    audio::AudioJob job(source, sink, *this);
+    audio::AudioJob job(*source, sink, *this);
     m_job = &job;
     const audio::JobOutcome outcome = job.run();
     m_job = nullptr;
@@ -202,6 +207,7 @@ audio::FileLoudness ConversionRunner::measureHere(const QString& part) {
 
 QString ConversionRunner::copyTags(const QString& p, const QString& part) {
     if (!m_preserveTags) return {};
+    if (cue::entryRef(p)) return writeSheetTags(m_components.tags, p, part);
     try {
         m_components.tags.ReadTags(p);
         m_components.tags.WriteTags(part);
@@ -240,10 +246,16 @@ bool ConversionRunner::completeOutput(const QString& p, const QString& part, con
     m_entryWritten = true;
     m_host.outputWritten(p, q);
     if (m_albums.active()) m_albums.written(p, q, *loudness.measurement);
-    if (m_deleteSource)
-        if (const QString reason = audio::removeSource(p); !reason.isEmpty())
-            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
+    if (m_deleteSource) deleteSources(p);
     return true;
+}
+
+void ConversionRunner::deleteSources(const QString& p) {
+    // A sheet's audio file goes only once every track of it is written whole.
+    const QStringList files = cue::entryRef(p) ? m_sheets.written(p) : QStringList{p};
+    for (const QString& file : files)
+        if (const QString reason = audio::removeSource(file); !reason.isEmpty())
+            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
 }
 
 void ConversionRunner::entryEnded(const QString& p) {
@@ -286,6 +298,7 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
         fail(p, refused);
         return false;
     }
+    if (m_components.grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
     m_ripLogs.trackStarted(p, *m_components.grabber, m_components.cdplayerIni);
     if (m_components.grabber->settings().testAndCopy && !testCdTrack(cd, p)) return false;
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
@@ -311,6 +324,7 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
     if (!completeOutput(p, part, q, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
     if (const QString differ = cd.testAndCopyDifference(p); !differ.isEmpty()) m_host.testAndCopyDiffered(p, differ);
+    trackRipped(q, cd.track());
     if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
     return true;
 }

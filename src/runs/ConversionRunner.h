@@ -23,14 +23,18 @@
 #include "components/audio/engine/RunObserver.h"
 #include "runs/AccurateRipVerifier.h"
 #include "runs/AlbumLoudnessTagger.h"
+#include "runs/RipCueSheet.h"
 #include "runs/RipLogBook.h"
 #include "runs/RunPlan.h"
+#include "runs/SheetSources.h"
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class AudioFile;
@@ -102,6 +106,14 @@ struct RunComponents {
 class ConversionRunner : private audio::JobListener {
 public:
     ConversionRunner(RunHost& host, RunComponents components);
+    // What the rip of a disc wrote beside its tracks, for the rip log: its CUE sheet and, when the
+    // disc was ripped as one file (GrabSettings::oneFile), that file.
+    struct DiscRipped {
+        QString sheet;
+        QString oneFile;
+    };
+    // The discs of the last run, in the order their sheets were written.
+    const QList<DiscRipped>& discsRipped() const;
 
     // The walk over the list: every processed entry in order, until cancelled.
     void run(const RunSnapshot& snapshot);
@@ -144,6 +156,8 @@ private:
     bool completeOutput(const QString& p, const QString& part, const QString& q, const audio::FileLoudness& loudness,
                         const Tagger& tagger);
     QString copyTags(const QString& p, const QString& part);
+    // The source of `p` deleted once its output is in place (a sheet's files once all its tracks are).
+    void deleteSources(const QString& p);
     // The loudness of a written part file, measured here with the message loop running.
     audio::FileLoudness measureHere(const QString& part);
     // A cancelled output: in place as it is, or dropped when only whole outputs may appear.
@@ -172,6 +186,27 @@ private:
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
     void commitJob(PartJob& job, const QString& p, const QString& q);
     void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
+    // CD rips (DiscRip.cpp): the disc of entry `p` as one file, the tracks each disc had written,
+    // and each disc's CUE sheet, written at the run's end.
+    struct DiscRips {
+        struct Disc {
+            RipCueSheet sheet;
+            QString folder;            // where its sheet goes: its first file's
+            QMap<int, QString> files;  // track → the file that holds it
+            bool oneFile = false;      // ripped as one file, its sheet written beside it
+        };
+        std::map<QString, Disc> discs;  // by the drive's root text
+        QList<DiscRipped> written;
+    };
+    bool ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd);
+    QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+                       const std::optional<DiscInfo>& info);
+    void trackRipped(const QString& q, int track);
+    void writeCueSheets(const RunSnapshot& snapshot);
+
+    // 16-bit values asked of the grabber per read: five seconds of CD audio (44 100 frames of two
+    // values a second).
+    static constexpr int kCdBlockValues = 441000;
 
     RunHost& m_host;
     RunComponents m_components;
@@ -186,7 +221,10 @@ private:
     int m_partIndex = 0;        // tells the part files of the run's entries apart
     bool m_entryWritten = false;  // the entry being processed has its output in place
     AlbumLoudnessTagger m_albums;
+    SheetDeletion m_sheets;
     AccurateRipVerifier m_verifier;
+    DiscRips m_discRips;
+    QString m_formatKey;  // the run's output format
     RipLogBook m_ripLogs;
 };
 

@@ -1,6 +1,7 @@
 #include "runs/ConverterRules.h"
 
 #include "components/audio/Formats.h"
+#include "components/audio/cd/CueTracks.h"
 #include "runs/NamePattern.h"
 #include "components/audio/engine/FileOps.h"
 
@@ -101,6 +102,13 @@ QString verificationSummary(const VerificationTally& tally) {
 
 QString outputPath(const QString& p, const QString& key, bool sameFolder, const QString& folder) {
     const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+    if (const std::optional<cue::EntryRef> ref = cue::entryRef(p)) {
+        // A sheet's track is named from the sheet, beside the sheet.
+        const cue::AudioSheet sheet = cue::readAudioSheet(ref->sheet, false);
+        const cue::AudioTrack* track = sheet.track(ref->number);
+        const QString base = sameFolder ? cue::sourceFolder(p) + QLatin1Char('/') : folder + QLatin1Char('/');
+        return base + (track ? cue::trackName(*track) : name) + QLatin1Char('.') + key;
+    }
     const QString base = sameFolder ? p.left(p.size() - name.size()) : folder + QLatin1Char('/');
     return base + audio::nameWithoutExtension(p) + QLatin1Char('.') + key;
 }

@@ -1,6 +1,7 @@
 #include "runs/NamePattern.h"
 
 #include "components/ComponentError.h"
+#include "components/audio/cd/CueTracks.h"
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/tags/AudioInfo.h"
 
@@ -26,6 +27,15 @@ QString number(const QString& value) {
     return first;
 }
 
+// The source's name without its extension; a sheet's track is named from the sheet.
+QString sourceName(const QString& source) {
+    if (const std::optional<cue::EntryRef> ref = cue::entryRef(source)) {
+        const cue::AudioSheet sheet = cue::readAudioSheet(ref->sheet, false);
+        if (const cue::AudioTrack* track = sheet.track(ref->number)) return cue::trackName(*track);
+    }
+    return audio::nameWithoutExtension(source);
+}
+
 }  // namespace
 
 const QStringList& patternFields() {
@@ -38,7 +48,7 @@ const QStringList& patternFields() {
 
 QString expandPattern(const QString& pattern, const QString& source, const QString& relativeDir,
                       const QMap<QString, QString>& tags) {
-    const QString name = component(audio::nameWithoutExtension(source), QStringLiteral("_"));
+    const QString name = component(sourceName(source), QStringLiteral("_"));
     const auto tag = [&tags](const char* key) { return tags.value(QLatin1String(key)); };
     const QString artist = component(tag("ARTIST"), QStringLiteral("Unknown Artist"));
     const QString year = tag("DATE").trimmed().left(4);
@@ -86,6 +96,15 @@ bool needsTags(const QString& pattern) {
 
 QMap<QString, QString> readPatternTags(const QString& path) {
     QMap<QString, QString> values;
+    if (const std::optional<cue::EntryRef> ref = cue::entryRef(path)) {
+        // A sheet's track: the values its output is tagged with.
+        const cue::AudioSheet sheet = cue::readAudioSheet(ref->sheet, false);
+        if (const cue::AudioTrack* track = sheet.track(ref->number)) {
+            const QMap<QString, QStringList> tags = cue::trackTags(sheet, *track);
+            for (auto it = tags.cbegin(); it != tags.cend(); ++it) values.insert(it.key(), it.value().value(0));
+        }
+        return values;
+    }
     try {
         AudioInfo info;
         info.ReadTags(path);

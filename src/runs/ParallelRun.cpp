@@ -52,9 +52,9 @@ public:
     }
 
     void run() override {
-        audio::AudioFileSource source(m_reader, m_source);
+        const std::unique_ptr<audio::AudioSource> source = sourceOf(m_reader, m_source);
         audio::AudioFileSink sink(m_writer, m_part);
-        audio::AudioJob job(source, sink, *this);
+        audio::AudioJob job(*source, sink, *this);
         m_job = &job;
         if (m_cancel.load()) job.cancel();
         const audio::JobOutcome outcome = job.run();

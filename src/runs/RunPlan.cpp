@@ -1,7 +1,9 @@
 #include "runs/RunPlan.h"
 
 #include "components/audio/engine/FileOps.h"
+#include "components/audio/cd/CueTracks.h"
 #include "runs/ConverterRules.h"
+#include "runs/SheetSources.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,10 +20,12 @@ EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QStri
         return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder")};
     if (snapshot.deleteSource && cd)
         return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file")};
-    if (!QFileInfo(p).isFile()) return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
-    // Reading a file while writing it would destroy it.
-    if (audio::sameFile(p, q))
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
+    if (!QFileInfo(p).isFile() && !cue::entryRef(p))
+        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
+    // Reading a file while writing it would destroy it (a sheet's track reads its audio file and the sheet).
+    for (const QString& read : filesReadBy(p))
+        if (audio::sameFile(read, q))
+            return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
     // Writing one output twice would lose the first file's audio (and, with deletion, its source).
     const QString key = outputClaimKey(q);
     if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd())

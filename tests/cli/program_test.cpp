@@ -428,7 +428,10 @@ TEST_F(CliProgram, RipsTracksOfADiscImageVerifiedAndWithLoudnessTags) {
                                        QStringLiteral("-o"), QStringLiteral("ripped")});
     // Every track written, but track 3 does not match: not exact.
     ASSERT_EQ(rip.exitCode, 3) << rip.err.toStdString();
-    const QStringList written = keysWithSuffix(filesUnder(path("ripped")), QStringLiteral(".flac"));
+    const auto ripped = filesUnder(path("ripped"));
+    // Beside the tracks, the disc's CUE sheet.
+    EXPECT_EQ(keysWithSuffix(ripped, QStringLiteral(".cue")), QStringList{QStringLiteral("Text Artist/Text Artist - Text Album.cue")});
+    const QStringList written = keysWithSuffix(ripped, QStringLiteral(".flac"));
     ASSERT_EQ(written.size(), 2) << written.join(QLatin1Char(' ')).toStdString();
     // Beside them, the rip's log (its own tests: riplog_cli_test.cpp).
     EXPECT_TRUE(QFileInfo::exists(path("ripped/Text Artist/Text Album.log")));

@@ -438,4 +438,19 @@ TEST_F(GrabDialog, SeveralReleasesAreOfferedAndCancellingChangesNothing) {
     }
 }
 
+// "Rip the disc as one file" is off at first, saved with the other options and applied to the
+// grabber, which the conversion run asks.
+TEST_F(GrabDialog, RipTheDiscAsOneFileIsSavedAndApplied) {
+    ACfrmGrab& d = load();
+    EXPECT_EQ(d.chkOneFile->text(), u"Rip the disc as one file"_s);
+    EXPECT_FALSE(d.chkOneFile->isChecked());
+    d.chkOneFile->setChecked(true);
+    d.cmdOk->click();
+    EXPECT_EQ(stored(u"Rip Disc As One File"_s), u"1"_s);
+    EXPECT_TRUE(owner.grabber.oneFile);
+    owner.grabber = GrabSettings{};
+    EXPECT_TRUE(load().chkOneFile->isChecked());
+    EXPECT_TRUE(owner.grabber.oneFile);
+}
+
 }  // namespace

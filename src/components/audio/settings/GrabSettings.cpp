@@ -34,6 +34,7 @@ const FlagValue kFlags[] = {
     {"AccurateRip Verify", &GrabSettings::verifyAccurateRip},
     {"Test And Copy", &GrabSettings::testAndCopy},
     {"De-emphasise", &GrabSettings::deEmphasise},
+    {"Rip Disc As One File", &GrabSettings::oneFile},
 };
 
 // The look-up texts; an empty one counts as nothing stored.

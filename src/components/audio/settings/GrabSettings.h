@@ -49,6 +49,9 @@ struct GrabSettings {
     bool nameTracks = false;
     // Ripped tracks are checked against the AccurateRip records.
     bool verifyAccurateRip = true;
+    // A disc is ripped as one file (FLAC, or WAV when WAV is the output format) with its CUE
+    // sheet, instead of one file per track.
+    bool oneFile = false;
     // Where AccurateRip records are fetched from: <server>/<a>/<b>/<c>/dBAR-….bin.
     QString accurateRipServer = QStringLiteral("http://www.accuraterip.com/accuraterip");
     // The drive's read offset in samples (frames): a track is read this many frames later.

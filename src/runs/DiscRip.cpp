@@ -1,0 +1,170 @@
+// The rip of a disc beyond its tracks: the whole disc as one file, with its CUE sheet beside it
+// (and, in a FLAC file, in its CUESHEET block), and at the run's end the CUE sheet of each disc
+// whose tracks were written one file per track.
+#include "runs/ConversionRunner.h"
+
+#include "components/ComponentError.h"
+#include "components/audio/cd/AccurateRip.h"
+#include "components/audio/cd/CdDiscSource.h"
+#include "components/audio/cd/CdGrabber.h"
+#include "components/audio/cd/CdTrackTags.h"
+#include "components/audio/codecs/AudioFile.h"
+#include "components/audio/codecs/FlacCueSheet.h"
+#include "components/audio/engine/FileEndpoints.h"
+#include "components/audio/tags/AudioInfo.h"
+#include "runs/CdTrackJob.h"
+#include "runs/ConverterRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <map>
+
+namespace converter {
+namespace {
+
+
+// Writes a sheet's text whole or not at all; why it could not, or nothing.
+QString saveSheet(const QString& path, const cue::Sheet& sheet) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(cue::text(sheet)) < 0 || !file.commit())
+        return QStringLiteral("The CUE sheet '%1' could not be written: %2").arg(path, file.errorString());
+    return {};
+}
+
+// The disc's tracks one after another, with each track's AccurateRip checksums taken of what is
+// read, as a track of its own has them.
+struct ChecksummedDisc : audio::CdDiscSource {
+    ChecksummedDisc(CdGrabber& g, std::vector<int> tracks, std::int64_t frames, DiscToc discToc)
+        : CdDiscSource(g, std::move(tracks), frames), toc(std::move(discToc)) {}
+    DiscToc toc;
+    std::map<int, std::pair<std::int64_t, accuraterip::TrackSum>> sums;  // track → its frames and sums
+    void trackOpened(int track, std::int64_t frames) override {
+        sums.insert_or_assign(track, std::pair{frames, accuraterip::TrackSum(frames, track == 1, track == toc.trackCount())});
+    }
+    SampleBlock read(int samples) override {
+        SampleBlock block = CdDiscSource::read(samples);
+        if (const auto sum = sums.find(currentTrack()); sum != sums.end()) sum->second.second.add(block.data(), block.size());
+        return block;
+    }
+    // The tracks read whole, as AccurateRip verifies them; each is named by its entry under `root`.
+    std::vector<RippedTrack> ripped(const QString& root) const {
+        std::vector<RippedTrack> out;
+        for (const auto& [track, sum] : sums)
+            if (sum.second.framesSeen() == sum.first)
+                out.push_back({root + QStringLiteral("Track%1.cda").arg(track, 2, 10, QLatin1Char('0')), toc, track,
+                               sum.second.v1(), sum.second.v2(), errorBlocks(track)});
+        return out;
+    }
+};
+
+bool isFlac(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("flac"), Qt::CaseInsensitive) == 0; }
+
+}  // namespace
+
+const QList<ConversionRunner::DiscRipped>& ConversionRunner::discsRipped() const { return m_discRips.written; }
+
+void ConversionRunner::trackRipped(const QString& q, int track) {
+    CdGrabber& grabber = *m_components.grabber;
+    auto disc = m_discRips.discs.find(grabber.RootText());
+    if (disc == m_discRips.discs.end()) {
+        RipCueSheet sheet(grabber.layout(), knownDiscInfo(grabber, m_components.cdplayerIni));
+        disc = m_discRips.discs.emplace(grabber.RootText(), DiscRips::Disc{sheet, QFileInfo(q).absolutePath(), {}, false}).first;
+    }
+    disc->second.files.insert(track, QFileInfo(q).absoluteFilePath());
+}
+
+// Each disc whose tracks were written one file per track gets its sheet beside its first file,
+// naming the files of the tracks written and of those whose outputs were there before (the
+// command line skips them).
+void ConversionRunner::writeCueSheets(const RunSnapshot& snapshot) {
+    for (auto& [root, disc] : m_discRips.discs) {
+        if (disc.oneFile) continue;
+        for (const RunEntry& e : snapshot.existing) {
+            const std::optional<int> track = isCdTrack(e.source) && e.source.startsWith(root) ? trackNumberOf(e.source) : std::nullopt;
+            if (track && !disc.files.contains(*track)) disc.files.insert(*track, QFileInfo(e.output).absoluteFilePath());
+        }
+        const QDir folder(disc.folder);
+        QMap<int, QString> named;
+        for (auto f = disc.files.cbegin(); f != disc.files.cend(); ++f) named.insert(f.key(), folder.relativeFilePath(f.value()));
+        const QString path = folder.filePath(disc.sheet.discName() + QStringLiteral(".cue"));
+        if (const QString reason = saveSheet(path, disc.sheet.perTrack(named)); !reason.isEmpty()) fail(path, reason);
+        else m_discRips.written.push_back({path, {}});
+        for (const QString& name : std::as_const(named))
+            if (name.contains(QLatin1Char('"')))
+                fail(path, QStringLiteral("The CUE sheet '%1' cannot name '%2': a sheet cannot hold a double quote in a file name. "
+                                          "Rename the file, and its name in the sheet, with single quotes.")
+                               .arg(path, name));
+    }
+}
+
+// The disc of entry `p` (prepared in `cd`) into one file beside `q`, once per disc and run: the
+// disc's later entries are in it already, or failed with it.
+bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd) {
+    CdGrabber& grabber = *m_components.grabber;
+    const QString root = grabber.RootText();
+    if (m_discRips.discs.count(root) != 0) return true;
+    const std::optional<DiscInfo> info = knownDiscInfo(grabber, m_components.cdplayerIni);
+    const RipCueSheet sheet(grabber.layout(), info);
+    // The disc is read once in a run, whether its one file is written or not.
+    m_discRips.discs.emplace(root, DiscRips::Disc{sheet, {}, {}, true});
+    const std::vector<TrackLayout> tracks = sheet.audioTracks();
+    if (tracks.empty()) {
+        fail(p, QStringLiteral("The disc in %1 has no audio track.").arg(grabber.driveSource()));
+        return false;
+    }
+    std::vector<int> numbers;
+    for (const TrackLayout& t : tracks) numbers.push_back(t.number);
+    const std::int64_t frames = (tracks.back().start + tracks.back().length - tracks.front().start) * CdGrabber::FramesPerSector;
+    const QString out = sheet.oneFilePath(q, m_formatKey);
+    const QString part = partFileFor(out, 0);
+    cd.showTrackProgress(false);
+    ChecksummedDisc source(grabber, numbers, frames, grabber.toc());
+    audio::AudioFileSink sink(m_components.writer, part);
+    audio::AudioJob job(source, sink, *this, kCdBlockValues);
+    m_job = &job;
+    m_cdTrack = true;
+    const audio::JobOutcome outcome = job.run();
+    m_cdTrack = false;
+    m_job = nullptr;
+    m_stopped = m_stopped || cd.stopped();
+    if (!trackReadWhole(p, out, part, outcome, cd)) return false;
+    const audio::FileLoudness loudness = measureHere(part);
+    if (m_stopped) {
+        settleUnfinished(part, out);
+        return false;
+    }
+    const cue::Sheet inFile = sheet.oneFile(QFileInfo(out).fileName());
+    const std::int64_t written = outcome.samplesWritten / CdGrabber::Channels;
+    const Tagger tagger = [&](const QString& file) { return tagOneFile(file, sheet, inFile, written, info); };
+    if (!completeOutput(p, part, out, loudness, tagger)) return false;
+    m_host.cdTrackWritten(p, source.errorBlocks());
+    for (const RippedTrack& track : source.ripped(root)) m_verifier.add(track);
+    const QString sheetPath = QFileInfo(out).dir().filePath(QFileInfo(out).completeBaseName() + QStringLiteral(".cue"));
+    const QString refused = saveSheet(sheetPath, inFile);
+    if (!refused.isEmpty()) fail(sheetPath, refused);
+    m_discRips.written.push_back({refused.isEmpty() ? sheetPath : QString(), out});
+    return true;
+}
+
+// The one file's CUESHEET block (a FLAC file of `frames` frames) and, with tags kept, the disc's
+// tags with the sheet as CUESHEET; why either failed, or nothing.
+QString ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+                                     const std::optional<DiscInfo>& info) {
+    if (isFlac(file))
+        if (const QString reason = audio::writeFlacCueSheet(file, inFile, frames); !reason.isEmpty()) return reason;
+    if (!m_preserveTags) return {};
+    QMap<QString, QStringList> tags = sheet.oneFileTags(inFile);
+    if (!isFlac(file)) tags.remove(QStringLiteral("CUESHEET"));
+    try {
+        m_components.tags.setProperties(tags);
+        m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
+        m_components.tags.WriteTags(file);
+    } catch (const ComponentError& e) {
+        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
+    }
+    return {};
+}
+
+}  // namespace converter
