@@ -124,9 +124,9 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     audio::AudioFileSink sink(m_components.writer, part);
     audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
-    m_cdTrack = true;
+    m_cdTrack = &cd;
     const audio::JobOutcome outcome = job.run();
-    m_cdTrack = false;
+    m_cdTrack = nullptr;
     m_job = nullptr;
     m_stopped = m_stopped || cd.stopped();
     if (!trackReadWhole(p, out, part, outcome, cd)) return false;
