@@ -298,8 +298,8 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
         fail(p, refused);
         return false;
     }
-    if (m_components.grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
     m_ripLogs.trackStarted(p, *m_components.grabber, m_components.cdplayerIni);
+    if (m_components.grabber->settings().oneFile) return ripDiscAsOneFile(p, q, cd);
     if (m_components.grabber->settings().testAndCopy && !testCdTrack(cd, p)) return false;
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
@@ -351,7 +351,9 @@ void ConversionRunner::recordCdTrack(const CdTrackJob& cd, const QString& p, con
     riplog::TrackRecord record = cd.record();
     if (written) {
         record.end = End::Copied;
-        record.file = QFileInfo(q).fileName();
+        // A disc ripped as one file: every track is in that file.
+        const bool oneFile = m_components.grabber->settings().oneFile && !m_discRips.written.isEmpty();
+        record.file = QFileInfo(oneFile ? m_discRips.written.back().oneFile : q).fileName();
     } else if (cd.aborted() || m_stopped || m_host.cancelRequested()) {
         record.end = End::Cancelled;
     } else {

@@ -90,7 +90,7 @@ riplog::Log RipLogBook::discFacts(const CdGrabber& grabber, const QString& cdpla
     log.safeMode = s.safeMode;
     log.retries = s.retries;
     log.errorAction = s.errorAction;
-    log.testAndCopy = s.testAndCopy;
+    log.testAndCopy = s.testAndCopy && !s.oneFile;  // the one-file rip reads the disc once
     log.layout = grabber.layout();
     return log;
 }

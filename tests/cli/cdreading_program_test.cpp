@@ -13,6 +13,7 @@
 
 #include <QRegularExpression>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <discid/discid.h>
@@ -32,6 +33,7 @@ protected:
     }
     // The FLAC files written under `folder`, by name.
     QStringList written(const QString& folder) const {
+        // The rip log and its JSON lie beside them.
         QStringList names = filesUnder(path(folder)).keys().filter(QRegularExpression(QStringLiteral("\\.flac$")));
         names.sort();
         return names;

@@ -4,7 +4,6 @@
 #include "converter/frmAudioConverter.h"
 #include "ripping/ACfrmGrab.h"
 #include "shell/WindowServices.h"
-#include "support/CliRuns.h"
 #include "support/ConfigHome.h"
 #include "support/GappedDisc.h"
 #include "support/TestSupport.h"
@@ -48,9 +47,10 @@ TEST(OneFileWindow, TheListedDiscBecomesOneFlacFileWithItsSheet) {
     testing_support::MsgBoxRecorder boxes;
     window->cmdConvert->click();
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
-    // Named from the disc's CD-Text, in the case of the window's outputs.
-    EXPECT_EQ(testing_support::withoutRipLogs(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)),
-              (QStringList{QStringLiteral("Gap Artist - Gap Album.FLAC"), QStringLiteral("Gap Artist - Gap Album.cue")}));
+    // Named from the disc's CD-Text, in the case of the window's outputs; the rip log beside them.
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("Gap Album.json"), QStringLiteral("Gap Album.log"), QStringLiteral("Gap Artist - Gap Album.FLAC"),
+                           QStringLiteral("Gap Artist - Gap Album.cue")}));
     QString error;
     EXPECT_TRUE(testing_support::decodeIndependently(out.filePath(QStringLiteral("Gap Artist - Gap Album.FLAC")), &error) == disc.audio)
         << error.toStdString();

@@ -54,9 +54,4 @@ QMap<QString, QByteArray> filesUnder(const QString& root) {
     return files;
 }
 
-QStringList withoutRipLogs(QStringList names) {
-    names.removeIf([](const QString& n) { return n.endsWith(QLatin1String(".log")) || n.endsWith(QLatin1String(".json")); });
-    return names;
-}
-
 }  // namespace testing_support

@@ -28,7 +28,4 @@ QStringList makeWavTree(const QString& root, int count, double seconds);
 // Every file under `root` (hidden ones too) by its path relative to `root`, with its bytes.
 QMap<QString, QByteArray> filesUnder(const QString& root);
 
-// `names` less the rip logs a rip writes beside its files (".log" and ".json").
-QStringList withoutRipLogs(QStringList names);
-
 }  // namespace testing_support

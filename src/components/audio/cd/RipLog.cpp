@@ -145,7 +145,9 @@ void trackLines(const Log& log, const TrackRecord& t, QStringList& out) {
     out << QStringLiteral("  Pre-gap: ") + msf(layout ? layout->pregap : 0);
     if (t.peak >= 0) out << QStringLiteral("  Peak: %1 % (%2)").arg(t.peak * 100.0 / 32768.0, 0, 'f', 1).arg(t.peak);
     if (log.testAndCopy) out << QStringLiteral("  Test CRC32: ") + (t.testCrc ? hex(*t.testCrc) : QStringLiteral("(not read)"));
-    out << QStringLiteral("  Copy CRC32: ") + (t.copyCrc ? hex(*t.copyCrc) : QStringLiteral("(not read whole)"));
+    const QString noCopyCrc = t.end == TrackRecord::End::Copied ? QStringLiteral("(not taken for this track)")
+                                                                : QStringLiteral("(not read whole)");
+    out << QStringLiteral("  Copy CRC32: ") + (t.copyCrc ? hex(*t.copyCrc) : noCopyCrc);
     if (log.testAndCopy && t.testCrc && t.copyCrc)
         out << QStringLiteral("  Test and copy: ") + (*t.testCrc == *t.copyCrc ? QStringLiteral("same") : QStringLiteral("differ"));
     QString ar = t.accurateRip.isEmpty() ? QStringLiteral("not verified") : t.accurateRip;
