@@ -22,7 +22,7 @@ using namespace testing_support;
 namespace {
 
 const QByteArray kMultiFile =
-    "CATALOG 0123456789012\r\n"
+    "REM COMMENT \"two  spaces\"\r\nCATALOG 0123456789012\r\n"
     "PERFORMER \"The Band\"\r\nTITLE \"Two Files\"\r\n"
     "FILE \"one.flac\" WAVE\r\n  TRACK 01 AUDIO\r\n    TITLE \"First\"\r\n    ISRC GBAAA0000001\r\n"
     "    FLAGS DCP PRE\r\n    INDEX 01 00:00:00\r\n"
@@ -63,6 +63,7 @@ TEST(CueSheet, ReadsAlbumTracksIndexesAndFilesOfEverySheetLine) {
     const cue::Sheet sheet = cue::parse(kMultiFile, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_EQ(sheet.catalog, QStringLiteral("0123456789012"));
+    EXPECT_EQ(sheet.remarks, QStringList{QStringLiteral("COMMENT \"two  spaces\"")});
     EXPECT_EQ(sheet.title, QStringLiteral("Two Files"));
     EXPECT_EQ(sheet.performer, QStringLiteral("The Band"));
     ASSERT_EQ(sheet.tracks.size(), 2u);

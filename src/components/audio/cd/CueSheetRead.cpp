@@ -81,7 +81,7 @@ struct Reader {
         return false;
     }
     Track* track() { return sheet.tracks.empty() ? nullptr : &sheet.tracks.back(); }
-    bool command(const QStringList& w);
+    bool command(const QStringList& w, const QString& raw);
     bool trackLine(const QStringList& w);
     bool indexLine(const QStringList& w);
     // TITLE, PERFORMER: the track's once a track has begun, else the album's.
@@ -122,10 +122,11 @@ bool Reader::indexLine(const QStringList& w) {
     return true;
 }
 
-bool Reader::command(const QStringList& w) {
+bool Reader::command(const QStringList& w, const QString& raw) {
     const QString keyword = w.value(0).toUpper();
     if (keyword == QLatin1String("REM")) {
-        sheet.remarks << w.mid(1).join(QLatin1Char(' '));
+        // A remark is kept as written, quotes and spacing included.
+        sheet.remarks << raw.trimmed().mid(3).trimmed();
     } else if (keyword == QLatin1String("FILE")) {
         if (w.size() < 2 || w[1].isEmpty()) return fail(QStringLiteral("FILE names no file"));
         file = w[1];
@@ -166,7 +167,7 @@ Sheet parse(const QByteArray& text, QString* error) {
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         const QStringList w = words(line);
         if (w.isEmpty()) continue;
-        if (!reader.command(w)) return refuse(reader.error);
+        if (!reader.command(w, line)) return refuse(reader.error);
     }
     if (reader.sheet.tracks.empty()) return refuse(QStringLiteral("it holds no TRACK"));
     if (!reader.sheet.tracks.back().start())

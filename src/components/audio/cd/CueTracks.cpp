@@ -194,8 +194,10 @@ QMap<QString, QStringList> trackTags(const AudioSheet& sheet, const AudioTrack& 
     put("ISRC", track.isrc);
     for (const QString& remark : sheet.remarks) {
         const QString word = remark.section(QLatin1Char(' '), 0, 0).toUpper();
+        QString value = remark.section(QLatin1Char(' '), 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) value = value.mid(1, value.size() - 2);
         if (word == QLatin1String("DATE") || word == QLatin1String("GENRE"))
-            put(word == QLatin1String("DATE") ? "DATE" : "GENRE", remark.section(QLatin1Char(' '), 1).trimmed());
+            put(word == QLatin1String("DATE") ? "DATE" : "GENRE", value);
     }
     return tags;
 }
