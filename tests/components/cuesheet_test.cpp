@@ -78,6 +78,46 @@ TEST(CueSheet, ReadsAlbumTracksIndexesAndFilesOfEverySheetLine) {
     EXPECT_EQ(sheet.tracks[1].start()->fileType, QStringLiteral("WAVE"));
 }
 
+// What a rip writes (cue::text) reads back as the same sheet, awkward names and all.
+TEST(CueSheet, WrittenSheetsReadBackWhole) {
+    cue::Sheet sheet;
+    sheet.catalog = QStringLiteral("0123456789012");
+    sheet.title = QStringLiteral("  Spaced   Album ");
+    sheet.performer = QStringLiteral("B\u00e4nd; \u65e5\u672c");
+    sheet.remarks = QStringList{QStringLiteral("DISCID 1E020803"), QStringLiteral("COMMENT \"x  y\"")};
+    for (int n = 1; n <= 3; ++n) {
+        cue::Track t;
+        t.number = n;
+        t.title = n == 2 ? QStringLiteral("A \"quoted\"\nline") : QStringLiteral("Song %1").arg(n);
+        t.isrc = n == 1 ? QStringLiteral("GBAAA0000001") : QString();
+        t.flags = n == 3 ? QStringList{QStringLiteral("DCP"), QStringLiteral("PRE")} : QStringList{};
+        t.pregap = n == 3 ? 150 : 0;
+        const QString file = n == 3 ? QStringLiteral("two b.flac") : QStringLiteral("one.flac");
+        if (n == 2) t.indexes.push_back({0, file, QStringLiteral("WAVE"), 16000});
+        t.indexes.push_back({1, file, QStringLiteral("WAVE"), n == 3 ? 0 : (n - 1) * 16075});
+        sheet.tracks.push_back(t);
+    }
+    QString error;
+    const cue::Sheet back = cue::parse(cue::text(sheet), &error);
+    ASSERT_EQ(back.tracks.size(), 3u) << error.toStdString();
+    EXPECT_EQ(back.catalog, sheet.catalog);
+    EXPECT_EQ(back.title, sheet.title);
+    EXPECT_EQ(back.performer, sheet.performer);
+    EXPECT_EQ(back.remarks, sheet.remarks);
+    // A sheet has no escapes: the writer gives a double quote as a single one, a line break as a space.
+    EXPECT_EQ(back.tracks[1].title, QStringLiteral("A 'quoted' line"));
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.tracks[i].isrc, sheet.tracks[i].isrc);
+        EXPECT_EQ(back.tracks[i].flags, sheet.tracks[i].flags);
+        EXPECT_EQ(back.tracks[i].pregap, sheet.tracks[i].pregap);
+        ASSERT_EQ(back.tracks[i].indexes.size(), sheet.tracks[i].indexes.size());
+        for (std::size_t k = 0; k < sheet.tracks[i].indexes.size(); ++k) {
+            EXPECT_EQ(back.tracks[i].indexes[k].file, sheet.tracks[i].indexes[k].file);
+            EXPECT_EQ(back.tracks[i].indexes[k].frames, sheet.tracks[i].indexes[k].frames);
+        }
+    }
+}
+
 TEST(CueSheet, StartsAgreeWithCuebreakpoints) {
     const QByteArray text = "\xef\xbb\xbfTITLE \"B\xc3\xa4nd\"\nFILE \"a.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n"
                             " TRACK 02 AUDIO\n  INDEX 00 02:10:70\n  INDEX 01 02:12:74\n TRACK 03 AUDIO\n  INDEX 01 61:00:01\n";
