@@ -349,6 +349,8 @@ void ConversionRunner::recordCdTrack(const CdTrackJob& cd, const QString& p, con
                                      qsizetype failuresBefore) {
     using End = riplog::TrackRecord::End;
     riplog::TrackRecord record = cd.record();
+    // A track of a disc ripped as one file has its record from that file's read.
+    if (const auto oneFile = m_discRips.records.find(p); written && oneFile != m_discRips.records.end()) record = oneFile->second;
     if (written) {
         record.end = End::Copied;
         // A disc ripped as one file: every track is in that file.

@@ -197,6 +197,7 @@ private:
         };
         std::map<QString, Disc> discs;  // by the drive's root text
         QList<DiscRipped> written;
+        std::map<QString, riplog::TrackRecord> records;  // the rip log's records of the one files' tracks, by entry
     };
     bool ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd);
     QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,

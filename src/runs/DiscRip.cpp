@@ -8,6 +8,7 @@
 #include "components/audio/cd/CdDiscSource.h"
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/CdTrackTags.h"
+#include "components/audio/cd/RipLog.h"
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/codecs/FlacCueSheet.h"
 #include "components/audio/engine/FileEndpoints.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 
 namespace converter {
@@ -39,22 +42,50 @@ struct ChecksummedDisc : audio::CdDiscSource {
     ChecksummedDisc(CdGrabber& g, std::vector<int> tracks, std::int64_t frames, DiscToc discToc)
         : CdDiscSource(g, std::move(tracks), frames), toc(std::move(discToc)) {}
     DiscToc toc;
-    std::map<int, std::pair<std::int64_t, accuraterip::TrackSum>> sums;  // track → its frames and sums
+    // What is taken of each track as it is read: its AccurateRip sums, and its CRC32 and peak for
+    // the rip log.
+    struct Sums {
+        std::int64_t frames = 0;
+        accuraterip::TrackSum sum;
+        riplog::Crc32 crc;
+        int peak = 0;
+    };
+    std::map<int, Sums> sums;  // by track
     void trackOpened(int track, std::int64_t frames) override {
-        sums.insert_or_assign(track, std::pair{frames, accuraterip::TrackSum(frames, track == toc.firstAudioTrack(), track == toc.lastAudioTrack())});
+        sums.insert_or_assign(track, Sums{frames, accuraterip::TrackSum(frames, track == toc.firstAudioTrack(), track == toc.lastAudioTrack()), {}, 0});
     }
     SampleBlock read(int samples) override {
         SampleBlock block = CdDiscSource::read(samples);
-        if (const auto sum = sums.find(currentTrack()); sum != sums.end()) sum->second.second.add(block.data(), block.size());
+        if (const auto s = sums.find(currentTrack()); s != sums.end()) {
+            s->second.sum.add(block.data(), block.size());
+            s->second.crc.add(block.data(), block.size());
+            for (const std::int16_t v : block) s->second.peak = std::max(s->second.peak, std::abs(int(v)));
+        }
         return block;
     }
+    static QString entry(const QString& root, int track) { return root + QStringLiteral("Track%1.cda").arg(track, 2, 10, QLatin1Char('0')); }
     // The tracks read whole, as AccurateRip verifies them; each is named by its entry under `root`.
     std::vector<RippedTrack> ripped(const QString& root) const {
         std::vector<RippedTrack> out;
-        for (const auto& [track, sum] : sums)
-            if (sum.second.framesSeen() == sum.first)
-                out.push_back({root + QStringLiteral("Track%1.cda").arg(track, 2, 10, QLatin1Char('0')), toc, track,
-                               sum.second.v1(), sum.second.v2(), errorBlocks(track)});
+        for (const auto& [track, s] : sums)
+            if (s.sum.framesSeen() == s.frames) out.push_back({entry(root, track), toc, track, s.sum.v1(), s.sum.v2(), errorBlocks(track)});
+        return out;
+    }
+    // The rip log's record of each track read whole, by its entry under `root`.
+    std::map<QString, riplog::TrackRecord> records(const QString& root, const QString& file) const {
+        std::map<QString, riplog::TrackRecord> out;
+        for (const auto& [track, s] : sums) {
+            if (s.sum.framesSeen() != s.frames) continue;
+            riplog::TrackRecord r;
+            r.number = track;
+            r.end = riplog::TrackRecord::End::Copied;
+            r.file = file;
+            r.copyCrc = s.crc.value();
+            r.peak = s.peak;
+            r.accurateRipV1 = s.sum.v1();
+            r.accurateRipV2 = s.sum.v2();
+            out.emplace(entry(root, track), r);
+        }
         return out;
     }
 };
@@ -141,6 +172,12 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     if (!completeOutput(p, part, out, loudness, tagger)) return false;
     m_host.cdTrackWritten(p, source.errorBlocks());
     for (const RippedTrack& track : source.ripped(root)) m_verifier.add(track);
+    // Each track of the one file in the rip log, as a track of its own would be.
+    for (const auto& [entry, record] : source.records(root, QFileInfo(out).fileName())) {
+        m_ripLogs.trackStarted(entry, grabber, m_components.cdplayerIni);
+        m_ripLogs.trackEnded(entry, record);
+        m_discRips.records.insert_or_assign(entry, record);
+    }
     const QString sheetPath = QFileInfo(out).dir().filePath(QFileInfo(out).completeBaseName() + QStringLiteral(".cue"));
     const QString refused = saveSheet(sheetPath, inFile);
     if (!refused.isEmpty()) fail(sheetPath, refused);

@@ -39,7 +39,19 @@ void RipLogBook::trackStarted(const QString& p, const CdGrabber& grabber, const 
 }
 
 void RipLogBook::trackEnded(const QString& p, const riplog::TrackRecord& record) {
-    if (Disc* disc = discOf(p)) disc->records[disc->entries.indexOf(p)] = record;
+    Disc* disc = discOf(p);
+    if (!disc) {
+        // A track the run did not list, read with a listed one of its disc (a disc ripped as one
+        // file): it joins that disc's log.
+        const QString root = QFileInfo(p).path();
+        const auto listed = std::find_if(m_discs.begin(), m_discs.end(), [&](const Disc& d) { return d.root == root; });
+        if (listed == m_discs.end()) return;
+        disc = &*listed;
+        disc->entries << p;
+        disc->outputs << QString();
+        disc->records << std::nullopt;
+    }
+    disc->records[disc->entries.indexOf(p)] = record;
 }
 
 void RipLogBook::verified(const VerificationReport& report, bool enabled) {

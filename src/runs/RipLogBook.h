@@ -30,6 +30,7 @@ public:
     // Entry `p` is read from the grabber's current drive: its disc's facts are taken the first
     // time one of its tracks is.
     void trackStarted(const QString& p, const CdGrabber& grabber, const QString& cdplayerIni);
+    // A track of a listed disc that the run did not list (one file holds it) is added to its log.
     void trackEnded(const QString& p, const riplog::TrackRecord& record);
     // The verdicts of the run's verification; `enabled` false: the run did not verify.
     void verified(const VerificationReport& report, bool enabled);

@@ -6,9 +6,12 @@
 #include "support/ConfigHome.h"
 #include "support/DiscServices.h"
 #include "support/GappedDisc.h"
+#include "support/RipLogTools.h"
 #include "support/WebServer.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -50,6 +53,15 @@ TEST_F(CliOneFile, TheDiscAsOneFlacFileWithItsSheetAndTheTrackRipsSheet) {
     EXPECT_TRUE(decodeIndependently(flac, &error) == disc.audio) << error.toStdString();
     const QStringList starts{breakpointText(disc.image.starts[1]), breakpointText(disc.image.starts[2])};
     EXPECT_EQ(cueBreakpoints(sheet, QStringLiteral("--append-gaps"), &error), starts) << error.toStdString();
+    // The log holds every track of the one file with the CRC32 zlib takes of its samples.
+    const QJsonArray logged = readJson(out(QStringLiteral("Gap Album.json"))).value(QStringLiteral("tracks")).toArray();
+    ASSERT_EQ(logged.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const auto at = [&](int track) { return std::ptrdiff_t(track < 3 ? disc.image.starts[std::size_t(track)] * 1176 : std::ptrdiff_t(disc.audio.size())); };
+        const SampleBlock track(disc.audio.begin() + at(i), disc.audio.begin() + at(i + 1));
+        EXPECT_EQ(logged[i].toObject().value(QStringLiteral("copyCrc32")).toString(), zlibCrc32(track)) << "track " << i + 1;
+        EXPECT_EQ(logged[i].toObject().value(QStringLiteral("file")).toString(), QFileInfo(flac).fileName());
+    }
     EXPECT_TRUE(exportedCueSheet(flac, &error).contains(QStringLiteral("CATALOG 0614223012347"))) << error.toStdString();
     // Once there, it is skipped.
     const CommandResult again = convert({QStringLiteral("--one-file")});

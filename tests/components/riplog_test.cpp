@@ -50,7 +50,7 @@ riplog::Log driveRip() {
     log.errorAction = 1;
     log.testAndCopy = true;
     log.layout.tracks = {{1, 0, 460, 0, true, false, false, false, {}},
-                         {2, 610, 200, 150, true, false, false, false, {}},
+                         {2, 610, 200, 150, true, true, true, false, {}},
                          {3, 810, 310, 0, true, false, false, false, {}},
                          {4, 12570, 3000, 0, false, false, false, false, {}}};
     log.layout.leadOut = 15570;
@@ -120,8 +120,9 @@ TEST(RipLog, TheTextHoldsEveryFieldWhereItBelongs) {
     for (const auto& f : fields)
         EXPECT_EQ(logField(text, QLatin1String(f.field), QLatin1String(f.after)), QString::fromUtf8(f.value))
             << f.field << " after " << f.after << "\n" << text.toStdString();
-    // The table of contents: start, length and pre-gap of every track, the data track marked.
-    EXPECT_TRUE(text.contains(QStringLiteral("      2  00:08.10  00:02.50  00:02.00           610      200  audio\n")))
+    // The table of contents: start, length and pre-gap of every track, the data track marked, the
+    // control flags of a track mastered with pre-emphasis that may be copied.
+    EXPECT_TRUE(text.contains(QStringLiteral("      2  00:08.10  00:02.50  00:02.00           610      200  audio (PRE DCP)\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("      4  02:47.45  00:40.00  00:00.00         12570     3000  data\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("  Not all tracks accurately ripped\n    Track 2: 3 error blocks\n"
@@ -253,6 +254,8 @@ TEST(RipLog, TheJsonHoldsTheSameFacts) {
     ASSERT_EQ(toc.size(), 4);
     EXPECT_EQ(toc[1].toObject().value(QStringLiteral("pregap")).toInt(), 150);
     EXPECT_FALSE(toc[3].toObject().value(QStringLiteral("audio")).toBool());
+    // Track 2's control flags, as a sheet names them.
+    EXPECT_EQ(toc[1].toObject().value(QStringLiteral("flags")).toArray(), (QJsonArray{QStringLiteral("PRE"), QStringLiteral("DCP")}));
     const QJsonArray tracks = o.value(QStringLiteral("tracks")).toArray();
     ASSERT_EQ(tracks.size(), 3);
     const QJsonObject two = tracks[1].toObject();

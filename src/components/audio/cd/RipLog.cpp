@@ -123,10 +123,25 @@ void driveLines(const Log& log, QStringList& out) {
     out << QString();
 }
 
+// The track's control flags as a CUE sheet names them.
+QStringList flagsOf(const TrackLayout& t) {
+    QStringList flags;
+    if (t.preEmphasis) flags << QStringLiteral("PRE");
+    if (t.copyPermitted) flags << QStringLiteral("DCP");
+    if (t.fourChannel) flags << QStringLiteral("4CH");
+    return flags;
+}
+
+QString typeOf(const TrackLayout& t) {
+    if (!t.audio) return QStringLiteral("data");
+    return t.number == 0 ? QStringLiteral("audio (hidden before track 1)") : QStringLiteral("audio");
+}
+
 void tocLines(const Log& log, QStringList& out) {
     out << QStringLiteral("Table of contents (minutes:seconds.sectors; sectors from the start of the disc)");
-    out << QStringLiteral("  Track  Start     Length    Pre-gap   Start sector  Sectors  Type");
-    for (const TrackLayout& t : log.layout.tracks)
+    out << QStringLiteral("  Track  Start     Length    Pre-gap   Start sector  Sectors  Type (flags)");
+    for (const TrackLayout& t : log.layout.tracks) {
+        const QStringList flags = flagsOf(t);
         out << QStringLiteral("  %1  %2  %3  %4  %5  %6  %7")
                    .arg(t.number, 5)
                    .arg(msf(t.start), -8)
@@ -134,7 +149,8 @@ void tocLines(const Log& log, QStringList& out) {
                    .arg(msf(t.pregap), -8)
                    .arg(t.start, 12)
                    .arg(t.length, 7)
-                   .arg(t.audio ? QStringLiteral("audio") : QStringLiteral("data"));
+                   .arg(typeOf(t) + (flags.isEmpty() ? QString() : QStringLiteral(" (") + flags.join(QLatin1Char(' ')) + QLatin1Char(')')));
+    }
     out << QStringLiteral("  Lead-out: %1").arg(log.layout.leadOut) << QString();
 }
 
@@ -268,7 +284,8 @@ QJsonObject tocObject(const DiscLayout& layout) {
     for (const TrackLayout& t : layout.tracks)
         tracks << QJsonObject{{QStringLiteral("number"), t.number}, {QStringLiteral("start"), t.start},
                               {QStringLiteral("length"), t.length}, {QStringLiteral("pregap"), t.pregap},
-                              {QStringLiteral("audio"), t.audio}};
+                              {QStringLiteral("audio"), t.audio}, {QStringLiteral("hidden"), t.number == 0},
+                              {QStringLiteral("flags"), QJsonArray::fromStringList(flagsOf(t))}};
     return {{QStringLiteral("tracks"), tracks}, {QStringLiteral("leadOut"), layout.leadOut},
             {QStringLiteral("audioEnd"), layout.audioEnd}, {QStringLiteral("catalog"), layout.catalog}};
 }
