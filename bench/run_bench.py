@@ -568,7 +568,8 @@ def rip_image_one_file(cli_tool, wav, work):
 
         ours()
         ref()
-        names = sorted(os.listdir(ours_dir))
+        # The rip log and its JSON lie beside the file and its sheet.
+        names = sorted(n for n in os.listdir(ours_dir) if not n.endswith((".log", ".json")))
         if len(names) != 2 or not names[0].endswith(".cue") or not names[1].endswith(".flac"):
             sys.exit(f"rip-image-one-file: our rip wrote {names}, not one FLAC file and its sheet")
         a = decoded(os.path.join(ours_dir, names[1]))

@@ -304,29 +304,36 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
     // CD audio is 44 100 Hz stereo; the writer is told so. The whole track is read, under a part
     // name, and put in place when whole and tagged.
     const QString part = partFileFor(q, cd.track());
+    const std::optional<CdRead> read = readCd(cd.source(), cd, p, q, part);
+    if (!read) return false;
+    const Tagger tagger = [this, &cd](const QString& written) {
+        return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
+    };
+    if (!completeOutput(p, part, q, read->loudness, tagger)) return false;
+    m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
+    if (const QString differ = cd.testAndCopyDifference(p); !differ.isEmpty()) m_host.testAndCopyDiffered(p, differ);
+    trackRipped(q, cd.track());
+    if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
+    return true;
+}
+
+std::optional<ConversionRunner::CdRead> ConversionRunner::readCd(audio::AudioSource& source, CdTrackJob& cd, const QString& p,
+                                                                  const QString& q, const QString& part) {
     audio::AudioFileSink sink(m_components.writer, part);
-    audio::AudioJob job(cd.source(), sink, *this, kCdBlockValues);
+    audio::AudioJob job(source, sink, *this, kCdBlockValues);
     m_job = &job;
     m_cdTrack = &cd;
     const audio::JobOutcome outcome = job.run();
     m_cdTrack = nullptr;
     m_job = nullptr;
     m_stopped = m_stopped || cd.stopped();
-    if (!trackReadWhole(p, q, part, outcome, cd)) return false;
+    if (!trackReadWhole(p, q, part, outcome, cd)) return std::nullopt;
     const audio::FileLoudness loudness = measureHere(part);
     if (m_stopped) {
         settleUnfinished(part, q);
-        return false;
+        return std::nullopt;
     }
-    const Tagger tagger = [this, &cd](const QString& written) {
-        return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
-    };
-    if (!completeOutput(p, part, q, loudness, tagger)) return false;
-    m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
-    if (const QString differ = cd.testAndCopyDifference(p); !differ.isEmpty()) m_host.testAndCopyDiffered(p, differ);
-    trackRipped(q, cd.track());
-    if (const std::optional<RippedTrack> ripped = cd.ripped(p)) m_verifier.add(*ripped);
-    return true;
+    return CdRead{outcome, loudness};
 }
 
 bool ConversionRunner::testCdTrack(CdTrackJob& cd, const QString& p) {

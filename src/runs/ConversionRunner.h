@@ -165,6 +165,15 @@ private:
     // Whether `part` holds the whole track `cd` read; otherwise it is dropped or settled.
     bool trackReadWhole(const QString& p, const QString& q, const QString& part, const audio::JobOutcome& outcome,
                         const CdTrackJob& cd);
+    // What reading CD audio into a part file left, when the part holds it whole and the run goes on.
+    struct CdRead {
+        audio::JobOutcome outcome;
+        audio::FileLoudness loudness;
+    };
+    // Reads `source` (the audio of CD track job `cd`, entry `p`) into `part` for output `q`; nothing
+    // when the part is not whole or the run stopped (the part is then dropped or settled).
+    std::optional<CdRead> readCd(audio::AudioSource& source, CdTrackJob& cd, const QString& p, const QString& q,
+                                 const QString& part);
     // The CD track's read, from its preparation to its output in place.
     bool ripCdTrack(CdTrackJob& cd, const QString& p, const QString& q);
     // Test and copy: the test read before the copy; false (the track failed or was cancelled)

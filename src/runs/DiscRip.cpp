@@ -140,7 +140,7 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const RipCueSheet sheet(grabber.layout(), info);
     // The disc is read once in a run, whether its one file is written or not.
     m_discRips.discs.emplace(root, DiscRips::Disc{sheet, {}, {}, true});
-    const std::vector<TrackLayout> tracks = sheet.audioTracks();
+    const std::vector<TrackLayout> tracks = sheet.oneFileTracks();
     if (tracks.empty()) {
         fail(p, QStringLiteral("The disc in %1 has no audio track.").arg(grabber.driveSource()));
         return false;
@@ -152,24 +152,12 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const QString part = partFileFor(out, 0);
     cd.showTrackProgress(false);
     ChecksummedDisc source(grabber, numbers, frames, grabber.toc());
-    audio::AudioFileSink sink(m_components.writer, part);
-    audio::AudioJob job(source, sink, *this, kCdBlockValues);
-    m_job = &job;
-    m_cdTrack = &cd;
-    const audio::JobOutcome outcome = job.run();
-    m_cdTrack = nullptr;
-    m_job = nullptr;
-    m_stopped = m_stopped || cd.stopped();
-    if (!trackReadWhole(p, out, part, outcome, cd)) return false;
-    const audio::FileLoudness loudness = measureHere(part);
-    if (m_stopped) {
-        settleUnfinished(part, out);
-        return false;
-    }
+    const std::optional<CdRead> read = readCd(source, cd, p, out, part);
+    if (!read) return false;
     const cue::Sheet inFile = sheet.oneFile(QFileInfo(out).fileName());
-    const std::int64_t written = outcome.samplesWritten / CdGrabber::Channels;
+    const std::int64_t written = read->outcome.samplesWritten / CdGrabber::Channels;
     const Tagger tagger = [&](const QString& file) { return tagOneFile(file, sheet, inFile, written, info); };
-    if (!completeOutput(p, part, out, loudness, tagger)) return false;
+    if (!completeOutput(p, part, out, read->loudness, tagger)) return false;
     m_host.cdTrackWritten(p, source.errorBlocks());
     for (const RippedTrack& track : source.ripped(root)) m_verifier.add(track);
     // Each track of the one file in the rip log, as a track of its own would be.

@@ -90,11 +90,18 @@ cue::Sheet RipCueSheet::perTrack(const QMap<int, QString>& files) const {
     return sheet;
 }
 
+std::vector<TrackLayout> RipCueSheet::oneFileTracks() const {
+    std::vector<TrackLayout> tracks;
+    if (const TrackLayout* hidden = m_layout.track(0); hidden && hidden->audio) tracks.push_back(*hidden);
+    for (const TrackLayout& t : audioTracks()) tracks.push_back(t);
+    return tracks;
+}
+
 cue::Sheet RipCueSheet::oneFile(const QString& file) const {
     cue::Sheet sheet = discSheet();
     const std::vector<TrackLayout> tracks = audioTracks();
     if (tracks.empty()) return sheet;
-    const std::int32_t origin = tracks.front().start;
+    const std::int32_t origin = oneFileTracks().front().start;
     const QString type = fileType(file);
     for (const TrackLayout& t : tracks) {
         cue::Track out = track(t);

@@ -25,8 +25,11 @@ public:
     // One file per track: track number → the file holding it, named as the sheet names it
     // (relative to the sheet's folder). Tracks without a file are left out.
     cue::Sheet perTrack(const QMap<int, QString>& files) const;
-    // Every audio track in `file`, which starts at the first audio track's INDEX 01 and holds the
-    // audio up to the end of the last one.
+    // The tracks one file holds: the audio hidden before track 1 (track 0), when the disc has it,
+    // then every audio track.
+    std::vector<TrackLayout> oneFileTracks() const;
+    // Every audio track in `file`, which starts where the first of oneFileTracks() starts (the
+    // hidden audio is track 1's INDEX 00) and holds the audio up to the end of the last one.
     cue::Sheet oneFile(const QString& file) const;
 
     // The name a rip's sheet and its one file get, without an extension: "<artist> - <album>",

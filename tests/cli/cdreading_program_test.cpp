@@ -72,6 +72,18 @@ TEST_F(CliCdReading, RipsTheHiddenTrackWithTheOthers) {
                                          QStringLiteral("-f"), QStringLiteral("flac"), QStringLiteral("-o"), QStringLiteral("only")});
     ASSERT_EQ(alone.exitCode, 0) << alone.err.toStdString();
     EXPECT_EQ(written(QStringLiteral("only")), QStringList{files[0]});
+    // Ripped as one file, the disc's file starts with it.
+    const CommandResult one = convert({QStringLiteral("--cd"), image.cue, QStringLiteral("--one-file"), QStringLiteral("-f"),
+                                       QStringLiteral("flac"), QStringLiteral("-o"), QStringLiteral("one")});
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    const QStringList oneFile = written(QStringLiteral("one"));
+    ASSERT_EQ(oneFile.size(), 1);
+    SampleBlock disc;
+    for (int track = 0; track <= 3; ++track) {
+        const SampleBlock samples = image.ripOf(track);
+        disc.insert(disc.end(), samples.begin(), samples.end());
+    }
+    EXPECT_TRUE(ffmpegDecode(path(QStringLiteral("one/") + oneFile[0]), 44100, 2) == disc) << "not the disc from its first sector";
 }
 
 // The record is served under the name the audio session gives (computed here from the image's

@@ -217,6 +217,9 @@ TEST(RipCueSheetText, TracksWithoutFilesAndGapsNoFileHolds) {
     EXPECT_EQ(QString::fromUtf8(cue::text(RipCueSheet(hidden, std::nullopt).perTrack({{0, QStringLiteral("00.flac")}, {1, QStringLiteral("01.flac")}}))),
               QStringLiteral("FILE \"00.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n"
                              "FILE \"01.flac\" WAVE\n    INDEX 01 00:00:00\n"));
+    // In one file it is the file's start: track 1's INDEX 00.
+    EXPECT_EQ(QString::fromUtf8(cue::text(RipCueSheet(hidden, std::nullopt).oneFile(QStringLiteral("d.flac")))),
+              QStringLiteral("FILE \"d.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n    INDEX 01 00:08:00\n"));
     EXPECT_EQ(sheet.oneFilePath(QStringLiteral("/m/x/01.MP3"), QStringLiteral("MP3")), QStringLiteral("/m/x/Unknown Artist - Unknown Album.FLAC"));
 }
 
