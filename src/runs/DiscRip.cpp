@@ -81,6 +81,7 @@ struct ChecksummedDisc : audio::CdDiscSource {
             r.end = riplog::TrackRecord::End::Copied;
             r.file = file;
             r.copyCrc = s.crc.value();
+            r.errorSectors = errorSectors(track);
             r.peak = s.peak;
             r.accurateRipV1 = s.sum.v1();
             r.accurateRipV2 = s.sum.v2();

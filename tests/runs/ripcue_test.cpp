@@ -8,11 +8,13 @@
 #include "runs/ConversionRunner.h"
 #include "runs/RipCueSheet.h"
 #include "support/GappedDisc.h"
+#include "support/RipLogTools.h"
 #include "support/RunHosts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -189,6 +191,26 @@ TEST_F(RipCue, AnUnreadableSectorFailsTheOneFileAndLeavesNothing) {
     EXPECT_TRUE(ripped.isEmpty());
     // Only the rip's log stays, saying the rip failed.
     EXPECT_EQ(withoutRipLog(QDir(out(QString())).entryList(QDir::Files | QDir::Hidden)), QStringList());
+}
+
+// The same sector with "insert silence": the one file is written, and its log says where in
+// which track the error block was.
+TEST_F(RipCue, AnErrorBlockOfTheOneFileIsInItsTracksLogRecord) {
+    GrabSettings settings = grabber.settings();
+    settings.errorAction = 1;
+    settings.retries = 0;
+    grabber.setSettings(settings);
+    auto scratched = std::make_shared<ScratchedDisc>();
+    scratched->unreadable = {disc.image.starts[2] + 40};
+    grabber.setDriveLayer(scratched);
+    rip(QStringLiteral("FLAC"), QStringLiteral("flac"), true);
+    ASSERT_EQ(ripped.size(), 1);
+    const QStringList logs = QDir(out(QString())).entryList({QStringLiteral("*.json")});
+    ASSERT_EQ(logs.size(), 1);
+    const QJsonArray tracks = readJson(out(logs[0])).value(QStringLiteral("tracks")).toArray();
+    ASSERT_EQ(tracks.size(), 3);
+    EXPECT_EQ(tracks[1].toObject().value(QStringLiteral("errorSectors")).toArray(), QJsonArray());
+    EXPECT_EQ(tracks[2].toObject().value(QStringLiteral("errorSectors")).toArray(), (QJsonArray{disc.image.starts[2] + 40}));
 }
 
 // The layouts a disc's tracks may leave: a data track and a track whose file was not written

@@ -34,10 +34,12 @@ bool CdDiscSource::openNext() {
     return false;
 }
 
-int CdDiscSource::errorBlocks(int track) const {
-    for (const auto& [number, blocks] : m_trackErrors)
-        if (number == track) return blocks;
-    return 0;
+int CdDiscSource::errorBlocks(int track) const { return int(errorSectors(track).size()); }
+
+std::vector<std::int32_t> CdDiscSource::errorSectors(int track) const {
+    for (const auto& [number, sectors] : m_trackErrors)
+        if (number == track) return sectors;
+    return {};
 }
 
 // A track's end opens the next one; the end of the last is the end of the source. A track that
@@ -53,7 +55,7 @@ SampleBlock CdDiscSource::read(int samples) {
         m_track->close();
         m_track.reset();
         m_errorBlocks += m_grabber.errorBlocks();
-        m_trackErrors.emplace_back(m_current, m_grabber.errorBlocks());
+        m_trackErrors.emplace_back(m_current, m_grabber.errorSectors());
         if (m_next >= m_tracks.size()) break;
         openNext();
     }

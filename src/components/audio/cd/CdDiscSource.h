@@ -27,8 +27,10 @@ public:
     int errorBlocks() const { return m_errorBlocks; }
     // The track the last block read belongs to (a block never spans two).
     int currentTrack() const { return m_current; }
-    // Those sectors of `track`, once it was read to its end.
+    // Those sectors of `track`, once it was read to its end, and where they lie (sectors from the
+    // start of the disc, one per error block).
     int errorBlocks(int track) const;
+    std::vector<std::int32_t> errorSectors(int track) const;
 
 protected:
     // Track `track` was opened for reading; `frames` is its length.
@@ -46,7 +48,7 @@ private:
     QString m_error;
     int m_errorBlocks = 0;
     int m_current = 0;
-    std::vector<std::pair<int, int>> m_trackErrors;  // track → its error blocks, as tracks end
+    std::vector<std::pair<int, std::vector<std::int32_t>>> m_trackErrors;  // track → its error sectors, as tracks end
 
     bool openNext();
 };
