@@ -209,6 +209,10 @@ private:
         std::map<QString, riplog::TrackRecord> records;  // the rip log's records of the one files' tracks, by entry
     };
     bool ripDiscAsOneFile(const QString& p, const QString& q, CdTrackJob& cd);
+    // Test and copy of a disc ripped as one file: the CRC32 of each of `tracks` read once; nothing
+    // when a read failed (entry `p` then fails) or the run was cancelled or stopped.
+    std::optional<std::map<int, std::uint32_t>> testReadDisc(CdGrabber& grabber, const std::vector<int>& tracks, const QString& p,
+                                                             const CdTrackJob& cd);
     QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
                        const std::optional<DiscInfo>& info);
     void trackRipped(const QString& q, int track);

@@ -152,6 +152,13 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     const QString out = sheet.oneFilePath(q, m_formatKey);
     const QString part = partFileFor(out, 0);
     cd.showTrackProgress(false);
+    // Test and copy: every track read once for its CRC32 before the copy.
+    std::map<int, std::uint32_t> testCrcs;
+    if (grabber.settings().testAndCopy) {
+        const std::optional<std::map<int, std::uint32_t>> tested = testReadDisc(grabber, numbers, p, cd);
+        if (!tested) return false;
+        testCrcs = *tested;
+    }
     ChecksummedDisc source(grabber, numbers, frames, grabber.toc());
     const std::optional<CdRead> read = readCd(source, cd, p, out, part);
     if (!read) return false;
@@ -162,7 +169,14 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     m_host.cdTrackWritten(p, source.errorBlocks());
     for (const RippedTrack& track : source.ripped(root)) m_verifier.add(track);
     // Each track of the one file in the rip log, as a track of its own would be.
-    for (const auto& [entry, record] : source.records(root, QFileInfo(out).fileName())) {
+    for (auto [entry, record] : source.records(root, QFileInfo(out).fileName())) {
+        if (const auto test = testCrcs.find(record.number); test != testCrcs.end()) {
+            record.testCrc = test->second;
+            if (test->second != *record.copyCrc)
+                m_host.testAndCopyDiffered(entry, QStringLiteral("Track %1 (%2): the test and copy reads differ; the track may not be exact.")
+                                                      .arg(record.number)
+                                                      .arg(QFileInfo(entry).fileName()));
+        }
         m_ripLogs.trackStarted(entry, grabber, m_components.cdplayerIni);
         m_ripLogs.trackEnded(entry, record);
         m_discRips.records.insert_or_assign(entry, record);
@@ -176,6 +190,37 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
 
 // The one file's CUESHEET block (a FLAC file of `frames` frames) and, with tags kept, the disc's
 // tags with the sheet as CUESHEET; why either failed, or nothing.
+std::optional<std::map<int, std::uint32_t>> ConversionRunner::testReadDisc(CdGrabber& grabber, const std::vector<int>& tracks,
+                                                                          const QString& p, const CdTrackJob& cd) {
+    std::map<int, std::uint32_t> crcs;
+    for (const int track : tracks) {
+        grabber.OpenTrack(track);
+        riplog::Crc32 crc;
+        for (bool reading = grabber.LastError() >= 0; reading;) {
+            int size = kCdBlockValues;
+            const SampleBlock block = grabber.ReadBlock(size);
+            crc.add(block.data(), block.size());
+            reading = !block.empty();
+        }
+        const bool failed = grabber.LastError() < 0;
+        const QString reason = grabber.reason();
+        grabber.CloseTrack();
+        m_stopped = m_stopped || cd.stopped();
+        if (m_stopped) return std::nullopt;
+        if (cd.aborted()) {
+            m_host.cancelRun();
+            m_host.fileEnded();
+            return std::nullopt;
+        }
+        if (failed) {
+            fail(p, QStringLiteral("The test read failed: ") + reason);
+            return std::nullopt;
+        }
+        crcs.emplace(track, crc.value());
+    }
+    return crcs;
+}
+
 QString ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
                                      const std::optional<DiscInfo>& info) {
     if (isFlac(file))

@@ -63,6 +63,16 @@ TEST_F(CliOneFile, TheDiscAsOneFlacFileWithItsSheetAndTheTrackRipsSheet) {
         EXPECT_EQ(logged[i].toObject().value(QStringLiteral("file")).toString(), QFileInfo(flac).fileName());
     }
     EXPECT_TRUE(exportedCueSheet(flac, &error).contains(QStringLiteral("CATALOG 0614223012347"))) << error.toStdString();
+    // With test and copy, each track's test CRC32 beside its copy's, equal.
+    const CommandResult tested = convert({QStringLiteral("--one-file"), QStringLiteral("--test-and-copy")}, QStringLiteral("tested"));
+    ASSERT_EQ(tested.exitCode, 0) << tested.err.toStdString();
+    const QJsonArray testedTracks =
+        readJson(dir.filePath(QStringLiteral("tested/Gap Album.json"))).value(QStringLiteral("tracks")).toArray();
+    ASSERT_EQ(testedTracks.size(), 3);
+    for (const QJsonValue& t : testedTracks) {
+        EXPECT_FALSE(t.toObject().value(QStringLiteral("testCrc32")).toString().isEmpty());
+        EXPECT_EQ(t.toObject().value(QStringLiteral("testCrc32")), t.toObject().value(QStringLiteral("copyCrc32")));
+    }
     // Once there, it is skipped.
     const CommandResult again = convert({QStringLiteral("--one-file")});
     EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
