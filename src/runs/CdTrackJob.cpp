@@ -179,11 +179,16 @@ riplog::TrackRecord CdTrackJob::record() const {
 
 QString CdTrackJob::testAndCopyDifference(const QString& p) const {
     const riplog::TrackRecord r = record();
-    if (!m_testCrc || !r.copyCrc || *m_testCrc == *r.copyCrc) return {};
+    if (!m_testCrc || !r.copyCrc) return {};
+    return differenceText(m_track, p, *m_testCrc, *r.copyCrc);
+}
+
+QString CdTrackJob::differenceText(int track, const QString& p, std::uint32_t test, std::uint32_t copy) {
+    if (test == copy) return {};
     const auto hex = [](std::uint32_t v) { return QStringLiteral("%1").arg(v, 8, 16, QLatin1Char('0')).toUpper(); };
     return QStringLiteral("Track %1 (%2): the test and copy reads differ (test CRC32 %3, copy CRC32 %4); the track may not be exact.")
-        .arg(m_track)
-        .arg(QFileInfo(p).fileName(), hex(*m_testCrc), hex(*r.copyCrc));
+        .arg(track)
+        .arg(QFileInfo(p).fileName(), hex(test), hex(copy));
 }
 
 QString CdTrackJob::writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const {

@@ -14,6 +14,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -67,6 +68,8 @@ public:
     // With test and copy, when the copy was read whole and its CRC32 is not the test read's: the
     // line the run's report gives it; empty otherwise.
     QString testAndCopyDifference(const QString& p) const;
+    // The report of track `track` (entry `p`) whose test and copy CRC32s differ; empty when equal.
+    static QString differenceText(int track, const QString& p, std::uint32_t test, std::uint32_t copy);
     // The track's record for the rip log (its end, file and verdict are the run's to fill in): the
     // CRC32s and peak of what was read, and where its error blocks lie.
     riplog::TrackRecord record() const;

@@ -172,10 +172,8 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     for (auto [entry, record] : source.records(root, QFileInfo(out).fileName())) {
         if (const auto test = testCrcs.find(record.number); test != testCrcs.end()) {
             record.testCrc = test->second;
-            if (test->second != *record.copyCrc)
-                m_host.testAndCopyDiffered(entry, QStringLiteral("Track %1 (%2): the test and copy reads differ; the track may not be exact.")
-                                                      .arg(record.number)
-                                                      .arg(QFileInfo(entry).fileName()));
+            if (const QString differ = CdTrackJob::differenceText(record.number, entry, test->second, *record.copyCrc); !differ.isEmpty())
+                m_host.testAndCopyDiffered(entry, differ);
         }
         m_ripLogs.trackStarted(entry, grabber, m_components.cdplayerIni);
         m_ripLogs.trackEnded(entry, record);

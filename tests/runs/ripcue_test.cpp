@@ -62,6 +62,16 @@ public:
         runner.run(s);
         ripped = runner.discsRipped();
     }
+    // Sector 40 of track 3 cannot be read, and `errorAction` is taken for it without retries.
+    void scratchTrack3(int errorAction) {
+        GrabSettings settings = grabber.settings();
+        settings.errorAction = errorAction;
+        settings.retries = 0;
+        grabber.setSettings(settings);
+        auto scratched = std::make_shared<ScratchedDisc>();
+        scratched->unreadable = {disc.image.starts[2] + 40};
+        grabber.setDriveLayer(scratched);
+    }
     SampleBlock sectors(int first, int last) const {
         return SampleBlock(disc.audio.begin() + std::ptrdiff_t(first) * kCdSectorValues,
                            disc.audio.begin() + std::ptrdiff_t(last) * kCdSectorValues);
@@ -179,13 +189,7 @@ TEST_F(RipCue, TheDiscAsOneFileIsWavWhenWavIsTheFormat) {
 // A sector of track 3 that cannot be read, with "stop" as the action: the disc's one file fails,
 // and neither a part of it nor a sheet is left behind.
 TEST_F(RipCue, AnUnreadableSectorFailsTheOneFileAndLeavesNothing) {
-    GrabSettings settings = grabber.settings();
-    settings.errorAction = 0;
-    settings.retries = 0;
-    grabber.setSettings(settings);
-    auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->unreadable = {disc.image.starts[2] + 40};
-    grabber.setDriveLayer(scratched);
+    scratchTrack3(0);
     rip(QStringLiteral("FLAC"), QStringLiteral("flac"), true);
     EXPECT_EQ(host.failedPaths(), QStringList{grabber.RootText() + QStringLiteral("Track01.cda")});
     EXPECT_TRUE(ripped.isEmpty());
@@ -196,13 +200,7 @@ TEST_F(RipCue, AnUnreadableSectorFailsTheOneFileAndLeavesNothing) {
 // The same sector with "insert silence": the one file is written, and its log says where in
 // which track the error block was.
 TEST_F(RipCue, AnErrorBlockOfTheOneFileIsInItsTracksLogRecord) {
-    GrabSettings settings = grabber.settings();
-    settings.errorAction = 1;
-    settings.retries = 0;
-    grabber.setSettings(settings);
-    auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->unreadable = {disc.image.starts[2] + 40};
-    grabber.setDriveLayer(scratched);
+    scratchTrack3(1);
     rip(QStringLiteral("FLAC"), QStringLiteral("flac"), true);
     ASSERT_EQ(ripped.size(), 1);
     const QStringList logs = QDir(out(QString())).entryList({QStringLiteral("*.json")});
