@@ -14,6 +14,7 @@
 #include "shell/ACfrmAbout.h"
 #include "components/ui/SettingsDialog.h"
 #include "components/ui/WavFormatChooser.h"
+#include "support/CliRuns.h"
 #include "support/DialogTestOwner.h"
 #include "support/TestSupport.h"
 #include "support/WindowTexts.h"
@@ -29,6 +30,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -62,9 +64,20 @@ TEST(Language, TheFirstOfTheUsersLanguagesWithACatalogueUnlessEnglishComesFirst)
 const QString kTranslations = QStringLiteral(VELLORIA_TEST_SOURCE_DIR "/translations/");
 
 struct Message {
-    QString translation;
+    QStringList forms;  // the translation, or a plural's forms
     bool finished = false;
 };
+
+// The text of a <translation> element, or each of its <numerusform> elements.
+QStringList translationForms(QXmlStreamReader& xml) {
+    QStringList forms;
+    QString text;
+    while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))) {
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) forms << xml.readElementText();
+    }
+    return forms.isEmpty() ? QStringList{text} : forms;
+}
 
 // context|source|comment -> translation of a .ts file; obsolete and vanished ones left out.
 QMap<QString, Message> readCatalogue(const QString& path) {
@@ -93,8 +106,9 @@ QMap<QString, Message> readCatalogue(const QString& path) {
             comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            message.finished = type.isEmpty() && !message.translation.trimmed().isEmpty();
+            message.forms = translationForms(xml);
+            message.finished = type.isEmpty() && std::none_of(message.forms.cbegin(), message.forms.cend(),
+                                                              [](const QString& f) { return f.trimmed().isEmpty(); });
             gone = type == QLatin1String("obsolete") || type == QLatin1String("vanished");
         }
     }
@@ -139,15 +153,50 @@ TEST(Catalogues, EachHoldsTodaysTextsAllTranslatedWithTheirPlaceholders) {
                 faults << QStringLiteral("no longer in the sources: ") + it.key();
             else if (!it->finished)
                 faults << QStringLiteral("unfinished: ") + it.key();
-            else if (placeholders(it->translation) != placeholders(source))
-                faults << QStringLiteral("placeholders differ: ") + it.key() + QStringLiteral(" -> ") + it->translation;
+            else
+                for (const QString& form : it->forms)
+                    if (placeholders(form) != placeholders(source))
+                        faults << QStringLiteral("placeholders differ: ") + it.key() + QStringLiteral(" -> ") + form;
         }
         EXPECT_TRUE(faults.isEmpty()) << "velloria_" << language.toStdString() << ".ts, " << faults.size()
                                       << " faults:\n" << faults.join(QLatin1Char('\n')).toStdString();
     }
 }
 
-// ---- Every window in the pseudo language ----
+// ---- The pseudo language ----
+
+// What the program relies on in a text, the same in each pseudo translation as in its source:
+// placeholders, mnemonics, tags, entities, line breaks.
+TEST(PseudoLanguageCatalogue, KeepsWhatTheProgramReadsInEachText) {
+    static const QRegularExpression kept(QStringLiteral("%L?[1-9][0-9]?|%L?n|&&?|<[^<>]*>|\n"));
+    auto keptParts = [](const QString& text) {
+        QStringList parts;
+        for (auto m = kept.globalMatch(text); m.hasNext();) parts << m.next().captured();
+        return parts;
+    };
+    const QMap<QString, Message> pseudo = readCatalogue(QStringLiteral(VELLORIA_PSEUDO_QM).replace(QLatin1String(".qm"), QLatin1String(".ts")));
+    ASSERT_FALSE(pseudo.isEmpty());
+    for (auto it = pseudo.cbegin(); it != pseudo.cend(); ++it) {
+        const QString source = it.key().section(QLatin1Char('|'), 1, 1);
+        EXPECT_TRUE(it->finished) << it.key().toStdString();
+        for (const QString& form : it->forms) {
+            EXPECT_EQ(keptParts(form), keptParts(source)) << it.key().toStdString() << " -> " << form.toStdString();
+            // A third longer, in what is shown.
+            static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
+            EXPECT_GE(QString(form).remove(tag).size() * 3, QString(source).remove(tag).size() * 4) << form.toStdString();
+        }
+    }
+}
+
+// velloria-convert installs the catalogue before it prints anything, its usage text too.
+TEST(PseudoLanguageCommandLine, TheHelpIsTranslated) {
+    testing_support::TempConfigHome config;
+    qputenv("VELLORIA_CATALOGUE", VELLORIA_PSEUDO_QM);
+    const auto help = testing_support::runCommand({QStringLiteral("--help")}, config.path(), config.path());
+    qunsetenv("VELLORIA_CATALOGUE");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.section(QLatin1Char('\n'), 0, 0).contains(QLatin1String("~]"))) << help.out.toStdString();
+}
 
 // A pseudo translation: "[" + the text accented + "~" padding + "]", one bracket pair nested.
 const QRegularExpression kMarked(QStringLiteral(R"(\[[^\[\]]*(?:\[[^\[\]]*\][^\[\]]*)*~+\])"));
