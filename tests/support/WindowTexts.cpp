@@ -3,11 +3,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -26,14 +26,25 @@ QString plain(const QString& text, Qt::TextFormat format = Qt::AutoText) {
     return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
+QString nameOf(const QObject* o) {
+    return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
+}
+
+// A standard button of a button box: Qt's own text, from Qt's catalogue.
+bool isQtsOwnButton(QWidget* w) {
+    auto* box = qobject_cast<QDialogButtonBox*>(w->parentWidget());
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    return box && button && box->standardButton(button) != QDialogButtonBox::NoButton;
+}
+
 // The texts a widget shows itself, whatever its tooltip.
 void ownTexts(QWidget* w, QList<ShownText>& out) {
-    const QString name = w->objectName();
+    const QString name = nameOf(w);
     auto add = [&](const char* kind, const QString& text) {
         if (!text.trimmed().isEmpty()) out.append({name, QLatin1String(kind), text});
     };
     if (auto* label = qobject_cast<QLabel*>(w)) add("label", plain(label->text(), label->textFormat()));
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) add("button", button->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && !isQtsOwnButton(w)) add("button", button->text());
     if (auto* group = qobject_cast<QGroupBox*>(w)) add("group", group->title());
     if (auto* line = qobject_cast<QLineEdit*>(w)) add("placeholder", line->placeholderText());
     if (auto* tabs = qobject_cast<QTabWidget*>(w))
@@ -56,7 +67,7 @@ void actionTexts(QWidget* window, QList<ShownText>& out) {
     for (auto* bar : window->findChildren<QToolBar*>()) actions += bar->actions();
     for (QAction* a : actions) {
         if (a->isSeparator() || !a->isVisible()) continue;
-        const QString name = a->objectName().isEmpty() && a->menu() ? a->menu()->objectName() : a->objectName();
+        const QString name = a->objectName().isEmpty() && a->menu() ? nameOf(a->menu()) : nameOf(a);
         if (!a->text().trimmed().isEmpty()) out.append({name, QStringLiteral("action"), a->text()});
         if (!a->toolTip().isEmpty() && a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
             out.append({name, QStringLiteral("action tooltip"), a->toolTip()});
@@ -67,13 +78,17 @@ void actionTexts(QWidget* window, QList<ShownText>& out) {
 
 QList<ShownText> shownTexts(QWidget* window) {
     QList<ShownText> out;
-    out.append({window->objectName(), QStringLiteral("title"), window->windowTitle()});
+    out.append({nameOf(window), QStringLiteral("title"), window->windowTitle()});
     QList<QWidget*> widgets{window};
     widgets += window->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
         if (!w->isVisibleTo(window) && w != window) continue;
+        const qsizetype before = out.size();
         ownTexts(w, out);
-        if (!w->toolTip().trimmed().isEmpty()) out.append({w->objectName(), QStringLiteral("tooltip"), plain(w->toolTip())});
+        // A tooltip that only repeats the text (a tool button's, by default) is that text.
+        const QString tip = plain(w->toolTip());
+        const bool repeats = out.size() > before && QString(out.last().text).remove(QLatin1Char('&')) == tip;
+        if (!tip.trimmed().isEmpty() && !repeats) out.append({nameOf(w), QStringLiteral("tooltip"), tip});
     }
     actionTexts(window, out);
     out.removeIf([](const ShownText& t) { return t.text.trimmed().isEmpty(); });
@@ -90,7 +105,7 @@ QStringList clippedControls(QWidget* window) {
         if (!textLabel && !(button && !button->text().isEmpty())) continue;
         if (w->width() < w->sizeHint().width())
             out << QStringLiteral("%1 \"%2\": %3 < %4 pixels")
-                       .arg(w->objectName(), label ? label->text() : button->text())
+                       .arg(nameOf(w), label ? label->text() : button->text())
                        .arg(w->width())
                        .arg(w->sizeHint().width());
     }
