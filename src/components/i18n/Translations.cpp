@@ -1,6 +1,7 @@
 #include "components/i18n/Translations.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,10 +17,11 @@ QString ownCatalogue(const QString& language) {
 }
 
 // A catalogue counts when it holds at least one translation: one that translators have only
-// begun leaves the program English rather than half in another language.
+// begun leaves the program English rather than half in another language. The file is looked
+// for by its exact name (QTranslator::load would take velloria_de for velloria_de_AT).
 bool hasOwnCatalogue(const QString& language) {
     QTranslator probe;
-    return probe.load(ownCatalogue(language)) && !probe.isEmpty();
+    return QFile::exists(ownCatalogue(language)) && probe.load(ownCatalogue(language)) && !probe.isEmpty();
 }
 
 QTranslator* install(QTranslator* translator, bool loaded) {
