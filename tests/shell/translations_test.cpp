@@ -242,7 +242,9 @@ void showAndCheck(QWidget* w, const Check& check) {
     check(w);
 }
 
-// Every window and dialog of the program (grep for QDialog, QMainWindow and QWidget windows).
+// Every window and dialog of the program (the QDialog, QMainWindow and top-level QWidget classes
+// under src/). Not here: the splash and the launcher's movie, which show pictures only, and the
+// system information, which is another program.
 const Window kWindows[] = {
     {"launcher", [](const Check& check) {
          QPointer<frmmainpro> w = new frmmainpro;
