@@ -16,9 +16,9 @@ QString ownCatalogue(const QString& language) {
     return kCatalogues + QStringLiteral("velloria_") + language + QStringLiteral(".qm");
 }
 
-// A catalogue counts when it holds at least one translation: one that translators have only
-// begun leaves the program English rather than half in another language. The file is looked
-// for by its exact name (QTranslator::load would take velloria_de for velloria_de_AT).
+// A catalogue counts when it holds at least one finished translation: a language just added
+// leaves the program English, Qt's buttons too. The file is looked for by its exact name
+// (QTranslator::load would take velloria_de for velloria_de_AT).
 bool hasOwnCatalogue(const QString& language) {
     QTranslator probe;
     return QFile::exists(ownCatalogue(language)) && probe.load(ownCatalogue(language)) && !probe.isEmpty();
