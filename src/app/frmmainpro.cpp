@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <algorithm>
+
 frmmainpro::frmmainpro(QWidget* parent)
     : QWidget(parent), Splash1(makeSplashControl()), Skin1(makeSkinControl()) {
     setObjectName(QStringLiteral("frmmainpro"));
@@ -16,15 +18,19 @@ frmmainpro::frmmainpro(QWidget* parent)
     setWindowTitle(QStringLiteral("Corvane"));
 
     // Stacked in this order: the movie, created last, lies on top of the buttons.
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(tr("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdaudioconverter = new QPushButton(QStringLiteral("Audio Converter"), this);
+    cmdaudioconverter = new QPushButton(tr("Audio Converter"), this);
     cmdaudioconverter->setObjectName(QStringLiteral("cmdaudioconverter"));
-    cmdaudioextractor = new QPushButton(QStringLiteral("Audio Extractor"), this);
+    cmdaudioextractor = new QPushButton(tr("Audio Extractor"), this);
     cmdaudioextractor->setObjectName(QStringLiteral("cmdaudioextractor"));
-    cmdExit->setGeometry(8, 8, 120, 28);
-    cmdaudioconverter->setGeometry(136, 8, 140, 28);
-    cmdaudioextractor->setGeometry(284, 8, 140, 28);
+    // In a row, each as wide as its text in the user's language needs.
+    int x = 8;
+    for (QPushButton* button : {cmdExit, cmdaudioconverter, cmdaudioextractor}) {
+        const int width = std::max(120, button->sizeHint().width());
+        button->setGeometry(x, 8, width, 28);
+        x += width + 8;
+    }
     flash = makeMoviePlayer(this);
     flash->setVisible(false);
 

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "components/i18n/Translations.h"
 
 #include "shell/WindowServices.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloria"));
     QApplication::setOrganizationName(QStringLiteral("Brindlewood"));
+    i18n::installTranslations(app);
     // The desktop entry the windows belong to (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlewood.Velloria"));
     QApplication::setWindowIcon(QIcon(ui::programFile(QStringLiteral("\\skins\\logo.svg"))));

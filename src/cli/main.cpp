@@ -11,6 +11,7 @@
 #include "components/audio/tags/AudioInfo.h"
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/LocalDiscInfo.h"
+#include "components/i18n/Translations.h"
 #include "components/net/DiscLookup.h"
 #include "components/store/WindowSettings.h"
 
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velloria-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORIA_VERSION));
+    // Before anything is printed: the usage text and every message in the user's language.
+    i18n::installTranslations(app);
 
     cli::ParseResult parsed = cli::parseArguments(QCoreApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) return usageError(parsed.error);

@@ -25,7 +25,8 @@ const QMap<QString, int>& floors() {
         {QStringLiteral("components/ui"), 2},   {QStringLiteral("components/sound"), 2},
         {QStringLiteral("components/net"), 2},  {QStringLiteral("components/desktop"), 2},
         {QStringLiteral("components/audio"), 1},
-        {QStringLiteral("components/store"), 0}, {QStringLiteral("components"), 0},
+        {QStringLiteral("components/store"), 0}, {QStringLiteral("components/i18n"), 0},
+        {QStringLiteral("components"), 0},
     };
     return table;
 }
