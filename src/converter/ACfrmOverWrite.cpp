@@ -19,7 +19,7 @@ QString fileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
 ACfrmOverWrite::ACfrmOverWrite(QWidget* owner, QListWidget* outputs) : QDialog(owner), m_outputs(outputs) {
     setObjectName(QStringLiteral("ACfrmOverWrite"));
-    setWindowTitle(QStringLiteral("Confirm Overwriting?!"));
+    setWindowTitle(tr("Confirm Overwriting?!"));
     auto* column = new QVBoxLayout(this);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -33,11 +33,11 @@ ACfrmOverWrite::ACfrmOverWrite(QWidget* owner, QListWidget* outputs) : QDialog(o
     ListOver->setObjectName(QStringLiteral("ListOver"));
     ListOver->hide();
     auto* buttons = new QHBoxLayout;
-    Command1 = new QPushButton(QStringLiteral("&Ok"), this);
+    Command1 = new QPushButton(tr("&Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("&Overwrite"), this);
+    Command2 = new QPushButton(tr("&Overwrite"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addStretch(1);
     buttons->addWidget(Command1);
@@ -69,11 +69,11 @@ void ACfrmOverWrite::showEvent(QShowEvent* event) {
 
 void ACfrmOverWrite::Form_Activate() {
     if (bMode) {
-        Label1->setText(QStringLiteral("These are the output file(s), rename to avoid overwriting."));
-        setWindowTitle(QStringLiteral("Renemae output file(s)."));
+        Label1->setText(tr("These are the output file(s), rename to avoid overwriting."));
+        setWindowTitle(tr("Renemae output file(s)."));
     } else {
-        Label1->setText(QStringLiteral("The following file(s) already exist, Rename or Overwrite?!"));
-        setWindowTitle(QStringLiteral("Confirm Overwriting?!"));
+        Label1->setText(tr("The following file(s) already exist, Rename or Overwrite?!"));
+        setWindowTitle(tr("Confirm Overwriting?!"));
     }
     bConvertCancelled = false;
     bOverwriteConfirmed = false;
@@ -87,7 +87,7 @@ void ACfrmOverWrite::Command1_Click() {
     for (int i = 0; i < ListView1->count(); ++i) {
         const QString name = ListView1->item(i)->text();
         if (!name.isEmpty() && !name.contains(QLatin1Char('/'))) continue;
-        ui::MsgBox(QStringLiteral("'") + name + QStringLiteral("' is not a file name. A new name must not be empty or contain '/'."),
+        ui::MsgBox(tr("'%1' is not a file name. A new name must not be empty or contain '/'.").arg(name),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         ListView1->setCurrentRow(i);
         return;
@@ -96,7 +96,7 @@ void ACfrmOverWrite::Command1_Click() {
     for (int i = 0; i < ListView1->count(); ++i)
         if (ListView1->item(i)->text() == fileNameOf(ListOver->item(i)->text())) ++unrenamed;
     if (!bMode && unrenamed > 0) {
-        if (ui::MsgBox(QStringLiteral("You did not renamed all files,overwrite the unnamed?"), ui::MsgButtons::YesNo,
+        if (ui::MsgBox(tr("You did not renamed all files,overwrite the unnamed?"), ui::MsgButtons::YesNo,
                        ui::MsgIcon::Question, ui::MsgDefault::Button2) != ui::MsgResult::Yes)
             return;
         bOverwriteConfirmed = true;

@@ -45,7 +45,8 @@ class WindowRunHost : public converter::RunHost {
 public:
     explicit WindowRunHost(frmAudioConverter& window)
         : m_window(window),
-          m_desktop(ui::desktopJob(&window, QStringLiteral("Converting audio files"), QStringLiteral("Conversion finished"))) {
+          m_desktop(ui::desktopJob(&window, frmAudioConverter::tr("Converting audio files"),
+                                   frmAudioConverter::tr("Conversion finished"))) {
         m_clock.start();
         m_fileClock.start();
         m_timer.setSingleShot(true);
@@ -60,7 +61,7 @@ public:
     void runFailures(const QList<converter::FailedFile>& failures) override {
         flush();
         m_desktop->filesFailed(static_cast<int>(failures.size()));
-        QString text = QStringLiteral("These files could not be converted:");
+        QString text = frmAudioConverter::tr("These files could not be converted:");
         for (const converter::FailedFile& failed : failures)
             text += QStringLiteral("\n\n") + failed.path + QStringLiteral("\n") + failed.reason;
         ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
@@ -152,20 +153,19 @@ void frmAudioConverter::cmdConvert_Click() {
     const QString folder = txtFolder->text();
     const bool custom = optOtherFolder->isChecked();
     if (custom && folder.isEmpty()) {
-        ui::MsgBox(QStringLiteral("You must select the output folder.!"), ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        ui::MsgBox(tr("You must select the output folder.!"), ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return;
     }
     // A missing folder is created, with any missing parents (a fresh account may have no
     // Music folder yet).
     if (custom && !QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
-        ui::MsgBox(QStringLiteral("The folder '") + folder + QStringLiteral("' could not be created."), ui::MsgButtons::OK,
-                   ui::MsgIcon::Exclamation);
+        ui::MsgBox(tr("The folder '%1' could not be created.").arg(folder), ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return;
     }
     bWholeList = false;
     if (lstFiles->count() == 0) return;
     if (lstFiles->selectedItems().isEmpty()) {
-        if (ui::MsgBox(QStringLiteral("No files selected, Convert the whole list?!"), ui::MsgButtons::YesNo,
+        if (ui::MsgBox(tr("No files selected, Convert the whole list?!"), ui::MsgButtons::YesNo,
                        ui::MsgIcon::Question, ui::MsgDefault::Button2) != ui::MsgResult::Yes)
             return;
         if (lstFiles->selectedItems().isEmpty()) bWholeList = true;

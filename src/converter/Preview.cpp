@@ -13,7 +13,8 @@ void frmAudioConverter::mnuPlay_Click() {
     if (bPlaying) {
         StopPreview();
         bPlaying = false;
-        mnuPlay->setText(QStringLiteral("Play"));
+        //: Popup menu of the file list: plays the focused file as a preview
+        mnuPlay->setText(tr("Play"));
         return;
     }
     QListWidgetItem* focused = lstFiles->currentItem();
@@ -22,12 +23,12 @@ void frmAudioConverter::mnuPlay_Click() {
     QString why;
     if (!StartPreview(path, &why)) {
         // Nothing plays: say so, and keep offering "Play".
-        ui::MsgBox(QStringLiteral("The file cannot be played:\n") + path + QStringLiteral("\n") + why,
-                   ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
-        mnuPlay->setText(QStringLiteral("Play"));
+        ui::MsgBox(tr("The file cannot be played:\n%1\n%2").arg(path, why), ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+        mnuPlay->setText(tr("Play"));
         return;
     }
-    mnuPlay->setText(QStringLiteral("Stop"));
+    //: Popup menu of the file list: stops the preview
+    mnuPlay->setText(tr("Stop"));
     bPlaying = true;
 }
 

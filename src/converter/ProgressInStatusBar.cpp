@@ -3,6 +3,7 @@
 #include "components/ComponentError.h"
 #include "converter/frmAudioConverter.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -72,9 +73,9 @@ QRect panelRect(QStatusBar* statusBar, QLabel* panel) {
 void ShowFileProgress(frmAudioConverter& window, std::int32_t fileNumber) {
     // Counts the whole list, also when only the selected entries are converted.
     const int total = window.lstFiles ? window.lstFiles->count() : 0;
-    setPanelText(window.sbPanel[0], QStringLiteral("File %1 of %2").arg(fileNumber).arg(total));
-    setPanelText(window.sbPanel[1], QStringLiteral("Elapsed: 0:00"));
-    setPanelText(window.sbPanel[2], QStringLiteral("Remaining: 0:00"));
+    setPanelText(window.sbPanel[0], FileCountText(fileNumber, total));
+    setPanelText(window.sbPanel[1], ElapsedText(0));
+    setPanelText(window.sbPanel[2], RemainingText(0));
     ShowRunResult(window, {}, {});
     PlaceInStatusBarPanel(true, window.pbProgressBar, window.sbStatus, 4, &window);
     setControlsEnabled(window, false);
@@ -83,7 +84,7 @@ void ShowFileProgress(frmAudioConverter& window, std::int32_t fileNumber) {
 }
 
 void ResetStatusBar(frmAudioConverter& window) {
-    setPanelText(window.sbPanel[0], QStringLiteral("Ready"));
+    setPanelText(window.sbPanel[0], ReadyText());
     setPanelText(window.sbPanel[1], QString());
     setPanelText(window.sbPanel[2], QString());
     PlaceInStatusBarPanel(false, window.pbProgressBar, window.sbStatus, 4, &window);
@@ -106,6 +107,23 @@ QString FormatTime(std::int32_t milliseconds) {
     return sign + QString::number(minutes) + QLatin1Char(':') + QStringLiteral("%1").arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
+QString ReadyText() {
+    //: Status bar: no conversion is running
+    return QCoreApplication::translate("ProgressInStatusBar", "Ready");
+}
+
+QString FileCountText(int fileNumber, int total) {
+    return QCoreApplication::translate("ProgressInStatusBar", "File %1 of %2").arg(fileNumber).arg(total);
+}
+
+QString ElapsedText(std::int32_t milliseconds) {
+    return QCoreApplication::translate("ProgressInStatusBar", "Elapsed: %1").arg(FormatTime(milliseconds));
+}
+
+QString RemainingText(std::int32_t milliseconds) {
+    return QCoreApplication::translate("ProgressInStatusBar", "Remaining: %1").arg(FormatTime(milliseconds));
+}
+
 void PlaceInStatusBarPanel(bool show, QWidget* control, QStatusBar* statusBar, int panelIndex, QWidget* formWindow) {
     if (!control) return;
     if (show) {
@@ -126,13 +144,13 @@ void UpdateTimePanels(frmAudioConverter& window, std::int32_t elapsedSeconds, do
     // A time too long for the panel shows as the longest it can hold.
     std::int32_t elapsedMs = 0;
     if (__builtin_mul_overflow(elapsedSeconds, 1000, &elapsedMs)) elapsedMs = std::numeric_limits<std::int32_t>::max();
-    setPanelText(window.sbPanel[1], QStringLiteral("Elapsed: ") + FormatTime(elapsedMs));
+    setPanelText(window.sbPanel[1], ElapsedText(elapsedMs));
 
     // Nothing done yet (or no figure): the remaining time is unknown, the panel keeps its text.
     if (std::isnan(fractionDone) || fractionDone <= 0) return;
     // Past the end the linear estimate turns negative; the file is done.
     const std::int32_t remaining = std::max(RemainingMilliseconds(elapsedSeconds, fractionDone), 0);
-    setPanelText(window.sbPanel[2], QStringLiteral("Remaining: ") + FormatTime(remaining));
+    setPanelText(window.sbPanel[2], RemainingText(remaining));
 }
 
 std::int32_t ElapsedSeconds() {

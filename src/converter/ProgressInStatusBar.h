@@ -23,6 +23,11 @@ void ResetStatusBar(frmAudioConverter& window);
 void ShowRunResult(frmAudioConverter& window, const QString& summary, const QString& details);
 // Minutes, a colon and two-digit seconds; no hour field; tenths cut.
 QString FormatTime(std::int32_t milliseconds);
+// The panels' texts: "Ready", "File n of m", "Elapsed: m:ss" and "Remaining: m:ss".
+QString ReadyText();
+QString FileCountText(int fileNumber, int total);
+QString ElapsedText(std::int32_t milliseconds);
+QString RemainingText(std::int32_t milliseconds);
 // Lays `control` over panel `panelIndex` (1-based) of the status bar and shows it with value
 // 0, or gives it back to `formWindow` hidden.
 void PlaceInStatusBarPanel(bool show, QWidget* control, QStatusBar* statusBar, int panelIndex, QWidget* formWindow);

@@ -7,6 +7,7 @@
 #include "components/audio/cd/CueTracks.h"
 #include "converter/ExtentListWidget.h"
 #include "converter/Icons.h"
+#include "converter/ProgressInStatusBar.h"
 #include "shell/ACfrmAbout.h"
 #include "shell/BrowseForFolder.h"
 #include "components/store/WindowSettings.h"
@@ -48,9 +49,12 @@ struct ToolbarButton {
     const char* icon;  // under skins/icons; empty: the style's own
 };
 constexpr ToolbarButton kToolbar[] = {
-    {"AddMusicFiles", "Add", "add.svg"}, {"RemoveMusicFiles", "Remove", "remove.svg"},
-    {"Convert", "Convert", "convert.svg"}, {"About", "About", "about.svg"},
-    {"Help", "Help", "help.svg"},         {"Exit", "Exit", "exit.svg"},
+    {"AddMusicFiles", QT_TRANSLATE_NOOP("frmAudioConverter", "Add"), "add.svg"},
+    {"RemoveMusicFiles", QT_TRANSLATE_NOOP("frmAudioConverter", "Remove"), "remove.svg"},
+    {"Convert", QT_TRANSLATE_NOOP("frmAudioConverter", "Convert"), "convert.svg"},
+    {"About", QT_TRANSLATE_NOOP("frmAudioConverter", "About"), "about.svg"},
+    {"Help", QT_TRANSLATE_NOOP("frmAudioConverter", "Help"), "help.svg"},
+    {"Exit", QT_TRANSLATE_NOOP("frmAudioConverter", "Exit"), "exit.svg"},
 };
 
 }  // namespace
@@ -59,7 +63,7 @@ frmAudioConverter::frmAudioConverter(QWidget* parent)
     : QMainWindow(parent), Skin1(makeSkinControl()), Splash1(makeSplashControl()), AudioGrabber1(std::make_unique<CdGrabber>()) {
     setObjectName(QStringLiteral("frmAudioConverter"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Audio Converter"));
+    setWindowTitle(tr("Audio Converter"));
     buildControls();
     try {
         Form_Load();
@@ -89,7 +93,7 @@ void frmAudioConverter::buildControls() {
 
 // The "Files to convert" group: the list, the output folder, and the run's options.
 QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
-    frameMain = new QGroupBox(QStringLiteral("Files to convert"), central);
+    frameMain = new QGroupBox(tr("Files to convert"), central);
     frameMain->setObjectName(QStringLiteral("frameMain"));
     auto* grid = new QGridLayout(frameMain);
     grid->setColumnStretch(1, 1);
@@ -101,7 +105,7 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     lstFiles->setMinimumHeight(180);
     lstFiles->setAcceptDrops(true);
     lstFiles->viewport()->setAcceptDrops(true);
-    lstFiles->setToolTip(QStringLiteral("Add files with Ctrl+O or by dropping them here"));
+    lstFiles->setToolTip(tr("Add files with Ctrl+O or by dropping them here"));
     lstTemp = new QListWidget(frameMain);
     lstTemp->setObjectName(QStringLiteral("lstTemp"));
     lstTemp->hide();
@@ -110,39 +114,39 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
     ListOut->hide();
     grid->addWidget(lstFiles, 0, 0, 1, 4);
 
-    optSameFolder = new QRadioButton(QStringLiteral("Output to same folder as original"), frameMain);
+    optSameFolder = new QRadioButton(tr("Output to same folder as original"), frameMain);
     optSameFolder->setObjectName(QStringLiteral("optSameFolder"));
-    optOtherFolder = new QRadioButton(QStringLiteral("Folder:"), frameMain);
+    optOtherFolder = new QRadioButton(tr("Folder:"), frameMain);
     optOtherFolder->setObjectName(QStringLiteral("optOtherFolder"));
     txtFolder = new QLineEdit(frameMain);
     txtFolder->setObjectName(QStringLiteral("txtFolder"));
-    cmdBrowse = new QPushButton(QStringLiteral("Browse..."), frameMain);
+    cmdBrowse = new QPushButton(tr("Browse..."), frameMain);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     grid->addWidget(optSameFolder, 1, 0, 1, 4);
     grid->addWidget(optOtherFolder, 2, 0);
     grid->addWidget(txtFolder, 2, 1, 1, 2);
     grid->addWidget(cmdBrowse, 2, 3);
 
-    chkDeleteSourceFiles = new QCheckBox(QStringLiteral("Delete source file(s) after conversion"), frameMain);
+    chkDeleteSourceFiles = new QCheckBox(tr("Delete source file(s) after conversion"), frameMain);
     chkDeleteSourceFiles->setObjectName(QStringLiteral("chkDeleteSourceFiles"));
-    chkPreserveIDTags = new QCheckBox(QStringLiteral("Preserve ID Tags"), frameMain);
+    chkPreserveIDTags = new QCheckBox(tr("Preserve ID Tags"), frameMain);
     chkPreserveIDTags->setObjectName(QStringLiteral("chkPreserveIDTags"));
-    cmdConfigureCDParameters = new QPushButton(QStringLiteral("Configure CD Parameters"), frameMain);
+    cmdConfigureCDParameters = new QPushButton(tr("Configure CD Parameters"), frameMain);
     cmdConfigureCDParameters->setObjectName(QStringLiteral("cmdConfigureCDParameters"));
-    cmdRenameOutputFiles = new QPushButton(QStringLiteral("Rename Output Files..."), frameMain);
+    cmdRenameOutputFiles = new QPushButton(tr("Rename Output Files..."), frameMain);
     cmdRenameOutputFiles->setObjectName(QStringLiteral("cmdRenameOutputFiles"));
     grid->addWidget(chkDeleteSourceFiles, 3, 0, 1, 2);
     grid->addWidget(cmdConfigureCDParameters, 3, 2, 1, 2);
     grid->addWidget(chkPreserveIDTags, 4, 0, 1, 2);
     grid->addWidget(cmdRenameOutputFiles, 4, 2, 1, 2);
-    chkParallel = new QCheckBox(QStringLiteral("Use every processor core"), frameMain);
+    chkParallel = new QCheckBox(tr("Use every processor core"), frameMain);
     chkParallel->setObjectName(QStringLiteral("chkParallel"));
-    chkParallel->setToolTip(QStringLiteral("Convert several files at once; the results are the same as one at a time"));
+    chkParallel->setToolTip(tr("Convert several files at once; the results are the same as one at a time"));
     grid->addWidget(chkParallel, 5, 0, 1, 2);
-    chkLoudnessTags = new QCheckBox(QStringLiteral("Write loudness tags (ReplayGain)"), frameMain);
+    chkLoudnessTags = new QCheckBox(tr("Write loudness tags (ReplayGain)"), frameMain);
     chkLoudnessTags->setObjectName(QStringLiteral("chkLoudnessTags"));
-    chkLoudnessTags->setToolTip(QStringLiteral("Measure each output and each album (the files of one source folder) "
-                                               "and tag them so that players play them at one level"));
+    chkLoudnessTags->setToolTip(tr("Measure each output and each album (the files of one source folder) "
+                                   "and tag them so that players play them at one level"));
     grid->addWidget(chkLoudnessTags, 5, 2, 1, 2);
     buildPatternRow(grid, 6);
     return frameMain;
@@ -150,13 +154,14 @@ QGroupBox* frmAudioConverter::buildFileGroup(QWidget* central) {
 
 // "Name outputs by pattern", its pattern box and the preview of the names it gives.
 void frmAudioConverter::buildPatternRow(QGridLayout* grid, int row) {
-    chkNamePattern = new QCheckBox(QStringLiteral("Name outputs by pattern"), frameMain);
+    chkNamePattern = new QCheckBox(tr("Name outputs by pattern"), frameMain);
     chkNamePattern->setObjectName(QStringLiteral("chkNamePattern"));
     txtPattern = new QLineEdit(frameMain);
     txtPattern->setObjectName(QStringLiteral("txtPattern"));
-    txtPattern->setAccessibleName(QStringLiteral("Output name pattern"));
-    txtPattern->setToolTip(QStringLiteral("Fields: {artist} {album} {albumartist} {title} {track} {disc} {year} {genre} "
-                                          "{name}; a \"/\" makes a folder"));
+    txtPattern->setAccessibleName(tr("Output name pattern"));
+    //: The field names in braces are what the pattern takes: keep them as they are
+    txtPattern->setToolTip(tr("Fields: {artist} {album} {albumartist} {title} {track} {disc} {year} {genre} "
+                              "{name}; a \"/\" makes a folder"));
     lblPatternPreview = new QLabel(frameMain);
     lblPatternPreview->setObjectName(QStringLiteral("lblPatternPreview"));
     lblPatternPreview->setTextFormat(Qt::PlainText);
@@ -168,17 +173,17 @@ void frmAudioConverter::buildPatternRow(QGridLayout* grid, int row) {
 // The row under the group: the output format with its settings, Record, Cancel and Convert.
 QHBoxLayout* frmAudioConverter::buildFormatRow(QWidget* central) {
     auto* row = new QHBoxLayout;
-    SkinLabel1 = new SkinLabel(QStringLiteral("Convert to:"), central);
+    SkinLabel1 = new SkinLabel(tr("Convert to:"), central);
     imgcmbConvertTo = new QComboBox(central);
     imgcmbConvertTo->setObjectName(QStringLiteral("imgcmbConvertTo"));
     imgcmbConvertTo->setMinimumWidth(230);
-    cmdConfigure = new QPushButton(QStringLiteral("Configure..."), central);
+    cmdConfigure = new QPushButton(tr("Configure..."), central);
     cmdConfigure->setObjectName(QStringLiteral("cmdConfigure"));
-    cmRecord = new QPushButton(QStringLiteral("Record"), central);
+    cmRecord = new QPushButton(tr("Record"), central);
     cmRecord->setObjectName(QStringLiteral("cmRecord"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), central);
+    cmdCancel = new QPushButton(tr("Cancel"), central);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdConvert = new QPushButton(QStringLiteral("Convert >>"), central);
+    cmdConvert = new QPushButton(tr("Convert >>"), central);
     cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
     cmdConvert->setDefault(true);
     row->addWidget(SkinLabel1);
@@ -197,12 +202,12 @@ QHBoxLayout* frmAudioConverter::buildFormatRow(QWidget* central) {
 }
 
 void frmAudioConverter::buildToolBar() {
-    tbToolBar = new QToolBar(QStringLiteral("Commands"), this);
+    tbToolBar = new QToolBar(tr("Commands"), this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolbarButton& b : kToolbar) {
-        QAction* action = tbToolBar->addAction(QString::fromLatin1(b.caption));
+        QAction* action = tbToolBar->addAction(tr(b.caption));
         const QString key = QString::fromLatin1(b.key);
         action->setData(key);
         action->setObjectName(key);
@@ -226,14 +231,17 @@ void frmAudioConverter::buildStatusBar() {
         sbPanel[i]->setMinimumWidth(inch);
         sbStatus->addPermanentWidget(sbPanel[i], i == 3 ? 1 : 0);
     }
-    const char* longest[] = {"File 9999 of 9999", "Elapsed: 999:59", "Remaining: 999:59"};
+    constexpr std::int32_t longestTime = (999 * 60 + 59) * 1000;
+    const QString longest[] = {ProgressInStatusBar::FileCountText(9999, 9999), ProgressInStatusBar::ElapsedText(longestTime),
+                               ProgressInStatusBar::RemainingText(longestTime)};
     for (int i = 0; i < 3; ++i)
-        sbPanel[i]->setFixedWidth(std::max(inch, sbPanel[i]->fontMetrics().horizontalAdvance(QLatin1String(longest[i])) + 12));
+        sbPanel[i]->setFixedWidth(std::max(inch, sbPanel[i]->fontMetrics().horizontalAdvance(longest[i]) + 12));
     setStatusBar(sbStatus);
     pbProgressBar = new QProgressBar(this);
     pbProgressBar->setObjectName(QStringLiteral("pbProgressBar"));
     pbProgressBar->setRange(0, 1000);  // tenths of a percent, so that 42.5 shows as 42.5
-    pbProgressBar->setFormat(QStringLiteral("%p%"));
+    //: The progress bar's text: %p is the percentage done
+    pbProgressBar->setFormat(tr("%p%"));
     pbProgressBar->hide();
 
 }
@@ -241,13 +249,13 @@ void frmAudioConverter::buildStatusBar() {
 void frmAudioConverter::buildPopupMenu() {
     mnuPopup = new QMenu(QStringLiteral("PopupMenu"), this);
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    mnuPopupAdd = mnuPopup->addAction(QStringLiteral("Add"));
-    mnuPopupRemove = mnuPopup->addAction(QStringLiteral("Remove"));
+    mnuPopupAdd = mnuPopup->addAction(tr("Add"));
+    mnuPopupRemove = mnuPopup->addAction(tr("Remove"));
     mnuPopup->addSeparator();
-    mnuPlay = mnuPopup->addAction(QStringLiteral("Play"));
+    mnuPlay = mnuPopup->addAction(tr("Play"));
     mnuPopup->addSeparator();
-    mnuPopupMoveUp = mnuPopup->addAction(QStringLiteral("Move Up"));
-    mnuPopupMoveDown = mnuPopup->addAction(QStringLiteral("Move Down"));
+    mnuPopupMoveUp = mnuPopup->addAction(tr("Move Up"));
+    mnuPopupMoveDown = mnuPopup->addAction(tr("Move Down"));
 
 }
 
@@ -292,7 +300,8 @@ void frmAudioConverter::Form_Load() {
     Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
     bPlaying = false;
     AudioFile1.setOption(true);
-    ui::setAppTitle(QStringLiteral("Audio Conv."));
+    //: The program's short title, on its message boxes
+    ui::setAppTitle(tr("Audio Conv."));
     ui::setScreenPointer(ui::Pointer::Hourglass);
     Splash1->Display(0);
     // Toolbar images by key.
@@ -303,7 +312,7 @@ void frmAudioConverter::Form_Load() {
             action->setIcon(QIcon(file));
         }
     }
-    sbPanel[0]->setText(QStringLiteral("Ready"));
+    sbPanel[0]->setText(ProgressInStatusBar::ReadyText());
     for (int i = 1; i < 4; ++i) sbPanel[i]->clear();
     pbProgressBar->hide();
     FillFormatList(imgcmbConvertTo);
@@ -551,7 +560,7 @@ void frmAudioConverter::AddFiles() {
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::OpenFiles;
     request.owner = this;
-    request.title = QStringLiteral("Open Input Audio File");
+    request.title = tr("Open Input Audio File");
     request.filter = converter::openDialogFilter();
     request.multiSelect = true;
     // The track folders of every drive with an audio disc and of every opened disc image.
@@ -572,13 +581,12 @@ QStringList frmAudioConverter::imageTracks(const QString& image) {
     if (cue::isSheetPath(image) && !cue::isDiscImageSheet(image)) {
         const cue::AudioSheet sheet = cue::readAudioSheet(image);
         if (!sheet.refusal.isEmpty())
-            ui::MsgBox(QStringLiteral("The CUE sheet '") + image + QStringLiteral("' could not be opened: ") + sheet.refusal,
-                       ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
+            ui::MsgBox(tr("The CUE sheet '%1' could not be opened: %2").arg(image, sheet.refusal), ui::MsgButtons::OK,
+                       ui::MsgIcon::Exclamation);
         return cue::trackEntries(sheet);
     }
     if (AudioGrabber1->OpenImage(image) < 0) {
-        ui::MsgBox(QStringLiteral("The disc image '") + image + QStringLiteral("' could not be opened: ") +
-                       AudioGrabber1->reason(),
+        ui::MsgBox(tr("The disc image '%1' could not be opened: %2").arg(image, AudioGrabber1->reason()),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return {};
     }
@@ -623,7 +631,7 @@ int frmAudioConverter::AddItemWithExtent(const QString& line) {
 
 void frmAudioConverter::RemoveSelectedFiles() {
     if (lstFiles->selectedItems().isEmpty()) {
-        ui::MsgBox(QStringLiteral("You must select on the audio file that you want to delete it"), ui::MsgButtons::OK,
+        ui::MsgBox(tr("You must select on the audio file that you want to delete it"), ui::MsgButtons::OK,
                    ui::MsgIcon::None);
         return;
     }
@@ -685,10 +693,10 @@ void frmAudioConverter::UpdatePopupMenu() {
     mnuPopupMoveUp->setEnabled(selected > 0);
     mnuPopupRemove->setEnabled(selected > 0);
     if (bPlaying) {
-        mnuPlay->setText(QStringLiteral("Stop"));
+        mnuPlay->setText(tr("Stop"));
         mnuPlay->setEnabled(true);
     } else {
-        mnuPlay->setText(QStringLiteral("Play"));
+        mnuPlay->setText(tr("Play"));
         mnuPlay->setEnabled(selected == 1);
     }
     mnuPopupAdd->setEnabled(true);

@@ -23,9 +23,9 @@ struct FlacVariant {
 constexpr std::array<FlacVariant, 2> kVariants{{{"ACfrmFlac", false}, {"AEfrmFlac", true}}};
 
 QString levelText(int level) {
-    if (level == 0) return QStringLiteral("0 (fastest)");
-    if (level == 5) return QStringLiteral("5 (default)");
-    if (level == 8) return QStringLiteral("8 (smallest)");
+    if (level == 0) return frmFlacSettings::tr("0 (fastest)");
+    if (level == 5) return frmFlacSettings::tr("5 (default)");
+    if (level == 8) return frmFlacSettings::tr("8 (smallest)");
     return QString::number(level);
 }
 
@@ -41,9 +41,9 @@ frmFlacSettings* SettingsDialogs::loadedFlac() const { return m_flac; }
 frmFlacSettings::frmFlacSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     const FlacVariant& variant = kVariants[static_cast<std::size_t>(owner.tool())];
     setObjectName(QLatin1String(variant.objectName));
-    setWindowTitle(QStringLiteral("FLAC Settings"));
+    setWindowTitle(tr("FLAC Settings"));
 
-    const QString caption = QStringLiteral("Compression &level:");
+    const QString caption = tr("Compression &level:");
     lblLevelCaption = variant.skinnedCaptions ? new SkinLabel(caption, this) : new QLabel(caption, this);
     lblLevelCaption->setObjectName(QStringLiteral("lblLevelCaption"));
     sldrLevel = new QSlider(Qt::Horizontal, this);
@@ -57,16 +57,16 @@ frmFlacSettings::frmFlacSettings(EncoderDialogOwner& owner) : SettingsDialog(own
     lblLevel = new QLabel(this);
     lblLevel->setObjectName(QStringLiteral("lblLevel"));
     lblLevel->setMinimumWidth(90);
-    chkVerify = new QCheckBox(QStringLiteral("&Verify while encoding (slower)"), this);
+    chkVerify = new QCheckBox(tr("&Verify while encoding (slower)"), this);
     chkVerify->setObjectName(QStringLiteral("chkVerify"));
-    lblFlac = new QLabel(QStringLiteral("Lossless: the source's rate and channels are kept, and its bit depth up to "
-                                        "24 bits (16 bits for sources that have none)."),
+    lblFlac = new QLabel(tr("Lossless: the source's rate and channels are kept, and its bit depth up to "
+                            "24 bits (16 bits for sources that have none)."),
                          this);
     lblFlac->setObjectName(QStringLiteral("lblFlac"));
     lblFlac->setWordWrap(true);
-    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
+    cmdOk = pushButton(tr("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
+    cmdCancel = pushButton(tr("&Cancel"), "cmdCancel");
 
     connect(sldrLevel, &QSlider::valueChanged, this, &frmFlacSettings::sldrLevel_Scroll);
     connect(cmdOk, &QPushButton::clicked, this, &frmFlacSettings::cmdOk_Click);

@@ -34,7 +34,7 @@ namespace {
 using settings_tables::kBitrates;
 
 constexpr Mp3DialogVariant kConverter{.formName = "ACfrmMP3",
-                                      .title = "MP3 Lame 3.91 Encoder Settings",
+                                      .title = QT_TRANSLATE_NOOP("frmMP3Settings", "MP3 Lame 3.91 Encoder Settings"),
                                       .loadWidth = 5400,
                                       .advancedWidth = 11750,
                                       .hiddenWidth = 5550,
@@ -44,7 +44,7 @@ constexpr Mp3DialogVariant kConverter{.formName = "ACfrmMP3",
                                       .defaultButton = false,
                                       .ownControlWalk = true};
 constexpr Mp3DialogVariant kExtractor{.formName = "AEfrmMP3",
-                                      .title = "MP3 Lame Encoder",
+                                      .title = QT_TRANSLATE_NOOP("frmMP3Settings", "MP3 Lame Encoder"),
                                       .loadWidth = 6000,
                                       .advancedWidth = 13750,
                                       .hiddenWidth = 6000,
@@ -54,7 +54,7 @@ constexpr Mp3DialogVariant kExtractor{.formName = "AEfrmMP3",
                                       .defaultButton = true,
                                       .ownControlWalk = false};
 
-QString bitrateCaption(int kbps) { return QStringLiteral("Current bitrate: %1 kbit").arg(kbps); }
+QString bitrateCaption(int kbps) { return frmMP3Settings::tr("Current bitrate: %1 kbit").arg(kbps); }
 
 using settings_tables::bitratePosition;
 
@@ -104,7 +104,7 @@ frmMP3Settings::frmMP3Settings(EncoderDialogOwner& owner)
     : SettingsDialog(owner.ownerWindow()), m_owner(owner), m_variant(Mp3DialogVariant::of(owner.tool())),
       m_mp3Lame(&owner.outputSettings().mp3) {
     setObjectName(QLatin1String(m_variant.formName));
-    setWindowTitle(QLatin1String(m_variant.title));
+    setWindowTitle(tr(m_variant.title));
     createControls();
     layOut();
     connectHandlers();
@@ -132,33 +132,32 @@ void frmMP3Settings::createControls() {
 
 // The preset choice and the buttons under it.
 void frmMP3Settings::createPresetControls() {
-    lblPreset = new QLabel(QStringLiteral("Preset:"));
+    lblPreset = new QLabel(tr("Preset:"));
     cmbPreset = new QComboBox;
-    lblCurPresetCaption = new QLabel(QStringLiteral("Current Preset:"));
+    lblCurPresetCaption = new QLabel(tr("Current Preset:"));
     lblCurPreset = new QLabel;
     lblCurPreset->setWordWrap(true);
-    cmdOK = new QPushButton(QStringLiteral("Ok"));
+    cmdOK = new QPushButton(tr("Ok"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"));
-    cmdApply = new QPushButton(QStringLiteral("Apply"));
-    Command1 = new QPushButton(QStringLiteral("&Hide Advanced Options"));
-    cmdDefault = m_variant.defaultButton ? new QPushButton(QStringLiteral("Default")) : nullptr;
+    cmdCancel = new QPushButton(tr("Cancel"));
+    cmdApply = new QPushButton(tr("Apply"));
+    Command1 = new QPushButton(tr("&Hide Advanced Options"));
+    cmdDefault = m_variant.defaultButton ? new QPushButton(tr("Default")) : nullptr;
 }
 
 // The manual settings: frequency, channel mode, encoder quality and bitrate.
 void frmMP3Settings::createManualControls() {
     Frame1 = new QGroupBox;
-    cmdAdvancedOptions = new QPushButton(QStringLiteral("&Advanced Options"));
-    lblFrequency = new QLabel(QStringLiteral("Sampling Frequency"));
+    cmdAdvancedOptions = new QPushButton(tr("&Advanced Options"));
+    lblFrequency = new QLabel(tr("Sampling Frequency"));
     cmbFrequency = new QComboBox;
     for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
-    fraQuality = new QGroupBox(QStringLiteral("Encoder Quality"));
+    fraQuality = new QGroupBox(tr("Encoder Quality"));
     sldrQuality = slider(9);
-    lblChMode = new QLabel(QStringLiteral("Channels Mode"));
+    lblChMode = new QLabel(tr("Channels Mode"));
     cmbChMode = new QComboBox;
-    cmbChMode->addItems({QStringLiteral("Mono"), QStringLiteral("Stereo"), QStringLiteral("Joint Stereo"),
-                         QStringLiteral("Forced Joint Stereo"), QStringLiteral("Dual Channels")});
-    fraBitrate = new QGroupBox(QStringLiteral("Bitrate"));
+    cmbChMode->addItems({tr("Mono"), tr("Stereo"), tr("Joint Stereo"), tr("Forced Joint Stereo"), tr("Dual Channels")});
+    fraBitrate = new QGroupBox(tr("Bitrate"));
     sldrBitrate = slider(14);
 }
 
@@ -174,52 +173,55 @@ void frmMP3Settings::createPages() {
 
 // The "Filtering" page: the lowpass and highpass filters.
 void frmMP3Settings::createFilterControls() {
-    fraLowPass = new QGroupBox(QStringLiteral("LowPass Filter"));
-    chLFilt = new QCheckBox(QStringLiteral("Lowpass filtering frequency (in Hz):"));
+    fraLowPass = new QGroupBox(tr("LowPass Filter"));
+    chLFilt = new QCheckBox(tr("Lowpass filtering frequency (in Hz):"));
     udLFiltF = tLFiltF = upDown(0, 48000, 10);
-    lblLFiltW = new QLabel(QStringLiteral("Width of Lowpass filter (in Hz):"));
+    lblLFiltW = new QLabel(tr("Width of Lowpass filter (in Hz):"));
     udLFiltW = tLFiltW = upDown(0, 48000, 10);
-    fraHighPass = new QGroupBox(QStringLiteral("HighPass Filter"));
-    chHFilt = new QCheckBox(QStringLiteral("Highpass filtering frequency (in Hz):"));
+    fraHighPass = new QGroupBox(tr("HighPass Filter"));
+    chHFilt = new QCheckBox(tr("Highpass filtering frequency (in Hz):"));
     udHFiltF = tHFiltF = upDown(0, 48000, 10);
-    lblHFiltW = new QLabel(QStringLiteral("Width of Highpass filter (in Hz):"));
+    lblHFiltW = new QLabel(tr("Width of Highpass filter (in Hz):"));
     udHFiltW = tHFiltW = upDown(0, 48000, 10);
 }
 
 // The "VBR" page: coding method, quality, ABR target, maximum bitrate and its switches.
 void frmMP3Settings::createVbrControls() {
-    lblCodingMethod = new QLabel(QStringLiteral("Coding Method:"));
+    lblCodingMethod = new QLabel(tr("Coding Method:"));
     cmbVBRCodingMethod = new QComboBox;
-    cmbVBRCodingMethod->addItems({QStringLiteral("None"), QStringLiteral("Default"), QStringLiteral("Old"),
-                                  QStringLiteral("New"), QStringLiteral("MTRH"), QStringLiteral("ABR")});
-    const QString vbrQualityText = QStringLiteral("VBR Quality:");
-    const QString abrText = QStringLiteral("Targed bitrate for ABR:");
+    //: VBR coding methods of the MP3 encoder: none (constant bitrate), the encoder's default, its old and
+    //: new VBR routines, MTRH and average bitrate
+    cmbVBRCodingMethod->addItems({tr("None", "VBR coding method"), tr("Default", "VBR coding method"),
+                                  tr("Old", "VBR coding method"), tr("New", "VBR coding method"), tr("MTRH"), tr("ABR")});
+    const QString vbrQualityText = tr("VBR Quality:");
+    const QString abrText = tr("Targed bitrate for ABR:");
     lblVbrQuality = m_variant.skinnedVbrLabels ? new SkinLabel(vbrQualityText) : new QLabel(vbrQualityText);
     udVbrQuality = txtVbrQuality = upDown(0, 9, 1);
     lblAbrBitrate = m_variant.skinnedVbrLabels ? new SkinLabel(abrText) : new QLabel(abrText);
     udAbrBitrate = txtAbrBitrate = upDown(4, 320, 1);
-    fraMaxVbrBitrate = new QGroupBox(QStringLiteral("Maximum VBR Bitrate"));
+    fraMaxVbrBitrate = new QGroupBox(tr("Maximum VBR Bitrate"));
     sldrVbrBitrate = slider(14);
     lblVbrBitrate = new QLabel;
-    fraAdvanced = new QGroupBox(QStringLiteral("Advanced"));
-    chStrictlyEnforceMinBitrate = new QCheckBox(QStringLiteral("Strictly enforce minimum bitrate"));
-    chWriteVBRHeader = new QCheckBox(QStringLiteral("Write VBR Header"));
+    fraAdvanced = new QGroupBox(tr("Advanced"));
+    chStrictlyEnforceMinBitrate = new QCheckBox(tr("Strictly enforce minimum bitrate"));
+    chWriteVBRHeader = new QCheckBox(tr("Write VBR Header"));
 }
 
 // The "Expert" page: the encoder's switches, ATH control and de-emphasis.
 void frmMP3Settings::createExpertControls() {
-    chStrictlyISOCompliance = new QCheckBox(QStringLiteral("comply as much as possible to ISO MPEG spec"));
-    chShortBlocks = new QCheckBox(QStringLiteral("short blocks"));
-    chBitReservoir = new QCheckBox(QStringLiteral("bit reservoir"));
-    chBlockType = new QCheckBox(QStringLiteral("allow block types to differ between channels"));
-    chErrorProtection = new QCheckBox(QStringLiteral("include CRC -Checksums"));
-    lblATHControl = new QLabel(QStringLiteral("ATH Control:"));
+    chStrictlyISOCompliance = new QCheckBox(tr("comply as much as possible to ISO MPEG spec"));
+    chShortBlocks = new QCheckBox(tr("short blocks"));
+    chBitReservoir = new QCheckBox(tr("bit reservoir"));
+    chBlockType = new QCheckBox(tr("allow block types to differ between channels"));
+    chErrorProtection = new QCheckBox(tr("include CRC -Checksums"));
+    lblATHControl = new QLabel(tr("ATH Control:"));
     cmbATHControl = new QComboBox;
-    cmbATHControl->addItems({QStringLiteral("default"), QStringLiteral("only"), QStringLiteral("disabled"),
-                             QStringLiteral("only for short blocks")});
-    lblEmphasis = new QLabel(QStringLiteral("De-emphasis :"));
+    //: How the MP3 encoder uses the absolute threshold of hearing (ATH)
+    cmbATHControl->addItems({tr("default", "ATH control"), tr("only", "ATH control"), tr("disabled", "ATH control"),
+                             tr("only for short blocks", "ATH control")});
+    lblEmphasis = new QLabel(tr("De-emphasis :"));
     cmbEmphasis = new QComboBox;
-    cmbEmphasis->addItems({QStringLiteral("default"), QStringLiteral("0/15 microseconds"), QStringLiteral("citt j.17")});
+    cmbEmphasis->addItems({tr("default", "de-emphasis"), tr("0/15 microseconds"), tr("citt j.17")});
 }
 
 // Left: presets, buttons and the manual group, as wide as the narrow window. Right: the
@@ -266,9 +268,11 @@ void frmMP3Settings::layOutManual() {
     manual->addWidget(cmbFrequency, 1, 1);
     manual->addWidget(lblChMode, 2, 0);
     manual->addWidget(cmbChMode, 2, 1);
-    sliderFrame(fraQuality, sldrQuality, QStringLiteral("better"), QStringLiteral("faster"));
+    //: The ends of the encoder quality slider
+    sliderFrame(fraQuality, sldrQuality, tr("better"), tr("faster"));
     manual->addWidget(fraQuality, 3, 0, 1, 2);
-    sliderFrame(fraBitrate, sldrBitrate, QStringLiteral("poor quality "), QStringLiteral("good quality "));
+    //: The ends of the bitrate slider
+    sliderFrame(fraBitrate, sldrBitrate, tr("poor quality "), tr("good quality "));
     manual->addWidget(fraBitrate, 4, 0, 1, 2);
     manual->setColumnStretch(1, 1);
 }
@@ -324,7 +328,7 @@ void frmMP3Settings::layOutExpertPage() {
 
 // The pages under a tab control, or under a tab strip that shows one of them at a time.
 QWidget* frmMP3Settings::layOutRightPart() {
-    const std::array<QString, 3> tabs{QStringLiteral("Filtering"), QStringLiteral("VBR"), QStringLiteral("Expert")};
+    const std::array<QString, 3> tabs{tr("Filtering"), tr("VBR"), tr("Expert")};
     m_rightPart = new QWidget;
     auto* right = new QVBoxLayout(m_rightPart);
     right->setContentsMargins(0, 0, 0, 0);
@@ -423,7 +427,7 @@ void frmMP3Settings::ShowEncoderSettings() {
     {
         const QSignalBlocker block(cmbPreset);
         cmbPreset->clear();
-        cmbPreset->addItem(QStringLiteral("None"));
+        cmbPreset->addItem(tr("None", "MP3 preset"));
         cmbPreset->addItems(MP3Settings::presetNames());
     }
     selectPreset(0);
@@ -512,7 +516,7 @@ bool frmMP3Settings::Apply() {
 // Applies what the controls show, or says why the encoder cannot write it and what it can.
 bool frmMP3Settings::applyChecked() {
     if (Apply()) return true;
-    ui::MsgBox(QStringLiteral("These MP3 settings cannot be written:\n\n") + m_refused.join(QLatin1Char('\n')),
+    ui::MsgBox(tr("These MP3 settings cannot be written:\n\n%1").arg(m_refused.join(QLatin1Char('\n'))),
                ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
     return false;
 }

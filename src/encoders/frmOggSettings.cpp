@@ -62,7 +62,7 @@ int frmOggSettings::bitrateAt(int position) { return settings_tables::bitrateAt(
 
 frmOggSettings::frmOggSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     setObjectName(QLatin1String(variantOf(owner.tool()).objectName));
-    setWindowTitle(QStringLiteral("OGG Vorbis Settings"));
+    setWindowTitle(tr("OGG Vorbis Settings"));
     buildControls();
     Form_Load();
 }
@@ -76,23 +76,23 @@ void frmOggSettings::buildControls() {
 
 // The groups come first: the controls are made in them, in the window's order.
 frmOggSettings::Groups frmOggSettings::createGroups() {
-    auto* optionGroup = new QGroupBox(QStringLiteral("Option"), this);
+    auto* optionGroup = new QGroupBox(tr("Option"), this);
     optionGroup->setObjectName(QStringLiteral("fraOption"));
-    auto* vbrGroup = new QGroupBox(QStringLiteral("VBR"), this);
+    auto* vbrGroup = new QGroupBox(tr("VBR"), this);
     vbrGroup->setObjectName(QStringLiteral("fraVbr"));
-    auto* frequencyGroup = new QGroupBox(QStringLiteral("Sampling Frequency"), this);
+    auto* frequencyGroup = new QGroupBox(tr("Sampling Frequency"), this);
     frequencyGroup->setObjectName(QStringLiteral("fraFrequency"));
-    auto* channelsGroup = new QGroupBox(QStringLiteral("Channels Mode"), this);
+    auto* channelsGroup = new QGroupBox(tr("Channels Mode"), this);
     channelsGroup->setObjectName(QStringLiteral("fraChMode"));
-    auto* qualityGroup = new QGroupBox(QStringLiteral("Quality (Compression)"), this);
+    auto* qualityGroup = new QGroupBox(tr("Quality (Compression)"), this);
     qualityGroup->setObjectName(QStringLiteral("fraQuality"));
     return {optionGroup, vbrGroup, frequencyGroup, channelsGroup, qualityGroup};
 }
 
 void frmOggSettings::createControls(const Groups& groups) {
-    chVbr = new QCheckBox(QStringLiteral("VBR Enabled"), groups.option);
+    chVbr = new QCheckBox(tr("VBR Enabled"), groups.option);
     chVbr->setObjectName(QStringLiteral("chVbr"));
-    chQuality = new QCheckBox(QStringLiteral("Quality Enabled"), groups.option);
+    chQuality = new QCheckBox(tr("Quality Enabled"), groups.option);
     chQuality->setObjectName(QStringLiteral("chQuality"));
     sldrBitrate = makeSlider(groups.option, "sldrBitrate", 14);
     lblBitrate = makeLabel(groups.option, "lblBitrate");
@@ -110,8 +110,8 @@ void frmOggSettings::createControls(const Groups& groups) {
     for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
     cmbChMode = new QComboBox(groups.channels);
     cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
-    cmbChMode->addItem(QStringLiteral("Mono"));
-    cmbChMode->addItem(QStringLiteral("Stereo"));
+    cmbChMode->addItem(tr("Mono"));
+    cmbChMode->addItem(tr("Stereo"));
 
     sldrQuality = makeSlider(groups.quality, "sldrQuality", 1000);
     sldrQuality->setSingleStep(1);
@@ -119,9 +119,9 @@ void frmOggSettings::createControls(const Groups& groups) {
     sldrQuality->setTickInterval(100);
     sldrQuality->setTickPosition(QSlider::TicksBelow);
 
-    cmdApply = pushButton(QStringLiteral("Apply"), "cmdApply");
-    cmdCancel = pushButton(QStringLiteral("Cancel"), "cmdCancel");
-    cmdOk = pushButton(QStringLiteral("Ok"), "cmdOk");
+    cmdApply = pushButton(tr("Apply"), "cmdApply");
+    cmdCancel = pushButton(tr("Cancel"), "cmdCancel");
+    cmdOk = pushButton(tr("Ok"), "cmdOk");
     cmdOk->setDefault(true);
 }
 
@@ -222,9 +222,9 @@ OggSettings frmOggSettings::shown() const {
 }
 
 void frmOggSettings::showBitrates() {
-    lblBitrate->setText(QStringLiteral("Current nominal bitrate: %1 kbit").arg(m_bitRate));
-    lblMinBitrate->setText(QStringLiteral("Current min bitrate: %1 kbit").arg(m_minBitrate));
-    lblMaxBitrate->setText(QStringLiteral("Current max bitrate: %1 kbit").arg(m_maxBitrate));
+    lblBitrate->setText(tr("Current nominal bitrate: %1 kbit").arg(m_bitRate));
+    lblMinBitrate->setText(tr("Current min bitrate: %1 kbit").arg(m_minBitrate));
+    lblMaxBitrate->setText(tr("Current max bitrate: %1 kbit").arg(m_maxBitrate));
 }
 
 // The pop-up text follows the slider and shows beside it while the user drags.

@@ -35,7 +35,7 @@ frmOpusSettings* SettingsDialogs::loadedOpus() const { return m_opus; }
 frmOpusSettings::frmOpusSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     const OpusVariant& variant = kVariants[static_cast<std::size_t>(owner.tool())];
     setObjectName(QLatin1String(variant.objectName));
-    setWindowTitle(QStringLiteral("Opus Settings"));
+    setWindowTitle(tr("Opus Settings"));
     createControls(variant.skinnedCaptions);
     connectHandlers();
     layOut();
@@ -55,19 +55,20 @@ void frmOpusSettings::createControls(bool skinnedCaptions) {
     };
 
     const OpusSettings start;
-    lblBitrateCaption = caption("lblBitrateCaption", QStringLiteral("&Bitrate:"));
+    lblBitrateCaption = caption("lblBitrateCaption", tr("&Bitrate:"));
     txtBitrate = new QSpinBox(this);
     txtBitrate->setObjectName(QStringLiteral("txtBitrate"));
     txtBitrate->setRange(6, 512);
-    txtBitrate->setSuffix(QStringLiteral(" kbit/s"));
+    //: Unit after the bitrate, with its leading space
+    txtBitrate->setSuffix(tr(" kbit/s"));
     txtBitrate->setValue(start.bitrateKbps);
     lblBitrateCaption->setBuddy(txtBitrate);
-    lblModeCaption = caption("lblModeCaption", QStringLiteral("&Mode:"));
+    lblModeCaption = caption("lblModeCaption", tr("&Mode:"));
     cmbMode = new QComboBox(this);
     cmbMode->setObjectName(QStringLiteral("cmbMode"));
-    cmbMode->addItems({QStringLiteral("VBR"), QStringLiteral("Constrained VBR"), QStringLiteral("CBR")});
+    cmbMode->addItems({tr("VBR"), tr("Constrained VBR"), tr("CBR")});
     lblModeCaption->setBuddy(cmbMode);
-    lblComplexityCaption = caption("lblComplexityCaption", QStringLiteral("C&omplexity:"));
+    lblComplexityCaption = caption("lblComplexityCaption", tr("C&omplexity:"));
     sldrComplexity = new QSlider(Qt::Horizontal, this);
     sldrComplexity->setObjectName(QStringLiteral("sldrComplexity"));
     sldrComplexity->setRange(0, 10);
@@ -82,9 +83,9 @@ void frmOpusSettings::createControls(bool skinnedCaptions) {
     lblOpus->setObjectName(QStringLiteral("lblOpus"));
     lblOpus->setWordWrap(true);
     lblOpus->setMinimumHeight(40);
-    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
+    cmdOk = pushButton(tr("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
+    cmdCancel = pushButton(tr("&Cancel"), "cmdCancel");
 }
 
 void frmOpusSettings::connectHandlers() {
@@ -135,8 +136,8 @@ bool frmOpusSettings::apply() {
 
 void frmOpusSettings::showDescription() {
     lblComplexity->setText(QString::number(sldrComplexity->value()));
-    lblOpus->setText(QStringLiteral("%1 kbit/s, %2. Encoded at 48 000 Hz; the source's rate is kept as the original "
-                                    "rate.")
+    lblOpus->setText(tr("%1 kbit/s, %2. Encoded at 48 000 Hz; the source's rate is kept as the original "
+                        "rate.")
                          .arg(txtBitrate->value())
                          .arg(cmbMode->currentText()));
 }

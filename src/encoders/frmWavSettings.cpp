@@ -32,8 +32,8 @@ struct WavVariant {
 
 // Indexed by DialogTool.
 constexpr std::array<WavVariant, 2> kVariants{{
-    {"ACfrmWav", "lblWav", "WAV Format set to CD quality", false},
-    {"AEfrmWav", "lblwav", "Settings set to CD quality", true},
+    {"ACfrmWav", "lblWav", QT_TRANSLATE_NOOP("frmWavSettings", "WAV Format set to CD quality"), false},
+    {"AEfrmWav", "lblwav", QT_TRANSLATE_NOOP("frmWavSettings", "Settings set to CD quality"), true},
 }};
 
 const WavVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
@@ -59,7 +59,7 @@ frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     WavFormatChooser::install();
     const WavVariant& variant = variantOf(owner.tool());
     setObjectName(QLatin1String(variant.objectName));
-    setWindowTitle(QStringLiteral("WAV Settings"));
+    setWindowTitle(tr("WAV Settings"));
 
     imgWavIcon = new QLabel(this);
     imgWavIcon->setObjectName(QStringLiteral("imgWavIcon"));
@@ -69,18 +69,18 @@ frmWavSettings::frmWavSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     imgWavIcon->setFixedSize(40, 40);
     imgWavIcon->setAlignment(Qt::AlignCenter);
 
-    lblFormat = makeLabel(variant.skinnedLabels, QStringLiteral("Format:"), this);
+    lblFormat = makeLabel(variant.skinnedLabels, tr("Format:"), this);
     lblFormat->setObjectName(QStringLiteral("lblFormat"));
-    lblWav = makeLabel(variant.skinnedLabels, QStringLiteral("44100 Hz, 16 bit, Stereo"), this);
+    lblWav = makeLabel(variant.skinnedLabels, tr("44100 Hz, 16 bit, Stereo"), this);
     lblWav->setObjectName(QLatin1String(variant.formatLabelName));
     lblWav->setMinimumWidth(220);
     lblwav = lblWav;
 
-    cmdWAVChangeFormat = makeButton(QStringLiteral("Change Format"), "cmdWAVChangeFormat", this);
-    cmdWAVToCDQuality = makeButton(QStringLiteral("To CD Quality"), "cmdWAVToCDQuality", this);
-    OKButton = makeButton(QStringLiteral("OK"), "OKButton", this);
+    cmdWAVChangeFormat = makeButton(tr("Change Format"), "cmdWAVChangeFormat", this);
+    cmdWAVToCDQuality = makeButton(tr("To CD Quality"), "cmdWAVToCDQuality", this);
+    OKButton = makeButton(tr("OK"), "OKButton", this);
     OKButton->setDefault(true);
-    CancelButton = makeButton(QStringLiteral("Cancel"), "CancelButton", this);
+    CancelButton = makeButton(tr("Cancel"), "CancelButton", this);
 
     QGridLayout* grid = dialogGrid(12);
     grid->addWidget(imgWavIcon, 0, 0, 2, 1, Qt::AlignTop);
@@ -121,13 +121,13 @@ void frmWavSettings::cmdWAVChangeFormat_Click() {
             m_owner.outputSettings().wav = *chosen;
         showFormat();
     } catch (const ComponentError&) {
-        ui::MsgBox(QStringLiteral("The selected format is unavailable."), ui::MsgButtons::OK, ui::MsgIcon::None);
+        ui::MsgBox(tr("The selected format is unavailable."), ui::MsgButtons::OK, ui::MsgIcon::None);
     }
 }
 
 void frmWavSettings::cmdWAVToCDQuality_Click() {
     Apply();
-    ui::MsgBox(QLatin1String(variantOf(m_owner.tool()).cdQualityMessage), ui::MsgButtons::OK, ui::MsgIcon::None);
+    ui::MsgBox(tr(variantOf(m_owner.tool()).cdQualityMessage), ui::MsgButtons::OK, ui::MsgIcon::None);
 }
 
 void frmWavSettings::OKButton_Click() { accept(); }

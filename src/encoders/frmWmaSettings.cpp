@@ -34,8 +34,6 @@ constexpr std::array<WmaVariant, 2> kVariants{{{"ACfrmWma", false, true}, {"AEfr
 
 const WmaVariant& variantOf(DialogTool tool) { return kVariants[static_cast<std::size_t>(tool)]; }
 
-const QString kUnsupported = QStringLiteral("WMA is not Supported in your system,Install WMA codec.!");
-
 bool encoderPresent(const WMAFile& file) { return file.WMASupported(); }
 frmWmaSettings::AvailabilityCheck g_available = &encoderPresent;
 
@@ -55,10 +53,10 @@ frmWmaSettings::AvailabilityCheck frmWmaSettings::setAvailabilityCheck(Availabil
 frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     const WmaVariant& variant = variantOf(owner.tool());
     setObjectName(QLatin1String(variant.objectName));
-    setWindowTitle(QStringLiteral("WMA Settings"));
+    setWindowTitle(tr("WMA Settings"));
 
-    lblProfile = variant.skinnedProfileLabel ? new SkinLabel(QStringLiteral("WMA Profile:"), this)
-                                             : new QLabel(QStringLiteral("WMA Profile:"), this);
+    const QString profileCaption = tr("WMA Profile:");
+    lblProfile = variant.skinnedProfileLabel ? new SkinLabel(profileCaption, this) : new QLabel(profileCaption, this);
     lblProfile->setObjectName(QStringLiteral("lblProfile"));
     txtWmaProfile = new QSpinBox(this);
     txtWmaProfile->setObjectName(QStringLiteral("txtWmaProfile"));
@@ -73,9 +71,9 @@ frmWmaSettings::frmWmaSettings(EncoderDialogOwner& owner) : SettingsDialog(owner
     lblWma->setWordWrap(true);
     lblWma->setMinimumSize(260, 40);
     lblWma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdOk = pushButton(QStringLiteral("&Ok"), "cmdOk");
+    cmdOk = pushButton(tr("&Ok"), "cmdOk");
     cmdOk->setDefault(true);
-    cmdCancel = pushButton(QStringLiteral("&Cancel"), "cmdCancel");
+    cmdCancel = pushButton(tr("&Cancel"), "cmdCancel");
 
     connect(UpDown1, &QSpinBox::valueChanged, this, &frmWmaSettings::UpDown1_Change);
     connect(cmdOk, &QPushButton::clicked, this, &frmWmaSettings::cmdOk_Click);
@@ -115,7 +113,7 @@ void frmWmaSettings::Form_Load() {
 
 void frmWmaSettings::showUnsupported() {
     m_supported = false;
-    lblWma->setText(kUnsupported);
+    lblWma->setText(tr("WMA is not Supported in your system,Install WMA codec.!"));
 }
 
 // Makes `number` WMAFile1's profile and shows its description.

@@ -68,7 +68,7 @@ QString ACfrmGrab::defaultEmail() { return QStringLiteral("support@brindlewood.e
 
 ACfrmGrab::ACfrmGrab(GrabDialogOwner& owner) : SettingsDialog(owner.ownerWindow()), m_owner(owner) {
     setObjectName(QStringLiteral("ACfrmGrab"));
-    setWindowTitle(QStringLiteral("Ripping Options"));
+    setWindowTitle(tr("Ripping Options"));
     buildControls();
     Form_Load();
 }
@@ -77,10 +77,10 @@ void ACfrmGrab::buildControls() {
     QGroupBox* grabGroup = buildGrabOptions();
     QGroupBox* cddbGroup = buildCddbOptions();
     QGroupBox* arGroup = buildAccurateRipOptions();
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* grid = new QGridLayout(this);
@@ -105,29 +105,29 @@ void ACfrmGrab::buildControls() {
 }
 
 QGroupBox* ACfrmGrab::buildGrabOptions() {
-    auto* group = new QGroupBox(QStringLiteral("Grab Options"), this);
+    auto* group = new QGroupBox(tr("Grab Options"), this);
     group->setObjectName(QStringLiteral("fraGrabOptions"));
-    optBurst = makeOption(group, "optBurst", QStringLiteral("Burst Mode (Fast, no Error Correction)"));
-    optSynch = makeOption(group, "optSynch", QStringLiteral("Synch Mode (Correct Jitter Errors)"));
-    optSecure = makeOption(group, "optSecure", QStringLiteral("Secure Mode (Double Precision Error Correction)"));
-    optParanoid = makeOption(group, "optParanoid", QStringLiteral("Paranoid Mode (Small Blocks Read, drive cache disable)"));
+    optBurst = makeOption(group, "optBurst", tr("Burst Mode (Fast, no Error Correction)"));
+    optSynch = makeOption(group, "optSynch", tr("Synch Mode (Correct Jitter Errors)"));
+    optSecure = makeOption(group, "optSecure", tr("Secure Mode (Double Precision Error Correction)"));
+    optParanoid = makeOption(group, "optParanoid", tr("Paranoid Mode (Small Blocks Read, drive cache disable)"));
     optBurst->setChecked(true);
     m_readModes = new QButtonGroup(this);
     int mode = GrabSettings::kReadModes.minimum;
     for (QRadioButton* option : {optBurst, optSynch, optSecure, optParanoid}) m_readModes->addButton(option, mode++);
 
-    auto* speedBefore = new QLabel(QStringLiteral("Extraction Speed Low or Equal:"), group);
+    auto* speedBefore = new QLabel(tr("Extraction Speed Low or Equal:"), group);
     txtDriveSpeed = udDriveSpeed = makeSpin(group, "txtDriveSpeed", GrabSettings::kDriveSpeeds, 4);
-    auto* speedAfter = new QLabel(QStringLiteral("x 176 kB/sec"), group);
-    auto* retriesLabel = new QLabel(QStringLiteral("Retries on Read or Synch Error:"), group);
+    auto* speedAfter = new QLabel(tr("x 176 kB/sec"), group);
+    auto* retriesLabel = new QLabel(tr("Retries on Read or Synch Error:"), group);
     txtGrabRetriesOnError = udRetries = makeSpin(group, "txtGrabRetriesOnError", GrabSettings::kRetries, 1);
-    auto* actionLabel = new QLabel(QStringLiteral("Action on error:"), group);
+    auto* actionLabel = new QLabel(tr("Action on error:"), group);
     cmbErrorAction = new QComboBox(group);
     cmbErrorAction->setObjectName(QStringLiteral("cmbErrorAction"));
-    chkDeEmphasise = new QCheckBox(QStringLiteral("De-emphasise"), group);
+    chkDeEmphasise = new QCheckBox(tr("De-emphasise"), group);
     chkDeEmphasise->setObjectName(QStringLiteral("chkDeEmphasise"));
-    chkDeEmphasise->setToolTip(QStringLiteral("Undo the pre-emphasis of tracks mastered with it (50/15 µs) "
-                                              "instead of keeping the disc's audio as it is, tagged as such"));
+    chkDeEmphasise->setToolTip(tr("Undo the pre-emphasis of tracks mastered with it (50/15 µs) "
+                                  "instead of keeping the disc's audio as it is, tagged as such"));
     // Each field is announced by its own label rather than by the title of its group.
     speedBefore->setBuddy(txtDriveSpeed);
     retriesLabel->setBuddy(txtGrabRetriesOnError);
@@ -144,30 +144,30 @@ QGroupBox* ACfrmGrab::buildGrabOptions() {
     grid->addWidget(actionLabel, row, 0);
     grid->addWidget(cmbErrorAction, row++, 1, 1, 2);
     grid->addWidget(chkDeEmphasise, row++, 0, 1, 3);
-    chkOneFile = new QCheckBox(QStringLiteral("Rip the disc as one file"), group);
+    chkOneFile = new QCheckBox(tr("Rip the disc as one file"), group);
     chkOneFile->setObjectName(QStringLiteral("chkOneFile"));
     grid->addWidget(chkOneFile, row++, 0, 1, 3);
-    chkTestAndCopy = new QCheckBox(QStringLiteral("Test and copy"), group);
+    chkTestAndCopy = new QCheckBox(tr("Test and copy"), group);
     chkTestAndCopy->setObjectName(QStringLiteral("chkTestAndCopy"));
-    chkTestAndCopy->setToolTip(QStringLiteral("Read each track twice and compare the CRC32s of the two reads"));
+    chkTestAndCopy->setToolTip(tr("Read each track twice and compare the CRC32s of the two reads"));
     grid->addWidget(chkTestAndCopy, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     return group;
 }
 
 QGroupBox* ACfrmGrab::buildCddbOptions() {
-    auto* group = new QGroupBox(QStringLiteral("CDDB"), this);
+    auto* group = new QGroupBox(tr("CDDB"), this);
     group->setObjectName(QStringLiteral("fraCDDB"));
-    chkDriveLockTray = new QCheckBox(QStringLiteral("Lock CD Tray During Grab"), group);
+    chkDriveLockTray = new QCheckBox(tr("Lock CD Tray During Grab"), group);
     chkDriveLockTray->setObjectName(QStringLiteral("chkDriveLockTray"));
-    chkSafeMode = new QCheckBox(QStringLiteral("Mode Safe"), group);
+    chkSafeMode = new QCheckBox(tr("Mode Safe"), group);
     chkSafeMode->setObjectName(QStringLiteral("chkSafeMode"));
-    auto* spinUpLabel = new QLabel(QStringLiteral("Spin Up during:"), group);
+    auto* spinUpLabel = new QLabel(tr("Spin Up during:"), group);
     txtSpinUpTime = udSpinUpTime = makeSpin(group, "txtSpinUpTime", GrabSettings::kMilliseconds, 500);
     spinUpLabel->setBuddy(txtSpinUpTime);
-    optCDDBAny = makeOption(group, "optCDDBAny", QStringLiteral("Get CDDB from any available source"));
-    optCDDBOnLine = makeOption(group, "optCDDBOnLine", QStringLiteral("Get CDDB info from On-Line Data Base"));
-    optCDPLAYERINI = makeOption(group, "optCDPLAYERINI", QStringLiteral("Use only cdplayer.ini"));
+    optCDDBAny = makeOption(group, "optCDDBAny", tr("Get CDDB from any available source"));
+    optCDDBOnLine = makeOption(group, "optCDDBOnLine", tr("Get CDDB info from On-Line Data Base"));
+    optCDPLAYERINI = makeOption(group, "optCDPLAYERINI", tr("Use only cdplayer.ini"));
     optCDDBAny->setChecked(true);
     // Codes of the saved value: one more than the look-up's source code.
     m_cddbSources = new QButtonGroup(this);
@@ -195,25 +195,25 @@ void ACfrmGrab::addLookUpFields(QGroupBox* group, QGridLayout* grid, int row) {
         grid->addWidget(edit, row++, 1, 1, 3);
         return edit;
     };
-    ServerAddr = field("ServerAddr", QStringLiteral("CDDB Server:"));
-    CGIAddr = field("CGIAddr", QStringLiteral("CGI Script:"));
-    Agent = field("Agent", QStringLiteral("Agent Name:"));
-    EMail = field("EMail", QStringLiteral("User E-mail:"));
-    auto* timeOutLabel = new QLabel(QStringLiteral("TimeOut:"), group);
+    ServerAddr = field("ServerAddr", tr("CDDB Server:"));
+    CGIAddr = field("CGIAddr", tr("CGI Script:"));
+    Agent = field("Agent", tr("Agent Name:"));
+    EMail = field("EMail", tr("User E-mail:"));
+    auto* timeOutLabel = new QLabel(tr("TimeOut:"), group);
     txtCDDBTimeOut = udTimeOut = makeSpin(group, "txtCDDBTimeOut", GrabSettings::kMilliseconds, 500);
     timeOutLabel->setBuddy(txtCDDBTimeOut);
-    GetCDDBButton = new QPushButton(QStringLiteral("Get Disk Info"), group);
+    GetCDDBButton = new QPushButton(tr("Get Disk Info"), group);
     GetCDDBButton->setObjectName(QStringLiteral("GetCDDBButton"));
-    chkMusicBrainz = new QCheckBox(QStringLiteral("Use MusicBrainz"), group);
+    chkMusicBrainz = new QCheckBox(tr("Use MusicBrainz"), group);
     chkMusicBrainz->setObjectName(QStringLiteral("chkMusicBrainz"));
     chkMusicBrainz->setChecked(true);
-    chkNameTracks = new QCheckBox(QStringLiteral("Name CD tracks from the disc information"), group);
+    chkNameTracks = new QCheckBox(tr("Name CD tracks from the disc information"), group);
     chkNameTracks->setObjectName(QStringLiteral("chkNameTracks"));
     // A list, so that every skin draws it as its other lists.
     lstDiscInfo = new QListWidget(group);
     lstDiscInfo->setObjectName(QStringLiteral("lstDiscInfo"));
     lstDiscInfo->setSelectionMode(QAbstractItemView::NoSelection);
-    lstDiscInfo->setAccessibleName(QStringLiteral("Disc information found"));
+    lstDiscInfo->setAccessibleName(tr("Disc information found"));
     lstDiscInfo->setFixedHeight(150);
 
     grid->addWidget(timeOutLabel, row, 0);
@@ -225,22 +225,22 @@ void ACfrmGrab::addLookUpFields(QGroupBox* group, QGridLayout* grid, int row) {
 }
 
 QGroupBox* ACfrmGrab::buildAccurateRipOptions() {
-    auto* group = new QGroupBox(QStringLiteral("AccurateRip"), this);
+    auto* group = new QGroupBox(tr("AccurateRip"), this);
     group->setObjectName(QStringLiteral("fraAccurateRip"));
-    chkAccurateRip = new QCheckBox(QStringLiteral("Verify CD tracks with AccurateRip"), group);
+    chkAccurateRip = new QCheckBox(tr("Verify CD tracks with AccurateRip"), group);
     chkAccurateRip->setObjectName(QStringLiteral("chkAccurateRip"));
     chkAccurateRip->setChecked(true);
-    auto* offsetLabel = new QLabel(QStringLiteral("Drive read offset:"), group);
+    auto* offsetLabel = new QLabel(tr("Drive read offset:"), group);
     txtReadOffset = makeSpin(group, "txtReadOffset", GrabSettings::kReadOffsets, 1);
-    auto* offsetAfter = new QLabel(QStringLiteral("samples"), group);
-    cmdDetectOffset = new QPushButton(QStringLiteral("Detect"), group);
+    auto* offsetAfter = new QLabel(tr("samples"), group);
+    cmdDetectOffset = new QPushButton(tr("Detect"), group);
     cmdDetectOffset->setObjectName(QStringLiteral("cmdDetectOffset"));
-    cmdDetectOffset->setToolTip(QStringLiteral("Find the drive's read offset from the disc in it (a disc in AccurateRip)"));
+    cmdDetectOffset->setToolTip(tr("Find the drive's read offset from the disc in it (a disc in AccurateRip)"));
     lblOffsetFound = new QLabel(group);
     lblOffsetFound->setObjectName(QStringLiteral("lblOffsetFound"));
     lblOffsetFound->setWordWrap(true);
     lblOffsetFound->setFixedWidth(330);
-    auto* arServerLabel = new QLabel(QStringLiteral("AccurateRip server:"), group);
+    auto* arServerLabel = new QLabel(tr("AccurateRip server:"), group);
     ARServerAddr = makeText(group, "ARServerAddr");
     ARServerAddr->setText(GrabSettings().accurateRipServer);
     offsetLabel->setBuddy(txtReadOffset);
@@ -277,8 +277,8 @@ void ACfrmGrab::Form_Load() {
         udTimeOut->setValue(m_owner.grabberSettings().cddbTimeOut);
     }
     changeGrabber([](GrabSettings& g) { g.readMode = 1; });
-    cmbErrorAction->addItems({QStringLiteral("Stop grab"), QStringLiteral("Insert silence"), QStringLiteral("Cut block"),
-                              QStringLiteral("Error correction")});
+    //: What the grabber does with a block it cannot read
+    cmbErrorAction->addItems({tr("Stop grab"), tr("Insert silence"), tr("Cut block"), tr("Error correction")});
     cmbErrorAction->setCurrentIndex(0);
     RefreshCD();
     LoadGrab();
@@ -373,7 +373,7 @@ void ACfrmGrab::GetCDDBButton_Click() {
         const DiscToc toc = m_owner.currentToc();
         DiscInfoResult result;
         if (toc.trackStarts.empty()) {
-            result.error = QStringLiteral("There is no audio disc in the drive.");
+            result.error = tr("There is no audio disc in the drive.");
         } else {
             const std::optional<DiscInfoResult> found = lookUpDisc(toc, static_cast<DiscInfoSource>(code - 1));
             if (!found) return;  // the program is ending, or no release was chosen
@@ -383,7 +383,7 @@ void ACfrmGrab::GetCDDBButton_Click() {
             m_owner.discInfoFound(result.info);
             showDiscInfo(foundText(result.info));
         } else {
-            ui::MsgBox(QStringLiteral("No disc information was found.\n\n%1").arg(result.error), ui::MsgButtons::OK,
+            ui::MsgBox(tr("No disc information was found.\n\n%1").arg(result.error), ui::MsgButtons::OK,
                        ui::MsgIcon::Exclamation);
         }
     }
@@ -436,7 +436,7 @@ void ACfrmGrab::cmdDetectOffset_Click() {
     CdGrabber* grabber = m_owner.cdGrabber();
     const DiscToc toc = m_owner.currentToc();
     if (!grabber || toc.trackStarts.empty()) {
-        lblOffsetFound->setText(QStringLiteral("There is no audio disc in the drive."));
+        lblOffsetFound->setText(tr("There is no audio disc in the drive."));
         return;
     }
     const QPointer<ACfrmGrab> self(this);
@@ -444,7 +444,7 @@ void ACfrmGrab::cmdDetectOffset_Click() {
     const QString drive = m_owner.currentDriveName();
     const QString cache = m_owner.accurateRipCache();
     cmdDetectOffset->setEnabled(false);
-    lblOffsetFound->setText(QStringLiteral("Detecting the read offset …"));
+    lblOffsetFound->setText(tr("Detecting the read offset …"));
     std::optional<converter::OffsetFinding> finding;
     {
         const Hourglass hourglass;
@@ -476,7 +476,8 @@ QString ACfrmGrab::discInfoShown() const {
 }
 
 QString ACfrmGrab::foundText(const DiscInfo& info) {
-    QString text = QStringLiteral("Disc information from %1:\n\nArtist: %2\nAlbum: %3\n").arg(info.source, info.artist, info.album);
+    //: %1 names where the information came from (a server, CD-Text, cdplayer.ini)
+    QString text = tr("Disc information from %1:\n\nArtist: %2\nAlbum: %3\n").arg(info.source, info.artist, info.album);
     for (int i = 0; i < info.trackTitles.size(); ++i)
         text += QStringLiteral("\n%1 - %2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(info.trackTitles[i]);
     return text;

@@ -10,26 +10,27 @@
 
 ReleaseChoice::ReleaseChoice(QWidget* parent, const std::vector<net::Release>& releases) : QDialog(parent) {
     setObjectName(QStringLiteral("ReleaseChoice"));
-    setWindowTitle(QStringLiteral("Choose the Release"));
-    auto* label = new QLabel(QStringLiteral("MusicBrainz knows this disc from several releases. Choose the one you have:"), this);
+    setWindowTitle(tr("Choose the Release"));
+    auto* label = new QLabel(tr("MusicBrainz knows this disc from several releases. Choose the one you have:"), this);
     lstReleases = new QTreeWidget(this);
     lstReleases->setObjectName(QStringLiteral("lstReleases"));
     lstReleases->setRootIsDecorated(false);
-    lstReleases->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Artist"), QStringLiteral("Date"),
-                                  QStringLiteral("Country"), QStringLiteral("Label"), QStringLiteral("Format")});
+    //: Column headers of the releases: the record label and the medium (CD, vinyl …)
+    lstReleases->setHeaderLabels({tr("Title"), tr("Artist"), tr("Date"), tr("Country"), tr("Label"), tr("Format")});
     label->setBuddy(lstReleases);
     for (const net::Release& r : releases) {
         const QString format = r.info.discTotal > 1
-                                   ? QStringLiteral("%1 (disc %2 of %3)").arg(r.format).arg(r.info.discNumber).arg(r.info.discTotal)
+                                   ? tr("%1 (disc %2 of %3)")
+                                         .arg(r.format, QString::number(r.info.discNumber), QString::number(r.info.discTotal))
                                    : r.format;
         new QTreeWidgetItem(lstReleases, {r.title, r.artist, r.date, r.country, r.label, format});
     }
     for (int c = 0; c < lstReleases->columnCount(); ++c) lstReleases->resizeColumnToContents(c);
     if (lstReleases->topLevelItemCount() > 0) lstReleases->setCurrentItem(lstReleases->topLevelItem(0));
-    cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOk = new QPushButton(tr("&Ok"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
