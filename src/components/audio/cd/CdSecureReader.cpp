@@ -293,7 +293,7 @@ CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number) {
     if (number == 0 && dr->hiddenAudio) return dr;
     const int index = number - dr->firstTrack;
     if (index < 0 || index >= dr->toc.trackCount() || !dr->audio[std::size_t(index)]) {
-        fail(CdGrabber::ErrorBadTrack, CdGrabber::tr("The disc in %1 has no audio track %2.").arg(dr->source).arg(number));
+        fail(CdGrabber::ErrorBadTrack, CdGrabber::tr("The disc in %1 has no audio track %2.").arg(dr->source, QString::number(number)));
         return nullptr;
     }
     return dr;

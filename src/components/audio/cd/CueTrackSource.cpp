@@ -24,7 +24,7 @@ bool CueTrackSource::open() {
     const cue::AudioTrack* track = sheet.track(ref->number);
     if (!track) {
         m_error = !sheet.refusal.isEmpty() ? sheet.refusal
-                                           : QCoreApplication::translate("CueSheet", "%1 has no track %2.").arg(QFileInfo(ref->sheet).fileName()).arg(ref->number);
+                                           : QCoreApplication::translate("CueSheet", "%1 has no track %2.").arg(QFileInfo(ref->sheet).fileName(), QString::number(ref->number));
         return false;
     }
     m_track = track->number;
@@ -41,7 +41,7 @@ bool CueTrackSource::open() {
     m_end = track->end < 0 ? -1 : cue::samplesAt(track->end, rate);
     m_position = m_decoder->seek(m_start);
     if (m_position != m_start) {
-        m_error = QCoreApplication::translate("CueSheet", "The audio file %1 ends before track %2 starts.").arg(QFileInfo(track->file).fileName()).arg(m_track);
+        m_error = QCoreApplication::translate("CueSheet", "The audio file %1 ends before track %2 starts.").arg(QFileInfo(track->file).fileName(), QString::number(m_track));
         return false;
     }
     return true;

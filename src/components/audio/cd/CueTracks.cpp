@@ -88,7 +88,7 @@ QString fileProblem(const Sheet& sheet, const QDir& dir, const QString& file, co
     // A file that states no length is checked as it is read.
     if (length > 0 && length <= samplesAt(last, decoder.sampleRate()))
         return QCoreApplication::translate("CueSheet", "The audio file %1 is too short for %2: it ends at %3, and track %4 starts at %5.")
-            .arg(name, shown, frameTime(length * 75 / decoder.sampleRate())).arg(lastTrack).arg(frameTime(last));
+            .arg(name, shown, frameTime(length * 75 / decoder.sampleRate()), QString::number(lastTrack), frameTime(last));
     return {};
 }
 
