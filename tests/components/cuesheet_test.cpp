@@ -325,6 +325,11 @@ TEST(CueTracks, MissingShortOrMisorderedFilesAreRefusedNamingThem) {
         EXPECT_TRUE(readTrack(cue::trackEntry(album.sheet, 1), &error).empty());
         EXPECT_FALSE(error.isEmpty());
     }
+    // A name that holds a placeholder of its own is named as it is.
+    ASSERT_TRUE(QFile::rename(album.audio, QDir(dir.path()).filePath(QStringLiteral("a%1.flac"))));
+    writeSheet("FILE \"a%1.flac\" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 00:04:00\n");
+    const QString refusal = cue::readAudioSheet(album.sheet).refusal;
+    EXPECT_TRUE(refusal.startsWith(QLatin1String("The audio file a%1.flac is too short for album.cue: it ends at 00:04:00, and track 2 starts"))) << refusal.toStdString();
 }
 
 TEST(CueTracks, RawImagesStayTheGrabbersAndEntriesNameOnlySheetTracks) {

@@ -2,6 +2,7 @@
 
 #include "components/WhileEventsRun.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 
@@ -69,7 +70,7 @@ private:
 // Why libcddb failed; it takes a server that went silent for the end of its answer.
 QString cddbReason(cddb_conn_t* c, const QElapsedTimer& clock, int timeOutSeconds) {
     if (clock.elapsed() >= qint64(timeOutSeconds) * 1000)
-        return QStringLiteral("it did not answer within %1 seconds").arg(timeOutSeconds);
+        return QCoreApplication::translate("Cddb", "it did not answer within %1 seconds").arg(timeOutSeconds);
     return fromC(cddb_error_str(cddb_errno(c)));
 }
 
@@ -100,14 +101,14 @@ int setUpConnection(cddb_conn_t* c, const QString& host, int port, bool http, co
 
 // The server's host and port from "host" or "host:port"; why it is unusable, or nothing.
 QString serverAddress(const QString& server, bool http, QString& host, int& port) {
-    if (server.isEmpty()) return QStringLiteral("No CDDB server is set.");
+    if (server.isEmpty()) return QCoreApplication::translate("Cddb", "No CDDB server is set.");
     host = server;
     port = http ? kHttpPort : kCddbpPort;
     const qsizetype colon = server.lastIndexOf(u':');
     if (colon <= 0) return {};
     bool ok = false;
     const int p = server.mid(colon + 1).toInt(&ok);
-    if (!ok || p <= 0 || p > 65535) return QStringLiteral("The CDDB server \"%1\" has no valid port.").arg(server);
+    if (!ok || p <= 0 || p > 65535) return QCoreApplication::translate("Cddb", "The CDDB server \"%1\" has no valid port.").arg(server);
     host = server.left(colon);
     port = p;
     return {};
@@ -144,7 +145,7 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     cddb_log_set_level(CDDB_LOG_NONE);
     std::unique_ptr<cddb_conn_t, ConnDeleter> conn(cddb_new());
     std::unique_ptr<cddb_disc_t, DiscDeleter> disc(cddb_disc_new());
-    if (!conn || !disc) return failure(QStringLiteral("The CDDB look-up could not start (out of memory)."));
+    if (!conn || !disc) return failure(QCoreApplication::translate("Cddb", "The CDDB look-up could not start (out of memory)."));
     cddb_conn_t* c = conn.get();
     // No cache: the answer comes from the server and nothing is written to the home folder.
     const int timeOutSeconds = setUpConnection(c, host, port, http, settings);
@@ -162,12 +163,12 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
     clock.start();
     const int matches = cddb_query(c, disc.get());
     if (matches < 0)
-        return failure(QStringLiteral("The CDDB server %1 could not be asked about disc %2: %3.")
+        return failure(QCoreApplication::translate("Cddb", "The CDDB server %1 could not be asked about disc %2: %3.")
                            .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
-    if (matches == 0) return failure(QStringLiteral("The CDDB server %1 knows no disc with id %2.").arg(where, id));
+    if (matches == 0) return failure(QCoreApplication::translate("Cddb", "The CDDB server %1 knows no disc with id %2.").arg(where, id));
     clock.restart();
     if (!cddb_read(c, disc.get()))
-        return failure(QStringLiteral("The CDDB server %1 did not send the entry of disc %2: %3.")
+        return failure(QCoreApplication::translate("Cddb", "The CDDB server %1 did not send the entry of disc %2: %3.")
                            .arg(where, id, cddbReason(c, clock, timeOutSeconds)));
 
     return entryOf(disc.get(), toc, id);
@@ -177,7 +178,7 @@ DiscInfoResult lookupOnLine(const DiscToc& toc, const GrabSettings& settings) {
 
 DiscInfoResult lookupDiscInfo(const DiscToc& toc, DiscInfoSource source, const GrabSettings& settings,
                               const QString& cdplayerIniPath) {
-    if (toc.trackStarts.empty()) return failure(QStringLiteral("There is no audio disc to look up."));
+    if (toc.trackStarts.empty()) return failure(QCoreApplication::translate("DiscLookup", "There is no audio disc to look up."));
     QString localError;
     if (source != DiscInfoSource::OnLine) {
         DiscInfoResult local = readCdplayerIni(toc, cdplayerIniPath);

@@ -4,6 +4,7 @@
 #include "components/net/Cddb.h"
 #include "components/net/HttpGet.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ RecordFetch fetchRecord(const accuraterip::DiscIds& ids, const GrabSettings& set
     if (!answer.ok()) {
         out.error = !answer.error.isEmpty()
                         ? answer.error
-                        : QStringLiteral("The AccurateRip server answered with HTTP status %1.").arg(answer.status);
+                        : QCoreApplication::translate("AccurateRip", "The AccurateRip server answered with HTTP status %1.").arg(answer.status);
         return out;
     }
     out.record = accuraterip::parseRecord(answer.body);
@@ -72,7 +73,7 @@ DiscLookup lookupDisc(const DiscToc& toc, const std::optional<DiscInfo>& cdText,
                       const GrabSettings& settings, const QString& cdplayerIniPath) {
     DiscLookup out;
     if (toc.trackStarts.empty()) {
-        out.result.error = QStringLiteral("There is no audio disc to look up.");
+        out.result.error = QCoreApplication::translate("DiscLookup", "There is no audio disc to look up.");
         return out;
     }
     QStringList reasons;
@@ -90,7 +91,7 @@ DiscLookup lookupDisc(const DiscToc& toc, const std::optional<DiscInfo>& cdText,
             writeCdplayerIni(toc, out.result.info, cdplayerIniPath);
             return out;
         }
-        reasons << QStringLiteral("The disc has no CD-Text.");
+        reasons << QCoreApplication::translate("DiscLookup", "The disc has no CD-Text.");
     }
     if (settings.useMusicBrainz) {
         ReleaseLookup mb = lookupMusicBrainz(toc, settings);
@@ -132,7 +133,7 @@ DiscInfoResult finishRelease(const Release& release, const DiscToc& toc, const G
         }
     }
     if (!writeCdplayerIni(toc, r.info, cdplayerIniPath))
-        r.error = QStringLiteral("cdplayer.ini could not be written: %1").arg(cdplayerIniPath);
+        r.error = QCoreApplication::translate("DiscLookup", "cdplayer.ini could not be written: %1").arg(cdplayerIniPath);
     return r;
 }
 
@@ -144,7 +145,7 @@ RecordFetch fetchAccurateRip(const accuraterip::DiscIds& ids, const GrabSettings
                              bool refresh) {
     if (ids.tracks == 0) {
         RecordFetch none;
-        none.error = QStringLiteral("There is no audio disc.");
+        none.error = QCoreApplication::translate("AccurateRip", "There is no audio disc.");
         return none;
     }
     const QString cached = QDir(cacheFolder).filePath(ids.fileName());

@@ -1,5 +1,6 @@
 #include "components/net/DriveOffsets.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -17,9 +18,9 @@ constexpr int kSubmissionsAt = 35;
 DriveOffsetList parseDriveOffsets(const QByteArray& bytes) {
     DriveOffsetList list;
     if (bytes.isEmpty() || bytes.size() % kDriveOffsetRecord != 0) {
-        list.error = bytes.isEmpty() ? QStringLiteral("The drive-offset list is empty.")
-                                     : QStringLiteral("The drive-offset list is damaged: it is not a whole number of "
-                                                      "69-byte records.");
+        list.error = bytes.isEmpty() ? QCoreApplication::translate("DriveOffsets", "The drive-offset list is empty.")
+                                     : QCoreApplication::translate("DriveOffsets", "The drive-offset list is damaged: it is not "
+                                                                                   "a whole number of 69-byte records.");
         return list;
     }
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());

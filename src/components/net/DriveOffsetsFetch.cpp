@@ -3,6 +3,7 @@
 #include "components/net/DriveOffsets.h"
 #include "components/net/HttpGet.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace net {
@@ -17,13 +18,13 @@ DriveOffsetFetch fetchDriveOffsets(const GrabSettings& settings) {
     DriveOffsetFetch out;
     const QUrl url(settings.driveOffsetsUrl.trimmed());
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty()) {
-        out.error = QStringLiteral("The address of the drive-offset list is not valid: %1").arg(settings.driveOffsetsUrl);
+        out.error = QCoreApplication::translate("DriveOffsets", "The address of the drive-offset list is not valid: %1").arg(settings.driveOffsetsUrl);
         return out;
     }
     const HttpAnswer answer = httpGet(url, {settings.cddbTimeOut, 0, 0, kListLimit});
     if (!answer.ok()) {
         out.error = !answer.error.isEmpty() ? answer.error
-                                            : QStringLiteral("The server of the drive-offset list answered with HTTP status %1.")
+                                            : QCoreApplication::translate("DriveOffsets", "The server of the drive-offset list answered with HTTP status %1.")
                                                   .arg(answer.status);
         return out;
     }

@@ -1,5 +1,6 @@
 #include "components/net/HttpGet.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -47,17 +48,17 @@ constexpr qint64 kReadAhead = 64 * 1024;
 QString failureOf(const QNetworkReply& reply, const QUrl& url, int status, int timeOutMs, bool timedOut, qint64 tooLarge) {
     const QString host = url.host();
     if (tooLarge > 0)
-        return QStringLiteral("%1 sent an answer larger than %2 kB; it was refused.").arg(host).arg(tooLarge / 1024);
+        return QCoreApplication::translate("HttpGet", "%1 sent an answer larger than %2 kB; it was refused.").arg(host).arg(tooLarge / 1024);
     const QNetworkReply::NetworkError error = reply.error();
     if (timedOut || error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
-        return QStringLiteral("%1 did not answer within %2 seconds.").arg(host).arg((timeOutMs + 999) / 1000);
+        return QCoreApplication::translate("HttpGet", "%1 did not answer within %2 seconds.").arg(host).arg((timeOutMs + 999) / 1000);
     if (error == QNetworkReply::TooManyRedirectsError || error == QNetworkReply::InsecureRedirectError)
-        return QStringLiteral("%1 sent the request round in redirects.").arg(host);
-    if (status == 0) return QStringLiteral("%1 could not be reached: %2.").arg(host, reply.errorString());
+        return QCoreApplication::translate("HttpGet", "%1 sent the request round in redirects.").arg(host);
+    if (status == 0) return QCoreApplication::translate("HttpGet", "%1 could not be reached: %2.").arg(host, reply.errorString());
     // The errors of the connection itself (below the content errors that mirror HTTP statuses).
     if ((error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) ||
         error == QNetworkReply::ProtocolFailure)
-        return QStringLiteral("%1 broke off its answer: %2.").arg(host, reply.errorString());
+        return QCoreApplication::translate("HttpGet", "%1 broke off its answer: %2.").arg(host, reply.errorString());
     return {};
 }
 
@@ -85,7 +86,7 @@ HttpAnswer httpGet(const QUrl& url, const HttpLimits& limits) {
     static RequestPacer pacer;
     HttpAnswer answer;
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
-        answer.error = QStringLiteral("\"%1\" is not a web address.").arg(url.toString());
+        answer.error = QCoreApplication::translate("HttpGet", "\"%1\" is not a web address.").arg(url.toString());
         return answer;
     }
     if (limits.minGapMs > 0) {

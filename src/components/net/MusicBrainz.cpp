@@ -4,6 +4,7 @@
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "components/net/HttpGet.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -111,7 +112,7 @@ ReleaseLookup parseDiscIdAnswer(const QByteArray& json, const QString& discId, c
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (!doc.isObject()) {
-        out.error = QStringLiteral("MusicBrainz sent an answer that is not JSON (%1).").arg(parseError.errorString());
+        out.error = QCoreApplication::translate("MusicBrainz", "MusicBrainz sent an answer that is not JSON (%1).").arg(parseError.errorString());
         return out;
     }
     const QJsonArray releases = doc.object().value(QLatin1String("releases")).toArray();
@@ -125,7 +126,7 @@ ReleaseLookup parseDiscIdAnswer(const QByteArray& json, const QString& discId, c
             }
     }
     out.found = !out.releases.empty();
-    if (!out.found) out.error = QStringLiteral("MusicBrainz knows no release with disc id %1.").arg(discId);
+    if (!out.found) out.error = QCoreApplication::translate("MusicBrainz", "MusicBrainz knows no release with disc id %1.").arg(discId);
     return out;
 }
 
@@ -133,7 +134,7 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
     ReleaseLookup out;
     const QString discId = musicBrainzDiscId(toc);
     if (discId.isEmpty()) {
-        out.error = QStringLiteral("There is no audio disc to look up.");
+        out.error = QCoreApplication::translate("DiscLookup", "There is no audio disc to look up.");
         return out;
     }
     const QUrl url(base(settings.musicBrainzServer) + QStringLiteral("/ws/2/discid/") + discId +
@@ -150,15 +151,15 @@ ReleaseLookup lookupMusicBrainz(const DiscToc& toc, const GrabSettings& settings
         answer = ask(msLeft());
     }
     if (!answer.error.isEmpty()) {
-        out.error = QStringLiteral("MusicBrainz could not be asked about disc %1: %2").arg(discId, answer.error);
+        out.error = QCoreApplication::translate("MusicBrainz", "MusicBrainz could not be asked about disc %1: %2").arg(discId, answer.error);
         return out;
     }
     if (answer.status == 404) {
-        out.error = QStringLiteral("MusicBrainz knows no release with disc id %1.").arg(discId);
+        out.error = QCoreApplication::translate("MusicBrainz", "MusicBrainz knows no release with disc id %1.").arg(discId);
         return out;
     }
     if (!answer.ok()) {
-        out.error = QStringLiteral("MusicBrainz answered the look-up of disc %1 with HTTP status %2.").arg(discId).arg(answer.status);
+        out.error = QCoreApplication::translate("MusicBrainz", "MusicBrainz answered the look-up of disc %1 with HTTP status %2.").arg(discId).arg(answer.status);
         return out;
     }
     return parseDiscIdAnswer(answer.body, discId, toc);
@@ -187,12 +188,12 @@ CoverFetch fetchFrontCover(const QString& releaseId, const GrabSettings& setting
     HttpAnswer answer = ask(front + QStringLiteral("-1200"), kCoverTimeOutMs);
     if (answer.status == 404) answer = ask(front, kOriginalCoverTimeOutMs);
     CoverFetch out;
-    if (!answer.error.isEmpty()) out.error = QStringLiteral("The cover archive could not be asked: ") + answer.error;
-    else if (answer.status == 404) out.error = QStringLiteral("The release has no front cover.");
+    if (!answer.error.isEmpty()) out.error = QCoreApplication::translate("MusicBrainz", "The cover archive could not be asked: %1").arg(answer.error);
+    else if (answer.status == 404) out.error = QCoreApplication::translate("MusicBrainz", "The release has no front cover.");
     else if (!answer.ok() || answer.body.isEmpty())
-        out.error = QStringLiteral("The cover archive answered with HTTP status %1.").arg(answer.status);
+        out.error = QCoreApplication::translate("MusicBrainz", "The cover archive answered with HTTP status %1.").arg(answer.status);
     else if (!isCoverPicture(answer.contentType, answer.body))
-        out.error = QStringLiteral("The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
+        out.error = QCoreApplication::translate("MusicBrainz", "The cover archive sent no picture but %1.").arg(QString::fromLatin1(answer.contentType));
     out.found = out.error.isEmpty();
     if (out.found) out.image = answer.body;
     return out;

@@ -2,6 +2,7 @@
 
 #include "components/audio/cd/LocalDiscInfo.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -91,7 +92,7 @@ Record parseRecord(const QByteArray& bytes) {
     qsizetype at = 0;
     while (at < bytes.size()) {
         if (bytes.size() - at < kBlockHeader) {
-            record.error = QStringLiteral("The AccurateRip record ends in the middle of a block.");
+            record.error = QCoreApplication::translate("AccurateRip", "The AccurateRip record ends in the middle of a block.");
             record.blocks.clear();
             return record;
         }
@@ -102,8 +103,8 @@ Record parseRecord(const QByteArray& bytes) {
         block.ids.cddb = qFromLittleEndian<quint32>(data + at + 9);
         at += kBlockHeader;
         if (block.ids.tracks == 0 || bytes.size() - at < qsizetype(block.ids.tracks) * kTrackEntry) {
-            record.error = block.ids.tracks == 0 ? QStringLiteral("The AccurateRip record has a block without tracks.")
-                                                 : QStringLiteral("The AccurateRip record ends in the middle of a block.");
+            record.error = block.ids.tracks == 0 ? QCoreApplication::translate("AccurateRip", "The AccurateRip record has a block without tracks.")
+                                                 : QCoreApplication::translate("AccurateRip", "The AccurateRip record ends in the middle of a block.");
             record.blocks.clear();
             return record;
         }
@@ -117,7 +118,7 @@ Record parseRecord(const QByteArray& bytes) {
         }
         record.blocks.push_back(std::move(block));
     }
-    if (record.blocks.empty()) record.error = QStringLiteral("The AccurateRip record is empty.");
+    if (record.blocks.empty()) record.error = QCoreApplication::translate("AccurateRip", "The AccurateRip record is empty.");
     return record;
 }
 
@@ -140,15 +141,18 @@ QByteArray recordBytes(const std::vector<Block>& blocks) {
     return out;
 }
 
-QString Verdict::text() const {
-    switch (kind) {
-    case Kind::Matched:
-        return QStringLiteral("Accurately ripped (confidence %1, AccurateRip v%2)").arg(confidence).arg(version);
-    case Kind::Mismatch: return QStringLiteral("Does not match AccurateRip (%1 other rips)").arg(confidence);
-    case Kind::NotInDatabase: break;
-    }
-    return QStringLiteral("Not in the AccurateRip database");
+QString Verdict::wording(bool translated) const {
+    const char* form = QT_TRANSLATE_NOOP("AccurateRip", "Not in the AccurateRip database");
+    if (kind == Kind::Matched) form = QT_TRANSLATE_NOOP("AccurateRip", "Accurately ripped (confidence %1, AccurateRip v%2)");
+    if (kind == Kind::Mismatch) form = QT_TRANSLATE_NOOP("AccurateRip", "Does not match AccurateRip (%1 other rips)");
+    QString line = translated ? QCoreApplication::translate("AccurateRip", form) : QString::fromLatin1(form);
+    if (kind == Kind::Matched) return line.arg(confidence).arg(version);
+    if (kind == Kind::Mismatch) return line.arg(confidence);
+    return line;
 }
+
+QString Verdict::text() const { return wording(false); }
+QString Verdict::shownText() const { return wording(true); }
 
 Verdict verify(const Record* record, const DiscIds& ids, int track, std::uint32_t v1, std::uint32_t v2) {
     Verdict verdict;

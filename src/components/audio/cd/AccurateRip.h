@@ -87,8 +87,13 @@ struct Verdict {
     Kind kind = Kind::NotInDatabase;
     int confidence = 0;  // matching rips (Matched) or other rips of the track (Mismatch)
     int version = 0;     // 2 or 1 when matched
-    // The line of the run's report.
+    // The line of the run's report: in English for the rip log, which stays English, and as
+    // translated for a window or the console.
     QString text() const;
+    QString shownText() const;
+
+private:
+    QString wording(bool translated) const;
 };
 // `track` counts from 1. Blocks for another disc (other identifiers) are left out; no record or
 // no entry for the track is "not in the database".

@@ -16,7 +16,7 @@ bool CdDiscSource::open() {
     m_errorBlocks = 0;
     m_trackErrors.clear();
     if (m_tracks.empty()) {
-        m_error = QStringLiteral("The disc has no audio track.");
+        m_error = CdGrabber::tr("The disc has no audio track.");
         return false;
     }
     return openNext();

@@ -73,10 +73,10 @@ bool CdGrabber::driveIsImage() const {
 
 void CdGrabber::ReRead() {
     auto* dr = d->currentDrive();
-    if (!dr) return d->fail(ErrorNoDrive, QStringLiteral("There is no CD drive."));
+    if (!dr) return d->fail(ErrorNoDrive, tr("There is no CD drive."));
     // Re-reading a drive while one of its tracks is open would end that track's read.
     if (d->busy || (d->track && d->track->driveIndex == d->current))
-        return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+        return d->fail(ErrorBusy, tr("The drive is being read."));
     d->refresh(*dr);
     d->succeed();
 }
@@ -147,7 +147,7 @@ int CdGrabber::OpenImage(const QString& path) {
 }
 
 void CdGrabber::OpenTrack(int track) {
-    if (d->busy) return d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+    if (d->busy) return d->fail(ErrorBusy, tr("The drive is being read."));
     d->closeTrack();
     d->closedErrorBlocks = 0;
     d->closedErrorSectors.clear();

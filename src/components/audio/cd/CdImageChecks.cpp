@@ -99,22 +99,22 @@ QString absoluteTocCopy(const QString& path, std::unique_ptr<QTemporaryDir>& hol
 QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
     const QFileInfo info(path);
     const QString shown = info.fileName();
-    if (!info.exists()) return QStringLiteral("The disc image %1 does not exist.").arg(path);
-    if (!info.isFile() || !info.isReadable()) return QStringLiteral("The disc image %1 cannot be read.").arg(path);
+    if (!info.exists()) return CdGrabber::tr("The disc image %1 does not exist.").arg(path);
+    if (!info.isFile() || !info.isReadable()) return CdGrabber::tr("The disc image %1 cannot be read.").arg(path);
     const QString suffix = info.suffix().toLower();
     QStringList data;
     if (suffix == QLatin1String("cue") || suffix == QLatin1String("toc")) {
         data = dataFilesOf(path);
         if (data.isEmpty())
-            return QStringLiteral("%1 names no data file; it is not a cue sheet or TOC file of a disc image.").arg(shown);
+            return CdGrabber::tr("%1 names no data file; it is not a cue sheet or TOC file of a disc image.").arg(shown);
         for (const QString& file : data) {
             if (!QFileInfo::exists(file))
-                return QStringLiteral("The data file %1 that %2 names is missing.").arg(QFileInfo(file).fileName(), shown);
+                return CdGrabber::tr("The data file %1 that %2 names is missing.").arg(QFileInfo(file).fileName(), shown);
         }
     }
     if ((suffix == QLatin1String("cue") || suffix == QLatin1String("toc")) &&
         !sheetIsSafe(path, suffix == QLatin1String("toc")))
-        return QStringLiteral("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
+        return CdGrabber::tr("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
     const QByteArray local =
         (suffix == QLatin1String("toc") ? absoluteTocCopy(path, dr.rewritten) : path).toLocal8Bit();
     const driver_id_t driver = suffix == QLatin1String("cue")   ? DRIVER_BINCUE
@@ -123,31 +123,31 @@ QString CdGrabber::Private::imageProblem(const QString& path, Drive& dr) {
                                                                 : DRIVER_UNKNOWN;
     if (driver == DRIVER_UNKNOWN && !cdio_is_nrg(local.constData()) && !cdio_is_tocfile(local.constData())) {
         char* cue = cdio_is_cuefile(local.constData());
-        if (!cue) return QStringLiteral("%1 is not a disc image (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
+        if (!cue) return CdGrabber::tr("%1 is not a disc image (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
         free(cue);
     }
     dr.cdio = cdio_open(local.constData(), driver);
-    if (!dr.cdio) return QStringLiteral("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
+    if (!dr.cdio) return CdGrabber::tr("%1 is not a disc image that can be read (a .cue/.bin pair, a .toc or a .nrg file).").arg(shown);
     // Raw audio images hold whole sectors; anything else was cut short.
     if (suffix == QLatin1String("cue") && data.size() == 1 && QFileInfo(data.front()).size() % SectorBytes != 0)
-        return QStringLiteral("The data file %1 ends in the middle of a sector: it is truncated.")
+        return CdGrabber::tr("The data file %1 ends in the middle of a sector: it is truncated.")
             .arg(QFileInfo(data.front()).fileName());
     readToc(dr);
-    if (dr.toc.trackStarts.empty()) return QStringLiteral("%1 holds no audio track.").arg(shown);
+    if (dr.toc.trackStarts.empty()) return CdGrabber::tr("%1 holds no audio track.").arg(shown);
     for (int i = 0; i < dr.toc.trackCount(); ++i) {
         // Paranoia never gets past a sector before the first one: its reads are retried forever.
         if (dr.toc.trackStarts[std::size_t(i)] < 0)
-            return QStringLiteral("Track %1 of %2 starts before the beginning of its data: the image is damaged.")
+            return CdGrabber::tr("Track %1 of %2 starts before the beginning of its data: the image is damaged.")
                 .arg(dr.firstTrack + i)
                 .arg(shown);
         const std::int32_t end = i + 1 < dr.toc.trackCount() ? dr.toc.trackStarts[std::size_t(i) + 1] : dr.toc.leadOut;
         if (end <= dr.toc.trackStarts[std::size_t(i)])
-            return QStringLiteral("Track %1 of %2 lies beyond the end of its data: the image is truncated.")
+            return CdGrabber::tr("Track %1 of %2 lies beyond the end of its data: the image is truncated.")
                 .arg(dr.firstTrack + i)
                 .arg(shown);
     }
     std::vector<char> sector(SectorBytes);
     if (cdio_read_audio_sector(dr.cdio, sector.data(), dr.toc.leadOut - 1) != DRIVER_OP_SUCCESS)
-        return QStringLiteral("The last sector of %1 cannot be read: the image is truncated.").arg(shown);
+        return CdGrabber::tr("The last sector of %1 cannot be read: the image is truncated.").arg(shown);
     return {};
 }

@@ -18,11 +18,11 @@ GrabSettings::DriveOffset CdGrabber::appliedOffset() const {
 bool CdGrabber::readRawSectors(std::int32_t lsn, int count, std::int16_t* values) {
     Private::Drive* dr = d->currentDrive();
     if (d->busy || d->track) {
-        d->fail(ErrorBusy, QStringLiteral("The drive is being read."));
+        d->fail(ErrorBusy, tr("The drive is being read."));
         return false;
     }
     if (!dr || !dr->cdio || dr->toc.trackStarts.empty()) {
-        d->fail(ErrorNoDisc, QStringLiteral("There is no audio disc in the drive."));
+        d->fail(ErrorNoDisc, tr("There is no audio disc in the drive."));
         return false;
     }
     const CdDriveLayer::DeviceRead device = [dr](std::int32_t at, long n, void* buffer) {
@@ -41,7 +41,7 @@ bool CdGrabber::readRawSectors(std::int32_t lsn, int count, std::int16_t* values
         bool ok = false;
         for (int attempt = 0; attempt <= d->settings.retries && !ok; ++attempt) ok = read(lsn + i, 1, sector) == 1;
         if (!ok) {
-            d->fail(ErrorRead, QStringLiteral("Sector %1 of the disc in %2 could not be read.").arg(lsn + i).arg(dr->source));
+            d->fail(ErrorRead, tr("Sector %1 of the disc in %2 could not be read.").arg(lsn + i).arg(dr->source));
             return false;
         }
     }

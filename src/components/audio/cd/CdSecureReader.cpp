@@ -191,10 +191,10 @@ bool CdGrabber::Private::deliverSector(TrackRead& t, const std::int16_t* data, S
     switch (settings.errorAction) {
     case 0:
         fail(CdGrabber::ErrorRead,
-             QStringLiteral("Sector %1 of track %2 could not be read %3 after %4 retries; the read was stopped.")
+             (unreadable ? CdGrabber::tr("Sector %1 of track %2 could not be read at all after %3 retries; the read was stopped.")
+                         : CdGrabber::tr("Sector %1 of track %2 could not be read consistently after %3 retries; the read was stopped."))
                  .arg(lsn - t.first)
                  .arg(t.track)
-                 .arg(unreadable ? QStringLiteral("at all") : QStringLiteral("consistently"))
                  .arg(settings.retries));
         return false;
     case 1:
@@ -269,7 +269,7 @@ bool CdGrabber::Private::openTrack(int number) {
     if (!dr) return false;
     std::unique_ptr<TrackRead> t = planTrack(*dr, number);
     if (!startParanoia(*dr, *t)) {
-        fail(CdGrabber::ErrorDevice, QStringLiteral("%1 cannot read audio.").arg(dr->source));
+        fail(CdGrabber::ErrorDevice, CdGrabber::tr("%1 cannot read audio.").arg(dr->source));
         return false;
     }
     track = std::move(t);
@@ -283,17 +283,17 @@ bool CdGrabber::Private::openTrack(int number) {
 CdGrabber::Private::Drive* CdGrabber::Private::trackDrive(int number) {
     Drive* dr = currentDrive();
     if (!dr) {
-        fail(CdGrabber::ErrorNoDrive, QStringLiteral("There is no CD drive."));
+        fail(CdGrabber::ErrorNoDrive, CdGrabber::tr("There is no CD drive."));
         return nullptr;
     }
     if (dr->toc.trackStarts.empty() || !dr->cdio) {
-        fail(CdGrabber::ErrorNoDisc, QStringLiteral("There is no audio disc in %1.").arg(dr->source));
+        fail(CdGrabber::ErrorNoDisc, CdGrabber::tr("There is no audio disc in %1.").arg(dr->source));
         return nullptr;
     }
     if (number == 0 && dr->hiddenAudio) return dr;
     const int index = number - dr->firstTrack;
     if (index < 0 || index >= dr->toc.trackCount() || !dr->audio[std::size_t(index)]) {
-        fail(CdGrabber::ErrorBadTrack, QStringLiteral("The disc in %1 has no audio track %2.").arg(dr->source).arg(number));
+        fail(CdGrabber::ErrorBadTrack, CdGrabber::tr("The disc in %1 has no audio track %2.").arg(dr->source, QString::number(number)));
         return nullptr;
     }
     return dr;
@@ -430,11 +430,11 @@ SampleBlock CdGrabber::ReadBlock(int& blockSize) {
 // read already ended in failure, otherwise.
 CdGrabber::Private::TrackRead* CdGrabber::Private::readableTrack() {
     if (busy) {
-        fail(ErrorBusy, QStringLiteral("The drive is being read."));
+        fail(ErrorBusy, CdGrabber::tr("The drive is being read."));
         return nullptr;
     }
     if (!track) {
-        fail(ErrorNotOpen, QStringLiteral("No track is open."));
+        fail(ErrorNotOpen, CdGrabber::tr("No track is open."));
         return nullptr;
     }
     if (track->failed || track->aborted) return nullptr;  // the error stays as it was set
@@ -447,7 +447,7 @@ void CdGrabber::Private::readSectors(TrackRead& t, SampleBlock& out, std::size_t
     SampleBlock produced;
     while (out.size() < want && !t.done) {
         if (abortRequested) {
-            fail(ErrorAborted, QStringLiteral("The read was aborted."));
+            fail(ErrorAborted, CdGrabber::tr("The read was aborted."));
             finish(t, FinishedAborted);
             return;
         }
@@ -457,7 +457,7 @@ void CdGrabber::Private::readSectors(TrackRead& t, SampleBlock& out, std::size_t
         reading = nullptr;
         if (abortRequested) continue;
         if (!data) {
-            fail(ErrorRead, QStringLiteral("Track %1 could not be read.").arg(t.track));
+            fail(ErrorRead, CdGrabber::tr("Track %1 could not be read.").arg(t.track));
             return finish(t, FinishedFailed);
         }
         produced.clear();

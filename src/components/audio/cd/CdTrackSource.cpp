@@ -21,7 +21,7 @@ SampleBlock CdTrackSource::read(int samples) {
     SampleBlock block = m_grabber.ReadBlock(size);
     if (block.empty() && m_grabber.LastError() < 0) {
         m_error = m_grabber.reason();
-        if (m_error.isEmpty()) m_error = QStringLiteral("Track %1 could not be read.").arg(m_track);
+        if (m_error.isEmpty()) m_error = CdGrabber::tr("Track %1 could not be read.").arg(m_track);
     }
     return block;
 }

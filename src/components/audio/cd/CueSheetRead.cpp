@@ -3,6 +3,7 @@
 // with a reason naming its line rather than with a partial value.
 #include "components/audio/cd/CueSheet.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <optional>
@@ -77,7 +78,8 @@ struct Reader {
     QString error;
 
     bool fail(const QString& why) {
-        error = QStringLiteral("line %1: %2").arg(line).arg(why);
+        //: %1 is a line number of the CUE sheet, %2 what is wrong with that line
+        error = QCoreApplication::translate("CueSheet", "line %1: %2").arg(line).arg(why);
         return false;
     }
     Track* track() { return sheet.tracks.empty() ? nullptr : &sheet.tracks.back(); }
@@ -95,12 +97,13 @@ struct Reader {
 
 bool Reader::trackLine(const QStringList& w) {
     const auto number = smallNumber(w.value(1), 2);
-    if (!number || *number < 1) return fail(QStringLiteral("TRACK needs a number from 1 to 99"));
-    if (w.size() < 3) return fail(QStringLiteral("TRACK %1 names no type (AUDIO, MODE1/2352, ...)").arg(*number));
+    //: TRACK, INDEX, FILE, PREGAP, AUDIO and MM:SS:FF in these texts are words of the CUE sheet itself; keep them
+    if (!number || *number < 1) return fail(QCoreApplication::translate("CueSheet", "TRACK needs a number from 1 to 99"));
+    if (w.size() < 3) return fail(QCoreApplication::translate("CueSheet", "TRACK %1 names no type (AUDIO, MODE1/2352, ...)").arg(*number));
     if (Track* last = track(); last && *number <= last->number)
-        return fail(QStringLiteral("track %1 follows track %2: tracks must be numbered upwards").arg(*number).arg(last->number));
+        return fail(QCoreApplication::translate("CueSheet", "track %1 follows track %2: tracks must be numbered upwards").arg(*number).arg(last->number));
     if (Track* last = track(); last && !last->start())
-        return fail(QStringLiteral("track %1 has no INDEX 01").arg(last->number));
+        return fail(QCoreApplication::translate("CueSheet", "track %1 has no INDEX 01").arg(last->number));
     Track t;
     t.number = *number;
     t.type = w[2].toUpper();
@@ -110,14 +113,14 @@ bool Reader::trackLine(const QStringList& w) {
 
 bool Reader::indexLine(const QStringList& w) {
     Track* t = track();
-    if (!t) return fail(QStringLiteral("INDEX before any TRACK"));
-    if (file.isEmpty()) return fail(QStringLiteral("INDEX before any FILE"));
+    if (!t) return fail(QCoreApplication::translate("CueSheet", "INDEX before any TRACK"));
+    if (file.isEmpty()) return fail(QCoreApplication::translate("CueSheet", "INDEX before any FILE"));
     const auto number = smallNumber(w.value(1), 2);
-    if (!number) return fail(QStringLiteral("INDEX needs a number from 0 to 99"));
+    if (!number) return fail(QCoreApplication::translate("CueSheet", "INDEX needs a number from 0 to 99"));
     const auto frames = time(w.value(2));
-    if (!frames) return fail(QStringLiteral("INDEX %1 needs a time as MM:SS:FF (seconds below 60, frames below 75)").arg(*number));
+    if (!frames) return fail(QCoreApplication::translate("CueSheet", "INDEX %1 needs a time as MM:SS:FF (seconds below 60, frames below 75)").arg(*number));
     if (!t->indexes.empty() && *number <= t->indexes.back().number)
-        return fail(QStringLiteral("INDEX %1 of track %2 follows INDEX %3").arg(*number).arg(t->number).arg(t->indexes.back().number));
+        return fail(QCoreApplication::translate("CueSheet", "INDEX %1 of track %2 follows INDEX %3").arg(*number).arg(t->number).arg(t->indexes.back().number));
     t->indexes.push_back({*number, file, fileType, *frames});
     return true;
 }
@@ -128,7 +131,7 @@ bool Reader::command(const QStringList& w, const QString& raw) {
         // A remark is kept as written, quotes and spacing included.
         sheet.remarks << raw.trimmed().mid(3).trimmed();
     } else if (keyword == QLatin1String("FILE")) {
-        if (w.size() < 2 || w[1].isEmpty()) return fail(QStringLiteral("FILE names no file"));
+        if (w.size() < 2 || w[1].isEmpty()) return fail(QCoreApplication::translate("CueSheet", "FILE names no file"));
         file = w[1];
         fileType = w.value(2).toUpper();
     } else if (keyword == QLatin1String("TRACK")) {
@@ -141,11 +144,11 @@ bool Reader::command(const QStringList& w, const QString& raw) {
         sheet.catalog = w.value(1);
     } else if (keyword == QLatin1String("ISRC") || keyword == QLatin1String("FLAGS") || keyword == QLatin1String("PREGAP")) {
         Track* t = track();
-        if (!t) return fail(QStringLiteral("%1 before any TRACK").arg(keyword));
+        if (!t) return fail(QCoreApplication::translate("CueSheet", "%1 before any TRACK").arg(keyword));
         if (keyword == QLatin1String("ISRC")) t->isrc = w.value(1);
         else if (keyword == QLatin1String("FLAGS")) t->flags = w.mid(1);
         else if (const auto frames = time(w.value(1))) t->pregap = *frames;
-        else return fail(QStringLiteral("PREGAP needs a time as MM:SS:FF"));
+        else return fail(QCoreApplication::translate("CueSheet", "PREGAP needs a time as MM:SS:FF"));
     }
     // Other commands (SONGWRITER, POSTGAP, CDTEXTFILE, ...) change nothing that is read here.
     return true;
@@ -159,7 +162,7 @@ Sheet parse(const QByteArray& text, QString* error) {
         return Sheet{};
     };
     const QString decoded = decode(text);
-    if (decoded.contains(QChar(0))) return refuse(QStringLiteral("it holds NUL characters: it is no text"));
+    if (decoded.contains(QChar(0))) return refuse(QCoreApplication::translate("CueSheet", "it holds NUL characters: it is no text"));
     Reader reader;
     for (const QString& raw : decoded.split(QLatin1Char('\n'))) {
         ++reader.line;
@@ -169,9 +172,9 @@ Sheet parse(const QByteArray& text, QString* error) {
         if (w.isEmpty()) continue;
         if (!reader.command(w, line)) return refuse(reader.error);
     }
-    if (reader.sheet.tracks.empty()) return refuse(QStringLiteral("it holds no TRACK"));
+    if (reader.sheet.tracks.empty()) return refuse(QCoreApplication::translate("CueSheet", "it holds no TRACK"));
     if (!reader.sheet.tracks.back().start())
-        return refuse(QStringLiteral("track %1 has no INDEX 01").arg(reader.sheet.tracks.back().number));
+        return refuse(QCoreApplication::translate("CueSheet", "track %1 has no INDEX 01").arg(reader.sheet.tracks.back().number));
     if (error) error->clear();
     return reader.sheet;
 }

@@ -3,6 +3,7 @@
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/codecs/Decoder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -16,14 +17,14 @@ bool CueTrackSource::open() {
     m_error.clear();
     const std::optional<cue::EntryRef> ref = cue::entryRef(m_entry);
     if (!ref) {
-        m_error = QStringLiteral("%1 names no track of a CUE sheet.").arg(m_entry);
+        m_error = QCoreApplication::translate("CueSheet", "%1 names no track of a CUE sheet.").arg(m_entry);
         return false;
     }
     const cue::AudioSheet sheet = cue::readAudioSheet(ref->sheet);
     const cue::AudioTrack* track = sheet.track(ref->number);
     if (!track) {
         m_error = !sheet.refusal.isEmpty() ? sheet.refusal
-                                           : QStringLiteral("%1 has no track %2.").arg(QFileInfo(ref->sheet).fileName()).arg(ref->number);
+                                           : QCoreApplication::translate("CueSheet", "%1 has no track %2.").arg(QFileInfo(ref->sheet).fileName(), QString::number(ref->number));
         return false;
     }
     m_track = track->number;
@@ -40,7 +41,7 @@ bool CueTrackSource::open() {
     m_end = track->end < 0 ? -1 : cue::samplesAt(track->end, rate);
     m_position = m_decoder->seek(m_start);
     if (m_position != m_start) {
-        m_error = QStringLiteral("The audio file %1 ends before track %2 starts.").arg(QFileInfo(track->file).fileName()).arg(m_track);
+        m_error = QCoreApplication::translate("CueSheet", "The audio file %1 ends before track %2 starts.").arg(QFileInfo(track->file).fileName(), QString::number(m_track));
         return false;
     }
     return true;
@@ -70,7 +71,7 @@ void CueTrackSource::advance(std::size_t got) {
     } else if (got == 0 && !m_decoder->failure().isEmpty()) {
         m_error = m_decoder->failure();
     } else if (got == 0 && m_end >= 0 && m_position < m_end) {
-        m_error = QStringLiteral("The audio file ends inside track %1, %2 seconds before its end.")
+        m_error = QCoreApplication::translate("CueSheet", "The audio file ends inside track %1, %2 seconds before its end.")
                       .arg(m_track)
                       .arg(double(m_end - m_position) / m_decoder->sampleRate(), 0, 'f', 1);
     }

@@ -2,6 +2,7 @@
 
 #include "components/audio/codecs/Decoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +33,11 @@ bool isImageFile(const Index& i) {
 std::optional<QByteArray> sheetText(const QString& path, QString& why) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("The CUE sheet %1 cannot be read: %2").arg(path, f.errorString());
+        why = QCoreApplication::translate("CueSheet", "The CUE sheet %1 cannot be read: %2").arg(path, f.errorString());
         return std::nullopt;
     }
     if (f.size() > kMaxSheetBytes) {
-        why = QStringLiteral("%1 is too large to be a CUE sheet.").arg(QFileInfo(path).fileName());
+        why = QCoreApplication::translate("CueSheet", "%1 is too large to be a CUE sheet.").arg(QFileInfo(path).fileName());
         return std::nullopt;
     }
     return f.read(kMaxSheetBytes);
@@ -54,7 +55,7 @@ bool cutTracks(const Sheet& sheet, const QDir& dir, AudioSheet& out, QString& wh
             const Index* next = sheet.tracks[i + 1].start();
             if (next->file == start->file) {
                 if (next->frames <= start->frames) {
-                    why = QStringLiteral("track %1 starts at %2, not after track %3 at %4")
+                    why = QCoreApplication::translate("CueSheet", "track %1 starts at %2, not after track %3 at %4")
                               .arg(sheet.tracks[i + 1].number).arg(frameTime(next->frames)).arg(t.number).arg(frameTime(start->frames));
                     return false;
                 }
@@ -71,7 +72,7 @@ bool cutTracks(const Sheet& sheet, const QDir& dir, AudioSheet& out, QString& wh
 // decode, or ends before the last index in it.
 QString fileProblem(const Sheet& sheet, const QDir& dir, const QString& file, const QString& shown) {
     const QString name = QFileInfo(file).fileName();
-    if (!QFileInfo(file).isFile()) return QStringLiteral("The audio file %1 that %2 names is missing.").arg(name, shown);
+    if (!QFileInfo(file).isFile()) return QCoreApplication::translate("CueSheet", "The audio file %1 that %2 names is missing.").arg(name, shown);
     std::int64_t last = 0;
     int lastTrack = 0;
     for (const Track& t : sheet.tracks)
@@ -81,13 +82,13 @@ QString fileProblem(const Sheet& sheet, const QDir& dir, const QString& file, co
     try {
         decoder.open(file);
     } catch (const ComponentError& e) {
-        return QStringLiteral("The audio file %1 that %2 names cannot be read: %3").arg(name, shown, e.description());
+        return QCoreApplication::translate("CueSheet", "The audio file %1 that %2 names cannot be read: %3").arg(name, shown, e.description());
     }
     const std::int64_t length = decoder.lengthFrames();
     // A file that states no length is checked as it is read.
     if (length > 0 && length <= samplesAt(last, decoder.sampleRate()))
-        return QStringLiteral("The audio file %1 is too short for %2: it ends at %3, and track %4 starts at %5.")
-            .arg(name, shown, frameTime(length * 75 / decoder.sampleRate())).arg(lastTrack).arg(frameTime(last));
+        return QCoreApplication::translate("CueSheet", "The audio file %1 is too short for %2: it ends at %3, and track %4 starts at %5.")
+            .arg(name, shown, frameTime(length * 75 / decoder.sampleRate()), QString::number(lastTrack), frameTime(last));
     return {};
 }
 
@@ -130,7 +131,7 @@ AudioSheet readAudioSheet(const QString& path, bool checkFiles) {
     }
     const Sheet sheet = parse(*text, &why);
     if (sheet.tracks.empty()) {
-        out.refusal = QStringLiteral("%1 is not a CUE sheet that can be read: %2.").arg(shown, why);
+        out.refusal = QCoreApplication::translate("CueSheet", "%1 is not a CUE sheet that can be read: %2.").arg(shown, why);
         return out;
     }
     out.title = sheet.title;
@@ -139,7 +140,7 @@ AudioSheet readAudioSheet(const QString& path, bool checkFiles) {
     out.remarks = sheet.remarks;
     const QDir dir = QFileInfo(path).absoluteDir();
     if (!cutTracks(sheet, dir, out, why)) {
-        out.refusal = QStringLiteral("%1 cannot be cut into tracks: %2.").arg(shown, why);
+        out.refusal = QCoreApplication::translate("CueSheet", "%1 cannot be cut into tracks: %2.").arg(shown, why);
     } else if (checkFiles) {
         for (const QString& file : std::as_const(out.files))
             if (out.refusal = fileProblem(sheet, dir, file, shown); !out.refusal.isEmpty()) break;

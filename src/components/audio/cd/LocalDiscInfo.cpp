@@ -1,5 +1,6 @@
 #include "components/audio/cd/LocalDiscInfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,13 +121,13 @@ QString defaultCdplayerIniPath() {
 
 DiscInfoResult readCdplayerIni(const DiscToc& toc, const QString& iniPath) {
     const QString id = cddbDiscId(toc);
-    if (id.isEmpty()) return failure(QStringLiteral("There is no audio disc to look up."));
+    if (id.isEmpty()) return failure(QCoreApplication::translate("DiscLookup", "There is no audio disc to look up."));
     const auto keys = readSection(iniPath, id);
     // An entry whose track count differs belongs to another disc with the same id.
     bool countOk = true;
     if (keys && keys->contains(QStringLiteral("numtracks")))
         countOk = keys->value(QStringLiteral("numtracks")).toInt() == toc.trackCount();
-    if (!keys || !countOk) return failure(QStringLiteral("cdplayer.ini has no entry for disc %1.").arg(id));
+    if (!keys || !countOk) return failure(QCoreApplication::translate("DiscLookup", "cdplayer.ini has no entry for disc %1.").arg(id));
     DiscInfoResult r;
     r.found = true;
     r.info.discId = id;

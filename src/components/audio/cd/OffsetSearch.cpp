@@ -2,6 +2,8 @@
 
 #include "components/audio/cd/CdGrabber.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -56,12 +58,12 @@ bool OffsetSearch::readFrames(std::int64_t first, std::int64_t count, std::vecto
     for (std::int64_t sector = from / kSectorFrames; sector * kSectorFrames < to; sector += kChunkSectors) {
         if (m_keepGoing && !m_keepGoing()) {
             m_stopped = true;
-            m_error = QStringLiteral("The detection was stopped.");
+            m_error = QCoreApplication::translate("OffsetSearch", "The detection was stopped.");
             return false;
         }
         if (!(m_grabber.toc().trackStarts == m_toc.trackStarts && m_grabber.toc().leadOut == m_toc.leadOut)) {
             m_stopped = true;
-            m_error = QStringLiteral("The disc was changed during the detection.");
+            m_error = QCoreApplication::translate("OffsetSearch", "The disc was changed during the detection.");
             return false;
         }
         const auto n = int(std::min<std::int64_t>(kChunkSectors, (to - 1) / kSectorFrames - sector + 1));

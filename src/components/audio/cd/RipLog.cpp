@@ -1,5 +1,6 @@
 #include "components/audio/cd/RipLog.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -367,7 +368,8 @@ Written write(const Log& log, const QString& folder) {
         QSaveFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() || !f.commit() ||
             QFileInfo(path).size() != bytes.size()) {
-            w.error = QStringLiteral("The rip log '%1' could not be written: %2").arg(path, f.errorString());
+            // Shown to the user, unlike the log's own text, which stays English.
+            w.error = QCoreApplication::translate("RipLog", "The rip log '%1' could not be written: %2").arg(path, f.errorString());
             return w;
         }
     }

@@ -19,6 +19,7 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,13 +51,13 @@ int clampType(int type) { return std::clamp(type, 0, 20); }
 // from one it does not understand, so the first is checked here for a clearer description.
 TagLib::FileRef openTagged(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) throw ComponentError(QStringLiteral("%1 does not exist.").arg(quoted(path)));
-    if (!info.isFile()) throw ComponentError(QStringLiteral("%1 is not a file.").arg(quoted(path)));
+    if (!info.exists()) throw ComponentError(QCoreApplication::translate("AudioInfo", "%1 does not exist.").arg(quoted(path)));
+    if (!info.isFile()) throw ComponentError(QCoreApplication::translate("AudioInfo", "%1 is not a file.").arg(quoted(path)));
     const QByteArray name = QFile::encodeName(path);
     TagLib::FileRef file(name.constData(), false);
     if (file.isNull() || !file.file() || !file.file()->isValid())
         throw ComponentError(
-            QStringLiteral("The tags of %1 cannot be read: it is not an audio file with tags that can be handled here.")
+            QCoreApplication::translate("AudioInfo", "The tags of %1 cannot be read: it is not an audio file with tags that can be handled here.")
                 .arg(quoted(path)));
     return file;
 }
@@ -246,5 +247,5 @@ void AudioInfo::WriteTags(const QString& path) const {
     writePictures(file, map, m_pictures);
 
     if (file->readOnly() || !file->save())
-        throw ComponentError(QStringLiteral("The tags of %1 could not be saved.").arg(quoted(path)));
+        throw ComponentError(QCoreApplication::translate("AudioInfo", "The tags of %1 could not be saved.").arg(quoted(path)));
 }

@@ -3,6 +3,8 @@
 #include "components/audio/codecs/ChannelLayout.h"
 #include "components/audio/codecs/Decoder.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace audio {
@@ -25,7 +27,7 @@ FileLoudness measureFile(const QString& path, const std::function<bool()>& betwe
             const std::size_t frames = decoder.read(samples.data(), kFrames);
             if (frames == 0) break;
             meter.add(samples.data(), frames);
-            if (between && !between()) throw ComponentError(QStringLiteral("the measurement was stopped"));
+            if (between && !between()) throw ComponentError(QCoreApplication::translate("Loudness", "the measurement was stopped"));
         }
         const QString damage = decoder.failure().isEmpty() ? decoder.damage() : decoder.failure();
         if (!damage.isEmpty()) throw ComponentError(damage);

@@ -13,6 +13,7 @@
 
 #include "components/audio/codecs/ChannelLayout.h"
 
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -275,7 +276,7 @@ void LoudnessMeter::State::endStep() {
 LoudnessMeter::LoudnessMeter(int rate, int channels) : m_state(std::make_unique<State>()), m_rate(rate), m_channels(channels) {
     if (rate < 8000 || rate > 768000 || channels < 1 || channels > channel_layout::kMaxChannels)
         throw ComponentError(
-            QStringLiteral("Loudness cannot be measured at %1 Hz with %2 channels.").arg(rate).arg(channels));
+            QCoreApplication::translate("Loudness", "Loudness cannot be measured at %1 Hz with %2 channels.").arg(rate).arg(channels));
     // Mono and stereo count every channel fully (mono is one channel); more channels are in WAVE
     // order of the standard layout of their count.
     m_state->filters.assign(static_cast<std::size_t>(channels), KWeighting(rate));
@@ -307,7 +308,7 @@ void LoudnessMeter::add(const std::int16_t* samples, std::size_t frames) {
 
 void LoudnessMeter::add(const SampleBlock& block) {
     if (block.size() % static_cast<std::size_t>(m_channels) != 0)
-        throw ComponentError(QStringLiteral("A block of %1 samples is not a whole number of %2-channel frames.")
+        throw ComponentError(QCoreApplication::translate("Loudness", "A block of %1 samples is not a whole number of %2-channel frames.")
                                  .arg(block.size())
                                  .arg(m_channels));
     add(block.data(), block.size() / static_cast<std::size_t>(m_channels));

@@ -13,6 +13,7 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,7 @@ void setOpus(TagLib::Ogg::Opus::File* file, const QString& scope, const Loudness
 void write(const QString& path, const QString& scope, const Loudness* loudness) {
     const QFileInfo info(path);
     if (!info.isFile())
-        throw ComponentError(QStringLiteral("Loudness tags cannot be written: %1 does not exist.").arg(quoted(path)));
+        throw ComponentError(QCoreApplication::translate("LoudnessTags", "Loudness tags cannot be written: %1 does not exist.").arg(quoted(path)));
     const QByteArray name = QFile::encodeName(path);
     // Audio properties are read too: TagLib takes any file named .mp3 for one, and a tag
     // belongs only in a file that has sound.
@@ -100,10 +101,10 @@ void write(const QString& path, const QString& scope, const Loudness* loudness) 
     TagLib::File* file = ref.file();
     if (ref.isNull() || !file || !file->isValid() || !file->audioProperties() || file->audioProperties()->sampleRate() <= 0)
         throw ComponentError(
-            QStringLiteral("Loudness tags cannot be written into %1: it is not an audio file whose tags can be handled here.")
+            QCoreApplication::translate("LoudnessTags", "Loudness tags cannot be written into %1: it is not an audio file whose tags can be handled here.")
                 .arg(quoted(path)));
     if (file->readOnly())
-        throw ComponentError(QStringLiteral("Loudness tags cannot be written into %1: it cannot be changed.").arg(quoted(path)));
+        throw ComponentError(QCoreApplication::translate("LoudnessTags", "Loudness tags cannot be written into %1: it cannot be changed.").arg(quoted(path)));
 
     const std::vector<Value> values = replayGainValues(scope, loudness);
     bool saved = false;
@@ -128,10 +129,10 @@ void write(const QString& path, const QString& scope, const Loudness* loudness) 
         setXiph(xiph, values);  // Ogg Vorbis, and FLAC or Speex in Ogg
         saved = file->save();
     } else {
-        throw ComponentError(QStringLiteral("Loudness tags cannot be written into %1: its format has no place for them.")
+        throw ComponentError(QCoreApplication::translate("LoudnessTags", "Loudness tags cannot be written into %1: its format has no place for them.")
                                  .arg(quoted(path)));
     }
-    if (!saved) throw ComponentError(QStringLiteral("The loudness tags of %1 could not be saved.").arg(quoted(path)));
+    if (!saved) throw ComponentError(QCoreApplication::translate("LoudnessTags", "The loudness tags of %1 could not be saved.").arg(quoted(path)));
 }
 
 }  // namespace
