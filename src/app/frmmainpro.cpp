@@ -13,14 +13,14 @@ frmmainpro::frmmainpro(QWidget* parent)
     : QWidget(parent), Splash1(makeSplashControl()), Skin1(makeSkinControl()) {
     setObjectName(QStringLiteral("frmmainpro"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowTitle(tr("Corvane"));
 
     // Stacked in this order: the movie, created last, lies on top of the buttons.
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit = new QPushButton(tr("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdaudioconverter = new QPushButton(QStringLiteral("Audio Converter"), this);
+    cmdaudioconverter = new QPushButton(tr("Audio Converter"), this);
     cmdaudioconverter->setObjectName(QStringLiteral("cmdaudioconverter"));
-    cmdaudioextractor = new QPushButton(QStringLiteral("Audio Extractor"), this);
+    cmdaudioextractor = new QPushButton(tr("Audio Extractor"), this);
     cmdaudioextractor->setObjectName(QStringLiteral("cmdaudioextractor"));
     cmdExit->setGeometry(8, 8, 120, 28);
     cmdaudioconverter->setGeometry(136, 8, 140, 28);
