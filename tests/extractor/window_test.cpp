@@ -61,12 +61,8 @@ protected:
         runDeferredDeletes();
     }
     QString makeMovie(const QString& name, double seconds) {
-        const QString sound = work.filePath(name + QStringLiteral(".wav"));
-        EXPECT_EQ(writeAudioFile(sound, musicTone(48000, 2, seconds), 48000, 2), QString());
         const QString movie = work.filePath(name);
-        EXPECT_EQ(makeVideo(movie, sound, {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"),
-                                           QStringLiteral("192k")}),
-                  QString());
+        EXPECT_EQ(makeMusicVideo(movie, seconds), QString());
         return movie;
     }
 
