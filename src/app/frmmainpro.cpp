@@ -15,7 +15,7 @@ frmmainpro::frmmainpro(QWidget* parent)
     : QWidget(parent), Splash1(makeSplashControl()), Skin1(makeSkinControl()) {
     setObjectName(QStringLiteral("frmmainpro"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowTitle(tr("Corvane"));
 
     // Stacked in this order: the movie, created last, lies on top of the buttons.
     cmdExit = new QPushButton(tr("Exit"), this);

@@ -15,7 +15,7 @@
 AEfrmabout::AEfrmabout(AEfrmmain& owner) : QDialog(&owner), Skin(makeSkinControl()) {
     setObjectName(QStringLiteral("AEfrmabout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(tr("Form1"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(22, 18, 22, 16);
@@ -41,7 +41,7 @@ AEfrmabout::AEfrmabout(AEfrmmain& owner) : QDialog(&owner), Skin(makeSkinControl
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     grid->addWidget(lblVersion, 1, 1, Qt::AlignTop);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -66,7 +66,7 @@ void AEfrmabout::Form_Load(AEfrmmain& owner) {
         for (QToolButton* button : band->findChildren<QToolButton*>()) button->hide();
     owner.SkinForm(this);
     lblVersion->setText(QStringLiteral("5.6.0.4"));
-    lblTitle->setText(QStringLiteral("Audio Extractor"));
+    lblTitle->setText(tr("Audio Extractor"));
 }
 
 void AEfrmabout::cmdOK_Click() { close(); }

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,15 +29,30 @@
 
 namespace {
 
-const QString kVideoFilter = QStringLiteral(
-    "All files (*.*)|*.*|AVI Files (*.avi)|*.avi|Mpeg files (*.mpg, *.mpeg)|*.mpg; *.mpeg|Windows Media files (*.wmv, "
-    "*.wma, *.asf)|*.wmv; *.wma; *.asf|Quick Time Files (*.mov, *.qt)|*.mov; *.qt|");
+// The video dialog's filters: each description with its patterns.
+constexpr std::pair<const char*, const char*> kVideoFilters[] = {
+    {QT_TRANSLATE_NOOP("AEfrmmain", "All files (*.*)"), "*.*"},
+    {QT_TRANSLATE_NOOP("AEfrmmain", "AVI Files (*.avi)"), "*.avi"},
+    {QT_TRANSLATE_NOOP("AEfrmmain", "Mpeg files (*.mpg, *.mpeg)"), "*.mpg; *.mpeg"},
+    {QT_TRANSLATE_NOOP("AEfrmmain", "Windows Media files (*.wmv, *.wma, *.asf)"), "*.wmv; *.wma; *.asf"},
+    {QT_TRANSLATE_NOOP("AEfrmmain", "Quick Time Files (*.mov, *.qt)"), "*.mov; *.qt"},
+};
 
-QComboBox* dropDownList(QWidget* parent, const char* name, const QStringList& items) {
+// "Desc|patterns|Desc2|patterns2|", as ui::FileDialog takes it.
+QString videoFilter() {
+    QString filter;
+    for (const auto& [description, patterns] : kVideoFilters)
+        filter += QCoreApplication::translate("AEfrmmain", description) + QLatin1Char('|') + QLatin1String(patterns) +
+                  QLatin1Char('|');
+    return filter;
+}
+
+// A list of `items`, none selected; `keys`, when given, are the items' stored values.
+QComboBox* dropDownList(QWidget* parent, const char* name, const QStringList& items, const QStringList& keys = {}) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(false);
-    combo->addItems(items);
+    for (qsizetype i = 0; i < items.size(); ++i) combo->addItem(items[i], i < keys.size() ? keys[i] : QVariant());
     combo->setCurrentIndex(-1);
     return combo;
 }
@@ -60,6 +76,12 @@ void selectText(QComboBox* combo, const QString& text) {
     if (index >= 0) combo->setCurrentIndex(index);
 }
 
+// Selects the item whose stored value is `key`; a key that is no item leaves the list as it is.
+void selectKey(QComboBox* combo, const QString& key) {
+    const int index = combo->findData(key);
+    if (index >= 0) combo->setCurrentIndex(index);
+}
+
 }  // namespace
 
 // The window as the run sees it. A window closed under a run is never touched again: every
@@ -68,14 +90,14 @@ class AEfrmmain::Host : public extractor::ExtractionHost {
 public:
     explicit Host(AEfrmmain* window)
         : m_window(window),
-          m_desktop(ui::desktopJob(window, QStringLiteral("Extracting audio"), QStringLiteral("Extraction finished"))) {}
+          m_desktop(ui::desktopJob(window, AEfrmmain::tr("Extracting audio"), AEfrmmain::tr("Extraction finished"))) {}
 
     void runMessage(const QString& text, bool) override {
         if (alive()) ui::MsgBox(text, ui::MsgButtons::OK, ui::MsgIcon::None);
     }
     void runFailures(const QList<audio::FailedFile>&) override {}
     bool confirmOverwrite() override {
-        return alive() && ui::MsgBox(QStringLiteral("Do you want to overwrite the existing audio file"),
+        return alive() && ui::MsgBox(AEfrmmain::tr("Do you want to overwrite the existing audio file"),
                                      ui::MsgButtons::YesNo, ui::MsgIcon::Question,
                                      ui::MsgDefault::Button2) == ui::MsgResult::Yes;
     }
@@ -128,7 +150,7 @@ AEfrmmain::AEfrmmain(QWidget* parent)
       WMAoutFile(components->WMAoutFile) {
     setObjectName(QStringLiteral("AEfrmmain"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tarn Audio Extractor"));
+    setWindowTitle(tr("Tarn Audio Extractor"));
     buildControls();
     Form_Load();
 }
@@ -155,11 +177,11 @@ void AEfrmmain::buildControls() {
 }
 
 QGroupBox* AEfrmmain::buildInputFrame() {
-    FrameInputFile = new QGroupBox(QStringLiteral("Input Video File:"), this);
+    FrameInputFile = new QGroupBox(tr("Input Video File:"), this);
     FrameInputFile->setObjectName(QStringLiteral("FrameInputFile"));
-    txtFile = new QLineEdit(QStringLiteral("Select Input Video File"), FrameInputFile);
+    txtFile = new QLineEdit(tr("Select Input Video File"), FrameInputFile);
     txtFile->setObjectName(QStringLiteral("txtFile"));
-    cmdFile = button(FrameInputFile, "cmdFile", QStringLiteral("Browse"));
+    cmdFile = button(FrameInputFile, "cmdFile", tr("Browse"));
     auto* row = new QHBoxLayout(FrameInputFile);
     row->addWidget(txtFile, 1);
     row->addWidget(cmdFile);
@@ -167,17 +189,17 @@ QGroupBox* AEfrmmain::buildInputFrame() {
 }
 
 QGroupBox* AEfrmmain::buildOutputFrame() {
-    FrameOptAudioFile = new QGroupBox(QStringLiteral("Output Audio File:"), this);
+    FrameOptAudioFile = new QGroupBox(tr("Output Audio File:"), this);
     FrameOptAudioFile->setObjectName(QStringLiteral("FrameOptAudioFile"));
-    optSameFolder = new QRadioButton(QStringLiteral("Output to same folder as original"), FrameOptAudioFile);
+    optSameFolder = new QRadioButton(tr("Output to same folder as original"), FrameOptAudioFile);
     optSameFolder->setObjectName(QStringLiteral("optSameFolder"));
     optSameFolder->setChecked(true);
-    optOtherFolder = new QRadioButton(QStringLiteral("Folder:"), FrameOptAudioFile);
+    optOtherFolder = new QRadioButton(tr("Folder:"), FrameOptAudioFile);
     optOtherFolder->setObjectName(QStringLiteral("optOtherFolder"));
-    txtOutAudioFile = new QLineEdit(QStringLiteral("Select Output Audio File"), FrameOptAudioFile);
+    txtOutAudioFile = new QLineEdit(tr("Select Output Audio File"), FrameOptAudioFile);
     txtOutAudioFile->setObjectName(QStringLiteral("txtOutAudioFile"));
-    cmdOutAudioFile = button(FrameOptAudioFile, "cmdOutAudioFile", QStringLiteral("Browse"));
-    chkDeleteSourceFiles = new QCheckBox(QStringLiteral("Delete source file(s) after Processing"), FrameOptAudioFile);
+    cmdOutAudioFile = button(FrameOptAudioFile, "cmdOutAudioFile", tr("Browse"));
+    chkDeleteSourceFiles = new QCheckBox(tr("Delete source file(s) after Processing"), FrameOptAudioFile);
     chkDeleteSourceFiles->setObjectName(QStringLiteral("chkDeleteSourceFiles"));
     // Screen readers name a field by its label; without one they take the title of the group
     // around it.
@@ -194,20 +216,23 @@ QGroupBox* AEfrmmain::buildOutputFrame() {
 }
 
 QGridLayout* AEfrmmain::buildFormatRows() {
-    Skinlabelformat = new SkinLabel(QStringLiteral("Output Format"), this);
+    Skinlabelformat = new SkinLabel(tr("Output Format"), this);
     Skinlabelformat->setObjectName(QStringLiteral("Skinlabelformat"));
     // The list shows the formats' keys: the stored value, and the outputs' extension.
     QStringList formats;
     for (const audio::OutputFormat* f : audio::extractorFormatList()) formats << QLatin1String(f->key);
     format = dropDownList(this, "format", formats);
-    cmdsetting = button(this, "cmdsetting", QStringLiteral("settings"));
-    SkinLabel1 = new SkinLabel(QStringLiteral("Channels:"), this);
+    //: The button that opens the chosen format's settings.
+    cmdsetting = button(this, "cmdsetting", tr("settings"));
+    SkinLabel1 = new SkinLabel(tr("Channels:"), this);
     SkinLabel1->setObjectName(QStringLiteral("SkinLabel1"));
-    ComboChannels = dropDownList(this, "ComboChannels", {"Mono", "Stereo"});
-    SkinLabel2 = new SkinLabel(QStringLiteral("BitRate [kbits/second]:"), this);
+    // The stored choice is the English name.
+    ComboChannels = dropDownList(this, "ComboChannels", {tr("Mono"), tr("Stereo")},
+                                 {QStringLiteral("Mono"), QStringLiteral("Stereo")});
+    SkinLabel2 = new SkinLabel(tr("BitRate [kbits/second]:"), this);
     SkinLabel2->setObjectName(QStringLiteral("SkinLabel2"));
     ComboBitRate = dropDownList(this, "ComboBitRate", {"320", "256", "224", "192", "160", "128", "112", "96", "80", "64"});
-    SkinLabel3 = new SkinLabel(QStringLiteral("Frequency [hertz]:"), this);
+    SkinLabel3 = new SkinLabel(tr("Frequency [hertz]:"), this);
     SkinLabel3->setObjectName(QStringLiteral("SkinLabel3"));
     ComboFreq = dropDownList(this, "ComboFreq",
                              {"96000", "88200", "48000", "44100", "32000", "24000", "22050", "16000", "12000", "11025",
@@ -231,9 +256,9 @@ QGridLayout* AEfrmmain::buildFormatRows() {
 }
 
 QHBoxLayout* AEfrmmain::buildCommands() {
-    cmdExtractAudio = button(this, "cmdExtractAudio", QStringLiteral("Extract Audio "));
+    cmdExtractAudio = button(this, "cmdExtractAudio", tr("Extract Audio "));
     cmdExtractAudio->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdCancel = button(this, "cmdCancel", tr("Cancel"));
     cmdCancel->setEnabled(false);
     pbProgressBar = new QProgressBar(this);
     pbProgressBar->setObjectName(QStringLiteral("pbProgressBar"));
@@ -289,7 +314,7 @@ void AEfrmmain::Form_Load() {
     // Selecting an item runs the list's click handling, which copies the same text back.
     const State stored = s;
     selectText(format, stored.sFormat);
-    selectText(ComboChannels, stored.sChannels);
+    selectKey(ComboChannels, stored.sChannels);
     selectText(ComboBitRate, stored.sBitRate);
     selectText(ComboFreq, stored.sFrequency);
     pbProgressBar->hide();
@@ -346,7 +371,7 @@ void AEfrmmain::optSameFolder_Click() {
 void AEfrmmain::chkDeleteSourceFiles_Click() { state().iDeleteSource = chkDeleteSourceFiles->isChecked() ? 1 : 0; }
 void AEfrmmain::txtOutAudioFile_Change() { state().sOutFolder = txtOutAudioFile->text(); }
 void AEfrmmain::format_Click() { state().sFormat = format->currentText(); }
-void AEfrmmain::ComboChannels_Click() { state().sChannels = ComboChannels->currentText(); }
+void AEfrmmain::ComboChannels_Click() { state().sChannels = ComboChannels->currentData().toString(); }
 void AEfrmmain::ComboBitRate_Click() { state().sBitRate = ComboBitRate->currentText(); }
 void AEfrmmain::ComboFreq_Click() { state().sFrequency = ComboFreq->currentText(); }
 
@@ -356,8 +381,8 @@ void AEfrmmain::cmdFile_Click() {
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::OpenFiles;
     request.owner = this;
-    request.title = QStringLiteral("Open Video File");
-    request.filter = kVideoFilter;
+    request.title = tr("Open Video File");
+    request.filter = videoFilter();
     request.filterIndex = 1;
     const ui::FileDialogResult result = ui::FileDialog(request);
     // Cancelling ends the choice quietly.
@@ -376,8 +401,7 @@ void AEfrmmain::InspectVideoFile() {
     // While a run reads VideoFileIn, the choice is checked with a reader of its own.
     VideoFile& reader = m_running ? m_inspector : VideoFileIn;
     if (!reader.IsVideoFile(s.InpFile)) {
-        ui::MsgBox(QStringLiteral("Specified file is not a video file or format is not supported"), ui::MsgButtons::OK,
-                   ui::MsgIcon::None);
+        ui::MsgBox(tr("Specified file is not a video file or format is not supported"), ui::MsgButtons::OK, ui::MsgIcon::None);
         return;
     }
     reader.Open(s.InpFile);
@@ -461,7 +485,7 @@ void AEfrmmain::cmdCancel_Click() { state().bCancel = true; }
 
 void AEfrmmain::closeEvent(QCloseEvent* event) {
     SaveSettings();
-    if (ui::MsgBox(QStringLiteral("Are you sure you want to quit ??"), ui::MsgButtons::YesNo, ui::MsgIcon::None) !=
+    if (ui::MsgBox(tr("Are you sure you want to quit ??"), ui::MsgButtons::YesNo, ui::MsgIcon::None) !=
         ui::MsgResult::Yes) {
         event->ignore();
         return;

@@ -52,10 +52,10 @@ ACfrmAbout::ACfrmAbout(QWidget* owner) : QDialog(owner) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("System Info"), this);
+    cmdSysInfo = new QPushButton(tr("System Info"), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdSysInfo);
@@ -67,9 +67,9 @@ ACfrmAbout::ACfrmAbout(QWidget* owner) : QDialog(owner) {
 }
 
 void ACfrmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + ui::appTitle());
+    setWindowTitle(tr("About %1").arg(ui::appTitle()));
     lblVersion->setText(QStringLiteral("6.0.0.3"));
-    lblTitle->setText(QStringLiteral("Audio Converter"));
+    lblTitle->setText(tr("Audio Converter"));
 }
 
 void ACfrmAbout::cmdOK_Click() { close(); }

@@ -2,13 +2,14 @@
 
 #include "shell/WindowServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 QString BrowseForFolder(QWidget* ownerWindow) {
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::Folder;
     request.owner = ownerWindow;
-    request.title = QStringLiteral("Select a folder");
+    request.title = QCoreApplication::translate("BrowseForFolder", "Select a folder");
     request.directory = QDir::homePath();
     const ui::FileDialogResult result = ui::FileDialog(request);
     if (!result.accepted || result.urls.isEmpty()) return {};

@@ -3,6 +3,7 @@
 #include "components/store/CRegister.h"
 #include "shell/WindowServices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -42,5 +43,6 @@ QString sysInfoProgram() {
 void StartSysInfo() {
     const QString program = sysInfoProgram();
     if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
-    ui::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), ui::MsgButtons::OK, ui::MsgIcon::None);
+    ui::MsgBox(QCoreApplication::translate("SysInfo", "System Information Is Unavailable At This Time"), ui::MsgButtons::OK,
+               ui::MsgIcon::None);
 }

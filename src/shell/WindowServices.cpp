@@ -32,8 +32,9 @@ FileDialogResponder& fileDialogResponder() {
     return responder;
 }
 
+// Empty until a window sets its own title.
 QString& titleStore() {
-    static QString title = QStringLiteral("Velloria");
+    static QString title;
     return title;
 }
 
@@ -249,7 +250,10 @@ int twipsToPixelsY(double twips) { return roundHalfEven(twips * logicalDpiY() / 
 double pixelsToTwipsX(int pixels) { return pixels * 1440.0 / logicalDpiX(); }
 double pixelsToTwipsY(int pixels) { return pixels * 1440.0 / logicalDpiY(); }
 
-QString appTitle() { return titleStore(); }
+QString appTitle() {
+    //: The program's name, the caption of message boxes without their own.
+    return titleStore().isEmpty() ? QCoreApplication::translate("WindowServices", "Velloria") : titleStore();
+}
 void setAppTitle(const QString& title) { titleStore() = title; }
 
 QString programDir() {

@@ -117,7 +117,7 @@ double pixelsToTwipsX(int pixels);
 double pixelsToTwipsY(int pixels);
 
 // The caption of message boxes without their own: "Velloria" until the converter sets
-// "Audio Conv.".
+// "Audio Conv.". An empty title restores the default.
 QString appTitle();
 void setAppTitle(const QString& title);
 

@@ -1,11 +1,14 @@
 // The extractor window driven offscreen: its start from the registry and the settings it
 // keeps, the quit question, choosing a video, its dialogs and About box, and runs through its
-// buttons, including a run whose window is closed under it.
+// buttons, including a run whose window is closed under it; a run's desktop hooks against a
+// private bus with mock services.
+#include "components/desktop/DesktopSession.h"
 #include "components/ui/SkinLabel.h"
 #include "encoders/frmWmaSettings.h"
 #include "extractor/AEfrmabout.h"
 #include "extractor/AEfrmmain.h"
 #include "components/store/CRegister.h"
+#include "support/DesktopBus.h"
 #include "support/DialogTestOwner.h"
 #include "support/Signals.h"
 #include "support/TestSupport.h"
@@ -20,11 +23,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
 
 using namespace testing_support;
 
@@ -61,12 +68,8 @@ protected:
         runDeferredDeletes();
     }
     QString makeMovie(const QString& name, double seconds) {
-        const QString sound = work.filePath(name + QStringLiteral(".wav"));
-        EXPECT_EQ(writeAudioFile(sound, musicTone(48000, 2, seconds), 48000, 2), QString());
         const QString movie = work.filePath(name);
-        EXPECT_EQ(makeVideo(movie, sound, {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"),
-                                           QStringLiteral("192k")}),
-                  QString());
+        EXPECT_EQ(makeMusicVideo(movie, seconds), QString());
         return movie;
     }
 
@@ -320,3 +323,48 @@ TEST_F(ExtractorWindow, ARunSurvivesAChoiceCancelAndClosingKeepTheVideo) {
 }
 
 }  // namespace
+
+// An extraction keeps the session awake from its start to its end and lets it go after it ends or
+// is cancelled. The window is not shown, so not active: a long extraction that wrote its file is
+// notified, a cancelled one wrote nothing and is not news.
+TEST_F(ExtractorWindow, ARunKeepsTheSessionAwakeUntilItEndsOrIsCancelled) {
+    const QString movie = makeMovie(QStringLiteral("film.mp4"), 10.0);
+    const QString output = work.filePath(QStringLiteral("film_Audio.MP3"));
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "cancelled" : "completed");
+        AEfrmmain::resetState();
+        const DesktopBus bus({QStringLiteral("notifications"), QStringLiteral("portal")});
+        ASSERT_EQ(bus.error(), QString());
+        desktop::Session::replaceShared(bus.session(std::chrono::milliseconds(0)));  // every run is long
+        const auto restore = qScopeGuard([&] {
+            delete window.data();
+            desktop::Session::replaceShared(nullptr);
+        });
+        window = new AEfrmmain;
+        window->txtFile->setText(movie);
+        QFile::remove(output);
+        // The portal's inhibits and closed requests once a quarter of the sound is out (the bar
+        // also moves while the video is read, before the output exists).
+        std::optional<std::pair<qsizetype, qsizetype>> midway;
+        QObject::connect(window->pbProgressBar, &QProgressBar::valueChanged, window, [&](int v) {
+            if (midway || v < 25 || !QFile::exists(output)) return;
+            midway.emplace(bus.portalInhibits().size(), bus.portalRequestsClosed().size());
+            if (cancel) window->cmdCancel->click();
+        });
+        window->cmdExtractAudio->click();
+        ASSERT_TRUE(midway.has_value());
+        EXPECT_EQ(*midway, std::make_pair(qsizetype(1), qsizetype(0)));
+        EXPECT_TRUE(waitFor([&] { return bus.portalRequestsClosed().size() == 1; }));
+        EXPECT_EQ(bus.portalInhibits().size(), 1);
+        EXPECT_EQ(bus.portalInhibits().constFirst().value(2).toMap().value(QStringLiteral("reason")).toString(),
+                  QStringLiteral("Extracting audio"));
+        // A notification would come after the release.
+        waitFor([&] { return !bus.notifications().isEmpty(); }, cancel ? 500 : 10000);
+        const QList<QVariantList> notes = bus.notifications();
+        ASSERT_EQ(notes.size(), cancel ? 0 : 1);
+        if (!cancel) {
+            EXPECT_EQ(notes[0][3].toString(), QStringLiteral("Extraction finished"));
+            EXPECT_EQ(notes[0][4].toString(), QStringLiteral("1 file written, 0 failed."));
+        }
+    }
+}

@@ -1,12 +1,17 @@
 // The recorder window against a real sound server: a played file is recorded back in each file
 // type, playback pauses and resumes where it was, plays to its end, and a window closed during
-// a recording keeps everything the recorder had captured.
+// a recording keeps everything the recorder had captured. A recording keeps the desktop session
+// awake (a private bus with a mock portal) until it is stopped.
+#include "components/desktop/DesktopSession.h"
 #include "recorder/ACMainRecord.h"
+#include "support/CoreSupport.h"
+#include "support/DesktopBus.h"
 #include "support/Signals.h"
 #include "support/SoundServer.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -134,4 +139,26 @@ TEST_F(RecorderOnSoundServer, ClosingDuringARecordingKeepsWhatWasCaptured)
     std::size_t loudFrames = 0;
     fromOnset(back.samples, 2, &loudFrames);
     EXPECT_NEAR(static_cast<double>(loudFrames) / 44100.0, 2.5, 0.2);
+}
+
+TEST_F(RecorderOnSoundServer, ARecordingKeepsTheSessionAwakeUntilStopped)
+{
+    REQUIRE_SOUND_SERVER();
+    const DesktopBus bus({QStringLiteral("portal")});
+    ASSERT_EQ(bus.error(), QString());
+    desktop::Session::replaceShared(bus.session(std::chrono::milliseconds(0)));
+    const auto restore = qScopeGuard([] { desktop::Session::replaceShared(nullptr); });
+    FileDialogRecorder dialogs;
+    dialogs.queueLocal({dir.filePath(QStringLiteral("awake.wav"))}, 1);
+    window->recButton->click();
+    ASSERT_EQ(window->transport(), Transport::Recording);
+    ASSERT_TRUE(waitFor([&] { return bus.portalInhibits().size() == 1; }));
+    EXPECT_EQ(bus.portalInhibits().constFirst().value(2).toMap().value(QStringLiteral("reason")).toString(),
+              QStringLiteral("Recording sound"));
+    waitFor([] { return false; }, 500);
+    EXPECT_TRUE(bus.portalRequestsClosed().isEmpty());  // held while it records
+
+    window->stopButton->click();
+    EXPECT_TRUE(waitFor([&] { return bus.portalRequestsClosed().size() == 1; }));
+    EXPECT_EQ(bus.portalInhibits().size(), 1);
 }

@@ -24,9 +24,12 @@ QString readText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-// The C++ string literals of a piece of code, with their escapes resolved.
-QStringList literals(const QString& code) {
+// The C++ string literals of a piece of code, with their escapes resolved; the context of a
+// translation (translate("Context", "text")) is no text.
+QStringList literals(QString code) {
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    static const QRegularExpression context(QStringLiteral(R"re(\b(translate|QT_TRANSLATE_NOOP)\s*\(\s*"[^"]*"\s*,)re"));
+    code.replace(context, QStringLiteral("\\1("));
     QStringList out;
     for (auto it = literal.globalMatch(code); it.hasNext();) {
         QString s = it.next().captured(1);
@@ -59,7 +62,8 @@ QList<Message> programMessages() {
     static const QRegularExpression sink(QStringLiteral(
         R"re(\b(?:MsgBox|ComponentError|runMessage|runFailures|message|fail|failure)\s*\(|Kind::(?:Message|Refuse)\s*,|(?:\b|\.|->)(?:m_)?(?:job|read|last)?(?:[Ee]rror|[Ff]ailure|reason)\s*=(?!=))re"));
     // Sentences returned by functions (error texts): a literal ending in . ! or ?.
-    static const QRegularExpression returned(QStringLiteral(R"re(\breturn\s+QStringLiteral\s*\()re"));
+    static const QRegularExpression returned(
+        QStringLiteral(R"re(\breturn\s+(?:QStringLiteral|(?:\w+::)*tr|(?:QCoreApplication::)?translate)\s*\()re"));
     // A named text constant given to a message box or shown in a label.
     static const QRegularExpression constant(QStringLiteral(R"re((?:MsgBox\(|setText\()\s*(k[A-Z]\w*))re"));
     // A text taken from a table row's field: MsgBox(...(...).field...).

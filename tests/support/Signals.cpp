@@ -171,6 +171,13 @@ QString makeVideo(const QString& path, const QString& soundWav, const QStringLis
     return {};
 }
 
+QString makeMusicVideo(const QString& path, double seconds) {
+    const QString sound = path + QStringLiteral(".wav");
+    const QString written = writeAudioFile(sound, musicTone(48000, 2, seconds), 48000, 2);
+    if (!written.isEmpty()) return written;
+    return makeVideo(path, sound, {QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"), QStringLiteral("192k")});
+}
+
 QString makeChannelTones(const QString& path, const QString& layout, int channels, double seconds, int rate) {
     QStringList tones;
     for (int c = 0; c < channels && c < 8; ++c) tones << QStringLiteral("0.25*sin(2*PI*%1*t)").arg(kChannelHz[c]);

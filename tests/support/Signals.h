@@ -64,6 +64,9 @@ double correlationAt(const SampleBlock& a, int channelsA, const SampleBlock& b, 
 QString makeVideo(const QString& path, const QString& soundWav, const QStringList& audioArgs,
                   const QStringList& videoArgs = {QStringLiteral("-c:v"), QStringLiteral("mpeg4")},
                   double pictureSeconds = 0);
+// A video whose sound track is `seconds` of musicTone at 48 kHz stereo in AAC at 192 kbit/s (the
+// sound also written beside it as `path`.wav). Empty on success, otherwise ffmpeg's complaint.
+QString makeMusicVideo(const QString& path, double seconds);
 
 // The sound track of a file as ffmpeg itself decodes it, converted to `rate` and `channels`.
 SampleBlock ffmpegDecode(const QString& path, int rate, int channels);

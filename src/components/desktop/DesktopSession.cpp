@@ -2,6 +2,7 @@
 
 #include "components/desktop/Inhibition.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -57,8 +58,10 @@ void Session::notify(const QString& summary, const QString& body, std::function<
     QDBusMessage call = QDBusMessage::createMethodCall(kNotifications, kNotificationsPath, kNotifications,
                                                        QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), m_applicationId}};
-    call << programName() << 0U << m_applicationId << summary << body
-         << QStringList{kDefaultAction, QStringLiteral("Show")} << hints << -1;
+    //: The notification's button that brings the job's window back.
+    const QString show = QCoreApplication::translate("DesktopSession", "Show");
+    call << programName() << 0U << m_applicationId << summary << body << QStringList{kDefaultAction, show} << hints
+         << -1;
     auto* watcher = new QDBusPendingCallWatcher(m_session.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, clicked = std::move(clicked)](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<uint> reply = *w;

@@ -2,14 +2,18 @@
 
 #include "components/desktop/Inhibition.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
 namespace desktop {
 
 QString outcomeText(int written, int failed) {
-    const QString files = written == 1 ? QStringLiteral("1 file written") : QStringLiteral("%1 files written").arg(written);
-    return files + QStringLiteral(", %1 failed.").arg(failed);
+    const QString files = written == 1 ? QCoreApplication::translate("LongJob", "1 file written")
+                                       : QCoreApplication::translate("LongJob", "%1 files written").arg(written);
+    //: Follows "3 files written": the files of the job that failed.
+    return files + QCoreApplication::translate("LongJob", ", %1 failed.").arg(failed);
 }
 
 LongJob::LongJob(Session* session, const QString& reason, QString summary, JobWindow window)

@@ -23,7 +23,7 @@ public:
     void LoadMovie(int /*layer: one layer is all a launcher needs*/, const QString& path) override {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-            throw ComponentError(QStringLiteral("Movie file \"%1\" could not be found.").arg(path));
+            throw ComponentError(MoviePlayer::tr("Movie file \"%1\" could not be found.").arg(path));
         const QByteArray document = file.readAll();
         QStringList ids;
         QXmlStreamReader xml(document);
@@ -35,7 +35,7 @@ public:
         }
         auto renderer = std::make_unique<QSvgRenderer>(document);
         if (xml.hasError() || !renderer->isValid() || renderer->viewBoxF().isEmpty())
-            throw ComponentError(QStringLiteral("Movie file \"%1\" is not a valid movie.").arg(path));
+            throw ComponentError(MoviePlayer::tr("Movie file \"%1\" is not a valid movie.").arg(path));
         m_renderer = std::move(renderer);
         m_commands = ids;
         m_file = path;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -19,6 +20,28 @@
 #include <QWidget>
 
 namespace {
+
+// The skin buttons' captions and tool tips in the skins the program ships, marked for the
+// catalogues; the skin files are where they are set. A text no catalogue knows shows as it is.
+[[maybe_unused]] const char* const kShippedSkinTexts[] = {
+    QT_TRANSLATE_NOOP("Skin", "Add"),
+    QT_TRANSLATE_NOOP("Skin", "Add audio files to the list (Ctrl+O)"),
+    QT_TRANSLATE_NOOP("Skin", "Remove"),
+    QT_TRANSLATE_NOOP("Skin", "Remove the selected files from the list (Ctrl+D)"),
+    QT_TRANSLATE_NOOP("Skin", "Convert"),
+    QT_TRANSLATE_NOOP("Skin", "Convert the files in the list"),
+    QT_TRANSLATE_NOOP("Skin", "Record"),
+    QT_TRANSLATE_NOOP("Skin", "Record sound"),
+    QT_TRANSLATE_NOOP("Skin", "Help"),
+    QT_TRANSLATE_NOOP("Skin", "Open the help"),
+    QT_TRANSLATE_NOOP("Skin", "About"),
+    QT_TRANSLATE_NOOP("Skin", "About Velloria Audio Converter"),
+    QT_TRANSLATE_NOOP("Skin", "About Velloria Audio Extractor"),
+};
+
+QString skinText(const QString& text) {
+    return text.isEmpty() ? text : QCoreApplication::translate("Skin", text.toUtf8().constData());
+}
 
 struct SkinButtonDef {
     QString name;
@@ -124,22 +147,22 @@ public:
     void LoadSkin(const QString& path) override {
         const QFileInfo info(path);
         if (!info.isFile())
-            throw ComponentError(QStringLiteral("Skin file \"%1\" could not be found.").arg(path));
+            throw ComponentError(SkinControl::tr("Skin file \"%1\" could not be found.").arg(path));
         QSettings ini(path, QSettings::IniFormat);
         if (ini.status() != QSettings::NoError)
-            throw ComponentError(QStringLiteral("Skin file \"%1\" is not a valid skin.").arg(path));
+            throw ComponentError(SkinControl::tr("Skin file \"%1\" is not a valid skin.").arg(path));
         const QString form = ini.value(QStringLiteral("Skin/Form")).toString();
         if (form.isEmpty() || !ini.childGroups().contains(form))
             throw ComponentError(
-                QStringLiteral("Skin file \"%1\" is not a valid skin: it names no window section.").arg(path));
+                SkinControl::tr("Skin file \"%1\" is not a valid skin: it names no window section.").arg(path));
 
         const QString base = info.absolutePath() + QLatin1Char('/');
         auto picture = [&](const QString& section, const QString& rel) {
             if (rel.isEmpty()) return QString();
             const QString abs = QFileInfo(rel).isAbsolute() ? rel : base + rel;
             if (!pictureSize(abs).isValid())
-                throw ComponentError(QStringLiteral("Skin file \"%1\": the picture \"%2\" of section \"%3\" "
-                                                    "could not be read.")
+                throw ComponentError(SkinControl::tr("Skin file \"%1\": the picture \"%2\" of section \"%3\" "
+                                                     "could not be read.")
                                          .arg(path, rel, section));
             return abs;
         };
@@ -186,11 +209,11 @@ public:
 
     void ApplySkinByName(QWidget* widget, const QString& element) override {
         requireLoaded();
-        if (!widget) throw ComponentError(QStringLiteral("Skin \"%1\": no window to skin.").arg(m_file));
+        if (!widget) throw ComponentError(SkinControl::tr("Skin \"%1\": no window to skin.").arg(m_file));
         const auto it = m_sections.constFind(element);
         if (it == m_sections.constEnd())
             throw ComponentError(
-                QStringLiteral("Skin file \"%1\" has no element \"%2\".").arg(m_file, element));
+                SkinControl::tr("Skin file \"%1\" has no element \"%2\".").arg(m_file, element));
         widget->setProperty("skinElement", element);
         if (widget->isWindow() || it->isWindowSection()) applyWindow(widget, element, *it);
         else widget->setStyleSheet(it->style);
@@ -201,7 +224,7 @@ public:
 
 private:
     void requireLoaded() const {
-        if (m_file.isEmpty()) throw ComponentError(QStringLiteral("No skin file has been loaded."));
+        if (m_file.isEmpty()) throw ComponentError(SkinControl::tr("No skin file has been loaded."));
     }
 
     void applyWindow(QWidget* window, const QString& name, const SectionDef& def) {
@@ -279,8 +302,8 @@ private:
     QToolButton* bandButton(SkinBand* band, const SkinButtonDef& b) {
         auto* button = new QToolButton(band);
         button->setObjectName(b.name);
-        button->setText(b.caption);
-        button->setToolTip(b.toolTip);
+        button->setText(skinText(b.caption));
+        button->setToolTip(skinText(b.toolTip));
         button->setCursor(Qt::PointingHandCursor);
         button->setAutoRaise(true);
         if (!b.picture.isEmpty()) {

@@ -60,16 +60,16 @@ public:
     void LoadSplash(const QString& path) override {
         const QFileInfo info(path);
         if (!info.isFile())
-            throw ComponentError(QStringLiteral("Splash file \"%1\" could not be found.").arg(path));
+            throw ComponentError(SplashControl::tr("Splash file \"%1\" could not be found.").arg(path));
         QSettings ini(path, QSettings::IniFormat);
         const QString image = ini.value(QStringLiteral("Splash/Image")).toString();
         if (ini.status() != QSettings::NoError || image.isEmpty())
-            throw ComponentError(QStringLiteral("Splash file \"%1\" is not a valid splash file.").arg(path));
+            throw ComponentError(SplashControl::tr("Splash file \"%1\" is not a valid splash file.").arg(path));
         const QString picturePath = QFileInfo(image).isAbsolute() ? image : info.absolutePath() + QLatin1Char('/') + image;
         QImage picture = renderPicture(picturePath, {}, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
         if (picture.isNull())
             throw ComponentError(
-                QStringLiteral("Splash file \"%1\": the picture \"%2\" could not be read.").arg(path, image));
+                SplashControl::tr("Splash file \"%1\": the picture \"%2\" could not be read.").arg(path, image));
         m_file = path;
         m_picture = std::move(picture);
         m_caption = ini.value(QStringLiteral("Splash/Caption")).toString();
@@ -79,7 +79,7 @@ public:
     }
 
     void Display(int milliseconds) override {
-        if (m_file.isEmpty()) throw ComponentError(QStringLiteral("No splash file has been loaded."));
+        if (m_file.isEmpty()) throw ComponentError(SplashControl::tr("No splash file has been loaded."));
         takeDown();
         m_window = new SplashWindow(m_picture, m_caption);
         m_window->show();

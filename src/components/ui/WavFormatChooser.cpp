@@ -37,24 +37,24 @@ const QList<int>& WavFormatChooser::rates() {
 
 WavFormatChooser::WavFormatChooser(const WavFormat& current, QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("WavFormatChooser"));
-    setWindowTitle(QStringLiteral("Sound Format"));
+    setWindowTitle(tr("Sound Format"));
     auto* form = new QFormLayout(this);
 
     cmbRate = new QComboBox(this);
     cmbRate->setObjectName(QStringLiteral("cmbRate"));
-    for (int rate : rates()) cmbRate->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+    for (int rate : rates()) cmbRate->addItem(tr("%1 Hz").arg(rate), rate);
     cmbBits = new QComboBox(this);
     cmbBits->setObjectName(QStringLiteral("cmbBits"));
-    for (int bits : {8, 16, 24, 32}) cmbBits->addItem(QStringLiteral("%1 bit").arg(bits), bits);
+    for (int bits : {8, 16, 24, 32}) cmbBits->addItem(tr("%1 bit").arg(bits), bits);
     cmbChannels = new QComboBox(this);
     cmbChannels->setObjectName(QStringLiteral("cmbChannels"));
     for (int channels : {1, 2}) cmbChannels->addItem(channelsName(channels), channels);
     lblDescription = new QLabel(this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
 
-    form->addRow(QStringLiteral("Sample rate:"), cmbRate);
-    form->addRow(QStringLiteral("Bits per sample:"), cmbBits);
-    form->addRow(QStringLiteral("Channels:"), cmbChannels);
+    form->addRow(tr("Sample rate:"), cmbRate);
+    form->addRow(tr("Bits per sample:"), cmbBits);
+    form->addRow(tr("Channels:"), cmbChannels);
     form->addRow(lblDescription);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
