@@ -2,6 +2,8 @@
 
 #include "components/audio/settings/OutputSettings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace audio {
@@ -104,7 +106,8 @@ QString chooseOpus(OutputSettings& s, const QString& key) {
 
 QString wmaUnavailable() {
     if (wmaEncoderAvailable()) return {};
-    return QStringLiteral("WMA format is NOT supported in your system, the wma codec may not be installed.!");
+    return QCoreApplication::translate("Formats",
+                                       "WMA format is NOT supported in your system, the wma codec may not be installed.!");
 }
 
 PcmFormat wmaProfileFormat(const OutputSettings& s) {
@@ -119,18 +122,18 @@ constexpr auto RG = LoudnessConvention::ReplayGain;
 const QList<OutputFormat>& outputFormats() {
     // clang-format off
     static const QList<OutputFormat> table{
-        // key    name          caption                          stored extractor extension mime
-        {"MP3",  "MP3",        "MP3 File(.mp3)",                 2, 0, "mp3",  "audio/mpeg",
+        // key   name          caption                                                        stored extractor extension mime
+        {"MP3",  "MP3",        QT_TRANSLATE_NOOP("Formats", "MP3 File(.mp3)"),                2, 0, "mp3",  "audio/mpeg",
          chooseMp3,  true,  writeMp3,  TagKind::Id3,    RG, 2, 8000, 48000, nullptr, nullptr},
-        {"OGG",  "Ogg Vorbis", "OGG Vorbis File(.ogg)",          3, 3, "ogg",  "audio/x-vorbis+ogg",
+        {"OGG",  "Ogg Vorbis", QT_TRANSLATE_NOOP("Formats", "OGG Vorbis File(.ogg)"),         3, 3, "ogg",  "audio/x-vorbis+ogg",
          chooseOgg,  true,  writeOgg,  TagKind::Vorbis, RG, 8, 1, 200000, nullptr, nullptr},
-        {"WAV",  "WAV",        "WAV File(.wav)",                 1, 1, "wav",  "audio/x-wav",
+        {"WAV",  "WAV",        QT_TRANSLATE_NOOP("Formats", "WAV File(.wav)"),                1, 1, "wav",  "audio/x-wav",
          chooseWav,  true,  writeWav,  TagKind::Id3,    RG, 8, 6000, 96000, nullptr, nullptr},
-        {"WMA",  "WMA",        "Window Media Audio File(.wma)",  4, 2, "wma",  "audio/x-ms-wma",
+        {"WMA",  "WMA",        QT_TRANSLATE_NOOP("Formats", "Window Media Audio File(.wma)"), 4, 2, "wma",  "audio/x-ms-wma",
          chooseWma,  false, writeWma,  TagKind::Asf,    RG, 2, 16000, 48000, wmaUnavailable, wmaProfileFormat},
-        {"FLAC", "FLAC",       "FLAC File(.flac)",               5, 4, "flac", "audio/flac",
+        {"FLAC", "FLAC",       QT_TRANSLATE_NOOP("Formats", "FLAC File(.flac)"),              5, 4, "flac", "audio/flac",
          chooseFlac, false, writeFlac, TagKind::Vorbis, RG, 8, 1, 655350, nullptr, nullptr},
-        {"OPUS", "Opus",       "Opus File(.opus)",               6, 5, "opus", "audio/x-opus+ogg",
+        {"OPUS", "Opus",       QT_TRANSLATE_NOOP("Formats", "Opus File(.opus)"),              6, 5, "opus", "audio/x-opus+ogg",
          chooseOpus, false, writeOpus, TagKind::Opus,   LoudnessConvention::R128, 8, 1000, 768000, nullptr, nullptr},
     };
     // clang-format on
@@ -167,25 +170,42 @@ QList<const OutputFormat*> extractorFormatList() {
     return sortedBy([](const OutputFormat& f) { return f.extractorPosition; });
 }
 
-const QList<InputFormat>& inputFormats() {
-    // The extensions and MIME types are written with spaces between them.
-    const auto entry = [](const char* name, const char* extensions, const char* caption, const char* mimeTypes,
-                          InputKind kind) {
-        const auto words = [](const char* text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
-        return InputFormat{QLatin1String(name), words(extensions), QLatin1String(caption), words(mimeTypes), kind};
-    };
-    const auto decoded = InputKind::Decoded;
-    static const QList<InputFormat> table{
-        entry("WAV", "wav", "Wav files", "audio/x-wav audio/wav audio/vnd.wave", decoded),
-        entry("MP3", "mp3", "MP3 files", "audio/mpeg", decoded),
-        entry("Ogg Vorbis", "ogg", "Ogg Vorbis files", "audio/ogg audio/x-vorbis+ogg", decoded),
-        entry("WMA", "wma", "WMA files", "audio/x-ms-wma", decoded),
-        entry("CD Audio", "cda", "CD Audio files", "", InputKind::CdTrack),
-        entry("FLAC", "flac", "FLAC files", "audio/flac", decoded),
-        entry("Opus", "opus", "Opus files", "audio/x-opus+ogg", decoded),
-        entry("CD image", "cue toc nrg", "CD images", "application/x-cue application/x-cdrdao-toc", InputKind::DiscImage),
-    };
-    return table;
+namespace {
+struct InputEntry {
+    const char* name;
+    const char* extensions;  // written with spaces between them
+    const char* caption;
+    const char* mimeTypes;   // the same
+    InputKind kind;
+};
+
+constexpr auto kDecoded = InputKind::Decoded;
+// clang-format off
+constexpr InputEntry kInputs[] = {
+    {"WAV", "wav", QT_TRANSLATE_NOOP("Formats", "Wav files"), "audio/x-wav audio/wav audio/vnd.wave", kDecoded},
+    {"MP3", "mp3", QT_TRANSLATE_NOOP("Formats", "MP3 files"), "audio/mpeg", kDecoded},
+    {"Ogg Vorbis", "ogg", QT_TRANSLATE_NOOP("Formats", "Ogg Vorbis files"), "audio/ogg audio/x-vorbis+ogg", kDecoded},
+    {"WMA", "wma", QT_TRANSLATE_NOOP("Formats", "WMA files"), "audio/x-ms-wma", kDecoded},
+    {QT_TRANSLATE_NOOP("Formats", "CD Audio"), "cda", QT_TRANSLATE_NOOP("Formats", "CD Audio files"), "", InputKind::CdTrack},
+    {"FLAC", "flac", QT_TRANSLATE_NOOP("Formats", "FLAC files"), "audio/flac", kDecoded},
+    {"Opus", "opus", QT_TRANSLATE_NOOP("Formats", "Opus files"), "audio/x-opus+ogg", kDecoded},
+    {QT_TRANSLATE_NOOP("Formats", "CD image"), "cue toc nrg", QT_TRANSLATE_NOOP("Formats", "CD images"),
+     "application/x-cue application/x-cdrdao-toc", InputKind::DiscImage},
+};
+// clang-format on
+
+QStringList words(const char* text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+QString translated(const char* text) { return QCoreApplication::translate("Formats", text); }
+}  // namespace
+
+QString OutputFormat::shownCaption() const { return translated(caption); }
+
+// Made at each call, so that the texts follow the translation installed.
+QList<InputFormat> inputFormats() {
+    QList<InputFormat> list;
+    for (const InputEntry& e : kInputs)
+        list << InputFormat{translated(e.name), words(e.extensions), translated(e.caption), words(e.mimeTypes), e.kind};
+    return list;
 }
 
 QStringList readableExtensions() {

@@ -34,7 +34,7 @@ struct OutputFormat {
     const char* key;        // "MP3": the runs', the dialogs' and the extractor's name for it; the
                             // windows' outputs end in "." + key, and the extractor lists it so
     const char* name;       // "Ogg Vorbis", as texts name it
-    const char* caption;    // in the converter's "Convert to" list
+    const char* caption;    // in the converter's "Convert to" list, untranslated (shownCaption())
     int storedIndex;        // the converter's stored "Last Output Format": its place in that list + 1
     int extractorPosition;  // its place in the extractor's format list
     const char* extension;  // -f's name for it, and what velloria-convert's outputs end in
@@ -55,6 +55,9 @@ struct OutputFormat {
     QString (*unavailable)();
     // The rate and channels its settings fix (WMA's profile); null where the blocks give them.
     PcmFormat (*fixedFormat)(const OutputSettings& settings);
+
+    // The caption as the list shows it, in the user's language.
+    QString shownCaption() const;
 };
 
 // Every output format, in the order the command line names them.
@@ -68,6 +71,7 @@ QList<const OutputFormat*> extractorFormatList();
 
 enum class InputKind { Decoded, CdTrack, DiscImage };
 
+// Its name and caption come in the user's language.
 struct InputFormat {
     QString name;            // "Ogg Vorbis", as texts name it
     QStringList extensions;  // lower case, without the dot
@@ -77,7 +81,7 @@ struct InputFormat {
 };
 
 // What the converter reads, in the order of the Add dialog's filters.
-const QList<InputFormat>& inputFormats();
+QList<InputFormat> inputFormats();
 // The extensions of the decoded ones: the files velloria-convert -r looks for.
 QStringList readableExtensions();
 

@@ -6,6 +6,7 @@
 #include "components/audio/codecs/Decoder.h"
 #include "components/audio/codecs/Resampler.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <utility>
@@ -14,7 +15,7 @@ namespace {
 
 void requireFormat(int sampleRate, int channels) {
     if (sampleRate < 1000 || sampleRate > 384000 || channels < 1 || channels > channel_layout::kMaxChannels)
-        throw ComponentError(QStringLiteral("Blocks of %1 Hz with %2 channels cannot be written.")
+        throw ComponentError(QCoreApplication::translate("AudioFile", "Blocks of %1 Hz with %2 channels cannot be written.")
                                  .arg(sampleRate)
                                  .arg(channels));
 }
@@ -48,7 +49,8 @@ void AudioFile::Create(const QString& path, int) {
     const QString suffix = QFileInfo(path).suffix();
     const audio::OutputFormat* format = audio::outputFormatByExtension(suffix);
     if (!format) {
-        m_state.fail(QStringLiteral("\"%1\": the file type \"%2\" cannot be written.").arg(path, suffix.toLower()));
+        m_state.fail(QCoreApplication::translate("AudioFile", "\"%1\": the file type \"%2\" cannot be written.")
+                         .arg(path, suffix.toLower()));
         return;
     }
     try {
@@ -68,7 +70,7 @@ void AudioFile::Create(const QString& path, int) {
 }
 
 void AudioFile::WriteBlock(const SampleBlock& block) {
-    if (!m_writer) throw ComponentError(QStringLiteral("No file is open for writing."));
+    if (!m_writer) throw ComponentError(QCoreApplication::translate("AudioFile", "No file is open for writing."));
     audio_detail::writeThrough(*m_writer, m_resampler.get(), m_incoming, block);
 }
 
@@ -91,18 +93,21 @@ int AudioFile::sourceBits() const { return m_reader ? m_reader->sourceBits() : 1
 bool AudioFile::writesWide() const { return m_writer && !m_resampler && m_writer->bits() > 16; }
 
 void AudioFile::WriteWideBlock(const WideBlock& block) {
-    if (!writesWide()) throw ComponentError(QStringLiteral("No file that keeps more than 16 bits is open for writing."));
+    if (!writesWide())
+        throw ComponentError(QCoreApplication::translate("AudioFile", "No file that keeps more than 16 bits is open for writing."));
     const auto channels = static_cast<std::size_t>(m_incoming.channels);
     if (block.size() % channels != 0)
-        throw ComponentError(QStringLiteral("A block of %1 samples does not hold whole frames of %2 channels.")
-                                 .arg(block.size())
-                                 .arg(channels));
+        throw ComponentError(
+            QCoreApplication::translate("AudioFile", "A block of %1 samples does not hold whole frames of %2 channels.")
+                .arg(block.size())
+                .arg(channels));
     if (!block.empty()) m_writer->writeWide(block.data(), block.size() / channels);
 }
 
 std::int64_t AudioFile::Seek(std::int64_t position, int origin) {
-    if (origin != 3) throw ComponentError(QStringLiteral("Only seeking from the start (origin 3) is offered."));
-    if (!m_reader) throw ComponentError(QStringLiteral("No file is open for reading."));
+    if (origin != 3)
+        throw ComponentError(QCoreApplication::translate("AudioFile", "Only seeking from the start (origin 3) is offered."));
+    if (!m_reader) throw ComponentError(QCoreApplication::translate("AudioFile", "No file is open for reading."));
     return m_reader->seek(std::max<std::int64_t>(0, position));
 }
 

@@ -19,6 +19,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -309,11 +310,15 @@ namespace {
 // device would block or never end.
 QFileInfo checkedFile(const QString& filePath, const QString& name) {
     QFileInfo info(filePath);
-    if (filePath.isEmpty() || !info.exists()) throw ComponentError(QStringLiteral("%1 does not exist.").arg(name));
-    if (info.isDir()) throw ComponentError(QStringLiteral("%1 is a folder, not an audio file.").arg(name));
-    if (!info.isFile()) throw ComponentError(QStringLiteral("%1 is not a regular file.").arg(name));
-    if (!info.isReadable()) throw ComponentError(QStringLiteral("%1 cannot be read: permission denied.").arg(name));
-    if (info.size() == 0) throw ComponentError(QStringLiteral("%1 is empty.").arg(name));
+    if (filePath.isEmpty() || !info.exists())
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 does not exist.").arg(name));
+    if (info.isDir())
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 is a folder, not an audio file.").arg(name));
+    if (!info.isFile())
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 is not a regular file.").arg(name));
+    if (!info.isReadable())
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 cannot be read: permission denied.").arg(name));
+    if (info.size() == 0) throw ComponentError(QCoreApplication::translate("Decoder", "%1 is empty.").arg(name));
     return info;
 }
 
@@ -324,7 +329,8 @@ void Decoder::Impl::openContainer(const QString& filePath, const QString& name) 
     format = avformat_alloc_context();
     packet = av_packet_alloc();
     frame = av_frame_alloc();
-    if (!format || !packet || !frame) throw ComponentError(QStringLiteral("Out of memory opening %1.").arg(name));
+    if (!format || !packet || !frame)
+        throw ComponentError(QCoreApplication::translate("Decoder", "Out of memory opening %1.").arg(name));
     format->probesize = 5 * 1000 * 1000;
     if (openProgress) {
         format->interrupt_callback.callback = &reportOpenProgress;
@@ -344,10 +350,12 @@ void Decoder::Impl::openContainer(const QString& filePath, const QString& name) 
     av_dict_free(&options);
     if (rc < 0)
         throw ComponentError(
-            QStringLiteral("%1 is not an audio file FFmpeg can read: %2").arg(name, avErrorText(rc)));
+            QCoreApplication::translate("Decoder", "%1 is not an audio file FFmpeg can read: %2")
+                .arg(name, avErrorText(rc)));
     if (format->probe_score < kMinProbeScore)
         throw ComponentError(
-            QStringLiteral("%1 is not an audio file FFmpeg can read: its format is not recognised.").arg(name));
+            QCoreApplication::translate("Decoder", "%1 is not an audio file FFmpeg can read: its format is not recognised.")
+                .arg(name));
     // A WAV file's header states its format, but FFmpeg still probes the sample data of 16-bit
     // PCM against every format it knows (for compressed sound carried as PCM) at each doubling of
     // what it has read, up to the probe size: for short files that costs more than decoding
@@ -357,16 +365,20 @@ void Decoder::Impl::openContainer(const QString& filePath, const QString& name) 
     rc = avformat_find_stream_info(format, nullptr);
     if (rc < 0)
         throw ComponentError(
-            QStringLiteral("%1 is not an audio file FFmpeg can read: %2").arg(name, avErrorText(rc)));
+            QCoreApplication::translate("Decoder", "%1 is not an audio file FFmpeg can read: %2")
+                .arg(name, avErrorText(rc)));
 }
 
 // The best audio stream and its decoder opened.
 void Decoder::Impl::openStream(const QString& name) {
     const AVCodec* decoder = nullptr;
     int rc = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (rc == AVERROR_STREAM_NOT_FOUND) throw ComponentError(QStringLiteral("%1 holds no audio.").arg(name));
+    if (rc == AVERROR_STREAM_NOT_FOUND)
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 holds no audio.").arg(name));
     if (rc < 0 || !decoder)
-        throw ComponentError(QStringLiteral("%1 holds audio in a format that cannot be decoded here.").arg(name));
+        throw ComponentError(
+            QCoreApplication::translate("Decoder", "%1 holds audio in a format that cannot be decoded here.")
+                .arg(name));
     streamIndex = rc;
     for (unsigned i = 0; i < format->nb_streams; ++i)
         if (static_cast<int>(i) != streamIndex) format->streams[i]->discard = AVDISCARD_ALL;
@@ -376,7 +388,7 @@ void Decoder::Impl::openStream(const QString& name) {
     startTs = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
 
     codec = avcodec_alloc_context3(decoder);
-    if (!codec) throw ComponentError(QStringLiteral("Out of memory opening %1.").arg(name));
+    if (!codec) throw ComponentError(QCoreApplication::translate("Decoder", "Out of memory opening %1.").arg(name));
     rc = avcodec_parameters_to_context(codec, stream->codecpar);
     if (rc >= 0) {
         codec->pkt_timebase = timeBase;
@@ -386,7 +398,7 @@ void Decoder::Impl::openStream(const QString& name) {
     }
     if (rc < 0)
         throw ComponentError(
-            QStringLiteral("The audio of %1 cannot be decoded: %2").arg(name, avErrorText(rc)));
+            QCoreApplication::translate("Decoder", "The audio of %1 cannot be decoded: %2").arg(name, avErrorText(rc)));
 
 }
 
@@ -402,7 +414,7 @@ void Decoder::Impl::openFile(const QString& filePath) {
     rate = codec->sample_rate > 0 ? codec->sample_rate : stream->codecpar->sample_rate;
     const int sourceChannels = codec->ch_layout.nb_channels;
     if (rate <= 0 || rate > 768000 || sourceChannels <= 0)
-        throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode.").arg(name));
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 holds no audio FFmpeg can decode.").arg(name));
     channels = std::min(sourceChannels, channelLimit);
 
     readStatedLength(info, sourceChannels);
@@ -415,9 +427,9 @@ void Decoder::Impl::openFile(const QString& filePath) {
     // Decode the start now, so that a file whose data is not audio fails here and not later.
     if (!decodeMore()) {
         if (lastError < 0)
-            throw ComponentError(QStringLiteral("%1 holds no audio FFmpeg can decode: %2")
+            throw ComponentError(QCoreApplication::translate("Decoder", "%1 holds no audio FFmpeg can decode: %2")
                                      .arg(name, avErrorText(lastError)));
-        throw ComponentError(QStringLiteral("%1 contains no audio.").arg(name));
+        throw ComponentError(QCoreApplication::translate("Decoder", "%1 contains no audio.").arg(name));
     }
     origin = std::max<std::int64_t>(lastFrameStart, 0);
     opening = false;
@@ -454,7 +466,8 @@ void Decoder::Impl::noteDamage() {
     // Frames without times are counted from what was decoded.
     const std::int64_t at = expectedNext >= 0 ? expectedNext - origin : position + static_cast<std::int64_t>(queuedFrames());
     const double seconds = static_cast<double>(std::max<std::int64_t>(at, 0)) / rate;
-    pendingDamage = QStringLiteral("The audio of %1 is damaged: damaged data at %2.").arg(quoted(path), clockText(seconds));
+    pendingDamage = QCoreApplication::translate("Decoder", "The audio of %1 is damaged: damaged data at %2.")
+                        .arg(quoted(path), clockText(seconds));
 }
 
 // Frames missing between the last decoded frame and this one: a decoder that found its way
@@ -478,10 +491,11 @@ void Decoder::Impl::checkEnd() {
     endChecked = true;
     const double at = static_cast<double>(position) / rate;
     if (statedLength > 0 && position + rate / 4 < statedLength)
-        damage = QStringLiteral("The audio of %1 is damaged: decoding stopped at %2 of %3.")
+        damage = QCoreApplication::translate("Decoder", "The audio of %1 is damaged: decoding stopped at %2 of %3.")
                      .arg(quoted(path), clockText(at), clockText(static_cast<double>(statedLength) / rate));
     else if (cutInsideAPage)
-        damage = QStringLiteral("The audio of %1 is damaged: decoding stopped at %2, where the file is cut off.")
+        damage = QCoreApplication::translate("Decoder", "The audio of %1 is damaged: decoding stopped at %2, where the "
+                                                        "file is cut off.")
                      .arg(quoted(path), clockText(at));
     else if (damage.isEmpty())
         damage = pendingDamage;
@@ -553,10 +567,11 @@ bool Decoder::Impl::decodeMore() {
 void Decoder::Impl::giveUp() {
     if (!failure.isEmpty()) return;
     const double seconds = rate > 0 ? static_cast<double>(position) / rate : 0.0;
-    failure = QStringLiteral("The audio of %1 could not be decoded after %2 s: %3")
+    failure = QCoreApplication::translate("Decoder", "The audio of %1 could not be decoded after %2 s: %3")
                   .arg(quoted(path))
                   .arg(seconds, 0, 'f', 1)
-                  .arg(lastError < 0 ? avErrorText(lastError) : QStringLiteral("too many damaged frames"));
+                  .arg(lastError < 0 ? avErrorText(lastError)
+                                     : QCoreApplication::translate("Decoder", "too many damaged frames"));
 }
 
 bool Decoder::Impl::setUpConverter(AVChannelLayout& layout) {

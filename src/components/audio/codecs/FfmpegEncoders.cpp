@@ -13,6 +13,7 @@ extern "C" {
 #include <libavutil/mathematics.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -38,10 +39,12 @@ public:
         const QByteArray file = QFile::encodeName(path);
         int rc = avformat_alloc_output_context2(&m_ctx, nullptr, muxer, file.constData());
         if (rc < 0 || !m_ctx)
-            fail(QStringLiteral("cannot prepare the %1 file %2: %3").arg(what, path, avError(rc)));
+            //: %1 a format's name (WAV, WMA), %2 a file's path, %3 FFmpeg's reason
+            fail(QCoreApplication::translate("Encoder", "cannot prepare the %1 file %2: %3")
+                     .arg(what, path, avError(rc)));
         m_stream = avformat_new_stream(m_ctx, nullptr);
         if (!m_stream)
-            fail(QStringLiteral("cannot prepare the %1 file %2: out of memory").arg(what, path));
+            fail(QCoreApplication::translate("Encoder", "cannot prepare the %1 file %2: out of memory").arg(what, path));
     }
     ~Output() { release(); }
     Output(const Output&) = delete;
@@ -55,32 +58,33 @@ public:
         const QByteArray file = QFile::encodeName(m_path);
         int rc = avio_open(&m_ctx->pb, file.constData(), AVIO_FLAG_WRITE);
         if (rc < 0)
-            fail(QStringLiteral("cannot create the %1 file %2: %3").arg(m_what, m_path, avError(rc)));
+            fail(QCoreApplication::translate("Encoder", "cannot create the %1 file %2: %3")
+                     .arg(m_what, m_path, avError(rc)));
         rc = avformat_write_header(m_ctx, options);
-        check(rc, "write the header of");
+        check(rc, QT_TRANSLATE_NOOP("Encoder", "cannot write the header of the %1 file %2: %3"));
     }
 
     void writePacket(AVPacket* packet) {
         packet->stream_index = m_stream->index;
-        check(av_interleaved_write_frame(m_ctx, packet), "write to");
+        check(av_interleaved_write_frame(m_ctx, packet), QT_TRANSLATE_NOOP("Encoder", "cannot write to the %1 file %2: %3"));
     }
 
     // Writes the trailer (completing the header's sizes), flushes and closes the file.
     void finish() {
-        check(av_write_trailer(m_ctx), "complete");
+        check(av_write_trailer(m_ctx), QT_TRANSLATE_NOOP("Encoder", "cannot complete the %1 file %2: %3"));
         avio_flush(m_ctx->pb);
-        check(0, "complete");
+        check(0, QT_TRANSLATE_NOOP("Encoder", "cannot complete the %1 file %2: %3"));
         const int rc = avio_closep(&m_ctx->pb);
-        check(rc, "close");
+        check(rc, QT_TRANSLATE_NOOP("Encoder", "cannot close the %1 file %2: %3"));
     }
 
-    // Throws when the last operation or any earlier write failed.
-    void check(int rc, const char* action) {
+    // Throws `failure` (what, path, FFmpeg's reason) when the last operation or any earlier
+    // write failed.
+    void check(int rc, const char* failure) {
         if (rc >= 0 && m_ctx && m_ctx->pb && m_ctx->pb->error < 0)
             rc = m_ctx->pb->error;
         if (rc < 0)
-            throw ComponentError(QStringLiteral("cannot %1 the %2 file %3: %4")
-                                     .arg(QLatin1String(action), m_what, m_path, avError(rc)));
+            throw ComponentError(QCoreApplication::translate("Encoder", failure).arg(m_what, m_path, avError(rc)));
     }
 
 private:
@@ -134,12 +138,13 @@ class WavEncoder final : public Encoder {
 public:
     explicit WavEncoder(const WavFormat& format) : m_format(format) {
         if (!wavFormatSupported(format))
-            throw ComponentError(QStringLiteral("WAV files cannot be written as %1").arg(describeWav(format)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "WAV files cannot be written as %1")
+                                     .arg(describeWav(format)));
     }
 
     void open(const QString& path) override {
         if (m_out)
-            throw ComponentError(QStringLiteral("the WAV writer already has a file open"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the WAV writer already has a file open"));
         auto out = std::make_unique<Output>("wav", path, QStringLiteral("WAV"));
         // No software tag: a plain header that tools assuming the classic layout also read.
         out->context()->flags |= AVFMT_FLAG_BITEXACT;
@@ -156,7 +161,8 @@ public:
         out->open();
         m_packet.reset(av_packet_alloc());
         if (!m_packet)
-            throw ComponentError(QStringLiteral("cannot write the WAV file %1: out of memory").arg(path));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the WAV file %1: out of memory")
+                                     .arg(path));
         m_out = std::move(out);
         m_frames = 0;
         m_dataBytes = 0;
@@ -166,13 +172,13 @@ public:
 
     void write(const std::int16_t* samples, std::size_t frames) override {
         if (!m_out)
-            throw ComponentError(QStringLiteral("no WAV file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no WAV file is open for writing"));
         if (frames == 0)
             return;
         const std::size_t bytes = frames * static_cast<std::size_t>(bytesPerFrame());
         // The RIFF sizes are 32-bit: past 4 GB the header would describe a shorter file.
         if (m_dataBytes + bytes > std::numeric_limits<std::uint32_t>::max() - 64U)
-            throw ComponentError(QStringLiteral("a WAV file cannot hold more than 4 GB of audio"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "a WAV file cannot hold more than 4 GB of audio"));
         m_buffer.resize(bytes);
         convert(samples, frames * static_cast<std::size_t>(m_format.channels), m_buffer.data());
 
@@ -191,7 +197,7 @@ public:
 
     void finish() override {
         if (!m_out)
-            throw ComponentError(QStringLiteral("no WAV file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no WAV file is open for writing"));
         auto out = std::move(m_out);  // closed whatever happens
         out->finish();
     }
@@ -251,20 +257,22 @@ class WmaEncoder final : public Encoder {
 public:
     explicit WmaEncoder(const WmaProfile& profile) : m_profile(profile) {
         if (!wmaEncoderAvailable())
-            throw ComponentError(QStringLiteral("this FFmpeg has no WMA encoder"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "this FFmpeg has no WMA encoder"));
         if (profile.sampleRate <= 0 || profile.sampleRate > 48000 || profile.channels < 1 ||
             profile.channels > 2 || profile.bitrate < 24000)
-            throw ComponentError(QStringLiteral("WMA cannot be written as %1").arg(describeWma(profile)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "WMA cannot be written as %1")
+                                     .arg(describeWma(profile)));
     }
 
     void open(const QString& path) override {
         if (m_out)
-            throw ComponentError(QStringLiteral("the WMA writer already has a file open"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the WMA writer already has a file open"));
         auto out = std::make_unique<Output>("asf", path, QStringLiteral("WMA"));
         const AVCodec* codec = avcodec_find_encoder_by_name("wmav2");
         CodecPtr ctx(avcodec_alloc_context3(codec));
         if (!ctx)
-            throw ComponentError(QStringLiteral("cannot write the WMA file %1: out of memory").arg(path));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the WMA file %1: out of memory")
+                                     .arg(path));
         ctx->sample_fmt = AV_SAMPLE_FMT_FLTP;
         ctx->sample_rate = m_profile.sampleRate;
         av_channel_layout_default(&ctx->ch_layout, m_profile.channels);
@@ -274,10 +282,12 @@ public:
             ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         int rc = avcodec_open2(ctx.get(), codec, nullptr);
         if (rc < 0)
-            throw ComponentError(QStringLiteral("the WMA encoder refuses %1: %2").arg(describeWma(m_profile), avError(rc)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the WMA encoder refuses %1: %2")
+                                     .arg(describeWma(m_profile), avError(rc)));
         rc = avcodec_parameters_from_context(out->stream()->codecpar, ctx.get());
         if (rc < 0)
-            throw ComponentError(QStringLiteral("cannot prepare the WMA file %1: %2").arg(path, avError(rc)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot prepare the WMA file %1: %2")
+                                     .arg(path, avError(rc)));
         out->stream()->time_base = ctx->time_base;
         // ASF packets are fixed-size and each holds whole wmav2 blocks; with the muxer's
         // default size up to a third of the file can be padding. Size them for four blocks.
@@ -294,7 +304,8 @@ public:
 
         m_packet.reset(av_packet_alloc());
         if (!m_packet)
-            throw ComponentError(QStringLiteral("cannot write the WMA file %1: out of memory").arg(path));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the WMA file %1: out of memory")
+                                     .arg(path));
         m_frameSize = ctx->frame_size > 0 ? ctx->frame_size : 2048;
         m_pending.assign(static_cast<std::size_t>(m_profile.channels), {});
         for (auto& plane : m_pending)
@@ -312,7 +323,7 @@ public:
 
     void write(const std::int16_t* samples, std::size_t frames) override {
         if (!m_out)
-            throw ComponentError(QStringLiteral("no WMA file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no WMA file is open for writing"));
         const auto channels = static_cast<std::size_t>(m_profile.channels);
         const auto frameSize = static_cast<std::size_t>(m_frameSize);
         std::size_t done = 0;
@@ -331,7 +342,7 @@ public:
 
     void finish() override {
         if (!m_out)
-            throw ComponentError(QStringLiteral("no WMA file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no WMA file is open for writing"));
         // The file is closed whatever happens.
         struct Close {
             WmaEncoder* self;
@@ -359,7 +370,7 @@ private:
     void encodePending() {
         FramePtr frame(av_frame_alloc());
         if (!frame)
-            throw ComponentError(QStringLiteral("cannot write the WMA file: out of memory"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the WMA file: out of memory"));
         frame->nb_samples = m_frameSize;
         frame->format = AV_SAMPLE_FMT_FLTP;
         frame->sample_rate = m_profile.sampleRate;
@@ -367,7 +378,8 @@ private:
         if (rc >= 0)
             rc = av_frame_get_buffer(frame.get(), 0);
         if (rc < 0)
-            throw ComponentError(QStringLiteral("cannot write the WMA file: %1").arg(avError(rc)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the WMA file: %1")
+                                     .arg(avError(rc)));
         for (std::size_t c = 0; c < m_pending.size(); ++c) {
             std::memcpy(frame->extended_data[c], m_pending[c].data(), m_pending[c].size() * sizeof(float));
             m_pending[c].clear();
@@ -382,14 +394,15 @@ private:
         Output* out = m_out.get();
         int rc = avcodec_send_frame(m_codec.get(), frame);
         if (rc < 0)
-            throw ComponentError(QStringLiteral("the WMA encoder failed: %1").arg(avError(rc)));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the WMA encoder failed: %1").arg(avError(rc)));
         AVPacket* pkt = m_packet.get();
         while (true) {
             rc = avcodec_receive_packet(m_codec.get(), pkt);
             if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
                 break;
             if (rc < 0)
-                throw ComponentError(QStringLiteral("the WMA encoder failed: %1").arg(avError(rc)));
+                throw ComponentError(QCoreApplication::translate("Encoder", "the WMA encoder failed: %1")
+                                         .arg(avError(rc)));
             av_packet_rescale_ts(pkt, m_codec->time_base, out->stream()->time_base);
             out->writePacket(pkt);
         }
@@ -422,17 +435,18 @@ std::unique_ptr<Encoder> makeWavEncoder(const WavFormat& format) { return std::m
 std::unique_ptr<Encoder> makeWmaEncoder(const WmaProfile& profile) { return std::make_unique<WmaEncoder>(profile); }
 
 QString channelsName(int channels) {
-    if (channels == 1) return QStringLiteral("Mono");
-    if (channels == 2) return QStringLiteral("Stereo");
-    return QStringLiteral("%1 channels").arg(channels);
+    if (channels == 1) return QCoreApplication::translate("Encoder", "Mono");
+    if (channels == 2) return QCoreApplication::translate("Encoder", "Stereo");
+    return QCoreApplication::translate("Encoder", "%1 channels").arg(channels);
 }
 
 QString describeWav(const WavFormat& format) {
-    return QStringLiteral("%1 Hz, %2 bit, %3").arg(format.sampleRate).arg(format.bits).arg(channelsName(format.channels));
+    return QCoreApplication::translate("Encoder", "%1 Hz, %2 bit, %3")
+               .arg(format.sampleRate).arg(format.bits).arg(channelsName(format.channels));
 }
 
 QString describeWma(const WmaProfile& profile) {
-    return QStringLiteral("%1 kbit/s, %2 Hz, %3")
+    return QCoreApplication::translate("Encoder", "%1 kbit/s, %2 Hz, %3")
         .arg(profile.bitrate / 1000)
         .arg(profile.sampleRate)
         .arg(channelsName(profile.channels));

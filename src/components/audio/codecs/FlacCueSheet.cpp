@@ -2,6 +2,7 @@
 
 #include <FLAC/metadata.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstring>
@@ -42,10 +43,12 @@ bool fillTrack(FLAC__StreamMetadata_CueSheet_Track& out, const cue::Track& t) {
     return true;
 }
 
+QString outOfMemory() { return QCoreApplication::translate("FlacCueSheet", "out of memory"); }
+
 // The block for `sheet`; null with `error` set when the sheet cannot be one.
 Block cueSheetBlock(const cue::Sheet& sheet, std::int64_t frames, QString& error) {
     Block block(FLAC__metadata_object_new(FLAC__METADATA_TYPE_CUESHEET));
-    if (!block) return error = QStringLiteral("out of memory"), nullptr;
+    if (!block) return error = outOfMemory(), nullptr;
     FLAC__StreamMetadata_CueSheet& cs = block->data.cue_sheet;
     const QByteArray catalog = sheet.catalog.toLatin1().left(128);
     std::memcpy(cs.media_catalog_number, catalog.constData(), std::size_t(catalog.size()));
@@ -53,22 +56,26 @@ Block cueSheetBlock(const cue::Sheet& sheet, std::int64_t frames, QString& error
     cs.is_cd = true;
     unsigned n = 0;
     for (const cue::Track& t : sheet.tracks) {
-        if (!FLAC__metadata_object_cuesheet_insert_blank_track(block.get(), n)) return error = QStringLiteral("out of memory"), nullptr;
-        if (!fillTrack(cs.tracks[n], t)) return error = QStringLiteral("track %1 has no index").arg(t.number), nullptr;
+        if (!FLAC__metadata_object_cuesheet_insert_blank_track(block.get(), n)) return error = outOfMemory(), nullptr;
+        if (!fillTrack(cs.tracks[n], t)) return error =
+            QCoreApplication::translate("FlacCueSheet", "track %1 has no index")
+                .arg(t.number), nullptr;
         for (const cue::Index& i : t.indexes) {
             const auto offset = FLAC__uint64(i.frames) * kSectorFrames - cs.tracks[n].offset;
             const FLAC__StreamMetadata_CueSheet_Index index{offset, FLAC__byte(i.number)};
             if (!FLAC__metadata_object_cuesheet_track_insert_index(block.get(), n, cs.tracks[n].num_indices, index))
-                return error = QStringLiteral("out of memory"), nullptr;
+                return error = outOfMemory(), nullptr;
         }
         ++n;
     }
-    if (!FLAC__metadata_object_cuesheet_insert_blank_track(block.get(), n)) return error = QStringLiteral("out of memory"), nullptr;
+    if (!FLAC__metadata_object_cuesheet_insert_blank_track(block.get(), n)) return error = outOfMemory(), nullptr;
     cs.tracks[n].number = kLeadOutTrack;
     cs.tracks[n].offset = FLAC__uint64(frames);
     const char* violation = nullptr;
     if (!FLAC__metadata_object_cuesheet_is_legal(block.get(), true, &violation))
-        return error = QString::fromLatin1(violation ? violation : "it is not a legal CD cue sheet"), nullptr;
+        return error = violation ? QString::fromLatin1(violation)
+                                 : QCoreApplication::translate("FlacCueSheet", "it is not a legal CD cue sheet"),
+               nullptr;
     return block;
 }
 
@@ -76,14 +83,15 @@ Block cueSheetBlock(const cue::Sheet& sheet, std::int64_t frames, QString& error
 
 QString writeFlacCueSheet(const QString& path, const cue::Sheet& sheet, std::int64_t frames) {
     const auto failed = [&path](const QString& why) {
-        return QStringLiteral("The cue sheet could not be put into the FLAC file %1: %2").arg(path, why);
+        return QCoreApplication::translate("FlacCueSheet", "The cue sheet could not be put into the FLAC file %1: %2")
+                   .arg(path, why);
     };
     QString error;
     Block block = cueSheetBlock(sheet, frames, error);
     if (!block) return failed(error);
     std::unique_ptr<FLAC__Metadata_Chain, ChainDeleter> chain(FLAC__metadata_chain_new());
     std::unique_ptr<FLAC__Metadata_Iterator, IteratorDeleter> it(FLAC__metadata_iterator_new());
-    if (!chain || !it) return failed(QStringLiteral("out of memory"));
+    if (!chain || !it) return failed(outOfMemory());
     const auto chainError = [&] { return failed(QString::fromLatin1(FLAC__Metadata_ChainStatusString[FLAC__metadata_chain_status(chain.get())])); };
     if (!FLAC__metadata_chain_read(chain.get(), QFile::encodeName(path).constData())) return chainError();
     FLAC__metadata_iterator_init(it.get(), chain.get());

@@ -17,6 +17,7 @@
 #include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -49,7 +50,8 @@ public:
     explicit FlacWriter(const FlacFormat& format) : m_format(format) {
         if (const QString refusal = flacRefusal(format); !refusal.isEmpty()) throw ComponentError(refusal);
         m_encoder = FLAC__stream_encoder_new();
-        if (!m_encoder) throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
+        if (!m_encoder)
+            throw ComponentError(QCoreApplication::translate("Encoder", "The FLAC encoder could not be created."));
         FLAC__stream_encoder_set_channels(m_encoder, static_cast<unsigned>(format.channels));
         FLAC__stream_encoder_set_bits_per_sample(m_encoder, static_cast<unsigned>(format.bits));
         FLAC__stream_encoder_set_sample_rate(m_encoder, static_cast<unsigned>(format.sampleRate));
@@ -70,12 +72,14 @@ public:
     FlacWriter& operator=(const FlacWriter&) = delete;
 
     void open(const QString& path) override {
-        if (m_opened) throw ComponentError(QStringLiteral("the FLAC writer was already used for a file"));
+        if (m_opened)
+            throw ComponentError(QCoreApplication::translate("Encoder", "the FLAC writer was already used for a file"));
         m_path = path;
         m_file = std::fopen(QFile::encodeName(path).constData(), "w+b");
         if (!m_file)
             throw ComponentError(
-                QStringLiteral("cannot create the FLAC file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+                QCoreApplication::translate("Encoder", "cannot create the FLAC file %1: %2")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
         m_opened = true;
         setUpMetadata();
         const FLAC__StreamEncoderInitStatus status =
@@ -83,7 +87,7 @@ public:
                                              &FlacWriter::tellCallback, nullptr, this);
         if (status != FLAC__STREAM_ENCODER_INIT_STATUS_OK) {
             closeFile();
-            throw ComponentError(QStringLiteral("cannot start the FLAC file %1: %2")
+            throw ComponentError(QCoreApplication::translate("Encoder", "cannot start the FLAC file %1: %2")
                                      .arg(path, QString::fromLatin1(FLAC__StreamEncoderInitStatusString[status])));
         }
         checkWritten();
@@ -123,7 +127,7 @@ public:
 
 private:
     void requireOpen() const {
-        if (!m_file) throw ComponentError(QStringLiteral("no FLAC file is open for writing"));
+        if (!m_file) throw ComponentError(QCoreApplication::translate("Encoder", "no FLAC file is open for writing"));
     }
 
     // The padding, and the seek table when the source states its length (libFLAC fills in the
@@ -131,7 +135,8 @@ private:
     // length there is none.
     void setUpMetadata() {
         FLAC__StreamMetadata* padding = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING);
-        if (!padding) throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
+        if (!padding)
+            throw ComponentError(QCoreApplication::translate("Encoder", "The FLAC encoder could not be created."));
         padding->length = kPaddingBytes;
         m_metadata[1] = padding;
         const std::int64_t spacing = std::int64_t{m_format.sampleRate} * kSeekPointSeconds;
@@ -142,7 +147,7 @@ private:
                 !FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
                     m_seekTable, static_cast<unsigned>(spacing), total) ||
                 !FLAC__metadata_object_seektable_template_sort(m_seekTable, true))
-                throw ComponentError(QStringLiteral("The FLAC encoder could not be created."));
+                throw ComponentError(QCoreApplication::translate("Encoder", "The FLAC encoder could not be created."));
             m_metadata[0] = m_seekTable;
             FLAC__stream_encoder_set_total_samples_estimate(m_encoder, total);
         }
@@ -273,13 +278,13 @@ private:
     [[noreturn]] void failState() {
         const FLAC__StreamEncoderState state = FLAC__stream_encoder_get_state(m_encoder);
         closeFile();
-        throw ComponentError(QStringLiteral("cannot write the FLAC file %1: %2")
+        throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the FLAC file %1: %2")
                                  .arg(m_path, QString::fromLatin1(FLAC__StreamEncoderStateString[state])));
     }
 
     [[noreturn]] void fail(int error) {
         closeFile();
-        throw ComponentError(QStringLiteral("cannot write the FLAC file %1: %2")
+        throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the FLAC file %1: %2")
                                  .arg(m_path, QString::fromLocal8Bit(std::strerror(error))));
     }
 
@@ -340,16 +345,18 @@ private:
 
 QString flacRefusal(const FlacFormat& f) {
     if (f.sampleRate < 1 || f.sampleRate > 655350 || f.channels < 1 || f.channels > 8)
-        return QStringLiteral("FLAC cannot encode %1 Hz with %2 channels.").arg(f.sampleRate).arg(f.channels);
+        return QCoreApplication::translate("Encoder", "FLAC cannot encode %1 Hz with %2 channels.")
+                   .arg(f.sampleRate).arg(f.channels);
     if (f.bits != 16 && f.bits != 24)
-        return QStringLiteral("FLAC is written with 16 or 24 bits per sample, not %1.").arg(f.bits);
+        return QCoreApplication::translate("Encoder", "FLAC is written with 16 or 24 bits per sample, not %1.")
+                   .arg(f.bits);
     if (f.level < 0 || f.level > kMaxLevel)
-        return QStringLiteral("The FLAC compression level is 0 to 8, not %1.").arg(f.level);
+        return QCoreApplication::translate("Encoder", "The FLAC compression level is 0 to 8, not %1.").arg(f.level);
     return {};
 }
 
 QString describeFlac(const FlacFormat& f) {
-    return QStringLiteral("%1 Hz, %2 bit, %3, level %4")
+    return QCoreApplication::translate("Encoder", "%1 Hz, %2 bit, %3, level %4")
         .arg(f.sampleRate)
         .arg(f.bits)
         .arg(channelsName(f.channels))

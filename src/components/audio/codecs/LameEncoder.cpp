@@ -2,6 +2,7 @@
 // refusal of LAME's turned into a ComponentError, nothing of LAME's printed.
 #include "components/audio/codecs/Encoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -55,22 +56,26 @@ int vbrCeiling(const MP3Settings& s) { return std::min(s.maxVbrBitrate(), maxKbp
 void checkCombination(const MP3Settings& s) {
     const int rate = s.sampleRate();
     if (s.codingMethod() < 0 && !bitrateFits(s.bitrate(), rate))
-        throw ComponentError(QStringLiteral("The MP3 bitrate %1 kbit/s cannot be written at %2 Hz (possible: %3 kbit/s)")
-                                 .arg(s.bitrate())
-                                 .arg(rate)
-                                 .arg(bitratesAt(rate)));
+        throw ComponentError(
+            QCoreApplication::translate("Encoder", "The MP3 bitrate %1 kbit/s cannot be written at %2 Hz (possible: %3 kbit/s)")
+                .arg(s.bitrate())
+                .arg(rate)
+                .arg(bitratesAt(rate)));
     if (s.codingMethod() >= 0 && !bitrateFits(vbrCeiling(s), rate))
         throw ComponentError(
-            QStringLiteral("The MP3 maximum VBR bitrate %1 kbit/s cannot be written at %2 Hz (possible: %3 kbit/s)")
+            QCoreApplication::translate("Encoder", "The MP3 maximum VBR bitrate %1 kbit/s cannot be written at %2 Hz "
+                                                   "(possible: %3 kbit/s)")
                 .arg(s.maxVbrBitrate())
                 .arg(rate)
                 .arg(bitratesAt(rate)));
     if (s.codingMethod() == 4 && (s.abrBitrate() < minKbpsAt(rate) || s.abrBitrate() > maxKbpsAt(rate)))
-        throw ComponentError(QStringLiteral("The MP3 ABR bitrate %1 kbit/s cannot be written at %2 Hz (possible: %3..%4 kbit/s)")
-                                 .arg(s.abrBitrate())
-                                 .arg(rate)
-                                 .arg(minKbpsAt(rate))
-                                 .arg(maxKbpsAt(rate)));
+        throw ComponentError(
+            QCoreApplication::translate("Encoder", "The MP3 ABR bitrate %1 kbit/s cannot be written at %2 Hz "
+                                                   "(possible: %3..%4 kbit/s)")
+                .arg(s.abrBitrate())
+                .arg(rate)
+                .arg(minKbpsAt(rate))
+                .arg(maxKbpsAt(rate)));
 }
 
 class LameEncoder final : public Encoder {
@@ -92,6 +97,7 @@ public:
 
 private:
     void configure();
+    void configureQuality();
     void set(int result, const char* property, int value);
     void writeBytes(const unsigned char* data, int size);
     [[noreturn]] void fail(const QString& what) const;
@@ -102,72 +108,97 @@ private:
     std::vector<unsigned char> m_buffer;
 };
 
+// `property` is one of the MP3 settings' names, translated with them.
 void LameEncoder::set(int result, const char* property, int value) {
     if (result < 0)
-        throw ComponentError(QStringLiteral("The MP3 encoder refused the %1 %2").arg(QLatin1String(property)).arg(value));
+        //: %1 an MP3 setting's name, %2 its value
+        throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 encoder refused the %1 %2")
+                                 .arg(QCoreApplication::translate("MP3Settings", property))
+                                 .arg(value));
 }
 
 void LameEncoder::configure() {
     const MP3Settings& s = m_settings;
     lame_global_flags* g = m_lame;
-    set(lame_set_errorf(g, collectError), "error handler", 0);
-    set(lame_set_msgf(g, dropMessage), "message handler", 0);
-    set(lame_set_debugf(g, dropMessage), "debug handler", 0);
+    set(lame_set_errorf(g, collectError), QT_TRANSLATE_NOOP("MP3Settings", "error handler"), 0);
+    set(lame_set_msgf(g, dropMessage), QT_TRANSLATE_NOOP("MP3Settings", "message handler"), 0);
+    set(lame_set_debugf(g, dropMessage), QT_TRANSLATE_NOOP("MP3Settings", "debug handler"), 0);
     lame_set_write_id3tag_automatic(g, 0);
 
-    set(lame_set_num_channels(g, s.channels()), "channel count", s.channels());
-    set(lame_set_in_samplerate(g, s.sampleRate()), "input sample rate", s.sampleRate());
-    set(lame_set_out_samplerate(g, s.sampleRate()), "sample rate", s.sampleRate());
-    set(lame_set_free_format(g, 0), "free format", 0);
+    set(lame_set_num_channels(g, s.channels()), QT_TRANSLATE_NOOP("MP3Settings", "channel count"), s.channels());
+    set(lame_set_in_samplerate(g, s.sampleRate()), QT_TRANSLATE_NOOP("MP3Settings", "input sample rate"), s.sampleRate());
+    set(lame_set_out_samplerate(g, s.sampleRate()), QT_TRANSLATE_NOOP("MP3Settings", "sample rate"), s.sampleRate());
+    set(lame_set_free_format(g, 0), QT_TRANSLATE_NOOP("MP3Settings", "free format"), 0);
 
     // Mono with two channels downmixes; one channel writes mono whatever the mode.
     static constexpr std::array<MPEG_mode, 5> modes{MONO, STEREO, JOINT_STEREO, JOINT_STEREO, DUAL_CHANNEL};
     const int mode = s.channels() == 1 ? 0 : s.channelMode();
-    set(lame_set_mode(g, modes.at(static_cast<std::size_t>(mode))), "channel mode", s.channelMode());
-    if (mode == 3) set(lame_set_force_ms(g, 1), "forced joint stereo", 1);
+    set(lame_set_mode(g, modes.at(static_cast<std::size_t>(mode))),
+        QT_TRANSLATE_NOOP("MP3Settings", "channel mode"), s.channelMode());
+    if (mode == 3) set(lame_set_force_ms(g, 1), QT_TRANSLATE_NOOP("MP3Settings", "forced joint stereo"), 1);
 
     static constexpr std::array<vbr_mode, 6> methods{vbr_off, vbr_default, vbr_rh, vbr_mt, vbr_mtrh, vbr_abr};
-    set(lame_set_VBR(g, methods.at(static_cast<std::size_t>(s.codingMethod() + 1))), "coding method", s.codingMethod());
+    set(lame_set_VBR(g, methods.at(static_cast<std::size_t>(s.codingMethod() + 1))),
+        QT_TRANSLATE_NOOP("MP3Settings", "coding method"), s.codingMethod());
     if (s.codingMethod() < 0) {
-        set(lame_set_brate(g, s.bitrate()), "bitrate", s.bitrate());
+        set(lame_set_brate(g, s.bitrate()), QT_TRANSLATE_NOOP("MP3Settings", "bitrate"), s.bitrate());
     } else {
-        set(lame_set_VBR_q(g, s.vbrQuality()), "VBR quality", s.vbrQuality());
-        set(lame_set_VBR_max_bitrate_kbps(g, vbrCeiling(s)), "maximum VBR bitrate", s.maxVbrBitrate());
-        set(lame_set_VBR_hard_min(g, s.enforceMinBitrate() ? 1 : 0), "enforce minimum bitrate", s.enforceMinBitrate());
-        if (s.codingMethod() == 4) set(lame_set_VBR_mean_bitrate_kbps(g, s.abrBitrate()), "ABR bitrate", s.abrBitrate());
+        set(lame_set_VBR_q(g, s.vbrQuality()), QT_TRANSLATE_NOOP("MP3Settings", "VBR quality"), s.vbrQuality());
+        set(lame_set_VBR_max_bitrate_kbps(g, vbrCeiling(s)),
+            QT_TRANSLATE_NOOP("MP3Settings", "maximum VBR bitrate"), s.maxVbrBitrate());
+        set(lame_set_VBR_hard_min(g, s.enforceMinBitrate() ? 1 : 0),
+            QT_TRANSLATE_NOOP("MP3Settings", "enforce minimum bitrate"), s.enforceMinBitrate());
+        if (s.codingMethod() == 4) set(lame_set_VBR_mean_bitrate_kbps(g, s.abrBitrate()),
+                                       QT_TRANSLATE_NOOP("MP3Settings", "ABR bitrate"), s.abrBitrate());
     }
+    configureQuality();
+}
 
-    set(lame_set_quality(g, s.encoderQuality()), "encoder quality", s.encoderQuality());
-    set(lame_set_bWriteVbrTag(g, s.writeVbrHeader() ? 1 : 0), "VBR header", s.writeVbrHeader());
-    set(lame_set_disable_reservoir(g, s.bitReservoir() ? 0 : 1), "bit reservoir", s.bitReservoir());
-    set(lame_set_allow_diff_short(g, s.blockTypesMayDiffer() ? 1 : 0), "block types", s.blockTypesMayDiffer());
-    set(lame_set_no_short_blocks(g, s.shortBlocks() ? 0 : 1), "short blocks", s.shortBlocks());
+// The options beside the rate, channels and coding: quality, frames and filters.
+void LameEncoder::configureQuality() {
+    const MP3Settings& s = m_settings;
+    lame_global_flags* g = m_lame;
+    set(lame_set_quality(g, s.encoderQuality()), QT_TRANSLATE_NOOP("MP3Settings", "encoder quality"), s.encoderQuality());
+    set(lame_set_bWriteVbrTag(g, s.writeVbrHeader() ? 1 : 0),
+        QT_TRANSLATE_NOOP("MP3Settings", "VBR header"), s.writeVbrHeader());
+    set(lame_set_disable_reservoir(g, s.bitReservoir() ? 0 : 1),
+        QT_TRANSLATE_NOOP("MP3Settings", "bit reservoir"), s.bitReservoir());
+    set(lame_set_allow_diff_short(g, s.blockTypesMayDiffer() ? 1 : 0),
+        QT_TRANSLATE_NOOP("MP3Settings", "block types"), s.blockTypesMayDiffer());
+    set(lame_set_no_short_blocks(g, s.shortBlocks() ? 0 : 1),
+        QT_TRANSLATE_NOOP("MP3Settings", "short blocks"), s.shortBlocks());
     static constexpr std::array emphasis{0, 1, 3};
-    set(lame_set_emphasis(g, emphasis.at(static_cast<std::size_t>(s.deEmphasis()))), "de-emphasis", s.deEmphasis());
+    set(lame_set_emphasis(g, emphasis.at(static_cast<std::size_t>(s.deEmphasis()))),
+        QT_TRANSLATE_NOOP("MP3Settings", "de-emphasis"), s.deEmphasis());
     // Off keeps LAME's own default, which only limits frames to the largest MPEG frame.
-    set(lame_set_strict_ISO(g, s.strictIso() ? MDB_STRICT_ISO : MDB_MAXIMUM), "strict ISO", s.strictIso());
+    set(lame_set_strict_ISO(g, s.strictIso() ? MDB_STRICT_ISO : MDB_MAXIMUM),
+        QT_TRANSLATE_NOOP("MP3Settings", "strict ISO"), s.strictIso());
     switch (s.athControl()) {
-    case 1: set(lame_set_ATHonly(g, 1), "ATH control", 1); break;
-    case 2: set(lame_set_noATH(g, 1), "ATH control", 2); break;
-    case 3: set(lame_set_ATHshort(g, 1), "ATH control", 3); break;
+    case 1: set(lame_set_ATHonly(g, 1), QT_TRANSLATE_NOOP("MP3Settings", "ATH control"), 1); break;
+    case 2: set(lame_set_noATH(g, 1), QT_TRANSLATE_NOOP("MP3Settings", "ATH control"), 2); break;
+    case 3: set(lame_set_ATHshort(g, 1), QT_TRANSLATE_NOOP("MP3Settings", "ATH control"), 3); break;
     default: break;
     }
-    if (s.lowpassFrequency() > 0) set(lame_set_lowpassfreq(g, s.lowpassFrequency()), "lowpass frequency", s.lowpassFrequency());
-    if (s.highpassFrequency() > 0) set(lame_set_highpassfreq(g, s.highpassFrequency()), "highpass frequency", s.highpassFrequency());
-    if (s.lowpassWidth() > 0) set(lame_set_lowpasswidth(g, s.lowpassWidth()), "lowpass width", s.lowpassWidth());
-    if (s.highpassWidth() > 0) set(lame_set_highpasswidth(g, s.highpassWidth()), "highpass width", s.highpassWidth());
-    set(lame_set_error_protection(g, s.crc() ? 1 : 0), "CRC", s.crc());
+    if (s.lowpassFrequency() > 0) set(lame_set_lowpassfreq(g, s.lowpassFrequency()),
+                                      QT_TRANSLATE_NOOP("MP3Settings", "lowpass frequency"), s.lowpassFrequency());
+    if (s.highpassFrequency() > 0) set(lame_set_highpassfreq(g, s.highpassFrequency()),
+                                       QT_TRANSLATE_NOOP("MP3Settings", "highpass frequency"), s.highpassFrequency());
+    if (s.lowpassWidth() > 0) set(lame_set_lowpasswidth(g, s.lowpassWidth()),
+                                  QT_TRANSLATE_NOOP("MP3Settings", "lowpass width"), s.lowpassWidth());
+    if (s.highpassWidth() > 0) set(lame_set_highpasswidth(g, s.highpassWidth()),
+                                   QT_TRANSLATE_NOOP("MP3Settings", "highpass width"), s.highpassWidth());
+    set(lame_set_error_protection(g, s.crc() ? 1 : 0), QT_TRANSLATE_NOOP("MP3Settings", "CRC"), s.crc());
 }
 
 void LameEncoder::prepare() {
     checkCombination(m_settings);
     m_lame = lame_init();
-    if (!m_lame) throw ComponentError(QStringLiteral("The MP3 encoder could not start"));
+    if (!m_lame) throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 encoder could not start"));
     try {
         configure();
         t_lameErrors.clear();
         if (lame_init_params(m_lame) < 0)
-            throw ComponentError(QStringLiteral("The MP3 encoder cannot write %1: %2")
+            throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 encoder cannot write %1: %2")
                                      .arg(m_settings.description(), QString::fromLocal8Bit(t_lameErrors.c_str()).trimmed()));
         // LAME replaces values it cannot use instead of refusing them; a file other than the
         // one described must not be written.
@@ -176,7 +207,8 @@ void LameEncoder::prepare() {
             (cbr && lame_get_brate(m_lame) != m_settings.bitrate()) ||
             (!cbr && lame_get_VBR_max_bitrate_kbps(m_lame) != vbrCeiling(m_settings)) ||
             (m_settings.codingMethod() == 4 && lame_get_VBR_mean_bitrate_kbps(m_lame) != m_settings.abrBitrate()))
-            throw ComponentError(QStringLiteral("The MP3 encoder cannot write %1").arg(m_settings.description()));
+            throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 encoder cannot write %1")
+                                     .arg(m_settings.description()));
     } catch (...) {
         lame_close(m_lame);
         m_lame = nullptr;
@@ -185,13 +217,16 @@ void LameEncoder::prepare() {
 }
 
 void LameEncoder::open(const QString& path) {
-    if (m_lame) throw ComponentError(QStringLiteral("The MP3 encoder is already writing %1").arg(m_file.fileName()));
+    if (m_lame)
+        throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 encoder is already writing %1")
+                                 .arg(m_file.fileName()));
     prepare();
     try {
         m_file.setFileName(path);
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             throw ComponentError(
-                QStringLiteral("Could not create %1: %2").arg(QDir::toNativeSeparators(path), m_file.errorString()));
+                QCoreApplication::translate("Encoder", "Could not create %1: %2")
+                    .arg(QDir::toNativeSeparators(path), m_file.errorString()));
     } catch (...) {
         lame_close(m_lame);
         m_lame = nullptr;
@@ -200,7 +235,8 @@ void LameEncoder::open(const QString& path) {
 }
 
 void LameEncoder::fail(const QString& what) const {
-    throw ComponentError(QStringLiteral("Could not write to %1: %2").arg(QDir::toNativeSeparators(m_file.fileName()), what));
+    throw ComponentError(QCoreApplication::translate("Encoder", "Could not write to %1: %2")
+                             .arg(QDir::toNativeSeparators(m_file.fileName()), what));
 }
 
 void LameEncoder::writeBytes(const unsigned char* data, int size) {
@@ -210,7 +246,8 @@ void LameEncoder::writeBytes(const unsigned char* data, int size) {
 }
 
 void LameEncoder::write(const std::int16_t* samples, std::size_t frames) {
-    if (!m_lame || !m_file.isOpen()) throw ComponentError(QStringLiteral("The MP3 file is not open for writing"));
+    if (!m_lame || !m_file.isOpen())
+        throw ComponentError(QCoreApplication::translate("Encoder", "The MP3 file is not open for writing"));
     const std::size_t channels = static_cast<std::size_t>(m_settings.channels());
     constexpr std::size_t chunk = 8192;
     // Worst case output for n frames: 1.25 n + 7200 bytes.
@@ -222,7 +259,7 @@ void LameEncoder::write(const std::int16_t* samples, std::size_t frames) {
         const int produced = channels == 2
             ? lame_encode_buffer_interleaved(m_lame, const_cast<short*>(samples), static_cast<int>(n), m_buffer.data(), bufferSize)
             : lame_encode_buffer(m_lame, samples, samples, static_cast<int>(n), m_buffer.data(), bufferSize);
-        if (produced < 0) fail(QStringLiteral("the MP3 encoder failed (code %1)").arg(produced));
+        if (produced < 0) fail(QCoreApplication::translate("Encoder", "the MP3 encoder failed (code %1)").arg(produced));
         writeBytes(m_buffer.data(), produced);
         samples += n * channels;
         frames -= n;
@@ -233,13 +270,13 @@ void LameEncoder::finish() {
     if (!m_lame || !m_file.isOpen()) throw ComponentError(QStringLiteral("The MP3 file is not open for writing"));
     m_buffer.resize(std::max<std::size_t>(m_buffer.size(), 8192));
     const int flushed = lame_encode_flush(m_lame, m_buffer.data(), static_cast<int>(m_buffer.size()));
-    if (flushed < 0) fail(QStringLiteral("the MP3 encoder failed (code %1)").arg(flushed));
+    if (flushed < 0) fail(QCoreApplication::translate("Encoder", "the MP3 encoder failed (code %1)").arg(flushed));
     writeBytes(m_buffer.data(), flushed);
     if (m_settings.writeVbrHeader()) {
         // The first frame was reserved for the Xing/Info tag; it now gets the real frame count,
         // sizes and gapless data. No ID3v2 tag precedes it.
         const std::size_t size = lame_get_lametag_frame(m_lame, m_buffer.data(), m_buffer.size());
-        if (size > m_buffer.size()) fail(QStringLiteral("the MP3 header frame does not fit"));
+        if (size > m_buffer.size()) fail(QCoreApplication::translate("Encoder", "the MP3 header frame does not fit"));
         if (size > 0) {
             if (!m_file.seek(0)) fail(m_file.errorString());
             writeBytes(m_buffer.data(), static_cast<int>(size));

@@ -22,6 +22,7 @@
 #include <opus/opus.h>
 #include <opus/opus_multistream.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -36,7 +37,9 @@
 
 namespace {
 
-const char* const kModeNames[] = {"VBR", "constrained VBR", "CBR"};
+//: Opus bitrate modes
+const char* const kModeNames[] = {QT_TRANSLATE_NOOP("Encoder", "VBR"), QT_TRANSLATE_NOOP("Encoder", "constrained VBR"),
+                                  QT_TRANSLATE_NOOP("Encoder", "CBR")};
 
 constexpr int kOpusRate = 48000;
 constexpr std::size_t kFrameSize = 960;           // 20 ms at 48 kHz
@@ -70,12 +73,13 @@ public:
 
     void open(const QString& path) override {
         if (m_single || m_multi || m_file)
-            throw ComponentError(QStringLiteral("the Opus writer was already used for a file"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the Opus writer was already used for a file"));
         m_path = path;
         m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
         if (!m_file)
             throw ComponentError(
-                QStringLiteral("cannot create the Opus file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+                QCoreApplication::translate("Encoder", "cannot create the Opus file %1: %2")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
         createEncoder();
         check(ctl(OPUS_SET_BITRATE(m_format.bitrateKbps * 1000)));
         check(ctl(OPUS_SET_VBR(m_format.mode == 2 ? 0 : 1)));
@@ -109,7 +113,9 @@ public:
         // cancelled before its first block, is not finished.
         if (m_framesWritten == 0) {
             closeFile();
-            throw ComponentError(QStringLiteral("cannot write the Opus file %1: it holds no audio").arg(m_path));
+            throw ComponentError(
+                QCoreApplication::translate("Encoder", "cannot write the Opus file %1: it holds no audio")
+                    .arg(m_path));
         }
         if (m_resampler) {
             const std::vector<std::int16_t>& rest = m_resampler->flush();
@@ -240,7 +246,8 @@ private:
     }
 
     void requireOpen() const {
-        if (!m_file || (!m_single && !m_multi)) throw ComponentError(QStringLiteral("no Opus file is open for writing"));
+        if (!m_file || (!m_single && !m_multi))
+            throw ComponentError(QCoreApplication::translate("Encoder", "no Opus file is open for writing"));
     }
 
     void check(int rc) {
@@ -250,12 +257,13 @@ private:
     [[noreturn]] void failWith(int rc) {
         closeFile();
         throw ComponentError(
-            QStringLiteral("cannot write the Opus file %1: %2").arg(m_path, QString::fromUtf8(opus_strerror(rc))));
+            QCoreApplication::translate("Encoder", "cannot write the Opus file %1: %2")
+                .arg(m_path, QString::fromUtf8(opus_strerror(rc))));
     }
 
     [[noreturn]] void fail(int error) {
         closeFile();
-        throw ComponentError(QStringLiteral("cannot write the Opus file %1: %2")
+        throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the Opus file %1: %2")
                                  .arg(m_path, QString::fromLocal8Bit(std::strerror(error))));
     }
 
@@ -294,22 +302,25 @@ private:
 
 QString opusRefusal(const OpusFormat& f) {
     if (f.sampleRate < 1000 || f.sampleRate > 768000 || f.channels < 1 || f.channels > channel_layout::kMaxChannels)
-        return QStringLiteral("Opus cannot encode %1 Hz with %2 channels.").arg(f.sampleRate).arg(f.channels);
+        return QCoreApplication::translate("Encoder", "Opus cannot encode %1 Hz with %2 channels.")
+                   .arg(f.sampleRate).arg(f.channels);
     // libopus takes up to 256 kbit/s a channel.
     const int most = std::max(512, 256 * f.channels);
     if (f.bitrateKbps < 6 || f.bitrateKbps > most)
-        return QStringLiteral("The Opus bitrate is 6 to %2 kbit/s, not %1.").arg(f.bitrateKbps).arg(most);
-    if (f.mode < 0 || f.mode > 2) return QStringLiteral("The Opus bitrate mode %1 is not known.").arg(f.mode);
+        return QCoreApplication::translate("Encoder", "The Opus bitrate is 6 to %2 kbit/s, not %1.")
+                   .arg(f.bitrateKbps).arg(most);
+    if (f.mode < 0 || f.mode > 2) return QCoreApplication::translate("Encoder", "The Opus bitrate mode %1 is not known.")
+                                             .arg(f.mode);
     if (f.complexity < 0 || f.complexity > 10)
-        return QStringLiteral("The Opus complexity is 0 to 10, not %1.").arg(f.complexity);
+        return QCoreApplication::translate("Encoder", "The Opus complexity is 0 to 10, not %1.").arg(f.complexity);
     return {};
 }
 
 QString describeOpus(const OpusFormat& f) {
     const int mode = f.mode >= 0 && f.mode <= 2 ? f.mode : 0;
-    return QStringLiteral("%1 kbit/s %2, %3, complexity %4")
+    return QCoreApplication::translate("Encoder", "%1 kbit/s %2, %3, complexity %4")
         .arg(f.bitrateKbps)
-        .arg(QLatin1String(kModeNames[mode]))
+        .arg(QCoreApplication::translate("Encoder", kModeNames[mode]))
         .arg(channelsName(f.channels))
         .arg(f.complexity);
 }

@@ -11,6 +11,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -44,7 +45,9 @@ struct Resampler::Impl {
         const int inCount = static_cast<int>(frames);
         for (;;) {
             const int room = swr_get_out_samples(swr, samples ? inCount : 0);
-            if (room < 0) throw ComponentError(QStringLiteral("Audio conversion failed: %1").arg(avErrorText(room)));
+            if (room < 0)
+                throw ComponentError(QCoreApplication::translate("Resampler", "Audio conversion failed: %1")
+                                         .arg(avErrorText(room)));
             if (room == 0 && samples) return;
             // Room for at least one block even when draining (the estimate can be 0 there).
             const std::size_t capacity = static_cast<std::size_t>(room > 0 ? room : 0) + 256;
@@ -56,7 +59,8 @@ struct Resampler::Impl {
                                              samples ? inCount : 0);
             if (produced < 0) {
                 out.resize(used);
-                throw ComponentError(QStringLiteral("Audio conversion failed: %1").arg(avErrorText(produced)));
+                throw ComponentError(QCoreApplication::translate("Resampler", "Audio conversion failed: %1")
+                                         .arg(avErrorText(produced)));
             }
             out.resize(used + static_cast<std::size_t>(produced) * static_cast<std::size_t>(to.channels));
             // Converting: the output room covered everything. Draining: go on until it runs dry.
@@ -70,11 +74,12 @@ Resampler::Resampler(PcmFormat from, PcmFormat to) : d(std::make_unique<Impl>())
         return f.sampleRate > 0 && f.sampleRate <= 768000 && f.channels >= 1 && f.channels <= channel_layout::kMaxChannels;
     };
     if (!valid(from) || !valid(to))
-        throw ComponentError(QStringLiteral("Cannot convert audio from %1 Hz, %2 channels to %3 Hz, %4 channels.")
-                                 .arg(from.sampleRate)
-                                 .arg(from.channels)
-                                 .arg(to.sampleRate)
-                                 .arg(to.channels));
+        throw ComponentError(
+            QCoreApplication::translate("Resampler", "Cannot convert audio from %1 Hz, %2 channels to %3 Hz, %4 channels.")
+                .arg(from.sampleRate)
+                .arg(from.channels)
+                .arg(to.sampleRate)
+                .arg(to.channels));
     d->from = from;
     d->to = to;
     if (from == to) return;
@@ -94,10 +99,11 @@ Resampler::Resampler(PcmFormat from, PcmFormat to) : d(std::make_unique<Impl>())
     }
     if (rc >= 0) rc = swr_init(d->swr);
     if (rc < 0)
-        throw ComponentError(QStringLiteral("Cannot set up the audio conversion from %1 Hz to %2 Hz: %3")
-                                 .arg(from.sampleRate)
-                                 .arg(to.sampleRate)
-                                 .arg(avErrorText(rc)));
+        throw ComponentError(
+            QCoreApplication::translate("Resampler", "Cannot set up the audio conversion from %1 Hz to %2 Hz: %3")
+                .arg(from.sampleRate)
+                .arg(to.sampleRate)
+                .arg(avErrorText(rc)));
 }
 
 Resampler::~Resampler() = default;

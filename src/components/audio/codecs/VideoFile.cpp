@@ -10,6 +10,7 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,7 +147,8 @@ void VideoFile::endOfTrack() {
     if (stated <= 0 || statedSeconds - static_cast<double>(total) / m_rate <= tolerance) return;
     const double dataEnd = Decoder::dataEndSeconds(m_path, statedSeconds - kDataEndLookBackSeconds);
     if (dataEnd >= 0 && statedSeconds - dataEnd <= tolerance) return;
-    m_readError = QStringLiteral("The sound track of %1 ends after %2 s of the %3 s its file states: the file is incomplete.")
+    m_readError = QCoreApplication::translate("VideoFile", "The sound track of %1 ends after %2 s of the %3 s its file "
+                                                           "states: the file is incomplete.")
                       .arg(quoted(m_path))
                       .arg(static_cast<double>(total) / m_rate, 0, 'f', 1)
                       .arg(statedSeconds, 0, 'f', 1);

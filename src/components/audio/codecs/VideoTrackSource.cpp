@@ -2,6 +2,8 @@
 
 #include "components/audio/codecs/VideoFile.h"
 
+#include <QCoreApplication>
+
 namespace audio {
 
 bool VideoTrackSource::open() {
@@ -10,7 +12,7 @@ bool VideoTrackSource::open() {
     if (m_reader.fileName() != m_path) m_reader.Open(m_path);
     if (m_reader.isOpen()) return true;
     m_error = m_reader.reason();
-    if (m_error.isEmpty()) m_error = QStringLiteral("The video could not be opened.");
+    if (m_error.isEmpty()) m_error = QCoreApplication::translate("VideoFile", "The video could not be opened.");
     return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include <vorbis/vorbisenc.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -37,17 +38,18 @@ constexpr int kProbedKbps[] = {16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160
 constexpr int kQualityKbps[] = {64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 500};
 
 QString describeOgg(const OggFormat& f) {
-    QString text = QStringLiteral("%1 Hz, %2, ").arg(f.sampleRate).arg(channelsName(f.channels));
+    //: The start of an Ogg Vorbis format's description; a quality or bitrate follows
+    QString text = QCoreApplication::translate("Encoder", "%1 Hz, %2, ").arg(f.sampleRate).arg(channelsName(f.channels));
     if (f.quality > 0)
-        return text + QStringLiteral("quality %1").arg(f.quality / 100.0);
+        return text + QCoreApplication::translate("Encoder", "quality %1").arg(f.quality / 100.0);
     if (f.nominalKbps > 0)
-        text += QStringLiteral("%1 kbit/s").arg(f.nominalKbps);
+        text += QCoreApplication::translate("Encoder", "%1 kbit/s").arg(f.nominalKbps);
     else
-        text += QStringLiteral("managed bitrate");
+        text += QCoreApplication::translate("Encoder", "managed bitrate");
     if (f.minKbps > 0)
-        text += QStringLiteral(", min %1 kbit/s").arg(f.minKbps);
+        text += QCoreApplication::translate("Encoder", ", min %1 kbit/s").arg(f.minKbps);
     if (f.maxKbps > 0)
-        text += QStringLiteral(", max %1 kbit/s").arg(f.maxKbps);
+        text += QCoreApplication::translate("Encoder", ", max %1 kbit/s").arg(f.maxKbps);
     return text;
 }
 
@@ -56,15 +58,19 @@ QString describeOgg(const OggFormat& f) {
 QString vorbisAlternatives(const OggFormat& f) {
     if (f.sampleRate <= 0 || f.channels < 1 || f.channels > 2) return {};
     const VorbisBitrates range = vorbisNominalRange(f.sampleRate, f.channels);
-    const QString what = QStringLiteral("%1 Hz, %2").arg(f.sampleRate).arg(channelsName(f.channels));
+    const QString what = QCoreApplication::translate("Encoder", "%1 Hz, %2")
+                             .arg(f.sampleRate).arg(channelsName(f.channels));
     if (f.quality <= 0 && range.minKbps > 0)
-        return QStringLiteral(": at %1 it takes nominal bitrates of %2 to %3 kbit/s.")
+        //: Follows a refusal such as "Ogg Vorbis cannot encode ..."
+        return QCoreApplication::translate("Encoder", ": at %1 it takes nominal bitrates of %2 to %3 kbit/s.")
             .arg(what)
             .arg(range.minKbps)
             .arg(range.maxKbps);
     if (f.quality <= 0)
-        return QStringLiteral(": at %1 it takes no set bitrate, only a quality.").arg(what);
-    return QStringLiteral(": it encodes Mono or Stereo at up to 200000 Hz, at qualities from 0 to 10.");
+        //: Follows a refusal such as "Ogg Vorbis cannot encode ..."
+        return QCoreApplication::translate("Encoder", ": at %1 it takes no set bitrate, only a quality.").arg(what);
+    //: Follows a refusal such as "Ogg Vorbis cannot encode ..."
+    return QCoreApplication::translate("Encoder", ": it encodes Mono or Stereo at up to 200000 Hz, at qualities from 0 to 10.");
 }
 
 class VorbisEncoder final : public Encoder {
@@ -88,7 +94,8 @@ public:
         }
         if (rc != 0) {
             vorbis_info_clear(&m_info);
-            throw ComponentError(QStringLiteral("Ogg Vorbis cannot encode %1 (error %2)").arg(describeOgg(format)).arg(rc) +
+            throw ComponentError(QCoreApplication::translate("Encoder", "Ogg Vorbis cannot encode %1 (error %2)")
+                                     .arg(describeOgg(format)).arg(rc) +
                                  vorbisAlternatives(format));
         }
     }
@@ -108,12 +115,13 @@ public:
 
     void open(const QString& path) override {
         if (m_started)
-            throw ComponentError(QStringLiteral("the Ogg Vorbis writer was already used for a file"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "the Ogg Vorbis writer was already used for a file"));
         m_path = path;
         m_file = std::fopen(QFile::encodeName(path).constData(), "wb");
         if (!m_file)
             throw ComponentError(
-                QStringLiteral("cannot create the Ogg Vorbis file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+                QCoreApplication::translate("Encoder", "cannot create the Ogg Vorbis file %1: %2")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
 
         vorbis_comment_init(&m_comment);
         vorbis_analysis_init(&m_dsp, &m_info);
@@ -136,7 +144,7 @@ public:
 
     void write(const std::int16_t* samples, std::size_t frames) override {
         if (!m_file)
-            throw ComponentError(QStringLiteral("no Ogg Vorbis file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no Ogg Vorbis file is open for writing"));
         const auto channels = static_cast<std::size_t>(m_format.channels);
         // libvorbis chooses block sizes from the lookahead it holds, so the size of the pieces
         // shapes the stream: 1024 frames, as oggenc gives it, make the same packets as oggenc
@@ -160,7 +168,7 @@ public:
 
     void finish() override {
         if (!m_file)
-            throw ComponentError(QStringLiteral("no Ogg Vorbis file is open for writing"));
+            throw ComponentError(QCoreApplication::translate("Encoder", "no Ogg Vorbis file is open for writing"));
         vorbis_analysis_wrote(&m_dsp, 0);
         drain();
         ogg_page page;
@@ -196,7 +204,7 @@ private:
 
     [[noreturn]] void fail(int error) {
         closeFile();
-        throw ComponentError(QStringLiteral("cannot write the Ogg Vorbis file %1: %2")
+        throw ComponentError(QCoreApplication::translate("Encoder", "cannot write the Ogg Vorbis file %1: %2")
                                  .arg(m_path, QString::fromLocal8Bit(std::strerror(error))));
     }
 

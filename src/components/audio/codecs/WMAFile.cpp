@@ -5,6 +5,8 @@
 #include "components/audio/codecs/Resampler.h"
 #include "components/audio/settings/OutputSettings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::int16_t stateReading = 1;
@@ -62,7 +64,7 @@ void WMAFile::Create(const QString& path) {
 
 void WMAFile::WriteBlock(const SampleBlock& block) {
     if (!m_writer)
-        throw ComponentError(QStringLiteral("No WMA file is open for writing."));
+        throw ComponentError(QCoreApplication::translate("AudioFile", "No WMA file is open for writing."));
     audio_detail::writeThrough(*m_writer, m_resampler.get(), m_incoming, block);
     // Counted in the profile's format; a conversion's delay is ignored here.
     const auto frames = static_cast<std::int64_t>(block.size()) / m_incoming.channels;
@@ -71,13 +73,14 @@ void WMAFile::WriteBlock(const SampleBlock& block) {
 
 SampleBlock WMAFile::ReadBlock(int sampleCount) {
     if (!m_reader)
-        throw ComponentError(QStringLiteral("No file is open for reading."));
+        throw ComponentError(QCoreApplication::translate("AudioFile", "No file is open for reading."));
     return audio_detail::readThrough(*m_reader, sampleCount);
 }
 
 void WMAFile::DeclareInputFormat(int sampleRate, int channels) {
     if (sampleRate < 0 || channels < 0)
-        throw ComponentError(QStringLiteral("%1 Hz with %2 channels is not an audio format.").arg(sampleRate).arg(channels));
+        throw ComponentError(QCoreApplication::translate("AudioFile", "%1 Hz with %2 channels is not an audio format.")
+                                 .arg(sampleRate).arg(channels));
     m_declared = {sampleRate, channels};
     if (!m_writer)
         return;
@@ -133,7 +136,8 @@ bool WMAFile::WMASupported() const { return wmaEncoderAvailable(); }
 void WMAFile::setWMProfile(int number) {
     if (number < 0 || number >= ProfileCount())
         throw ComponentError(
-            QStringLiteral("There is no WMA profile %1 (profiles are 0 to %2).").arg(number).arg(ProfileCount() - 1));
+            QCoreApplication::translate("AudioFile", "There is no WMA profile %1 (profiles are 0 to %2).")
+                .arg(number).arg(ProfileCount() - 1));
     m_profile = number;
 }
 

@@ -1,9 +1,17 @@
 #include "components/audio/engine/AudioJob.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace audio {
+namespace {
+// An endpoint's own error, or `fallback` (marked for translation) when it gave none.
+QString reasonOr(const QString& error, const char* fallback) {
+    return error.isEmpty() ? QCoreApplication::translate("AudioJob", fallback) : error;
+}
+}  // namespace
 
 double JobProgress::fraction() const {
     if (total <= 0) return 0.0;
@@ -25,8 +33,7 @@ JobOutcome AudioJob::finish(JobOutcome outcome) {
     const bool closed = m_sink.close();
     if (outcome.end == JobEnd::Written && !closed) {
         outcome.end = JobEnd::Failed;
-        outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be completed.")
-                                                  : m_sink.error();
+        outcome.reason = reasonOr(m_sink.error(), QT_TRANSLATE_NOOP("AudioJob", "The output file could not be completed."));
     }
     m_listener.finished(outcome);
     return outcome;
@@ -41,14 +48,14 @@ JobOutcome AudioJob::run() {
 
 QString AudioJob::open() {
     if (!m_source.open())
-        return m_source.error().isEmpty() ? QStringLiteral("The file could not be opened as audio.") : m_source.error();
+        return reasonOr(m_source.error(), QT_TRANSLATE_NOOP("AudioJob", "The file could not be opened as audio."));
     const int rate = m_source.sampleRate();
     const int channels = m_source.channels();
-    if (rate <= 0 || channels <= 0) return QStringLiteral("The source holds no audio.");
+    if (rate <= 0 || channels <= 0) return QCoreApplication::translate("AudioJob", "The source holds no audio.");
     m_sink.sourceBits(m_source.bits());
     m_sink.sourceFrames(m_source.statedFrames());
     if (!m_sink.create(rate, channels))
-        return m_sink.error().isEmpty() ? QStringLiteral("The output file could not be created.") : m_sink.error();
+        return reasonOr(m_sink.error(), QT_TRANSLATE_NOOP("AudioJob", "The output file could not be created."));
     return {};
 }
 
@@ -73,8 +80,7 @@ JobOutcome AudioJob::copy() {
             return outcome;
         }
         if (!written) {
-            outcome.reason = m_sink.error().isEmpty() ? QStringLiteral("The output file could not be written.")
-                                                      : m_sink.error();
+            outcome.reason = reasonOr(m_sink.error(), QT_TRANSLATE_NOOP("AudioJob", "The output file could not be written."));
             return outcome;
         }
         progress.done += static_cast<std::int64_t>(samples);

@@ -5,6 +5,8 @@
 #include "components/audio/codecs/Decoder.h"
 #include "components/audio/codecs/Resampler.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace audio_detail {
@@ -26,9 +28,10 @@ std::unique_ptr<Decoder> openReader(const QString& path, ComponentState& state, 
 void writeThrough(Encoder& encoder, Resampler* resampler, PcmFormat incoming, const SampleBlock& block) {
     const auto channels = static_cast<std::size_t>(incoming.channels);
     if (block.size() % channels != 0)
-        throw ComponentError(QStringLiteral("A block of %1 samples does not hold whole frames of %2 channels.")
-                                 .arg(block.size())
-                                 .arg(channels));
+        throw ComponentError(
+            QCoreApplication::translate("AudioFile", "A block of %1 samples does not hold whole frames of %2 channels.")
+                .arg(block.size())
+                .arg(channels));
     const std::size_t frames = block.size() / channels;
     if (frames == 0) return;
     if (!resampler) {

@@ -3,6 +3,7 @@
 #include "components/audio/codecs/AudioFile.h"
 #include "components/audio/codecs/WMAFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -38,7 +39,7 @@ bool FileSource<Reader>::open() {
     } catch (const ComponentError& e) {
         m_error = e.description();
     }
-    if (m_error.isEmpty()) m_error = QStringLiteral("The file could not be opened as audio.");
+    if (m_error.isEmpty()) m_error = QCoreApplication::translate("AudioJob", "The file could not be opened as audio.");
     return false;
 }
 
@@ -121,7 +122,7 @@ bool FileSink<Writer>::create(int sampleRate, int channels) {
     } catch (const ComponentError& e) {
         m_error = e.description();
     }
-    if (m_error.isEmpty()) m_error = QStringLiteral("The output file could not be created.");
+    if (m_error.isEmpty()) m_error = QCoreApplication::translate("AudioJob", "The output file could not be created.");
     return false;
 }
 
@@ -172,8 +173,9 @@ bool FileSink<Writer>::close() {
     std::uint64_t device = 0, inode = 0;
     if (m_inode != 0 && (!fileIdentity(m_path, device, inode) || device != m_device || inode != m_inode)) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("The output file \"%1\" is gone: its folder was removed or renamed while it was "
-                                     "written.").arg(m_path);
+            m_error = QCoreApplication::translate("AudioJob", "The output file \"%1\" is gone: its folder was removed or "
+                                                              "renamed while it was written.")
+                          .arg(m_path);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "components/audio/engine/FileOps.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,7 +29,7 @@ QString removeSource(const QString& path) {
     }
     std::error_code ec;
     if (std::filesystem::remove(nativePath(path), ec)) return {};
-    return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QStringLiteral("it does not exist");
+    return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QCoreApplication::translate("FileOps", "it does not exist");
 }
 
 QString nameWithoutExtension(const QString& path) {

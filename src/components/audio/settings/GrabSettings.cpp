@@ -2,6 +2,7 @@
 
 #include "components/store/StoredNumbers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -115,6 +116,8 @@ void GrabSettings::saveDriveOffsets(const QString& key) const {
 
 GrabSettings::DriveOffset GrabSettings::offsetFor(const QString& driveName) const {
     const auto own = driveName.isEmpty() ? driveOffsets.end() : driveOffsets.find(driveName);
-    if (own != driveOffsets.end()) return {own->second, QStringLiteral("stored for %1").arg(driveName)};
+    //: Where a drive's read offset comes from; %1 the drive's name
+    if (own != driveOffsets.end()) return {own->second, QCoreApplication::translate("GrabSettings", "stored for %1").arg(driveName)};
+    // A word the rip log looks for and puts in its own words.
     return {readOffset, QStringLiteral("default")};
 }

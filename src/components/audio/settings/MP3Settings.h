@@ -32,8 +32,8 @@ class MP3Settings {
 public:
     MP3Settings();
 
-    // The preset names, index 1..11 at positions 0..10.
-    static const QStringList& presetNames();
+    // The preset names as shown, index 1..11 at positions 0..10.
+    static QStringList presetNames();
     // The MPEG bitrates LAME accepts (kbit/s), all layers and versions.
     static bool isMpegBitrate(int kbps);
     static bool isMpegSampleRate(int hz);

@@ -4,6 +4,8 @@
 #include "components/audio/settings/SettingsTables.h"
 #include "components/store/StoredNumbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using settings_tables::bitrateAt;
@@ -142,14 +144,14 @@ OggFormat OggSettings::format() const {
 QString OggSettings::refusal() const {
     const OggFormat f = format();
     if (f.quality != 0 || vorbisCanEncode(f.sampleRate, f.channels, f.nominalKbps, f.minKbps, f.maxKbps)) return {};
-    return QStringLiteral("Incorrect format, try choosing a higher frequency.!");
+    return QCoreApplication::translate("OutputSettings", "Incorrect format, try choosing a higher frequency.!");
 }
 
 // ---- WAV ------------------------------------------------------------------------------------
 
 QString wav_settings::refusal(const WavFormat& format) {
     if (wavFormatSupported(format)) return {};
-    return QStringLiteral("The format %1 cannot be written.").arg(describeWav(format));
+    return QCoreApplication::translate("OutputSettings", "The format %1 cannot be written.").arg(describeWav(format));
 }
 
 // ---- WMA ------------------------------------------------------------------------------------
@@ -186,8 +188,9 @@ void WmaSettings::save(const QString& key) const { stored::save(key, kWmaProfile
 
 QString WmaSettings::refusal() const {
     if (profile < 0 || profile >= profileCount())
-        return QStringLiteral("There is no WMA profile %1 (profiles are 0 to %2).").arg(profile).arg(profileCount() - 1);
-    if (!wmaEncoderAvailable()) return QStringLiteral("WMA cannot be written on this system.");
+        return QCoreApplication::translate("OutputSettings", "There is no WMA profile %1 (profiles are 0 to %2).")
+                   .arg(profile).arg(profileCount() - 1);
+    if (!wmaEncoderAvailable()) return QCoreApplication::translate("OutputSettings", "WMA cannot be written on this system.");
     return {};
 }
 

@@ -3,6 +3,8 @@
 // and the sampling frequencies of their frequency lists. Stored settings hold positions in
 // these tables, so their order is part of every stored file.
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace settings_tables {
@@ -11,19 +13,23 @@ namespace settings_tables {
 inline constexpr std::array<int, 15> kBitrates{8, 16, 24, 32, 48, 56, 64, 96, 112, 128, 160, 192, 224, 256, 320};
 
 struct SamplingFrequency {
-    const char* text;  // shown exactly so, spaces included
+    const char* text;  // untranslated, spaces included
     int hz;
+    // The text as the frequency lists show it, in the user's language.
+    QString shownText() const { return QCoreApplication::translate("SettingsTables", text); }
 };
 
-inline constexpr std::array<SamplingFrequency, 9> kSamplingFrequencies{{{"  8 000 Hz", 8000},
-                                                                        {"11 025 Hz", 11025},
-                                                                        {"12 000 Hz ", 12000},
-                                                                        {"16 000 Hz", 16000},
-                                                                        {"22 050 Hz", 22050},
-                                                                        {"24 000 Hz", 24000},
-                                                                        {"32 000 Hz", 32000},
-                                                                        {"44 100 Hz", 44100},
-                                                                        {"48 000 Hz", 48000}}};
+//: A sampling frequency in the lists; digits grouped as the language groups them
+inline constexpr std::array<SamplingFrequency, 9> kSamplingFrequencies{{
+    {QT_TRANSLATE_NOOP("SettingsTables", "  8 000 Hz"), 8000},
+    {QT_TRANSLATE_NOOP("SettingsTables", "11 025 Hz"), 11025},
+    {QT_TRANSLATE_NOOP("SettingsTables", "12 000 Hz "), 12000},
+    {QT_TRANSLATE_NOOP("SettingsTables", "16 000 Hz"), 16000},
+    {QT_TRANSLATE_NOOP("SettingsTables", "22 050 Hz"), 22050},
+    {QT_TRANSLATE_NOOP("SettingsTables", "24 000 Hz"), 24000},
+    {QT_TRANSLATE_NOOP("SettingsTables", "32 000 Hz"), 32000},
+    {QT_TRANSLATE_NOOP("SettingsTables", "44 100 Hz"), 44100},
+    {QT_TRANSLATE_NOOP("SettingsTables", "48 000 Hz"), 48000}}};
 
 // The bitrate at a position; `fallback` for a position outside the table.
 constexpr int bitrateAt(int position, int fallback) {
