@@ -49,7 +49,7 @@ void FillFormatList(QComboBox* combo) {
         const bool created = createSampleFile(samplePath);
 
         const std::optional<QIcon> icon = GetFileIcon(iconName, 1);
-        const QString text = QString::fromLatin1(format->caption);
+        const QString text = format->shownCaption();
         const QString key = QString::fromLatin1(format->key);
         if (icon)
             combo->addItem(*icon, text, key);

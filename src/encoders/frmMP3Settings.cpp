@@ -151,7 +151,7 @@ void frmMP3Settings::createManualControls() {
     cmdAdvancedOptions = new QPushButton(tr("&Advanced Options"));
     lblFrequency = new QLabel(tr("Sampling Frequency"));
     cmbFrequency = new QComboBox;
-    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(f.shownText(), f.hz);
     fraQuality = new QGroupBox(tr("Encoder Quality"));
     sldrQuality = slider(9);
     lblChMode = new QLabel(tr("Channels Mode"));

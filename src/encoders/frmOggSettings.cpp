@@ -107,7 +107,7 @@ void frmOggSettings::createControls(const Groups& groups) {
 
     cmbFrequency = new QComboBox(groups.frequency);
     cmbFrequency->setObjectName(QStringLiteral("cmbFrequency"));
-    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(QLatin1String(f.text), f.hz);
+    for (const settings_tables::SamplingFrequency& f : settings_tables::kSamplingFrequencies) cmbFrequency->addItem(f.shownText(), f.hz);
     cmbChMode = new QComboBox(groups.channels);
     cmbChMode->setObjectName(QStringLiteral("cmbChMode"));
     cmbChMode->addItem(tr("Mono"));

@@ -4,6 +4,7 @@
 #include "components/audio/cd/LocalDiscInfo.h"
 #include "support/CdImages.h"
 #include "support/CoreSupport.h"
+#include "support/Translation.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -139,15 +140,15 @@ TEST(AccurateRip, VerdictsCountConfidenceOverTheBlocksOfThisDisc) {
 // The rip log is read by tools: its verdict stays English whatever catalogue is installed,
 // while the verdict a window shows and a damaged record's reason are translated.
 TEST(AccurateRip, TheLoggedVerdictStaysEnglishWhileShownTextsAreTranslated) {
-    const testing_support::MarkingTranslator marking;
+    const testing_support::BracketingTranslator marking;
     Verdict matched;
     matched.kind = Verdict::Kind::Matched;
     matched.confidence = 7;
     matched.version = 2;
     EXPECT_EQ(matched.text(), QStringLiteral("Accurately ripped (confidence 7, AccurateRip v2)"));
-    EXPECT_EQ(matched.shownText(), QStringLiteral("«Accurately ripped (confidence 7, AccurateRip v2)»"));
+    EXPECT_EQ(matched.shownText(), QStringLiteral("[Accurately ripped (confidence 7, AccurateRip v2)]"));
     EXPECT_EQ(Verdict{}.text(), QStringLiteral("Not in the AccurateRip database"));
-    EXPECT_EQ(parseRecord(QByteArray()).error, QStringLiteral("«The AccurateRip record is empty.»"));
+    EXPECT_EQ(parseRecord(QByteArray()).error, QStringLiteral("[The AccurateRip record is empty.]"));
 }
 
 TEST(AccurateRip, CdTextOfACueSheetReachesTheGrabberWithoutNetwork) {

@@ -32,11 +32,5 @@ void expectComponentError(const std::function<void()>& call, const QStringList& 
 
 QString programDirForTests() { return QStringLiteral(VELLORIA_TEST_PROGRAM_DIR); }
 
-MarkingTranslator::MarkingTranslator() { QCoreApplication::installTranslator(this); }
-MarkingTranslator::~MarkingTranslator() { QCoreApplication::removeTranslator(this); }
-
-QString MarkingTranslator::translate(const char*, const char* sourceText, const char*, int) const {
-    return QStringLiteral("«%1»").arg(QString::fromUtf8(sourceText));
-}
 
 }  // namespace testing_support

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTranslator>
 
 #include <functional>
 
@@ -20,14 +19,5 @@ void expectComponentError(const std::function<void()>& call, const QStringList& 
 // The folder of the program's own files in the build tree.
 QString programDirForTests();
 
-// While it lives, every text that goes through Qt's translation comes out as "«text»", so that
-// a test sees which texts a catalogue would replace and which stay as they are.
-class MarkingTranslator : public QTranslator {
-public:
-    MarkingTranslator();
-    ~MarkingTranslator() override;
-    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override;
-    bool isEmpty() const override { return false; }
-};
 
 }  // namespace testing_support

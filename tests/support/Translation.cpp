@@ -11,7 +11,7 @@ BracketingTranslator::BracketingTranslator(const QStringList& contexts) : m_cont
 BracketingTranslator::~BracketingTranslator() { QCoreApplication::removeTranslator(this); }
 
 QString BracketingTranslator::translate(const char* context, const char* sourceText, const char*, int) const {
-    if (!m_contexts.contains(QLatin1String(context))) return {};
+    if (!m_contexts.isEmpty() && !m_contexts.contains(QLatin1String(context))) return {};
     return QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']');
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A stand-in for a translation catalogue: while installed it brackets every text of the given
-// translation contexts ("Stereo" becomes "[Stereo]"), so a test sees which shown texts went
-// through Qt's translation and which were kept, or cached, untranslated.
+// translation contexts, or of every context when none is given ("Stereo" becomes "[Stereo]"), so a
+// test sees which shown texts went through Qt's translation and which were kept, or cached,
+// untranslated.
 
 #include <QStringList>
 #include <QTranslator>
@@ -10,7 +11,7 @@ namespace testing_support {
 
 class BracketingTranslator : public QTranslator {
 public:
-    explicit BracketingTranslator(const QStringList& contexts);
+    explicit BracketingTranslator(const QStringList& contexts = {});
     ~BracketingTranslator() override;
 
     bool isEmpty() const override { return false; }
