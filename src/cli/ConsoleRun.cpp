@@ -39,6 +39,13 @@ void write(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// One message of the program: its name, the text, and the end of the line.
+void say(std::FILE* stream, const QString& text) { write(stream, QStringLiteral("velloria-convert: %1\n").arg(text)); }
+
+QString folderNotCreated(const QString& folder, const QString& reason) {
+    return QCoreApplication::translate("velloria-convert", "the folder '%1' could not be created: %2").arg(folder, reason);
+}
+
 QString clock(qint64 seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
@@ -79,8 +86,11 @@ public:
             if (errorBlocks >= 0) o.insert(QStringLiteral("errorBlocks"), errorBlocks);
             json(o);
         } else if (!m_quiet) {
-            const QString inexact = errorBlocks > 0 ? QStringLiteral(" (%1 error blocks)").arg(errorBlocks) : QString();
-            write(stdout, QStringLiteral("written %1 -> %2%3\n").arg(file.source, file.output, inexact));
+            const QString inexact =
+                errorBlocks > 0 ? QCoreApplication::translate("velloria-convert", " (%1 error blocks)").arg(errorBlocks) : QString();
+            //: A result line: %1 the source, %2 the output, %3 nothing or " (N error blocks)"
+            write(stdout, QCoreApplication::translate("velloria-convert", "written %1 -> %2%3").arg(file.source, file.output, inexact) +
+                              QLatin1Char('\n'));
         }
         line(true);
     }
@@ -94,7 +104,8 @@ public:
     void ripLog(const QString& path) {
         clearLine();
         if (m_json) json({{QStringLiteral("event"), QStringLiteral("ripLog")}, {QStringLiteral("path"), path}});
-        else if (!m_quiet) write(stdout, QStringLiteral("rip log %1\n").arg(path));
+        else if (!m_quiet)
+            write(stdout, QCoreApplication::translate("velloria-convert", "rip log %1").arg(path) + QLatin1Char('\n'));
         line(true);
     }
     void skipped(const PlannedFile& file) {
@@ -103,17 +114,18 @@ public:
         clearLine();
         if (m_json) {
             QJsonObject o = object(QStringLiteral("skipped"), file);
-            o.insert(QStringLiteral("reason"), QStringLiteral("the output exists"));
+            o.insert(QStringLiteral("reason"), QStringLiteral("the output exists"));  // for scripts: stays English
             json(o);
         } else if (!m_quiet) {
-            write(stdout, QStringLiteral("skipped %1 (%2 exists)\n").arg(file.source, file.output));
+            write(stdout, QCoreApplication::translate("velloria-convert", "skipped %1 (%2 exists)").arg(file.source, file.output) +
+                              QLatin1Char('\n'));
         }
     }
     void failed(const QString& source, const QString& output, const QString& reason) {
         ++m_done;
         ++m_failed;
         clearLine();
-        write(stderr, QStringLiteral("velloria-convert: failed: %1: %2\n").arg(source, reason));
+        say(stderr, QCoreApplication::translate("velloria-convert", "failed: %1: %2").arg(source, reason));
         if (m_json) {
             QJsonObject o = object(QStringLiteral("failed"), {PlannedFile::Kind::Fail, source, output, {}});
             o.insert(QStringLiteral("reason"), reason);
@@ -123,14 +135,17 @@ public:
     }
     void message(const QString& text) {
         clearLine();
-        write(stderr, QStringLiteral("velloria-convert: %1\n").arg(text));
+        say(stderr, text);
         line(true);
     }
     // On a terminal the run ends with one line that counts what it did.
     void finish() {
         clearLine();
         if (m_terminal)
-            write(stderr, QStringLiteral("velloria-convert: %1 written, %2 skipped, %3 failed\n").arg(m_written).arg(m_skipped).arg(m_failed));
+            say(stderr, QCoreApplication::translate("velloria-convert", "%1 written, %2 skipped, %3 failed")
+                            .arg(m_written)
+                            .arg(m_skipped)
+                            .arg(m_failed));
     }
     int failedCount() const { return m_failed; }
 
@@ -153,7 +168,10 @@ private:
         QString text = QStringLiteral("[%1/%2]").arg(m_done).arg(m_total);
         if (m_current) text += QStringLiteral(" %1 %2%").arg(QFileInfo(m_current->source).fileName()).arg(static_cast<int>(m_percent));
         const double fraction = m_total > 0 ? (m_done + m_percent / 100.0) / m_total : 0;
-        if (fraction > 0.01 && fraction < 1) text += QStringLiteral(" %1 left").arg(clock(static_cast<qint64>(static_cast<double>(ms) / 1000.0 * (1 - fraction) / fraction)));
+        //: The time the run has left, after the progress line
+        if (fraction > 0.01 && fraction < 1)
+            text += QCoreApplication::translate("velloria-convert", " %1 left")
+                        .arg(clock(static_cast<qint64>(static_cast<double>(ms) / 1000.0 * (1 - fraction) / fraction)));
         write(stderr, QStringLiteral("\r\033[K") + text);
         m_lineShown = true;
     }
@@ -279,15 +297,15 @@ private:
     bool m_cancelled = false;
 };
 
-// The extraction run as the command sees it: its one video's events, and the message that
-// says why it failed.
+// The extraction run as the command sees it: its one video's events, and the last message, which
+// says why it ended (a failure's own reason is the run's).
 class ExtractHost : public extractor::ExtractionHost {
 public:
     explicit ExtractHost(Reporter& reporter) : m_reporter(reporter) {}
     void fileStarted(int) override {}
     void fileProgress(double percent) override { m_reporter.progress(percent); }
     void fileEnded() override {}
-    void runMessage(const QString& text, bool) override { failure = text.startsWith(QStringLiteral("Error: ")) ? text.mid(7) : text.trimmed(); }
+    void runMessage(const QString& text, bool) override { failure = text.trimmed(); }
     void runFailures(const QList<audio::FailedFile>&) override {}
     bool letEventsRun() override {
         QCoreApplication::processEvents();
@@ -340,7 +358,7 @@ void extractOne(const Options& options, const PlannedFile& file, extractor::RunR
                 Reporter& reporter) {
     const QString partFolder = audio::partFolderFor(file.output, index);
     if (const QString reason = makeFolder(partFolder); !reason.isEmpty()) {
-        reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(partFolder, reason));
+        reporter.failed(file.source, file.output, folderNotCreated(partFolder, reason));
         return;
     }
     reporter.started(file);
@@ -351,23 +369,27 @@ void extractOne(const Options& options, const PlannedFile& file, extractor::RunR
     extractor::RunEnd end = extractor::RunEnd::Failed;
     try {
         end = run.run(request);
+        if (end == extractor::RunEnd::Failed) host.failure = run.failure();
     } catch (const ComponentError& e) {
         host.failure = e.description();
     }
     bool inPlace = false;
     if (end == extractor::RunEnd::Written) {
         inPlace = audio::replaceWith(run.output(), file.output);
-        if (!inPlace) host.failure = QStringLiteral("the output could not be put in place of '%1'").arg(file.output);
+        if (!inPlace)
+            host.failure = QCoreApplication::translate("velloria-convert", "the output could not be put in place of '%1'").arg(file.output);
     }
     QDir(partFolder).removeRecursively();
     if (inPlace) {
         const QString reason = options.deleteSource ? audio::removeSource(file.source) : QString();
         if (!reason.isEmpty())
-            reporter.failed(file.source, file.output, QStringLiteral("the video could not be deleted: %1").arg(reason));
+            reporter.failed(file.source, file.output,
+                            QCoreApplication::translate("velloria-convert", "the video could not be deleted: %1").arg(reason));
         else reporter.written(file);
     } else if (!g_interrupted.load()) {
-        reporter.failed(file.source, file.output, host.failure.isEmpty() ? QStringLiteral("the sound track was not written")
-                                                                          : host.failure);
+        reporter.failed(
+            file.source, file.output,
+            host.failure.isEmpty() ? QCoreApplication::translate("velloria-convert", "the sound track was not written") : host.failure);
     }
 }
 
@@ -397,7 +419,8 @@ int runExtraction(const Options& options, const QList<PlannedFile>& plan, const 
     }
     reporter.finish();
     if (g_interrupted.load()) {
-        write(stderr, QStringLiteral("velloria-convert: interrupted (run again with --existing skip to complete)\n"));
+        //: Option names and their values stay as they are
+        say(stderr, QCoreApplication::translate("velloria-convert", "interrupted (run again with --existing skip to complete)"));
         return 1;
     }
     return reporter.failedCount() > 0 ? 1 : 0;
@@ -421,7 +444,7 @@ QList<PlannedFile> filesToConvert(const QList<PlannedFile>& plan, Reporter& repo
             break;
         case PlannedFile::Kind::Convert:
             if (const QString folder = QFileInfo(file.output).absolutePath(), reason = makeFolder(folder); !reason.isEmpty()) {
-                reporter.failed(file.source, file.output, QStringLiteral("the folder '%1' could not be created: %2").arg(folder, reason));
+                reporter.failed(file.source, file.output, folderNotCreated(folder, reason));
                 snapshot.notConverted << file.source;
             } else {
                 entries.push_back(file);
@@ -467,8 +490,10 @@ int runPlan(const Options& options, const RunSettings& settings, const QList<Pla
 
     const int notConverted = host.notConverted();
     if (g_interrupted.load()) {
-        write(stderr, QStringLiteral("velloria-convert: interrupted; %1 file(s) not converted (run again with --existing skip to "
-                                     "complete)\n").arg(notConverted));
+        //: Option names and their values stay as they are
+        say(stderr, QCoreApplication::translate("velloria-convert",
+                                                "interrupted; %1 file(s) not converted (run again with --existing skip to complete)")
+                        .arg(notConverted));
         return 1;
     }
     if (reporter.failedCount() > 0 || notConverted > 0 || host.logFailed()) return 1;

@@ -8,12 +8,23 @@
 #include "cli/RunSettings.h"
 
 #include <QList>
+#include <QTranslator>
 
 #include <atomic>
 
 class CdGrabber;
 
 namespace cli {
+
+// With --json the output is for scripts, and every text stays English whatever catalogue is
+// installed: installed last, this translator is asked first and answers with the English text.
+class EnglishTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char* = nullptr, int = -1) const override {
+        return QString::fromUtf8(source);
+    }
+};
 
 // Set from a signal handler: the run stops after dropping the output it is writing.
 extern std::atomic<bool> g_interrupted;

@@ -5,6 +5,7 @@
 #include "runs/ConverterRules.h"
 #include "runs/RipCueSheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
     const QFileInfo info(cd);
     if (info.isFile()) {
         if (grabber.OpenImage(cd) < 0) {
-            result.error = QStringLiteral("the disc image '%1' could not be opened: %2").arg(cd, grabber.reason());
+            result.error =
+                QCoreApplication::translate("velloria-convert", "the disc image '%1' could not be opened: %2").arg(cd, grabber.reason());
             return result;
         }
     } else {
@@ -30,7 +32,8 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
             if (grabber.driveSource() == cd || (source.exists() && source.canonicalFilePath() == device)) found = i;
         }
         if (found < 0) {
-            result.error = QStringLiteral("'%1' is neither a disc image nor a CD drive of this machine").arg(cd);
+            result.error =
+                QCoreApplication::translate("velloria-convert", "'%1' is neither a disc image nor a CD drive of this machine").arg(cd);
             return result;
         }
     }
@@ -38,7 +41,7 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
     for (const QString& name : QDir(grabber.RootText()).entryList({QStringLiteral("Track*.cda")}, QDir::Files, QDir::Name))
         all << grabber.RootText() + name;
     if (all.isEmpty()) {
-        result.error = QStringLiteral("'%1' holds no audio tracks").arg(cd);
+        result.error = QCoreApplication::translate("velloria-convert", "'%1' holds no audio tracks").arg(cd);
         return result;
     }
     if (tracks.isEmpty()) {
@@ -50,7 +53,7 @@ DiscTracks openDisc(CdGrabber& grabber, const QString& cd, const QList<int>& tra
             return converter::trackNumberOf(e) == track;
         });
         if (entry == all.cend()) {
-            result.error = QStringLiteral("the disc has no audio track %1").arg(track);
+            result.error = QCoreApplication::translate("velloria-convert", "the disc has no audio track %1").arg(track);
             result.entries.clear();
             return result;
         }
@@ -91,7 +94,10 @@ QList<PlannedFile> oneFilePlan(const QList<PlannedFile>& plan, const CdGrabber& 
     // A free name would not be the disc's: the one file is never renamed, nor written over unasked.
     if (QFileInfo::exists(file.output) && existing == Existing::Rename) {
         file.kind = PlannedFile::Kind::Fail;
-        file.reason = QStringLiteral("%1 exists and the disc's one file is named after the disc (use --existing skip or overwrite)")
+        //: Option names and their values stay as they are
+        file.reason = QCoreApplication::translate("velloria-convert",
+                                                  "%1 exists and the disc's one file is named after the disc (use --existing skip or "
+                                                  "overwrite)")
                           .arg(file.output);
     }
     return {file};

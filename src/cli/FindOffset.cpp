@@ -6,6 +6,7 @@
 #include "components/store/WindowSettings.h"
 #include "runs/ReadOffsetFinder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -31,14 +32,16 @@ int findOffset(const QString& cd) {
         return 1;
     }
     const QString drive = grabber.driveName();
-    print(stderr, QStringLiteral("Finding the read offset of %1 …\n").arg(drive.isEmpty() ? cd : drive));
+    //: %1 is the drive's name, or the device or image given
+    print(stderr, QCoreApplication::translate("velloria-convert", "Finding the read offset of %1 …").arg(drive.isEmpty() ? cd : drive) +
+                      QLatin1Char('\n'));
     const converter::OffsetLookups lookups = converter::lookUpForOffset(grabber.toc(), drive, grab, net::defaultAccurateRipCache());
     const converter::OffsetFinding finding =
         converter::findReadOffset(grabber, lookups, drive, [] { return !g_interrupted.load(); });
     print(stdout, finding.text() + QLatin1Char('\n'));
     if (converter::keepFinding(grab, finding)) {
         grab.saveDriveOffsets(key);
-        print(stdout, QStringLiteral("Kept as the read offset of %1.\n").arg(drive));
+        print(stdout, QCoreApplication::translate("velloria-convert", "Kept as the read offset of %1.").arg(drive) + QLatin1Char('\n'));
     }
     return finding.kind == converter::OffsetFinding::Kind::Detected ? 0 : 1;
 }

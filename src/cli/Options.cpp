@@ -2,6 +2,7 @@
 
 #include "runs/NamePattern.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <functional>
@@ -22,7 +23,11 @@ QString positiveInteger(const QString& text, int maximum, int& out, const char* 
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 1 || value > maximum)
-        return QStringLiteral("%1 must be a whole number from 1 to %2, not '%3'").arg(QLatin1String(what)).arg(maximum).arg(text);
+        //: %1 is an option's name, %3 the value given
+        return QCoreApplication::translate("velloria-convert", "%1 must be a whole number from 1 to %2, not '%3'")
+            .arg(QLatin1String(what))
+            .arg(maximum)
+            .arg(text);
     out = value;
     return {};
 }
@@ -38,7 +43,9 @@ QString choice(const QString& text, std::initializer_list<std::pair<const char*,
         }
         names << QLatin1String(name);
     }
-    return QStringLiteral("%1 must be one of %2, not '%3'").arg(QLatin1String(what), names.join(QLatin1Char('|')), text);
+    //: %1 is an option's name, %2 its values (they stay as they are), %3 the value given
+    return QCoreApplication::translate("velloria-convert", "%1 must be one of %2, not '%3'")
+        .arg(QLatin1String(what), names.join(QLatin1Char('|')), text);
 }
 
 // "K/N": slice K of N equal slices.
@@ -46,7 +53,8 @@ QString parseShard(const QString& text, Options& o) {
     static const QRegularExpression form(QStringLiteral("^([0-9]{1,6})/([0-9]{1,6})$"));
     const QRegularExpressionMatch m = form.match(text);
     const int k = m.captured(1).toInt(), n = m.captured(2).toInt();
-    if (!m.hasMatch() || k < 1 || n < 1 || k > n) return QStringLiteral("--shard must be K/N with 1 <= K <= N, not '%1'").arg(text);
+    if (!m.hasMatch() || k < 1 || n < 1 || k > n)
+        return QCoreApplication::translate("velloria-convert", "--shard must be K/N with 1 <= K <= N, not '%1'").arg(text);
     o.shard = k;
     o.shards = n;
     return {};
@@ -54,10 +62,12 @@ QString parseShard(const QString& text, Options& o) {
 
 // The options the extraction run has no use for, and why a user might have given them.
 QString extractRefusal(const Options& o) {
-    if (o.quality || o.mode != Mode::Stored) return QStringLiteral("--quality and --mode do not apply to --extract (it takes --bitrate)");
-    if (o.jobs > 0) return QStringLiteral("--jobs does not apply to --extract (videos are extracted one at a time)");
-    if (o.noTags) return QStringLiteral("--no-tags does not apply to --extract (it copies no tags)");
-    if (o.replayGain) return QStringLiteral("--replaygain does not apply to --extract");
+    if (o.quality || o.mode != Mode::Stored)
+        return QCoreApplication::translate("velloria-convert", "--quality and --mode do not apply to --extract (it takes --bitrate)");
+    if (o.jobs > 0)
+        return QCoreApplication::translate("velloria-convert", "--jobs does not apply to --extract (videos are extracted one at a time)");
+    if (o.noTags) return QCoreApplication::translate("velloria-convert", "--no-tags does not apply to --extract (it copies no tags)");
+    if (o.replayGain) return QCoreApplication::translate("velloria-convert", "--replaygain does not apply to --extract");
     return {};
 }
 
@@ -75,7 +85,8 @@ const QList<OptionEntry>& optionTable() {
              if (!formatByName(v)) {
                  QStringList names;
                  for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
-                 return QStringLiteral("--format must be one of %1, not '%2'").arg(names.join(QLatin1Char('|')), v);
+                 return QCoreApplication::translate("velloria-convert", "--format must be one of %1, not '%2'")
+                     .arg(names.join(QLatin1Char('|')), v);
              }
              o.formatName = v;
              return QString();
@@ -91,7 +102,8 @@ const QList<OptionEntry>& optionTable() {
          [](Options& o, const QString& v) {
              bool ok = false;
              const double q = v.toDouble(&ok);
-             if (!ok || q < -1 || q > 10) return QStringLiteral("--quality must be a number from -1 to 10, not '%1'").arg(v);
+             if (!ok || q < -1 || q > 10)
+                 return QCoreApplication::translate("velloria-convert", "--quality must be a number from -1 to 10, not '%1'").arg(v);
              o.quality = q;
              return QString();
          }},
@@ -101,17 +113,18 @@ const QList<OptionEntry>& optionTable() {
          }},
         {'o', "output", true,
          [](Options& o, const QString& v) {
-             if (v.isEmpty()) return QStringLiteral("--output needs a folder");
+             if (v.isEmpty()) return QCoreApplication::translate("velloria-convert", "--output needs a folder");
              o.outputDir = v;
              return QString();
          }},
         {'p', "pattern", true,
          [](Options& o, const QString& v) {
-             if (v.isEmpty()) return QStringLiteral("--pattern must not be empty");
+             if (v.isEmpty()) return QCoreApplication::translate("velloria-convert", "--pattern must not be empty");
              if (const QString unknown = unknownPlaceholder(v); !unknown.isEmpty())
-                 return QStringLiteral("--pattern has an unknown placeholder %1").arg(unknown);
+                 return QCoreApplication::translate("velloria-convert", "--pattern has an unknown placeholder %1").arg(unknown);
              if (v.startsWith(QLatin1Char('/')) || v.split(QLatin1Char('/')).contains(QStringLiteral("..")))
-                 return QStringLiteral("--pattern must stay inside the output folder (no leading '/', no '..')");
+                 return QCoreApplication::translate("velloria-convert",
+                                                    "--pattern must stay inside the output folder (no leading '/', no '..')");
              o.pattern = v;
              return QString();
          }},
@@ -140,7 +153,7 @@ const QList<OptionEntry>& optionTable() {
         {0, "tracks", true,
          [](Options& o, const QString& v) {
              const std::optional<QList<int>> tracks = parseTrackList(v);
-             if (!tracks) return QStringLiteral("--tracks must be a list like 1-5,7, not '%1'").arg(v);
+             if (!tracks) return QCoreApplication::translate("velloria-convert", "--tracks must be a list like 1-5,7, not '%1'").arg(v);
              o.tracks = *tracks;
              return QString();
          }},
@@ -148,7 +161,7 @@ const QList<OptionEntry>& optionTable() {
         {0, "test-and-copy", false, flag(&Options::testAndCopy)},
         {0, "files-from", true,
          [](Options& o, const QString& v) {
-             if (v.isEmpty()) return QStringLiteral("--files-from needs a file, or - for standard input");
+             if (v.isEmpty()) return QCoreApplication::translate("velloria-convert", "--files-from needs a file, or - for standard input");
              o.filesFrom = v;
              return QString();
          }},
@@ -158,7 +171,8 @@ const QList<OptionEntry>& optionTable() {
          [](Options& o, const QString& v) {
              int hz = 0;
              QString error = positiveInteger(v, 384000, hz, "--sample-rate");
-             if (error.isEmpty() && hz < 8000) error = QStringLiteral("--sample-rate must be at least 8000 Hz, not '%1'").arg(v);
+             if (error.isEmpty() && hz < 8000)
+                 error = QCoreApplication::translate("velloria-convert", "--sample-rate must be at least 8000 Hz, not '%1'").arg(v);
              if (error.isEmpty()) o.sampleRate = hz;
              return error;
          }},
@@ -209,24 +223,28 @@ namespace {
 
 // Options that are each understood but cannot go together; empty when they can.
 QString combinationError(const Options& o) {
-    if (o.json && o.quiet) return QStringLiteral("--json and --quiet cannot be used together");
-    if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QStringLiteral("--tracks needs --cd");
-    if (o.testAndCopy && o.cd.isEmpty()) return QStringLiteral("--test-and-copy needs --cd");
-    if (o.findOffset && o.cd.isEmpty()) return QStringLiteral("--find-offset needs --cd");
-    if (o.oneFile && o.cd.isEmpty()) return QStringLiteral("--one-file needs --cd");
-    if (o.oneFile && !o.tracks.isEmpty()) return QStringLiteral("--one-file rips the whole disc: give no --tracks with it");
+    if (o.json && o.quiet) return QCoreApplication::translate("velloria-convert", "--json and --quiet cannot be used together");
+    if (!o.tracks.isEmpty() && o.cd.isEmpty()) return QCoreApplication::translate("velloria-convert", "--tracks needs --cd");
+    if (o.testAndCopy && o.cd.isEmpty()) return QCoreApplication::translate("velloria-convert", "--test-and-copy needs --cd");
+    if (o.findOffset && o.cd.isEmpty()) return QCoreApplication::translate("velloria-convert", "--find-offset needs --cd");
+    if (o.oneFile && o.cd.isEmpty()) return QCoreApplication::translate("velloria-convert", "--one-file needs --cd");
+    if (o.oneFile && !o.tracks.isEmpty())
+        return QCoreApplication::translate("velloria-convert", "--one-file rips the whole disc: give no --tracks with it");
     if (o.oneFile && o.existing == Existing::Rename)
-        return QStringLiteral("--one-file names its file after the disc: use --existing skip or overwrite with it");
-    if (o.nullSeparated && o.filesFrom.isEmpty()) return QStringLiteral("-0 goes with --files-from");
-    if (o.shards > 0 && o.replayGain) return QStringLiteral("--replaygain measures each album whole and cannot be split with --shard");
+        return QCoreApplication::translate("velloria-convert",
+                                           "--one-file names its file after the disc: use --existing skip or overwrite with it");
+    if (o.nullSeparated && o.filesFrom.isEmpty()) return QCoreApplication::translate("velloria-convert", "-0 goes with --files-from");
+    if (o.shards > 0 && o.replayGain)
+        return QCoreApplication::translate("velloria-convert", "--replaygain measures each album whole and cannot be split with --shard");
     if (o.extract)
         if (const QString refusal = extractRefusal(o); !refusal.isEmpty()) return refusal;
     if (!o.cd.isEmpty()) {
-        if (!o.inputs.isEmpty() || !o.filesFrom.isEmpty()) return QStringLiteral("--cd converts the disc's tracks: give no files with it");
-        if (o.extract) return QStringLiteral("--cd and --extract cannot be used together");
+        if (!o.inputs.isEmpty() || !o.filesFrom.isEmpty())
+            return QCoreApplication::translate("velloria-convert", "--cd converts the disc's tracks: give no files with it");
+        if (o.extract) return QCoreApplication::translate("velloria-convert", "--cd and --extract cannot be used together");
         return {};
     }
-    if (o.inputs.isEmpty() && o.filesFrom.isEmpty()) return QStringLiteral("no file or folder given");
+    if (o.inputs.isEmpty() && o.filesFrom.isEmpty()) return QCoreApplication::translate("velloria-convert", "no file or folder given");
     return {};
 }
 
@@ -266,7 +284,9 @@ ParseResult parseArguments(const QStringList& given) {
         const OptionEntry* entry = nullptr;
         for (const OptionEntry& s : optionTable())
             if (isLong ? name == QLatin1String(s.longName) : (s.shortName && name == QLatin1Char(s.shortName))) entry = &s;
-        if (!entry) return fail(QStringLiteral("unknown option '%1'").arg(isLong ? QStringLiteral("--") + name : arg));
+        if (!entry)
+            return fail(
+                QCoreApplication::translate("velloria-convert", "unknown option '%1'").arg(isLong ? QStringLiteral("--") + name : arg));
         QString value;
         if (entry->takesValue) {
             if (attached) {
@@ -274,13 +294,13 @@ ParseResult parseArguments(const QStringList& given) {
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                return fail(QStringLiteral("option '%1' needs a value").arg(arg));
+                return fail(QCoreApplication::translate("velloria-convert", "option '%1' needs a value").arg(arg));
             }
         } else if (attached && !isLong) {
             // Short options together: "-rj2" is "-r -j2".
             arguments.insert(i + 1, QLatin1Char('-') + *attached);
         } else if (attached) {
-            return fail(QStringLiteral("option '%1' takes no value").arg(arg));
+            return fail(QCoreApplication::translate("velloria-convert", "option '%1' takes no value").arg(arg));
         }
         if (QString error = entry->set(o, value); !error.isEmpty()) return fail(error);
     }
@@ -320,69 +340,120 @@ QString formatChoices() {
     QStringList names;
     for (const audio::OutputFormat& f : audio::outputFormats()) names << QLatin1String(f.extension);
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    //: The last of a list of choices, e.g. "mp3, ogg or opus"
+    return QCoreApplication::translate("velloria-convert", "%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 }  // namespace
 
+// The help, a translatable piece per paragraph or option, each ending in its new line; "" is a
+// blank line. The -f option's %1 lists the formats.
+const char* const kHelp[] = {
+    //: The program's name, the option names and their argument names stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
+                      "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
+                      "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
+                      "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]\n"
+                      "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"),
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "Converts audio files with the settings the converter window stored; each option overrides one.\n"),
+    "",
+    //: An option of the help: the option's names and argument stay as they are; %1 lists the formats
+    QT_TRANSLATE_NOOP("velloria-convert", "  -f, --format FORMAT     %1\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
+                      "                          FLAC: compression level 0 to 8\n"),
+    //: An option of the help: the option's names, argument and values stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --mode MODE         cbr, vbr or abr (MP3); Ogg Vorbis: cbr or abr manage the bitrate,\n"
+                      "                          vbr uses quality; Opus: abr is constrained VBR\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --sample-rate HZ    the rate written (MP3, Ogg Vorbis, WAV, --extract)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --channels 1|2      mono or stereo (MP3, Ogg Vorbis, WAV, --extract)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"),
+    //: An option of the help: the option's names, argument and the placeholders in braces stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {albumartist}\n"
+                      "                          {title} {track} {disc} {year} {genre}, {name} (the source's name\n"
+                      "                          without its extension) and {dir} (its folder relative to the folder\n"
+                      "                          given); default {name}, or {dir}/{name} with -r\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "  -r, --recursive         convert the audio files in folders and below: beside each file, or\n"
+                      "                          keeping the tree under -o\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --files-from LIST   also convert the files named in LIST, one a line (- : standard input)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "  -0, --null              the names in LIST end in NUL characters instead of new lines\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --shard K/N         convert only the K-th of N equal slices of the planned files (for\n"
+                      "                          job arrays: the N commands together convert every file once)\n"),
+    //: An option of the help: the option's names, argument and values stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --existing WHAT     skip (default), overwrite or rename outputs that exist already\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "  -j, --jobs N            files converted at once (default: one per core)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --delete-source     delete each source once its whole output is written\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --no-tags           do not copy the tags\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --replaygain        write loudness tags (ReplayGain; R128 gains in Opus), an album being the\n"
+                      "                          files of one source folder (skipped outputs included, measured\n"
+                      "                          from their files); an album with a failed file gets no album values\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --extract           the sound track of videos, with the extractor's stored settings\n"),
+    //: An option of the help: the option's names and argument, the device, file types and file names stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --cd DEVICE|IMAGE   rip the audio tracks of a disc (a drive such as /dev/sr0, or a .cue,\n"
+                      "                          .toc or .nrg image) with the stored ripping options; default output\n"
+                      "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
+                      "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --one-file          the whole disc into one FLAC file (WAV with -f wav), named\n"
+                      "                          \"ARTIST - ALBUM\", with its CUE sheet beside it and inside it\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
+                      "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
+                      "                          an offset detected is kept for the drive in the ripping options\n"),
+    //: An option of the help: the option's names and argument, and the file names, stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --test-and-copy     read each track twice and compare the CRC32s of the two reads\n"
+                      "                          (the rip log beside the tracks, <album>.log and .json, has both)\n"),
+    //: An option of the help: the option's names and the event names stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "      --json              one JSON object per line: started, progress, written, skipped, failed\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --quiet             print nothing but failures\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "      --version           print the version and exit\n"),
+    //: An option of the help: the option's names and argument stay as they are
+    QT_TRANSLATE_NOOP("velloria-convert", "  -h, --help              print this help and exit\n"),
+    "",
+    QT_TRANSLATE_NOOP("velloria-convert", "Progress goes to standard error, one result line per file to standard output.\n"),
+    QT_TRANSLATE_NOOP("velloria-convert",
+                      "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
+                      "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
+                      "(unreadable sectors, test and copy reads that differ, or an AccurateRip checksum that does not\n"
+                      "match).\n"),
+};
+
 QString usageText() {
-    return QStringLiteral(
-        "Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]\n"
-        "       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...\n"
-        "       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]\n"
-        "       velloria-convert --cd DEVICE|IMAGE --find-offset\n"
-        "Converts audio files with the settings the converter window stored; each option overrides one.\n"
-        "\n"
-        "  -f, --format FORMAT     %1\n"
-        "  -b, --bitrate KBPS      bitrate in kbit/s (MP3, Ogg Vorbis, Opus)\n"
-        "  -q, --quality Q         MP3: VBR quality 0 (best) to 9; Ogg Vorbis: quality 0 to 10;\n"
-        "                          FLAC: compression level 0 to 8\n"
-        "      --mode MODE         cbr, vbr or abr (MP3); Ogg Vorbis: cbr or abr manage the bitrate,\n"
-        "                          vbr uses quality; Opus: abr is constrained VBR\n"
-        "      --sample-rate HZ    the rate written (MP3, Ogg Vorbis, WAV, --extract)\n"
-        "      --channels 1|2      mono or stereo (MP3, Ogg Vorbis, WAV, --extract)\n"
-        "  -o, --output DIR        write under DIR (created when missing); default: beside each source\n"
-        "  -p, --pattern PATTERN   output name without extension, from {artist} {album} {albumartist}\n"
-        "                          {title} {track} {disc} {year} {genre}, {name} (the source's name\n"
-        "                          without its extension) and {dir} (its folder relative to the folder\n"
-        "                          given); default {name}, or {dir}/{name} with -r\n"
-        "  -r, --recursive         convert the audio files in folders and below: beside each file, or\n"
-        "                          keeping the tree under -o\n"
-        "      --files-from LIST   also convert the files named in LIST, one a line (- : standard input)\n"
-        "  -0, --null              the names in LIST end in NUL characters instead of new lines\n"
-        "      --shard K/N         convert only the K-th of N equal slices of the planned files (for\n"
-        "                          job arrays: the N commands together convert every file once)\n"
-        "      --existing WHAT     skip (default), overwrite or rename outputs that exist already\n"
-        "  -j, --jobs N            files converted at once (default: one per core)\n"
-        "      --delete-source     delete each source once its whole output is written\n"
-        "      --no-tags           do not copy the tags\n"
-        "      --replaygain        write loudness tags (ReplayGain; R128 gains in Opus), an album being the\n"
-        "                          files of one source folder (skipped outputs included, measured\n"
-        "                          from their files); an album with a failed file gets no album values\n"
-        "      --extract           the sound track of videos, with the extractor's stored settings\n"
-        "      --cd DEVICE|IMAGE   rip the audio tracks of a disc (a drive such as /dev/sr0, or a .cue,\n"
-        "                          .toc or .nrg image) with the stored ripping options; default output\n"
-        "                          folder: the current one; {title}, {artist}, {album} from the disc\n"
-        "                          information found earlier (cdplayer.ini) or the disc's CD-Text\n"
-        "      --tracks LIST       only these tracks, e.g. 1-5,7 (0: audio hidden before track 1)\n"
-        "      --one-file          the whole disc into one FLAC file (WAV with -f wav), named\n"
-        "                          \"ARTIST - ALBUM\", with its CUE sheet beside it and inside it\n"
-        "      --find-offset       find the --cd drive's read offset from a disc in AccurateRip (and look\n"
-        "                          the drive up in AccurateRip's drive-offset list) instead of ripping;\n"
-        "                          an offset detected is kept for the drive in the ripping options\n"
-        "      --test-and-copy     read each track twice and compare the CRC32s of the two reads\n"
-        "                          (the rip log beside the tracks, <album>.log and .json, has both)\n"
-        "      --json              one JSON object per line: started, progress, written, skipped, failed\n"
-        "      --quiet             print nothing but failures\n"
-        "      --version           print the version and exit\n"
-        "  -h, --help              print this help and exit\n"
-        "\n"
-        "Progress goes to standard error, one result line per file to standard output.\n"
-        "Exit status: 0 when every file was converted or skipped, 1 when some failed or the run was\n"
-        "interrupted, 2 for a usage error, 3 when every CD track was written but not all of them exactly\n"
-        "(unreadable sectors, test and copy reads that differ, or an AccurateRip checksum that does not\n"
-        "match).\n")
-        .arg(formatChoices());
+    QString text;
+    for (const char* piece : kHelp) text += *piece ? QCoreApplication::translate("velloria-convert", piece) : QStringLiteral("\n");
+    return text.arg(formatChoices());
 }
 
 }  // namespace cli

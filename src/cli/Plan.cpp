@@ -6,6 +6,7 @@
 #include "components/audio/engine/PartFiles.h"
 #include "runs/NamePattern.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,8 +62,9 @@ struct Source {
 // no file: it is said so, never skipped in silence.
 PlannedFile unreadableName(const QString& path) {
     if (path.contains(QChar(QChar::ReplacementCharacter)))
-        return {PlannedFile::Kind::Fail, path, {}, QStringLiteral("its name is not valid UTF-8 and cannot be opened here: rename it")};
-    return {PlannedFile::Kind::Fail, path, {}, QStringLiteral("does not exist")};
+        return {PlannedFile::Kind::Fail, path, {},
+                QCoreApplication::translate("velloria-convert", "its name is not valid UTF-8 and cannot be opened here: rename it")};
+    return {PlannedFile::Kind::Fail, path, {}, QCoreApplication::translate("velloria-convert", "does not exist")};
 }
 
 // The tracks of the CUE sheets among `found` in place of the audio files they cut: a sheet
@@ -142,13 +144,15 @@ QList<Source> gatherSources(const Options& options, QList<PlannedFile>& failed) 
             const QString dir = options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString();
             for (const QString& entry : cue::trackEntries(sheet)) sources.push_back({entry, dir, false});
         } else if (info.isFile() && cue::isSheetPath(input) && !options.extract) {
-            failed.push_back({PlannedFile::Kind::Fail, input, {}, QStringLiteral("is the sheet of a disc image: rip it with --cd")});
+            failed.push_back({PlannedFile::Kind::Fail, input, {},
+                              QCoreApplication::translate("velloria-convert", "is the sheet of a disc image: rip it with --cd")});
         } else if (info.isFile()) {
             sources.push_back({input, options.recursive && !options.outputDir.isEmpty() ? givenDir(input) : QString(), false});
         } else if (info.isDir() && options.recursive) {
             scanFolder(input, options, sources, failed);
         } else if (info.isDir()) {
-            failed.push_back({PlannedFile::Kind::Fail, input, {}, QStringLiteral("is a folder (use -r to convert the files in it)")});
+            failed.push_back({PlannedFile::Kind::Fail, input, {},
+                              QCoreApplication::translate("velloria-convert", "is a folder (use -r to convert the files in it)")});
         } else {
             failed << unreadableName(input);
         }
@@ -191,11 +195,15 @@ QList<PlannedFile> planFiles(const Options& options, const QString& extension, c
         if (audio::sameFile(file.source, file.output)) {
             // A file found in a folder that is its own output is already in the format asked for.
             if (sources[i].found) file.kind = PlannedFile::Kind::Skip;
-            else file = {PlannedFile::Kind::Fail, file.source, file.output, QStringLiteral("would be overwritten by its own output")};
+            else file = {PlannedFile::Kind::Fail, file.source, file.output,
+                         QCoreApplication::translate("velloria-convert", "would be overwritten by its own output")};
         } else if (taken.contains(file.output) && options.existing != Existing::Rename) {
             file.kind = PlannedFile::Kind::Fail;
-            file.reason = QStringLiteral("its output %1 is also the output of %2 (use --existing rename, or a --pattern that tells "
-                                         "them apart)").arg(file.output, taken.value(file.output));
+            //: Option names and their values stay as they are
+            file.reason = QCoreApplication::translate("velloria-convert",
+                                                      "its output %1 is also the output of %2 (use --existing rename, or a "
+                                                      "--pattern that tells them apart)")
+                              .arg(file.output, taken.value(file.output));
         } else if (QFileInfo::exists(file.output) || taken.contains(file.output)) {
             if (options.existing == Existing::Skip && !taken.contains(file.output)) file.kind = PlannedFile::Kind::Skip;
             else if (options.existing == Existing::Rename) file.output = freeName(file.output, QSet<QString>(taken.keyBegin(), taken.keyEnd()));
@@ -218,7 +226,8 @@ QString addListedInputs(Options& options) {
     QFile list(options.filesFrom);
     const bool opened = options.filesFrom == QStringLiteral("-") ? list.open(stdin, QIODevice::ReadOnly)
                                                                  : list.open(QIODevice::ReadOnly);
-    if (!opened) return QStringLiteral("the list '%1' cannot be read: %2").arg(options.filesFrom, list.errorString());
+    if (!opened)
+        return QCoreApplication::translate("velloria-convert", "the list '%1' cannot be read: %2").arg(options.filesFrom, list.errorString());
     const QByteArray bytes = list.readAll();
     for (const QByteArray& name : bytes.split(options.nullSeparated ? '\0' : '\n')) {
         const QByteArray trimmed = options.nullSeparated ? name : name.endsWith('\r') ? name.chopped(1) : name;

@@ -54,7 +54,8 @@ bool outputFolderReady(const QString& folder) {
         if (!probe.open()) reason = probe.errorString();
     }
     if (reason.isEmpty()) return true;
-    print(stderr, QStringLiteral("velloria-convert: the folder '%1' cannot be written: %2\n").arg(folder, reason));
+    print(stderr, QStringLiteral("velloria-convert: %1\n")
+                      .arg(QCoreApplication::translate("velloria-convert", "the folder '%1' cannot be written: %2").arg(folder, reason)));
     return false;
 }
 
@@ -97,6 +98,8 @@ int main(int argc, char** argv) {
 
     cli::ParseResult parsed = cli::parseArguments(QCoreApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) return usageError(parsed.error);
+    cli::EnglishTexts english;
+    if (parsed.options.json) QCoreApplication::installTranslator(&english);
     if (const QString error = cli::addListedInputs(parsed.options); !error.isEmpty()) {
         print(stderr, QStringLiteral("velloria-convert: %1\n").arg(error));
         return 1;

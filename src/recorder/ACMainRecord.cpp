@@ -7,6 +7,7 @@
 #include "shell/WindowServices.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -27,7 +28,7 @@ constexpr int kRecordBlockMs = 1000;
 
 ACMainRecord::ACMainRecord(SkinControl* skin, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("ACMainRecord"));
-    setWindowTitle(QStringLiteral("Recorder"));
+    setWindowTitle(tr("Recorder"));
     buildControls();
     Form_Load(skin);
 }
@@ -69,10 +70,11 @@ void ACMainRecord::buildTransport() {
         row->addWidget(b);
         return b;
     };
-    playButton = button("playButton", "rec_play.svg", QStringLiteral("Play a file"));
-    pausButton = button("pausButton", "rec_pause.svg", QStringLiteral("Pause or resume"));
-    stopButton = button("stopButton", "rec_stop.svg", QStringLiteral("Stop"));
-    recButton = button("recButton", "rec_record.svg", QStringLiteral("Record into a file"));
+    playButton = button("playButton", "rec_play.svg", tr("Play a file"));
+    pausButton = button("pausButton", "rec_pause.svg", tr("Pause or resume"));
+    //: A button: stops playing or recording
+    stopButton = button("stopButton", "rec_stop.svg", tr("Stop", "button"));
+    recButton = button("recButton", "rec_record.svg", tr("Record into a file"));
     row->addStretch(1);
     layout->addLayout(row);
     setCentralWidget(central);
@@ -83,9 +85,9 @@ void ACMainRecord::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    StatusBar1[0] = new QLabel(QStringLiteral("Stop"), bar);
+    StatusBar1[0] = new QLabel(bar);
     StatusBar1[0]->setObjectName(QStringLiteral("Status"));
-    StatusBar1[1] = new QLabel(QStringLiteral("Time:"), bar);
+    StatusBar1[1] = new QLabel(tr("Time:"), bar);
     StatusBar1[1]->setFixedWidth(ui::twipsToPixelsX(1440) + 20);
     bar->addWidget(StatusBar1[0], 1);
     bar->addWidget(StatusBar1[1], 0);
@@ -94,22 +96,22 @@ void ACMainRecord::buildStatusBar() {
 
 // "Visual", "Frequency" and "Channels"; each frequency item selects its rate.
 void ACMainRecord::buildMenus() {
-    mnuVisual = menuBar()->addMenu(QStringLiteral("Visual"));
-    mnuLinear = mnuVisual->addAction(QStringLiteral("Linear"));
-    mnuNormal = mnuVisual->addAction(QStringLiteral("Normal"));
-    mnuFire = mnuVisual->addAction(QStringLiteral("Fire"));
-    menuGlass = mnuVisual->addAction(QStringLiteral("Glass"));
-    mnuKryptonite = mnuVisual->addAction(QStringLiteral("Kryptonite"));
-    mnufreq = menuBar()->addMenu(QStringLiteral("Frequency"));
+    mnuVisual = menuBar()->addMenu(tr("Visual"));
+    mnuLinear = mnuVisual->addAction(tr("Linear"));
+    mnuNormal = mnuVisual->addAction(tr("Normal"));
+    mnuFire = mnuVisual->addAction(tr("Fire"));
+    menuGlass = mnuVisual->addAction(tr("Glass"));
+    mnuKryptonite = mnuVisual->addAction(tr("Kryptonite"));
+    mnufreq = menuBar()->addMenu(tr("Frequency"));
     for (int i = 0; i < 9; ++i) {
         mnufreqItems[i] = mnufreq->addAction(recorder::frequencyCaption(i + 1));
         mnufreqItems[i]->setObjectName(QStringLiteral("mnufreq%1").arg(i + 1));
         mnufreqItems[i]->setCheckable(true);
         connect(mnufreqItems[i], &QAction::triggered, this, [this, i] { SelectFrequency(i + 1); });
     }
-    mnuChannels = menuBar()->addMenu(QStringLiteral("Channels"));
-    mnuStereo = mnuChannels->addAction(QStringLiteral("Stereo"));
-    mnuMono = mnuChannels->addAction(QStringLiteral("Mono"));
+    mnuChannels = menuBar()->addMenu(tr("Channels"));
+    mnuStereo = mnuChannels->addAction(tr("Stereo"));
+    mnuMono = mnuChannels->addAction(tr("Mono"));
     mnuStereo->setCheckable(true);
     mnuMono->setCheckable(true);
 }
@@ -154,7 +156,7 @@ Transport ACMainRecord::transport() const {
 
 void ACMainRecord::showState(Transport state) {
     const recorder::TransportLook look = recorder::lookOf(state);
-    StatusBar1[0]->setText(QLatin1String(look.status));
+    StatusBar1[0]->setText(QCoreApplication::translate("ACMainRecord", look.status));
     playButton->setEnabled(look.play);
     pausButton->setEnabled(look.pause);
     stopButton->setEnabled(look.stop);
@@ -182,7 +184,7 @@ QString ACMainRecord::ChooseFile(const QString& title, bool forOpen) {
     if (forOpen) return name;
     name = recorder::recordingPath(name, result.filterIndex);
     if (QFile::exists(name)
-        && ui::MsgBox(QStringLiteral("This file already exists do you want to replace it"), ui::MsgButtons::OKCancel)
+        && ui::MsgBox(tr("This file already exists do you want to replace it"), ui::MsgButtons::OKCancel)
                == ui::MsgResult::Cancel)
         return {};
     return name;
@@ -191,12 +193,13 @@ QString ACMainRecord::ChooseFile(const QString& title, bool forOpen) {
 // ---- Playback --------------------------------------------------------------------------------
 
 void ACMainRecord::playButton_Click() {
-    const QString name = ChooseFile(QStringLiteral("Play"), true);
+    //: The title of the file dialog that chooses a file to play
+    const QString name = ChooseFile(tr("Play"), true);
     if (name.isEmpty() || !QFile::exists(name) || Playing) return;
     QString why;
     if (!StartPlayback(name, &why)) {
         // Nothing plays: say why, and stay ready for the next file.
-        ui::MsgBox(QStringLiteral("The file cannot be played:\n") + name + QStringLiteral("\n") + why,
+        ui::MsgBox(tr("The file cannot be played:\n%1\n%2").arg(name, why),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return;
     }
@@ -223,22 +226,19 @@ void ACMainRecord::StopPlayback() {
 void ACMainRecord::TogglePause() {
     if (!Playing) return;
     flgPause = !flgPause;
-    if (flgPause) {
-        m_playback->pause();
-        StatusBar1[0]->setText(QStringLiteral("Pause....."));
-    } else {
-        m_playback->resume();
-        StatusBar1[0]->setText(QStringLiteral("Playing....."));
-    }
+    if (flgPause) m_playback->pause();
+    else m_playback->resume();
+    showState(transport());
 }
 
 // ---- Recording -------------------------------------------------------------------------------
 
 void ACMainRecord::recButton_Click() {
-    const QString name = ChooseFile(QStringLiteral("Record"), false);
+    //: The title of the file dialog that chooses the file to record into
+    const QString name = ChooseFile(tr("Record"), false);
     if (name.isEmpty()) return;
     if (!m_session->begin(name, m_rate, m_channels)) {
-        ui::MsgBox(QStringLiteral("Cannot record into this file:\n") + name + QStringLiteral("\n") + m_session->error(),
+        ui::MsgBox(tr("Cannot record into this file:\n%1\n%2").arg(name, m_session->error()),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
         return;
     }
@@ -249,14 +249,15 @@ void ACMainRecord::recButton_Click() {
         // Nothing can be recorded: the file that was just begun holds nothing worth keeping.
         m_session->finish();
         QFile::remove(name);
-        ui::MsgBox(QStringLiteral("Recording could not start:\n") + AudioRecord->reason(), ui::MsgButtons::OK,
+        ui::MsgBox(tr("Recording could not start:\n%1").arg(AudioRecord->reason()), ui::MsgButtons::OK,
                    ui::MsgIcon::Exclamation);
         return;
     }
     m_recordingPath = name;
     av1->setSampleRate(m_rate);
     Recording = true;
-    m_awake = ui::keepAwake(QStringLiteral("Recording sound"));
+    //: Why the computer is kept from sleeping, as the desktop shows it
+    m_awake = ui::keepAwake(tr("Recording sound"));
     showState(Transport::Recording);
 }
 
@@ -282,8 +283,7 @@ void ACMainRecord::finishRecording() {
     Recording = false;
     m_awake.reset();
     if (!outcome.written())
-        ui::MsgBox(QStringLiteral("The recording could not be written completely:\n") + m_recordingPath
-                       + QStringLiteral("\n") + outcome.reason,
+        ui::MsgBox(tr("The recording could not be written completely:\n%1\n%2").arg(m_recordingPath, outcome.reason),
                    ui::MsgButtons::OK, ui::MsgIcon::Exclamation);
 }
 
@@ -298,7 +298,7 @@ void ACMainRecord::stopButton_Click() {
     }
     flgPause = false;
     showState(Transport::Idle);
-    StatusBar1[1]->setText(QStringLiteral("Time:"));
+    StatusBar1[1]->setText(tr("Time:"));
     av1->draw(SampleBlock(1, 0), 1);
     m_stopping = false;
 }
@@ -325,7 +325,7 @@ void ACMainRecord::AudioRecord_Timer(qint64 CurrentSamples, int, int) {
 void ACMainRecord::SelectFrequency(int item) {
     for (QAction* a : mnufreqItems) a->setChecked(false);
     if (item < 1 || item > 9) {
-        ui::MsgBox(QStringLiteral("Error"));
+        ui::MsgBox(tr("Error"));
         return;
     }
     mnufreqItems[item - 1]->setChecked(true);

@@ -2,6 +2,7 @@
 
 #include "components/audio/codecs/AudioFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace recorder {
@@ -9,25 +10,29 @@ namespace recorder {
 TransportLook lookOf(Transport state)
 {
     switch (state) {
-    case Transport::Playing: return {"Playing.....", false, true, true, false};
-    case Transport::Paused: return {"Pause.....", false, true, true, false};
-    case Transport::Recording: return {"Recording.....", false, false, true, false};
+    case Transport::Playing: return {QT_TRANSLATE_NOOP("ACMainRecord", "Playing....."), false, true, true, false};
+    case Transport::Paused: return {QT_TRANSLATE_NOOP("ACMainRecord", "Pause....."), false, true, true, false};
+    case Transport::Recording: return {QT_TRANSLATE_NOOP("ACMainRecord", "Recording....."), false, false, true, false};
     case Transport::Idle: break;
     }
-    return {"Stop", true, false, false, true};
+    //: The recorder's state: stopped
+    return {QT_TRANSLATE_NOOP("ACMainRecord", "Stop"), true, false, false, true};
 }
 
 QString frequencyCaption(int item)
 {
     if (item < 1 || item > static_cast<int>(kFrequencies.size()))
         return {};
-    return QStringLiteral("%1 Hz").arg(kFrequencies[static_cast<std::size_t>(item - 1)], 5);
+    //: A sample rate in the Frequency menu
+    return QCoreApplication::translate("ACMainRecord", "%1 Hz").arg(kFrequencies[static_cast<std::size_t>(item - 1)], 5);
 }
 
 QString fileFilter()
 {
-    return QStringLiteral("Wav files (*.wav)|*.wav|") + QStringLiteral("MP3 files (*.mp3)|*.mp3|")
-           + QStringLiteral("Ogg Vorbis files (*.ogg)|*.ogg");
+    // Each type's caption, then its pattern.
+    return QCoreApplication::translate("ACMainRecord", "Wav files (*.wav)") + QStringLiteral("|*.wav|")
+           + QCoreApplication::translate("ACMainRecord", "MP3 files (*.mp3)") + QStringLiteral("|*.mp3|")
+           + QCoreApplication::translate("ACMainRecord", "Ogg Vorbis files (*.ogg)") + QStringLiteral("|*.ogg");
 }
 
 QString recordingPath(const QString& chosen, int filterIndex)

@@ -13,7 +13,8 @@ namespace recorder {
 
 enum class Transport { Idle, Playing, Paused, Recording };
 
-// What the window shows in a state: panel 1's text and which buttons are enabled.
+// What the window shows in a state: panel 1's text (untranslated, in context "ACMainRecord") and
+// which buttons are enabled.
 struct TransportLook {
     const char* status;
     bool play, pause, stop, rec;

@@ -2,6 +2,8 @@
 
 #include "components/audio/engine/FileEndpoints.h"
 
+#include <QCoreApplication>
+
 #include <future>
 
 namespace recorder {
@@ -24,7 +26,7 @@ public:
     ~ReportingSink() override
     {
         if (!m_told)
-            m_created.set_value(QStringLiteral("The recording file could not be created."));
+            m_created.set_value(QCoreApplication::translate("RecordingSession", "The recording file could not be created."));
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "components/net/DiscLookup.h"
 #include "runs/ConverterRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -15,7 +16,7 @@ namespace converter {
 std::optional<VerificationReport> AccurateRipVerifier::report(const GrabSettings& settings) {
     const QList<RippedTrack> ripped = std::exchange(m_ripped, {});
     if (ripped.isEmpty() || !enabled()) return VerificationReport{};
-    QStringList lines{QStringLiteral("AccurateRip results:")};
+    QStringList lines{QCoreApplication::translate("AccurateRipVerifier", "AccurateRip results:")};
     VerificationTally tally;
     QList<TrackVerdict> verdicts;
     // One record per disc; the tracks of a disc in the order they were written.
@@ -36,7 +37,8 @@ std::optional<VerificationReport> AccurateRipVerifier::report(const GrabSettings
             whileEventsRun<net::DiscVerdicts>([=] { return net::verifyTracks(ids, sums, settings, cache); });
         if (!got) return std::nullopt;
         if (got->verdicts.empty()) {
-            lines << QStringLiteral("The AccurateRip record of disc %1 could not be fetched: %2").arg(ids.fileName(), got->error);
+            lines << QCoreApplication::translate("AccurateRipVerifier", "The AccurateRip record of disc %1 could not be fetched: %2")
+                         .arg(ids.fileName(), got->error);
             tally.unverified += int(tracks.size());
             if (tally.reason.isEmpty()) tally.reason = got->error;
         }
@@ -53,10 +55,13 @@ QString AccurateRipVerifier::verdictLine(const RippedTrack& t, const accuraterip
     verdicts.push_back({t.source, verdict.text(), verdict.kind == Kind::Mismatch, verdict.kind == Kind::Matched,
                         verdict.confidence, verdict.version});
     (verdict.kind == Kind::Matched ? tally.matched : verdict.kind == Kind::Mismatch ? tally.mismatched : tally.unknown) += 1;
-    QString line = QStringLiteral("Track %1 (%2): %3").arg(t.track).arg(QFileInfo(t.source).fileName(), verdict.text());
+    //: %1 is the track's number, %2 its entry's file name, %3 its AccurateRip verdict
+    QString line = QCoreApplication::translate("AccurateRipVerifier", "Track %1 (%2): %3")
+                       .arg(t.track)
+                       .arg(QFileInfo(t.source).fileName(), verdict.text());
     if (t.errorBlocks > 0) {
         ++tally.withErrorBlocks;
-        line += QStringLiteral(", %1 error blocks").arg(t.errorBlocks);
+        line += QCoreApplication::translate("AccurateRipVerifier", ", %1 error blocks").arg(t.errorBlocks);
     }
     return line;
 }

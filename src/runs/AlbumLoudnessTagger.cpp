@@ -3,6 +3,7 @@
 #include "components/ComponentError.h"
 #include "components/audio/tags/LoudnessTags.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace converter {
@@ -58,11 +59,13 @@ bool AlbumLoudnessTagger::finish(const QString& folder, Album& album, const Meas
             if (album.missing.isEmpty()) loudness_tags::writeAlbum(q, loudness);
             else if (QFileInfo::exists(q)) loudness_tags::removeAlbum(q);
         } catch (const ComponentError& e) {
-            fail(q, QStringLiteral("The album loudness tags could not be written: ") + e.description());
+            fail(q, QCoreApplication::translate("AlbumLoudnessTagger", "The album loudness tags could not be written: %1")
+                        .arg(e.description()));
         }
     }
     if (!album.missing.isEmpty())
-        fail(folder, QStringLiteral("No album loudness tags were written for this folder: '%1' has no whole output.")
+        fail(folder, QCoreApplication::translate("AlbumLoudnessTagger",
+                                                 "No album loudness tags were written for this folder: '%1' has no whole output.")
                          .arg(album.missing));
     return true;
 }

@@ -64,11 +64,13 @@ struct CdTrackJob::ChecksummedTrack : audio::CdTrackSource {
 CdTrackJob::CdTrackJob(RunHost& host, CdGrabber& grabber) : m_host(host), m_grabber(grabber) {}
 CdTrackJob::~CdTrackJob() = default;
 
-QString CdTrackJob::prepare(const QString& p) {
+RunText CdTrackJob::prepare(const QString& p) {
     if (!selectDrive(p)) return {};
     m_grabber.ReRead();
     const std::optional<int> track = trackNumberOf(p);
-    if (!track) return QStringLiteral("The track number cannot be read from the name '%1'.").arg(QFileInfo(p).fileName());
+    if (!track)
+        return runText("CdTrackJob", QT_TRANSLATE_NOOP("CdTrackJob", "The track number cannot be read from the name '%1'."),
+                       QFileInfo(p).fileName());
     m_track = *track;
     const bool deemphasise = m_grabber.settings().deEmphasise && m_grabber.preEmphasis(m_track);
     m_source = std::make_unique<ChecksummedTrack>(m_grabber, m_track, m_grabber.toc(), deemphasise);
@@ -120,7 +122,8 @@ void CdTrackJob::followEvents() {
     });
     QObject::connect(&m_grabber, &CdGrabber::ReadFinished, m_context.get(), [this, abortOnCancel](int result) {
         if (result == CdGrabber::FinishedFailed)
-            m_host.runMessage(QStringLiteral("An error occures when ReadTrack works! Probably need re-read!"), false);
+            m_host.runMessage(QCoreApplication::translate("CdTrackJob", "An error occures when ReadTrack works! Probably need re-read!"),
+                              false);
         abortOnCancel();
     });
 }
@@ -186,21 +189,27 @@ QString CdTrackJob::testAndCopyDifference(const QString& p) const {
 QString CdTrackJob::differenceText(int track, const QString& p, std::uint32_t test, std::uint32_t copy) {
     if (test == copy) return {};
     const auto hex = [](std::uint32_t v) { return QStringLiteral("%1").arg(v, 8, 16, QLatin1Char('0')).toUpper(); };
-    return QStringLiteral("Track %1 (%2): the test and copy reads differ (test CRC32 %3, copy CRC32 %4); the track may not be exact.")
+    return QCoreApplication::translate("CdTrackJob",
+                                       "Track %1 (%2): the test and copy reads differ (test CRC32 %3, copy CRC32 %4); "
+                                       "the track may not be exact.")
         .arg(track)
         .arg(QFileInfo(p).fileName(), hex(test), hex(copy));
 }
 
-QString CdTrackJob::writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const {
+RunText CdTrackJob::writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const {
     const std::optional<DiscInfo> info = knownDiscInfo(m_grabber, cdplayerIni);
     try {
         tags.setProperties(cdTrackTags(info ? &*info : nullptr, m_track, discFacts(m_grabber, m_track)));
         tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
         tags.WriteTags(path);
     } catch (const ComponentError& e) {
-        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
+        return discTagsRefused(e.description());
     }
     return {};
+}
+
+RunText CdTrackJob::discTagsRefused(const QString& reason) {
+    return runText("CdTrackJob", QT_TRANSLATE_NOOP("CdTrackJob", "The disc information could not be written as tags: %1"), reason);
 }
 
 }  // namespace converter

@@ -11,6 +11,7 @@
 #include "components/audio/cd/CdTypes.h"
 #include "components/audio/cd/RipLog.h"
 #include "runs/AccurateRipVerifier.h"
+#include "runs/RunText.h"
 
 #include <QString>
 
@@ -39,7 +40,7 @@ public:
 
     // Chooses the drive of entry `p` and reads its disc again. The reason the track cannot be
     // read, or nothing; nothing too when the program is ending (stopped()).
-    QString prepare(const QString& p);
+    RunText prepare(const QString& p);
     // The track as a job's source, after prepare; the grabber's events are followed as long as
     // this object lives.
     audio::AudioSource& source();
@@ -75,7 +76,9 @@ public:
     riplog::TrackRecord record() const;
     // Writes what is known of the disc (cdplayer.ini, else CD-Text) and what the disc holds into
     // `path` as the track's tags; why it could not, or nothing.
-    QString writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const;
+    RunText writeTags(AudioInfo& tags, const QString& cdplayerIni, const QString& path) const;
+    // Why the disc information could not be written as a file's tags, given the writer's reason.
+    static RunText discTagsRefused(const QString& reason);
 
 private:
     struct ChecksummedTrack;

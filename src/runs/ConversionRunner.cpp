@@ -30,6 +30,11 @@ constexpr double kGrabStartPercent = 0.0002;
 
 // A writer's message names the part file it wrote; the user knows the output's own name.
 QString inPlaceOf(QString reason, const QString& part, const QString& q) { return reason.replace(part, q); }
+RunText inPlaceOf(const RunText& reason, const QString& part, const QString& q) {
+    return {inPlaceOf(reason.shown, part, q), inPlaceOf(reason.english, part, q)};
+}
+
+RunText text(const char* source, const QString& arg) { return runText("ConversionRunner", source, arg); }
 
 }  // namespace
 
@@ -48,6 +53,7 @@ void ConversionRunner::useSettings(const OutputSettings& settings) {
 void ConversionRunner::reportFailures() {
     if (m_failures.isEmpty()) return;
     const QList<FailedFile> failures = std::exchange(m_failures, {});
+    m_englishReasons.clear();
     m_host.runFailures(failures);
 }
 
@@ -102,8 +108,10 @@ void ConversionRunner::reportAccurateRip() {
 void ConversionRunner::writeRipLogs() {
     if (!m_ripLogs.active()) return;
     const bool cancelled = m_stopped || m_host.cancelRequested();
+    QList<FailedFile> failures;  // with their English reasons
+    for (qsizetype i = 0; i < m_failures.size(); ++i) failures.push_back({m_failures[i].path, m_englishReasons.value(i)});
     const RipLogBook::Outcome outcome =
-        m_ripLogs.write(m_failures, cancelled, m_stopped ? nullptr : m_components.grabber, m_components.cdplayerIni);
+        m_ripLogs.write(failures, cancelled, m_stopped ? nullptr : m_components.grabber, m_components.cdplayerIni);
     m_ripLogs.plan({});
     if (m_stopped) return;
     for (const QString& path : outcome.written) m_host.ripLogWritten(path);
@@ -114,7 +122,7 @@ void ConversionRunner::processEntry(const RunSnapshot& snapshot, int index, QHas
     const EntryPlan plan = planEntry(snapshot, index, claimed);
     switch (plan.kind) {
     case EntryPlan::Kind::Skip: return;
-    case EntryPlan::Kind::Message: m_host.runMessage(plan.text, false); return;
+    case EntryPlan::Kind::Message: m_host.runMessage(plan.text.shown, false); return;
     case EntryPlan::Kind::Refuse: fail(snapshot.entries[index].source, plan.text); return;
     case EntryPlan::Kind::Convert: convertPlanned(snapshot, index, plan); return;
     }
@@ -205,14 +213,14 @@ audio::FileLoudness ConversionRunner::measureHere(const QString& part) {
     });
 }
 
-QString ConversionRunner::copyTags(const QString& p, const QString& part) {
+RunText ConversionRunner::copyTags(const QString& p, const QString& part) {
     if (!m_preserveTags) return {};
-    if (cue::entryRef(p)) return writeSheetTags(m_components.tags, p, part);
+    if (cue::entryRef(p)) return asIs(writeSheetTags(m_components.tags, p, part));
     try {
         m_components.tags.ReadTags(p);
         m_components.tags.WriteTags(part);
     } catch (const ComponentError& e) {
-        return QStringLiteral("The tags could not be copied (the source is kept): ") + e.description();
+        return text(QT_TRANSLATE_NOOP("ConversionRunner", "The tags could not be copied (the source is kept): %1"), e.description());
     }
     return {};
 }
@@ -220,28 +228,35 @@ QString ConversionRunner::copyTags(const QString& p, const QString& part) {
 bool ConversionRunner::completeOutput(const QString& p, const QString& part, const QString& q,
                                       const audio::FileLoudness& loudness, const Tagger& tagger) {
     m_host.fileProgress(100);
-    const auto drop = [&](const QString& reason) {
+    const auto drop = [&](const RunText& reason) {
         QFile::remove(part);
         fail(p, inPlaceOf(reason, part, q));
         return false;
     };
     // Copied tags may bring the source's loudness tags along: those of the output follow them.
-    if (const QString refused = tagger ? tagger(part) : QString(); !refused.isEmpty()) return drop(refused);
+    if (const RunText refused = tagger ? tagger(part) : RunText(); !refused.isEmpty()) return drop(refused);
     if (m_albums.active()) {
+        std::optional<RunText> why;
         try {
             if (!loudness.measurement)
-                throw ComponentError(loudness.error.isEmpty() ? QStringLiteral("nothing was measured") : loudness.error);
-            loudness_tags::writeTrack(part, loudness.measurement->loudness());
+                why = loudness.error.isEmpty() ? runText("ConversionRunner", QT_TRANSLATE_NOOP("ConversionRunner", "nothing was measured"))
+                                               : asIs(loudness.error);
+            else
+                loudness_tags::writeTrack(part, loudness.measurement->loudness());
         } catch (const ComponentError& e) {
-            return drop(QStringLiteral("The loudness tags could not be written (the source is kept): ") + e.description());
+            why = asIs(e.description());
         }
+        if (why)
+            return drop(runText("ConversionRunner",
+                                QT_TRANSLATE_NOOP("ConversionRunner", "The loudness tags could not be written (the source is kept): %1"),
+                                *why));
     }
     // Renaming would replace even a file the user may not write.
     const QFileInfo existing(q);
     if ((existing.exists() && !existing.isWritable()) || !replaceWith(part, q)) {
         m_host.setBusy(false);
         m_host.fileProgress(0);
-        return drop(QStringLiteral("The output could not be put in place of '%1'.").arg(q));
+        return drop(text(QT_TRANSLATE_NOOP("ConversionRunner", "The output could not be put in place of '%1'."), q));
     }
     m_entryWritten = true;
     m_host.outputWritten(p, q);
@@ -255,7 +270,7 @@ void ConversionRunner::deleteSources(const QString& p) {
     const QStringList files = cue::entryRef(p) ? m_sheets.written(p) : QStringList{p};
     for (const QString& file : files)
         if (const QString reason = audio::removeSource(file); !reason.isEmpty())
-            fail(p, QStringLiteral("The source file could not be deleted: %1").arg(reason));
+            fail(p, text(QT_TRANSLATE_NOOP("ConversionRunner", "The source file could not be deleted: %1"), reason));
 }
 
 void ConversionRunner::entryEnded(const QString& p) {
@@ -270,7 +285,7 @@ void ConversionRunner::entryEnded(const QString& p) {
 bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
     CdGrabber* grabber = m_components.grabber;
     if (!grabber) {
-        fail(p, QStringLiteral("Reading CD tracks is not available."));
+        fail(p, runText("ConversionRunner", QT_TRANSLATE_NOOP("ConversionRunner", "Reading CD tracks is not available.")));
         return false;
     }
     CdTrackJob cd(m_host, *grabber);
@@ -287,7 +302,7 @@ bool ConversionRunner::convertCdTrack(const QString& p, const QString& q) {
 }
 
 bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QString& q) {
-    const QString refused = cd.prepare(p);
+    const RunText refused = cd.prepare(p);
     if (cd.stopped()) {
         m_stopped = true;
         return false;
@@ -307,7 +322,7 @@ bool ConversionRunner::ripCdTrack(CdTrackJob& cd, const QString& p, const QStrin
     const std::optional<CdRead> read = readCd(cd.source(), cd, p, q, part);
     if (!read) return false;
     const Tagger tagger = [this, &cd](const QString& written) {
-        return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : QString();
+        return m_preserveTags ? cd.writeTags(m_components.tags, m_components.cdplayerIni, written) : RunText();
     };
     if (!completeOutput(p, part, q, read->loudness, tagger)) return false;
     m_host.cdTrackWritten(p, m_components.grabber->errorBlocks());
@@ -348,7 +363,7 @@ bool ConversionRunner::testCdTrack(CdTrackJob& cd, const QString& p) {
         return false;
     }
     m_host.fileProgress(0);
-    fail(p, QStringLiteral("The test read failed: ") + cd.testError());
+    fail(p, text(QT_TRANSLATE_NOOP("ConversionRunner", "The test read failed: %1"), cd.testError()));
     return false;
 }
 
@@ -367,7 +382,8 @@ void ConversionRunner::recordCdTrack(const CdTrackJob& cd, const QString& p, con
         record.end = End::Cancelled;
     } else {
         record.end = End::Failed;
-        record.reason = m_failures.size() > failuresBefore ? m_failures.last().reason : cd.openError();
+        // In English: the rip log is read by tools.
+        record.reason = m_failures.size() > failuresBefore ? m_englishReasons.last() : cd.openError();
         if (record.reason.isEmpty()) record.reason = QStringLiteral("The track could not be read.");
     }
     m_ripLogs.trackEnded(p, record);
@@ -388,7 +404,7 @@ bool ConversionRunner::trackReadWhole(const QString& p, const QString& q, const 
     if (openFailed) {
         // The grabber's reason on a second line.
         const QString reason = cd.openError().isEmpty() ? QString() : QLatin1Char('\n') + cd.openError();
-        m_host.runMessage(QStringLiteral("Open Track Error!.") + reason, false);
+        m_host.runMessage(QCoreApplication::translate("ConversionRunner", "Open Track Error!.") + reason, false);
         cd.reportErrorBlocks();
         return false;
     }

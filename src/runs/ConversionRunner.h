@@ -26,12 +26,14 @@
 #include "runs/RipCueSheet.h"
 #include "runs/RipLogBook.h"
 #include "runs/RunPlan.h"
+#include "runs/RunText.h"
 #include "runs/SheetSources.h"
 
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -148,14 +150,14 @@ private:
     // Converts a planned entry here, on the calling thread, with the status bar on it.
     void convertPlanned(const RunSnapshot& snapshot, int index, const EntryPlan& plan);
     // Tags a part file; the reason it failed, or nothing.
-    using Tagger = std::function<QString(const QString& part)>;
+    using Tagger = std::function<RunText(const QString& part)>;
     // Once `part` holds the whole output of `p`: its tags (copied or from the disc) and track
     // loudness go into it, then it is put in place as `q`, counted into its album, and the
     // source deleted as asked. False (the part removed, the source kept, nothing under `q`)
     // when any step failed.
     bool completeOutput(const QString& p, const QString& part, const QString& q, const audio::FileLoudness& loudness,
                         const Tagger& tagger);
-    QString copyTags(const QString& p, const QString& part);
+    RunText copyTags(const QString& p, const QString& part);
     // The source of `p` deleted once its output is in place (a sheet's files once all its tracks are).
     void deleteSources(const QString& p);
     // The loudness of a written part file, measured here with the message loop running.
@@ -194,7 +196,13 @@ private:
     bool endEntry(Parallel& run, int head);
     bool followJob(PartJob& job, int number, const QString& q, const std::function<void()>& planAhead);
     void commitJob(PartJob& job, const QString& p, const QString& q);
-    void fail(const QString& path, const QString& reason) { m_failures.push_back({path, reason}); }
+    // A failure as the user reads it, its reason kept in English too for the rip log; a reason
+    // from elsewhere is kept as it is.
+    void fail(const QString& path, const RunText& reason) {
+        m_failures.push_back({path, reason.shown});
+        m_englishReasons.push_back(reason.english);
+    }
+    void fail(const QString& path, const QString& reason) { fail(path, asIs(reason)); }
     // CD rips (DiscRip.cpp): the disc of entry `p` as one file, the tracks each disc had written,
     // and each disc's CUE sheet, written at the run's end.
     struct DiscRips {
@@ -213,7 +221,7 @@ private:
     // when a read failed (entry `p` then fails) or the run was cancelled or stopped.
     std::optional<std::map<int, std::uint32_t>> testReadDisc(CdGrabber& grabber, const std::vector<int>& tracks, const QString& p,
                                                              const CdTrackJob& cd);
-    QString tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+    RunText tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
                        const std::optional<DiscInfo>& info);
     void trackRipped(const QString& q, int track);
     void writeCueSheets(const RunSnapshot& snapshot);
@@ -226,6 +234,7 @@ private:
     RunComponents m_components;
     audio::AudioJob* m_job = nullptr;  // the job in progress
     QList<FailedFile> m_failures;
+    QStringList m_englishReasons;  // of m_failures, in the same order
     bool m_preserveTags = false;
     bool m_deleteSource = false;
     bool m_stopped = false;

@@ -5,6 +5,7 @@
 #include "runs/NamePattern.h"
 #include "components/audio/engine/FileOps.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -22,7 +23,8 @@ QString openDialogFilter() {
         every << patterns;
         each += QStringLiteral("|%1 (%2)|%2").arg(format.filterCaption, patterns.join(QLatin1Char(';')));
     }
-    return QStringLiteral("All Supported files (%1)|%1").arg(every.join(QLatin1Char(';'))) + each;
+    const QString all = every.join(QLatin1Char(';'));
+    return QCoreApplication::translate("ConverterRules", "All Supported files (%1)").arg(all) + QLatin1Char('|') + all + each;
 }
 
 QString dialogResultText(const QList<QUrl>& chosen) {
@@ -77,9 +79,9 @@ std::optional<int> trackNumberOf(const QString& path) {
 QString errorBlocksMessage(int errorBlocks, int errorAction) {
     if (errorBlocks == 0) return {};
     switch (errorAction) {
-    case 1: return QString::number(errorBlocks) + QStringLiteral(" error blocks replaced with silence.");
-    case 2: return QString::number(errorBlocks) + QStringLiteral(" error blocks cutted.");
-    case 3: return QString::number(errorBlocks) + QStringLiteral(" error blocks corrected.");
+    case 1: return QCoreApplication::translate("ConverterRules", "%1 error blocks replaced with silence.").arg(errorBlocks);
+    case 2: return QCoreApplication::translate("ConverterRules", "%1 error blocks cutted.").arg(errorBlocks);
+    case 3: return QCoreApplication::translate("ConverterRules", "%1 error blocks corrected.").arg(errorBlocks);
     default: return {};
     }
 }
@@ -88,15 +90,21 @@ QString verificationSummary(const VerificationTally& tally) {
     const int checked = tally.matched + tally.mismatched + tally.unknown;
     const int total = checked + tally.unverified;
     if (total == 0) return {};
-    if (checked == 0) return QStringLiteral("AccurateRip: not verified, %1").arg(tally.reason);
-    QStringList parts{QStringLiteral("AccurateRip: %1 of %2 %3 accurately ripped")
+    //: %1 is why no track could be verified
+    if (checked == 0) return QCoreApplication::translate("ConverterRules", "AccurateRip: not verified, %1").arg(tally.reason);
+    //: %1 tracks matched of %2; %3 is "track" or "tracks"
+    QStringList parts{QCoreApplication::translate("ConverterRules", "AccurateRip: %1 of %2 %3 accurately ripped")
                           .arg(tally.matched)
                           .arg(total)
-                          .arg(total == 1 ? QStringLiteral("track") : QStringLiteral("tracks"))};
-    if (tally.mismatched > 0) parts << QStringLiteral("%1 not matching").arg(tally.mismatched);
-    if (tally.unknown > 0) parts << QStringLiteral("%1 not in the database").arg(tally.unknown);
-    if (tally.withErrorBlocks > 0) parts << QStringLiteral("%1 with error blocks").arg(tally.withErrorBlocks);
-    if (tally.unverified > 0) parts << QStringLiteral("%1 not verified (%2)").arg(tally.unverified).arg(tally.reason);
+                          .arg(total == 1 ? QCoreApplication::translate("ConverterRules", "track")
+                                          : QCoreApplication::translate("ConverterRules", "tracks"))};
+    //: Counts of tracks, joined to the AccurateRip summary with commas
+    if (tally.mismatched > 0) parts << QCoreApplication::translate("ConverterRules", "%1 not matching").arg(tally.mismatched);
+    if (tally.unknown > 0) parts << QCoreApplication::translate("ConverterRules", "%1 not in the database").arg(tally.unknown);
+    if (tally.withErrorBlocks > 0)
+        parts << QCoreApplication::translate("ConverterRules", "%1 with error blocks").arg(tally.withErrorBlocks);
+    if (tally.unverified > 0)
+        parts << QCoreApplication::translate("ConverterRules", "%1 not verified (%2)").arg(tally.unverified).arg(tally.reason);
     return parts.join(QStringLiteral(", "));
 }
 

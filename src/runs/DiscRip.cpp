@@ -32,7 +32,7 @@ namespace {
 QString saveSheet(const QString& path, const cue::Sheet& sheet) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(cue::text(sheet)) < 0 || !file.commit())
-        return QStringLiteral("The CUE sheet '%1' could not be written: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ConversionRunner", "The CUE sheet '%1' could not be written: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -125,8 +125,10 @@ void ConversionRunner::writeCueSheets(const RunSnapshot& snapshot) {
         else m_discRips.written.push_back({path, {}});
         for (const QString& name : std::as_const(named))
             if (name.contains(QLatin1Char('"')))
-                fail(path, QStringLiteral("The CUE sheet '%1' cannot name '%2': a sheet cannot hold a double quote in a file name. "
-                                          "Rename the file, and its name in the sheet, with single quotes.")
+                fail(path, QCoreApplication::translate("ConversionRunner",
+                                                       "The CUE sheet '%1' cannot name '%2': a sheet cannot hold a double quote "
+                                                       "in a file name. Rename the file, and its name in the sheet, with single "
+                                                       "quotes.")
                                .arg(path, name));
     }
 }
@@ -143,7 +145,8 @@ bool ConversionRunner::ripDiscAsOneFile(const QString& p, const QString& q, CdTr
     m_discRips.discs.emplace(root, DiscRips::Disc{sheet, {}, {}, true});
     const std::vector<TrackLayout> tracks = sheet.oneFileTracks();
     if (tracks.empty()) {
-        fail(p, QStringLiteral("The disc in %1 has no audio track.").arg(grabber.driveSource()));
+        fail(p, runText("ConversionRunner", QT_TRANSLATE_NOOP("ConversionRunner", "The disc in %1 has no audio track."),
+                        grabber.driveSource()));
         return false;
     }
     std::vector<int> numbers;
@@ -211,7 +214,7 @@ std::optional<std::map<int, std::uint32_t>> ConversionRunner::testReadDisc(CdGra
             return std::nullopt;
         }
         if (failed) {
-            fail(p, QStringLiteral("The test read failed: ") + reason);
+            fail(p, runText("ConversionRunner", QT_TRANSLATE_NOOP("ConversionRunner", "The test read failed: %1"), reason));
             return std::nullopt;
         }
         crcs.emplace(track, crc.value());
@@ -219,10 +222,10 @@ std::optional<std::map<int, std::uint32_t>> ConversionRunner::testReadDisc(CdGra
     return crcs;
 }
 
-QString ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
+RunText ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& sheet, const cue::Sheet& inFile, std::int64_t frames,
                                      const std::optional<DiscInfo>& info) {
     if (isFlac(file))
-        if (const QString reason = audio::writeFlacCueSheet(file, inFile, frames); !reason.isEmpty()) return reason;
+        if (const QString reason = audio::writeFlacCueSheet(file, inFile, frames); !reason.isEmpty()) return asIs(reason);
     if (!m_preserveTags) return {};
     QMap<QString, QStringList> tags = sheet.oneFileTags(inFile);
     if (!isFlac(file)) tags.remove(QStringLiteral("CUESHEET"));
@@ -231,7 +234,7 @@ QString ConversionRunner::tagOneFile(const QString& file, const RipCueSheet& she
         m_components.tags.setPictures(info ? coverPictures(*info) : QList<AudioInfo::Picture>());
         m_components.tags.WriteTags(file);
     } catch (const ComponentError& e) {
-        return QStringLiteral("The disc information could not be written as tags: ") + e.description();
+        return CdTrackJob::discTagsRefused(e.description());
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "components/audio/engine/FileOps.h"
 #include "components/audio/codecs/VideoTrackSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,12 +22,13 @@ QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::
 using audio::removeForced;
 using audio::sameFile;
 
-// A list's text as a whole number, any fraction dropped.
-int wholeNumber(const QString& text, const QString& what) {
+// A list's text as a whole number, any fraction dropped; `refusal` (marked for translation in
+// "ExtractionRun") says, with the text as %1, that it is none.
+int wholeNumber(const QString& text, const char* refusal) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || std::abs(value) > 1e9)
-        throw ComponentError(QStringLiteral("The %1 \"%2\" is not a number.").arg(what, text));
+        throw ComponentError(QCoreApplication::translate("ExtractionRun", refusal).arg(text));
     return static_cast<int>(std::trunc(value));
 }
 
@@ -177,7 +179,7 @@ std::optional<RunEnd> ExtractionRun::prepare(const RunRequest& request) {
     m_host.fileStarted(1);
     const QString& input = request.input;
     if (!QFileInfo(input).isFile()) {
-        m_host.runMessage(QStringLiteral(" the input file doesn't exist"), false);
+        m_host.runMessage(QCoreApplication::translate("ExtractionRun", " the input file doesn't exist"), false);
         return RunEnd::InputMissing;
     }
     m_output = outputPath(input, request.format, request.sameFolder, request.folder);
@@ -185,7 +187,7 @@ std::optional<RunEnd> ExtractionRun::prepare(const RunRequest& request) {
     // account).
     if (!request.sameFolder && !request.folder.isEmpty() && !QFileInfo(request.folder).isDir() &&
         !QDir().mkpath(request.folder))
-        return fail(QStringLiteral("The folder %1 could not be created.").arg(quoted(request.folder)));
+        return fail(QCoreApplication::translate("ExtractionRun", "The folder %1 could not be created.").arg(quoted(request.folder)));
     if (!pass() || !pass()) return stop();
 
     // What a run cancelled earlier may have left open is closed before anything else.
@@ -195,8 +197,9 @@ std::optional<RunEnd> ExtractionRun::prepare(const RunRequest& request) {
 
     // Writing over the video while reading it would destroy it.
     if (sameFile(input, m_output))
-        throw ComponentError(QStringLiteral("The output file %1 would replace the video itself. Choose another folder "
-                                            "or output format.")
+        throw ComponentError(QCoreApplication::translate("ExtractionRun",
+                                                         "The output file %1 would replace the video itself. "
+                                                         "Choose another folder or output format.")
                                  .arg(quoted(m_output)));
     return std::nullopt;
 }
@@ -219,7 +222,7 @@ RunEnd ExtractionRun::copied(const RunRequest& request, const audio::JobOutcome&
     }
     // Only now, with every block written and the output closed without error, may the video go.
     if (request.deleteSource && !removeForced(request.input))
-        return fail(QStringLiteral("The video file %1 could not be deleted.").arg(quoted(request.input)));
+        return fail(QCoreApplication::translate("ExtractionRun", "The video file %1 could not be deleted.").arg(quoted(request.input)));
     m_host.fileProgress(0);
     m_host.fileEnded();
     return RunEnd::Written;
@@ -237,10 +240,11 @@ int ExtractionRun::setUpReader(const RunRequest& request) {
         rate = m_fixed->sampleRate;
         channels = m_fixed->channels;
     } else {
-        rate = wholeNumber(request.frequency, QStringLiteral("frequency"));
-        kbps = wholeNumber(request.bitRate, QStringLiteral("bit rate"));
+        rate = wholeNumber(request.frequency, QT_TRANSLATE_NOOP("ExtractionRun", "The frequency \"%1\" is not a number."));
+        kbps = wholeNumber(request.bitRate, QT_TRANSLATE_NOOP("ExtractionRun", "The bit rate \"%1\" is not a number."));
         channels = request.channelsIndex + 1;
-        if (channels < 1 || channels > 2) throw ComponentError(QStringLiteral("Choose Mono or Stereo as the channels."));
+        if (channels < 1 || channels > 2)
+            throw ComponentError(QCoreApplication::translate("ExtractionRun", "Choose Mono or Stereo as the channels."));
     }
     c.VideoFileIn.SetAudioFormat(rate, channels);
     const audio::OutputFormat* format = formatNamed(request.format);
@@ -286,7 +290,8 @@ RunEnd ExtractionRun::fail(const QString& description) {
     } catch (const ComponentError&) {
         // The message below is about the first failure.
     }
-    m_host.runMessage(QStringLiteral("Error: ") + description, false);
+    //: A message box: %1 says why the sound track could not be extracted
+    m_host.runMessage(QCoreApplication::translate("ExtractionRun", "Error: %1").arg(description), false);
     m_host.fileProgress(0);
     m_host.fileEnded();
     return RunEnd::Failed;

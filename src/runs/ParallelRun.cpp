@@ -231,7 +231,7 @@ bool ConversionRunner::endEntry(Parallel& run, int head) {
     const QString& p = run.snapshot.entries[head].source;
     const QString& q = run.snapshot.entries[head].output;
     switch (plan.kind) {
-    case EntryPlan::Kind::Message: m_host.runMessage(plan.text, false); return true;
+    case EntryPlan::Kind::Message: m_host.runMessage(plan.text.shown, false); return true;
     case EntryPlan::Kind::Refuse: fail(p, plan.text); return true;
     case EntryPlan::Kind::Skip: return true;
     case EntryPlan::Kind::Convert: break;

@@ -3,6 +3,8 @@
 #include "components/audio/cd/CdGrabber.h"
 #include "components/audio/cd/OffsetSearch.h"
 
+#include <QCoreApplication>
+
 namespace converter {
 namespace {
 
@@ -16,38 +18,53 @@ QString clause(QString reason) {
     return reason;
 }
 
-QString tracks(int n) { return n == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(n); }
+QString tracks(int n) {
+    return n == 1 ? QCoreApplication::translate("ReadOffsetFinder", "1 track")
+                  : QCoreApplication::translate("ReadOffsetFinder", "%1 tracks").arg(n);
+}
 
 QString detection(const OffsetFinding& f) {
     switch (f.kind) {
     case OffsetFinding::Kind::Detected:
-        return QStringLiteral("Detected %1 (confirmed by %2)").arg(signedOffset(f.offset), tracks(f.confirmedBy));
+        //: %1 is the offset in samples, %2 a count of tracks
+        return QCoreApplication::translate("ReadOffsetFinder", "Detected %1 (confirmed by %2)")
+            .arg(signedOffset(f.offset), tracks(f.confirmedBy));
     case OffsetFinding::Kind::NotInDatabase:
-        return QStringLiteral("The disc is not in the AccurateRip database, so no read offset can be detected with it; "
-                              "try another disc");
+        return QCoreApplication::translate("ReadOffsetFinder",
+                                           "The disc is not in the AccurateRip database, so no read offset can be detected with "
+                                           "it; try another disc");
     case OffsetFinding::Kind::NoMatch:
         if (f.tracksCompared == 0)
-            return QStringLiteral("No track of the disc reaches sector 450 with a checksum in its AccurateRip record, so "
-                                  "no read offset can be detected with it; try another disc");
-        return QStringLiteral("No read offset from %1 to %2 matches the disc's AccurateRip record (%3 compared)")
+            return QCoreApplication::translate("ReadOffsetFinder",
+                                               "No track of the disc reaches sector 450 with a checksum in its AccurateRip "
+                                               "record, so no read offset can be detected with it; try another disc");
+        //: %3 is a count of tracks
+        return QCoreApplication::translate("ReadOffsetFinder",
+                                           "No read offset from %1 to %2 matches the disc's AccurateRip record (%3 compared)")
             .arg(signedOffset(GrabSettings::kReadOffsets.minimum), signedOffset(GrabSettings::kReadOffsets.maximum),
                  tracks(f.tracksCompared));
     case OffsetFinding::Kind::Unconfirmed:
-        return QStringLiteral("Offset %1 matches the disc's AccurateRip record at sector 450 of %2, but no whole track "
-                              "matches: no read offset detected")
+        //: %2 is a count of tracks
+        return QCoreApplication::translate("ReadOffsetFinder",
+                                           "Offset %1 matches the disc's AccurateRip record at sector 450 of %2, but no whole "
+                                           "track matches: no read offset detected")
             .arg(signedOffset(f.offset), tracks(f.frame450Tracks));
     case OffsetFinding::Kind::Failed: break;
     }
-    return QStringLiteral("The read offset could not be detected: %1").arg(clause(f.reason));
+    return QCoreApplication::translate("ReadOffsetFinder", "The read offset could not be detected: %1").arg(clause(f.reason));
 }
 
 QString listing(const OffsetFinding& f) {
-    if (f.driveName.isEmpty()) return QStringLiteral("a disc image names no drive to look up in the drive-offset list");
-    if (!f.listReason.isEmpty()) return QStringLiteral("the drive-offset list could not be fetched: %1").arg(clause(f.listReason));
-    if (!f.listed) return QStringLiteral("the drive-offset list has no entry for %1").arg(f.driveName);
-    const QString gives = QStringLiteral("the drive-offset list gives %1 for %2").arg(signedOffset(*f.listed), f.driveName);
+    // The second clause of the finding; OffsetFinding::text() capitalises it after a full stop.
+    if (f.driveName.isEmpty())
+        return QCoreApplication::translate("ReadOffsetFinder", "a disc image names no drive to look up in the drive-offset list");
+    if (!f.listReason.isEmpty())
+        return QCoreApplication::translate("ReadOffsetFinder", "the drive-offset list could not be fetched: %1").arg(clause(f.listReason));
+    if (!f.listed) return QCoreApplication::translate("ReadOffsetFinder", "the drive-offset list has no entry for %1").arg(f.driveName);
+    const QString gives =
+        QCoreApplication::translate("ReadOffsetFinder", "the drive-offset list gives %1 for %2").arg(signedOffset(*f.listed), f.driveName);
     if (f.kind == OffsetFinding::Kind::Detected && *f.listed != f.offset)
-        return gives + QStringLiteral(", which does not agree: the detected offset is the one kept");
+        return QCoreApplication::translate("ReadOffsetFinder", "%1, which does not agree: the detected offset is the one kept").arg(gives);
     return gives;
 }
 

@@ -16,21 +16,22 @@ EntryPlan planEntry(const RunSnapshot& snapshot, int index, QHash<QString, QStri
     const QString& p = snapshot.entries[index].source;
     const QString& q = snapshot.entries[index].output;
     const bool cd = isCdTrack(p);
+    const auto text = [](const char* source, auto... args) { return runText("RunPlan", source, args...); };
     if (snapshot.sameFolder && cd)
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Please choose another folder")};
+        return {Kind::Message, text(QT_TRANSLATE_NOOP("RunPlan", "File '%1' is on a CD. Please choose another folder"), p)};
     if (snapshot.deleteSource && cd)
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is on a CD. Can't delete this file")};
+        return {Kind::Message, text(QT_TRANSLATE_NOOP("RunPlan", "File '%1' is on a CD. Can't delete this file"), p)};
     if (!QFileInfo(p).isFile() && !cue::entryRef(p))
-        return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' is not exist.")};
+        return {Kind::Message, text(QT_TRANSLATE_NOOP("RunPlan", "File '%1' is not exist."), p)};
     // Reading a file while writing it would destroy it (a sheet's track reads its audio file and the sheet).
     for (const QString& read : filesReadBy(p))
         if (audio::sameFile(read, q))
-            return {Kind::Message, QStringLiteral("File '") + p + QStringLiteral("' would be overwritten by its own output.")};
+            return {Kind::Message, text(QT_TRANSLATE_NOOP("RunPlan", "File '%1' would be overwritten by its own output."), p)};
     // Writing one output twice would lose the first file's audio (and, with deletion, its source).
     const QString key = outputClaimKey(q);
     if (const auto earlier = claimed.constFind(key); earlier != claimed.constEnd())
-        return {Kind::Refuse, QStringLiteral("File '") + p + QStringLiteral("' would overwrite the output of '") + *earlier +
-                                  QStringLiteral("'. Rename it first.")};
+        return {Kind::Refuse,
+                text(QT_TRANSLATE_NOOP("RunPlan", "File '%1' would overwrite the output of '%2'. Rename it first."), p, *earlier)};
     claimed.insert(key, p);
     return {Kind::Convert, {}, cd};
 }

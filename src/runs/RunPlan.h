@@ -4,6 +4,7 @@
 // before anything is converted (a message, a refusal, or a conversion).
 
 #include "components/audio/settings/OutputSettings.h"
+#include "runs/RunText.h"
 
 #include <QHash>
 #include <QList>
@@ -52,7 +53,7 @@ struct RunSnapshot {
 struct EntryPlan {
     enum class Kind { Skip, Message, Refuse, Convert };
     Kind kind = Kind::Skip;
-    QString text;  // the message (Message) or the reason it fails (Refuse)
+    RunText text;  // the message (Message) or the reason it fails (Refuse)
     bool cd = false;
 };
 

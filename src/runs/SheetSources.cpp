@@ -6,6 +6,7 @@
 #include "components/audio/engine/FileEndpoints.h"
 #include "components/audio/tags/AudioInfo.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace converter {
@@ -25,7 +26,7 @@ QString writeSheetTags(AudioInfo& tags, const QString& p, const QString& part) {
     const std::optional<cue::EntryRef> ref = cue::entryRef(p);
     const cue::AudioSheet sheet = ref ? cue::readAudioSheet(ref->sheet, false) : cue::AudioSheet{};
     const cue::AudioTrack* track = sheet.track(ref ? ref->number : 0);
-    if (!track) return QStringLiteral("The tags could not be written: %1 no longer names the track.").arg(p);
+    if (!track) return QCoreApplication::translate("SheetSources", "The tags could not be written: %1 no longer names the track.").arg(p);
     try {
         // The file's own tags describe the whole album (its date, genre, cover); its title and
         // numbers are the album's, which the sheet's track values replace.
@@ -43,7 +44,7 @@ QString writeSheetTags(AudioInfo& tags, const QString& p, const QString& part) {
         tags.setProperties(properties);
         tags.WriteTags(part);
     } catch (const ComponentError& e) {
-        return QStringLiteral("The tags could not be written (the source is kept): ") + e.description();
+        return QCoreApplication::translate("SheetSources", "The tags could not be written (the source is kept): %1").arg(e.description());
     }
     return {};
 }

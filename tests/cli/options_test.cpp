@@ -1,5 +1,6 @@
 // The command line of velloria-convert, the names its outputs get and the settings it writes
 // with: tables of what is understood, what is refused and why.
+#include "cli/ConsoleRun.h"
 #include "cli/Options.h"
 #include "cli/Plan.h"
 #include "cli/RunSettings.h"
@@ -8,6 +9,7 @@
 #include "components/store/CRegister.h"
 #include "components/store/WindowSettings.h"
 #include "support/ConfigHome.h"
+#include "support/MarkingTranslator.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +96,17 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
             EXPECT_TRUE(c.holds(r.options)) << c.line;
         }
     }
+}
+
+// A usage error in the user's language, and in English again for --json's scripts, catalogue or not.
+TEST(CliOptions, MessagesAreTranslatedExceptForJson) {
+    const testing_support::MarkingTranslator translated({QStringLiteral("velloria-convert")});
+    const QStringList arguments{QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("a.wav")};
+    EXPECT_EQ(parseArguments(arguments).error, QStringLiteral("«--json and --quiet cannot be used together»"));
+    EXPECT_TRUE(usageText().startsWith(QStringLiteral("«Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n")));
+    EnglishTexts english;
+    QCoreApplication::installTranslator(&english);
+    EXPECT_EQ(parseArguments(arguments).error, QStringLiteral("--json and --quiet cannot be used together"));
 }
 
 TEST(CliOptions, TrackLists) {
