@@ -58,7 +58,7 @@ QString AccurateRipVerifier::verdictLine(const RippedTrack& t, const accuraterip
     //: %1 is the track's number, %2 its entry's file name, %3 its AccurateRip verdict
     QString line = QCoreApplication::translate("AccurateRipVerifier", "Track %1 (%2): %3")
                        .arg(t.track)
-                       .arg(QFileInfo(t.source).fileName(), verdict.text());
+                       .arg(QFileInfo(t.source).fileName(), verdict.shownText());
     if (t.errorBlocks > 0) {
         ++tally.withErrorBlocks;
         line += QCoreApplication::translate("AccurateRipVerifier", ", %1 error blocks").arg(t.errorBlocks);

@@ -9,7 +9,7 @@
 #include "components/store/CRegister.h"
 #include "components/store/WindowSettings.h"
 #include "support/ConfigHome.h"
-#include "support/MarkingTranslator.h"
+#include "support/Translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,10 +100,10 @@ TEST(CliOptions, ParsesEachSpellingAndRefusesBadValues) {
 
 // A usage error in the user's language, and in English again for --json's scripts, catalogue or not.
 TEST(CliOptions, MessagesAreTranslatedExceptForJson) {
-    const testing_support::MarkingTranslator translated({QStringLiteral("velloria-convert")});
+    const testing_support::BracketingTranslator translated({QStringLiteral("velloria-convert")});
     const QStringList arguments{QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("a.wav")};
-    EXPECT_EQ(parseArguments(arguments).error, QStringLiteral("«--json and --quiet cannot be used together»"));
-    EXPECT_TRUE(usageText().startsWith(QStringLiteral("«Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n")));
+    EXPECT_EQ(parseArguments(arguments).error, QStringLiteral("[--json and --quiet cannot be used together]"));
+    EXPECT_TRUE(usageText().startsWith(QStringLiteral("[Usage: velloria-convert [OPTIONS] FILE|FOLDER...\n")));
     EnglishTexts english;
     QCoreApplication::installTranslator(&english);
     EXPECT_EQ(parseArguments(arguments).error, QStringLiteral("--json and --quiet cannot be used together"));

@@ -10,7 +10,7 @@
 #include "support/CdImages.h"
 #include "support/Damage.h"
 #include "support/DiscServices.h"
-#include "support/MarkingTranslator.h"
+#include "support/Translation.h"
 #include "support/RipLogTools.h"
 #include "support/RunHosts.h"
 #include "support/Signals.h"
@@ -191,7 +191,7 @@ TEST_F(RipLogRun, AFailedRipWritesALogThatSaysSo) {
 
 // The user reads a failure in their language; the log, which tools read, keeps it in English.
 TEST_F(RipLogRun, AFailureIsShownTranslatedAndLoggedInEnglish) {
-    const MarkingTranslator translated({QStringLiteral("ConversionRunner")});
+    const BracketingTranslator translated({QStringLiteral("ConversionRunner")});
     settings.errorAction = 0;  // stop
     settings.retries = 0;
     settings.testAndCopy = true;
@@ -201,7 +201,7 @@ TEST_F(RipLogRun, AFailureIsShownTranslatedAndLoggedInEnglish) {
     rip({2});
     ASSERT_EQ(host.failures.size(), 1);
     const QString reason = QStringLiteral("Sector 20 of track 2 could not be read at all after 0 retries; the read was stopped.");
-    EXPECT_EQ(host.failures[0].reason, QStringLiteral("«The test read failed: %1»").arg(reason));
+    EXPECT_EQ(host.failures[0].reason, QStringLiteral("[The test read failed: %1]").arg(reason));
     EXPECT_EQ(field(theLog(), "Result", 2), QStringLiteral("failed: The test read failed: ") + reason);
 }
 
