@@ -1,5 +1,6 @@
 // Entry point of every test executable: a QApplication on the offscreen platform, the
 // program's files taken from the build tree, and no real modal box ever shown.
+#include "support/ForkedProcesses.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    testing_support::keepForkedProcessesApart();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Each test executable starts with its own empty settings folder.
     testing_support::TempConfigHome configHome;
