@@ -11,6 +11,7 @@
 #include "support/ConfigHome.h"
 #include "support/Translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
