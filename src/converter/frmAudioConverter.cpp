@@ -297,6 +297,11 @@ void frmAudioConverter::Form_Load() {
     // The window's look.
     Skin1->LoadSkin(ui::programFile(QStringLiteral("\\Main2.skn")));
     Skin1->ApplySkin(this);
+    // A longer translation widens the window rather than cutting a button's text.
+    for (QPushButton* button : {cmdConfigure, cmRecord, cmdCancel, cmdConvert}) {
+        button->ensurePolished();
+        button->setMinimumWidth(button->sizeHint().width());
+    }
     Splash1->LoadSplash(ui::programFile(QStringLiteral("\\TarnAC.spl")));
     bPlaying = false;
     AudioFile1.setOption(true);

@@ -370,8 +370,11 @@ void frmMP3Settings::connectHandlers() {
 }
 
 void frmMP3Settings::setWidthTwips(int twips) {
-    setFixedWidth(ui::twipsToPixelsX(twips));
-    m_leftPart->setFixedWidth(ui::twipsToPixelsX(m_variant.loadWidth) - 20);
+    // The set widths, both grown by what a longer translation needs in the left part.
+    const int left = ui::twipsToPixelsX(m_variant.loadWidth) - 20;
+    const int grown = std::max(0, m_leftPart->minimumSizeHint().width() - left);
+    setFixedWidth(ui::twipsToPixelsX(twips) + grown);
+    m_leftPart->setFixedWidth(left + grown);
     m_rightPart->setVisible(twips >= m_variant.advancedWidth);
     fitHeight();
 }

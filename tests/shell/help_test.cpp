@@ -28,7 +28,7 @@ QString readText(const QString& path) {
 // translation (translate("Context", "text")) is no text.
 QStringList literals(QString code) {
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
-    static const QRegularExpression context(QStringLiteral(R"re(\b(translate|QT_TRANSLATE_NOOP)\s*\(\s*"[^"]*"\s*,)re"));
+    static const QRegularExpression context(QStringLiteral(R"re(\b(translate|QT_TRANSLATE_NOOP|runText)\s*\(\s*"[^"]*"\s*,)re"));
     code.replace(context, QStringLiteral("\\1("));
     QStringList out;
     for (auto it = literal.globalMatch(code); it.hasNext();) {
@@ -66,6 +66,8 @@ QList<Message> programMessages() {
         QStringLiteral(R"re(\breturn\s+(?:QStringLiteral|(?:\w+::)*tr|(?:QCoreApplication::)?translate)\s*\()re"));
     // A named text constant given to a message box or shown in a label.
     static const QRegularExpression constant(QStringLiteral(R"re((?:MsgBox\(|setText\()\s*(k[A-Z]\w*))re"));
+    // A sentence put into a label as it is shown.
+    static const QRegularExpression shown(QStringLiteral(R"re(setText\(\s*tr\(\s*"[^"]*[.!?]"\s*\))re"));
     // A text taken from a table row's field: MsgBox(...(...).field...).
     static const QRegularExpression field(QStringLiteral(R"re(MsgBox\([^;]*\)\.(\w*Message)\b)re"));
 
@@ -92,6 +94,10 @@ QList<Message> programMessages() {
             if (!texts.isEmpty() && QRegularExpression(QStringLiteral("[.!?]$")).match(texts.first()).hasMatch())
                 add(texts, m.capturedStart());
         }
+        for (auto it = shown.globalMatch(code); it.hasNext();) {
+            const auto m = it.next();
+            add(literals(m.captured(0)), m.capturedStart());
+        }
         for (auto it = constant.globalMatch(code); it.hasNext();) {
             const auto m = it.next();
             const QRegularExpression def(m.captured(1) + QStringLiteral(R"re(\s*=[^;]*)re"));
@@ -108,7 +114,9 @@ QList<Message> programMessages() {
             static const QRegularExpression row(QStringLiteral(R"re(\{\s*("[^"]*"(?:\s*,\s*[^,{}]+)+)\s*\})re"));
             for (auto r = row.globalMatch(code); r.hasNext();) {
                 const auto rm = r.next();
-                const QStringList cells = rm.captured(1).split(QLatin1Char(','));
+                // A text marked for translation is one cell, without its context.
+                static const QRegularExpression marked(QStringLiteral(R"re(QT_TRANSLATE_NOOP\s*\(\s*"[^"]*"\s*,)re"));
+                const QStringList cells = QString(rm.captured(1)).remove(marked).split(QLatin1Char(','));
                 if (index < cells.size()) add(literals(cells[index]), rm.capturedStart());
             }
         }
