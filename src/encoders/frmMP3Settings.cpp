@@ -370,13 +370,37 @@ void frmMP3Settings::connectHandlers() {
 }
 
 void frmMP3Settings::setWidthTwips(int twips) {
-    // The set widths, both grown by what a longer translation needs in the left part.
-    const int left = ui::twipsToPixelsX(m_variant.loadWidth) - 20;
-    const int grown = std::max(0, m_leftPart->minimumSizeHint().width() - left);
-    setFixedWidth(ui::twipsToPixelsX(twips) + grown);
-    m_leftPart->setFixedWidth(left + grown);
+    // The set widths, both grown by what a longer translation of the left part's texts needs.
+    // (Before the dialog is first shown its texts have no widths yet: showEvent finds the growth.)
+    m_widthTwips = twips;
+    setFixedWidth(ui::twipsToPixelsX(twips) + m_grown);
+    m_leftPart->setFixedWidth(ui::twipsToPixelsX(m_variant.loadWidth) - 20 + m_grown);
     m_rightPart->setVisible(twips >= m_variant.advancedWidth);
     fitHeight();
+}
+
+void frmMP3Settings::showEvent(QShowEvent* event) {
+    SettingsDialog::showEvent(event);
+    // A grid shares added width among its columns: grow until every text fits.
+    for (int pass = 0; pass < 8; ++pass) {
+        const int over = textOverflow();
+        if (over <= 0) break;
+        m_grown += over;
+        setWidthTwips(m_widthTwips);
+        layout()->activate();
+    }
+}
+
+// How much wider the left part's labels and buttons would be drawn whole than its layout
+// makes them; 0 when every text fits.
+int frmMP3Settings::textOverflow() const {
+    int over = 0;
+    for (QWidget* w : m_leftPart->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        if ((!label || label->wordWrap()) && !qobject_cast<QAbstractButton*>(w)) continue;
+        if (w->isVisibleTo(m_leftPart)) over = std::max(over, w->sizeHint().width() - w->width());
+    }
+    return over;
 }
 
 // The height follows what is shown.

@@ -167,6 +167,9 @@ public:
 
     // Escape and the close box unload the window, as "Cancel" does.
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void createPresetControls();
@@ -185,6 +188,9 @@ private:
     void connectHandlers();
     void setWidthTwips(int twips);
     void fitHeight();
+    int textOverflow() const;
+    int m_widthTwips = 0;  // the width last set
+    int m_grown = 0;       // added to the set widths for a longer translation
     void selectPreset(int index);
     void showChoice(const Mp3Choice& choice);
     void selectCodingMethod(int index);
