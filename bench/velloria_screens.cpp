@@ -5,6 +5,7 @@
 //
 //   velloria_screens <output folder> [scale]
 #include "runs/ConverterRules.h"
+#include "components/i18n/Translations.h"
 #include "converter/ProgressInStatusBar.h"
 #include "converter/frmAudioConverter.h"
 #include "encoders/SettingsDialogs.h"
@@ -176,6 +177,20 @@ bool recorderScreens(const QString& folder, SkinControl* skin) {
 
 }  // namespace
 
+// The converter and the ripping options in the language LANGUAGE (or VELLORIA_CATALOGUE) picks,
+// saved as converter-<name>.png and ripping-options-<name>.png.
+bool drawTranslated(QApplication& app, const QString& folder, const QString& name) {
+    i18n::installTranslations(app);
+    g_suffix.prepend(QLatin1Char('-') + name);
+    frmAudioConverter window;
+    window.Splash1->Hide();
+    window.addPaths({QStringLiteral("/home/user/Music/Album/01 - Opening.wav"),
+                     QStringLiteral("/home/user/Music/Album/02 - Interlude.mp3")});
+    window.resize(880, 600);
+    const bool converter = save(window, folder, "converter.png");
+    return save(window.grabDialog(), folder, "ripping-options.png") && converter;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool doubled = argc > 2 && QByteArray(argv[2]) == "2";
@@ -187,13 +202,14 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() < 1 || args.size() > 2) {
-        std::fprintf(stderr, "usage: velloria_screens <output folder> [scale]\n");
+    if (args.size() < 1 || args.size() > 3) {
+        std::fprintf(stderr, "usage: velloria_screens <output folder> [scale [language]]\n");
         return 1;
     }
     QDir().mkpath(args[0]);
     ui::setProgramDir(QStringLiteral(VELLORIA_BENCH_PROGRAM_DIR));
     ui::setMsgBoxResponder([](const ui::MsgBoxRequest& box) { return ui::msgBoxDefaultAnswer(box); });
+    if (args.size() == 3) return drawTranslated(app, args[0], args[2]) ? 0 : 1;
 
     bool ok = true;
     {
