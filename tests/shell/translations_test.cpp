@@ -15,18 +15,27 @@
 #include "components/ui/SettingsDialog.h"
 #include "components/ui/WavFormatChooser.h"
 #include "support/CliRuns.h"
+#include "support/Signals.h"
 #include "support/DialogTestOwner.h"
 #include "support/TestSupport.h"
 #include "support/WindowTexts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -346,3 +355,44 @@ INSTANTIATE_TEST_SUITE_P(Windows, PseudoLanguage, ::testing::ValuesIn(kWindows),
 });
 
 }  // namespace
+
+// ---- One path in German ----
+
+// With LANGUAGE=de the program picks the German catalogue; the converter then speaks German and
+// converts as ever, its status bar back at "Bereit" afterwards.
+TEST(GermanConverter, ShowsTheGermanCatalogueAndConverts) {
+    QTemporaryDir in, out;
+    const QString source = in.filePath(QStringLiteral("Lied.wav"));
+    ASSERT_EQ(testing_support::writeAudioFile(source, testing_support::musicTone(44100, 2, 1.0), 44100, 2), QString());
+    const QByteArray before = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "de");
+    const QString language = i18n::installTranslations(*QCoreApplication::instance());
+    qputenv("LANGUAGE", before);
+    // Whatever this test installed goes again, so that later tests in this process read English.
+    const auto englishAgain = qScopeGuard([] {
+        for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    });
+    ASSERT_EQ(language, QStringLiteral("de"));
+
+    QPointer<frmAudioConverter> window = new frmAudioConverter;
+    window->Splash1->Hide();
+    window->show();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Audio-Konverter"));
+    EXPECT_EQ(window->cmdConvert->text(), QStringLiteral("Konvertieren >>"));
+    EXPECT_EQ(window->cmdCancel->text(), QStringLiteral("Abbrechen"));
+    window->optOtherFolder->click();
+    window->txtFolder->setText(out.path());
+    window->addPaths({source});
+    window->SelectAll();
+    window->imgcmbConvertTo->setCurrentIndex(window->imgcmbConvertTo->findData(QStringLiteral("FLAC")));
+    Q_EMIT window->imgcmbConvertTo->activated(window->imgcmbConvertTo->currentIndex());
+    testing_support::MsgBoxRecorder boxes;
+    window->cmdConvert->click();
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(QFileInfo(out.filePath(QStringLiteral("Lied.FLAC"))).size() > 0);
+    EXPECT_EQ(window->sbPanel[0]->text(), QStringLiteral("Bereit"));
+    delete window.data();
+}
