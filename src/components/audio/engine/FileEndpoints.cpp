@@ -53,14 +53,18 @@ std::int64_t FileSource<Reader>::statedFrames() const { return m_reader.length()
 // A damaged source fails its job as soon as the damage is known, so that a shortened or patched
 // file is never taken for a whole one (and its source never deleted for it).
 template <typename Reader>
+bool FileSource<Reader>::tookDamage() {
+    if (!m_error.isEmpty() || m_reader.readDamage().isEmpty()) return false;
+    m_error = m_reader.readDamage();
+    return true;
+}
+
+template <typename Reader>
 SampleBlock FileSource<Reader>::read(int samples) {
     try {
         SampleBlock block = m_reader.ReadBlock(samples);
         if (block.empty()) m_error = m_reader.readError();
-        if (m_error.isEmpty() && !m_reader.readDamage().isEmpty()) {
-            m_error = m_reader.readDamage();
-            return {};
-        }
+        if (tookDamage()) return {};
         return block;
     } catch (const ComponentError& e) {
         m_error = e.description();
@@ -81,10 +85,7 @@ WideBlock FileSource<Reader>::readWide(int samples) {
         try {
             WideBlock block = m_reader.ReadWideBlock(samples);
             if (block.empty()) m_error = m_reader.readError();
-            if (m_error.isEmpty() && !m_reader.readDamage().isEmpty()) {
-                m_error = m_reader.readDamage();
-                return {};
-            }
+            if (tookDamage()) return {};
             return block;
         } catch (const ComponentError& e) {
             m_error = e.description();

@@ -31,6 +31,7 @@ public:
     WideBlock readWide(int samples) override;
 
 private:
+    bool tookDamage();
     Reader& m_reader;
     QString m_path;
     QString m_error;
