@@ -3378,10 +3378,10 @@ Album: %3
 </source>
         <extracomment>The program&apos;s name, the option names and their argument names stay as they are</extracomment>
         <translation>Aufruf: velloria-convert [OPTIONS] FILE|FOLDER...
-       velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]
-       velloria-convert [OPTIONS] --extract VIDEO|FOLDER...
-       velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]
-       velloria-convert --cd DEVICE|IMAGE --find-offset
+        velloria-convert [OPTIONS] --files-from LIST|- [-0] [FILE|FOLDER...]
+        velloria-convert [OPTIONS] --extract VIDEO|FOLDER...
+        velloria-convert [OPTIONS] --cd DEVICE|IMAGE [--tracks LIST | --one-file] [--test-and-copy]
+        velloria-convert --cd DEVICE|IMAGE --find-offset
 </translation>
     </message>
     <message>

@@ -161,7 +161,7 @@ Verdict verify(const Record* record, const DiscIds& ids, int track, std::uint32_
     bool listed = false;
     for (const Block& block : record->blocks) {
         // A block of another pressing that shares the file name says nothing about this disc.
-        if (block.ids.id1 != ids.id1 && block.ids.id2 != ids.id2 && block.ids.cddb != ids.cddb) continue;
+        if (block.ids.id1 != ids.id1 || block.ids.id2 != ids.id2 || block.ids.cddb != ids.cddb) continue;
         if (track > int(block.tracks.size())) continue;
         const TrackEntry& entry = block.tracks[std::size_t(track - 1)];
         // No rip confirms an entry of confidence 0 (a hole in the block, or a checksum nobody
