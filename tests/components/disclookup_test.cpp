@@ -449,6 +449,8 @@ TEST(DiscLookup, CachedAccurateRipRecordsAreFetchedAgainWhenOldOrNotMatching) {
         {recordOf(image, 3, 3), 1, {}, 0, Kind::Mismatch, 4},
         {recordOf(image, 0, 3), 8, {}, 0, Kind::Matched, 3},
         {{}, 0, recordOf(image, 0, 9), 1, Kind::Matched, 9},
+        // A damaged record in the cache is no record: fetched again, though fresh.
+        {recordOf(image, 0, 3).left(20), 1, recordOf(image, 0, 9), 1, Kind::Matched, 9},
     };
     int n = 0;
     for (const auto& c : cases) {
