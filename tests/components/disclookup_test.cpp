@@ -475,13 +475,20 @@ TEST(DiscLookup, CachedAccurateRipRecordsAreFetchedAgainWhenOldOrNotMatching) {
         EXPECT_EQ(got.verdicts[2].confidence, c.confidence3);
         EXPECT_EQ(int(server.requests().size()), c.requests);
     }
-    // Neither a record nor a server: no verdicts, and why.
+    // Neither a record nor a server: no verdicts, and why. A damaged record in the cache is none.
     GrabSettings offline;
     offline.accurateRipServer = QStringLiteral("http://127.0.0.1:1/ar");
     offline.cddbTimeOut = 3000;
-    const net::DiscVerdicts none = net::verifyTracks(ids, checksumsOf(image), offline, dir.filePath(QStringLiteral("empty")));
-    EXPECT_TRUE(none.verdicts.empty());
-    EXPECT_TRUE(none.error.contains(QStringLiteral("could not be reached"))) << none.error.toStdString();
+    const QString damaged = dir.filePath(QStringLiteral("damaged"));
+    ASSERT_TRUE(QDir().mkpath(damaged));
+    QFile file(QDir(damaged).filePath(ids.fileName()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(recordOf(image, 0, 3).left(20)) == 20);
+    file.close();
+    for (const QString& cache : {dir.filePath(QStringLiteral("empty")), damaged}) {
+        const net::DiscVerdicts none = net::verifyTracks(ids, checksumsOf(image), offline, cache);
+        EXPECT_TRUE(none.verdicts.empty()) << cache.toStdString();
+        EXPECT_TRUE(none.error.contains(QStringLiteral("could not be reached"))) << none.error.toStdString();
+    }
 }
 
 }  // namespace
