@@ -1,9 +1,11 @@
 // The converter window's runs on the desktop, against a private bus with mock services: the
 // session kept awake for the run and let go at its end or cancel, the dock's progress, and the
 // notification of a long run's outcome in an inactive window, whose click brings the window back.
+#include "components/audio/cd/CdGrabber.h"
 #include "components/desktop/DesktopSession.h"
 #include "components/store/StoredNumbers.h"
 #include "converter/frmAudioConverter.h"
+#include "support/CdImages.h"
 #include "support/CoreSupport.h"
 #include "support/DesktopBus.h"
 #include "support/Signals.h"
@@ -11,6 +13,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QPointer>
@@ -131,6 +135,45 @@ TEST_F(DesktopRun, ACancelledRunLetsTheSessionGo) {
     EXPECT_EQ(bus->portalInhibits().size(), 1);
     EXPECT_TRUE(waitFor([&] { return bus->portalRequestsClosed().size() == 1; }));
     ASSERT_TRUE(waitFor([&] { return !dock.updates.isEmpty() && !dock.updates.constLast().value(QStringLiteral("progress-visible")).toBool(); }));
+}
+
+// A rip holds the session from its start and lets it go at its end, at a cancel and when a
+// track fails (an unreadable sector with "stop" as the action on errors).
+TEST_F(DesktopRun, ARipLetsTheSessionGoAtItsEndItsCancelAndItsFailure) {
+    enum class End { Whole, Cancelled, Failed };
+    for (const End end : {End::Whole, End::Cancelled, End::Failed}) {
+        SCOPED_TRACE(int(end));
+        start(1h);
+        const QString folder = out.filePath(QString::number(int(end)));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        window->txtFolder->setText(folder);
+        const testing_support::CdImage image = testing_support::writeCdImage(
+            in.path(), QStringLiteral("disc%1").arg(int(end)), {testing_support::cdNoise(150), testing_support::cdTone(1500)});
+        GrabSettings settings = window->grabberSettings();
+        settings.errorAction = 0;
+        settings.retries = 0;
+        window->setGrabberSettings(settings);
+        auto scratched = std::make_shared<testing_support::ScratchedDisc>();
+        if (end == End::Failed) scratched->unreadable = {image.starts[1] + 40};
+        window->AudioGrabber1->setDriveLayer(scratched);
+        window->addPaths({image.cue});
+        ASSERT_EQ(window->lstFiles->count(), 2);
+        window->SelectAll();
+        QTimer press;
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            if (window->progressValue() > 0) {
+                window->cmdCancel->click();
+                press.stop();
+            }
+        });
+        if (end == End::Cancelled) press.start(0);
+        testing_support::MsgBoxRecorder boxes;
+        window->cmdConvert->click();
+        EXPECT_EQ(bus->portalInhibits().size(), 1);
+        EXPECT_TRUE(waitFor([&] { return bus->portalRequestsClosed().size() == 1; }));
+        EXPECT_EQ(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("Track02.WAV"))), end == End::Whole);
+        TearDown();
+    }
 }
 
 // No desktop services at all: the run converts as it always has.
