@@ -177,6 +177,57 @@ bool recorderScreens(const QString& folder, SkinControl* skin) {
 
 }  // namespace
 
+// The ripping options with a disc's information and a detected offset, and the choice of
+// MusicBrainz releases.
+bool rippingScreens(frmAudioConverter& window, const QString& folder) {
+    bool ok = true;
+    ACfrmGrab& grab = window.grabDialog();
+    grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
+                                                  "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
+    grab.txtReadOffset->setValue(667);
+    grab.lblOffsetFound->setText(QStringLiteral("Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 "
+                                                "for PIONEER BD-RW BDR-209D."));
+    ok = save(grab, folder, "ripping-options.png") && ok;
+    {
+        std::vector<net::Release> releases(2);
+        releases[0].title = QStringLiteral("Morning Album");
+        releases[0].artist = QStringLiteral("The Testers");
+        releases[0].date = QStringLiteral("2001-05-14");
+        releases[0].country = QStringLiteral("GB");
+        releases[0].label = QStringLiteral("Loopback Records");
+        releases[0].format = QStringLiteral("CD");
+        releases[1] = releases[0];
+        releases[1].title = QStringLiteral("Morning Album (Deluxe)");
+        releases[1].date = QStringLiteral("2003");
+        releases[1].country = QStringLiteral("US");
+        releases[1].info.discNumber = releases[1].info.discTotal = 2;
+        ReleaseChoice choice(&grab, releases);
+        ok = save(choice, folder, "release-choice.png") && ok;
+    }
+    return ok;
+}
+
+bool extractorScreens(const QString& folder) {
+    bool ok = true;
+    // The extractor in the middle of a run, and its About box.
+    AEfrmmain extractor;
+    extractor.Splash->Hide();
+    extractor.txtFile->setText(QStringLiteral("/home/user/Videos/Summer holiday.mp4"));
+    extractor.ComboChannels->setCurrentText(QStringLiteral("Stereo"));
+    extractor.pbProgressBar->show();
+    extractor.pbProgressBar->setValue(42);
+    extractor.cmdExtractAudio->setEnabled(false);
+    extractor.cmdsetting->setEnabled(false);
+    extractor.cmdCancel->setEnabled(true);
+    ok = save(extractor, folder, "extractor.png") && ok;
+    ok = save(extractor.dialogs().flac(), folder, "extractor-flac-settings.png") && ok;
+    ok = save(extractor.dialogs().opus(), folder, "extractor-opus-settings.png") && ok;
+    Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
+    if (AEfrmabout* about = extractor.about()) ok = save(*about, folder, "extractor-about.png") && ok;
+    else ok = false;
+    return ok;
+}
+
 // The converter and the ripping options in the language LANGUAGE (or VELLORIA_CATALOGUE) picks,
 // saved as converter-<name>.png and ripping-options-<name>.png.
 bool drawTranslated(QApplication& app, const QString& folder, const QString& name) {
@@ -245,46 +296,8 @@ int main(int argc, char** argv) {
     ok = save(dialogs.wma(), args[0], "wma-settings.png") && ok;
     ok = save(dialogs.flac(), args[0], "flac-settings.png") && ok;
     ok = save(dialogs.opus(), args[0], "opus-settings.png") && ok;
-    ACfrmGrab& grab = window.grabDialog();
-    grab.showDiscInfo(QStringLiteral("Disc information from MusicBrainz:\n\nArtist: The Testers\n"
-                                                  "Album: Morning Album\n\n01 - Dawn\n02 - Noon\n03 - Dusk"));
-    grab.txtReadOffset->setValue(667);
-    grab.lblOffsetFound->setText(QStringLiteral("Detected +667 (confirmed by 2 tracks); the drive-offset list gives +667 "
-                                                "for PIONEER BD-RW BDR-209D."));
-    ok = save(grab, args[0], "ripping-options.png") && ok;
-    {
-        std::vector<net::Release> releases(2);
-        releases[0].title = QStringLiteral("Morning Album");
-        releases[0].artist = QStringLiteral("The Testers");
-        releases[0].date = QStringLiteral("2001-05-14");
-        releases[0].country = QStringLiteral("GB");
-        releases[0].label = QStringLiteral("Loopback Records");
-        releases[0].format = QStringLiteral("CD");
-        releases[1] = releases[0];
-        releases[1].title = QStringLiteral("Morning Album (Deluxe)");
-        releases[1].date = QStringLiteral("2003");
-        releases[1].country = QStringLiteral("US");
-        releases[1].info.discNumber = releases[1].info.discTotal = 2;
-        ReleaseChoice choice(&grab, releases);
-        ok = save(choice, args[0], "release-choice.png") && ok;
-    }
-
-    // The extractor in the middle of a run, and its About box.
-    AEfrmmain extractor;
-    extractor.Splash->Hide();
-    extractor.txtFile->setText(QStringLiteral("/home/user/Videos/Summer holiday.mp4"));
-    extractor.ComboChannels->setCurrentText(QStringLiteral("Stereo"));
-    extractor.pbProgressBar->show();
-    extractor.pbProgressBar->setValue(42);
-    extractor.cmdExtractAudio->setEnabled(false);
-    extractor.cmdsetting->setEnabled(false);
-    extractor.cmdCancel->setEnabled(true);
-    ok = save(extractor, args[0], "extractor.png") && ok;
-    ok = save(extractor.dialogs().flac(), args[0], "extractor-flac-settings.png") && ok;
-    ok = save(extractor.dialogs().opus(), args[0], "extractor-opus-settings.png") && ok;
-    Q_EMIT extractor.Skin->Click(SkinObject{QStringLiteral("about")});
-    if (AEfrmabout* about = extractor.about()) ok = save(*about, args[0], "extractor-about.png") && ok;
-    else ok = false;
+    ok = rippingScreens(window, args[0]) && ok;
+    ok = extractorScreens(args[0]) && ok;
     ok = patternScreen(args[0]) && ok;
     ok = recorderScreens(args[0], window.Skin1.get()) && ok;
     return ok ? 0 : 2;
