@@ -45,6 +45,15 @@ public:
     QString track(int n) const { return grabber.RootText() + QStringLiteral("Track%1.cda").arg(n, 2, 10, QLatin1Char('0')); }
     QString out(const QString& name = {}) const { return dir.filePath(QStringLiteral("out/") + name); }
     // Tracks `numbers` to WAV in out/, verified against `server` when given.
+    // Sector 20 of track 2 unreadable, with "stop" as the action on errors and no retries.
+    void scratchTrackTwo(bool testAndCopy) {
+        settings.errorAction = 0;
+        settings.retries = 0;
+        settings.testAndCopy = testAndCopy;
+        auto scratched = std::make_shared<ScratchedDisc>();
+        scratched->unreadable = {image.starts[1] + 20};
+        grabber.setDriveLayer(scratched);
+    }
     void rip(const QList<int>& numbers, const WebServer* server = nullptr) {
         QDir().mkpath(out());
         grabber.setSettings(settings);
@@ -168,12 +177,7 @@ TEST_F(RipLogRun, AFailedRipWritesALogThatSaysSo) {
         SCOPED_TRACE(testAndCopy);
         QDir(out()).removeRecursively();
         host = LogRunHost();
-        settings.errorAction = 0;  // stop
-        settings.retries = 0;
-        settings.testAndCopy = testAndCopy;
-        auto scratched = std::make_shared<ScratchedDisc>();
-        scratched->unreadable = {image.starts[1] + 20};
-        grabber.setDriveLayer(scratched);
+        scratchTrackTwo(testAndCopy);
         rip({1, 2, 3});
         ASSERT_EQ(host.failures.size(), 1);
         const QString text = theLog();
@@ -192,12 +196,7 @@ TEST_F(RipLogRun, AFailedRipWritesALogThatSaysSo) {
 // The user reads a failure in their language; the log, which tools read, keeps it in English.
 TEST_F(RipLogRun, AFailureIsShownTranslatedAndLoggedInEnglish) {
     const BracketingTranslator translated({QStringLiteral("ConversionRunner")});
-    settings.errorAction = 0;  // stop
-    settings.retries = 0;
-    settings.testAndCopy = true;
-    auto scratched = std::make_shared<ScratchedDisc>();
-    scratched->unreadable = {image.starts[1] + 20};
-    grabber.setDriveLayer(scratched);
+    scratchTrackTwo(true);
     rip({2});
     ASSERT_EQ(host.failures.size(), 1);
     const QString reason = QStringLiteral("Sector 20 of track 2 could not be read at all after 0 retries; the read was stopped.");
